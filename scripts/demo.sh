@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine, builds typekit and runs the demo program.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup-debian.sh"
+cmake -S "$root" -B "$root/build" -DTYPEKIT_BUILD_EXAMPLES=ON
+cmake --build "$root/build" --parallel "$(nproc)" --target demo
+"$root/build/examples/demo"

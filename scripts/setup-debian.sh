@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs what building typekit needs on Debian 12 (run as root), skipping what is there.
+# Usage: scripts/setup-debian.sh [--benchmarks] [--fuzzers]
+set -euo pipefail
+
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev)
+for arg in "$@"; do
+    case "$arg" in
+        --benchmarks) packages+=(libbenchmark-dev) ;;
+        --fuzzers) packages+=(clang libclang-rt-14-dev) ;;
+        *) echo "unknown option: $arg" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,62 @@
+// Converters: how values of one type are made, shown, compared, saved and loaded.
+//
+// A converter is found by name: the converter of the type "Trade::Price" is the Qt meta-type
+// "Trade::PriceConverter". A library registers each converter class as a meta-type (see
+// registerConverterType()) and Variant dispatches to it; nothing else is registered anywhere.
+#pragma once
+
+#include <basekit/basekit_export.h>
+#include <basekit/dump.h>
+#include <basekit/variant.h>
+
+#include <QtCore/QMetaType>
+
+#include <type_traits>
+
+namespace Trade {
+
+class BASEKIT_EXPORT IConverter
+{
+public:
+    // Makes a value of the converter's type from another variant.
+    virtual Variant fromVariant(const Variant &value, const Variant &context) = 0;
+    // The reverse: the value as a plain variant.
+    virtual Variant toVariant(const Variant &value) = 0;
+    // The display text.
+    virtual QString toString(const Variant &value) = 0;
+    // Negative, 0 or positive.
+    virtual int compare(const Variant &left, const Variant &right) const = 0;
+    virtual Dump save(const Variant &value) = 0;
+    virtual Variant load(const Dump &dump, const Variant &context) = 0;
+    virtual ~IConverter();
+};
+
+// The neutral converter: every operation a type does not support reports "Not Implemented." and
+// gives its neutral result; save() writes the type name and this converter's own toString().
+class BASEKIT_EXPORT StubConverterImpl : public IConverter
+{
+public:
+    Variant fromVariant(const Variant &value, const Variant &context) override;
+    Variant toVariant(const Variant &value) override;
+    QString toString(const Variant &value) override;
+    int compare(const Variant &left, const Variant &right) const override;
+    Dump save(const Variant &value) override;
+    Variant load(const Dump &dump, const Variant &context) override;
+};
+
+// Registers a converter class as a Qt meta-type under its own qualified name and gives its id.
+// Variant creates the one instance of a converter with QMetaType::create(), so the converter's
+// IConverter must be its primary base (single, non-virtual inheritance from StubConverterImpl).
+template <typename Converter>
+int registerConverterType()
+{
+    static_assert(std::is_base_of_v<IConverter, Converter>, "a converter implements IConverter");
+    static_assert(std::is_polymorphic_v<Converter> && std::is_default_constructible_v<Converter>);
+    return qRegisterMetaType<Converter>();
+}
+
+// Deletes every converter instance that Variant has made. A library whose converters are cached
+// calls it when it unloads; converters are made again on next use.
+BASEKIT_EXPORT void releaseConverters();
+
+} // namespace Trade

@@ -1,0 +1,64 @@
+#include "nonfatalstreamlogwrapper.h"
+
+#include "dump.h"
+#include "variant.h"
+
+#include <servicekit/servicekit.h>
+
+namespace Trade {
+
+namespace {
+constexpr int assertionChannel = 0;
+constexpr int assertionSeverity = 3;
+} // namespace
+
+NamedValue::NamedValue(QStringView expression, const Variant &value)
+    : m_text(QStringLiteral("\"%1\"=\"%2\" ")
+                 .arg(expression.trimmed(), value.save().toJsonIndented()))
+{
+}
+
+NonFatalStreamLogWrapper::NonFatalStreamLogWrapper(QStringView file, unsigned line,
+                                                   QStringView function, const void *object,
+                                                   QStringView condition)
+    : m_file(file), m_function(function), m_condition(condition), m_object(object), m_line(line)
+{
+}
+
+NonFatalStreamLogWrapper::~NonFatalStreamLogWrapper()
+{
+    IMarquelService *service = MarquelServiceApi();
+    QString message = QLatin1Char('"') + m_message + QLatin1String("\" ") + m_namedValues;
+    if (!message.isEmpty() && service->shouldLog(assertionChannel, assertionSeverity)) {
+        service->logMessage(assertionChannel, assertionSeverity, m_file, m_line, m_function,
+                            m_object, message);
+    }
+    message.clear();
+    service->reportAssertion(m_file, m_line, m_function, m_object, m_condition);
+}
+
+NonFatalStreamLogWrapper &NonFatalStreamLogWrapper::operator<<(QStringView text)
+{
+    m_message += text;
+    return *this;
+}
+
+NonFatalStreamLogWrapper &NonFatalStreamLogWrapper::operator<<(const char *utf8)
+{
+    m_message += QString::fromUtf8(utf8);
+    return *this;
+}
+
+NonFatalStreamLogWrapper &NonFatalStreamLogWrapper::operator<<(qint64 number)
+{
+    m_message += QString::number(number);
+    return *this;
+}
+
+NonFatalStreamLogWrapper &NonFatalStreamLogWrapper::operator<<(const NamedValue &value)
+{
+    m_namedValues += value.text();
+    return *this;
+}
+
+} // namespace Trade

@@ -1,0 +1,73 @@
+// The non-fatal assertion report. A broken precondition is reported once through the service
+// object and the caller goes on with its neutral result; nothing throws.
+//
+//     TRADE_ASSERT(index < size(), u"Trade::Thing::at", u"thing", this) << "Index out of range.";
+//
+// The report has channel 0 and severity 3. Its message is the streamed text in double quotes
+// followed by one space (a plain assertion sends two quote characters around an empty text),
+// then any named values as "expression"="indented JSON of the value's dump" plus one space.
+// When the wrapper is destroyed the message goes to logMessage() and then the condition to
+// reportAssertion().
+#pragma once
+
+#include <basekit/basekit_export.h>
+
+#include <QtCore/QString>
+#include <QtCore/QStringView>
+
+namespace Trade {
+
+class Variant;
+
+// An expression text with the value it had, for a report's message.
+class BASEKIT_EXPORT NamedValue
+{
+public:
+    NamedValue(QStringView expression, const Variant &value);
+    const QString &text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+class BASEKIT_EXPORT NonFatalStreamLogWrapper
+{
+public:
+    NonFatalStreamLogWrapper(QStringView file, unsigned line, QStringView function,
+                             const void *object, QStringView condition);
+    ~NonFatalStreamLogWrapper();
+    NonFatalStreamLogWrapper(const NonFatalStreamLogWrapper &) = delete;
+    NonFatalStreamLogWrapper &operator=(const NonFatalStreamLogWrapper &) = delete;
+
+    NonFatalStreamLogWrapper &operator<<(QStringView text);
+    NonFatalStreamLogWrapper &operator<<(const QString &text) { return *this << QStringView(text); }
+    NonFatalStreamLogWrapper &operator<<(const char *utf8);
+    NonFatalStreamLogWrapper &operator<<(qint64 number);
+    NonFatalStreamLogWrapper &operator<<(int number) { return *this << qint64(number); }
+    NonFatalStreamLogWrapper &operator<<(const NamedValue &value);
+
+private:
+    QStringView m_file;
+    QStringView m_function;
+    QStringView m_condition;
+    const void *m_object;
+    unsigned m_line;
+    QString m_message;
+    QString m_namedValues;
+};
+
+} // namespace Trade
+
+// Reports `condition` when it does not hold. The function text is the qualified name that the
+// report carries ("Trade::Price::setValue"), the file text that of the unit ("price"); both are
+// UTF-16 texts (u"..." literals or QStrings that live to the end of the statement). A message and
+// named values may be streamed after it.
+#define TRADE_ASSERT(condition, function, file, object)                                          \
+    if (Q_LIKELY(condition)) {                                                                     \
+    } else                                                                                         \
+        ::Trade::NonFatalStreamLogWrapper(QStringView(file), __LINE__, QStringView(function),      \
+                                          (object), QStringView(u"" #condition))
+
+// A named value for a report's message: the expression's text and its value's dump.
+#define TRADE_NAMED_VALUE(expression)                                                              \
+    ::Trade::NamedValue(QStringView(u"" #expression), ::Trade::Variant::fromValue(expression))

@@ -1,0 +1,159 @@
+// Trade::Variant: the QVariant that the trading libraries pass around. It adds typed access that
+// reports misuse instead of converting silently, and dispatches display, comparison, conversion,
+// saving and loading to the converter registered for the held type (see iconverter.h).
+#pragma once
+
+#include <basekit/basekit_export.h>
+#include <basekit/nonfatalstreamlogwrapper.h>
+
+#include <QtCore/QDateTime>
+#include <QtCore/QVariant>
+
+#include <type_traits>
+
+namespace Trade {
+
+class Dump;
+
+class BASEKIT_EXPORT Variant : public QVariant
+{
+public:
+    using QVariant::QVariant;
+    Variant() noexcept = default;
+    Variant(const QVariant &other) : QVariant(other) {}
+    Variant(QVariant &&other) noexcept : QVariant(std::move(other)) {}
+
+    template <typename T>
+    static Variant fromValue(const T &value)
+    {
+        return Variant(QVariant::fromValue(value));
+    }
+
+    // Holds exactly that meta-type.
+    bool is(int typeId) const { return data_ptr().typeId() == typeId; }
+    // Holds a value that is not null and is of that type or converts to it. Null keeps its
+    // older, stricter meaning: a null pointer and a null QString, QByteArray, QChar, QDate,
+    // QTime or QDateTime are no value.
+    bool hasValue(int typeId) const;
+    // Holds any value.
+    bool isInit() const { return isValid(); }
+    // Holds a value that counts as null (see hasValue()); an empty variant is null too.
+    bool holdsNull() const;
+
+    // The value as another type: unchanged when it already is one; else through the converter of
+    // the target type (fromVariant); else the held type's converter's plain value (toVariant) or
+    // the value itself through Qt's conversions; an empty variant when nothing converts.
+    Variant convert(int typeId, const Variant &context) const;
+
+    // The saved form, by the held type's converter. A type without a converter is saved as an
+    // atom of its type name and its text; an empty variant as an atom of two empty texts.
+    Dump save() const;
+    // Makes a value back from a saved form: the converter of the dump's type name loads it. An
+    // atom of a type without a converter is read back from its text through Qt's conversions (an
+    // empty text gives the type's default value, a text that does not convert an empty variant).
+    static Variant load(const Dump &dump, const Variant &context);
+
+    // The display text, by the held type's converter, or Qt's own text of the value.
+    QString toString() const;
+    operator QString() const { return toString(); }
+
+    // The held T. Without a value of T it reports and gives a reference to a per-type default
+    // (zero, empty). A value of another type that converts to T reports too and gives the
+    // converted value, which lives in a per-thread slot until the next such read of a T.
+    template <typename T>
+    const T &strongValue() const;
+    // The held T, or the fallback when there is no value of T; silent.
+    template <typename T>
+    T valueOr(const T &fallback) const
+    {
+        return hasValue<T>() ? strongValue<T>() : fallback;
+    }
+    template <typename T>
+    bool is() const
+    {
+        return data_ptr().type() == QMetaType::fromType<T>();
+    }
+    template <typename T>
+    bool hasValue() const;
+
+private:
+    template <typename T>
+    static bool isNullValue(const T &value);
+    // The held T when the variant holds exactly a T that is not null; null otherwise. Inline and
+    // without calls into QtCore: this is the path of every typed read that succeeds.
+    template <typename T>
+    const T *heldValue() const
+    {
+        const DataPtr &held = data_ptr();
+        if (held.is_null || held.type() != QMetaType::fromType<T>())
+            return nullptr;
+        const T &value = held.get<T>();
+        return isNullValue(value) ? nullptr : &value;
+    }
+    template <typename T>
+    const T &strongValueSlow(int typeId) const;
+};
+
+BASEKIT_EXPORT bool operator==(const Variant &left, const Variant &right);
+inline bool operator!=(const Variant &left, const Variant &right)
+{
+    return !(left == right);
+}
+
+namespace detail {
+template <typename T>
+const T &defaultValue()
+{
+    static const T value{};
+    return value;
+}
+} // namespace detail
+
+template <typename T>
+bool Variant::isNullValue(const T &value)
+{
+    if constexpr (std::is_pointer_v<T>) {
+        return value == nullptr;
+    } else if constexpr (std::is_same_v<T, QString> || std::is_same_v<T, QByteArray>
+                         || std::is_same_v<T, QChar> || std::is_same_v<T, QDate>
+                         || std::is_same_v<T, QTime> || std::is_same_v<T, QDateTime>) {
+        return value.isNull();
+    } else {
+        Q_UNUSED(value);
+        return false;
+    }
+}
+
+template <typename T>
+bool Variant::hasValue() const
+{
+    return heldValue<T>() != nullptr || hasValue(qMetaTypeId<T>());
+}
+
+template <typename T>
+const T &Variant::strongValue() const
+{
+    if (const T *held = heldValue<T>(); Q_LIKELY(held))
+        return *held;
+    return strongValueSlow<T>(qMetaTypeId<T>());
+}
+
+template <typename T>
+const T &Variant::strongValueSlow(int typeId) const
+{
+    if (!hasValue(typeId)) {
+        TRADE_ASSERT(!"unexpected data type or null value", u"Trade::Variant::strongValue",
+                     u"trade/common/export/include/variant", this);
+        return detail::defaultValue<T>();
+    }
+    TRADE_ASSERT(typeId == userType(), u"Trade::Variant::strongValue",
+                 u"trade/common/export/include/variant", this)
+        << "Must not do calls that require type conversions.";
+    static thread_local T converted;
+    converted = qvariant_cast<T>(static_cast<const QVariant &>(*this));
+    return converted;
+}
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::Variant)

@@ -1,0 +1,37 @@
+// What the library does when it is loaded and unloaded.
+//
+// Every load-time step lives in this one unit, so that C++ runs them in the order they are
+// written here; unloading undoes them in reverse. Value types register their own meta-types
+// lazily, the first time their id is asked for (Q_DECLARE_METATYPE); the converters are
+// registered here, because that is how Variant finds them by name.
+//
+// The order: the converters of connection states and log categories and the money-management
+// converters; the persistent-text tables of the order enumerations; the storage filter
+// meta-types and the variant record converter; the average-price tolerance; the remaining value
+// converters; the library's Qt resource; the notifier's constant texts.
+
+#include <typekit/connection/connectionstate.h>
+#include <typekit/position/tradeside.h>
+
+#include <basekit/iconverter.h>
+
+namespace {
+
+// Constructed first, destroyed last: once everything below has been torn down, the converter
+// instances that basekit made from this library's classes go too.
+struct ConverterRelease
+{
+    ~ConverterRelease() { Trade::releaseConverters(); }
+} s_converterRelease;
+
+} // namespace
+
+const int Trade::ConnectionStateConverter::metaTypeId =
+    Trade::registerConverterType<Trade::ConnectionStateConverter>();
+
+const int Trade::TradeSideConverter::metaTypeId =
+    Trade::registerConverterType<Trade::TradeSideConverter>();
+
+// The library's one resource, "/typekit/typekit.rc" (the version resource script), registered
+// with resource format version 1 at this point of the load and unregistered at unload.
+#include "qrc_typekit.cpp"

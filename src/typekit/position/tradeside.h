@@ -1,0 +1,43 @@
+// The side of a position: long, short or flat.
+#pragma once
+
+#include <typekit/typekit_export.h>
+
+#include <basekit/iconverter.h>
+
+namespace Trade {
+
+class TYPEKIT_EXPORT TradeSide
+{
+public:
+    enum Type : qint32 { Long = 1, Short = 2, Flat = 3 };
+
+    TradeSide() : m_type(Type(0)) {}
+    TradeSide(Type type) : m_type(type) {}
+    // Long when true, else short.
+    explicit TradeSide(bool isLong) : m_type(isLong ? Long : Short) {}
+    TradeSide(int) = delete;  // an integer is no side: say TradeSide::Type(n)
+
+    bool isLong() const { return m_type == Long; }
+    bool isShort() const { return m_type == Short; }
+    bool isFlat() const { return m_type == Flat; }
+    operator Type() const { return m_type; }
+
+private:
+    Type m_type;
+};
+
+// Shows a side as "Long", "Short" or "Flat" and compares sides as integers.
+class TYPEKIT_EXPORT TradeSideConverter : public StubConverterImpl
+{
+public:
+    QString toString(const Variant &value) override;
+    int compare(const Variant &left, const Variant &right) const override;
+
+private:
+    static const int metaTypeId;
+};
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::TradeSide)

@@ -1,0 +1,340 @@
+// Variant: what counts as a value, typed reads and their reports, and dispatch to converters.
+#include "reportrecorder.h"
+
+#include <basekit/dump.h>
+#include <basekit/iconverter.h>
+#include <basekit/variant.h>
+
+#include <QtTest/QtTest>
+
+namespace Trade {
+
+// A value type with a converter that counts the calls it receives.
+struct Gauge
+{
+    int level = 0;
+    bool operator==(const Gauge &other) const { return level == other.level; }
+};
+
+class GaugeConverter : public StubConverterImpl
+{
+public:
+    static inline int calls = 0;
+
+    Variant fromVariant(const Variant &value, const Variant &) override
+    {
+        ++calls;
+        return value.is(QMetaType::Int) ? Variant::fromValue(Gauge{value.strongValue<int>()}) : Variant();
+    }
+    Variant toVariant(const Variant &value) override
+    {
+        ++calls;
+        return Variant(value.valueOr(Gauge()).level);
+    }
+    QString toString(const Variant &value) override
+    {
+        ++calls;
+        return QStringLiteral("level %1").arg(value.valueOr(Gauge()).level);
+    }
+    int compare(const Variant &left, const Variant &right) const override
+    {
+        ++calls;
+        return left.valueOr(Gauge()).level - right.valueOr(Gauge()).level;
+    }
+    Dump save(const Variant &value) override
+    {
+        ++calls;
+        return Dump(Dump::Atom(QStringLiteral("Trade::Gauge"), QString::number(value.valueOr(Gauge()).level)));
+    }
+    Variant load(const Dump &dump, const Variant &context) override
+    {
+        ++calls;
+        return Variant::fromValue(Gauge{dump.asAtom().value().toInt() + context.toInt()});
+    }
+};
+
+// A type without a converter.
+struct Plain
+{
+    int x = 0;
+    bool operator==(const Plain &other) const { return x == other.x; }
+};
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::Gauge)
+Q_DECLARE_METATYPE(Trade::Plain)
+
+using Trade::Variant;
+
+namespace {
+const QString strongValueFunction = QStringLiteral("Trade::Variant::strongValue");
+const QString variantFile = QStringLiteral("trade/common/export/include/variant");
+} // namespace
+
+class tst_Variant : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Trade::registerConverterType<Trade::GaugeConverter>(); }
+    void init() { Trade::GaugeConverter::calls = 0; }
+
+    void hasValue_data();
+    void hasValue();
+    void strongValueOfHeldType();
+    void strongValueWithoutValue_data();
+    void strongValueWithoutValue();
+    void strongValueThatConverts();
+    void valueOrIsSilent();
+    void dispatchToConverter();
+    void equality_data();
+    void equality();
+    void convert_data();
+    void convert();
+    void saveAndLoadWithoutConverter_data();
+    void saveAndLoadWithoutConverter();
+    void loadOfUnknownOrBrokenDumps_data();
+    void loadOfUnknownOrBrokenDumps();
+    void convertersAreMadeOnceAndReleased();
+};
+
+void tst_Variant::hasValue_data()
+{
+    QTest::addColumn<Variant>("variant");
+    QTest::addColumn<int>("typeId");
+    QTest::addColumn<bool>("isInit");
+    QTest::addColumn<bool>("hasValue");
+
+    const int intId = QMetaType::Int;
+    const int stringId = QMetaType::QString;
+    QTest::addRow("empty") << Variant() << intId << false << false;
+    QTest::addRow("int") << Variant(0) << intId << true << true;
+    QTest::addRow("null string") << Variant(QString()) << stringId << true << false;
+    QTest::addRow("empty string") << Variant(QStringLiteral("")) << stringId << true << true;
+    QTest::addRow("null byte array") << Variant(QByteArray()) << int(QMetaType::QByteArray) << true << false;
+    QTest::addRow("null date") << Variant(QDate()) << int(QMetaType::QDate) << true << false;
+    QTest::addRow("null time") << Variant(QTime()) << int(QMetaType::QTime) << true << false;
+    QTest::addRow("null date time") << Variant(QDateTime()) << int(QMetaType::QDateTime) << true << false;
+    QTest::addRow("date") << Variant(QDate(2026, 12, 6)) << int(QMetaType::QDate) << true << true;
+    QTest::addRow("null pointer") << Variant::fromValue(static_cast<QObject *>(nullptr))
+                                  << int(QMetaType::QObjectStar) << true << false;
+    QTest::addRow("pointer") << Variant::fromValue(static_cast<QObject *>(this))
+                             << int(QMetaType::QObjectStar) << true << true;
+    QTest::addRow("int read as double") << Variant(3) << int(QMetaType::Double) << true << true;
+    QTest::addRow("text read as gauge") << Variant(QStringLiteral("3")) << qMetaTypeId<Trade::Gauge>()
+                                        << true << false;
+    QTest::addRow("gauge") << Variant::fromValue(Trade::Gauge{2}) << qMetaTypeId<Trade::Gauge>() << true
+                           << true;
+}
+
+void tst_Variant::hasValue()
+{
+    QFETCH(Variant, variant);
+    QFETCH(int, typeId);
+    QFETCH(bool, isInit);
+    QFETCH(bool, hasValue);
+
+    QCOMPARE(variant.isInit(), isInit);
+    QCOMPARE(variant.hasValue(typeId), hasValue);
+    QCOMPARE(variant.holdsNull(), !isInit || (!hasValue && variant.is(typeId)));
+}
+
+void tst_Variant::strongValueOfHeldType()
+{
+    ReportRecorder reports;
+    const Variant variant(QStringLiteral("text"));
+    const QString &held = variant.strongValue<QString>();
+    QCOMPARE(held, QStringLiteral("text"));
+    QCOMPARE(static_cast<const void *>(&held), variant.constData());  // no copy
+    QVERIFY(variant.hasValue<QString>());
+    QVERIFY(variant.is<QString>());
+    QCOMPARE(reports.count(), 0);
+}
+
+void tst_Variant::strongValueWithoutValue_data()
+{
+    QTest::addColumn<Variant>("variant");
+    QTest::addRow("empty") << Variant();
+    QTest::addRow("null string held") << Variant(QString());
+    QTest::addRow("another type") << Variant::fromValue(Trade::Plain{4});
+}
+
+void tst_Variant::strongValueWithoutValue()
+{
+    QFETCH(Variant, variant);
+    ReportRecorder reports;
+
+    const Trade::Gauge &first = variant.strongValue<Trade::Gauge>();
+    const Trade::Gauge &second = variant.strongValue<Trade::Gauge>();
+    QCOMPARE(first.level, 0);
+    QCOMPARE(&first, &second);  // the one per-type default
+    const QString line = ReportRecorder::line(variantFile, strongValueFunction,
+                                              u"!\"unexpected data type or null value\"");
+    QCOMPARE(reports.lines(), QStringList({line, line}));
+    QCOMPARE(reports.reports().first().object, static_cast<const void *>(&variant));
+}
+
+void tst_Variant::strongValueThatConverts()
+{
+    ReportRecorder reports;
+    const Variant variant(7);
+    QCOMPARE(variant.strongValue<double>(), 7.0);
+    QCOMPARE(reports.lines(),
+             QStringList{ReportRecorder::line(variantFile, strongValueFunction, u"typeId == userType()",
+                                              ReportRecorder::quoted(u"Must not do calls that require type conversions."))});
+}
+
+void tst_Variant::valueOrIsSilent()
+{
+    ReportRecorder reports;
+    QCOMPARE(Variant().valueOr(5), 5);
+    QCOMPARE(Variant(QString()).valueOr(QStringLiteral("fallback")), QStringLiteral("fallback"));
+    QCOMPARE(Variant(QStringLiteral("x")).valueOr(QStringLiteral("fallback")), QStringLiteral("x"));
+    QCOMPARE(Variant::fromValue(Trade::Gauge{3}).valueOr(Trade::Gauge{9}).level, 3);
+    QCOMPARE(reports.count(), 0);
+}
+
+void tst_Variant::dispatchToConverter()
+{
+    const Variant gauge = Variant::fromValue(Trade::Gauge{4});
+    QCOMPARE(gauge.toString(), QStringLiteral("level 4"));
+    QCOMPARE(QString(gauge), QStringLiteral("level 4"));
+    const Trade::Dump saved = gauge.save();
+    QCOMPARE(saved.asAtom().value(), QStringLiteral("4"));
+    const Variant loaded = Variant::load(saved, Variant(10));
+    QCOMPARE(loaded.valueOr(Trade::Gauge()).level, 14);  // the context reaches the converter
+    QCOMPARE(Trade::GaugeConverter::calls, 4);
+}
+
+void tst_Variant::equality_data()
+{
+    QTest::addColumn<Variant>("left");
+    QTest::addColumn<Variant>("right");
+    QTest::addColumn<bool>("equal");
+    QTest::addColumn<int>("converterCalls");
+
+    const Variant gauge3 = Variant::fromValue(Trade::Gauge{3});
+    QTest::addRow("both empty") << Variant() << Variant() << true << 0;
+    QTest::addRow("empty and value") << Variant() << gauge3 << false << 0;
+    QTest::addRow("same gauges") << gauge3 << Variant::fromValue(Trade::Gauge{3}) << true << 1;
+    QTest::addRow("other gauges") << gauge3 << Variant::fromValue(Trade::Gauge{4}) << false << 1;
+    QTest::addRow("gauge on the right only") << Variant(5) << gauge3 << false << 1;
+    QTest::addRow("plain values") << Variant::fromValue(Trade::Plain{1}) << Variant::fromValue(Trade::Plain{1})
+                                  << true << 0;
+    QTest::addRow("builtins") << Variant(2) << Variant(2) << true << 0;
+}
+
+void tst_Variant::equality()
+{
+    QFETCH(Variant, left);
+    QFETCH(Variant, right);
+    QFETCH(bool, equal);
+    QFETCH(int, converterCalls);
+
+    QCOMPARE(left == right, equal);
+    QCOMPARE(left != right, !equal);
+    QCOMPARE(Trade::GaugeConverter::calls, 2 * converterCalls);
+}
+
+void tst_Variant::convert_data()
+{
+    QTest::addColumn<Variant>("value");
+    QTest::addColumn<int>("typeId");
+    QTest::addColumn<Variant>("expected");
+
+    const int gaugeId = qMetaTypeId<Trade::Gauge>();
+    QTest::addRow("same type") << Variant::fromValue(Trade::Gauge{2}) << gaugeId << Variant::fromValue(Trade::Gauge{2});
+    QTest::addRow("to a type with converter") << Variant(6) << gaugeId << Variant::fromValue(Trade::Gauge{6});
+    QTest::addRow("through the held converter") << Variant::fromValue(Trade::Gauge{6}) << int(QMetaType::QString)
+                                                << Variant(QStringLiteral("6"));
+    QTest::addRow("builtin") << Variant(QStringLiteral("2.5")) << int(QMetaType::Double) << Variant(2.5);
+    QTest::addRow("not convertible") << Variant::fromValue(Trade::Plain{1}) << int(QMetaType::Int) << Variant();
+    QTest::addRow("empty") << Variant() << int(QMetaType::Int) << Variant();
+}
+
+void tst_Variant::convert()
+{
+    QFETCH(Variant, value);
+    QFETCH(int, typeId);
+    QFETCH(Variant, expected);
+
+    const Variant converted = value.convert(typeId, Variant());
+    QCOMPARE(converted.userType(), expected.userType());
+    QVERIFY(converted == expected);
+}
+
+void tst_Variant::saveAndLoadWithoutConverter_data()
+{
+    QTest::addColumn<Variant>("value");
+    QTest::addColumn<QString>("typeText");
+
+    QTest::addRow("int") << Variant(-12) << QStringLiteral("int");
+    QTest::addRow("double") << Variant(0.1 + 0.2) << QStringLiteral("double");
+    QTest::addRow("bool") << Variant(true) << QStringLiteral("bool");
+    QTest::addRow("text") << Variant(QStringLiteral("a \"quoted\" text")) << QStringLiteral("QString");
+    QTest::addRow("empty text") << Variant(QStringLiteral("")) << QStringLiteral("QString");
+    QTest::addRow("64-bit") << Variant(Q_INT64_C(-9007199254740993)) << QStringLiteral("qlonglong");
+    QTest::addRow("date time") << Variant(QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3), Qt::UTC))
+                               << QStringLiteral("QDateTime");
+    QTest::addRow("empty") << Variant() << QString();
+}
+
+void tst_Variant::saveAndLoadWithoutConverter()
+{
+    QFETCH(Variant, value);
+    QFETCH(QString, typeText);
+
+    const Trade::Dump saved = value.save();
+    QCOMPARE(saved.kind(), Trade::Dump::Kind::Atom);
+    QCOMPARE(saved.asAtom().typeName(), typeText);
+    const Variant loaded = Variant::load(Trade::Dump::fromJson(saved.toJsonIndented()), Variant());
+    QCOMPARE(loaded.userType(), value.userType());
+    QCOMPARE(static_cast<const QVariant &>(loaded), static_cast<const QVariant &>(value));
+}
+
+void tst_Variant::loadOfUnknownOrBrokenDumps_data()
+{
+    QTest::addColumn<Trade::Dump>("dump");
+    QTest::addColumn<Variant>("expected");
+
+    using Trade::Dump;
+    QTest::addRow("null dump") << Dump() << Variant();
+    QTest::addRow("unknown type") << Dump(Dump::Atom(QStringLiteral("No::Such"), QStringLiteral("1"))) << Variant();
+    QTest::addRow("not a number") << Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("x"))) << Variant();
+    QTest::addRow("empty number") << Dump(Dump::Atom(QStringLiteral("int"), QString())) << Variant(0);
+    QTest::addRow("struct of a type without converter") << Dump(Dump::Struct(QStringLiteral("int"))) << Variant();
+    QTest::addRow("null pointer") << Dump(Dump::Atom(QStringLiteral("QObject*"), QString()))
+                                  << Variant::fromValue(static_cast<QObject *>(nullptr));
+}
+
+void tst_Variant::loadOfUnknownOrBrokenDumps()
+{
+    QFETCH(Trade::Dump, dump);
+    QFETCH(Variant, expected);
+
+    ReportRecorder reports;
+    const Variant loaded = Variant::load(dump, Variant());
+    QCOMPARE(loaded.userType(), expected.userType());
+    QVERIFY(loaded == expected);
+    QCOMPARE(reports.count(), 0);
+}
+
+void tst_Variant::convertersAreMadeOnceAndReleased()
+{
+    const Variant gauge = Variant::fromValue(Trade::Gauge{1});
+    const int before = Trade::GaugeConverter::calls;
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(gauge.toString(), QStringLiteral("level 1"));
+    QCOMPARE(Trade::GaugeConverter::calls, before + 3);
+
+    // Released converters are made again on next use, by name as well as by type.
+    Trade::releaseConverters();
+    QCOMPARE(gauge.toString(), QStringLiteral("level 1"));
+    Trade::releaseConverters();
+    const Variant loaded = Variant::load(gauge.save(), Variant());
+    QCOMPARE(loaded.valueOr(Trade::Gauge()).level, 1);
+}
+
+QTEST_GUILESS_MAIN(tst_Variant)
+#include "tst_variant.moc"

@@ -50,12 +50,17 @@ IConverter *instanceOf(Instances &all, const QMetaType &converterType)
     return instance;
 }
 
+// The converter meta-type of a type name, found by its exact name only: a name read from a
+// user's file may hold anything, and whatever it resolves to is created as a converter.
 QMetaType converterTypeFor(QByteArrayView typeName)
 {
+    if (typeName.isEmpty() || typeName.contains('\0'))
+        return QMetaType();
     QByteArray name;
     name.reserve(typeName.size() + 9);
     name.append(typeName.data(), typeName.size()).append("Converter");
-    return QMetaType::fromName(name);
+    const QMetaType type = QMetaType::fromName(name);
+    return type.isValid() && name == type.name() ? type : QMetaType();
 }
 
 } // namespace
@@ -85,10 +90,10 @@ IConverter *lookUp(int typeId)
 
 IConverter *forTypeName(QByteArrayView typeName)
 {
-    if (typeName.isEmpty())
+    if (typeName.isEmpty() || typeName.contains('\0'))
         return nullptr;
     const QMetaType type = QMetaType::fromName(typeName);
-    if (type.isValid())
+    if (type.isValid() && typeName == type.name())
         return forType(type.id());
     Instances &all = instances();
     const std::lock_guard<std::mutex> lock(all.mutex);

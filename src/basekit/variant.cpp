@@ -15,6 +15,40 @@ inline int heldTypeId(const QVariant &variant)
     return variant.data_ptr().typeId();
 }
 
+// The types without a converter that a saved text may name: plain values of QtCore, and
+// pointers (which load as null). Dumps come from users' files; other types (images, widgets,
+// objects) are never constructed from them.
+bool loadsFromText(const QMetaType &type)
+{
+    switch (type.id()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Char:
+    case QMetaType::SChar:
+    case QMetaType::UChar:
+    case QMetaType::QChar:
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+    case QMetaType::QDate:
+    case QMetaType::QTime:
+    case QMetaType::QDateTime:
+    case QMetaType::QUrl:
+    case QMetaType::QUuid:
+        return true;
+    default:
+        return type.flags().testFlag(QMetaType::IsPointer);
+    }
+}
+
 // Likewise QVariant::isValid().
 inline bool holdsAny(const QVariant &variant)
 {
@@ -86,10 +120,10 @@ Variant Variant::load(const Dump &dump, const Variant &context)
     const QByteArray typeName = dump.typeName().toUtf8();
     if (IConverter *converter = ConverterRegistry::forTypeName(typeName))
         return converter->load(dump, context);
-    if (dump.kind() != Dump::Kind::Atom)
+    if (dump.kind() != Dump::Kind::Atom || typeName.contains('\0'))
         return Variant();
     const QMetaType type = QMetaType::fromName(typeName);
-    if (!type.isValid())
+    if (!type.isValid() || typeName != type.name() || !loadsFromText(type))
         return Variant();
     const QString &text = dump.asAtom().value();
     QVariant value(text);

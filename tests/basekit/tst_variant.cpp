@@ -304,6 +304,12 @@ void tst_Variant::loadOfUnknownOrBrokenDumps_data()
     QTest::addRow("not a number") << Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("x"))) << Variant();
     QTest::addRow("empty number") << Dump(Dump::Atom(QStringLiteral("int"), QString())) << Variant(0);
     QTest::addRow("struct of a type without converter") << Dump(Dump::Struct(QStringLiteral("int"))) << Variant();
+    // Saved layouts come from users' disks: a GUI type named there is never constructed
+    // (a pixmap without an application aborts the process), nor is a name cut by a NUL.
+    QTest::addRow("gui type") << Dump(Dump::Atom(QStringLiteral("QBitmap"), QString())) << Variant();
+    QTest::addRow("name with NUL") << Dump(Dump::Atom(QStringLiteral("QBitmap\0\0Side"), QStringLiteral(" ng")))
+                                   << Variant();
+    QTest::addRow("converter name with NUL") << Dump(Dump::Atom(QStringLiteral("QBitmap\0"), QString())) << Variant();
     QTest::addRow("null pointer") << Dump(Dump::Atom(QStringLiteral("QObject*"), QString()))
                                   << Variant::fromValue(static_cast<QObject *>(nullptr));
 }

@@ -1,6 +1,16 @@
 // A tour of what the library offers so far, as a host or a plug-in would use it.
+#include <samplehost/formatter.h>
 #include <samplehost/host.h>
 #include <typekit/connection/connectionstate.h>
+#include <typekit/eventsource.h>
+#include <typekit/formatting/cumulativeorderquantityformatter.h>
+#include <typekit/mms/exitstrategy/pyramid.h>
+#include <typekit/order/bracketcategory.h>
+#include <typekit/order/orderaction.h>
+#include <typekit/order/ordercategory.h>
+#include <typekit/order/orderexpiry.h>
+#include <typekit/order/orderstate.h>
+#include <typekit/percent.h>
 #include <typekit/pluginversions.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/symbol/symbolcategory.h>
@@ -89,6 +99,47 @@ void showCategories()
     }
 }
 
+void showOrder()
+{
+    heading("An order as the order window shows it");
+    const Trade::OrderAction action(Trade::OrderAction::SellShort);
+    const Trade::OrderCategory category(Trade::OrderCategory::LimitAtBid);
+    const Trade::OrderExpiry expiry(Trade::OrderExpiry::ExtendedHours);
+    const Trade::BracketCategory bracket(Trade::BracketCategory::StopLossTakeProfit);
+    const Trade::OrderState state(Trade::OrderState::Completed, Trade::OrderState::reasonFilled);
+    const Trade::EventSource source(Trade::EventSource::Chart, Common::InvocationType(Common::InvocationType::MouseDoubleClick));
+    const Trade::EventReason reason(Trade::EventReason::PlacingOrder);
+    out() << "action:    " << action.toString() << " (opens: " << (action.isOpen() ? "yes" : "no")
+          << ", reversed: " << action.reverseSide().toString() << ")\n"
+          << "kind:      " << category.toString() << " (reversed: " << category.reverseLimitBidAsk().toString() << ")\n"
+          << "duration:  " << expiry.toString() << " (saved as \"" << expiry.toSaveableString() << "\")\n"
+          << "bracket:   " << bracket.toString() << "\n"
+          << "state:     " << state.toString() << (state.isActive() ? ", active" : ", done") << "\n"
+          << "placed by: " << source.toString() << ", reason: " << reason.toString() << "\n"
+          << "pyramid:   " << Trade::Pyramid(Trade::Pyramid::AdjustQuantityAndPrice).toString() << "\n";
+
+    Trade::OrderExpiry restored;
+    restored.fromSaveableString(expiry.toSaveableString());
+    out() << "duration read back from its saved text: " << restored.toString() << "\n";
+}
+
+void showQuantityCells()
+{
+    heading("Quantity cells of a basket of orders");
+    Sample::Formatter formatter;  // the host's formatter for lots, money and percents
+    Trade::CumulativeOrderQuantityFormatter filled;
+    filled.addOrder(1500, 500);
+    filled.addOrder(1500, 0);
+    Trade::CumulativeOrderQuantityFormatter one;
+    one.addOrder(2000000, 0);
+    Trade::CumulativeOrderQuantityFormatter lots;
+    lots.addOrder(2.5, 0.75);
+    out() << "two orders of 1500, 500 filled: " << filled.format() << "\n"
+          << "one order of 2000000:           " << one.format() << "\n"
+          << "2.5 lots, 0.75 filled:          " << lots.format() << "\n"
+          << "filled share:                   " << QString(Trade::Percent(3000.0, 500.0)) << "\n";
+}
+
 } // namespace
 
 int main()
@@ -97,6 +148,8 @@ int main()
     showVersions();
     showValues();
     showCategories();
+    showOrder();
+    showQuantityCells();
     out().flush();
     return 0;
 }

@@ -101,8 +101,10 @@ IConverter *forTypeName(QByteArrayView typeName)
     const auto found = all.byTypeName.constFind(key);
     if (found != all.byTypeName.constEnd())
         return found.value();
+    // Only names that have a converter are kept: names read from files are unbounded.
     IConverter *converter = instanceOf(all, converterTypeFor(typeName));
-    all.byTypeName.insert(key, converter);
+    if (converter)
+        all.byTypeName.insert(key, converter);
     return converter;
 }
 

@@ -11,6 +11,13 @@
 // converters; the library's Qt resource; the notifier's constant texts.
 
 #include <typekit/connection/connectionstate.h>
+#include <typekit/log/logcategory.h>
+#include <typekit/mms/exitstrategy/pyramid.h>
+#include <typekit/order/bracketcategory.h>
+#include <typekit/order/orderaction.h>
+#include <typekit/order/ordercategory.h>
+#include <typekit/order/orderexpiry.h>
+#include <typekit/percent.h>
 #include <typekit/position/tradeside.h>
 
 #include <basekit/iconverter.h>
@@ -28,7 +35,23 @@ struct ConverterRelease
 
 const int Trade::ConnectionStateConverter::metaTypeId =
     Trade::registerConverterType<Trade::ConnectionStateConverter>();
+const int Trade::LogCategoryConverter::metaTypeId =
+    Trade::registerConverterType<Trade::LogCategoryConverter>();
+const int Trade::PyramidConverter::metaTypeId =
+    Trade::registerConverterType<Trade::PyramidConverter>();
 
+// The persistent texts of the order enumerations, read-only from here on.
+const dual_map<Trade::BracketCategory::Type, QString> Trade::BracketCategory::s_persistentTexts =
+    Trade::BracketCategory::buildPersistentTexts();
+const dual_map<Trade::OrderAction::Type, QString> Trade::OrderAction::s_persistentTexts =
+    Trade::OrderAction::buildPersistentTexts();
+const dual_map<Trade::OrderCategory::Type, QString> Trade::OrderCategory::s_persistentTexts =
+    Trade::OrderCategory::buildPersistentTexts();
+const dual_map<Trade::OrderExpiry::Type, QString> Trade::OrderExpiry::s_persistentTexts =
+    Trade::OrderExpiry::buildPersistentTexts();
+
+const int Trade::PercentConverter::metaTypeId =
+    Trade::registerConverterType<Trade::PercentConverter>();
 const int Trade::TradeSideConverter::metaTypeId =
     Trade::registerConverterType<Trade::TradeSideConverter>();
 

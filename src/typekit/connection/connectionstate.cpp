@@ -1,33 +1,24 @@
 #include "connectionstate.h"
 
-#include <QtCore/QObject>
+#include <typekit/lazytexts_p.h>
 
 namespace Trade {
 
+namespace {
+
+const char *const stateTexts[] = {nullptr, QT_TR_NOOP("disconnected"), QT_TR_NOOP("connecting"),
+                                  QT_TR_NOOP("connected"), QT_TR_NOOP("disconnecting")};
+
+} // namespace
+
 const QString &ConnectionState::toString() const
 {
-    switch (m_type) {
-    case Disconnected: {
-        static const QString text = QObject::tr("disconnected");
-        return text;
-    }
-    case Connecting: {
-        static const QString text = QObject::tr("connecting");
-        return text;
-    }
-    case Connected: {
-        static const QString text = QObject::tr("connected");
-        return text;
-    }
-    case Disconnecting: {
-        static const QString text = QObject::tr("disconnecting");
-        return text;
-    }
-    }
+    static const detail::LazyTexts texts(stateTexts);
+    if (const QString *text = texts.find(m_type))
+        return *text;
     TRADE_ASSERT(false && "unexpected connection state", u"Trade::ConnectionState::toString",
                  u"connection/connectionstate", this);
-    static const QString empty;
-    return empty;
+    return detail::emptyText();
 }
 
 Variant ConnectionStateConverter::toVariant(const Variant &)

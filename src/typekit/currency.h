@@ -1,0 +1,35 @@
+// The currency a profit is counted in. The host numbers its currencies; the library carries the
+// number and never interprets it.
+#pragma once
+
+#include <QtCore/QtGlobal>
+
+namespace DataApi {
+
+enum CurrencyType : qint32 {
+    currencyUnknown = 0,
+    currencyUSD = 1,
+    currencyEUR = 2,
+    currencyGBP = 3,
+    currencyJPY = 4,
+    currencyCHF = 5,
+    currencyCAD = 6,
+    currencyAUD = 7,
+};
+
+} // namespace DataApi
+
+namespace Trade {
+
+class Currency
+{
+public:
+    Currency() : m_type(DataApi::CurrencyType(0)) {}
+    Currency(DataApi::CurrencyType type) : m_type(type) {}
+    operator DataApi::CurrencyType() const { return m_type; }
+
+private:
+    DataApi::CurrencyType m_type;
+};
+
+} // namespace Trade

@@ -1,0 +1,41 @@
+// The user gesture that started an action: a button click, a context menu, a hot key, ...
+#pragma once
+
+#include <typekit/typekit_export.h>
+
+#include <QtCore/QString>
+
+namespace Common {
+
+class TYPEKIT_EXPORT InvocationType
+{
+public:
+    enum Code : qint32 {
+        ButtonClick = 1,
+        MouseLeftClick = 2,
+        MouseRightClick = 3,
+        MouseMiddleClick = 4,
+        MouseDoubleClick = 5,
+        MouseDragDrop = 6,
+        ContextMenu = 7,
+        LabelContextMenu = 8,
+        LabelButton = 9,
+        MainMenu = 10,
+        HotKey = 11,
+    };
+
+    InvocationType(qint32 code = 0) : m_code(code) {}
+
+    qint32 code() const { return m_code; }
+    bool operator==(const InvocationType &other) const { return m_code == other.m_code; }
+    bool operator!=(const InvocationType &other) const { return m_code != other.m_code; }
+
+    // The translated text, made on each call ("Hot Key"; empty for 0); a code outside the table
+    // reports and gives an empty text.
+    QString toString() const;
+
+private:
+    qint32 m_code;
+};
+
+} // namespace Common

@@ -1,0 +1,50 @@
+// The section of the trade log an entry belongs to.
+#pragma once
+
+#include <typekit/typekit_export.h>
+
+#include <basekit/abstractenumerationconverter.h>
+
+namespace Trade {
+
+class TYPEKIT_EXPORT LogCategory
+{
+public:
+    enum Type : qint32 {
+        Balance = 1,
+        BrokerOrder = 2,
+        BrokerMessage = 3,
+        Connection = 4,
+        Execution = 5,
+        LocalOrder = 6,
+        Position = 7,
+    };
+
+    LogCategory() : m_type(Type(0)) {}
+    LogCategory(Type type) : m_type(type) {}
+    LogCategory(int) = delete;
+
+    operator Type() const { return m_type; }
+
+    // The translated text ("Broker Order"); empty, after a report, outside the table.
+    operator QString() const;
+    QString toString() const { return *this; }
+    // The same translated text.
+    QString toSaveableString() const { return *this; }
+    // Log categories are not read back from text: the value stays as it is, so a category
+    // loaded through its converter is the default, 0.
+    void fromSaveableString(const QString &text);
+
+private:
+    Type m_type;
+};
+
+class TYPEKIT_EXPORT LogCategoryConverter : public AbstractEnumerationConverter<LogCategory, 0>
+{
+private:
+    static const int metaTypeId;
+};
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::LogCategory)

@@ -1,0 +1,78 @@
+#include "pyramid.h"
+
+#include <typekit/lazytexts_p.h>
+
+namespace Trade {
+
+namespace {
+
+constexpr QStringView unit = u"mms/exitstrategy/pyramid";
+
+const char *const displayTexts[] = {nullptr, QT_TR_NOOP("None"), QT_TR_NOOP("Adj. Qty Only"),
+                                    QT_TR_NOOP("Adj. Qty & Price")};
+
+} // namespace
+
+const dual_map<Pyramid::Type, QString> &Pyramid::persistentTexts()
+{
+    static const dual_map<Type, QString> texts = [] {
+        dual_map<Type, QString> building;
+        building.insert(None, QStringLiteral("None"))
+            .insert(AdjustQuantityOnly, QStringLiteral("AdjustQuantityOnly"))
+            .insert(AdjustQuantityAndPrice, QStringLiteral("AdjustQuantityAndPrice"));
+        return building;
+    }();
+    return texts;
+}
+
+QString Pyramid::toString() const
+{
+    static const detail::LazyTexts texts(displayTexts);
+    if (const QString *text = texts.find(m_type))
+        return *text;
+    TRADE_ASSERT(false && "Invalid type", u"Trade::Pyramid::toString", unit, this)
+        << TRADE_NAMED_VALUE( (int)m_type);
+    return QString();
+}
+
+Variant PyramidConverter::fromVariant(const Variant &value, const Variant &)
+{
+    if (!value.isInit())
+        return Variant();
+    if (value.is<Pyramid>())
+        return value;
+    TRADE_ASSERT(false && "Not implemented", u"Trade::PyramidConverter::fromVariant", unit, this);
+    return Variant();
+}
+
+Variant PyramidConverter::toVariant(const Variant &)
+{
+    TRADE_ASSERT(false && "Not implemented.", u"Trade::PyramidConverter::toVariant", unit, this);
+    return Variant();
+}
+
+QString PyramidConverter::toString(const Variant &value)
+{
+    return value.valueOr(Pyramid()).toString();
+}
+
+int PyramidConverter::compare(const Variant &, const Variant &) const
+{
+    TRADE_ASSERT(false && "Not implemented.", u"Trade::PyramidConverter::compare", unit, this);
+    return 0;
+}
+
+Dump PyramidConverter::save(const Variant &value)
+{
+    const Pyramid pyramid = value.valueOr(Pyramid());
+    return Dump(Dump::Atom(QString::fromLatin1(value.typeName()),
+                           Pyramid::persistentTexts().findKey2(pyramid, QString())));
+}
+
+Variant PyramidConverter::load(const Dump &dump, const Variant &)
+{
+    return Variant::fromValue(
+        Pyramid(Pyramid::persistentTexts().findKey1(dump.asAtom().value(), Pyramid::None)));
+}
+
+} // namespace Trade

@@ -1,0 +1,52 @@
+// How an exit strategy reacts when a position is added to: not at all, by adjusting the
+// quantities of its levels, or by adjusting quantities and prices.
+#pragma once
+
+#include <typekit/externals/dual_map/dual_map.h>
+#include <typekit/typekit_export.h>
+
+#include <basekit/iconverter.h>
+
+namespace Trade {
+
+class TYPEKIT_EXPORT Pyramid
+{
+public:
+    enum Type : qint32 { None = 1, AdjustQuantityOnly = 2, AdjustQuantityAndPrice = 3 };
+
+    Pyramid(Type type = Type(0)) : m_type(type) {}
+
+    operator Type() const { return m_type; }
+
+    // The translated display text ("Adj. Qty Only"), made once per value; empty, after a report
+    // naming the value, for any other value.
+    QString toString() const;
+    operator QString() const { return toString(); }
+
+private:
+    friend class PyramidConverter;
+    // The persistent texts, built on first use.
+    static const dual_map<Type, QString> &persistentTexts();
+
+    Type m_type;
+};
+
+// Saves a pyramid as an atom of its persistent text and loads it back (an unknown text loads as
+// None); shows it; supports nothing else.
+class TYPEKIT_EXPORT PyramidConverter : public StubConverterImpl
+{
+public:
+    Variant fromVariant(const Variant &value, const Variant &context) override;
+    Variant toVariant(const Variant &value) override;
+    QString toString(const Variant &value) override;
+    int compare(const Variant &left, const Variant &right) const override;
+    Dump save(const Variant &value) override;
+    Variant load(const Dump &dump, const Variant &context) override;
+
+private:
+    static const int metaTypeId;
+};
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::Pyramid)

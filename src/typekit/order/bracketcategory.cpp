@@ -1,0 +1,50 @@
+#include "bracketcategory.h"
+
+#include <typekit/lazytexts_p.h>
+
+namespace Trade {
+
+namespace {
+
+constexpr QStringView unit = u"order/bracketcategory";
+
+const char *const displayTexts[] = {nullptr,
+                                    QT_TR_NOOP("None"),
+                                    QT_TR_NOOP("StopLoss"),
+                                    QT_TR_NOOP("TakeProfit"),
+                                    QT_TR_NOOP("StopLossTakeProfit"),
+                                    QT_TR_NOOP("TrailingStop"),
+                                    QT_TR_NOOP("TrailingStopTakeProfit")};
+
+} // namespace
+
+dual_map<BracketCategory::Type, QString> BracketCategory::buildPersistentTexts()
+{
+    dual_map<Type, QString> texts;
+    texts.insert(None, QStringLiteral("None"))
+        .insert(StopLoss, QStringLiteral("StopLoss"))
+        .insert(TakeProfit, QStringLiteral("TakeProfit"))
+        .insert(StopLossTakeProfit, QStringLiteral("StopLossTakeProfit"))
+        .insert(TrailingStop, QStringLiteral("TrailingStop"))
+        .insert(TrailingStopTakeProfit, QStringLiteral("TrailingStopTakeProfit"));
+    return texts;
+}
+
+BracketCategory::operator Type() const
+{
+    TRADE_ASSERT(Unknown != m_type, u"Trade::BracketCategory::operator enum Trade::BracketCategory::Type",
+                 unit, this);
+    return m_type;
+}
+
+QString BracketCategory::toString() const
+{
+    static const detail::LazyTexts texts(displayTexts);
+    if (const QString *text = texts.find(m_type))
+        return *text;
+    TRADE_ASSERT(false && "unexpected bracket category", u"Trade::BracketCategory::toString", unit,
+                 this);
+    return QString();
+}
+
+} // namespace Trade

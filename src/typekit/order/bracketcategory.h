@@ -1,0 +1,51 @@
+// Which protective legs (stop loss, take profit, trailing stop) an order carries.
+#pragma once
+
+#include <typekit/order/persistenttexts.h>
+#include <typekit/typekit_export.h>
+
+#include <QtCore/QMetaType>
+#include <QtCore/QString>
+
+namespace Trade {
+
+class TYPEKIT_EXPORT BracketCategory : public PersistentTexts<BracketCategory>
+{
+public:
+    enum Type : qint32 {
+        Unknown = 0,
+        None = 1,
+        StopLoss = 2,
+        TakeProfit = 3,
+        StopLossTakeProfit = 4,
+        TrailingStop = 5,
+        TrailingStopTakeProfit = 6,
+    };
+
+    BracketCategory() : m_type(Unknown) {}
+    BracketCategory(Type type) : m_type(type) {}
+    BracketCategory(int) = delete;
+
+    // Reports Unknown, then gives it.
+    operator Type() const;
+
+    // Trailing stops count as neither.
+    bool hasStopLoss() const { return m_type == StopLoss || m_type == StopLossTakeProfit; }
+    bool hasTakeProfit() const { return m_type == TakeProfit || m_type == StopLossTakeProfit; }
+
+    // The translated display text, made once per value; empty, after a report, for Unknown and
+    // values outside the table.
+    QString toString() const;
+
+private:
+    friend class PersistentTexts<BracketCategory>;
+    static dual_map<Type, QString> buildPersistentTexts();
+    static const dual_map<Type, QString> &persistentTexts() { return s_persistentTexts; }
+    static const dual_map<Type, QString> s_persistentTexts;
+
+    Type m_type;
+};
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::BracketCategory)

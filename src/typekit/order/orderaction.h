@@ -1,0 +1,51 @@
+// What an order does: buy or sell, opening or closing a position.
+#pragma once
+
+#include <typekit/order/persistenttexts.h>
+#include <typekit/typekit_export.h>
+
+#include <QtCore/QMetaType>
+#include <QtCore/QString>
+
+namespace Trade {
+
+class TYPEKIT_EXPORT OrderAction : public PersistentTexts<OrderAction>
+{
+public:
+    enum Type : qint32 { Buy = 1, Sell = 2, SellShort = 3, BuyToCover = 4 };
+
+    OrderAction() : m_type(Type(0)) {}
+    OrderAction(Type type) : m_type(type) {}
+    // Buy and open: Buy; buy and close: BuyToCover; sell and open: SellShort; sell and close: Sell.
+    OrderAction(bool isBuy, bool isOpen);
+    // Buy when true, else Sell.
+    explicit OrderAction(bool isBuy) : m_type(isBuy ? Buy : Sell) {}
+    OrderAction(int) = delete;  // an integer is no action: say OrderAction::Type(n)
+
+    bool isValid() const { return m_type != Type(0); }
+    // These report an action without a value, then answer false.
+    bool isBuy() const;
+    bool isSell() const;
+    bool isOpen() const;
+    // The same sense (opening or closing) on the other side: Buy and SellShort swap, Sell and
+    // BuyToCover swap. An action without a value reports twice and gives BuyToCover.
+    OrderAction reverseSide() const;
+
+    // Reports an action without a value, then gives it.
+    operator Type() const;
+
+    // The translated display text; empty, after a report, for a value outside the table.
+    QString toString() const;
+
+private:
+    friend class PersistentTexts<OrderAction>;
+    static dual_map<Type, QString> buildPersistentTexts();
+    static const dual_map<Type, QString> &persistentTexts() { return s_persistentTexts; }
+    static const dual_map<Type, QString> s_persistentTexts;
+
+    Type m_type;
+};
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::OrderAction)

@@ -1,6 +1,8 @@
 // Saved layouts are files on a user's disk: whatever they hold, reading them back must not crash.
-// Feeds arbitrary text to Dump::fromJson and every dump that parses to Variant::load, then
-// writes the result back out.
+// Feeds arbitrary text to Dump::fromJson and every dump that parses to Variant::load (records and
+// record lists included, with the sample host's topics installed so that saved fields resolve),
+// then writes the result back out.
+#include <samplehost/topics.h>
 #include <typekit/connection/connectionstate.h>
 #include <typekit/position/tradeside.h>
 
@@ -26,6 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static QuietService quiet;
     static const bool installed = (setMarquelServiceApi(&quiet), Trade::ConnectionState().toString(), true);
+    static Sample::StandardTopics topics;
     (void)installed;
 
     const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));

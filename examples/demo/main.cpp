@@ -1,6 +1,7 @@
 // A tour of what the library offers so far, as a host or a plug-in would use it.
 #include <samplehost/formatter.h>
 #include <samplehost/host.h>
+#include <samplehost/topics.h>
 #include <typekit/connection/connectionstate.h>
 #include <typekit/eventsource.h>
 #include <typekit/formatting/cumulativeorderquantityformatter.h>
@@ -11,6 +12,7 @@
 #include <typekit/order/orderexpiry.h>
 #include <typekit/order/orderstate.h>
 #include <typekit/percent.h>
+#include <typekit/variant/variantrecord.h>
 #include <typekit/pluginversions.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/symbol/symbolcategory.h>
@@ -140,6 +142,42 @@ void showQuantityCells()
           << "filled share:                   " << QString(Trade::Percent(3000.0, 500.0)) << "\n";
 }
 
+QString describe(const Trade::VariantRecord &record)
+{
+    QStringList entries;
+    for (Trade::IField *field : record.fields())
+        entries << field->name() + QStringLiteral(": ") + record.rawValue(field).toString();
+    return entries.join(QStringLiteral(", "));
+}
+
+void showRecords()
+{
+    heading("An order record through the host's topics");
+    Sample::StandardTopics topics;  // the host installs its topics before any record is made
+    const Sample::OrderTopic &order = topics.order();
+
+    Trade::VariantRecord stored;
+    stored.setValue(order.idField(), QStringLiteral("A-1001"));
+    stored.setValue(order.actionField(), Trade::Variant::fromValue(Trade::OrderAction(Trade::OrderAction::Buy)));
+    stored.setValue(order.categoryField(), Trade::Variant::fromValue(Trade::OrderCategory(Trade::OrderCategory::Limit)));
+    stored.setValue(order.stateTextField(), QStringLiteral("Sent"));
+    out() << "stored:  " << describe(stored) << "\n";
+
+    Trade::VariantRecord update;  // the broker's update: a new state text and a tag
+    update.setValue(order.stateTextField(), QStringLiteral("Working"));
+    update.setValue(order.zelTagField(), QStringLiteral("scalp"));
+    const Trade::VariantRecord merged = stored.merge(update);
+    out() << "merged:  " << describe(merged) << "\n";
+
+    const QString json = merged.dump().toJsonIndented();
+    out() << "saved:   " << json.count(QLatin1Char('\n')) << " lines of JSON, "
+          << merged.dump().asContainer().size() << " entries\n";
+    const Trade::VariantRecord loaded =
+        Trade::Variant::load(Trade::Dump::fromJson(json), Trade::Variant()).valueOr(Trade::VariantRecord());
+    out() << "loaded:  " << describe(loaded) << (loaded == merged ? "  (equal to the saved one)" : "  (DIFFERS)")
+          << "\n";
+}
+
 } // namespace
 
 int main()
@@ -150,6 +188,7 @@ int main()
     showCategories();
     showOrder();
     showQuantityCells();
+    showRecords();
     out().flush();
     return 0;
 }

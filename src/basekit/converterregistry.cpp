@@ -50,8 +50,8 @@ IConverter *instanceOf(Instances &all, const QMetaType &converterType)
     return instance;
 }
 
-// The converter meta-type of a type name, found by its exact name only: a name read from a
-// user's file may hold anything, and whatever it resolves to is created as a converter.
+// The converter meta-type of a type name. A name read from a user's file may hold anything: one
+// with a NUL in it is refused, so that it cannot resolve to a shorter name.
 QMetaType converterTypeFor(QByteArrayView typeName)
 {
     if (typeName.isEmpty() || typeName.contains('\0'))
@@ -59,8 +59,8 @@ QMetaType converterTypeFor(QByteArrayView typeName)
     QByteArray name;
     name.reserve(typeName.size() + 9);
     name.append(typeName.data(), typeName.size()).append("Converter");
-    const QMetaType type = QMetaType::fromName(name);
-    return type.isValid() && name == type.name() ? type : QMetaType();
+    // A converter may be registered under an alias ("Trade::IField*Converter" is no class name).
+    return QMetaType::fromName(name);
 }
 
 } // namespace

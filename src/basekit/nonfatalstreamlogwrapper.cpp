@@ -20,15 +20,18 @@ NamedValue::NamedValue(QStringView expression, const Variant &value)
 
 NonFatalStreamLogWrapper::NonFatalStreamLogWrapper(QStringView file, unsigned line,
                                                    QStringView function, const void *object,
-                                                   QStringView condition)
-    : m_file(file), m_function(function), m_condition(condition), m_object(object), m_line(line)
+                                                   QStringView condition, MessageForm form)
+    : m_file(file), m_function(function), m_condition(condition), m_object(object), m_line(line),
+      m_form(form)
 {
 }
 
 NonFatalStreamLogWrapper::~NonFatalStreamLogWrapper()
 {
     IMarquelService *service = MarquelServiceApi();
-    QString message = QLatin1Char('"') + m_message + QLatin1String("\" ") + m_namedValues;
+    QString message = m_form == MessageForm::Quoted
+                          ? QLatin1Char('"') + m_message + QLatin1String("\" ") + m_namedValues
+                          : m_message + m_namedValues;
     if (!message.isEmpty() && service->shouldLog(assertionChannel, assertionSeverity)) {
         service->logMessage(assertionChannel, assertionSeverity, m_file, m_line, m_function,
                             m_object, message);

@@ -33,8 +33,13 @@ private:
 class BASEKIT_EXPORT NonFatalStreamLogWrapper
 {
 public:
+    // Quoted: the message is the streamed text in double quotes (the usual report). Bare: the
+    // streamed text as it is, and no message at all when nothing is streamed.
+    enum class MessageForm { Quoted, Bare };
+
     NonFatalStreamLogWrapper(QStringView file, unsigned line, QStringView function,
-                             const void *object, QStringView condition);
+                             const void *object, QStringView condition,
+                             MessageForm form = MessageForm::Quoted);
     ~NonFatalStreamLogWrapper();
     NonFatalStreamLogWrapper(const NonFatalStreamLogWrapper &) = delete;
     NonFatalStreamLogWrapper &operator=(const NonFatalStreamLogWrapper &) = delete;
@@ -52,6 +57,7 @@ private:
     QStringView m_condition;
     const void *m_object;
     unsigned m_line;
+    MessageForm m_form;
     QString m_message;
     QString m_namedValues;
 };
@@ -67,6 +73,22 @@ private:
     } else                                                                                         \
         ::Trade::NonFatalStreamLogWrapper(QStringView(file), __LINE__, QStringView(function),      \
                                           (object), QStringView(u"" #condition))
+
+// The same report without a message unless one is streamed.
+#define TRADE_ASSERT_BARE(condition, function, file, object)                                     \
+    if (Q_LIKELY(condition)) {                                                                     \
+    } else                                                                                         \
+        ::Trade::NonFatalStreamLogWrapper(                                                         \
+            QStringView(file), __LINE__, QStringView(function), (object),                          \
+            QStringView(u"" #condition), ::Trade::NonFatalStreamLogWrapper::MessageForm::Bare)
+
+// Reports `holds` being false under the condition text that reports of this check have always
+// carried, where the code's own expression reads differently.
+#define TRADE_ASSERT_AS(holds, conditionText, function, file, object)                            \
+    if (Q_LIKELY(holds)) {                                                                         \
+    } else                                                                                         \
+        ::Trade::NonFatalStreamLogWrapper(QStringView(file), __LINE__, QStringView(function),      \
+                                          (object), QStringView(conditionText))
 
 // A named value for a report's message: the expression's text and its value's dump.
 #define TRADE_NAMED_VALUE(expression)                                                              \

@@ -15,9 +15,9 @@ inline int heldTypeId(const QVariant &variant)
     return variant.data_ptr().typeId();
 }
 
-// The types without a converter that a saved text may name: plain values of QtCore, and
-// pointers (which load as null). Dumps come from users' files; other types (images, widgets,
-// objects) are never constructed from them.
+// The types without a converter that a saved text may name: plain values of QtCore, pointers,
+// and types registered with a conversion from QString. Dumps come from users' files; other types
+// (images, widgets, objects) are never constructed from them.
 bool loadsFromText(const QMetaType &type)
 {
     switch (type.id()) {
@@ -45,7 +45,9 @@ bool loadsFromText(const QMetaType &type)
     case QMetaType::QUuid:
         return true;
     default:
-        return type.flags().testFlag(QMetaType::IsPointer);
+        // Pointers (which load as null), and types that say how they are read from a text.
+        return type.flags().testFlag(QMetaType::IsPointer)
+               || QMetaType::hasRegisteredConverterFunction(QMetaType::fromType<QString>(), type);
     }
 }
 

@@ -19,6 +19,10 @@
 #include <typekit/order/orderexpiry.h>
 #include <typekit/percent.h>
 #include <typekit/position/tradeside.h>
+#include <typekit/symbol/symbolcategory.h>
+#include <typekit/variant/fieldset.h>
+#include <typekit/variant/variantrecord.h>
+#include <typekit/variantrecordlist.h>
 
 #include <basekit/iconverter.h>
 
@@ -50,10 +54,43 @@ const dual_map<Trade::OrderCategory::Type, QString> Trade::OrderCategory::s_pers
 const dual_map<Trade::OrderExpiry::Type, QString> Trade::OrderExpiry::s_persistentTexts =
     Trade::OrderExpiry::buildPersistentTexts();
 
+namespace {
+
+// Enumerations without a converter still travel in saved records: as texts, through Qt's
+// conversions, which Variant::save and Variant::load use for types without a converter.
+template <typename T>
+bool registerPersistentTextConversions()
+{
+    QMetaType::registerConverter<T, QString>([](const T &value) { return value.toSaveableString(); });
+    return QMetaType::registerConverter<QString, T>([](const QString &text) {
+        T value;
+        value.fromSaveableString(text);
+        return value;
+    });
+}
+
+const bool s_textConversions = registerPersistentTextConversions<Trade::BracketCategory>()
+                               && registerPersistentTextConversions<Trade::OrderAction>()
+                               && registerPersistentTextConversions<Trade::OrderCategory>()
+                               && registerPersistentTextConversions<Trade::OrderExpiry>()
+                               && QMetaType::registerConverter<Trade::SymbolCategory, QString>(
+                                   [](const Trade::SymbolCategory &category) { return category.toString(); })
+                               && QMetaType::registerConverter<QString, Trade::SymbolCategory>(
+                                   [](const QString &text) { return Trade::SymbolCategory::fromString(text); });
+
+} // namespace
+
+const int Trade::VariantRecordConverter::metaTypeId =
+    Trade::registerConverterType<Trade::VariantRecordConverter>();
+
+// Field sets travel in variants without a converter.
+static const int s_fieldSetMetaTypeId = qRegisterMetaType<Trade::FieldSet>();
 const int Trade::PercentConverter::metaTypeId =
     Trade::registerConverterType<Trade::PercentConverter>();
 const int Trade::TradeSideConverter::metaTypeId =
     Trade::registerConverterType<Trade::TradeSideConverter>();
+const int Trade::VariantRecordListConverter::metaTypeId =
+    Trade::registerConverterType<Trade::VariantRecordListConverter>();
 
 // The library's one resource, "/typekit/typekit.rc" (the version resource script), registered
 // with resource format version 1 at this point of the load and unregistered at unload.

@@ -1,0 +1,73 @@
+#include "variantrecordlist.h"
+
+namespace Trade {
+
+namespace {
+
+constexpr QStringView unit = u"variantrecordlist";
+
+bool holdsList(const Variant &value)
+{
+    return value.is(qMetaTypeId<VariantRecordList>());
+}
+
+} // namespace
+
+Dump VariantRecordList::dump() const
+{
+    return Variant::fromValue(*this).save();
+}
+
+Variant VariantRecordListConverter::fromVariant(const Variant &value, const Variant &)
+{
+    if (!value.isInit())
+        return Variant();
+    if (holdsList(value))
+        return value;
+    TRADE_ASSERT(!"Conversion from input value type is not implemented",
+                 u"Trade::VariantRecordListConverter::fromVariant", unit, this);
+    return Variant();
+}
+
+Variant VariantRecordListConverter::toVariant(const Variant &value)
+{
+    if (!value.isInit())
+        return Variant();
+    if (holdsList(value))
+        return value;
+    TRADE_ASSERT(!"Conversion from input value type is not implemented",
+                 u"Trade::VariantRecordListConverter::toVariant", unit, this);
+    return Variant();
+}
+
+int VariantRecordListConverter::compare(const Variant &left, const Variant &right) const
+{
+    if (!left.isInit() || !right.isInit())
+        return left.isInit() == right.isInit() ? 0 : (left.isInit() ? 1 : -1);
+    if (holdsList(left) && holdsList(right))
+        return left.strongValue<VariantRecordList>() == right.strongValue<VariantRecordList>() ? 0 : 1;
+    TRADE_ASSERT(!"Compare with input value type is not implemented",
+                 u"Trade::VariantRecordListConverter::compare", unit, this);
+    return holdsList(left) ? 1 : -1;
+}
+
+Dump VariantRecordListConverter::save(const Variant &value)
+{
+    const VariantRecordList list = value.valueOr(VariantRecordList());
+    Dump::Container saved(QString::fromUtf8(value.typeName()));
+    for (const VariantRecord &record : list) {
+        if (!record.isEmpty())
+            saved.append(Variant::fromValue(record).save());
+    }
+    return Dump(saved);
+}
+
+Variant VariantRecordListConverter::load(const Dump &dump, const Variant &context)
+{
+    VariantRecordList list;
+    for (const Dump &item : dump.asContainer().items())
+        list.append(Variant::load(item, context).valueOr(VariantRecord()));
+    return Variant::fromValue(list);
+}
+
+} // namespace Trade

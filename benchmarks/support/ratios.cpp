@@ -42,6 +42,11 @@ int runWithRatios(int argc, char **argv, const std::vector<Ratio> &ratios)
             continue;
         }
         const double value = subject->second / baseline->second;
+        if (ratio.target <= 0) {
+            std::printf("  %-40s / %-32s = %5.2f  (for information)\n", ratio.subject.c_str(),
+                        ratio.baseline.c_str(), value);
+            continue;
+        }
         std::printf("  %-40s / %-32s = %5.2f  (target <= %.2f: %s)\n", ratio.subject.c_str(),
                     ratio.baseline.c_str(), value, ratio.target,
                     value <= ratio.target ? "met" : "NOT MET");

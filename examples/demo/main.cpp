@@ -1,6 +1,7 @@
 // A tour of what the library offers so far, as a host or a plug-in would use it.
 #include <samplehost/formatter.h>
 #include <samplehost/host.h>
+#include <samplehost/symbol.h>
 #include <samplehost/topics.h>
 #include <typekit/connection/connectionstate.h>
 #include <typekit/eventsource.h>
@@ -12,6 +13,8 @@
 #include <typekit/order/orderexpiry.h>
 #include <typekit/order/orderstate.h>
 #include <typekit/percent.h>
+#include <typekit/price.h>
+#include <typekit/quantity.h>
 #include <typekit/variant/variantrecord.h>
 #include <typekit/pluginversions.h>
 #include <typekit/position/tradeside.h>
@@ -178,6 +181,26 @@ void showRecords()
           << "\n";
 }
 
+void showPrices()
+{
+    heading("Prices on a symbol's tick grid");
+    Sample::StandardTopics topics;
+    Sample::Formatter formatter;
+    Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);  // tick 0.25
+    Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100, 1.0, 100);  // lots of 100
+
+    const Trade::Price typed(QStringLiteral("5012.30"), &es);
+    out() << "the user types 5012.30 for ESZ26: " << typed.toString() << " (" << typed.ticks() << " ticks)\n";
+    const Trade::Price market(5011.9, &es);
+    out() << "market at 5011.90 reads " << market.toString() << "; limit "
+          << (typed == market ? "equals" : typed < market ? "is below" : "is above") << " it\n";
+    const Trade::Price shifted = typed + qint64(3);
+    out() << "three ticks higher: " << shifted.toString() << ", out of range: "
+          << (shifted.isOutOfRange() ? "yes" : "no") << "\n";
+    const Trade::Quantity shares = Trade::Quantity::fromLots(2.5, &msft);
+    out() << "2.5 lots of MSFT are " << shares.value() << " shares, shown as " << shares.toString() << " lots\n";
+}
+
 } // namespace
 
 int main()
@@ -189,6 +212,7 @@ int main()
     showOrder();
     showQuantityCells();
     showRecords();
+    showPrices();
     out().flush();
     return 0;
 }

@@ -17,7 +17,12 @@
 #include <typekit/order/orderaction.h>
 #include <typekit/order/ordercategory.h>
 #include <typekit/order/orderexpiry.h>
+#include <typekit/averageprice.h>
 #include <typekit/percent.h>
+#include <typekit/price.h>
+#include <typekit/profit.h>
+#include <typekit/quantity.h>
+#include <typekit/rounding_p.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/symbol/symbolcategory.h>
 #include <typekit/variant/fieldset.h>
@@ -83,10 +88,24 @@ const bool s_textConversions = registerPersistentTextConversions<Trade::BracketC
 const int Trade::VariantRecordConverter::metaTypeId =
     Trade::registerConverterType<Trade::VariantRecordConverter>();
 
+// The tolerance of average prices.
+namespace Trade {
+extern const double s_averagePriceEpsilon;
+const double s_averagePriceEpsilon = detail::tenToTheMinusTen();
+} // namespace Trade
+
+const int Trade::AveragePriceConverter::metaTypeId =
+    Trade::registerConverterType<Trade::AveragePriceConverter>();
 // Field sets travel in variants without a converter.
 static const int s_fieldSetMetaTypeId = qRegisterMetaType<Trade::FieldSet>();
 const int Trade::PercentConverter::metaTypeId =
     Trade::registerConverterType<Trade::PercentConverter>();
+const int Trade::PriceConverter::metaTypeId =
+    Trade::registerConverterType<Trade::PriceConverter>();
+const int Trade::ProfitConverter::metaTypeId =
+    Trade::registerConverterType<Trade::ProfitConverter>();
+const int Trade::QuantityConverter::metaTypeId =
+    Trade::registerConverterType<Trade::QuantityConverter>();
 const int Trade::TradeSideConverter::metaTypeId =
     Trade::registerConverterType<Trade::TradeSideConverter>();
 const int Trade::VariantRecordListConverter::metaTypeId =

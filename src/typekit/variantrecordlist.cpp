@@ -18,26 +18,29 @@ Dump VariantRecordList::dump() const
     return Variant::fromValue(*this).save();
 }
 
-Variant VariantRecordListConverter::fromVariant(const Variant &value, const Variant &)
+namespace {
+
+// The plain form of a list is the list itself; other values do not convert.
+Variant listOrNothing(const Variant &value, QStringView function, const void *converter)
 {
     if (!value.isInit())
         return Variant();
     if (holdsList(value))
         return value;
-    TRADE_ASSERT(!"Conversion from input value type is not implemented",
-                 u"Trade::VariantRecordListConverter::fromVariant", unit, this);
+    TRADE_ASSERT(!"Conversion from input value type is not implemented", function, unit, converter);
     return Variant();
+}
+
+} // namespace
+
+Variant VariantRecordListConverter::fromVariant(const Variant &value, const Variant &)
+{
+    return listOrNothing(value, u"Trade::VariantRecordListConverter::fromVariant", this);
 }
 
 Variant VariantRecordListConverter::toVariant(const Variant &value)
 {
-    if (!value.isInit())
-        return Variant();
-    if (holdsList(value))
-        return value;
-    TRADE_ASSERT(!"Conversion from input value type is not implemented",
-                 u"Trade::VariantRecordListConverter::toVariant", unit, this);
-    return Variant();
+    return listOrNothing(value, u"Trade::VariantRecordListConverter::toVariant", this);
 }
 
 int VariantRecordListConverter::compare(const Variant &left, const Variant &right) const

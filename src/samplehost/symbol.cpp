@@ -1,0 +1,210 @@
+#include "symbol.h"
+
+#include <typekit/symbol/symbolcategory.h>
+#include <typekit/topic/istandardtopics.h>
+
+#include <QtCore/QHash>
+#include <QtCore/QLocale>
+
+#include <cmath>
+#include <mutex>
+
+namespace Sample {
+
+namespace {
+
+struct Registry
+{
+    std::mutex mutex;
+    QMultiHash<QString, Symbol *> byName;
+};
+
+Registry &registry()
+{
+    static Registry s;
+    return s;
+}
+
+const int s_symbolConverterId = qRegisterMetaType<SymbolConverter>("Trade::ISymbol*Converter");
+
+Trade::ISymbolTopic *installedSymbolTopic()
+{
+    Trade::IStandardTopics *topics = Trade::IStandardTopics::instance();
+    return topics ? topics->symbolTopic() : nullptr;
+}
+
+} // namespace
+
+Symbol::Symbol(const QString &name, Symbology::KorSymbolType category, int minMovement, int priceScale,
+               double pointValue, int lotSize, QObject *parent)
+    : QObject(parent), m_topic(installedSymbolTopic())
+{
+    setFigure(&Trade::ISymbolTopic::nameField, name);
+    setFigure(&Trade::ISymbolTopic::categoryField, Trade::SymbolCategory(category));
+    setFigure(&Trade::ISymbolTopic::userDefinedMinMovementField, minMovement);
+    setFigure(&Trade::ISymbolTopic::userDefinedPriceScaleField, priceScale);
+    setFigure(&Trade::ISymbolTopic::userDefinedBigPointValueField, pointValue);
+    setFigure(&Trade::ISymbolTopic::lotSizeField, lotSize);
+    setFigure(&Trade::ISymbolTopic::priceMultiplierField, 1.0);
+    setFigure(&Trade::ISymbolTopic::isResolvedField, true);
+    Registry &all = registry();
+    const std::lock_guard<std::mutex> lock(all.mutex);
+    all.byName.insert(name, this);
+}
+
+Symbol::~Symbol()
+{
+    Registry &all = registry();
+    const std::lock_guard<std::mutex> lock(all.mutex);
+    for (auto it = all.byName.begin(); it != all.byName.end();)
+        it = it.value() == this ? all.byName.erase(it) : std::next(it);
+}
+
+Symbol *Symbol::byName(const QString &name)
+{
+    Registry &all = registry();
+    const std::lock_guard<std::mutex> lock(all.mutex);
+    return all.byName.value(name);
+}
+
+template <typename T>
+T Symbol::figure(Trade::IField *(Trade::ISymbolTopic::*field)() const, const T &fallback) const
+{
+    return m_topic ? m_record.value((m_topic->*field)(), Trade::Variant()).valueOr(fallback) : fallback;
+}
+
+template <typename T>
+void Symbol::setFigure(Trade::IField *(Trade::ISymbolTopic::*field)() const, const T &value)
+{
+    if (m_topic)
+        m_record.setValue((m_topic->*field)(), Trade::Variant::fromValue(value));
+}
+
+QString Symbol::name() const
+{
+    return figure(&Trade::ISymbolTopic::nameField, QString());
+}
+
+void Symbol::setPriceMultiplier(double multiplier)
+{
+    setFigure(&Trade::ISymbolTopic::priceMultiplierField, multiplier);
+}
+
+void Symbol::setMinMovement2(int minMovement2)
+{
+    setFigure(&Trade::ISymbolTopic::userDefinedMinMovement2Field, minMovement2);
+}
+
+void Symbol::setLotSize(int lotSize)
+{
+    setFigure(&Trade::ISymbolTopic::lotSizeField, lotSize);
+}
+
+void Symbol::setResolved(bool resolved)
+{
+    setFigure(&Trade::ISymbolTopic::isResolvedField, resolved);
+}
+
+void Symbol::setBrokerName(const QString &brokerName)
+{
+    setFigure(&Trade::ISymbolTopic::brokerNameField, brokerName);
+}
+
+int Symbol::minMovement() const
+{
+    return figure(&Trade::ISymbolTopic::userDefinedMinMovementField, 1);
+}
+
+int Symbol::priceScale() const
+{
+    return figure(&Trade::ISymbolTopic::userDefinedPriceScaleField, 1);
+}
+
+double Symbol::bigPointValue() const
+{
+    return figure(&Trade::ISymbolTopic::userDefinedBigPointValueField, 1.0);
+}
+
+int Symbol::lotSize() const
+{
+    return figure(&Trade::ISymbolTopic::lotSizeField, 1);
+}
+
+double Symbol::priceMultiplier() const
+{
+    return figure(&Trade::ISymbolTopic::priceMultiplierField, 1.0);
+}
+
+double Symbol::alternateTickSize() const
+{
+    const int second = figure(&Trade::ISymbolTopic::userDefinedMinMovement2Field, 0);
+    return double(second > 0 ? second : minMovement()) / double(priceScale());
+}
+
+bool Symbol::isResolved() const
+{
+    return figure(&Trade::ISymbolTopic::isResolvedField, false);
+}
+
+int Symbol::decimals() const
+{
+    const double tick = double(minMovement()) / double(priceScale());
+    int decimals = 0;
+    double scaled = tick;
+    while (decimals < 8 && std::fabs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, std::fabs(scaled))) {
+        scaled *= 10.0;
+        ++decimals;
+    }
+    return decimals;
+}
+
+QString Symbol::formatPrice(double price) const
+{
+    return QLocale::c().toString(price, 'f', decimals());
+}
+
+Common::Nullable<double> Symbol::parsePrice(const QString &text) const
+{
+    bool isNumber = false;
+    const double price = QLocale::c().toDouble(text.trimmed(), &isNumber);
+    return isNumber && std::isfinite(price) ? Common::Nullable<double>(price) : Common::Nullable<double>();
+}
+
+QString Symbol::formatAveragePrice(double price) const
+{
+    return QLocale::c().toString(price, 'f', decimals() + 2);
+}
+
+Trade::Variant SymbolConverter::fromVariant(const Trade::Variant &value, const Trade::Variant &)
+{
+    return value.is<Trade::ISymbol *>() ? value : Trade::Variant();
+}
+
+QString SymbolConverter::toString(const Trade::Variant &value)
+{
+    const auto *symbol = dynamic_cast<const Symbol *>(value.valueOr<Trade::ISymbol *>(nullptr));
+    return symbol ? symbol->name() : QString();
+}
+
+int SymbolConverter::compare(const Trade::Variant &left, const Trade::Variant &right) const
+{
+    const quintptr l = quintptr(left.valueOr<Trade::ISymbol *>(nullptr));
+    const quintptr r = quintptr(right.valueOr<Trade::ISymbol *>(nullptr));
+    return l == r ? 0 : (l < r ? -1 : 1);
+}
+
+Trade::Dump SymbolConverter::save(const Trade::Variant &value)
+{
+    return Trade::Dump(Trade::Dump::Atom(QStringLiteral("Trade::ISymbol*"), toString(value)));
+}
+
+Trade::Variant SymbolConverter::load(const Trade::Dump &dump, const Trade::Variant &context)
+{
+    const QString &name = dump.asAtom().value();
+    Trade::ISymbol *symbol = name.isEmpty() ? nullptr : Symbol::byName(name);
+    if (!symbol)
+        symbol = context.valueOr<Trade::ISymbol *>(nullptr);
+    return Trade::Variant::fromValue(symbol);
+}
+
+} // namespace Sample

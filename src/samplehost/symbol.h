@@ -1,0 +1,104 @@
+// A symbol of the sample host. Its figures (minimum movement, price scale, point value, lot size,
+// multipliers, resolved flag, category, names) live in its own record over the installed symbol
+// topic, as the host keeps them, so that a test can also take one away. Prices print and parse
+// with as many decimals as the tick size needs.
+//
+//     Sample::StandardTopics topics;                       // installed first: symbols use them
+//     Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100);   // 0.01
+//     Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
+//     Trade::Price limit(QStringLiteral("5012.30"), &es);                               // 5012.25
+//
+// Saved prices, quantities and profits keep their symbol by name: the sample host registers the
+// converter of "Trade::ISymbol*", which finds a live sample symbol of that name again.
+#pragma once
+
+#include <samplehost/samplehost_export.h>
+
+#include <typekit/symbol/isymbol.h>
+
+#include <basekit/iconverter.h>
+#include <symbolkit/korsymbol.h>
+
+#include <QtCore/QObject>
+
+namespace Sample {
+
+class SAMPLEHOST_EXPORT Connection final : public Trade::IBrokerConnection
+{
+public:
+    explicit Connection(const QString &name) : m_name(name) {}
+    QString name() const override { return m_name; }
+
+private:
+    QString m_name;
+};
+
+class SAMPLEHOST_EXPORT Symbol final : public QObject, public Trade::ISymbol
+{
+    Q_OBJECT
+
+public:
+    // The tick size is minMovement / priceScale; the point value is the money of one whole price
+    // point. The symbol starts resolved, with a price multiplier of 1.
+    Symbol(const QString &name, Symbology::KorSymbolType category, int minMovement, int priceScale,
+           double pointValue = 1.0, int lotSize = 1, QObject *parent = nullptr);
+    ~Symbol() override;
+
+    QString name() const;
+    void setPriceMultiplier(double multiplier);
+    // A second minimum movement, over the same price scale, for the alternate tick size.
+    void setMinMovement2(int minMovement2);
+    void setLotSize(int lotSize);
+    void setResolved(bool resolved);
+    void setBrokerName(const QString &brokerName);
+    void setConnection(Trade::IBrokerConnection *connection) { m_connection = connection; }
+    // The symbol's record, for changes a test or the host makes directly.
+    Trade::VariantRecord &record() { return m_record; }
+
+    // The live sample symbol of that name, or null.
+    static Symbol *byName(const QString &name);
+
+    Trade::ISymbolTopic *symbolTopic() const override { return m_topic; }
+    bool hasValue(Trade::IField *field) const override { return m_record.hasValue(field); }
+    Trade::VariantRecord symbolRecord() const override { return m_record; }
+
+    Trade::IBrokerConnection *connection() const override { return m_connection; }
+    int minMovement() const override;
+    int priceScale() const override;
+    double bigPointValue() const override;
+    int lotSize() const override;
+    double priceMultiplier() const override;
+    // minMovement2 / priceScale when the record has a second minimum movement, else the tick
+    // size.
+    double alternateTickSize() const override;
+    bool isResolved() const override;
+    QString formatPrice(double price) const override;
+    Common::Nullable<double> parsePrice(const QString &text) const override;
+    // Two more decimals than prices.
+    QString formatAveragePrice(double price) const override;
+
+private:
+    template <typename T>
+    T figure(Trade::IField *(Trade::ISymbolTopic::*field)() const, const T &fallback) const;
+    template <typename T>
+    void setFigure(Trade::IField *(Trade::ISymbolTopic::*field)() const, const T &value);
+    int decimals() const;
+
+    Trade::ISymbolTopic *m_topic;
+    Trade::VariantRecord m_record;
+    Trade::IBrokerConnection *m_connection = nullptr;
+};
+
+// The converter of "Trade::ISymbol*": a symbol is saved as its name and loaded back as the live
+// sample symbol of that name; when none lives, the symbol of the load's context, if any.
+class SAMPLEHOST_EXPORT SymbolConverter : public Trade::StubConverterImpl
+{
+public:
+    Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override;
+    QString toString(const Trade::Variant &value) override;
+    int compare(const Trade::Variant &left, const Trade::Variant &right) const override;
+    Trade::Dump save(const Trade::Variant &value) override;
+    Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override;
+};
+
+} // namespace Sample

@@ -1,0 +1,48 @@
+// The host's symbol, as the value types see it: the figures that put prices on a tick grid and
+// relate units to lots, the texts of prices, and the symbol's own record.
+#pragma once
+
+#include <typekit/nullable.h>
+#include <typekit/symbol/idictionaryvisiblesymbol.h>
+#include <typekit/typekit_export.h>
+
+#include <QtCore/QMetaType>
+#include <QtCore/QString>
+
+namespace Trade {
+
+// A broker connection of the host; a symbol belongs to one.
+class TYPEKIT_EXPORT IBrokerConnection
+{
+public:
+    virtual QString name() const = 0;
+    virtual ~IBrokerConnection();
+};
+
+class TYPEKIT_EXPORT ISymbol : public virtual IDictionaryVisibleSymbol
+{
+public:
+    virtual IBrokerConnection *connection() const = 0;
+    // The tick size is minMovement() / priceScale().
+    virtual int minMovement() const = 0;
+    virtual int priceScale() const = 0;
+    // The money value of one whole price point.
+    virtual double bigPointValue() const = 0;
+    // Units per lot.
+    virtual int lotSize() const = 0;
+    // The factor from a stored (unscaled) price to the price users see.
+    virtual double priceMultiplier() const = 0;
+    // A second alignment step for unscaled values.
+    virtual double alternateTickSize() const = 0;
+    // The host has resolved the symbol.
+    virtual bool isResolved() const = 0;
+    virtual QString formatPrice(double price) const = 0;
+    // The price a text shows, null when the text is no price.
+    virtual Common::Nullable<double> parsePrice(const QString &text) const = 0;
+    virtual QString formatAveragePrice(double price) const = 0;
+    ~ISymbol() override;
+};
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::ISymbol *)

@@ -15,7 +15,8 @@
 #include <typekit/percent.h>
 #include <typekit/price.h>
 #include <typekit/quantity.h>
-#include <typekit/variant/variantrecord.h>
+#include <typekit/order/orderrecord.h>
+#include <typekit/order/orderutils.h>
 #include <typekit/pluginversions.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/symbol/symbolcategory.h>
@@ -145,40 +146,50 @@ void showQuantityCells()
           << "filled share:                   " << QString(Trade::Percent(3000.0, 500.0)) << "\n";
 }
 
-QString describe(const Trade::VariantRecord &record)
+void showOrderUpdate()
 {
-    QStringList entries;
-    for (Trade::IField *field : record.fields())
-        entries << field->name() + QStringLiteral(": ") + record.rawValue(field).toString();
-    return entries.join(QStringLiteral(", "));
-}
-
-void showRecords()
-{
-    heading("An order record through the host's topics");
+    heading("A typical order update");
     Sample::StandardTopics topics;  // the host installs its topics before any record is made
-    const Sample::OrderTopic &order = topics.order();
+    Sample::Formatter formatter;
+    Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
+    Sample::Account account(QStringLiteral("SIM-1001"));
 
-    Trade::VariantRecord stored;
-    stored.setValue(order.idField(), QStringLiteral("A-1001"));
-    stored.setValue(order.actionField(), Trade::Variant::fromValue(Trade::OrderAction(Trade::OrderAction::Buy)));
-    stored.setValue(order.categoryField(), Trade::Variant::fromValue(Trade::OrderCategory(Trade::OrderCategory::Limit)));
-    stored.setValue(order.stateTextField(), QStringLiteral("Sent"));
-    out() << "stored:  " << describe(stored) << "\n";
+    // The plug-in builds the order it sends.
+    Trade::OrderRecord order;
+    order.setSymbol(&es);
+    order.setAccount(&account);
+    order.setId(QStringLiteral("A-1001"));
+    order.setAction(Trade::OrderAction::Buy);
+    order.setCategory(Trade::OrderCategory::Limit);
+    order.setExpiry(Trade::OrderExpiry::DayOrder);
+    order.setLimitPrice(Trade::Price(QStringLiteral("5012.30"), &es));
+    order.setQuantity(Trade::Quantity::fromLots(3, &es));
+    order.setState(Trade::OrderState(Trade::OrderState::Placing));
+    order.setEventSource(Trade::EventSource(Trade::EventSource::Chart, Common::InvocationType(2)));
 
-    Trade::VariantRecord update;  // the broker's update: a new state text and a tag
-    update.setValue(order.stateTextField(), QStringLiteral("Working"));
-    update.setValue(order.zelTagField(), QStringLiteral("scalp"));
-    const Trade::VariantRecord merged = stored.merge(update);
-    out() << "merged:  " << describe(merged) << "\n";
+    // The broker's update: working, one lot filled. The host merges it into the stored order.
+    Trade::OrderRecord update;
+    update.setState(Trade::OrderState(Trade::OrderState::Working));
+    update.setFilled(Trade::Quantity::fromLots(1, &es));
+    const Trade::OrderRecord stored = order.merge(update);
 
-    const QString json = merged.dump().toJsonIndented();
-    out() << "saved:   " << json.count(QLatin1Char('\n')) << " lines of JSON, "
-          << merged.dump().asContainer().size() << " entries\n";
-    const Trade::VariantRecord loaded =
-        Trade::Variant::load(Trade::Dump::fromJson(json), Trade::Variant()).valueOr(Trade::VariantRecord());
-    out() << "loaded:  " << describe(loaded) << (loaded == merged ? "  (equal to the saved one)" : "  (DIFFERS)")
-          << "\n";
+    const auto show = [](const Trade::OrderRecord &o) {
+        out() << "  " << o.action().toString() << " " << o.quantity().toString() << " "
+              << o.symbol()->formatPrice(o.limitPrice().value()) << " " << o.category().toString() << " "
+              << o.expiry().toString() << ", " << o.state().toString() << ", filled " << o.filled().toString()
+              << ", remaining " << Trade::OrderUtils::remainingQuantity(o.record(), o.topic()).toString()
+              << ", from " << o.eventSource().toString() << ", account "
+              << Trade::OrderUtils::accountId(o.record(), o.topic()) << "\n";
+    };
+    out() << "stored order:\n";
+    show(stored);
+
+    const QString json = stored.dump().toJsonIndented();
+    const Trade::OrderRecord loaded(
+        Trade::Variant::load(Trade::Dump::fromJson(json), Trade::Variant()).valueOr(Trade::VariantRecord()));
+    out() << "saved as " << json.count(QLatin1Char('\n')) << " lines of JSON and loaded back "
+          << (loaded == stored ? "equal" : "DIFFERENT") << ":\n";
+    show(loaded);
 }
 
 void showPrices()
@@ -211,7 +222,7 @@ int main()
     showCategories();
     showOrder();
     showQuantityCells();
-    showRecords();
+    showOrderUpdate();
     showPrices();
     out().flush();
     return 0;

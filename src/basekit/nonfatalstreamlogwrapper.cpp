@@ -13,8 +13,12 @@ constexpr int assertionSeverity = 3;
 } // namespace
 
 NamedValue::NamedValue(QStringView expression, const Variant &value)
-    : m_text(QStringLiteral("\"%1\"=\"%2\" ")
-                 .arg(expression.trimmed(), value.save().toJsonIndented()))
+    : NamedValue(expression, value.save())
+{
+}
+
+NamedValue::NamedValue(QStringView expression, const Dump &dump)
+    : m_text(QStringLiteral("\"%1\"=\"%2\" ").arg(expression.trimmed(), dump.toJsonIndented()))
 {
 }
 

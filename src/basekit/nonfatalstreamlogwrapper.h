@@ -17,6 +17,7 @@
 
 namespace Trade {
 
+class Dump;
 class Variant;
 
 // An expression text with the value it had, for a report's message.
@@ -24,6 +25,8 @@ class BASEKIT_EXPORT NamedValue
 {
 public:
     NamedValue(QStringView expression, const Variant &value);
+    // A value shown by a dump of its own (an object that dumps itself).
+    NamedValue(QStringView expression, const Dump &dump);
     const QString &text() const { return m_text; }
 
 private:

@@ -68,6 +68,14 @@ public:
     {
         return hasValue<T>() ? strongValue<T>() : fallback;
     }
+    // The held T when the variant holds exactly a T that is not null, else the fallback; no
+    // conversion is tried, and nothing is reported.
+    template <typename T>
+    T heldOr(const T &fallback) const
+    {
+        const T *held = heldValue<T>();
+        return held ? *held : fallback;
+    }
     template <typename T>
     bool is() const
     {

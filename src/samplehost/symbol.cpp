@@ -13,19 +13,54 @@ namespace Sample {
 
 namespace {
 
+// Live objects by name; a name may be used by more than one object, the first found answers.
+template <typename T>
 struct Registry
 {
     std::mutex mutex;
-    QMultiHash<QString, Symbol *> byName;
+    QMultiHash<QString, T *> byName;
+
+    void add(const QString &name, T *object)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        byName.insert(name, object);
+    }
+    void remove(T *object)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        for (auto it = byName.begin(); it != byName.end();)
+            it = it.value() == object ? byName.erase(it) : std::next(it);
+    }
+    T *find(const QString &name)
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        return byName.value(name);
+    }
 };
 
-Registry &registry()
+Registry<Symbol> &symbols()
 {
-    static Registry s;
+    static Registry<Symbol> s;
+    return s;
+}
+
+Registry<Account> &accounts()
+{
+    static Registry<Account> s;
     return s;
 }
 
 const int s_symbolConverterId = qRegisterMetaType<SymbolConverter>("Trade::ISymbol*Converter");
+const int s_accountConverterId = qRegisterMetaType<AccountConverter>("Trade::IAccount*Converter");
+
+// Pointers of live objects compare by address.
+template <typename T>
+int comparePointers(const Trade::Variant &left, const Trade::Variant &right)
+{
+    const quintptr l = quintptr(left.valueOr<T *>(nullptr));
+    const quintptr r = quintptr(right.valueOr<T *>(nullptr));
+    return l == r ? 0 : (l < r ? -1 : 1);
+}
 
 Trade::ISymbolTopic *installedSymbolTopic()
 {
@@ -47,24 +82,32 @@ Symbol::Symbol(const QString &name, Symbology::KorSymbolType category, int minMo
     setFigure(&Trade::ISymbolTopic::lotSizeField, lotSize);
     setFigure(&Trade::ISymbolTopic::priceMultiplierField, 1.0);
     setFigure(&Trade::ISymbolTopic::isResolvedField, true);
-    Registry &all = registry();
-    const std::lock_guard<std::mutex> lock(all.mutex);
-    all.byName.insert(name, this);
+    symbols().add(name, this);
 }
 
 Symbol::~Symbol()
 {
-    Registry &all = registry();
-    const std::lock_guard<std::mutex> lock(all.mutex);
-    for (auto it = all.byName.begin(); it != all.byName.end();)
-        it = it.value() == this ? all.byName.erase(it) : std::next(it);
+    symbols().remove(this);
 }
 
 Symbol *Symbol::byName(const QString &name)
 {
-    Registry &all = registry();
-    const std::lock_guard<std::mutex> lock(all.mutex);
-    return all.byName.value(name);
+    return symbols().find(name);
+}
+
+Account::Account(const QString &id) : m_id(id)
+{
+    accounts().add(id, this);
+}
+
+Account::~Account()
+{
+    accounts().remove(this);
+}
+
+Account *Account::byId(const QString &id)
+{
+    return accounts().find(id);
 }
 
 template <typename T>
@@ -188,9 +231,7 @@ QString SymbolConverter::toString(const Trade::Variant &value)
 
 int SymbolConverter::compare(const Trade::Variant &left, const Trade::Variant &right) const
 {
-    const quintptr l = quintptr(left.valueOr<Trade::ISymbol *>(nullptr));
-    const quintptr r = quintptr(right.valueOr<Trade::ISymbol *>(nullptr));
-    return l == r ? 0 : (l < r ? -1 : 1);
+    return comparePointers<Trade::ISymbol>(left, right);
 }
 
 Trade::Dump SymbolConverter::save(const Trade::Variant &value)
@@ -205,6 +246,37 @@ Trade::Variant SymbolConverter::load(const Trade::Dump &dump, const Trade::Varia
     if (!symbol)
         symbol = context.valueOr<Trade::ISymbol *>(nullptr);
     return Trade::Variant::fromValue(symbol);
+}
+
+} // namespace Sample
+
+namespace Sample {
+
+Trade::Variant AccountConverter::fromVariant(const Trade::Variant &value, const Trade::Variant &)
+{
+    return value.is<Trade::IAccount *>() ? value : Trade::Variant();
+}
+
+QString AccountConverter::toString(const Trade::Variant &value)
+{
+    const Trade::IAccount *account = value.valueOr<Trade::IAccount *>(nullptr);
+    return account ? account->id() : QString();
+}
+
+int AccountConverter::compare(const Trade::Variant &left, const Trade::Variant &right) const
+{
+    return comparePointers<Trade::IAccount>(left, right);
+}
+
+Trade::Dump AccountConverter::save(const Trade::Variant &value)
+{
+    return Trade::Dump(Trade::Dump::Atom(QStringLiteral("Trade::IAccount*"), toString(value)));
+}
+
+Trade::Variant AccountConverter::load(const Trade::Dump &dump, const Trade::Variant &)
+{
+    const QString &id = dump.asAtom().value();
+    return Trade::Variant::fromValue<Trade::IAccount *>(id.isEmpty() ? nullptr : Account::byId(id));
 }
 
 } // namespace Sample

@@ -9,11 +9,13 @@
 //     Trade::Price limit(QStringLiteral("5012.30"), &es);                               // 5012.25
 //
 // Saved prices, quantities and profits keep their symbol by name: the sample host registers the
-// converter of "Trade::ISymbol*", which finds a live sample symbol of that name again.
+// converter of "Trade::ISymbol*", which finds a live sample symbol of that name again (and that of
+// "Trade::IAccount*", for accounts by identifier).
 #pragma once
 
 #include <samplehost/samplehost_export.h>
 
+#include <typekit/iaccount.h>
 #include <typekit/symbol/isymbol.h>
 
 #include <basekit/iconverter.h>
@@ -31,6 +33,20 @@ public:
 
 private:
     QString m_name;
+};
+
+// An account of the sample host, found again by its identifier when a saved record loads.
+class SAMPLEHOST_EXPORT Account final : public Trade::IAccount
+{
+public:
+    explicit Account(const QString &id);
+    ~Account() override;
+    QString id() const override { return m_id; }
+    // The live sample account of that identifier, or null.
+    static Account *byId(const QString &id);
+
+private:
+    QString m_id;
 };
 
 class SAMPLEHOST_EXPORT Symbol final : public QObject, public Trade::ISymbol
@@ -92,6 +108,18 @@ private:
 // The converter of "Trade::ISymbol*": a symbol is saved as its name and loaded back as the live
 // sample symbol of that name; when none lives, the symbol of the load's context, if any.
 class SAMPLEHOST_EXPORT SymbolConverter : public Trade::StubConverterImpl
+{
+public:
+    Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override;
+    QString toString(const Trade::Variant &value) override;
+    int compare(const Trade::Variant &left, const Trade::Variant &right) const override;
+    Trade::Dump save(const Trade::Variant &value) override;
+    Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override;
+};
+
+// The converter of "Trade::IAccount*": an account is saved as its identifier and loaded back as
+// the live sample account of that identifier.
+class SAMPLEHOST_EXPORT AccountConverter : public Trade::StubConverterImpl
 {
 public:
     Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override;

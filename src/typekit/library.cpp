@@ -11,6 +11,9 @@
 // converters; the library's Qt resource; the notifier's constant texts.
 
 #include <typekit/connection/connectionstate.h>
+#include <typekit/eventsource.h>
+#include <typekit/order/orderflags.h>
+#include <typekit/order/orderstate.h>
 #include <typekit/log/logcategory.h>
 #include <typekit/mms/exitstrategy/pyramid.h>
 #include <typekit/order/bracketcategory.h>
@@ -62,7 +65,8 @@ const dual_map<Trade::OrderExpiry::Type, QString> Trade::OrderExpiry::s_persiste
 namespace {
 
 // Enumerations without a converter still travel in saved records: as texts, through Qt's
-// conversions, which Variant::save and Variant::load use for types without a converter.
+// conversions, which Variant::save and Variant::load use for types without a converter. The order
+// enumerations use their persistent texts.
 template <typename T>
 bool registerPersistentTextConversions()
 {
@@ -82,6 +86,55 @@ const bool s_textConversions = registerPersistentTextConversions<Trade::BracketC
                                    [](const Trade::SymbolCategory &category) { return category.toString(); })
                                && QMetaType::registerConverter<QString, Trade::SymbolCategory>(
                                    [](const QString &text) { return Trade::SymbolCategory::fromString(text); });
+
+// Values whose own texts do not read back travel as their numbers: an order state as
+// "state,reason", an event source as "source,gesture" (whether it was logged is not kept), an
+// event reason as "reason:free text", order flags as their bits.
+QList<int> numbers(const QString &text)
+{
+    QList<int> result;
+    for (const QString &part : text.split(QLatin1Char(',')))
+        result << part.toInt();
+    return result;
+}
+
+const bool s_numberConversions =
+    QMetaType::registerConverter<Trade::OrderState, QString>([](const Trade::OrderState &state) {
+        return QStringLiteral("%1,%2").arg(int(state.type())).arg(int(state.reason()));
+    })
+    && QMetaType::registerConverter<QString, Trade::OrderState>([](const QString &text) {
+           const QList<int> parts = numbers(text) << 0 << 0;
+           Trade::OrderState state;
+           if (parts.at(1) == 0 || parts.at(0) == Trade::OrderState::Completed)
+               state = Trade::OrderState(Trade::OrderState::Type(parts.at(0)), Trade::OrderState::Reason(parts.at(1)));
+           return state;
+       })
+    && QMetaType::registerConverter<Trade::EventSource, QString>([](const Trade::EventSource &source) {
+           return QStringLiteral("%1,%2").arg(int(source.source())).arg(source.invocation().code());
+       })
+    && QMetaType::registerConverter<QString, Trade::EventSource>([](const QString &text) {
+           const QList<int> parts = numbers(text) << 0 << 0;
+           return Trade::EventSource(Trade::EventSource::Source(parts.at(0)), Common::InvocationType(parts.at(1)));
+       })
+    && QMetaType::registerConverter<Trade::EventReason, QString>([](const Trade::EventReason &reason) {
+           return QStringLiteral("%1:%2").arg(int(reason.type())).arg(reason.type() == 0 ? reason.toString() : QString());
+       })
+    && QMetaType::registerConverter<QString, Trade::EventReason>([](const QString &text) {
+           const qsizetype colon = text.indexOf(QLatin1Char(':'));
+           const int type = text.left(colon).toInt();
+           return type == 0 ? Trade::EventReason(text.mid(colon + 1)) : Trade::EventReason(Trade::EventReason::Type(type));
+       })
+    && QMetaType::registerConverter<Trade::OrderFlags, QString>(
+           [](const Trade::OrderFlags &flags) { return QString::number(flags.bits()); })
+    && QMetaType::registerConverter<QString, Trade::OrderFlags>([](const QString &text) {
+           Trade::OrderFlags flags;
+           const quint32 bits = text.toUInt();
+           if (bits & Trade::OrderFlags::ShouldBeIgnoredByBasketManager)
+               flags.setFlag(Trade::OrderFlags::ShouldBeIgnoredByBasketManager);
+           if (bits & Trade::OrderFlags::ZeroQuantityIsValid)
+               flags.setFlag(Trade::OrderFlags::ZeroQuantityIsValid);
+           return flags;
+       });
 
 } // namespace
 

@@ -14,7 +14,6 @@ constexpr double doubleEpsilon = std::numeric_limits<double>::epsilon();
 } // namespace
 
 IBrokerConnection::~IBrokerConnection() = default;
-IDictionaryVisibleSymbol::~IDictionaryVisibleSymbol() = default;
 ISymbol::~ISymbol() = default;
 
 Price::Price(ISymbol *symbol) : Price()

@@ -257,6 +257,12 @@ Variant QuantityConverter::load(const Dump &dump, const Variant &context)
     const double units = saved.member(QStringLiteral("value")).asAtom().value().toDouble(&isNumber);
     const int savedLotSize = saved.member(QStringLiteral("lotSize")).asAtom().value().toInt();
     ISymbol *symbol = context.valueOr<ISymbol *>(nullptr);
+    const QString alias = saved.member(QStringLiteral("symbolAlias")).asAtom().value();
+    if (!symbol && !alias.isEmpty()) {
+        // Without a symbol in the context, the host's symbol converter may know the saved alias.
+        const Dump named(Dump::Atom(QStringLiteral("Trade::ISymbol*"), alias));
+        symbol = Variant::load(named, context).valueOr<ISymbol *>(nullptr);
+    }
     if (!isNumber)
         return Variant::fromValue(Quantity(symbol));
     const double lots = units / (savedLotSize > 0 ? savedLotSize : 1);

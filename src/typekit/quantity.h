@@ -97,7 +97,8 @@ public:
     int compare(const Variant &left, const Variant &right) const override;
     Dump save(const Variant &value) override;
     // The saved "value" is in units of the saved "lotSize": it loads back as the same lot count
-    // on the context's symbol.
+    // on the context's symbol, or, without one, on the symbol the host's converter of
+    // "Trade::ISymbol*" finds for the saved alias.
     Variant load(const Dump &dump, const Variant &context) override;
 
 private:

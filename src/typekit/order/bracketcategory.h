@@ -29,6 +29,9 @@ public:
     // Reports Unknown, then gives it.
     operator Type() const;
 
+    // The value 0, which has no text; asked without the report of the conversion.
+    bool isUnknown() const { return m_type == Unknown; }
+
     // Trailing stops count as neither.
     bool hasStopLoss() const { return m_type == StopLoss || m_type == StopLossTakeProfit; }
     bool hasTakeProfit() const { return m_type == TakeProfit || m_type == StopLossTakeProfit; }

@@ -23,7 +23,7 @@ public:
     // The topic; a record without one reports on every call and gives null.
     T *topic() const
     {
-        TRADE_ASSERT_BARE(m_topic != NULL && "Topic must be set.", functionText(u"topic"), unit(), this);
+        TRADE_ASSERT_BARE(m_topic != NULL && "Topic must be set.", functionText(u"topic"), recordUnit(), this);
         return m_topic;
     }
 
@@ -46,15 +46,40 @@ protected:
     // done all the same.
     void setTopic(T *value)
     {
-        TRADE_ASSERT_BARE(m_topic == NULL && value != NULL, functionText(u"setTopic"), unit(), this);
+        TRADE_ASSERT_BARE(m_topic == NULL && value != NULL, functionText(u"setTopic"), recordUnit(), this);
         m_topic = value;
         init();
     }
     void fromRecord(const VariantRecord &record) { m_record = record; }
     void fromRecord(const IRecordData *data) { m_record = VariantRecord(data); }
 
+    // The field a topic operation gives, asked anew on each call (null without a topic, after
+    // topic()'s report).
+    IField *fieldOf(IField *(T::*operation)() const) const
+    {
+        const T *owner = topic();
+        return owner ? (owner->*operation)() : nullptr;
+    }
+    // The typed accessors of one attribute (see TRADE_RECORD_ATTRIBUTE).
+    template <typename V>
+    const V &attribute(IField *(T::*operation)() const) const
+    {
+        return m_record.rawValue(fieldOf(operation)).template strongValue<V>();
+    }
+    template <typename V>
+    V attributeOr(IField *(T::*operation)() const, const V &defaultValue) const
+    {
+        IField *field = fieldOf(operation);
+        return m_record.contains(field) ? m_record.rawValue(field).template heldOr<V>(defaultValue) : defaultValue;
+    }
+    template <typename V>
+    void setAttribute(IField *(T::*operation)() const, const V &value)
+    {
+        m_record.setValue(fieldOf(operation), Variant::fromValue(value));
+    }
+
 private:
-    static QStringView unit() { return u"record/recorddatabase"; }
+    static QStringView recordUnit() { return u"record/recorddatabase"; }
     static QString functionText(QStringView member)
     {
         return QStringLiteral("Trade::RecordDataBase<%1>::%2").arg(reportTypeText<T>(), member);
@@ -65,3 +90,16 @@ private:
 };
 
 } // namespace Trade
+
+// Declares the five accessors of one attribute of a topic-bound record: hasX(), removeX(),
+// setX(value), X() and XOptional(defaultValue). `Topic` is the record's topic class and `field`
+// the topic operation that gives the attribute's field.
+//   X() reads the stored value by reference; an attribute without an entry reports (the
+//       record's report, then the typed read's) and gives a default value.
+//   XOptional(d) gives the stored value when it is exactly a T, else d, silently.
+#define TRADE_RECORD_ATTRIBUTE(Type, name, Name, Topic, field)                                     \
+    bool has##Name() const { return record().hasValue(fieldOf(&Topic::field)); }                   \
+    void remove##Name() { remove(fieldOf(&Topic::field)); }                                        \
+    void set##Name(Type const &value) { setAttribute(&Topic::field, value); }                      \
+    Type const &name() const { return attribute<Type>(&Topic::field); }                            \
+    Type name##Optional(Type const &defaultValue) const { return attributeOr(&Topic::field, defaultValue); }

@@ -1,6 +1,7 @@
 // A symbol object of the host that carries its own record over the symbol topic.
 #pragma once
 
+#include <typekit/symbol/symbolcategory.h>
 #include <typekit/topic/isymboltopic.h>
 #include <typekit/typekit_export.h>
 #include <typekit/variant/variantrecord.h>
@@ -17,6 +18,13 @@ public:
     // The symbol's record.
     virtual VariantRecord symbolRecord() const = 0;
     virtual ~IDictionaryVisibleSymbol();
+
+    // The category stored in the symbol's record. A symbol without one reports, naming itself
+    // (its dump: the type name and its record), and is undefined.
+    SymbolCategory category() const;
+
+    // The symbol's dump for reports: a struct of its type name with its record as "record".
+    Dump dump() const;
 };
 
 } // namespace Trade

@@ -1,0 +1,118 @@
+#include "spreadlegsorderinfo.h"
+
+#include <typekit/order/orderrecord.h>
+
+namespace Trade {
+
+namespace {
+
+// The symbol an order names: its symbol entry when it holds one, else null.
+const ISymbol *symbolOf(const OrderRecord &order)
+{
+    const IOrderTopic *topic = order.topic();
+    IField *field = topic ? topic->symbolField() : nullptr;
+    return order.record().contains(field) ? order.record().rawValue(field).heldOr<ISymbol *>(nullptr) : nullptr;
+}
+
+const OrderRecord &noOrder()
+{
+    static const OrderRecord none;
+    return none;
+}
+
+} // namespace
+
+SpreadLegsOrderInfo::SpreadLegsOrderInfo(const SpreadLegsOrderInfo &other)
+    : m_orders(other.m_orders ? new QVector<OrderRecord>(*other.m_orders) : nullptr)
+{
+}
+
+SpreadLegsOrderInfo &SpreadLegsOrderInfo::operator=(const SpreadLegsOrderInfo &other)
+{
+    if (this != &other) {
+        QVector<OrderRecord> *shared = other.m_orders ? new QVector<OrderRecord>(*other.m_orders) : nullptr;
+        delete m_orders;
+        m_orders = shared;
+    }
+    return *this;
+}
+
+SpreadLegsOrderInfo::~SpreadLegsOrderInfo()
+{
+    delete m_orders;
+}
+
+QVector<OrderRecord> &SpreadLegsOrderInfo::storage() const
+{
+    if (!m_orders)
+        m_orders = new QVector<OrderRecord>;
+    return *m_orders;
+}
+
+bool SpreadLegsOrderInfo::isEmpty() const
+{
+    return !m_orders || m_orders->isEmpty();
+}
+
+void SpreadLegsOrderInfo::clear()
+{
+    delete m_orders;
+    m_orders = nullptr;
+}
+
+void SpreadLegsOrderInfo::append(const OrderRecord &order)
+{
+    storage().append(order);
+}
+
+const OrderRecord *SpreadLegsOrderInfo::begin() const
+{
+    return storage().data();  // data() makes a shared vector this info's own
+}
+
+const OrderRecord *SpreadLegsOrderInfo::end() const
+{
+    QVector<OrderRecord> &orders = storage();
+    return orders.data() + orders.size();
+}
+
+const OrderRecord &SpreadLegsOrderInfo::orderInfoBySymbol(const ISymbol *symbol) const
+{
+    if (!m_orders)
+        return noOrder();
+    for (const OrderRecord &order : std::as_const(*m_orders)) {
+        if (symbolOf(order) == symbol)
+            return order;
+    }
+    return noOrder();
+}
+
+OrderRecord &SpreadLegsOrderInfo::orderInfoBySymbol(ISymbol *symbol)
+{
+    QVector<OrderRecord> &orders = storage();
+    TRADE_ASSERT(symbol != NULL, u"Trade::SpreadLegsOrderInfo::orderInfoBySymbol", u"order/spreadlegsorderinfo", this);
+    for (qsizetype i = 0; i < orders.size(); ++i) {
+        if (symbolOf(orders.at(i)) == symbol)
+            return orders[i];
+    }
+    OrderRecord order;
+    if (symbol)
+        order.setSymbol(symbol);
+    orders.append(order);
+    return orders.last();
+}
+
+bool SpreadLegsOrderInfo::operator==(const SpreadLegsOrderInfo &other) const
+{
+    if (!m_orders || !other.m_orders)
+        return !m_orders && !other.m_orders;
+    if (m_orders->size() != other.m_orders->size())
+        return false;
+    for (qsizetype i = m_orders->size() - 1; i >= 0; --i) {
+        if (!(m_orders->at(i) == other.m_orders->at(i)))
+            return false;
+    }
+    return true;
+}
+
+} // namespace Trade

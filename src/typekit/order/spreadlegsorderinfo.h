@@ -1,0 +1,52 @@
+// The per-leg details of a spread order: one order record per leg symbol, kept in the spread
+// order's own spread-legs field. Copies share the orders until one of them changes.
+#pragma once
+
+#include <typekit/typekit_export.h>
+
+#include <QtCore/QMetaType>
+#include <QtCore/QVector>
+
+namespace Trade {
+
+class ISymbol;
+class OrderRecord;
+
+class TYPEKIT_EXPORT SpreadLegsOrderInfo
+{
+public:
+    SpreadLegsOrderInfo() = default;
+    SpreadLegsOrderInfo(const SpreadLegsOrderInfo &other);
+    SpreadLegsOrderInfo &operator=(const SpreadLegsOrderInfo &other);
+    ~SpreadLegsOrderInfo();
+
+    // No storage, or a storage without orders.
+    bool isEmpty() const;
+    void clear();
+    void append(const OrderRecord &order);
+    // The orders; asking makes the storage this info's own, so the range stays valid until the
+    // next change.
+    const OrderRecord *begin() const;
+    const OrderRecord *end() const;
+
+    // The order of a leg symbol, or one shared order without entries.
+    const OrderRecord &orderInfoBySymbol(const ISymbol *symbol) const;
+    // The order of a leg symbol, created (with that symbol) when there is none. A null symbol
+    // names no leg: it is reported, and the first order without a symbol is given (created
+    // when there is none), so that the lookup always ends.
+    OrderRecord &orderInfoBySymbol(ISymbol *symbol);
+
+    // Both without storage, or the same orders in the same places. A storage without orders is
+    // not the same as none.
+    bool operator==(const SpreadLegsOrderInfo &other) const;
+    bool operator!=(const SpreadLegsOrderInfo &other) const { return !(*this == other); }
+
+private:
+    QVector<OrderRecord> &storage() const;
+
+    mutable QVector<OrderRecord> *m_orders = nullptr;
+};
+
+} // namespace Trade
+
+Q_DECLARE_METATYPE(Trade::SpreadLegsOrderInfo)

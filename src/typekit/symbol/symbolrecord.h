@@ -1,0 +1,60 @@
+// The typed view of one traded symbol's description: a record over the host's symbol topic with
+// the accessors of every symbol attribute. The figures mean nothing to the record itself.
+#pragma once
+
+#include <typekit/record/recorddatabase.h>
+#include <typekit/symbol/symbolcategory.h>
+#include <typekit/topic/isymboltopic.h>
+#include <typekit/variantrecordlist.h>
+
+#include <QtCore/QStringList>
+
+namespace Trade {
+
+class TYPEKIT_EXPORT SymbolRecord : public RecordDataBase<ISymbolTopic>
+{
+public:
+    // No entries, on the standard symbol topic.
+    SymbolRecord();
+    // The entries of `record`, unfiltered, on the standard symbol topic.
+    explicit SymbolRecord(const VariantRecord &record);
+    SymbolRecord(const SymbolRecord &other);
+    // Takes the other's entries; the topic stays. Records of different topics are reported.
+    SymbolRecord &operator=(const SymbolRecord &value);
+    ~SymbolRecord() override;
+
+    TRADE_RECORD_ATTRIBUTE(QString, name, Name, ISymbolTopic, nameField)
+    TRADE_RECORD_ATTRIBUTE(QString, brokerName, BrokerName, ISymbolTopic, brokerNameField)
+    TRADE_RECORD_ATTRIBUTE(QString, symbolNameWithoutExchange, SymbolNameWithoutExchange, ISymbolTopic,
+                           symbolNameWithoutExchangeField)
+    TRADE_RECORD_ATTRIBUTE(SymbolCategory, category, Category, ISymbolTopic, categoryField)
+    TRADE_RECORD_ATTRIBUTE(int, userDefinedMinMovement, UserDefinedMinMovement, ISymbolTopic, userDefinedMinMovementField)
+    TRADE_RECORD_ATTRIBUTE(int, userDefinedMinMovement2, UserDefinedMinMovement2, ISymbolTopic,
+                           userDefinedMinMovement2Field)
+    TRADE_RECORD_ATTRIBUTE(int, userDefinedPriceScale, UserDefinedPriceScale, ISymbolTopic, userDefinedPriceScaleField)
+    TRADE_RECORD_ATTRIBUTE(double, userDefinedBigPointValue, UserDefinedBigPointValue, ISymbolTopic,
+                           userDefinedBigPointValueField)
+    TRADE_RECORD_ATTRIBUTE(int, brokerProvidedMinMovement, BrokerProvidedMinMovement, ISymbolTopic,
+                           brokerProvidedMinMovementField)
+    TRADE_RECORD_ATTRIBUTE(int, brokerProvidedMinMovement2, BrokerProvidedMinMovement2, ISymbolTopic,
+                           brokerProvidedMinMovement2Field)
+    TRADE_RECORD_ATTRIBUTE(int, brokerProvidedPriceScale, BrokerProvidedPriceScale, ISymbolTopic,
+                           brokerProvidedPriceScaleField)
+    TRADE_RECORD_ATTRIBUTE(double, brokerProvidedBigPointValue, BrokerProvidedBigPointValue, ISymbolTopic,
+                           brokerProvidedBigPointValueField)
+    TRADE_RECORD_ATTRIBUTE(double, priceMultiplier, PriceMultiplier, ISymbolTopic, priceMultiplierField)
+    TRADE_RECORD_ATTRIBUTE(double, basketLegMultiplier, BasketLegMultiplier, ISymbolTopic, basketLegMultiplierField)
+    TRADE_RECORD_ATTRIBUTE(int, lotSize, LotSize, ISymbolTopic, lotSizeField)
+    TRADE_RECORD_ATTRIBUTE(bool, isResolved, IsResolved, ISymbolTopic, isResolvedField)
+    TRADE_RECORD_ATTRIBUTE(QStringList, aliases, Aliases, ISymbolTopic, aliasesField)
+    TRADE_RECORD_ATTRIBUTE(VariantRecordList, spreadLegs, SpreadLegs, ISymbolTopic, spreadLegsField)
+
+    // Same entries; topics are not compared.
+    bool operator==(const SymbolRecord &other) const { return record() == other.record(); }
+    bool operator!=(const SymbolRecord &other) const { return !(*this == other); }
+
+private:
+    void init() override;
+};
+
+} // namespace Trade

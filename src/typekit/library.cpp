@@ -58,3 +58,10 @@ const int Trade::TradeSideConverter::metaTypeId =
 // The library's one resource, "/typekit/typekit.rc" (the version resource script), registered
 // with resource format version 1 at this point of the load and unregistered at unload.
 #include "qrc_typekit.cpp"
+
+// The notifier's constant texts: the conventional slot prefix and the namespace separator of
+// parameter types.
+#include <typekit/notifier/metaobjectinfo.h>
+
+const QByteArray Common::MetaObjectInfo::s_slotPrefix = QByteArrayLiteral("slot_");
+const QByteArray Common::MetaObjectInfo::s_namespaceSeparator = QByteArrayLiteral("::");

@@ -1,0 +1,3 @@
+#include "idisposable.h"
+
+Trade::IDisposable::~IDisposable() = default;

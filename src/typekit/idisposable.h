@@ -1,0 +1,18 @@
+// An object that says when it is about to go away, so that holders of plain pointers to it can
+// let go in time.
+#pragma once
+
+#include <typekit/iobject.h>
+
+namespace Trade {
+
+class TYPEKIT_EXPORT IDisposable : public virtual Common::IObject
+{
+public:
+    // A Qt signal of the implementing class, emitted from its destructor; holders subscribe to
+    // it ("disposed") and clear their pointer in the slot.
+    virtual void disposed(Trade::IDisposable *object) const = 0;
+    ~IDisposable() override;
+};
+
+} // namespace Trade

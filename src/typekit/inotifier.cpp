@@ -1,0 +1,5 @@
+#include "inotifier.h"
+
+Common::INotifier::~INotifier() = default;
+
+Trade::INotifier::~INotifier() = default;

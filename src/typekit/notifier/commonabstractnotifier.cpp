@@ -1,0 +1,637 @@
+#include "commonabstractnotifier.h"
+
+#include "commonabstractnotifier_p.h"
+#include "observerdestroyhelper.h"
+
+#include <servicekit/servicekit.h>
+
+#include <QtCore/QPointer>
+
+#include <algorithm>
+#include <functional>
+#include <string_view>
+
+namespace Common {
+
+using Link = AbstractNotifier::Link;
+using LinkOrError = AbstractNotifierPrivate::LinkOrError;
+
+namespace {
+
+constexpr QStringView unit = u"notifier/commonabstractnotifier";
+
+// The report of a failed operation; resultOk reports nothing.
+void report(int result, QStringView function, const void *object)
+{
+    switch (result) {
+    case AbstractNotifierPrivate::resultSignalNotFound:
+        TRADE_ASSERT(false && "Appropriate signal could not be found", function, unit, object);
+        break;
+    case AbstractNotifierPrivate::resultSlotNotFound:
+        TRADE_ASSERT(false && "Appropriate slot could not be found", function, unit, object);
+        break;
+    case AbstractNotifierPrivate::resultAlreadySubscribed:
+        TRADE_ASSERT(false && "Such signal/slot pair is already subscribed", function, unit, object);
+        break;
+    case AbstractNotifierPrivate::resultNotSubscribed:
+        TRADE_ASSERT(false && "Such signal/slot pair is not subscribed", function, unit, object);
+        break;
+    case AbstractNotifierPrivate::resultConnectFailed:
+        TRADE_ASSERT(false && "Failed to subscribe/unsubscribe signal/slot", function, unit, object);
+        break;
+    default:
+        break;
+    }
+}
+
+QString className(const QObject *object)
+{
+    return object ? QString::fromLatin1(object->metaObject()->className()) : QString();
+}
+
+// Not an assertion: a subscribe() that found nothing to connect may be meant so, but usually
+// is a misspelt slot.
+void logNothingConnected(const QObject *sender, const QObject *observer, const void *object)
+{
+    constexpr int channel = 0;
+    constexpr int severity = 3;
+    IMarquelService *service = MarquelServiceApi();
+    if (!service->shouldLog(channel, severity))
+        return;
+    const QString text = QStringLiteral("\"No signals/slots were connected during subscribe() call. "
+                                        "Event source: '%1', observer: '%2'.\"")
+                             .arg(className(sender), className(observer));
+    service->logMessage(channel, severity, unit, __LINE__, u"Common::AbstractNotifier::subscribe", object, text);
+}
+
+const MetaObjectInfo &infoOf(const QObject *object)
+{
+    return MetaObjectInfo::shared(object ? object->metaObject() : nullptr);
+}
+
+// Connects, or disconnects, a built link directly, for the static forms that record nothing.
+int connectBuilt(const LinkOrError &built, QObject *sender, Qt::ConnectionType connectionType)
+{
+    if (built.result != AbstractNotifierPrivate::resultOk)
+        return built.result;
+    const Link &link = built.link;
+    return QObject::connect(sender, link.signal.signature.constData(), link.delegate.observer,
+                            link.delegate.slot.constData(), connectionType)
+               ? AbstractNotifierPrivate::resultOk
+               : AbstractNotifierPrivate::resultConnectFailed;
+}
+
+int disconnectBuilt(const LinkOrError &built, QObject *sender)
+{
+    if (built.result != AbstractNotifierPrivate::resultOk)
+        return built.result;
+    const Link &link = built.link;
+    return QObject::disconnect(sender, link.signal.signature.constData(), link.delegate.observer,
+                               link.delegate.slot.constData())
+               ? AbstractNotifierPrivate::resultOk
+               : AbstractNotifierPrivate::resultConnectFailed;
+}
+
+} // namespace
+
+const Link &emptyLink()
+{
+    static const Link empty;
+    return empty;
+}
+
+const LinkSet &emptyLinkSet()
+{
+    static const LinkSet empty;
+    return empty;
+}
+
+// --- Link
+
+QMetaMethod AbstractNotifier::Link::Delegate::metaMethod() const
+{
+    if (!observer || slot.isEmpty())
+        return QMetaMethod();
+    const QMetaObject *metaObject = observer->metaObject();
+    return metaObject->method(metaObject->indexOfMethod(slot.constData() + 1));
+}
+
+bool AbstractNotifier::Link::isValid() const
+{
+    return delegate.observer && !delegate.slot.isEmpty() && !signal.name.isEmpty() && !signal.signature.isEmpty();
+}
+
+bool AbstractNotifier::Link::operator==(const Link &other) const
+{
+    return delegate.observer == other.delegate.observer && delegate.slot == other.delegate.slot
+           && signal.name == other.signal.name && signal.signature == other.signal.signature;
+}
+
+bool AbstractNotifier::Link::operator<(const Link &other) const
+{
+    // The order of qstrcmp (method texts hold no NUL). Links made from one meta-object share
+    // their texts, so equal texts are usually the same.
+    const auto compare = [](const QByteArray &left, const QByteArray &right) {
+        if (left.constData() == right.constData() && left.size() == right.size())
+            return 0;
+        return std::string_view(left.constData(), size_t(left.size()))
+            .compare(std::string_view(right.constData(), size_t(right.size())));
+    };
+    if (const int order = compare(signal.name, other.signal.name))
+        return order < 0;
+    if (const int order = compare(signal.signature, other.signal.signature))
+        return order < 0;
+    if (delegate.observer != other.delegate.observer)
+        return std::less<const QObject *>()(delegate.observer, other.delegate.observer);
+    return compare(delegate.slot, other.delegate.slot) < 0;
+}
+
+// --- AbstractNotifierPrivate
+
+AbstractNotifierPrivate::~AbstractNotifierPrivate()
+{
+    for (Callout *callout : m_callouts)
+        callout->m_d = nullptr;
+    // The helpers stay with their observers, inert; Qt drops the connections of the publisher.
+    for (const auto &entry : m_destroyHelpers)
+        entry.second->detach();
+}
+
+const MetaObjectInfo &AbstractNotifierPrivate::metaObjectInfo()
+{
+    if (!m_metaObjectInfoFilled.load(std::memory_order_acquire)) {
+        const CriticalSectionLocker lock(&m_metaObjectInfoLock);
+        if (!m_metaObjectInfoFilled.load(std::memory_order_relaxed)) {
+            const MetaObjectInfo &shared = infoOf(m_notifier->qobject());
+            // Filled before the copy, so that the copy shares the lists.
+            shared.signalList();
+            shared.slotList();
+            m_metaObjectInfo = shared;
+            m_metaObjectInfoFilled.store(true, std::memory_order_release);
+        }
+    }
+    return m_metaObjectInfo;
+}
+
+namespace {
+
+// A caller's decorated text, normalized (the meta-object's texts are already). When the
+// meta-object has that method its own description is used: links made from it share its texts,
+// which makes comparing them cheap.
+template <typename Info>
+Info normalized(const QByteArray &text, const QVector<Info> &known)
+{
+    const Info given(QMetaObject::normalizedSignature(text.constData()));
+    const auto same = std::find_if(known.begin(), known.end(),
+                                   [&given](const Info &method) { return method.signature() == given.signature(); });
+    return same == known.end() ? given : *same;
+}
+
+} // namespace
+
+QObject *AbstractNotifierPrivate::publisher()
+{
+    // The cross cast is not cheap, and the links of a destroyed observer need it once each.
+    if (!m_publisher)
+        m_publisher = m_notifier->qobject();
+    return m_publisher;
+}
+
+SignalInfo AbstractNotifierPrivate::signalOf(const MetaObjectInfo &info, const QByteArray &signal)
+{
+    return SignalInfo::isDecorated(signal) ? normalized(signal, info.signalList()) : info.findSignal(signal);
+}
+
+SlotInfo AbstractNotifierPrivate::slotOf(const MetaObjectInfo &info, const QByteArray &slot)
+{
+    return SlotInfo::isDecorated(slot) ? normalized(slot, info.slotList()) : info.findSlot(slot);
+}
+
+LinkOrError AbstractNotifierPrivate::linkByConvention(const MetaObjectInfo &publisher, const QByteArray &signal,
+                                                      QObject *observer)
+{
+    const SignalInfo found = signalOf(publisher, signal);
+    if (found.isEmpty())
+        return resultSignalNotFound;
+    // A null observer has no slots.
+    const SlotInfo &slot = infoOf(observer).findSlotForSignal(found);
+    if (slot.isEmpty())
+        return resultSlotNotFound;
+    return Link{{observer, slot.decoratedSignature()}, {found.name(), found.decoratedSignature()}};
+}
+
+LinkOrError AbstractNotifierPrivate::linkWithSlot(const MetaObjectInfo &publisher, const QByteArray &signal,
+                                                  QObject *observer, const QByteArray &slot)
+{
+    const SignalInfo found = signalOf(publisher, signal);
+    if (found.isEmpty())
+        return resultSignalNotFound;
+    // A null observer has no slots, also none named by a decorated text.
+    const SlotInfo method = slotOf(infoOf(observer), slot);
+    if (!observer || method.isEmpty())
+        return resultSlotNotFound;
+    // The parameters are left to QObject::connect.
+    return Link{{observer, method.decoratedSignature()}, {found.name(), found.decoratedSignature()}};
+}
+
+int AbstractNotifierPrivate::subscribe(const Link &given)
+{
+    if (isRecorded(given))
+        return resultAlreadySubscribed;
+    // The argument may belong to an observer that goes away during the calls out below.
+    const Link link = given;
+    QObject *publisher = this->publisher();
+    if (!QObject::connect(publisher, link.signal.signature.constData(), link.delegate.observer,
+                          link.delegate.slot.constData(), m_connectionType)) {
+        return resultConnectFailed;
+    }
+    m_links.insert(link);
+    m_linksByObserver.insert(link.delegate.observer, link);
+    m_linksBySignal.insert(link.signal.name, link);
+    if (m_destroyHelpers.find(link.delegate.observer) == m_destroyHelpers.end())
+        m_destroyHelpers.emplace(link.delegate.observer, new ObserverDestroyHelper(link.delegate.observer, this));
+
+    const Callout callout(this);
+    callAttachDetachSlots(publisher, s_attachedPrefix, &link);
+    if (!callout.notifierGone())
+        m_notifier->onSubscribed(&link);
+    return resultOk;
+}
+
+int AbstractNotifierPrivate::unsubscribe(const Link &given)
+{
+    if (!isRecorded(given))
+        return resultNotSubscribed;
+    const Link link = given;  // the argument may live in the sets it is erased from
+    if (!QObject::disconnect(publisher(), link.signal.signature.constData(), link.delegate.observer,
+                             link.delegate.slot.constData())) {
+        return resultConnectFailed;
+    }
+    drop(link);
+    return resultOk;
+}
+
+bool AbstractNotifierPrivate::drop(const Link &link)
+{
+    const auto recorded = m_links.find(link);
+    if (recorded != m_links.end())
+        m_links.erase(recorded);
+    m_linksByObserver.erase(link.delegate.observer, link);
+    m_linksBySignal.erase(link.signal.name, link);
+    if (!m_linksByObserver.contains(link.delegate.observer)) {
+        const auto helper = m_destroyHelpers.find(link.delegate.observer);
+        if (helper != m_destroyHelpers.end())
+            delete helper->second;  // which erases its own entry
+    }
+
+    const Callout callout(this);
+    callAttachDetachSlots(publisher(), s_detachedPrefix, &link);
+    if (callout.notifierGone())
+        return false;
+    m_notifier->onUnsubscribed(&link);
+    return !callout.notifierGone();
+}
+
+void AbstractNotifierPrivate::releaseObserver(QObject *observer, ObserverDestroyHelper *helper)
+{
+    const auto entry = m_destroyHelpers.find(observer);
+    if (entry != m_destroyHelpers.end() && entry->second == helper)
+        m_destroyHelpers.erase(entry);
+    // Qt has dropped the connections of a destroyed observer (and one whose helper the
+    // notifier deletes has no links left), so the links are only forgotten.
+    const LinkSet &recorded = m_linksByObserver.links(observer);
+    const std::vector<Link> links(recorded.begin(), recorded.end());
+    for (const Link &link : links) {
+        // A detach slot may have dropped links of this observer already.
+        if (isRecorded(link) && !drop(link))
+            return;
+    }
+}
+
+void AbstractNotifierPrivate::callAttachDetachSlots(QObject *object, const QByteArray &prefix, const Link *link)
+{
+    // The signal's name is the link's signature between its code and "(".
+    const QByteArray &signature = link->signal.signature;
+    const qsizetype open = signature.indexOf('(');
+    const QByteArrayView signalName = open > 1 ? QByteArrayView(signature).sliced(1, open - 1) : QByteArrayView();
+    for (const SlotInfo &slot : metaObjectInfo().slotList()) {
+        const QByteArray &name = slot.name();
+        if (name.size() != prefix.size() + signalName.size() || !name.startsWith(prefix) || !name.endsWith(signalName))
+            continue;
+        if (slot.parameters().size() != 1) {
+            TRADE_ASSERT(false && "slot name matches the signal, while the argument count does not",
+                         u"Common::AbstractNotifierPrivate::callAttachDetachSlots", unit, m_notifier);
+            continue;
+        }
+        if (slot.parameters().constFirst() != s_linkParameterType) {
+            TRADE_ASSERT(false && "slot name matches the signal, while the argument type is incorrect",
+                         u"Common::AbstractNotifierPrivate::callAttachDetachSlots", unit, m_notifier);
+            continue;
+        }
+        TRADE_ASSERT(QMetaObject::invokeMethod(object, slot.name(), Q_ARG(const Link*, link)),
+                     u"Common::AbstractNotifierPrivate::callAttachDetachSlots", unit, m_notifier);
+        return;
+    }
+}
+
+// --- AbstractNotifier
+
+AbstractNotifier::AbstractNotifier() : m_private(new AbstractNotifierPrivate(this)) {}
+
+AbstractNotifier::~AbstractNotifier() = default;
+
+QObject *AbstractNotifier::qobject() const
+{
+    QObject *result = dynamic_cast<QObject *>(const_cast<AbstractNotifier *>(this));
+    TRADE_ASSERT(result != NULL, u"Common::AbstractNotifier::qobject", unit, this)
+        << "object must be inherited from QObject";
+    return result;
+}
+
+void AbstractNotifier::onSubscribed(const Link *) {}
+
+void AbstractNotifier::onUnsubscribed(const Link *) {}
+
+void AbstractNotifier::subscribe(QObject *observer)
+{
+    AbstractNotifierPrivate *d = m_private.get();
+    const MetaObjectInfo &observerInfo = infoOf(observer);
+    const QPointer<QObject> observerAlive(observer);
+    const AbstractNotifierPrivate::Callout callout(d);
+    bool found = false;
+    for (const SignalInfo &signal : d->metaObjectInfo().signalList()) {
+        const SlotInfo &slot = observerInfo.findSlotForSignal(signal);
+        if (slot.isEmpty())
+            continue;
+        found = true;
+        const Link link{{observer, slot.decoratedSignature()}, {signal.name(), signal.decoratedSignature()}};
+        TRADE_ASSERT(link.isValid(), u"Common::AbstractNotifier::subscribe", unit, this);
+        if (!link.isValid() || d->isRecorded(link))
+            continue;
+        report(d->subscribe(link), u"Common::AbstractNotifier::subscribe", this);
+        // An attach slot may have destroyed the observer, or the publisher.
+        if (callout.notifierGone() || !observerAlive)
+            return;
+    }
+    if (!found)
+        logNothingConnected(d->publisher(), observer, this);
+}
+
+void AbstractNotifier::subscribe(QObject *observer, const QByteArray &signal)
+{
+    const LinkOrError built = AbstractNotifierPrivate::linkByConvention(m_private->metaObjectInfo(), signal, observer);
+    if (built.result != AbstractNotifierPrivate::resultOk)
+        report(built.result, u"Common::AbstractNotifier::subscribe", this);
+    else if (!m_private->isRecorded(built.link))
+        report(m_private->subscribe(built.link), u"Common::AbstractNotifier::subscribe", this);
+}
+
+void AbstractNotifier::subscribe(const QByteArray &signal, QObject *observer, const QByteArray &slot)
+{
+    const LinkOrError built = AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
+    if (built.result != AbstractNotifierPrivate::resultOk)
+        report(built.result, u"Common::AbstractNotifier::subscribe", this);
+    else if (!m_private->isRecorded(built.link))
+        report(m_private->subscribe(built.link), u"Common::AbstractNotifier::subscribe", this);
+}
+
+void AbstractNotifier::subscribe(const Link &link)
+{
+    report(m_private->subscribe(link), u"Common::AbstractNotifier::subscribe", this);
+}
+
+void AbstractNotifier::unsubscribe(QObject *observer)
+{
+    AbstractNotifierPrivate *d = m_private.get();
+    const LinkSet &recorded = d->m_linksByObserver.links(observer);
+    const std::vector<Link> links(recorded.begin(), recorded.end());
+    const AbstractNotifierPrivate::Callout callout(d);
+    for (const Link &link : links) {
+        // A detach slot may have dropped links of this observer already.
+        if (!d->isRecorded(link))
+            continue;
+        report(d->unsubscribe(link), u"Common::AbstractNotifier::unsubscribe", this);
+        if (callout.notifierGone())
+            return;
+    }
+}
+
+void AbstractNotifier::unsubscribe(QObject *observer, const QByteArray &signal)
+{
+    const MetaObjectInfo &info = m_private->metaObjectInfo();
+    const LinkOrError built = AbstractNotifierPrivate::linkByConvention(info, signal, observer);
+    if (built.result == AbstractNotifierPrivate::resultSignalNotFound) {
+        report(built.result, u"Common::AbstractNotifier::unsubscribe", this);
+        return;
+    }
+    const Link *link = &built.link;
+    if (built.result != AbstractNotifierPrivate::resultOk) {
+        // No conventional slot: the observer's first link of that signal, whatever its slot.
+        const QByteArray signature = AbstractNotifierPrivate::signalOf(info, signal).decoratedSignature();
+        link = &emptyLink();
+        for (const Link &recorded : m_private->m_linksByObserver.links(observer)) {
+            if (recorded.signal.signature == signature) {
+                link = &recorded;
+                break;
+            }
+        }
+    }
+    report(m_private->unsubscribe(*link), u"Common::AbstractNotifier::unsubscribe", this);
+}
+
+void AbstractNotifier::unsubscribe(const QByteArray &signal, QObject *observer, const QByteArray &slot)
+{
+    const LinkOrError built = AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
+    report(built.result != AbstractNotifierPrivate::resultOk ? built.result : m_private->unsubscribe(built.link),
+           u"Common::AbstractNotifier::unsubscribe", this);
+}
+
+void AbstractNotifier::unsubscribe(const Link &link)
+{
+    report(m_private->unsubscribe(link), u"Common::AbstractNotifier::unsubscribe", this);
+}
+
+bool AbstractNotifier::isSubscribed(QObject *observer, const QByteArray &signal)
+{
+    const LinkOrError built = AbstractNotifierPrivate::linkByConvention(m_private->metaObjectInfo(), signal, observer);
+    // Without a conventional slot the observer simply is not subscribed by convention.
+    if (built.result == AbstractNotifierPrivate::resultSignalNotFound)
+        report(built.result, u"Common::AbstractNotifier::isSubscribed", this);
+    return built.result == AbstractNotifierPrivate::resultOk && m_private->isRecorded(built.link);
+}
+
+bool AbstractNotifier::isSubscribed(const QByteArray &signal, QObject *observer, const QByteArray &slot)
+{
+    const LinkOrError built = AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
+    report(built.result, u"Common::AbstractNotifier::isSubscribed", this);
+    return built.result == AbstractNotifierPrivate::resultOk && m_private->isRecorded(built.link);
+}
+
+bool AbstractNotifier::isSubscribed(const QObject *observer)
+{
+    return m_private->m_linksByObserver.contains(observer);
+}
+
+void AbstractNotifier::forward(const QByteArray &signal, QObject *target, const QByteArray &targetSignal)
+{
+    const SignalInfo source = AbstractNotifierPrivate::signalOf(m_private->metaObjectInfo(), signal);
+    const SignalInfo destination = AbstractNotifierPrivate::signalOf(infoOf(target), targetSignal);
+    if (source.isEmpty() || destination.isEmpty()) {
+        report(AbstractNotifierPrivate::resultSignalNotFound, u"Common::AbstractNotifier::forward", this);
+        return;
+    }
+    const Link link{{target, destination.decoratedSignature()}, {source.name(), source.decoratedSignature()}};
+    if (!m_private->isRecorded(link))
+        report(m_private->subscribe(link), u"Common::AbstractNotifier::forward", this);
+}
+
+void AbstractNotifier::forward(QObject *target, const QByteArray &signal)
+{
+    const SignalInfo source = AbstractNotifierPrivate::signalOf(m_private->metaObjectInfo(), signal);
+    if (source.isEmpty()) {
+        report(AbstractNotifierPrivate::resultSignalNotFound, u"Common::AbstractNotifier::forward", this);
+        return;
+    }
+    // The target must have a signal of the same signature; QObject::connect finds out.
+    const Link link{{target, source.decoratedSignature()}, {source.name(), source.decoratedSignature()}};
+    if (!m_private->isRecorded(link))
+        report(m_private->subscribe(link), u"Common::AbstractNotifier::forward", this);
+}
+
+const Link *AbstractNotifier::linkBySignalAndObserverOrSubscribe(const QByteArray &signal, QObject *observer)
+{
+    const SignalInfo found = AbstractNotifierPrivate::signalOf(m_private->metaObjectInfo(), signal);
+    const QByteArray name = found.isEmpty() ? QByteArray() : found.name();
+    const auto find = [this, &name, observer]() -> const Link * {
+        for (const Link &link : m_private->m_linksByObserver.links(observer)) {
+            if (link.signal.name == name)
+                return &*m_private->m_links.find(link);
+        }
+        return nullptr;
+    };
+    if (const Link *link = find())
+        return link;
+    if (!observer)
+        return &emptyLink();
+    const AbstractNotifierPrivate::Callout callout(m_private.get());
+    subscribe(observer, signal);
+    const Link *link = callout.notifierGone() ? nullptr : find();
+    if (!link)
+        link = &emptyLink();
+    TRADE_ASSERT(link->isValid(), u"Common::AbstractNotifier::linkBySignalAndObserverOrSubscribe", unit, this)
+        << "The observer must have an appropriate slot";
+    return link;
+}
+
+int AbstractNotifier::linkCount(const QByteArray &signal)
+{
+    const SignalInfo found = AbstractNotifierPrivate::signalOf(m_private->metaObjectInfo(), signal);
+    if (found.isEmpty()) {
+        report(AbstractNotifierPrivate::resultSignalNotFound, u"Common::AbstractNotifier::linkCount", this);
+        return 0;
+    }
+    return linkCountByName(found.name());
+}
+
+int AbstractNotifier::linkCountByName(const QByteArray &signalName) const
+{
+    return int(m_private->m_linksBySignal.links(signalName).size());
+}
+
+void AbstractNotifier::setConnectionType(Qt::ConnectionType type)
+{
+    m_private->m_connectionType = type;
+}
+
+Qt::ConnectionType AbstractNotifier::connectionType() const
+{
+    return m_private->m_connectionType;
+}
+
+// --- Static matching
+
+void AbstractNotifier::subscribe(QObject *sender, QObject *observer, Qt::ConnectionType connectionType)
+{
+    const MetaObjectInfo &observerInfo = infoOf(observer);
+    bool found = false;
+    for (const SignalInfo &signal : infoOf(sender).signalList()) {
+        const SlotInfo &slot = observerInfo.findSlotForSignal(signal);
+        if (slot.isEmpty())
+            continue;
+        found = true;
+        TRADE_ASSERT(QObject::connect(sender, signal.decoratedSignature(), observer, slot.decoratedSignature(), connectionType),
+                     u"Common::AbstractNotifier::subscribe", unit, nullptr);
+    }
+    if (!found)
+        logNothingConnected(sender, observer, nullptr);
+}
+
+void AbstractNotifier::subscribe(QObject *sender, const QByteArray &signal, QObject *observer,
+                                 Qt::ConnectionType connectionType)
+{
+    report(connectBuilt(AbstractNotifierPrivate::linkByConvention(infoOf(sender), signal, observer), sender,
+                        connectionType),
+           u"Common::AbstractNotifier::subscribe", nullptr);
+}
+
+void AbstractNotifier::subscribe(QObject *sender, const QByteArray &signal, QObject *observer, const QByteArray &slot,
+                                 Qt::ConnectionType connectionType)
+{
+    report(connectBuilt(AbstractNotifierPrivate::linkWithSlot(infoOf(sender), signal, observer, slot), sender,
+                        connectionType),
+           u"Common::AbstractNotifier::subscribe", nullptr);
+}
+
+void AbstractNotifier::unsubscribe(QObject *sender, const QByteArray &signal, QObject *observer)
+{
+    report(disconnectBuilt(AbstractNotifierPrivate::linkByConvention(infoOf(sender), signal, observer), sender),
+           u"Common::AbstractNotifier::unsubscribe", nullptr);
+}
+
+void AbstractNotifier::unsubscribe(QObject *sender, const QByteArray &signal, QObject *observer, const QByteArray &slot)
+{
+    report(disconnectBuilt(AbstractNotifierPrivate::linkWithSlot(infoOf(sender), signal, observer, slot), sender),
+           u"Common::AbstractNotifier::unsubscribe", nullptr);
+}
+
+// --- Calls
+
+void AbstractNotifier::call(const Link &link, QGenericArgument val0, QGenericArgument val1, QGenericArgument val2,
+                            QGenericArgument val3, QGenericArgument val4, QGenericArgument val5, QGenericArgument val6,
+                            QGenericArgument val7, QGenericArgument val8, QGenericArgument val9)
+{
+    TRADE_ASSERT(link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9),
+                 u"Common::AbstractNotifier::call", unit, this);
+}
+
+void AbstractNotifier::unsubscribeAndCall(const Link &link, QGenericArgument val0, QGenericArgument val1,
+                                          QGenericArgument val2, QGenericArgument val3, QGenericArgument val4,
+                                          QGenericArgument val5, QGenericArgument val6, QGenericArgument val7,
+                                          QGenericArgument val8, QGenericArgument val9)
+{
+    const Link copy = link;
+    const AbstractNotifierPrivate::Callout callout(m_private.get());
+    unsubscribe(copy);
+    if (!callout.notifierGone())
+        call(copy, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9);
+}
+
+void AbstractNotifier::callQueued(const QByteArray &method, QGenericArgument val0, QGenericArgument val1,
+                                  QGenericArgument val2, QGenericArgument val3, QGenericArgument val4,
+                                  QGenericArgument val5, QGenericArgument val6, QGenericArgument val7,
+                                  QGenericArgument val8, QGenericArgument val9)
+{
+    TRADE_ASSERT(QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9),
+                 u"Common::AbstractNotifier::callQueued", unit, this);
+}
+
+void AbstractNotifier::callQueued(QObject *object, const QByteArray &method, QGenericArgument val0,
+                                  QGenericArgument val1, QGenericArgument val2, QGenericArgument val3,
+                                  QGenericArgument val4, QGenericArgument val5, QGenericArgument val6,
+                                  QGenericArgument val7, QGenericArgument val8, QGenericArgument val9)
+{
+    TRADE_ASSERT(QMetaObject::invokeMethod(object, method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9),
+                 u"Common::AbstractNotifier::callQueued", unit, nullptr);
+}
+
+} // namespace Common

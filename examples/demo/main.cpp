@@ -6,7 +6,10 @@
 #include <typekit/connection/connectionstate.h>
 #include <typekit/eventsource.h>
 #include <typekit/formatting/cumulativeorderquantityformatter.h>
+#include <typekit/mms/exitstrategy/exitstrategylevel.h>
 #include <typekit/mms/exitstrategy/pyramid.h>
+#include <typekit/mms/stopstrategy/stopstrategylevel.h>
+#include <typekit/order/orderstoragefilter.h>
 #include <typekit/order/bracketcategory.h>
 #include <typekit/order/orderaction.h>
 #include <typekit/order/ordercategory.h>
@@ -212,6 +215,34 @@ void showPrices()
     out() << "2.5 lots of MSFT are " << shares.value() << " shares, shown as " << shares.toString() << " lots\n";
 }
 
+void showMoneyManagement()
+{
+    heading("Exit strategy levels and a storage query");
+    Trade::ExitStrategyLevels levels;
+    levels << Trade::ExitStrategyLevel(2, 8, 4, nullptr) << Trade::ExitStrategyLevel(0, 12, 4, nullptr)  // no quantity
+           << Trade::ExitStrategyLevel(1, 0, 6, nullptr);
+    const QString json = Trade::Variant::fromValue(levels).save().toJsonIndented();
+    const Trade::ExitStrategyLevels loaded =
+        Trade::Variant::load(Trade::Dump::fromJson(json), Trade::Variant()).valueOr(Trade::ExitStrategyLevels());
+    out() << levels.size() << " levels saved, " << loaded.size() << " valid ones loaded back:";
+    for (const Trade::ExitStrategyLevel &level : loaded)
+        out() << " [quantity " << level.quantity() << ", profit " << level.profit() << ", stop " << level.stop() << "]";
+    out() << "\n";
+
+    Trade::StopStrategyLevels stops;
+    stops << Trade::StopStrategyLevel(0, 10, 0, Trade::StopStrategyLevel::typeBreakEven)
+          << Trade::StopStrategyLevel(2, 20, 6, Trade::StopStrategyLevel::typeTrailing);
+    out() << "stop strategy: " << stops.count() << " levels, " << (stops.isValid() ? "valid" : "invalid") << "\n";
+
+    Sample::StandardTopics topics;
+    Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
+    Sample::Account account(QStringLiteral("SIM-1001"));
+    Trade::OrderStorageFilter query;
+    query.symbol(&es).account(&account).working(true);
+    out() << "query: working orders of " << es.name() << " in " << query.accounts().first()->id()
+          << (query.hasSide() ? "" : ", either side") << "\n";
+}
+
 } // namespace
 
 int main()
@@ -224,6 +255,7 @@ int main()
     showQuantityCells();
     showOrderUpdate();
     showPrices();
+    showMoneyManagement();
     out().flush();
     return 0;
 }

@@ -15,7 +15,11 @@
 #include <typekit/order/orderflags.h>
 #include <typekit/order/orderstate.h>
 #include <typekit/log/logcategory.h>
+#include <typekit/mms/exitstrategy/exitstrategylevel.h>
 #include <typekit/mms/exitstrategy/pyramid.h>
+#include <typekit/mms/stopstrategy/stopstrategylevel.h>
+#include <typekit/order/orderstoragefilter.h>
+#include <typekit/position/positionstoragefilter.h>
 #include <typekit/order/bracketcategory.h>
 #include <typekit/order/orderaction.h>
 #include <typekit/order/ordercategory.h>
@@ -49,8 +53,16 @@ const int Trade::ConnectionStateConverter::metaTypeId =
     Trade::registerConverterType<Trade::ConnectionStateConverter>();
 const int Trade::LogCategoryConverter::metaTypeId =
     Trade::registerConverterType<Trade::LogCategoryConverter>();
+const int Trade::ExitStrategyLevelConverter::metaTypeId =
+    Trade::registerConverterType<Trade::ExitStrategyLevelConverter>();
+const int Trade::ExitStrategyLevelsConverter::metaTypeId =
+    Trade::registerConverterType<Trade::ExitStrategyLevelsConverter>();
 const int Trade::PyramidConverter::metaTypeId =
     Trade::registerConverterType<Trade::PyramidConverter>();
+const int Trade::StopStrategyLevelConverter::metaTypeId =
+    Trade::registerConverterType<Trade::StopStrategyLevelConverter>();
+const int Trade::StopStrategyLevelsConverter::metaTypeId =
+    Trade::registerConverterType<Trade::StopStrategyLevelsConverter>();
 
 // The persistent texts of the order enumerations, read-only from here on.
 const dual_map<Trade::BracketCategory::Type, QString> Trade::BracketCategory::s_persistentTexts =
@@ -137,6 +149,11 @@ const bool s_numberConversions =
        });
 
 } // namespace
+
+// The storage filters travel in variants without converters; their ids are kept with them.
+const int Trade::OrderStorageFilter::metaTypeId = qRegisterMetaType<Trade::OrderStorageFilter>();
+const int Trade::PositionStorageFilter::metaTypeId = qRegisterMetaType<Trade::PositionStorageFilter>();
+const int Trade::StorageFilter::metaTypeId = qRegisterMetaType<Trade::StorageFilter>();
 
 const int Trade::VariantRecordConverter::metaTypeId =
     Trade::registerConverterType<Trade::VariantRecordConverter>();

@@ -1,5 +1,7 @@
 #include "commonabstractnotifier.h"
 
+#include <basekit/logstream.h>
+
 #include "commonabstractnotifier_p.h"
 #include "observerdestroyhelper.h"
 
@@ -53,15 +55,10 @@ QString className(const QObject *object)
 // is a misspelt slot.
 void logNothingConnected(const QObject *sender, const QObject *observer, const void *object)
 {
-    constexpr int channel = 0;
-    constexpr int severity = 3;
-    IMarquelService *service = MarquelServiceApi();
-    if (!service->shouldLog(channel, severity))
-        return;
-    const QString text = QStringLiteral("\"No signals/slots were connected during subscribe() call. "
-                                        "Event source: '%1', observer: '%2'.\"")
-                             .arg(className(sender), className(observer));
-    service->logMessage(channel, severity, unit, __LINE__, u"Common::AbstractNotifier::subscribe", object, text);
+    Shadow::LogStream(0, 3, unit, __LINE__, u"Common::AbstractNotifier::subscribe", object)
+        << QStringLiteral("\"No signals/slots were connected during subscribe() call. "
+                          "Event source: '%1', observer: '%2'.\"")
+               .arg(className(sender), className(observer));
 }
 
 const MetaObjectInfo &infoOf(const QObject *object)

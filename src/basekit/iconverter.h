@@ -44,6 +44,15 @@ public:
     Variant load(const Dump &dump, const Variant &context) override;
 };
 
+// Declares all six operations in a converter that supports every one of them.
+#define TRADE_CONVERTER_OPERATIONS                                                                 \
+    Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override; \
+    Trade::Variant toVariant(const Trade::Variant &value) override;                                \
+    QString toString(const Trade::Variant &value) override;                                        \
+    int compare(const Trade::Variant &left, const Trade::Variant &right) const override;           \
+    Trade::Dump save(const Trade::Variant &value) override;                                        \
+    Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override;
+
 // Registers a converter class as a Qt meta-type under its own qualified name and gives its id.
 // Variant creates the one instance of a converter with QMetaType::create(), so the converter's
 // IConverter must be its primary base (single, non-virtual inheritance from StubConverterImpl).

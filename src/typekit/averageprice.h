@@ -72,12 +72,7 @@ private:
 class TYPEKIT_EXPORT AveragePriceConverter : public StubConverterImpl
 {
 public:
-    Variant fromVariant(const Variant &value, const Variant &context) override;
-    Variant toVariant(const Variant &value) override;
-    QString toString(const Variant &value) override;
-    int compare(const Variant &left, const Variant &right) const override;
-    Dump save(const Variant &value) override;
-    Variant load(const Dump &dump, const Variant &context) override;
+    TRADE_CONVERTER_OPERATIONS
 
 private:
     static const int metaTypeId;

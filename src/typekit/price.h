@@ -121,14 +121,9 @@ TYPEKIT_EXPORT Price operator-(qint64 ticks, const Price &price);
 class TYPEKIT_EXPORT PriceConverter : public StubConverterImpl
 {
 public:
-    Variant fromVariant(const Variant &value, const Variant &context) override;
-    Variant toVariant(const Variant &value) override;
-    QString toString(const Variant &value) override;
-    int compare(const Variant &left, const Variant &right) const override;
-    Dump save(const Variant &value) override;
     // The saved number is the unscaled one: it loads back as the same price (rescaled through
     // the symbol's multiplier), not as a text the symbol would read as a shown price.
-    Variant load(const Dump &dump, const Variant &context) override;
+    TRADE_CONVERTER_OPERATIONS
 
 private:
     static const int metaTypeId;

@@ -91,15 +91,10 @@ private:
 class TYPEKIT_EXPORT QuantityConverter : public StubConverterImpl
 {
 public:
-    Variant fromVariant(const Variant &value, const Variant &context) override;
-    Variant toVariant(const Variant &value) override;
-    QString toString(const Variant &value) override;
-    int compare(const Variant &left, const Variant &right) const override;
-    Dump save(const Variant &value) override;
     // The saved "value" is in units of the saved "lotSize": it loads back as the same lot count
     // on the context's symbol, or, without one, on the symbol the host's converter of
     // "Trade::ISymbol*" finds for the saved alias.
-    Variant load(const Dump &dump, const Variant &context) override;
+    TRADE_CONVERTER_OPERATIONS
 
 private:
     static const int metaTypeId;

@@ -10,7 +10,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTYPEKIT_BUILD_BENCHMAR
     -DTYPEKIT_BUILD_TESTS=OFF -DTYPEKIT_BUILD_EXAMPLES=OFF
 cmake --build "$build" --parallel "$(nproc)"
 for program in "$build"/benchmarks/bench_*; do
-    [ -x "$program" ] || continue
+    [ -f "$program" ] && [ -x "$program" ] || continue
     echo "== $(basename "$program") =="
     "$program" "$@"
 done

@@ -101,11 +101,21 @@ bool fieldBefore(const IField *left, const IField *right)
     return reinterpret_cast<quintptr>(left) < reinterpret_cast<quintptr>(right);
 }
 
+// The first entry whose field is not below `field`. Branch-free, so that lookups cost the same
+// whichever field is asked for.
 template <typename Entry>
 Entry *lowerBound(Entry *begin, Entry *end, IField *field)
 {
-    return std::lower_bound(begin, end, field,
-                            [](const auto &entry, IField *key) { return fieldBefore(entry.field, key); });
+    std::size_t count = std::size_t(end - begin);
+    if (count == 0)
+        return begin;
+    Entry *base = begin;
+    while (count > 1) {
+        const std::size_t half = count / 2;
+        base = fieldBefore(base[half - 1].field, field) ? base + half : base;
+        count -= half;
+    }
+    return base + (fieldBefore(base->field, field) ? 1 : 0);
 }
 
 const Variant &emptyVariant()

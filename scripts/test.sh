@@ -11,7 +11,7 @@ options=(-DTYPEKIT_BUILD_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = "--sanitize" ]; then
     build="$root/build-sanitize"
     options+=(-DTYPEKIT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_EXAMPLES=OFF)
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_init_order=1:detect_stack_use_after_return=1"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:check_initialization_order=1:detect_stack_use_after_return=1"
     export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 fi

@@ -19,6 +19,8 @@ struct Instances
     // release them; their code is still mapped at that point.
     ~Instances()
     {
+        for (std::atomic<IConverter *> &slot : s_table)
+            slot.store(nullptr, std::memory_order_release);
         for (IConverter *converter : std::as_const(byConverterType))
             delete converter;
     }
@@ -109,6 +111,19 @@ IConverter *forTypeName(QByteArrayView typeName)
 }
 
 } // namespace ConverterRegistry
+
+void forgetMissingConverters()
+{
+    using namespace ConverterRegistry;
+    Instances &all = instances();
+    const std::lock_guard<std::mutex> lock(all.mutex);
+    for (std::atomic<IConverter *> &slot : s_table) {
+        IConverter *expected = absent();
+        slot.compare_exchange_strong(expected, nullptr, std::memory_order_acq_rel);
+    }
+    for (auto it = all.largeTypeIds.begin(); it != all.largeTypeIds.end();)
+        it = it.value() ? std::next(it) : all.largeTypeIds.erase(it);
+}
 
 void releaseConverters()
 {

@@ -53,6 +53,10 @@ public:
     Trade::Dump save(const Trade::Variant &value) override;                                        \
     Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override;
 
+// Forgets the types whose converter was looked up and not found, so that a converter registered
+// later (by a library loaded later) is found.
+BASEKIT_EXPORT void forgetMissingConverters();
+
 // Registers a converter class as a Qt meta-type under its own qualified name and gives its id.
 // Variant creates the one instance of a converter with QMetaType::create(), so the converter's
 // IConverter must be its primary base (single, non-virtual inheritance from StubConverterImpl).
@@ -61,7 +65,9 @@ int registerConverterType()
 {
     static_assert(std::is_base_of_v<IConverter, Converter>, "a converter implements IConverter");
     static_assert(std::is_polymorphic_v<Converter> && std::is_default_constructible_v<Converter>);
-    return qRegisterMetaType<Converter>();
+    const int id = qRegisterMetaType<Converter>();
+    forgetMissingConverters();  // types looked up before this registration are looked up again
+    return id;
 }
 
 // Deletes every converter instance that Variant has made. A library whose converters are cached

@@ -62,7 +62,8 @@ public:
     // converted value, which lives in a per-thread slot until the next such read of a T.
     template <typename T>
     const T &strongValue() const;
-    // The held T, or the fallback when there is no value of T; silent.
+    // The held T, or the fallback when there is no value of T. A value of another type that
+    // converts to T is read through strongValue<T>(), and so reported as a conversion.
     template <typename T>
     T valueOr(const T &fallback) const
     {

@@ -181,7 +181,7 @@ double Symbol::priceMultiplier() const
 double Symbol::alternateTickSize() const
 {
     const int second = figure(&Trade::ISymbolTopic::userDefinedMinMovement2Field, 0);
-    return double(second > 0 ? second : minMovement()) / double(priceScale());
+    return double(second > 0 ? second : minMovement()) / double(priceScale()) / priceMultiplier();
 }
 
 bool Symbol::isResolved() const

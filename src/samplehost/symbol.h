@@ -84,8 +84,8 @@ public:
     double bigPointValue() const override;
     int lotSize() const override;
     double priceMultiplier() const override;
-    // minMovement2 / priceScale when the record has a second minimum movement, else the tick
-    // size.
+    // The step of unscaled values: minMovement2 (or, without one, minMovement) over the price
+    // scale, divided by the price multiplier.
     double alternateTickSize() const override;
     bool isResolved() const override;
     QString formatPrice(double price) const override;

@@ -97,6 +97,7 @@ private slots:
     void loadOfUnknownOrBrokenDumps_data();
     void loadOfUnknownOrBrokenDumps();
     void convertersAreMadeOnceAndReleased();
+    void converterRegisteredAfterALookup();
 };
 
 void tst_Variant::hasValue_data()
@@ -340,6 +341,28 @@ void tst_Variant::convertersAreMadeOnceAndReleased()
     Trade::releaseConverters();
     const Variant loaded = Variant::load(gauge.save(), Variant());
     QCOMPARE(loaded.valueOr(Trade::Gauge()).level, 1);
+}
+
+namespace Trade {
+struct Late
+{
+    int x = 0;
+};
+class LateConverter : public StubConverterImpl
+{
+public:
+    QString toString(const Variant &) override { return QStringLiteral("late"); }
+};
+} // namespace Trade
+Q_DECLARE_METATYPE(Trade::Late)
+
+void tst_Variant::converterRegisteredAfterALookup()
+{
+    // A library loaded later may register the converter of a type already in use.
+    const Variant late = Variant::fromValue(Trade::Late{});
+    QCOMPARE(late.toString(), QString());
+    Trade::registerConverterType<Trade::LateConverter>();
+    QCOMPARE(late.toString(), QStringLiteral("late"));
 }
 
 QTEST_GUILESS_MAIN(tst_Variant)

@@ -145,6 +145,10 @@ void tst_Price::arithmetic()
     scaledPrice += 0.25;
     QCOMPARE(scaledPrice.value(), 1.5);
     QCOMPARE(scaledPrice.rawNonScaledValue(), 0.015);
+    // Negations and differences stay on the grid of unscaled values, whatever the multiplier.
+    QCOMPARE((-scaledPrice).value(), -1.5);
+    QCOMPARE((scaledPrice - scaledPrice).value(), 0.0);
+    QCOMPARE((scaledPrice - Price(0.5, &scaled)).value(), 1.0);
     QCOMPARE(reports.count(), 0);
 
     // Different symbols: reported, added all the same.

@@ -9,11 +9,14 @@ namespace {
 const char *const stateTexts[] = {nullptr, QT_TR_NOOP("disconnected"), QT_TR_NOOP("connecting"),
                                   QT_TR_NOOP("connected"), QT_TR_NOOP("disconnecting")};
 
+// Made while the library loads, so that it outlives everything loaded after it, and released
+// when the library unloads; each text in it is made on its value's first use.
+const detail::LazyTexts texts(stateTexts);
+
 } // namespace
 
 const QString &ConnectionState::toString() const
 {
-    static const detail::LazyTexts texts(stateTexts);
     if (const QString *text = texts.find(m_type))
         return *text;
     TRADE_ASSERT(false && "unexpected connection state", u"Trade::ConnectionState::toString",

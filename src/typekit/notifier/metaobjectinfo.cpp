@@ -150,8 +150,9 @@ void MetaObjectInfo::checkNamespaceCompatibility(const SignalInfo &signal, const
 const MetaObjectInfo &MetaObjectInfo::shared(const QMetaObject *metaObject)
 {
     // std::map keeps its entries in place, so the references handed out stay valid.
-    static CriticalSection lock;
-    static std::map<const QMetaObject *, MetaObjectInfo> registry;
+    // Kept for the life of the process: observers may be destroyed after this library's statics.
+    static CriticalSection &lock = *new CriticalSection;
+    static std::map<const QMetaObject *, MetaObjectInfo> &registry = *new std::map<const QMetaObject *, MetaObjectInfo>;
     const CriticalSectionLocker locker(&lock);
     return registry.try_emplace(metaObject, metaObject).first->second;
 }

@@ -16,6 +16,10 @@ const char *const displayTexts[] = {nullptr,
                                     QT_TR_NOOP("TrailingStop"),
                                     QT_TR_NOOP("TrailingStopTakeProfit")};
 
+// Made while the library loads, so that it outlives everything loaded after it, and released
+// when the library unloads; each text in it is made on its value's first use.
+const detail::LazyTexts texts(displayTexts);
+
 } // namespace
 
 dual_map<BracketCategory::Type, QString> BracketCategory::buildPersistentTexts()
@@ -39,7 +43,6 @@ BracketCategory::operator Type() const
 
 QString BracketCategory::toString() const
 {
-    static const detail::LazyTexts texts(displayTexts);
     if (const QString *text = texts.find(m_type))
         return *text;
     TRADE_ASSERT(false && "unexpected bracket category", u"Trade::BracketCategory::toString", unit,

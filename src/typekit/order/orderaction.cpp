@@ -11,6 +11,10 @@ constexpr QStringView unit = u"order/orderaction";
 const char *const displayTexts[] = {nullptr, QT_TR_NOOP("Buy"), QT_TR_NOOP("Sell"),
                                     QT_TR_NOOP("Sell Short"), QT_TR_NOOP("Buy To Cover")};
 
+// Made while the library loads, so that it outlives everything loaded after it, and released
+// when the library unloads; each text in it is made on its value's first use.
+const detail::LazyTexts texts(displayTexts);
+
 } // namespace
 
 dual_map<OrderAction::Type, QString> OrderAction::buildPersistentTexts()
@@ -61,7 +65,6 @@ OrderAction::operator Type() const
 
 QString OrderAction::toString() const
 {
-    static const detail::LazyTexts texts(displayTexts);
     if (const QString *text = texts.find(m_type))
         return *text;
     TRADE_ASSERT(false && "unexpected order action", u"Trade::OrderAction::toString", unit, this);

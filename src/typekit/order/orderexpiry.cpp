@@ -24,6 +24,10 @@ const char *const displayTexts[] = {
     QT_TR_NOOP("OPG"),
 };
 
+// Made while the library loads, so that it outlives everything loaded after it, and released
+// when the library unloads; each text in it is made on its value's first use.
+const detail::LazyTexts texts(displayTexts);
+
 } // namespace
 
 dual_map<OrderExpiry::Type, QString> OrderExpiry::buildPersistentTexts()
@@ -48,7 +52,6 @@ dual_map<OrderExpiry::Type, QString> OrderExpiry::buildPersistentTexts()
 
 QString OrderExpiry::toString() const
 {
-    static const detail::LazyTexts texts(displayTexts);
     if (const QString *text = texts.find(m_type))
         return *text;
     TRADE_ASSERT(false && "unexpected order expiry", u"Trade::OrderExpiry::toString",

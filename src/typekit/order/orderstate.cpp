@@ -20,6 +20,12 @@ const char *const stateTexts[] = {nullptr,
 const char *const reasonTexts[] = {nullptr, QT_TR_NOOP("Rejected"), QT_TR_NOOP("Canceled"),
                                    QT_TR_NOOP("Filled")};
 
+// Made while the library loads and released when it unloads; each text is made on first use.
+const detail::LazyTexts translatedStates(stateTexts);
+const detail::LazyTexts translatedReasons(reasonTexts);
+const detail::LazyTexts latin1States(stateTexts, detail::LazyTexts::Translation::Latin1);
+const detail::LazyTexts latin1Reasons(reasonTexts, detail::LazyTexts::Translation::Latin1);
+
 } // namespace
 
 OrderState::OrderState(Type type, Reason reason) : m_type(type), m_reason(reason)
@@ -35,11 +41,6 @@ OrderState::OrderState(Type type, Reason reason) : m_type(type), m_reason(reason
 
 QString OrderState::text(bool translated) const
 {
-    using Translation = detail::LazyTexts::Translation;
-    static const detail::LazyTexts translatedStates(stateTexts);
-    static const detail::LazyTexts translatedReasons(reasonTexts);
-    static const detail::LazyTexts latin1States(stateTexts, Translation::Latin1);
-    static const detail::LazyTexts latin1Reasons(reasonTexts, Translation::Latin1);
     const QStringView function = translated ? QStringView(u"Trade::OrderState::toString")
                                             : QStringView(u"Trade::OrderState::toLatin1String");
 

@@ -1,6 +1,11 @@
 #include "spreadlegsorderinfo.h"
 
 #include <typekit/order/orderrecord.h>
+#include <typekit/topic/istandardtopics.h>
+
+#include <map>
+#include <memory>
+#include <mutex>
 
 namespace Trade {
 
@@ -14,10 +19,19 @@ const ISymbol *symbolOf(const OrderRecord &order)
     return order.record().contains(field) ? order.record().rawValue(field).heldOr<ISymbol *>(nullptr) : nullptr;
 }
 
+// One order without entries per standard order topic, so that it always names a live topic
+// (hosts and tests may install new topics). Kept for the life of the process.
 const OrderRecord &noOrder()
 {
-    static const OrderRecord none;
-    return none;
+    static std::mutex mutex;
+    static auto &orders = *new std::map<const IOrderTopic *, std::unique_ptr<OrderRecord>>;
+    const IStandardTopics *topics = IStandardTopics::installed();
+    const IOrderTopic *topic = topics ? topics->orderTopic() : nullptr;
+    const std::lock_guard<std::mutex> lock(mutex);
+    std::unique_ptr<OrderRecord> &order = orders[topic];
+    if (!order || order->topic() != topic)
+        order = std::make_unique<OrderRecord>();
+    return *order;
 }
 
 } // namespace
@@ -67,13 +81,13 @@ void SpreadLegsOrderInfo::append(const OrderRecord &order)
 
 const OrderRecord *SpreadLegsOrderInfo::begin() const
 {
-    return storage().data();  // data() makes a shared vector this info's own
+    return storage().constData();
 }
 
 const OrderRecord *SpreadLegsOrderInfo::end() const
 {
-    QVector<OrderRecord> &orders = storage();
-    return orders.data() + orders.size();
+    const QVector<OrderRecord> &orders = storage();
+    return orders.constData() + orders.size();
 }
 
 const OrderRecord &SpreadLegsOrderInfo::orderInfoBySymbol(const ISymbol *symbol) const

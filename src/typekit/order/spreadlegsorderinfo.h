@@ -24,8 +24,8 @@ public:
     bool isEmpty() const;
     void clear();
     void append(const OrderRecord &order);
-    // The orders; asking makes the storage this info's own, so the range stays valid until the
-    // next change.
+    // The orders; asking makes the storage when there is none. The range stays valid until this
+    // info changes (copies keep the orders they share).
     const OrderRecord *begin() const;
     const OrderRecord *end() const;
 

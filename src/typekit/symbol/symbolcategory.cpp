@@ -13,7 +13,9 @@ constexpr QStringView unit = u"symbol/symbolcategory";
 
 const QMap<int, QString> &names()
 {
-    static const QMap<int, QString> map{
+    // Kept for the life of the process: reports and texts may be asked for while objects that
+    // outlive this library's statics are destroyed.
+    static const QMap<int, QString> &map = *new QMap<int, QString>{
         {0, QObject::tr("Undefined")},
         {1, QObject::tr("Bond")},
         {2, QObject::tr("Forex")},
@@ -36,7 +38,9 @@ const QMap<int, QString> &names()
 
 const QMap<int, QString> &pluralNames()
 {
-    static const QMap<int, QString> map{
+    // Kept for the life of the process: reports and texts may be asked for while objects that
+    // outlive this library's statics are destroyed.
+    static const QMap<int, QString> &map = *new QMap<int, QString>{
         {1, QObject::tr("Bonds")},
         {2, QObject::tr("Forex")},
         {3, QObject::tr("Futures")},
@@ -135,13 +139,13 @@ bool SymbolCategory::isTradeble() const
 
 Domain SymbolCategory::domain()
 {
-    static const Domain all = domainOf({1, 2, 3, 4, 5, 6, 7, 9, 10, 13, 14, 15, 17, 18, 19});
+    static const Domain &all = *new Domain(domainOf({1, 2, 3, 4, 5, 6, 7, 9, 10, 13, 14, 15, 17, 18, 19}));
     return all;
 }
 
 Domain SymbolCategory::tradeDomain()
 {
-    static const Domain tradeable = domainOf({1, 2, 3, 10, 7, 14, 15, 18, 19, 17});
+    static const Domain &tradeable = *new Domain(domainOf({1, 2, 3, 10, 7, 14, 15, 18, 19, 17}));
     return tradeable;
 }
 

@@ -18,6 +18,8 @@ public:
 
     // The installed topics; before the host installs them this reports and gives null.
     static IStandardTopics *instance();
+    // The same, silently.
+    static IStandardTopics *installed() { return s_instance; }
 
     // Every field of both topics, order fields first, each in its topic's order (empty without
     // installed topics, after instance()'s report).

@@ -330,6 +330,21 @@ void tst_OrderRecord::spreadLegsOrderInfo()
     QVERIFY(touched != SpreadLegsOrderInfo());
     info.clear();
     QVERIFY(info == SpreadLegsOrderInfo());
+
+    // The shared empty order names the topics installed now, also after the host replaced them.
+    struct Installer : IStandardTopics
+    {
+        static void install(IStandardTopics *topics) { setInstance(topics); }
+    };
+    IStandardTopics *installed = IStandardTopics::instance();
+    {
+        Installer::install(nullptr);
+        Sample::StandardTopics replacement;
+        QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).topic(), replacement.orderTopic());
+        QVERIFY(!info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).hasId());
+    }
+    Installer::install(installed);
+    QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).topic(), topics.orderTopic());
 }
 
 QTEST_GUILESS_MAIN(tst_OrderRecord)

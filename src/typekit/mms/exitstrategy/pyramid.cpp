@@ -11,6 +11,10 @@ constexpr QStringView unit = u"mms/exitstrategy/pyramid";
 const char *const displayTexts[] = {nullptr, QT_TR_NOOP("None"), QT_TR_NOOP("Adj. Qty Only"),
                                     QT_TR_NOOP("Adj. Qty & Price")};
 
+// Made while the library loads, so that it outlives everything loaded after it, and released
+// when the library unloads; each text in it is made on its value's first use.
+const detail::LazyTexts texts(displayTexts);
+
 } // namespace
 
 const dual_map<Pyramid::Type, QString> &Pyramid::persistentTexts()
@@ -27,7 +31,6 @@ const dual_map<Pyramid::Type, QString> &Pyramid::persistentTexts()
 
 QString Pyramid::toString() const
 {
-    static const detail::LazyTexts texts(displayTexts);
     if (const QString *text = texts.find(m_type))
         return *text;
     TRADE_ASSERT(false && "Invalid type", u"Trade::Pyramid::toString", unit, this)

@@ -224,7 +224,8 @@ void showMoneyManagement()
     const QString json = Trade::Variant::fromValue(levels).save().toJsonIndented();
     const Trade::ExitStrategyLevels loaded =
         Trade::Variant::load(Trade::Dump::fromJson(json), Trade::Variant()).valueOr(Trade::ExitStrategyLevels());
-    out() << levels.size() << " levels saved, " << loaded.size() << " valid ones loaded back:";
+    out() << levels.size() << " levels saved (the one without quantity is reported on stderr), " << loaded.size()
+          << " valid ones loaded back:";
     for (const Trade::ExitStrategyLevel &level : loaded)
         out() << " [quantity " << level.quantity() << ", profit " << level.profit() << ", stop " << level.stop() << "]";
     out() << "\n";

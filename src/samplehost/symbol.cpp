@@ -53,14 +53,6 @@ Registry<Account> &accounts()
 const int s_symbolConverterId = qRegisterMetaType<SymbolConverter>("Trade::ISymbol*Converter");
 const int s_accountConverterId = qRegisterMetaType<AccountConverter>("Trade::IAccount*Converter");
 
-// Pointers of live objects compare by address.
-template <typename T>
-int comparePointers(const Trade::Variant &left, const Trade::Variant &right)
-{
-    const quintptr l = quintptr(left.valueOr<T *>(nullptr));
-    const quintptr r = quintptr(right.valueOr<T *>(nullptr));
-    return l == r ? 0 : (l < r ? -1 : 1);
-}
 
 Trade::ISymbolTopic *installedSymbolTopic()
 {
@@ -218,65 +210,22 @@ QString Symbol::formatAveragePrice(double price) const
     return QLocale::c().toString(price, 'f', decimals() + 2);
 }
 
-Trade::Variant SymbolConverter::fromVariant(const Trade::Variant &value, const Trade::Variant &)
+QString SymbolKeys::keyOf(const Trade::ISymbol *symbol)
 {
-    return value.is<Trade::ISymbol *>() ? value : Trade::Variant();
+    const auto *sample = dynamic_cast<const Symbol *>(symbol);
+    return sample ? sample->name() : QString();
 }
 
-QString SymbolConverter::toString(const Trade::Variant &value)
+Trade::ISymbol *SymbolKeys::find(const QString &name, const Trade::Variant &context)
 {
-    const auto *symbol = dynamic_cast<const Symbol *>(value.valueOr<Trade::ISymbol *>(nullptr));
-    return symbol ? symbol->name() : QString();
-}
-
-int SymbolConverter::compare(const Trade::Variant &left, const Trade::Variant &right) const
-{
-    return comparePointers<Trade::ISymbol>(left, right);
-}
-
-Trade::Dump SymbolConverter::save(const Trade::Variant &value)
-{
-    return Trade::Dump(Trade::Dump::Atom(QStringLiteral("Trade::ISymbol*"), toString(value)));
-}
-
-Trade::Variant SymbolConverter::load(const Trade::Dump &dump, const Trade::Variant &context)
-{
-    const QString &name = dump.asAtom().value();
     Trade::ISymbol *symbol = name.isEmpty() ? nullptr : Symbol::byName(name);
-    if (!symbol)
-        symbol = context.valueOr<Trade::ISymbol *>(nullptr);
-    return Trade::Variant::fromValue(symbol);
+    return symbol ? symbol : context.valueOr<Trade::ISymbol *>(nullptr);
+}
+
+Trade::IAccount *AccountKeys::find(const QString &id, const Trade::Variant &)
+{
+    return id.isEmpty() ? nullptr : Account::byId(id);
 }
 
 } // namespace Sample
 
-namespace Sample {
-
-Trade::Variant AccountConverter::fromVariant(const Trade::Variant &value, const Trade::Variant &)
-{
-    return value.is<Trade::IAccount *>() ? value : Trade::Variant();
-}
-
-QString AccountConverter::toString(const Trade::Variant &value)
-{
-    const Trade::IAccount *account = value.valueOr<Trade::IAccount *>(nullptr);
-    return account ? account->id() : QString();
-}
-
-int AccountConverter::compare(const Trade::Variant &left, const Trade::Variant &right) const
-{
-    return comparePointers<Trade::IAccount>(left, right);
-}
-
-Trade::Dump AccountConverter::save(const Trade::Variant &value)
-{
-    return Trade::Dump(Trade::Dump::Atom(QStringLiteral("Trade::IAccount*"), toString(value)));
-}
-
-Trade::Variant AccountConverter::load(const Trade::Dump &dump, const Trade::Variant &)
-{
-    const QString &id = dump.asAtom().value();
-    return Trade::Variant::fromValue<Trade::IAccount *>(id.isEmpty() ? nullptr : Account::byId(id));
-}
-
-} // namespace Sample

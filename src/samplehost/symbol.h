@@ -18,7 +18,7 @@
 #include <typekit/iaccount.h>
 #include <typekit/symbol/isymbol.h>
 
-#include <basekit/iconverter.h>
+#include <samplehost/keyedconverter.h>
 #include <symbolkit/korsymbol.h>
 
 #include <QtCore/QObject>
@@ -107,26 +107,24 @@ private:
 
 // The converter of "Trade::ISymbol*": a symbol is saved as its name and loaded back as the live
 // sample symbol of that name; when none lives, the symbol of the load's context, if any.
-class SAMPLEHOST_EXPORT SymbolConverter : public Trade::StubConverterImpl
+struct SAMPLEHOST_EXPORT SymbolKeys
 {
-public:
-    Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override;
-    QString toString(const Trade::Variant &value) override;
-    int compare(const Trade::Variant &left, const Trade::Variant &right) const override;
-    Trade::Dump save(const Trade::Variant &value) override;
-    Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override;
+    static QString keyOf(const Trade::ISymbol *symbol);
+    static Trade::ISymbol *find(const QString &name, const Trade::Variant &context);
+};
+class SAMPLEHOST_EXPORT SymbolConverter : public KeyedPointerConverter<Trade::ISymbol, SymbolKeys>
+{
 };
 
 // The converter of "Trade::IAccount*": an account is saved as its identifier and loaded back as
 // the live sample account of that identifier.
-class SAMPLEHOST_EXPORT AccountConverter : public Trade::StubConverterImpl
+struct SAMPLEHOST_EXPORT AccountKeys
 {
-public:
-    Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override;
-    QString toString(const Trade::Variant &value) override;
-    int compare(const Trade::Variant &left, const Trade::Variant &right) const override;
-    Trade::Dump save(const Trade::Variant &value) override;
-    Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override;
+    static QString keyOf(const Trade::IAccount *account) { return account->id(); }
+    static Trade::IAccount *find(const QString &id, const Trade::Variant &context);
+};
+class SAMPLEHOST_EXPORT AccountConverter : public KeyedPointerConverter<Trade::IAccount, AccountKeys>
+{
 };
 
 } // namespace Sample

@@ -200,34 +200,9 @@ StandardTopics::~StandardTopics()
         setInstance(nullptr);
 }
 
-Trade::Variant FieldConverter::fromVariant(const Trade::Variant &value, const Trade::Variant &)
+Trade::IField *FieldKeys::find(const QString &id, const Trade::Variant &)
 {
-    return value.is<Trade::IField *>() ? value : Trade::Variant();
-}
-
-QString FieldConverter::toString(const Trade::Variant &value)
-{
-    const Trade::IField *field = value.valueOr<Trade::IField *>(nullptr);
-    return field ? field->id() : QString();
-}
-
-int FieldConverter::compare(const Trade::Variant &left, const Trade::Variant &right) const
-{
-    const quintptr l = quintptr(left.valueOr<Trade::IField *>(nullptr));
-    const quintptr r = quintptr(right.valueOr<Trade::IField *>(nullptr));
-    return l == r ? 0 : (l < r ? -1 : 1);
-}
-
-Trade::Dump FieldConverter::save(const Trade::Variant &value)
-{
-    return Trade::Dump(Trade::Dump::Atom(QStringLiteral("Trade::IField*"), toString(value)));
-}
-
-Trade::Variant FieldConverter::load(const Trade::Dump &dump, const Trade::Variant &)
-{
-    const QString &id = dump.asAtom().value();
-    Trade::IField *field = id.isEmpty() ? nullptr : Trade::IStandardTopics::allFields().fieldById(id);
-    return Trade::Variant::fromValue(field);
+    return id.isEmpty() ? nullptr : Trade::IStandardTopics::allFields().fieldById(id);
 }
 
 } // namespace Sample

@@ -14,7 +14,7 @@
 
 #include <typekit/topic/istandardtopics.h>
 
-#include <basekit/iconverter.h>
+#include <samplehost/keyedconverter.h>
 
 #include <QtCore/QByteArray>
 #include <QtCore/QVector>
@@ -133,14 +133,13 @@ private:
 
 // The converter of "Trade::IField*": a field is saved as its identifier and loaded back as the
 // installed topics' field of that identifier (none when no topic has it).
-class SAMPLEHOST_EXPORT FieldConverter : public Trade::StubConverterImpl
+struct SAMPLEHOST_EXPORT FieldKeys
 {
-public:
-    Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override;
-    QString toString(const Trade::Variant &value) override;
-    int compare(const Trade::Variant &left, const Trade::Variant &right) const override;
-    Trade::Dump save(const Trade::Variant &value) override;
-    Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override;
+    static QString keyOf(const Trade::IField *field) { return field->id(); }
+    static Trade::IField *find(const QString &id, const Trade::Variant &context);
+};
+class SAMPLEHOST_EXPORT FieldConverter : public KeyedPointerConverter<Trade::IField, FieldKeys>
+{
 };
 
 } // namespace Sample

@@ -1,5 +1,6 @@
 // Typed order access against the same work done by hand on a plain record with the topic's field.
 #include "ratios.h"
+#include "samplefixture.h"
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
@@ -8,17 +9,7 @@
 
 namespace {
 
-struct Fixture
-{
-    Sample::StandardTopics topics;
-    Sample::Symbol symbol{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};
-};
-
-Fixture &fixture()
-{
-    static Fixture f;
-    return f;
-}
+using bench::fixture;
 
 void BM_LimitPriceByHand(benchmark::State &state)
 {

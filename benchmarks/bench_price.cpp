@@ -2,6 +2,7 @@
 // symbol and the same arithmetic by hand. A comparison of two plain doubles shows what being
 // symbol-aware costs at all.
 #include "ratios.h"
+#include "samplefixture.h"
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
@@ -12,16 +13,17 @@
 
 namespace {
 
-struct Fixture
-{
-    Sample::StandardTopics topics;
-    Sample::Symbol symbol{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};
-};
+using bench::fixture;
 
-Fixture &fixture()
+// Times `operation` on two operands that are read anew on every iteration.
+template <typename T, typename Operation>
+void measure(benchmark::State &state, T left, T right, Operation operation)
 {
-    static Fixture f;
-    return f;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(left);
+        benchmark::DoNotOptimize(right);
+        benchmark::DoNotOptimize(operation(left, right));
+    }
 }
 
 qint64 roundAway(double x)
@@ -91,25 +93,14 @@ bool equalByHand(const Trade::ISymbol *symbol, double left, double right)
 void BM_EqualByHand(benchmark::State &state)
 {
     Trade::ISymbol *symbol = &fixture().symbol;
-    double left = 5012.25;
-    double right = 5012.5;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(left);
-        benchmark::DoNotOptimize(right);
-        benchmark::DoNotOptimize(equalByHand(symbol, left, right));
-    }
+    measure(state, 5012.25, 5012.5, [symbol](double l, double r) { return equalByHand(symbol, l, r); });
 }
 BENCHMARK(BM_EqualByHand);
 
 void BM_PriceEqual(benchmark::State &state)
 {
-    const Trade::Price left(5012.25, &fixture().symbol);
-    const Trade::Price right(5012.5, &fixture().symbol);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(left);
-        benchmark::DoNotOptimize(right);
-        benchmark::DoNotOptimize(left == right);
-    }
+    measure(state, Trade::Price(5012.25, &fixture().symbol), Trade::Price(5012.5, &fixture().symbol),
+            [](const Trade::Price &l, const Trade::Price &r) { return l == r; });
 }
 BENCHMARK(BM_PriceEqual);
 
@@ -133,13 +124,8 @@ BENCHMARK(BM_LessByHand);
 
 void BM_PriceLess(benchmark::State &state)
 {
-    const Trade::Price left(5012.25, &fixture().symbol);
-    const Trade::Price right(5012.5, &fixture().symbol);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(left);
-        benchmark::DoNotOptimize(right);
-        benchmark::DoNotOptimize(left < right);
-    }
+    measure(state, Trade::Price(5012.25, &fixture().symbol), Trade::Price(5012.5, &fixture().symbol),
+            [](const Trade::Price &l, const Trade::Price &r) { return l < r; });
 }
 BENCHMARK(BM_PriceLess);
 
@@ -159,25 +145,14 @@ BENCHMARK(BM_QuantityEqualByHand);
 
 void BM_QuantityEqual(benchmark::State &state)
 {
-    const Trade::Quantity left(300.0, &fixture().symbol);
-    const Trade::Quantity right(300.0, &fixture().symbol);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(left);
-        benchmark::DoNotOptimize(right);
-        benchmark::DoNotOptimize(left == right);
-    }
+    measure(state, Trade::Quantity(300.0, &fixture().symbol), Trade::Quantity(300.0, &fixture().symbol),
+            [](const Trade::Quantity &l, const Trade::Quantity &r) { return l == r; });
 }
 BENCHMARK(BM_QuantityEqual);
 
 void BM_DoubleEqual(benchmark::State &state)
 {
-    double left = 5012.25;
-    double right = 5012.5;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(left);
-        benchmark::DoNotOptimize(right);
-        benchmark::DoNotOptimize(left == right);
-    }
+    measure(state, 5012.25, 5012.5, [](double l, double r) { return l == r; });
 }
 BENCHMARK(BM_DoubleEqual);
 

@@ -46,13 +46,18 @@ Price::Price(const Price &other, ISymbol *symbol) : Price()
         setValue(other.hasValidSymbol() ? other.value() : other.rawNonScaledValue());
 }
 
+bool ISymbol::hasValidFigures(const ISymbol *symbol)
+{
+    if (!symbol)
+        return false;
+    const ISymbolTopic *topic = symbol->symbolTopic();
+    return topic && symbol->hasValue(topic->userDefinedMinMovementField())
+           && symbol->hasValue(topic->userDefinedPriceScaleField());
+}
+
 bool Price::hasValidSymbol() const
 {
-    if (!m_symbol)
-        return false;
-    const ISymbolTopic *topic = m_symbol->symbolTopic();
-    return topic && m_symbol->hasValue(topic->userDefinedMinMovementField())
-           && m_symbol->hasValue(topic->userDefinedPriceScaleField());
+    return ISymbol::hasValidFigures(m_symbol);
 }
 
 double Price::tickSize() const

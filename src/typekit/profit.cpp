@@ -28,11 +28,7 @@ Profit Profit::fromTicks(double ticks, ISymbol *symbol)
 
 bool Profit::hasValidSymbol() const
 {
-    if (!m_symbol)
-        return false;
-    const ISymbolTopic *topic = m_symbol->symbolTopic();
-    return topic && m_symbol->hasValue(topic->userDefinedMinMovementField())
-           && m_symbol->hasValue(topic->userDefinedPriceScaleField());
+    return ISymbol::hasValidFigures(m_symbol);
 }
 
 double Profit::tickValue() const

@@ -55,8 +55,7 @@ OrderRecord OrderRecord::merge(const OrderRecord &other) const
 
 OrderFlags OrderRecord::flags() const
 {
-    IField *field = fieldOf(&IOrderTopic::flagsField);
-    return record().contains(field) ? record().rawValue(field).heldOr(OrderFlags()) : OrderFlags();
+    return record().heldOr(fieldOf(&IOrderTopic::flagsField), OrderFlags());
 }
 
 void OrderRecord::setFlag(const OrderFlags &flag)

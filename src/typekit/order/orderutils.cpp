@@ -12,7 +12,7 @@ constexpr QStringView unit = u"order/orderutils";
 template <typename T>
 T read(const VariantRecord &record, IField *field, const T &fallback = T())
 {
-    return record.contains(field) ? record.rawValue(field).heldOr(fallback) : fallback;
+    return record.heldOr(field, fallback);
 }
 
 } // namespace

@@ -16,7 +16,7 @@ const ISymbol *symbolOf(const OrderRecord &order)
 {
     const IOrderTopic *topic = order.topic();
     IField *field = topic ? topic->symbolField() : nullptr;
-    return order.record().contains(field) ? order.record().rawValue(field).heldOr<ISymbol *>(nullptr) : nullptr;
+    return order.record().heldOr<ISymbol *>(field, nullptr);
 }
 
 // One order without entries per standard order topic, so that it always names a live topic

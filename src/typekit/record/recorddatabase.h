@@ -69,8 +69,7 @@ protected:
     template <typename V>
     V attributeOr(IField *(T::*operation)() const, const V &defaultValue) const
     {
-        IField *field = fieldOf(operation);
-        return m_record.contains(field) ? m_record.rawValue(field).template heldOr<V>(defaultValue) : defaultValue;
+        return m_record.heldOr(fieldOf(operation), defaultValue);
     }
     template <typename V>
     void setAttribute(IField *(T::*operation)() const, const V &value)

@@ -16,8 +16,7 @@ SymbolCategory IDictionaryVisibleSymbol::category() const
     const ISymbolTopic *topic = symbolTopic();
     IField *field = topic ? topic->categoryField() : nullptr;
     const VariantRecord record = symbolRecord();
-    const SymbolCategory result =
-        record.contains(field) ? record.rawValue(field).heldOr(SymbolCategory()) : SymbolCategory();
+    const SymbolCategory result = record.heldOr(field, SymbolCategory());
     if (result != Symbology::symbolTypeUndefined)
         return result;
     TRADE_ASSERT(result != Symbology::symbolTypeUndefined, u"Trade::IDictionaryVisibleSymbol::category",

@@ -41,6 +41,10 @@ public:
     virtual Common::Nullable<double> parsePrice(const QString &text) const = 0;
     virtual QString formatAveragePrice(double price) const = 0;
     ~ISymbol() override;
+
+    // A symbol whose record holds the user-defined minimum movement and price scale: a tick grid
+    // that prices and profits can use. Null is not valid.
+    static bool hasValidFigures(const ISymbol *symbol);
 };
 
 } // namespace Trade

@@ -202,6 +202,12 @@ const Variant &VariantRecord::rawValue(IField *field) const
     return entry ? entry->value : emptyVariant();
 }
 
+const Variant *VariantRecord::stored(IField *field) const
+{
+    const Entry *entry = find(field);
+    return entry ? &entry->value : nullptr;
+}
+
 Variant VariantRecord::value(IField *field, const Variant &defaultValue) const
 {
     const Entry *entry = find(field);

@@ -37,6 +37,15 @@ public:
     const Variant &rawValue(IField *field) const;
     // A copy of the stored variant, or of the default when there is no entry.
     Variant value(IField *field, const Variant &defaultValue) const;
+    // The stored variant, or null when there is no entry; silent.
+    const Variant *stored(IField *field) const;
+    // The stored value when it is exactly a T (no conversion), else the fallback; silent.
+    template <typename T>
+    T heldOr(IField *field, const T &fallback) const
+    {
+        const Variant *value = stored(field);
+        return value ? value->heldOr(fallback) : fallback;
+    }
     // The fields of all entries, in ascending field address.
     QList<IField *> fields() const;
 

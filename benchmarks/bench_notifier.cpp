@@ -4,7 +4,7 @@
 // N links (O(N log N)) against destroying one with N plain connections.
 #include "ratios.h"
 
-#include <typekit/notifier/commonabstractnotifier.h>
+#include <notifierkit/commonabstractnotifier.h>
 
 #include <QtCore/QObject>
 

@@ -8,7 +8,8 @@
 // The order: the converters of connection states and log categories and the money-management
 // converters; the persistent-text tables of the order enumerations; the storage filter
 // meta-types and the variant record converter; the average-price tolerance; the remaining value
-// converters; the library's Qt resource; the notifier's constant texts.
+// converters; the library's Qt resource. The notifier's constant texts are made by notifierkit,
+// which is loaded before this library.
 
 #include <typekit/connection/connectionstate.h>
 #include <typekit/eventsource.h>
@@ -184,13 +185,3 @@ const int Trade::VariantRecordListConverter::metaTypeId =
 // The library's one resource, "/typekit/typekit.rc" (the version resource script), registered
 // with resource format version 1 at this point of the load and unregistered at unload.
 #include "qrc_typekit.cpp"
-
-// The notifier's constant texts: the conventional slot prefix, the namespace separator of
-// parameter types, and the shape and prefixes of the publisher's attach and detach slots.
-#include <typekit/notifier/commonabstractnotifier_p.h>
-
-const QByteArray Common::MetaObjectInfo::s_slotPrefix = QByteArrayLiteral("slot_");
-const QByteArray Common::MetaObjectInfo::s_namespaceSeparator = QByteArrayLiteral("::");
-const QByteArray Common::AbstractNotifierPrivate::s_linkParameterType = QByteArrayLiteral("const Link*");
-const QByteArray Common::AbstractNotifierPrivate::s_attachedPrefix = QByteArrayLiteral("attached_");
-const QByteArray Common::AbstractNotifierPrivate::s_detachedPrefix = QByteArrayLiteral("detached_");

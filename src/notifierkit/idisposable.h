@@ -2,11 +2,11 @@
 // let go in time.
 #pragma once
 
-#include <typekit/iobject.h>
+#include <notifierkit/iobject.h>
 
 namespace Trade {
 
-class TYPEKIT_EXPORT IDisposable : public virtual Common::IObject
+class NOTIFIERKIT_EXPORT IDisposable : public virtual Common::IObject
 {
 public:
     // A Qt signal of the implementing class, emitted from its destructor; holders subscribe to

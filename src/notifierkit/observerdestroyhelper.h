@@ -8,7 +8,7 @@
 // the observer dies.
 #pragma once
 
-#include <typekit/typekit_export.h>
+#include <notifierkit/notifierkit_export.h>
 
 #include <QtCore/QObject>
 
@@ -16,7 +16,7 @@ namespace Common {
 
 class AbstractNotifierPrivate;
 
-class TYPEKIT_EXPORT ObserverDestroyHelper : public QObject
+class NOTIFIERKIT_EXPORT ObserverDestroyHelper : public QObject
 {
     Q_OBJECT
 

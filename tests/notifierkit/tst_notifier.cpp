@@ -2,9 +2,9 @@
 // calls and forwarding.
 #include "reportrecorder.h"
 
-#include <typekit/idisposable.h>
-#include <typekit/notifier/commonabstractnotifier.h>
-#include <typekit/notifier/observerdestroyhelper.h>
+#include <notifierkit/idisposable.h>
+#include <notifierkit/commonabstractnotifier.h>
+#include <notifierkit/observerdestroyhelper.h>
 
 #include <QtTest/QtTest>
 

@@ -2,14 +2,14 @@
 // it, with a try that never blocks.
 #pragma once
 
-#include <typekit/typekit_export.h>
+#include <notifierkit/notifierkit_export.h>
 
 #include <memory>
 #include <mutex>
 
 namespace Common {
 
-class TYPEKIT_EXPORT CriticalSection
+class NOTIFIERKIT_EXPORT CriticalSection
 {
 public:
     CriticalSection();

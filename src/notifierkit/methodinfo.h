@@ -6,8 +6,8 @@
 // their code from a decorated text and put it back in decoratedSignature().
 #pragma once
 
-#include <typekit/criticalsection.h>
-#include <typekit/typekit_export.h>
+#include <notifierkit/criticalsection.h>
+#include <notifierkit/notifierkit_export.h>
 
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
@@ -16,7 +16,7 @@
 
 namespace Common {
 
-class TYPEKIT_EXPORT MethodInfo
+class NOTIFIERKIT_EXPORT MethodInfo
 {
 public:
     MethodInfo() = default;

@@ -7,7 +7,7 @@
 // slot signature (SLOT(...)).
 #pragma once
 
-#include <typekit/iobject.h>
+#include <notifierkit/iobject.h>
 
 #include <QtCore/QByteArray>
 
@@ -15,7 +15,7 @@ class QObject;
 
 namespace Common {
 
-class TYPEKIT_EXPORT INotifier : public virtual IObject
+class NOTIFIERKIT_EXPORT INotifier : public virtual IObject
 {
 public:
     // Every signal for which the observer has a conventional slot.
@@ -42,7 +42,7 @@ public:
 
 namespace Trade {
 
-class TYPEKIT_EXPORT INotifier : public virtual IObject, public virtual Common::INotifier
+class NOTIFIERKIT_EXPORT INotifier : public virtual IObject, public virtual Common::INotifier
 {
 public:
     ~INotifier() override;

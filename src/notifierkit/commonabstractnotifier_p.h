@@ -6,8 +6,8 @@
 // a link.
 #pragma once
 
-#include <typekit/notifier/commonabstractnotifier.h>
-#include <typekit/notifier/metaobjectinfo.h>
+#include <notifierkit/commonabstractnotifier.h>
+#include <notifierkit/metaobjectinfo.h>
 
 #include <basekit/nonfatalstreamlogwrapper.h>
 

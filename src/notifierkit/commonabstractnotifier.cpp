@@ -535,6 +535,11 @@ int AbstractNotifier::linkCountByName(const QByteArray &signalName) const
     return int(m_private->m_linksBySignal.links(signalName).size());
 }
 
+QVector<AbstractNotifier::Link> AbstractNotifier::links() const
+{
+    return QVector<Link>(m_private->m_links.begin(), m_private->m_links.end());
+}
+
 void AbstractNotifier::setConnectionType(Qt::ConnectionType type)
 {
     m_private->m_connectionType = type;

@@ -5,7 +5,7 @@
 //     Trade::IDisposable *disposable = provider->as<Trade::IDisposable>();
 #pragma once
 
-#include <typekit/typekit_export.h>
+#include <notifierkit/notifierkit_export.h>
 
 #include <basekit/nonfatalstreamlogwrapper.h>
 
@@ -17,7 +17,7 @@ class Dump;
 
 namespace Common {
 
-class TYPEKIT_EXPORT IObject
+class NOTIFIERKIT_EXPORT IObject
 {
 public:
     // The object seen as the interface `type` (a run-time cross cast from this interface), or
@@ -45,7 +45,7 @@ protected:
 
 namespace Trade {
 
-class TYPEKIT_EXPORT IObject : public virtual Common::IObject
+class NOTIFIERKIT_EXPORT IObject : public virtual Common::IObject
 {
 public:
     // The object's state for logs and diagnostics.

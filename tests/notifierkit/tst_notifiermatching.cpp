@@ -1,7 +1,7 @@
 // Method descriptions, meta-object lookups, the shared registry and the critical section.
 #include "reportrecorder.h"
 
-#include <typekit/notifier/metaobjectinfo.h>
+#include <notifierkit/metaobjectinfo.h>
 
 #include <QtTest/QtTest>
 

@@ -5,7 +5,7 @@
 // list is built once per process.
 #pragma once
 
-#include <typekit/notifier/methodinfo.h>
+#include <notifierkit/methodinfo.h>
 
 #include <QtCore/QVector>
 
@@ -16,7 +16,7 @@ class QObject;
 
 namespace Common {
 
-class TYPEKIT_EXPORT MetaObjectInfo
+class NOTIFIERKIT_EXPORT MetaObjectInfo
 {
 public:
     MetaObjectInfo() = default;

@@ -26,11 +26,12 @@
 // attach or detach slot or hook: the operation under way stops there.
 #pragma once
 
-#include <typekit/inotifier.h>
+#include <notifierkit/inotifier.h>
 
 #include <QtCore/QByteArray>
 #include <QtCore/QMetaMethod>
 #include <QtCore/QObject>
+#include <QtCore/QVector>
 
 #include <memory>
 
@@ -38,12 +39,12 @@ namespace Common {
 
 class AbstractNotifierPrivate;
 
-class TYPEKIT_EXPORT AbstractNotifier : public virtual INotifier, public virtual IObject
+class NOTIFIERKIT_EXPORT AbstractNotifier : public virtual INotifier, public virtual IObject
 {
 public:
     // One connection the notifier made: from a signal of the publisher to a method of an
     // observer (a slot, or a signal of a forwarding target).
-    struct TYPEKIT_EXPORT Link
+    struct NOTIFIERKIT_EXPORT Link
     {
         struct Delegate
         {
@@ -99,6 +100,8 @@ public:
     // and has none), or by its plain name as it is.
     int linkCount(const QByteArray &signal);
     int linkCountByName(const QByteArray &signalName) const;
+    // Every recorded link, ordered as Link::operator< orders them; for diagnostics and dumps.
+    QVector<Link> links() const;
 
     // Used for every connection the notifier makes and for call(); Qt::AutoConnection at first.
     void setConnectionType(Qt::ConnectionType type);

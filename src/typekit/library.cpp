@@ -7,8 +7,8 @@
 //
 // The order: the converters of connection states and log categories and the money-management
 // converters; the persistent-text tables of the order enumerations; the storage filter
-// meta-types and the variant record converter; the average-price tolerance; the remaining value
-// converters; the library's Qt resource. The notifier's constant texts are made by notifierkit,
+// meta-types, the types of the storages' change signal and the variant record converter; the
+// average-price tolerance; the remaining value converters; the library's Qt resource. The notifier's constant texts are made by notifierkit,
 // which is loaded before this library.
 
 #include <typekit/connection/connectionstate.h>
@@ -21,6 +21,7 @@
 #include <typekit/mms/stopstrategy/stopstrategylevel.h>
 #include <typekit/order/orderstoragefilter.h>
 #include <typekit/position/positionstoragefilter.h>
+#include <typekit/storage/istorage.h>
 #include <typekit/order/bracketcategory.h>
 #include <typekit/order/orderaction.h>
 #include <typekit/order/ordercategory.h>
@@ -155,6 +156,11 @@ const bool s_numberConversions =
 const int Trade::OrderStorageFilter::metaTypeId = qRegisterMetaType<Trade::OrderStorageFilter>();
 const int Trade::PositionStorageFilter::metaTypeId = qRegisterMetaType<Trade::PositionStorageFilter>();
 const int Trade::StorageFilter::metaTypeId = qRegisterMetaType<Trade::StorageFilter>();
+// Storages announce their changes with these types, through queued connections too, whose
+// arguments Qt finds by the names written in the signal.
+static const int s_storageChangeTypes[] = {qRegisterMetaType<Trade::IStorage::ChangeEvent>(),
+                                           qRegisterMetaType<Trade::IRecord *>(),
+                                           qRegisterMetaType<Trade::IStorage *>()};
 
 const int Trade::VariantRecordConverter::metaTypeId =
     Trade::registerConverterType<Trade::VariantRecordConverter>();

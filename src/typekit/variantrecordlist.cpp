@@ -1,5 +1,7 @@
 #include "variantrecordlist.h"
 
+#include <typekit/storage/istorage.h>
+
 namespace Trade {
 
 namespace {
@@ -12,6 +14,20 @@ bool holdsList(const Variant &value)
 }
 
 } // namespace
+
+VariantRecordList::VariantRecordList(const IStorage *storage)
+{
+    TRADE_ASSERT(storage != NULL, u"Trade::VariantRecordList::VariantRecordList", unit, this);
+    if (!storage)
+        return;
+    const Enumerable<IRecord *> &records = storage->records();
+    const int count = records.size();
+    reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const IRecord *record = records.value(i);
+        append(record ? record->variantRecord() : VariantRecord());
+    }
+}
 
 Dump VariantRecordList::dump() const
 {

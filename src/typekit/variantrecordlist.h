@@ -9,11 +9,17 @@
 
 namespace Trade {
 
+class IStorage;
+
 class TYPEKIT_EXPORT VariantRecordList : public QVector<VariantRecord>
 {
 public:
     using QVector<VariantRecord>::QVector;
     VariantRecordList() = default;
+    // A copy of the entries of each record of the storage, in the storage's order (an empty
+    // record for a null one, so that indices match). A null storage is reported and gives an
+    // empty list.
+    explicit VariantRecordList(const IStorage *storage);
 
     // The saved form: a container of the records' saved forms, empty records left out.
     Dump dump() const;

@@ -1,0 +1,7 @@
+#include "iposition.h"
+
+namespace Trade {
+
+IPosition::~IPosition() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "irecord.h"
+
+namespace Trade {
+
+IRecord::~IRecord() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "istorage.h"
+
+namespace Trade {
+
+IStorage::~IStorage() = default;
+
+} // namespace Trade

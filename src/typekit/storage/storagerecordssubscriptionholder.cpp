@@ -1,0 +1,85 @@
+#include "storagerecordssubscriptionholder.h"
+
+#include <basekit/nonfatalstreamlogwrapper.h>
+
+namespace Trade {
+
+namespace {
+
+constexpr QStringView unit = u"storage/storagerecordssubscriptionholder";
+
+QObject *objectOf(IStorage *storage)
+{
+    return dynamic_cast<QObject *>(storage);
+}
+
+} // namespace
+
+StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder(IStorage *storage, QObject *subscriber)
+    : QObject(nullptr), m_storage(storage), m_subscriber(subscriber), m_storageObject(objectOf(storage))
+{
+    TRADE_ASSERT(storage != NULL, u"Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder", unit,
+                 this);
+    TRADE_ASSERT(subscriber != NULL, u"Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder",
+                 unit, this);
+    if (storage && subscriber)
+        storage->subscribe(this);
+}
+
+StorageRecordsSubscriptionHolder::~StorageRecordsSubscriptionHolder()
+{
+    if (m_storageObject)
+        walk(m_storage, Walk::Unsubscribe);
+}
+
+void StorageRecordsSubscriptionHolder::slot_storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record,
+                                                            Trade::IStorage *storage)
+{
+    if (!m_subscriber)
+        return;
+    switch (event) {
+    case IStorage::Reset:
+        walk(storage, Walk::Subscribe);
+        break;
+    case IStorage::Added:
+        if (record)
+            record->subscribe(m_subscriber);
+        break;
+    case IStorage::Removed:
+        if (record)
+            record->unsubscribe(m_subscriber);
+        break;
+    case IStorage::AboutToClear:
+        walk(storage, Walk::Unsubscribe);
+        break;
+    default:
+        break;
+    }
+}
+
+void StorageRecordsSubscriptionHolder::walk(IStorage *storage, Walk walk)
+{
+    if (!storage || !m_subscriber)
+        return;
+    // Any subscription call may run code of the host (attach slots, hooks) that deletes the
+    // storage, the observer or this holder.
+    // A storage that is no QObject cannot be watched (nor can it signal); it is taken as living.
+    QObject *const storageObject = storage == m_storage ? m_storageObject.data() : objectOf(storage);
+    const QPointer<QObject> storageAlive(storageObject);
+    const QPointer<StorageRecordsSubscriptionHolder> self(this);
+    QObject *const subscriber = m_subscriber;
+    const Enumerable<IRecord *> &records = storage->records();
+    for (int i = 0; i < records.size(); ++i) {
+        IRecord *record = records.value(i);
+        if (!record)
+            continue;
+        if (walk == Walk::Subscribe)
+            record->subscribe(subscriber);
+        else
+            record->unsubscribe(subscriber);
+        if (!self || (storageObject && !storageAlive) || !m_subscriber)
+            return;
+    }
+}
+
+} // namespace Trade

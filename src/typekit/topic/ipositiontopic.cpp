@@ -1,0 +1,7 @@
+#include "ipositiontopic.h"
+
+namespace Trade {
+
+IPositionTopic::~IPositionTopic() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "iconnectionrecord.h"
+
+namespace Trade {
+
+IConnectionRecord::~IConnectionRecord() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "ilogrecord.h"
+
+namespace Trade {
+
+ILogRecord::~ILogRecord() = default;
+
+} // namespace Trade

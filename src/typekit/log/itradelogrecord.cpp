@@ -1,0 +1,7 @@
+#include "itradelogrecord.h"
+
+namespace Trade {
+
+ITradeLogRecord::~ITradeLogRecord() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "itraderecord.h"
+
+namespace Trade {
+
+ITradeRecord::~ITradeRecord() = default;
+
+} // namespace Trade

@@ -41,6 +41,8 @@ Field *field(const char *id, const char *name, const char *valueTypeName)
     return new Field(QString::fromLatin1(id), QString::fromLatin1(name), QByteArray(valueTypeName));
 }
 
+enum PositionField { PositionQuantity, Return, PullBack, ReturnBase };
+
 Trade::FieldSet fieldSet(const QVector<Field *> &fields)
 {
     Trade::FieldSet set;
@@ -188,8 +190,32 @@ Trade::FieldSet SymbolTopic::fields() const
     return fieldSet(m_fields);
 }
 
+PositionTopic::PositionTopic()
+    : m_fields{field("Position.Quantity", "Quantity", "Trade::Quantity"),
+               field("Position.Return", "Open P/L", "Trade::Profit"),
+               field("Position.PullBack", "Pull Back", QMetaType::LongLong),
+               field("Position.ReturnBase", "Invested", "Trade::Profit")}
+{
+}
+
+PositionTopic::~PositionTopic()
+{
+    qDeleteAll(m_fields);
+}
+
+Trade::IField *PositionTopic::quantityField() const { return m_fields.at(PositionQuantity); }
+Trade::IField *PositionTopic::returnField() const { return m_fields.at(Return); }
+Trade::IField *PositionTopic::pullBackField() const { return m_fields.at(PullBack); }
+Trade::IField *PositionTopic::returnBaseField() const { return m_fields.at(ReturnBase); }
+
+Trade::FieldSet PositionTopic::fields() const
+{
+    return fieldSet(m_fields);
+}
+
 StandardTopics::StandardTopics()
-    : m_order(std::make_unique<OrderTopic>()), m_symbol(std::make_unique<SymbolTopic>())
+    : m_order(std::make_unique<OrderTopic>()), m_symbol(std::make_unique<SymbolTopic>()),
+      m_position(std::make_unique<PositionTopic>())
 {
     setInstance(this);
 }
@@ -202,7 +228,12 @@ StandardTopics::~StandardTopics()
 
 Trade::IField *FieldKeys::find(const QString &id, const Trade::Variant &)
 {
-    return id.isEmpty() ? nullptr : Trade::IStandardTopics::allFields().fieldById(id);
+    if (id.isEmpty())
+        return nullptr;
+    if (Trade::IField *field = Trade::IStandardTopics::allFields().fieldById(id))
+        return field;
+    const auto *sample = dynamic_cast<const StandardTopics *>(Trade::IStandardTopics::installed());
+    return sample ? sample->position().fields().fieldById(id) : nullptr;
 }
 
 } // namespace Sample

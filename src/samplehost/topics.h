@@ -12,6 +12,7 @@
 
 #include <samplehost/samplehost_export.h>
 
+#include <typekit/topic/ipositiontopic.h>
 #include <typekit/topic/istandardtopics.h>
 
 #include <samplehost/keyedconverter.h>
@@ -111,6 +112,25 @@ private:
     QVector<Field *> m_fields;
 };
 
+// The fields of the sample host's positions: "Position.Quantity", "Position.Return",
+// "Position.PullBack" (a qint64) and "Position.ReturnBase".
+class SAMPLEHOST_EXPORT PositionTopic final : public Trade::IPositionTopic
+{
+public:
+    PositionTopic();
+    ~PositionTopic() override;
+
+    Trade::IField *quantityField() const override;
+    Trade::IField *returnField() const override;
+    Trade::IField *pullBackField() const override;
+    Trade::IField *returnBaseField() const override;
+
+    Trade::FieldSet fields() const;
+
+private:
+    QVector<Field *> m_fields;
+};
+
 // Installs itself as the host's standard topics; the destructor removes it again if it is still
 // the installed one.
 class SAMPLEHOST_EXPORT StandardTopics final : public Trade::IStandardTopics
@@ -125,14 +145,18 @@ public:
     Trade::ISymbolTopic *symbolTopic() const override { return m_symbol.get(); }
     OrderTopic &order() const { return *m_order; }
     SymbolTopic &symbol() const { return *m_symbol; }
+    // Positions find their topic here (the library asks each position for its own).
+    PositionTopic &position() const { return *m_position; }
 
 private:
     std::unique_ptr<OrderTopic> m_order;
     std::unique_ptr<SymbolTopic> m_symbol;
+    std::unique_ptr<PositionTopic> m_position;
 };
 
 // The converter of "Trade::IField*": a field is saved as its identifier and loaded back as the
-// installed topics' field of that identifier (none when no topic has it).
+// installed topics' field of that identifier, position fields included (none when no topic has
+// it).
 struct SAMPLEHOST_EXPORT FieldKeys
 {
     static QString keyOf(const Trade::IField *field) { return field->id(); }

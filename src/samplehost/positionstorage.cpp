@@ -1,0 +1,39 @@
+#include "positionstorage.h"
+
+#include <typekit/position/positionstoragefilter.h>
+
+namespace Sample {
+
+PositionStorage::PositionStorage(QObject *parent) : Storage(parent)
+{
+}
+
+Trade::Container<Trade::IPosition *> PositionStorage::positions() const
+{
+    Trade::Container<Trade::IPosition *> held;
+    for (int i = 0; i < count(); ++i) {
+        if (auto *position = dynamic_cast<Position *>(at(i)))
+            held.append(position);
+    }
+    return held;
+}
+
+bool PositionStorage::accepts(const Record *record, const Trade::StorageFilter &filter) const
+{
+    const auto *position = dynamic_cast<const Position *>(record);
+    if (!position)
+        return false;
+    if (filter.hasSymbol() && position->symbol() != filter.symbol())
+        return false;
+    if (filter.hasAccounts() && !filter.accounts().contains(position->account()))
+        return false;
+    if (filter.hasSide()) {
+        const Trade::Quantity quantity = position->quantity();
+        if (!quantity.hasValue() || !quantity.isNonZero() || (quantity.value() > 0) != filter.side().isLong())
+            return false;
+    }
+    const auto *positionFilter = dynamic_cast<const Trade::PositionStorageFilter *>(&filter);
+    return !positionFilter || !positionFilter->hasCanClose() || position->canClose() == positionFilter->canClose();
+}
+
+} // namespace Sample

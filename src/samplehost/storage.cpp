@@ -1,0 +1,135 @@
+#include "storage.h"
+
+#include <basekit/nonfatalstreamlogwrapper.h>
+
+#include <QtCore/QPointer>
+
+#include <utility>
+
+namespace Sample {
+
+Trade::IRecord *const &Storage::View::value(int index) const
+{
+    static Trade::IRecord *const none = nullptr;
+    const bool inRange = index >= 0 && index < m_records.size();
+    TRADE_ASSERT(inRange, u"Sample::Storage::View::value", u"samplehost/storage", this);
+    return inRange ? m_records.at(index) : none;
+}
+
+Storage::Storage(QObject *parent) : QObject(parent), m_view(m_records)
+{
+}
+
+Storage::~Storage()
+{
+    if (!m_owned.isEmpty())
+        emit storageChanged(AboutToClear, nullptr, this);
+    dropAll();
+    emit disposed(this);
+}
+
+Trade::Container<Trade::IRecord *> Storage::select(const Trade::StorageFilter &filter) const
+{
+    Trade::Container<Trade::IRecord *> selected;
+    for (int i = 0; i < m_owned.size(); ++i) {
+        if (accepts(m_owned.at(i), filter))
+            selected.append(m_records.at(i));
+    }
+    return selected;
+}
+
+bool Storage::accepts(const Record *, const Trade::StorageFilter &) const
+{
+    return true;
+}
+
+Record *Storage::find(const QString &key) const
+{
+    for (Record *record : m_owned) {
+        if (record->key() == key)
+            return record;
+    }
+    return nullptr;
+}
+
+void Storage::add(Record *record)
+{
+    if (!record || record->m_storage)
+        return;
+    record->m_storage = this;
+    m_records.append(record);
+    m_owned.append(record);
+    announce(Added, record);
+}
+
+void Storage::update(Record *record, const Trade::VariantRecord &changes)
+{
+    if (record && record->m_storage == this)
+        record->merge(changes);
+}
+
+Record *Storage::take(Record *record)
+{
+    // Recent records go first, so look from the end.
+    const qsizetype index = record ? m_owned.lastIndexOf(record) : -1;
+    if (index < 0)
+        return nullptr;
+    m_records.removeAt(index);
+    m_owned.removeAt(index);
+    record->m_storage = nullptr;
+    // Observers hear of the record while it still lives; one of them may delete it all the same.
+    const QPointer<Record> alive(record);
+    announce(Removed, record);
+    return alive.data();
+}
+
+void Storage::remove(Record *record)
+{
+    delete take(record);
+}
+
+void Storage::reset(const QVector<Record *> &records)
+{
+    if (!m_owned.isEmpty())
+        emit storageChanged(AboutToClear, nullptr, this);
+    dropAll();
+    for (Record *record : records) {
+        if (!record || record->m_storage)
+            continue;
+        record->m_storage = this;
+        m_records.append(record);
+        m_owned.append(record);
+    }
+    emit storageChanged(Reset, nullptr, this);
+}
+
+void Storage::clear()
+{
+    if (m_owned.isEmpty())
+        return;
+    emit storageChanged(AboutToClear, nullptr, this);
+    dropAll();
+}
+
+void Storage::attached_storageChanged(const Link *link)
+{
+    call(*link, Q_ARG(Trade::IStorage::ChangeEvent, Reset), Q_ARG(Trade::IRecord *, nullptr),
+         Q_ARG(Trade::IStorage *, this));
+}
+
+void Storage::announce(Trade::IStorage::ChangeEvent event, Record *record)
+{
+    emit storageChanged(event, record, this);
+}
+
+void Storage::dropAll()
+{
+    const QVector<Record *> leaving = std::exchange(m_owned, {});
+    m_records.clear();
+    for (Record *record : leaving) {
+        record->m_storage = nullptr;
+        delete record;
+    }
+}
+
+} // namespace Sample

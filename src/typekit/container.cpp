@@ -1,9 +1,5 @@
 #include "container.h"
 
-// The element types are complete here, so that the instantiations take their exported visibility.
-#include <typekit/position/iposition.h>
-#include <typekit/record/irecord.h>
-
 #include <basekit/logstream.h>
 #include <basekit/nonfatalstreamlogwrapper.h>
 
@@ -93,7 +89,9 @@ Enumerable<T>::Enumerable(const Enumerable *other) : m_other(other)
 }
 
 template <typename T>
-Enumerable<T>::~Enumerable() = default;
+Enumerable<T>::~Enumerable()
+{
+}
 
 template <typename T>
 int Enumerable<T>::size() const
@@ -134,7 +132,9 @@ Container<T> &Container<T>::operator=(const Container &other)
 }
 
 template <typename T>
-Container<T>::~Container() = default;
+Container<T>::~Container()
+{
+}
 
 template <typename T>
 void Container<T>::append(const T &element)

@@ -22,8 +22,10 @@
 
 namespace Trade {
 
-class IRecord;
-class IPosition;
+// Declared exported here, before anything else names them: the instantiations below take their
+// visibility from their element types. (irecord.h and iposition.h include this header first.)
+class TYPEKIT_EXPORT IRecord;
+class TYPEKIT_EXPORT IPosition;
 
 template <typename T>
 class TYPEKIT_EXPORT Enumerable;

@@ -2,6 +2,7 @@
 // close and reverse operations need to know of it.
 #pragma once
 
+#include <typekit/container.h>  // first: it declares the record and position types exported
 #include <typekit/order/orderrecord.h>
 #include <typekit/price.h>
 #include <typekit/record/irecord.h>

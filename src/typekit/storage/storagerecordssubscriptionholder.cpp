@@ -46,6 +46,7 @@ void StorageRecordsSubscriptionHolder::slot_storageChanged(Trade::IStorage::Chan
             record->subscribe(m_subscriber);
         break;
     case IStorage::Removed:
+        ++m_removals;
         if (record)
             record->unsubscribe(m_subscriber);
         break;
@@ -69,6 +70,7 @@ void StorageRecordsSubscriptionHolder::walk(IStorage *storage, Walk walk)
     const QPointer<StorageRecordsSubscriptionHolder> self(this);
     QObject *const subscriber = m_subscriber;
     const Enumerable<IRecord *> &records = storage->records();
+    int removals = m_removals;
     for (int i = 0; i < records.size(); ++i) {
         IRecord *record = records.value(i);
         if (!record)
@@ -79,6 +81,12 @@ void StorageRecordsSubscriptionHolder::walk(IStorage *storage, Walk walk)
             record->unsubscribe(subscriber);
         if (!self || (storageObject && !storageAlive) || !m_subscriber)
             return;
+        // A record removed meanwhile may have stood before i, and the others moved up: walk
+        // again from the start (subscribing twice, or unsubscribing twice, changes nothing).
+        if (m_removals != removals) {
+            removals = m_removals;
+            i = -1;
+        }
     }
 }
 

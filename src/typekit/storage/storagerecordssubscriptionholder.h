@@ -12,9 +12,10 @@
 // Neither the storage nor the observer is owned. The holder learns of their end through a
 // QPointer to each (Qt clears it when the object's QObject part goes): once the storage is gone
 // the holder never touches it again, and its destruction does nothing; once the observer is gone
-// there is nothing left to subscribe. Each walk over the storage re-reads its size at every step
-// and stops when a subscription call has taken the storage or the holder away, so a storage that
-// changes, or goes, while the holder walks it is safe.
+// there is nothing left to subscribe. A walk over the storage re-reads its size at every step,
+// starts again when it hears of a record removed meanwhile (so that no record is skipped), and
+// stops when a subscription call has taken the storage, the observer or the holder away: a
+// storage that changes, or goes, while the holder walks it is safe.
 //
 // A null storage or observer is reported when the holder is made; such a holder does nothing.
 #pragma once
@@ -49,6 +50,8 @@ private:
     QPointer<QObject> m_subscriber;
     // The storage's QObject part, to know whether m_storage still lives.
     QPointer<QObject> m_storageObject;
+    // Removed events heard; a walk that sees the count change starts again.
+    int m_removals = 0;
 };
 
 } // namespace Trade

@@ -1,0 +1,235 @@
+// Position statistics and basket selection over a set of positions, and the sample position
+// storage's filters.
+#include "reportrecorder.h"
+
+#include <samplehost/positionstorage.h>
+#include <samplehost/symbol.h>
+#include <samplehost/topics.h>
+#include <typekit/position/positionstoragefilter.h>
+
+#include <QtTest/QtTest>
+
+#include <cmath>
+#include <memory>
+#include <optional>
+
+using namespace Trade;
+
+namespace {
+
+// One position's figures on the test future; an unset optional leaves the entry out.
+struct Spec
+{
+    std::optional<double> lots = 1.0;
+    std::optional<double> openProfit;
+    std::optional<double> invested;
+    std::optional<qint64> pullBack;
+    std::optional<double> price;
+    bool onSymbol = true;  // false: the profit, respectively the price, has no symbol
+    bool null = false;     // a null position in the container
+};
+
+using Specs = QVector<Spec>;
+
+Spec returning(std::optional<double> lots, std::optional<double> openProfit, std::optional<double> invested, bool onSymbol = true)
+{
+    Spec spec;
+    spec.lots = lots;
+    spec.openProfit = openProfit;
+    spec.invested = invested;
+    spec.onSymbol = onSymbol;
+    return spec;
+}
+
+Spec pullingBack(std::optional<double> lots, std::optional<qint64> ticks, std::optional<double> price, bool onSymbol = true)
+{
+    Spec spec;
+    spec.lots = lots;
+    spec.pullBack = ticks;
+    spec.price = price;
+    spec.onSymbol = onSymbol;
+    return spec;
+}
+
+Spec nullPosition()
+{
+    Spec spec;
+    spec.null = true;
+    return spec;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Specs)
+using Result = std::optional<double>;
+Q_DECLARE_METATYPE(Result)
+
+class tst_PositionStorage : public QObject
+{
+    Q_OBJECT
+
+    Sample::StandardTopics topics;
+    Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};  // tick 0.25
+    Sample::Account account{QStringLiteral("SIM-1")};
+    std::vector<std::unique_ptr<Sample::Position>> made;
+
+    Container<IPosition *> positions(const Specs &specs)
+    {
+        Container<IPosition *> result;
+        for (const Spec &spec : specs) {
+            if (spec.null) {
+                result.append(nullptr);
+                continue;
+            }
+            ISymbol *symbol = spec.onSymbol ? &es : nullptr;
+            auto position = std::make_unique<Sample::Position>(&es, &account);
+            if (spec.lots)
+                position->setQuantity(Quantity::fromLots(*spec.lots, &es));
+            if (spec.openProfit || spec.invested) {
+                position->setReturn(spec.openProfit ? Profit::fromMoney(*spec.openProfit, symbol) : Profit(&es),
+                                    spec.invested ? Profit::fromMoney(*spec.invested, &es) : Profit(&es));
+            }
+            if (spec.pullBack)
+                position->setPullBack(*spec.pullBack);
+            if (spec.price)
+                position->setPrice(symbol ? Price(*spec.price, symbol) : Price(*spec.price));
+            result.append(position.get());
+            made.push_back(std::move(position));
+        }
+        return result;
+    }
+
+    static void compare(const Common::Nullable<double> &actual, const Result &expected)
+    {
+        QCOMPARE(actual.hasValue(), expected.has_value());
+        if (expected)
+            QVERIFY2(std::fabs(actual.value() - *expected) < 1e-9, qPrintable(QString::number(actual.value())));
+    }
+
+private slots:
+    void cleanup() { made.clear(); }
+    void percentOfReturnTotal_data();
+    void percentOfReturnTotal();
+    void pullBackPercentageTotal_data();
+    void pullBackPercentageTotal();
+    void basketSelection();
+    void storageFilters_data();
+    void storageFilters();
+};
+
+void tst_PositionStorage::percentOfReturnTotal_data()
+{
+    QTest::addColumn<Specs>("specs");
+    QTest::addColumn<Result>("expected");
+
+    QTest::addRow("no positions") << Specs() << Result();
+    QTest::addRow("zero and missing quantities")
+        << Specs{returning(0.0, 10, 100), returning(std::nullopt, 10, 100)} << Result();
+    QTest::addRow("10 and 30 over 100 and 300") << Specs{returning(1, 10, 100), returning(-2, 30, 300)} << Result(10.0);
+    QTest::addRow("return without symbol counts nowhere")
+        << Specs{returning(1, 10, 100), returning(1, 50, 50, false)} << Result(10.0);
+    QTest::addRow("missing return counts nowhere") << Specs{returning(1, std::nullopt, 100), returning(1, 10, 100)}
+                                                   << Result(10.0);
+    QTest::addRow("missing base counts 0") << Specs{returning(1, 10, 100), returning(1, 10, std::nullopt)} << Result(20.0);
+    QTest::addRow("bases summing to 0") << Specs{returning(1, 10, 100), returning(1, 5, -100)} << Result();
+    QTest::addRow("null position") << Specs{nullPosition(), returning(1, 10, 100)} << Result(10.0);
+}
+
+void tst_PositionStorage::percentOfReturnTotal()
+{
+    QFETCH(Specs, specs);
+    QFETCH(Result, expected);
+    const Container<IPosition *> given = positions(specs);
+    ReportRecorder reports;
+    compare(IPositionStorage::percentOfReturnTotal(given), expected);
+    QCOMPARE(reports.count(), 0);
+}
+
+void tst_PositionStorage::pullBackPercentageTotal_data()
+{
+    QTest::addColumn<Specs>("specs");
+    QTest::addColumn<Result>("expected");
+
+    // A price of 100.00 is 400 ticks of 0.25.
+    QTest::addRow("no positions") << Specs() << Result();
+    QTest::addRow("pull-backs over price ticks") << Specs{pullingBack(1, 20, 100), pullingBack(-2, 20, 100)} << Result(5.0);
+    QTest::addRow("without price") << Specs{pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)} << Result(2.5);
+    QTest::addRow("price without symbol") << Specs{pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)} << Result(2.5);
+    QTest::addRow("without pull-back") << Specs{pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)} << Result(2.5);
+    QTest::addRow("flat") << Specs{pullingBack(0.0, 20, 100)} << Result();
+    QTest::addRow("null position") << Specs{nullPosition(), pullingBack(1, 10, 100)} << Result(2.5);
+}
+
+void tst_PositionStorage::pullBackPercentageTotal()
+{
+    QFETCH(Specs, specs);
+    QFETCH(Result, expected);
+    const Container<IPosition *> given = positions(specs);
+    ReportRecorder reports;
+    compare(IPositionStorage::pullBackPercentageTotal(given), expected);
+    QCOMPARE(reports.count(), 0);
+}
+
+void tst_PositionStorage::basketSelection()
+{
+    Sample::Symbol basket(QStringLiteral("=BASKET1"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
+    Sample::Symbol other(QStringLiteral("=BASKET2"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
+    Sample::Symbol spread(QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100);
+    Sample::Symbol uncategorized(QStringLiteral("UNCAT"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
+    uncategorized.record().remove(topics.symbol().categoryField());
+    Sample::Symbol undefined(QStringLiteral("UNDEF"), Symbology::symbolTypeUndefined, 1, 100);
+
+    Sample::Position first(&basket, &account), future(&es, &account), second(&other, &account),
+        spreadPosition(&spread, &account), noCategory(&uncategorized, &account), noSymbol(nullptr, &account),
+        undefinedCategory(&undefined, &account);
+    Container<IPosition *> all;
+    for (IPosition *position : std::initializer_list<IPosition *>{&first, &future, nullptr, &second, &spreadPosition,
+                                                                  &noCategory, &noSymbol, &undefinedCategory})
+        all.append(position);
+
+    ReportRecorder reports;
+    const Container<IPosition *> baskets = IPositionStorage::selectBasketPositions(all);
+    QCOMPARE(baskets.size(), 2);
+    QCOMPARE(baskets.value(0), &first);
+    QCOMPARE(baskets.value(1), &second);
+    QCOMPARE(reports.reports().size(), 1);  // the category that is set but no category
+    QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IDictionaryVisibleSymbol::category"));
+}
+
+void tst_PositionStorage::storageFilters_data()
+{
+    QTest::addColumn<PositionStorageFilter>("filter");
+    QTest::addColumn<QString>("keys");
+
+    QTest::addRow("everything") << PositionStorageFilter() << "SIM-1:ESZ26,SIM-2:ESZ26,SIM-1:MSFT";
+    QTest::addRow("long") << PositionStorageFilter().side(TradeSide::Long) << "SIM-1:ESZ26";
+    QTest::addRow("short") << PositionStorageFilter().side(TradeSide::Short) << "SIM-2:ESZ26";
+    QTest::addRow("cannot close") << PositionStorageFilter().canClose(false) << "SIM-1:MSFT";
+    QTest::addRow("account and can close") << PositionStorageFilter().account(&account).canClose(true) << "SIM-1:ESZ26";
+    QTest::addRow("symbol") << PositionStorageFilter().symbol(&es) << "SIM-1:ESZ26,SIM-2:ESZ26";
+}
+
+void tst_PositionStorage::storageFilters()
+{
+    QFETCH(PositionStorageFilter, filter);
+    QFETCH(QString, keys);
+    Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100);
+    Sample::Account other(QStringLiteral("SIM-2"));
+    Sample::PositionStorage storage;
+    auto *longFuture = new Sample::Position(&es, &account);
+    longFuture->setQuantity(Quantity::fromLots(2, &es));
+    auto *shortFuture = new Sample::Position(&es, &other);
+    shortFuture->setQuantity(Quantity::fromLots(-1, &es));
+    auto *flat = new Sample::Position(&msft, &account);
+    flat->setQuantity(Quantity::fromLots(0, &msft));
+    storage.reset({longFuture, shortFuture, flat});
+
+    QStringList selected;
+    for (IRecord *record : storage.select(filter))
+        selected << record->key();
+    QCOMPARE(selected.join(QLatin1Char(',')), keys);
+    QCOMPARE(storage.positions().value(2), flat);
+}
+
+QTEST_GUILESS_MAIN(tst_PositionStorage)
+#include "tst_positionstorage.moc"

@@ -1,6 +1,10 @@
 // A tour of what the library offers so far, as a host or a plug-in would use it.
+#include "orderview.h"
+
 #include <samplehost/formatter.h>
 #include <samplehost/host.h>
+#include <samplehost/orderstorage.h>
+#include <samplehost/positionstorage.h>
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
 #include <typekit/connection/connectionstate.h>
@@ -20,9 +24,12 @@
 #include <typekit/quantity.h>
 #include <typekit/order/orderrecord.h>
 #include <typekit/order/orderutils.h>
+#include <typekit/operations/closepositionoperationinputs.h>
 #include <typekit/pluginversions.h>
 #include <typekit/position/tradeside.h>
+#include <typekit/storage/storagerecordssubscriptionholder.h>
 #include <typekit/symbol/symbolcategory.h>
+#include <typekit/variantrecordlist.h>
 
 #include <basekit/dump.h>
 #include <symbolkit/korsymbol.h>
@@ -244,6 +251,129 @@ void showMoneyManagement()
           << (query.hasSide() ? "" : ", either side") << "\n";
 }
 
+const char *eventName(Trade::IStorage::ChangeEvent event)
+{
+    switch (event) {
+    case Trade::IStorage::Reset:
+        return "reset";
+    case Trade::IStorage::Added:
+        return "added";
+    case Trade::IStorage::Removed:
+        return "removed";
+    case Trade::IStorage::Updated:
+        return "updated";
+    case Trade::IStorage::AboutToClear:
+        return "about to clear";
+    }
+    return "unknown";
+}
+
+QString percentText(const Common::Nullable<double> &percent)
+{
+    return percent.hasValue() ? QString::number(percent.value(), 'f', 2) + QLatin1Char('%') : QStringLiteral("n/a");
+}
+
+// The typical order update, now with the host's side: the update is merged into the stored
+// order, the storage announces it, the order window hears it because a holder keeps it subscribed
+// to every stored order, and a view queries the storage. Then the positions: their statistics,
+// the baskets among them, and what a close-all would send.
+void showStorages()
+{
+    heading("The order update in the host's order storage");
+    Sample::StandardTopics topics;
+    Sample::Formatter formatter;
+    Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
+    Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100, 1.0, 100);
+    Sample::Account account(QStringLiteral("SIM-1001"));
+
+    {
+        Sample::OrderStorage orders;
+        QObject::connect(&orders, &Sample::Storage::storageChanged,
+                         [](Trade::IStorage::ChangeEvent event, Trade::IRecord *record, Trade::IStorage *) {
+                             out() << "  storage: " << eventName(event)
+                                   << (record ? QStringLiteral(" ") + record->key() : QString()) << "\n";
+                         });
+        OrderView window(out());
+        Trade::StorageRecordsSubscriptionHolder holder(&orders, &window);
+
+        Trade::OrderRecord order;
+        order.setId(QStringLiteral("A-1001"));
+        order.setSymbol(&es);
+        order.setAccount(&account);
+        order.setAction(Trade::OrderAction::Buy);
+        order.setCategory(Trade::OrderCategory::Limit);
+        order.setLimitPrice(Trade::Price(QStringLiteral("5012.30"), &es));
+        order.setQuantity(Trade::Quantity::fromLots(3, &es));
+        order.setState(Trade::OrderState(Trade::OrderState::Placing));
+        orders.addOrder(order);
+        Trade::OrderRecord stop = order;
+        stop.setId(QStringLiteral("A-1002"));
+        stop.setAction(Trade::OrderAction::Sell);
+        stop.setCategory(Trade::OrderCategory::Stop);
+        stop.setStopPrice(Trade::Price(QStringLiteral("4990"), &es));
+        stop.setState(Trade::OrderState(Trade::OrderState::Working));
+        orders.addOrder(stop);
+
+        out() << "the broker reports A-1001 working, one lot filled:\n";
+        Trade::OrderRecord update;
+        update.setId(QStringLiteral("A-1001"));
+        update.setState(Trade::OrderState(Trade::OrderState::Working));
+        update.setFilled(Trade::Quantity::fromLots(1, &es));
+        orders.updateOrder(update);
+
+        Trade::OrderStorageFilter working;
+        working.symbol(&es).account(&account).side(Trade::TradeSide::Long).working(true);
+        out() << "working buy orders of " << es.name() << " in " << account.id() << ":";
+        for (Trade::IRecord *record : orders.select(working)) {
+            const Trade::OrderRecord found(record->variantRecord());
+            out() << " " << record->key() << " (" << found.quantity().toString() << " at "
+                  << found.limitPrice().toString() << ")";
+        }
+        out() << "\n";
+
+        out() << "the stop order is cancelled and leaves the storage:\n";
+        orders.remove(orders.find(QStringLiteral("A-1002")));
+        out() << Trade::VariantRecordList(&orders).size() << " order left; the window follows it: "
+              << (orders.at(0)->isSubscribed(&window) ? "yes" : "no") << "\n";
+        out() << "the host shuts the storage down:\n";
+    }
+
+    heading("Positions: statistics and a close-all");
+    Sample::Symbol basket(QStringLiteral("=ESNQ"), Symbology::symbolTypeUserDefinedSpread, 25, 100, 50.0);
+    Sample::Account other(QStringLiteral("SIM-1002"));
+    Sample::PositionStorage positions;
+    const auto open = [&positions](Sample::Symbol *symbol, Sample::Account *owner, double lots, double openProfit,
+                                   double invested, qint64 pullBack, const QString &price) {
+        auto *position = new Sample::Position(symbol, owner);
+        position->setQuantity(Trade::Quantity::fromLots(lots, symbol));
+        position->setReturn(Trade::Profit::fromMoney(openProfit, symbol), Trade::Profit::fromMoney(invested, symbol));
+        position->setPullBack(pullBack);
+        position->setPrice(Trade::Price(price, symbol));
+        positions.add(position);
+        return position;
+    };
+    open(&es, &account, 2, 600.0, 24000.0, 6, QStringLiteral("5012.25"));
+    open(&msft, &account, -3, -45.0, 12600.0, 20, QStringLiteral("420.15"));
+    open(&basket, &other, 1, 150.0, 5000.0, 4, QStringLiteral("12.50"));
+    open(&es, &other, 0, 0.0, 0.0, 0, QStringLiteral("5012.25"));  // flat: left out of everything
+
+    const Trade::Container<Trade::IPosition *> all = positions.positions();
+    out() << "return of all positions: " << percentText(Trade::IPositionStorage::percentOfReturnTotal(all))
+          << ", pulled back: " << percentText(Trade::IPositionStorage::pullBackPercentageTotal(all)) << "\n";
+    out() << "baskets:";
+    for (Trade::IPosition *position : Trade::IPositionStorage::selectBasketPositions(all))
+        out() << " " << position->record()->key();
+    out() << "\n";
+
+    const Trade::ListOfClosePositionOperationInputs closeAll(all);
+    out() << "close all (" << closeAll.size() << " positions, " << closeAll.positions().size() << " can be closed):\n";
+    for (Trade::IPosition *position : closeAll.positions()) {
+        const Trade::OrderRecord close = closeAll.findOrderInputsByPosition(position);
+        out() << "  " << position->record()->key() << ": " << close.action().toString() << " "
+              << close.quantity().toString() << " " << close.category().toString() << "\n";
+    }
+}
+
 } // namespace
 
 int main()
@@ -255,6 +385,7 @@ int main()
     showOrder();
     showQuantityCells();
     showOrderUpdate();
+    showStorages();
     showPrices();
     showMoneyManagement();
     out().flush();

@@ -24,8 +24,11 @@ VariantRecordList::VariantRecordList(const IStorage *storage)
     const int count = records.size();
     reserve(count);
     for (int i = 0; i < count; ++i) {
-        const IRecord *record = records.value(i);
-        append(record ? record->variantRecord() : VariantRecord());
+        // Appended straight from the reference: one shared copy of the entries, no temporary.
+        if (const IRecord *record = records.value(i))
+            append(record->variantRecord());
+        else
+            append(VariantRecord());
     }
 }
 

@@ -1,5 +1,7 @@
 #include "closepositionoperationinputs.h"
 
+#include "positionoperationinputs_p.h"
+
 #include <basekit/nonfatalstreamlogwrapper.h>
 
 #include <algorithm>
@@ -66,10 +68,7 @@ ListOfClosePositionOperationInputs::ListOfClosePositionOperationInputs() = defau
 
 ListOfClosePositionOperationInputs::ListOfClosePositionOperationInputs(const Container<IPosition *> &positions)
 {
-    const int count = positions.size();
-    reserve(count);
-    for (int i = 0; i < count; ++i)
-        append(ClosePositionOperationInputs(positions.value(i)));
+    detail::appendEachPosition(*this, positions);
 }
 
 ListOfClosePositionOperationInputs::ListOfClosePositionOperationInputs(const QList<ClosePositionOperationInputs> &inputs)

@@ -1,5 +1,7 @@
 #include "reversepositionoperationinputs.h"
 
+#include "positionoperationinputs_p.h"
+
 namespace Trade {
 
 ReversePositionOperationInputs::ReversePositionOperationInputs() = default;
@@ -29,10 +31,7 @@ ListOfReversePositionOperationInputs::ListOfReversePositionOperationInputs() = d
 
 ListOfReversePositionOperationInputs::ListOfReversePositionOperationInputs(const Container<IPosition *> &positions)
 {
-    const int count = positions.size();
-    reserve(count);
-    for (int i = 0; i < count; ++i)
-        append(ReversePositionOperationInputs(positions.value(i)));
+    detail::appendEachPosition(*this, positions);
 }
 
 ListOfReversePositionOperationInputs::ListOfReversePositionOperationInputs(

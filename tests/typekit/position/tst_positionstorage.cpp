@@ -63,6 +63,8 @@ Spec nullPosition()
 Q_DECLARE_METATYPE(Specs)
 using Result = std::optional<double>;
 Q_DECLARE_METATYPE(Result)
+using Statistic = Common::Nullable<double> (*)(const Container<IPosition *> &);
+Q_DECLARE_METATYPE(Statistic)
 
 class tst_PositionStorage : public QObject
 {
@@ -99,75 +101,64 @@ class tst_PositionStorage : public QObject
         return result;
     }
 
-    static void compare(const Common::Nullable<double> &actual, const Result &expected)
-    {
-        QCOMPARE(actual.hasValue(), expected.has_value());
-        if (expected)
-            QVERIFY2(std::fabs(actual.value() - *expected) < 1e-9, qPrintable(QString::number(actual.value())));
-    }
-
 private slots:
     void cleanup() { made.clear(); }
-    void percentOfReturnTotal_data();
-    void percentOfReturnTotal();
-    void pullBackPercentageTotal_data();
-    void pullBackPercentageTotal();
+    void statistics_data();
+    void statistics();
     void basketSelection();
     void storageFilters_data();
     void storageFilters();
 };
 
-void tst_PositionStorage::percentOfReturnTotal_data()
+void tst_PositionStorage::statistics_data()
 {
+    QTest::addColumn<Statistic>("statistic");
     QTest::addColumn<Specs>("specs");
     QTest::addColumn<Result>("expected");
 
-    QTest::addRow("no positions") << Specs() << Result();
+    const Statistic returns = &IPositionStorage::percentOfReturnTotal;
+    QTest::addRow("return of no positions") << returns << Specs() << Result();
     QTest::addRow("zero and missing quantities")
-        << Specs{returning(0.0, 10, 100), returning(std::nullopt, 10, 100)} << Result();
-    QTest::addRow("10 and 30 over 100 and 300") << Specs{returning(1, 10, 100), returning(-2, 30, 300)} << Result(10.0);
+        << returns << Specs{returning(0.0, 10, 100), returning(std::nullopt, 10, 100)} << Result();
+    QTest::addRow("10 and 30 over 100 and 300")
+        << returns << Specs{returning(1, 10, 100), returning(-2, 30, 300)} << Result(10.0);
     QTest::addRow("return without symbol counts nowhere")
-        << Specs{returning(1, 10, 100), returning(1, 50, 50, false)} << Result(10.0);
-    QTest::addRow("missing return counts nowhere") << Specs{returning(1, std::nullopt, 100), returning(1, 10, 100)}
-                                                   << Result(10.0);
-    QTest::addRow("missing base counts 0") << Specs{returning(1, 10, 100), returning(1, 10, std::nullopt)} << Result(20.0);
-    QTest::addRow("bases summing to 0") << Specs{returning(1, 10, 100), returning(1, 5, -100)} << Result();
-    QTest::addRow("null position") << Specs{nullPosition(), returning(1, 10, 100)} << Result(10.0);
-}
-
-void tst_PositionStorage::percentOfReturnTotal()
-{
-    QFETCH(Specs, specs);
-    QFETCH(Result, expected);
-    const Container<IPosition *> given = positions(specs);
-    ReportRecorder reports;
-    compare(IPositionStorage::percentOfReturnTotal(given), expected);
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_PositionStorage::pullBackPercentageTotal_data()
-{
-    QTest::addColumn<Specs>("specs");
-    QTest::addColumn<Result>("expected");
+        << returns << Specs{returning(1, 10, 100), returning(1, 50, 50, false)} << Result(10.0);
+    QTest::addRow("missing return counts nowhere")
+        << returns << Specs{returning(1, std::nullopt, 100), returning(1, 10, 100)} << Result(10.0);
+    QTest::addRow("missing base counts 0")
+        << returns << Specs{returning(1, 10, 100), returning(1, 10, std::nullopt)} << Result(20.0);
+    QTest::addRow("bases summing to 0") << returns << Specs{returning(1, 10, 100), returning(1, 5, -100)} << Result();
+    QTest::addRow("return beside a null position") << returns << Specs{nullPosition(), returning(1, 10, 100)} << Result(10.0);
 
     // A price of 100.00 is 400 ticks of 0.25.
-    QTest::addRow("no positions") << Specs() << Result();
-    QTest::addRow("pull-backs over price ticks") << Specs{pullingBack(1, 20, 100), pullingBack(-2, 20, 100)} << Result(5.0);
-    QTest::addRow("without price") << Specs{pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)} << Result(2.5);
-    QTest::addRow("price without symbol") << Specs{pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)} << Result(2.5);
-    QTest::addRow("without pull-back") << Specs{pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)} << Result(2.5);
-    QTest::addRow("flat") << Specs{pullingBack(0.0, 20, 100)} << Result();
-    QTest::addRow("null position") << Specs{nullPosition(), pullingBack(1, 10, 100)} << Result(2.5);
+    const Statistic pullBacks = &IPositionStorage::pullBackPercentageTotal;
+    QTest::addRow("pull-back of no positions") << pullBacks << Specs() << Result();
+    QTest::addRow("pull-backs over price ticks")
+        << pullBacks << Specs{pullingBack(1, 20, 100), pullingBack(-2, 20, 100)} << Result(5.0);
+    QTest::addRow("without price")
+        << pullBacks << Specs{pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)} << Result(2.5);
+    QTest::addRow("price without symbol")
+        << pullBacks << Specs{pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)} << Result(2.5);
+    QTest::addRow("without pull-back")
+        << pullBacks << Specs{pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)} << Result(2.5);
+    QTest::addRow("flat") << pullBacks << Specs{pullingBack(0.0, 20, 100)} << Result();
+    QTest::addRow("pull-back beside a null position")
+        << pullBacks << Specs{nullPosition(), pullingBack(1, 10, 100)} << Result(2.5);
 }
 
-void tst_PositionStorage::pullBackPercentageTotal()
+void tst_PositionStorage::statistics()
 {
+    QFETCH(Statistic, statistic);
     QFETCH(Specs, specs);
     QFETCH(Result, expected);
     const Container<IPosition *> given = positions(specs);
     ReportRecorder reports;
-    compare(IPositionStorage::pullBackPercentageTotal(given), expected);
-    QCOMPARE(reports.count(), 0);
+    const Common::Nullable<double> actual = statistic(given);
+    QCOMPARE(actual.hasValue(), expected.has_value());
+    if (expected)
+        QVERIFY2(std::fabs(actual.value() - *expected) < 1e-9, qPrintable(QString::number(actual.value())));
+    QCOMPARE(reports.count(), 0);  // positions without the data are skipped silently
 }
 
 void tst_PositionStorage::basketSelection()

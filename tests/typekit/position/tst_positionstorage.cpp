@@ -18,7 +18,7 @@ using namespace Trade;
 namespace {
 
 // One position's figures on the test future; an unset optional leaves the entry out.
-struct Spec
+struct Figures
 {
     std::optional<double> lots = 1.0;
     std::optional<double> openProfit;
@@ -29,38 +29,38 @@ struct Spec
     bool null = false;     // a null position in the container
 };
 
-using Specs = QVector<Spec>;
+using FigureList = QVector<Figures>;
 
-Spec returning(std::optional<double> lots, std::optional<double> openProfit, std::optional<double> invested, bool onSymbol = true)
+Figures returning(std::optional<double> lots, std::optional<double> openProfit, std::optional<double> invested, bool onSymbol = true)
 {
-    Spec spec;
-    spec.lots = lots;
-    spec.openProfit = openProfit;
-    spec.invested = invested;
-    spec.onSymbol = onSymbol;
-    return spec;
+    Figures made;
+    made.lots = lots;
+    made.openProfit = openProfit;
+    made.invested = invested;
+    made.onSymbol = onSymbol;
+    return made;
 }
 
-Spec pullingBack(std::optional<double> lots, std::optional<qint64> ticks, std::optional<double> price, bool onSymbol = true)
+Figures pullingBack(std::optional<double> lots, std::optional<qint64> ticks, std::optional<double> price, bool onSymbol = true)
 {
-    Spec spec;
-    spec.lots = lots;
-    spec.pullBack = ticks;
-    spec.price = price;
-    spec.onSymbol = onSymbol;
-    return spec;
+    Figures made;
+    made.lots = lots;
+    made.pullBack = ticks;
+    made.price = price;
+    made.onSymbol = onSymbol;
+    return made;
 }
 
-Spec nullPosition()
+Figures nullPosition()
 {
-    Spec spec;
-    spec.null = true;
-    return spec;
+    Figures made;
+    made.null = true;
+    return made;
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Specs)
+Q_DECLARE_METATYPE(FigureList)
 using Result = std::optional<double>;
 Q_DECLARE_METATYPE(Result)
 using Statistic = Common::Nullable<double> (*)(const Container<IPosition *> &);
@@ -75,26 +75,26 @@ class tst_PositionStorage : public QObject
     Sample::Account account{QStringLiteral("SIM-1")};
     std::vector<std::unique_ptr<Sample::Position>> made;
 
-    Container<IPosition *> positions(const Specs &specs)
+    Container<IPosition *> positions(const FigureList &figures)
     {
         Container<IPosition *> result;
-        for (const Spec &spec : specs) {
-            if (spec.null) {
+        for (const Figures &figure : figures) {
+            if (figure.null) {
                 result.append(nullptr);
                 continue;
             }
-            ISymbol *symbol = spec.onSymbol ? &es : nullptr;
+            ISymbol *symbol = figure.onSymbol ? &es : nullptr;
             auto position = std::make_unique<Sample::Position>(&es, &account);
-            if (spec.lots)
-                position->setQuantity(Quantity::fromLots(*spec.lots, &es));
-            if (spec.openProfit || spec.invested) {
-                position->setReturn(spec.openProfit ? Profit::fromMoney(*spec.openProfit, symbol) : Profit(&es),
-                                    spec.invested ? Profit::fromMoney(*spec.invested, &es) : Profit(&es));
+            if (figure.lots)
+                position->setQuantity(Quantity::fromLots(*figure.lots, &es));
+            if (figure.openProfit || figure.invested) {
+                position->setReturn(figure.openProfit ? Profit::fromMoney(*figure.openProfit, symbol) : Profit(&es),
+                                    figure.invested ? Profit::fromMoney(*figure.invested, &es) : Profit(&es));
             }
-            if (spec.pullBack)
-                position->setPullBack(*spec.pullBack);
-            if (spec.price)
-                position->setPrice(symbol ? Price(*spec.price, symbol) : Price(*spec.price));
+            if (figure.pullBack)
+                position->setPullBack(*figure.pullBack);
+            if (figure.price)
+                position->setPrice(symbol ? Price(*figure.price, symbol) : Price(*figure.price));
             result.append(position.get());
             made.push_back(std::move(position));
         }
@@ -113,46 +113,46 @@ private slots:
 void tst_PositionStorage::statistics_data()
 {
     QTest::addColumn<Statistic>("statistic");
-    QTest::addColumn<Specs>("specs");
+    QTest::addColumn<FigureList>("figures");
     QTest::addColumn<Result>("expected");
 
     const Statistic returns = &IPositionStorage::percentOfReturnTotal;
-    QTest::addRow("return of no positions") << returns << Specs() << Result();
+    QTest::addRow("return of no positions") << returns << FigureList() << Result();
     QTest::addRow("zero and missing quantities")
-        << returns << Specs{returning(0.0, 10, 100), returning(std::nullopt, 10, 100)} << Result();
+        << returns << FigureList{returning(0.0, 10, 100), returning(std::nullopt, 10, 100)} << Result();
     QTest::addRow("10 and 30 over 100 and 300")
-        << returns << Specs{returning(1, 10, 100), returning(-2, 30, 300)} << Result(10.0);
+        << returns << FigureList{returning(1, 10, 100), returning(-2, 30, 300)} << Result(10.0);
     QTest::addRow("return without symbol counts nowhere")
-        << returns << Specs{returning(1, 10, 100), returning(1, 50, 50, false)} << Result(10.0);
+        << returns << FigureList{returning(1, 10, 100), returning(1, 50, 50, false)} << Result(10.0);
     QTest::addRow("missing return counts nowhere")
-        << returns << Specs{returning(1, std::nullopt, 100), returning(1, 10, 100)} << Result(10.0);
+        << returns << FigureList{returning(1, std::nullopt, 100), returning(1, 10, 100)} << Result(10.0);
     QTest::addRow("missing base counts 0")
-        << returns << Specs{returning(1, 10, 100), returning(1, 10, std::nullopt)} << Result(20.0);
-    QTest::addRow("bases summing to 0") << returns << Specs{returning(1, 10, 100), returning(1, 5, -100)} << Result();
-    QTest::addRow("return beside a null position") << returns << Specs{nullPosition(), returning(1, 10, 100)} << Result(10.0);
+        << returns << FigureList{returning(1, 10, 100), returning(1, 10, std::nullopt)} << Result(20.0);
+    QTest::addRow("bases summing to 0") << returns << FigureList{returning(1, 10, 100), returning(1, 5, -100)} << Result();
+    QTest::addRow("return beside a null position") << returns << FigureList{nullPosition(), returning(1, 10, 100)} << Result(10.0);
 
     // A price of 100.00 is 400 ticks of 0.25.
     const Statistic pullBacks = &IPositionStorage::pullBackPercentageTotal;
-    QTest::addRow("pull-back of no positions") << pullBacks << Specs() << Result();
+    QTest::addRow("pull-back of no positions") << pullBacks << FigureList() << Result();
     QTest::addRow("pull-backs over price ticks")
-        << pullBacks << Specs{pullingBack(1, 20, 100), pullingBack(-2, 20, 100)} << Result(5.0);
+        << pullBacks << FigureList{pullingBack(1, 20, 100), pullingBack(-2, 20, 100)} << Result(5.0);
     QTest::addRow("without price")
-        << pullBacks << Specs{pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)} << Result(2.5);
+        << pullBacks << FigureList{pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)} << Result(2.5);
     QTest::addRow("price without symbol")
-        << pullBacks << Specs{pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)} << Result(2.5);
+        << pullBacks << FigureList{pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)} << Result(2.5);
     QTest::addRow("without pull-back")
-        << pullBacks << Specs{pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)} << Result(2.5);
-    QTest::addRow("flat") << pullBacks << Specs{pullingBack(0.0, 20, 100)} << Result();
+        << pullBacks << FigureList{pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)} << Result(2.5);
+    QTest::addRow("flat") << pullBacks << FigureList{pullingBack(0.0, 20, 100)} << Result();
     QTest::addRow("pull-back beside a null position")
-        << pullBacks << Specs{nullPosition(), pullingBack(1, 10, 100)} << Result(2.5);
+        << pullBacks << FigureList{nullPosition(), pullingBack(1, 10, 100)} << Result(2.5);
 }
 
 void tst_PositionStorage::statistics()
 {
     QFETCH(Statistic, statistic);
-    QFETCH(Specs, specs);
+    QFETCH(FigureList, figures);
     QFETCH(Result, expected);
-    const Container<IPosition *> given = positions(specs);
+    const Container<IPosition *> given = positions(figures);
     ReportRecorder reports;
     const Common::Nullable<double> actual = statistic(given);
     QCOMPARE(actual.hasValue(), expected.has_value());

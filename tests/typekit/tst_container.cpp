@@ -1,4 +1,4 @@
-// Record containers: the reports of both instantiations, walking with range-for, and sharing.
+// Record containers: the reports of both instantiations, and walking with range-for.
 #include "reportrecorder.h"
 
 #include <typekit/container.h>
@@ -54,7 +54,6 @@ private slots:
     void misuseReports_data();
     void misuseReports();
     void walking();
-    void copiesShareUntilAppend();
 };
 
 void tst_Container::misuseReports_data()
@@ -110,18 +109,6 @@ void tst_Container::walking()
     QCOMPARE(std::distance(records.begin(), std::find(records.begin(), records.end(), element<IRecord *>(1))), 2);
     QCOMPARE(*std::next(view.begin()), nullptr);
     QCOMPARE(reports.count(), 0);
-}
-
-void tst_Container::copiesShareUntilAppend()
-{
-    Container<IPosition *> original;
-    original.append(element<IPosition *>(0));
-    Container<IPosition *> copy = original;
-    copy.append(element<IPosition *>(1));
-    QCOMPARE(original.size(), 1);
-    QCOMPARE(copy.size(), 2);
-    original = copy;
-    QCOMPARE(original.value(1), element<IPosition *>(1));
 }
 
 QTEST_GUILESS_MAIN(tst_Container)

@@ -62,10 +62,12 @@ void StorageRecordsSubscriptionHolder::walk(IStorage *storage, Walk walk)
 {
     if (!storage || !m_subscriber)
         return;
+    // A storage is a QObject (it signals); the holder's own storage may have gone already.
+    QObject *const storageObject = storage == m_storage ? m_storageObject.data() : objectOf(storage);
+    if (!storageObject)
+        return;
     // Any subscription call may run code of the host (attach slots, hooks) that deletes the
     // storage, the observer or this holder.
-    // A storage that is no QObject cannot be watched (nor can it signal); it is taken as living.
-    QObject *const storageObject = storage == m_storage ? m_storageObject.data() : objectOf(storage);
     const QPointer<QObject> storageAlive(storageObject);
     const QPointer<StorageRecordsSubscriptionHolder> self(this);
     QObject *const subscriber = m_subscriber;
@@ -79,7 +81,7 @@ void StorageRecordsSubscriptionHolder::walk(IStorage *storage, Walk walk)
             record->subscribe(subscriber);
         else
             record->unsubscribe(subscriber);
-        if (!self || (storageObject && !storageAlive) || !m_subscriber)
+        if (!self || !storageAlive || !m_subscriber)
             return;
         // A record removed meanwhile may have stood before i, and the others moved up: walk
         // again from the start (subscribing twice, or unsubscribing twice, changes nothing).

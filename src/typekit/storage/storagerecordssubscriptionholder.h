@@ -36,7 +36,9 @@ public:
     StorageRecordsSubscriptionHolder(IStorage *storage, QObject *subscriber);
     ~StorageRecordsSubscriptionHolder() override;
 
+    // The storage while it lives (a storage is a QObject: it signals); null once it has gone.
     IStorage *storage() const { return m_storageObject ? m_storage : nullptr; }
+    // The observer while it lives; null once it has gone.
     QObject *subscriber() const { return m_subscriber; }
 
 private slots:

@@ -90,8 +90,10 @@ void Storage::remove(Record *record)
 
 void Storage::reset(const QVector<Record *> &records)
 {
-    if (!m_owned.isEmpty())
-        emit storageChanged(AboutToClear, nullptr, this);
+    if (!m_owned.isEmpty() && !announceClearing()) {
+        qDeleteAll(records);  // they were given to a storage that has gone
+        return;
+    }
     dropAll();
     for (Record *record : records) {
         if (!record || record->m_storage)
@@ -105,10 +107,16 @@ void Storage::reset(const QVector<Record *> &records)
 
 void Storage::clear()
 {
-    if (m_owned.isEmpty())
-        return;
+    if (!m_owned.isEmpty() && announceClearing())
+        dropAll();
+}
+
+bool Storage::announceClearing()
+{
+    // An observer may delete the storage while it hears this.
+    const QPointer<Storage> alive(this);
     emit storageChanged(AboutToClear, nullptr, this);
-    dropAll();
+    return alive;
 }
 
 void Storage::attached_storageChanged(const Link *link)

@@ -87,6 +87,8 @@ private:
     };
 
     void announce(Trade::IStorage::ChangeEvent event, Record *record);
+    // Sends AboutToClear; false when the storage went meanwhile.
+    bool announceClearing();
     // Empties both lists first, then deletes the records that were in them.
     void dropAll();
 

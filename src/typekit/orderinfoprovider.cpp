@@ -23,13 +23,6 @@ OrderInfoProvider::OrderInfoProvider(QObject *parent) : SymbolAccountProvider(pa
 OrderInfoProvider::~OrderInfoProvider()
 {
     emit disposed(this);
-    // The slots of this class end here: nothing may reach them while the base part finishes.
-    if (m_provider)
-        unsubscribeFrom(m_provider);
-    if (m_holder)
-        unsubscribeFrom(this);
-    if (m_marketDataProvider)
-        m_marketDataProvider->unsubscribe(this);
 }
 
 QString OrderInfoProvider::symbolName()

@@ -41,7 +41,7 @@ signals:
 };
 
 // What a provider announces, in order: "S:name" (or "S:-"), "A", "I", "M", and "C" from its
-// connection provider. May act on what it hears.
+// connection provider ("D" when subscribed to disposed by hand). May act on what it hears.
 class Journal : public QObject
 {
     Q_OBJECT
@@ -63,6 +63,7 @@ public slots:
     void slot_orderInfoChanged() { hear("I"); }
     void slot_marketDataChanged() { hear("M"); }
     void slot_connectionChanged() { hear("C"); }
+    void onDisposed() { hear("D"); }
 
 private:
     void hear(const QByteArray &what)
@@ -129,6 +130,15 @@ using Operation = std::function<void(World &)>;
 QString reportLine(const char *function, const char *condition)
 {
     return ReportRecorder::line(u"orderinfoprovider", QString::fromLatin1(function), QString::fromLatin1(condition));
+}
+
+// Deletes the object the first time; the pointer stays set while the object's destructor runs.
+template <typename T>
+void deleteOnce(QPointer<T> &pointer)
+{
+    T *const object = pointer.data();
+    pointer.clear();
+    delete object;
 }
 
 QByteArrayList words(const char *text)
@@ -396,12 +406,38 @@ void tst_OrderInfoProvider::lifetimes_data()
         };
         w.follower->setExternalProvider(w.ticket);
     }, "C C S:ESZ26 C S:- A I I I", "--------");
+    row("follower in its greeting", [](World &w) {
+        w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.follower); };
+        w.follower->setExternalProvider(w.ticket);
+    }, "C", "");
+    row("head in its follower's settings announcement", [follow](World &w) {
+        follow(w);
+        w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.ticket); };
+        Trade::VariantRecord changed;
+        changed.setValue(w.topics.order().idField(), QStringLiteral("changed"));
+        w.ticket->setInfo(changed);
+    }, "I C I I S:- A I I I M", "--------");
+    row("follower in the reset of its settings", [](World &w) {
+        w.follower->setInfo(w.info);
+        w.follower->setSymbol(w.symbol);
+        w.journal.heard.clear();
+        w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.follower); };
+        w.follower->setSymbol(nullptr);
+    }, "I", "");
     row("itself as its external provider", [](World &w) {
         w.follower->setExternalProvider(w.follower);  // hears its own announcements, and ends
         QCOMPARE(w.journal.heard, words("C S:- A I I I"));
         w.follower->setSymbol(w.symbol);
         delete w.follower;
     }, "C S:- A I I I S:ESZ26 C S:- A I I I", "");
+    row("head changed by a listener of the follower's last disposed", [follow](World &w) {
+        follow(w);
+        Journal listener;
+        w.follower->subscribe("disposed", &listener, "onDisposed");
+        listener.onHeard = [&w](const QByteArray &) { w.ticket->setSymbolName(w.ticket->symbolName() + u'+'); };
+        delete w.follower;
+        QCOMPARE(listener.heard.size(), 2);  // the provider's and its base part's
+    }, "S:ESZ26", "");  // the first still reaches the follower
     row("holder before it is pushed into", [](World &w) {
         auto *holder = new Trade::OrderInfoProvider;
         w.follower->setExternalHolder(holder);

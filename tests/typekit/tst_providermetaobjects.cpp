@@ -93,6 +93,8 @@ void tst_ProviderMetaObjects::methods_data()
                                        "slot private slot_orderInfoChanged(Trade::IOrderInfoProvider*) provider",
                                        "slot private slot_marketDataChanged(Trade::IOrderInfoProvider*) provider",
                                    };
+    QTest::addRow("symbol tracker") << &Trade::SymbolTracker::staticMetaObject << QByteArray("Trade::SymbolTracker")
+                                    << &QObject::staticMetaObject << QByteArrayList();
 }
 
 void tst_ProviderMetaObjects::methods()

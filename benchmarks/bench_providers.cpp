@@ -69,22 +69,32 @@ Trade::ISymbol *otherSymbol()
     return &symbol;
 }
 
-void BM_ChainSymbolChange(benchmark::State &state)
+// Three order info providers, each following the one before and observed by one observer.
+struct ProviderChain
 {
-    Trade::ISymbol *symbols[] = {&bench::fixture().symbol, otherSymbol()};
     Sample::TicketContext head;
     Trade::OrderInfoProvider middle;
     Trade::OrderInfoProvider tail;
-    middle.setExternalProvider(&head);
-    tail.setExternalProvider(&middle);
     std::array<SymbolObserver, 3> observers;
-    head.subscribe(&observers[0]);
-    middle.subscribe(&observers[1]);
-    tail.subscribe(&observers[2]);
+
+    ProviderChain()
+    {
+        middle.setExternalProvider(&head);
+        tail.setExternalProvider(&middle);
+        head.subscribe(&observers[0]);
+        middle.subscribe(&observers[1]);
+        tail.subscribe(&observers[2]);
+    }
+};
+
+void BM_ChainSymbolChange(benchmark::State &state)
+{
+    Trade::ISymbol *symbols[] = {&bench::fixture().symbol, otherSymbol()};
+    ProviderChain chain;
     size_t turn = 0;
     for (auto _ : state)
-        head.setSymbol(symbols[++turn % 2]);
-    benchmark::DoNotOptimize(observers[2].heard);
+        chain.head.setSymbol(symbols[++turn % 2]);
+    benchmark::DoNotOptimize(chain.observers[2].heard);
 }
 BENCHMARK(BM_ChainSymbolChange);
 
@@ -92,20 +102,12 @@ BENCHMARK(BM_ChainSymbolChange);
 void BM_ChainSymbolNameChange(benchmark::State &state)
 {
     const QString names[] = {QStringLiteral("E-mini"), QStringLiteral("E-mini S&P 500")};
-    Sample::TicketContext head;
-    Trade::OrderInfoProvider middle;
-    Trade::OrderInfoProvider tail;
-    middle.setExternalProvider(&head);
-    tail.setExternalProvider(&middle);
-    head.setSymbol(&bench::fixture().symbol);
-    std::array<SymbolObserver, 3> observers;
-    head.subscribe(&observers[0]);
-    middle.subscribe(&observers[1]);
-    tail.subscribe(&observers[2]);
+    ProviderChain chain;
+    chain.head.setSymbol(&bench::fixture().symbol);
     size_t turn = 0;
     for (auto _ : state)
-        head.setSymbolName(names[++turn % 2]);
-    benchmark::DoNotOptimize(observers[2].heard);
+        chain.head.setSymbolName(names[++turn % 2]);
+    benchmark::DoNotOptimize(chain.observers[2].heard);
 }
 BENCHMARK(BM_ChainSymbolNameChange);
 

@@ -94,7 +94,14 @@ struct World
         info.setValue(topics.order().idField(), QStringLiteral("settings"));
         levels.firstPrice = Trade::Price(5012.25, symbol.data());
         levels.secondPrice = Trade::Price(5000.0, symbol.data());
-        fill(ticket);
+        ticket->connectionProvider()->setBrokerConnection(&connection);
+        ticket->setSymbolName(QStringLiteral("E-mini S&P"));
+        ticket->setSymbol(symbol);
+        ticket->setAccount(&account);
+        ticket->setInfo(info);
+        ticket->setExitStrategy(&exitStrategy);
+        ticket->setPriceLevels(levels);
+        ticket->setMarketDataProvider(marketData);
         journal.watch(follower);
     }
     ~World()
@@ -103,17 +110,6 @@ struct World
         delete ticket;
         delete marketData;
         delete symbol;
-    }
-    void fill(Sample::TicketContext *context)
-    {
-        context->connectionProvider()->setBrokerConnection(&connection);
-        context->setSymbolName(QStringLiteral("E-mini S&P"));
-        context->setSymbol(symbol);
-        context->setAccount(&account);
-        context->setInfo(info);
-        context->setExitStrategy(&exitStrategy);
-        context->setPriceLevels(levels);
-        context->setMarketDataProvider(marketData);
     }
     // The follower's items, as one text.
     QByteArray items() const
@@ -159,7 +155,6 @@ private slots:
     void announcements();
     void followsAlongAChain();
     void pushesIntoItsHolder();
-    void priceLevelsPassQueued();
     void badInput_data();
     void badInput();
     void lifetimes_data();
@@ -209,17 +204,13 @@ void tst_OrderInfoProvider::announcements_data()
     }, "C I I S:- A I I I M", "--------");
 
     // Setters announce changes only. Prices compare on the symbol's tick grid.
-    row("equal price levels", [](World &w) {
-        Trade::PriceLevels rounded = w.levels;
-        rounded.firstPrice = Trade::Price(5012.30, w.symbol.data());
+    row("price levels equal on the grid, then the flag alone", [](World &w) {
+        Trade::PriceLevels other = w.levels;
         w.follower->setPriceLevels(w.levels);
-        w.follower->setPriceLevels(rounded);
-    }, "I", "------+-");
-    row("the flag alone", [](World &w) {
-        Trade::PriceLevels flagged = w.levels;
-        flagged.flag = true;
-        w.follower->setPriceLevels(w.levels);
-        w.follower->setPriceLevels(flagged);
+        other.firstPrice = Trade::Price(5012.30, w.symbol.data());
+        w.follower->setPriceLevels(other);
+        other.flag = true;
+        w.follower->setPriceLevels(other);
     }, "I I", "------+-");
     row("same settings, exit strategy and name", [](World &w) {
         for (int i = 0; i < 2; ++i) {
@@ -236,10 +227,6 @@ void tst_OrderInfoProvider::announcements_data()
         w.follower->setPriceLevels(w.levels);
         w.follower->setSymbol(nullptr);
     }, "S:ESZ26 I I I I S:-", "--------");
-    row("symbol dropped without settings", [](World &w) {
-        w.follower->setSymbol(w.symbol);
-        w.follower->setSymbol(nullptr);
-    }, "S:ESZ26 S:-", "--------");
 }
 
 void tst_OrderInfoProvider::announcements()
@@ -307,15 +294,6 @@ void tst_OrderInfoProvider::pushesIntoItsHolder()
     QCOMPARE(recorder.count(), 0);
 }
 
-// The levels are a registered type: they pass through a queued call of the slot.
-void tst_OrderInfoProvider::priceLevelsPassQueued()
-{
-    World world;
-    world.follower->callQueued("setPriceLevels", Q_ARG(Trade::PriceLevels, world.levels));
-    QCOMPARE(world.follower->priceLevels(), Trade::PriceLevels());
-    QTRY_COMPARE(world.follower->priceLevels(), world.levels);
-}
-
 void tst_OrderInfoProvider::badInput_data()
 {
     QTest::addColumn<Operation>("operation");
@@ -381,12 +359,6 @@ void tst_OrderInfoProvider::lifetimes_data()
         w.follower->setExternalProvider(w.ticket);
         w.journal.heard.clear();
     };
-    row("follower before its head", [follow](World &w) {
-        follow(w);
-        delete w.follower;
-        w.ticket->setSymbol(nullptr);
-        QCOMPARE(w.ticket->linkCountByName("symbolChanged"), 0);
-    }, "", "");
     row("head before its follower", [follow](World &w) {
         follow(w);
         delete w.ticket;
@@ -450,10 +422,6 @@ void tst_OrderInfoProvider::lifetimes_data()
         delete w.marketData;
         QCOMPARE(w.ticket->marketDataProvider(), nullptr);
     }, "M", "+++++++-");
-    row("symbol", [follow](World &w) {
-        follow(w);
-        delete w.symbol;
-    }, "I I S:-", "++-+-+-+");
 }
 
 // Whatever goes first, and whenever: nothing is reached afterwards (the sanitizer run), nothing

@@ -3,6 +3,7 @@
 // through a notifier-made connection against a plain one, and destroying an observer that holds
 // N links (O(N log N)) against destroying one with N plain connections.
 #include "ratios.h"
+#include "timeafter.h"
 
 #include <notifierkit/commonabstractnotifier.h>
 
@@ -81,20 +82,6 @@ void disconnectTen(TenSignals &publisher, TenSlots &observer)
         QObject::disconnect(&publisher, tenSignals[i].constData(), &observer, tenSlots[i].constData());
 }
 
-// Times `measured` again and again, each time after an untimed `before`.
-template <typename Before, typename Measured>
-void timeAfter(benchmark::State &state, Before before, Measured measured)
-{
-    TenSignals publisher;
-    TenSlots observer;
-    for (auto _ : state) {
-        state.PauseTiming();
-        before(publisher, observer);
-        state.ResumeTiming();
-        measured(publisher, observer);
-    }
-}
-
 void subscribeTen(TenSignals &publisher, TenSlots &observer)
 {
     publisher.subscribe(&observer);
@@ -107,26 +94,26 @@ void unsubscribeTen(TenSignals &publisher, TenSlots &observer)
 
 void BM_ConnectTen(benchmark::State &state)
 {
-    timeAfter(state, disconnectTen, connectTen);
+    bench::timeAfter<TenSignals, TenSlots>(state, disconnectTen, connectTen);
 }
 BENCHMARK(BM_ConnectTen);
 
 // The first subscribe() fills the meta-object information; every later one finds it cached.
 void BM_SubscribeTen(benchmark::State &state)
 {
-    timeAfter(state, unsubscribeTen, subscribeTen);
+    bench::timeAfter<TenSignals, TenSlots>(state, unsubscribeTen, subscribeTen);
 }
 BENCHMARK(BM_SubscribeTen);
 
 void BM_DisconnectTen(benchmark::State &state)
 {
-    timeAfter(state, connectTen, disconnectTen);
+    bench::timeAfter<TenSignals, TenSlots>(state, connectTen, disconnectTen);
 }
 BENCHMARK(BM_DisconnectTen);
 
 void BM_UnsubscribeTen(benchmark::State &state)
 {
-    timeAfter(state, subscribeTen, unsubscribeTen);
+    bench::timeAfter<TenSignals, TenSlots>(state, subscribeTen, unsubscribeTen);
 }
 BENCHMARK(BM_UnsubscribeTen);
 

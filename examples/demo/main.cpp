@@ -6,6 +6,7 @@
 #include <samplehost/orderstorage.h>
 #include <samplehost/positionstorage.h>
 #include <samplehost/symbol.h>
+#include <samplehost/ticket.h>
 #include <samplehost/topics.h>
 #include <typekit/connection/connectionstate.h>
 #include <typekit/eventsource.h>
@@ -25,6 +26,7 @@
 #include <typekit/order/orderrecord.h>
 #include <typekit/order/orderutils.h>
 #include <typekit/operations/closepositionoperationinputs.h>
+#include <typekit/orderinfoprovider.h>
 #include <typekit/pluginversions.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/storage/storagerecordssubscriptionholder.h>
@@ -35,6 +37,7 @@
 #include <symbolkit/korsymbol.h>
 
 #include <QtCore/QFile>
+#include <QtCore/QObject>
 #include <QtCore/QTextStream>
 
 namespace {
@@ -374,6 +377,98 @@ void showStorages()
     }
 }
 
+// A plug-in's view of an order ticket: it shows what its context provider holds, and says so
+// whenever an announcement changes what it shows.
+class TicketView : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TicketView(Trade::OrderInfoProvider *context) : m_context(context)
+    {
+        context->subscribe(this);
+        context->connectionProvider()->subscribe(this);  // greets the view with the connection
+    }
+
+public slots:
+    void slot_symbolChanged() { show("symbolChanged"); }
+    void slot_accountChanged() { show("accountChanged"); }
+    void slot_orderInfoChanged() { show("orderInfoChanged"); }
+    void slot_connectionChanged() { show("connectionChanged"); }
+
+private:
+    void show(const char *signal)
+    {
+        Trade::OrderInfoProvider &c = *m_context;
+        const Trade::OrderRecord settings(c.info());
+        const Trade::PriceLevels levels = c.priceLevels();
+        const auto *exit = dynamic_cast<const Sample::ExitStrategyTemplate *>(c.exitStrategy());
+        const Trade::IBrokerConnection *connection = c.connectionProvider()->brokerConnection();
+        QString text = c.symbol() ? c.symbol()->name() + QStringLiteral(" \"") + c.symbolName() + QLatin1Char('"')
+                                  : QStringLiteral("no symbol");
+        text += QStringLiteral(", account ") + (c.account() ? c.account()->id() : QStringLiteral("none"))
+                + QStringLiteral(", via ") + (connection ? connection->name() : QStringLiteral("none"));
+        if (settings.hasAction())
+            text += QStringLiteral(", ") + settings.action().toString() + QLatin1Char(' ')
+                    + settings.quantityOptional(Trade::Quantity()).toString() + QLatin1Char(' ')
+                    + settings.categoryOptional(Trade::OrderCategory()).toString();
+        if (exit)
+            text += QStringLiteral(", exit: ") + exit->name();
+        if (levels.firstPrice.hasValue())
+            text += QStringLiteral(", levels ") + levels.firstPrice.toString() + QLatin1Char('/')
+                    + levels.secondPrice.toString();
+        if (text == m_shown)
+            return;
+        m_shown = text;
+        out() << "   " << QString::fromLatin1(signal).leftJustified(18) << text << '\n';
+    }
+
+    Trade::OrderInfoProvider *m_context;
+    QString m_shown;
+};
+
+// The story of a context change: the host's ticket and a plug-in's provider that follows it.
+void showContextChange()
+{
+    heading("A typical context change");
+    Sample::StandardTopics topics;
+    Sample::Formatter formatter;
+    Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
+    Sample::Account account(QStringLiteral("SIM-1001"));
+    Sample::Connection broker(QStringLiteral("Sim broker"));
+    Sample::ExitStrategyTemplate twoTargets(QStringLiteral("two targets"));
+    const auto step = [](const char *what) { out() << "-- " << what << '\n'; };
+
+    auto *ticket = new Sample::TicketContext;  // the host's order ticket
+    ticket->connectionProvider()->setBrokerConnection(&broker);
+    ticket->setAccount(&account);
+    Trade::OrderInfoProvider plugin;  // a plug-in's provider, following the ticket
+    plugin.setExternalProvider(ticket);
+    step("the plug-in's view subscribes to the plug-in's provider");
+    TicketView view(&plugin);
+
+    step("the user picks ESZ26 in the ticket");
+    ticket->setSymbolName(QStringLiteral("E-mini S&P 500 Dec 26"));
+    ticket->setSymbol(&es);
+    step("the host's core stops resolving ESZ26, then resolves it again");
+    es.setResolved(false);
+    es.setResolved(true);
+    step("the user sets up the order in the ticket");
+    Trade::OrderRecord settings;
+    settings.setAction(Trade::OrderAction::Buy);
+    settings.setQuantity(Trade::Quantity::fromLots(2, &es));
+    settings.setCategory(Trade::OrderCategory::Limit);
+    ticket->setInfo(settings.record());
+    ticket->setExitStrategy(&twoTargets);
+    step("the plug-in's chart places its price levels");
+    Trade::PriceLevels levels;
+    levels.firstPrice = Trade::Price(QStringLiteral("5012.30"), &es);
+    levels.secondPrice = Trade::Price(5000.0, &es);
+    plugin.setPriceLevels(levels);
+    step("the ticket is closed: the plug-in's provider resets");
+    delete ticket;
+}
+
 } // namespace
 
 int main()
@@ -388,6 +483,9 @@ int main()
     showStorages();
     showPrices();
     showMoneyManagement();
+    showContextChange();
     out().flush();
     return 0;
 }
+
+#include "main.moc"

@@ -29,7 +29,9 @@ QJsonObject toJsonObject(const Dump &dump)
         break;
     case Dump::Kind::Atom:
         object.insert(typeKey, dump.asAtom().typeName());
-        object.insert(valueKey, dump.asAtom().value());
+        // A null text (no value) is written as null, so that it reads back apart from "".
+        object.insert(valueKey, dump.asAtom().value().isNull() ? QJsonValue(QJsonValue::Null)
+                                                               : QJsonValue(dump.asAtom().value()));
         break;
     case Dump::Kind::Struct: {
         const Dump::Struct &structure = dump.asStruct();
@@ -86,8 +88,10 @@ public:
 
         if (object.contains(valueKey)) {
             const QJsonValue value = object.value(valueKey);
+            if (value.isNull())
+                return Dump(Dump::Atom(typeName, QString()));
             if (!value.isString())
-                return fail(path, QStringLiteral("\"value\" must be a string"));
+                return fail(path, QStringLiteral("\"value\" must be a string or null"));
             return Dump(Dump::Atom(typeName, value.toString()));
         }
         if (object.contains(membersKey)) {

@@ -42,8 +42,9 @@ public:
     // The type text of whichever node this is (empty for a null dump).
     QString typeName() const;
 
-    // JSON, indented: an atom is {"type": ..., "value": ...}, a struct {"type": ..., "members":
-    // {...}}, a container {"type": ..., "items": [...]}, a null dump {}.
+    // JSON, indented: an atom is {"type": ..., "value": ...} (the value null when the text is a
+    // null QString, the saved form of no value, and a string otherwise, "" included), a struct
+    // {"type": ..., "members": {...}}, a container {"type": ..., "items": [...]}, a null dump {}.
     QString toJsonIndented() const;
 
     // Reads back what toJsonIndented() wrote. Text that is not such a dump (malformed JSON,

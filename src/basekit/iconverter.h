@@ -44,6 +44,21 @@ public:
     Variant load(const Dump &dump, const Variant &context) override;
 };
 
+// Implemented, beside IConverter, by the converters whose values depend on a context: a price
+// lies on its symbol's tick grid, a quantity counts its symbol's lots. Variant::convert hands a
+// value that already has the converter's type back to fromVariant() when the context is one the
+// converter rebases on, so that the value is made anew on it; other converters keep such a value
+// as it is.
+class BASEKIT_EXPORT IRebasingConverter
+{
+public:
+    // Whether fromVariant() makes values anew on this context (a variant holding a symbol).
+    virtual bool rebasesOn(const Variant &context) const = 0;
+
+protected:
+    ~IRebasingConverter() = default;
+};
+
 // Declares all six operations in a converter that supports every one of them.
 #define TRADE_CONVERTER_OPERATIONS                                                                 \
     Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override; \

@@ -5,6 +5,9 @@
 #include "iconverter.h"
 
 #include <QtCore/QBitArray>
+#include <QtCore/QStringList>
+
+#include <limits>
 
 namespace Trade {
 
@@ -56,6 +59,61 @@ inline bool holdsAny(const QVariant &variant)
 {
     return variant.data_ptr().typeInterface() != nullptr;
 }
+
+// The saved text of a value of a type without a converter: Qt's own text, except where that
+// does not read back. Characters are written as their numbers and byte arrays in Base64.
+QString plainText(const QVariant &value)
+{
+    switch (heldTypeId(value)) {
+    case QMetaType::Char:
+        return QString::number(int(*static_cast<const char *>(value.constData())));
+    case QMetaType::SChar:
+        return QString::number(int(*static_cast<const signed char *>(value.constData())));
+    case QMetaType::UChar:
+        return QString::number(int(*static_cast<const uchar *>(value.constData())));
+    case QMetaType::QByteArray:
+        return QString::fromLatin1(static_cast<const QByteArray *>(value.constData())->toBase64());
+    default:
+        return value.toString();
+    }
+}
+
+// A character type from its number; an empty variant when the text is no number in its range.
+template <typename C>
+QVariant characterFromText(const QString &text)
+{
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number < int(std::numeric_limits<C>::min()) || number > int(std::numeric_limits<C>::max()))
+        return QVariant();
+    return QVariant::fromValue(C(number));
+}
+
+// Reads back what plainText() wrote. A null text (no value) is the type's null or default value,
+// and so is an empty one for every type but QString, whose empty text is a value.
+QVariant fromPlainText(const QMetaType &type, const QString &text)
+{
+    if (text.isNull() || (text.isEmpty() && type.id() != QMetaType::QString))
+        return QVariant(type);
+    switch (type.id()) {
+    case QMetaType::Char:
+        return characterFromText<char>(text);
+    case QMetaType::SChar:
+        return characterFromText<signed char>(text);
+    case QMetaType::UChar:
+        return characterFromText<uchar>(text);
+    case QMetaType::QChar:
+        return text.size() == 1 ? QVariant(text.front()) : QVariant();
+    case QMetaType::QByteArray: {
+        const auto decoded = QByteArray::fromBase64Encoding(text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+        return decoded ? QVariant(*decoded) : QVariant();
+    }
+    default: {
+        QVariant value(text);
+        return value.convert(type) ? value : QVariant();
+    }
+    }
+}
 } // namespace
 
 bool Variant::holdsNull() const
@@ -84,15 +142,20 @@ bool Variant::holdsNull() const
 
 bool Variant::hasValue(int typeId) const
 {
-    if (holdsNull())
-        return false;
-    return heldTypeId(*this) == typeId || QMetaType::canConvert(metaType(), QMetaType(typeId));
+    return heldTypeId(*this) == typeId && !holdsNull();
 }
 
 Variant Variant::convert(int typeId, const Variant &context) const
 {
-    if (is(typeId))
+    if (is(typeId)) {
+        if (holdsAny(context)) {
+            IConverter *own = ConverterRegistry::forType(typeId);
+            const auto *rebasing = dynamic_cast<const IRebasingConverter *>(own);
+            if (rebasing && rebasing->rebasesOn(context))
+                return own->fromVariant(*this, context);
+        }
         return *this;
+    }
     if (IConverter *target = ConverterRegistry::forType(typeId))
         return target->fromVariant(*this, context);
     Variant plain = *this;
@@ -112,9 +175,17 @@ Dump Variant::save() const
 {
     if (!isValid())
         return Dump(Dump::Atom());
-    if (IConverter *converter = ConverterRegistry::forType(heldTypeId(*this)))
+    const int typeId = heldTypeId(*this);
+    if (IConverter *converter = ConverterRegistry::forType(typeId))
         return converter->save(*this);
-    return Dump(Dump::Atom(QString::fromUtf8(typeName()), QVariant::toString()));
+    const QString typeText = QString::fromUtf8(typeName());
+    if (typeId == QMetaType::QStringList) {
+        Dump::Container list(typeText);
+        for (const QString &item : *static_cast<const QStringList *>(constData()))
+            list.append(Dump(Dump::Atom(QStringLiteral("QString"), item)));
+        return Dump(list);
+    }
+    return Dump(Dump::Atom(typeText, plainText(*this)));
 }
 
 Variant Variant::load(const Dump &dump, const Variant &context)
@@ -122,18 +193,23 @@ Variant Variant::load(const Dump &dump, const Variant &context)
     const QByteArray typeName = dump.typeName().toUtf8();
     if (IConverter *converter = ConverterRegistry::forTypeName(typeName))
         return converter->load(dump, context);
-    if (dump.kind() != Dump::Kind::Atom || typeName.contains('\0'))
+    if (typeName.contains('\0'))
         return Variant();
     const QMetaType type = QMetaType::fromName(typeName);
-    if (!type.isValid() || typeName != type.name() || !loadsFromText(type))
+    if (!type.isValid() || typeName != type.name())
         return Variant();
-    const QString &text = dump.asAtom().value();
-    QVariant value(text);
-    if (value.convert(type))
-        return value;
-    if (text.isEmpty())
-        return QVariant(type);
-    return Variant();
+    if (dump.kind() == Dump::Kind::Container && type.id() == QMetaType::QStringList) {
+        QStringList list;
+        for (const Dump &item : dump.asContainer().items()) {
+            if (item.kind() != Dump::Kind::Atom)
+                return Variant();
+            list << item.asAtom().value();
+        }
+        return QVariant(list);
+    }
+    if (dump.kind() != Dump::Kind::Atom || !loadsFromText(type))
+        return Variant();
+    return fromPlainText(type, dump.asAtom().value());
 }
 
 QString Variant::toString() const

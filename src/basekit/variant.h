@@ -31,39 +31,47 @@ public:
 
     // Holds exactly that meta-type.
     bool is(int typeId) const { return data_ptr().typeId() == typeId; }
-    // Holds a value that is not null and is of that type or converts to it. Null keeps its
-    // older, stricter meaning: a null pointer and a null QString, QByteArray, QChar, QDate,
-    // QTime or QDateTime are no value.
+    // Holds a value of exactly that type that is not null. Null keeps its older, stricter
+    // meaning: a null pointer and a null QString, QByteArray, QChar, QDate, QTime, QDateTime or
+    // QBitArray are no value. A value of another type is no value of this one, even when Qt could
+    // convert it: conversions are asked for explicitly, with convert().
     bool hasValue(int typeId) const;
     // Holds any value.
     bool isInit() const { return isValid(); }
     // Holds a value that counts as null (see hasValue()); an empty variant is null too.
     bool holdsNull() const;
 
-    // The value as another type: unchanged when it already is one; else through the converter of
-    // the target type (fromVariant); else the held type's converter's plain value (toVariant) or
-    // the value itself through Qt's conversions; an empty variant when nothing converts.
+    // The value as another type. A value that already has the type stays as it is, unless a
+    // context is given and the type's converter rebases its values on contexts (see
+    // IRebasingConverter: a price is put on the context's symbol). Else the target type's
+    // converter makes it (fromVariant); else the held type's converter's plain value (toVariant),
+    // or the value itself, through Qt's conversions; an empty variant when nothing converts.
     Variant convert(int typeId, const Variant &context) const;
 
     // The saved form, by the held type's converter. A type without a converter is saved as an
-    // atom of its type name and its text; an empty variant as an atom of two empty texts.
+    // atom of its type name and its text (see plain types below); an empty variant as an atom of
+    // two empty texts.
+    //
+    // Plain types save so that they load back equal: numbers, booleans, QString, QDate, QTime
+    // and QDateTime (ISO 8601 with milliseconds and the offset) as Qt writes them; characters
+    // (char, signed and unsigned) as their numbers; QChar as a one-character text; QByteArray as
+    // Base64; QStringList as a container "QStringList" of "QString" atoms.
     Dump save() const;
     // Makes a value back from a saved form: the converter of the dump's type name loads it. An
-    // atom of a type without a converter is read back from its text through Qt's conversions (an
-    // empty text gives the type's default value, a text that does not convert an empty variant).
+    // atom of a plain type is read back from its text (an empty text gives the type's null or
+    // default value: a null text or date, zero); a text that does not read as that type gives an
+    // empty variant. Types that are no plain values (images, objects) never load from a text.
     static Variant load(const Dump &dump, const Variant &context);
 
     // The display text, by the held type's converter, or Qt's own text of the value.
     QString toString() const;
     operator QString() const { return toString(); }
 
-    // The held T. Without a value of T it reports and gives a reference to a per-type default
-    // (zero, empty). A value of another type that converts to T reports too and gives the
-    // converted value, which lives in a per-thread slot until the next such read of a T.
-    template <typename T>
+    // The held T. Without a value of T (see hasValue()) it reports and gives a reference to a
+    // per-type default (zero, empty) that lives as long as the process.
+        template <typename T>
     const T &strongValue() const;
-    // The held T, or the fallback when there is no value of T. A value of another type that
-    // converts to T is read through strongValue<T>(), and so reported as a conversion.
+    // The held T, or the fallback when there is no value of T; silent.
     template <typename T>
     T valueOr(const T &fallback) const
     {
@@ -155,12 +163,13 @@ const T &Variant::strongValueSlow(int typeId) const
                      u"trade/common/export/include/variant", this);
         return detail::defaultValue<T>();
     }
+    // hasValue() holds for a T only, so the held type is T: the check guards the cast below.
     TRADE_ASSERT(typeId == userType(), u"Trade::Variant::strongValue",
                  u"trade/common/export/include/variant", this)
         << "Must not do calls that require type conversions.";
-    static thread_local T converted;
-    converted = qvariant_cast<T>(static_cast<const QVariant &>(*this));
-    return converted;
+    if (typeId != userType())
+        return detail::defaultValue<T>();
+    return *static_cast<const T *>(constData());
 }
 
 } // namespace Trade

@@ -511,8 +511,13 @@ const Link *AbstractNotifier::linkBySignalAndObserverOrSubscribe(const QByteArra
     if (!observer)
         return &emptyLink();
     const AbstractNotifierPrivate::Callout callout(m_private.get());
+    const QPointer<QObject> guardedObserver(observer);
     subscribe(observer, signal);
-    const Link *link = callout.notifierGone() ? nullptr : find();
+    // The attach slot may have destroyed the observer or this publisher: the slot existed, and
+    // there is no link left to give.
+    if (callout.notifierGone() || !guardedObserver)
+        return &emptyLink();
+    const Link *link = find();
     if (!link)
         link = &emptyLink();
     TRADE_ASSERT(link->isValid(), u"Common::AbstractNotifier::linkBySignalAndObserverOrSubscribe", unit, this)
@@ -613,8 +618,10 @@ void AbstractNotifier::unsubscribeAndCall(const Link &link, QGenericArgument val
 {
     const Link copy = link;
     const AbstractNotifierPrivate::Callout callout(m_private.get());
+    const QPointer<QObject> observer(copy.delegate.observer);
     unsubscribe(copy);
-    if (!callout.notifierGone())
+    // The detach slot or hook may have destroyed this publisher or the observer.
+    if (!callout.notifierGone() && observer)
         call(copy, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9);
 }
 

@@ -128,7 +128,8 @@ public:
               QGenericArgument val7 = QGenericArgument(), QGenericArgument val8 = QGenericArgument(),
               QGenericArgument val9 = QGenericArgument());
     // Drops the link first, then calls it: the observer is called once more and hears nothing
-    // after that. Nothing is called when the publisher went away in its detach slot.
+    // after that. Nothing is called when the publisher or the observer went away while the link
+    // was dropped (in the detach slot or in onUnsubscribed()).
     void unsubscribeAndCall(const Link &link, QGenericArgument val0 = QGenericArgument(),
                             QGenericArgument val1 = QGenericArgument(), QGenericArgument val2 = QGenericArgument(),
                             QGenericArgument val3 = QGenericArgument(), QGenericArgument val4 = QGenericArgument(),

@@ -14,6 +14,9 @@ void *IObject::as(const std::type_info &type)
 {
     // dynamic_cast with a target known only at run time: the ABI's own cast routine, which
     // dynamic_cast<T*>(this) calls with typeid(T). Only class types can be targets.
+    // Every object is a Common::IObject; the ABI's routine answers only casts away from it.
+    if (type == typeid(IObject))
+        return this;
     const auto *target = dynamic_cast<const abi::__class_type_info *>(&type);
     if (!target)
         return nullptr;

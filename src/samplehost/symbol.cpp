@@ -79,6 +79,7 @@ Symbol::Symbol(const QString &name, Symbology::KorSymbolType category, int minMo
 
 Symbol::~Symbol()
 {
+    emit disposed(this);
     symbols().remove(this);
 }
 
@@ -137,7 +138,10 @@ void Symbol::setLotSize(int lotSize)
 
 void Symbol::setResolved(bool resolved)
 {
+    const bool before = isResolved();
     setFigure(&Trade::ISymbolTopic::isResolvedField, resolved);
+    if (isResolved() != before)
+        emit symbolResolveChanged(this);
 }
 
 void Symbol::setBrokerName(const QString &brokerName)

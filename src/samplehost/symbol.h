@@ -11,6 +11,15 @@
 // Saved prices, quantities and profits keep their symbol by name: the sample host registers the
 // converter of "Trade::ISymbol*", which finds a live sample symbol of that name again (and that of
 // "Trade::IAccount*", for accounts by identifier).
+//
+// A symbol is a notifier, as the host's are: it emits disposed from its destructor and
+// symbolResolveChanged when setResolved changes its flag, so that a test can make it lose its
+// resolution and regain it under a provider that holds it:
+//
+//     Trade::SymbolAccountProvider context;
+//     context.setSymbol(&es);
+//     es.setResolved(false);                              // context drops it: symbolChanged(nullptr)
+//     es.setResolved(true);                               // and takes it back: symbolChanged(&es)
 #pragma once
 
 #include <samplehost/samplehost_export.h>
@@ -19,6 +28,7 @@
 #include <typekit/symbol/isymbol.h>
 
 #include <samplehost/keyedconverter.h>
+#include <controlkit/abstractnotifier.h>
 #include <symbolkit/korsymbol.h>
 
 #include <QtCore/QObject>
@@ -49,7 +59,7 @@ private:
     QString m_id;
 };
 
-class SAMPLEHOST_EXPORT Symbol final : public QObject, public Trade::ISymbol
+class SAMPLEHOST_EXPORT Symbol final : public QObject, public Trade::AbstractNotifier, public Trade::ISymbol
 {
     Q_OBJECT
 
@@ -58,13 +68,15 @@ public:
     // point. The symbol starts resolved, with a price multiplier of 1.
     Symbol(const QString &name, Symbology::KorSymbolType category, int minMovement, int priceScale,
            double pointValue = 1.0, int lotSize = 1, QObject *parent = nullptr);
+    // Emits disposed first.
     ~Symbol() override;
 
-    QString name() const;
+    QString name() const override;
     void setPriceMultiplier(double multiplier);
     // A second minimum movement, over the same price scale, for the alternate tick size.
     void setMinMovement2(int minMovement2);
     void setLotSize(int lotSize);
+    // Emits symbolResolveChanged when the flag changes.
     void setResolved(bool resolved);
     void setBrokerName(const QString &brokerName);
     void setConnection(Trade::IBrokerConnection *connection) { m_connection = connection; }
@@ -92,6 +104,14 @@ public:
     Common::Nullable<double> parsePrice(const QString &text) const override;
     // Two more decimals than prices.
     QString formatAveragePrice(double price) const override;
+
+    // The symbol's record, as IDictionaryVisibleSymbol::dump gives it, also when asked as a
+    // notifier.
+    Trade::Dump dump() const override { return IDictionaryVisibleSymbol::dump(); }
+
+Q_SIGNALS:
+    void disposed(Trade::IDisposable *object) const override;
+    void symbolResolveChanged(Trade::ISymbol *symbol) const override;
 
 private:
     template <typename T>

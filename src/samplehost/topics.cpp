@@ -1,11 +1,18 @@
 #include "topics.h"
 
 #include <typekit/eventsource.h>
+#include <typekit/iaccount.h>
+#include <typekit/mms/exitstrategy/iexitstrategytemplate.h>
 #include <typekit/order/bracketcategory.h>
 #include <typekit/order/orderaction.h>
 #include <typekit/order/ordercategory.h>
 #include <typekit/order/orderexpiry.h>
+#include <typekit/order/orderflags.h>
 #include <typekit/order/orderstate.h>
+#include <typekit/order/spreadlegsorderinfo.h>
+#include <typekit/price.h>
+#include <typekit/profit.h>
+#include <typekit/quantity.h>
 #include <typekit/symbol/symbolcategory.h>
 #include <typekit/variantrecordlist.h>
 
@@ -33,12 +40,6 @@ enum SymbolField {
 Field *field(const char *id, const char *name, int valueType)
 {
     return new Field(QString::fromLatin1(id), QString::fromLatin1(name), valueType);
-}
-
-// Value types of later families, resolved by name once they are registered.
-Field *field(const char *id, const char *name, const char *valueTypeName)
-{
-    return new Field(QString::fromLatin1(id), QString::fromLatin1(name), QByteArray(valueTypeName));
 }
 
 enum PositionField { PositionQuantity, Return, PullBack, ReturnBase };
@@ -77,30 +78,30 @@ int Field::valueType() const
 }
 
 OrderTopic::OrderTopic()
-    : m_fields{field("Order.Symbol", "Symbol", "Trade::ISymbol*"),
-               field("Order.Account", "Account", "Trade::IAccount*"),
+    : m_fields{field("Order.Symbol", "Symbol", qMetaTypeId<Trade::ISymbol *>()),
+               field("Order.Account", "Account", qMetaTypeId<Trade::IAccount *>()),
                field("Order.Timestamp", "Timestamp", QMetaType::QDateTime),
                field("Order.Action", "Action", qMetaTypeId<Trade::OrderAction>()),
                field("Order.BracketCategory", "Bracket", qMetaTypeId<Trade::BracketCategory>()),
                field("Order.State", "State", qMetaTypeId<Trade::OrderState>()),
                field("Order.StateText", "State Text", QMetaType::QString),
                field("Order.Expiry", "Duration", qMetaTypeId<Trade::OrderExpiry>()),
-               field("Order.LimitPrice", "Limit Price", "Trade::Price"),
-               field("Order.StopPrice", "Stop Price", "Trade::Price"),
+               field("Order.LimitPrice", "Limit Price", qMetaTypeId<Trade::Price>()),
+               field("Order.StopPrice", "Stop Price", qMetaTypeId<Trade::Price>()),
                field("Order.Type", "Type", QMetaType::QString),
                field("Order.GoodTillDate", "Good Till Date", QMetaType::QDate),
                field("Order.Category", "Kind", qMetaTypeId<Trade::OrderCategory>()),
-               field("Order.Quantity", "Quantity", "Trade::Quantity"),
-               field("Order.Filled", "Filled", "Trade::Quantity"),
-               field("Order.ExitStrategyTemplate", "Exit Strategy", "Trade::IExitStrategyTemplate*"),
-               field("Order.AveragePrice", "Average Price", "Trade::Price"),
+               field("Order.Quantity", "Quantity", qMetaTypeId<Trade::Quantity>()),
+               field("Order.Filled", "Filled", qMetaTypeId<Trade::Quantity>()),
+               field("Order.ExitStrategyTemplate", "Exit Strategy", qMetaTypeId<Trade::IExitStrategyTemplate *>()),
+               field("Order.AveragePrice", "Average Price", qMetaTypeId<Trade::Price>()),
                field("Order.EventSource", "Event Source", qMetaTypeId<Trade::EventSource>()),
                field("Order.EventReason", "Event Reason", qMetaTypeId<Trade::EventReason>()),
                field("Order.StopLimitPlus", "Stop Limit Plus", QMetaType::Int),
-               field("Order.SpreadLegs", "Spread Legs", "Trade::SpreadLegsOrderInfo"),
+               field("Order.SpreadLegs", "Spread Legs", qMetaTypeId<Trade::SpreadLegsOrderInfo>()),
                field("Order.Id", "Order Id", QMetaType::QString),
                field("Order.ZelTag", "Tag", QMetaType::QString),
-               field("Order.Flags", "Flags", "Trade::OrderFlags")}
+               field("Order.Flags", "Flags", qMetaTypeId<Trade::OrderFlags>())}
 {
 }
 
@@ -191,10 +192,10 @@ Trade::FieldSet SymbolTopic::fields() const
 }
 
 PositionTopic::PositionTopic()
-    : m_fields{field("Position.Quantity", "Quantity", "Trade::Quantity"),
-               field("Position.Return", "Open P/L", "Trade::Profit"),
+    : m_fields{field("Position.Quantity", "Quantity", qMetaTypeId<Trade::Quantity>()),
+               field("Position.Return", "Open P/L", qMetaTypeId<Trade::Profit>()),
                field("Position.PullBack", "Pull Back", QMetaType::LongLong),
-               field("Position.ReturnBase", "Invested", "Trade::Profit")}
+               field("Position.ReturnBase", "Invested", qMetaTypeId<Trade::Profit>())}
 {
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <typekit/price.h>
+#include <typekit/symbol/symbolboundconverter.h>
 #include <typekit/typekit_export.h>
 
 namespace Trade {
@@ -71,7 +72,7 @@ private:
 
 // Average prices in variants: made from average prices and unscaled doubles on the context's
 // symbol; never turned into a plain variant, so a saved one loads back without value.
-class TYPEKIT_EXPORT AveragePriceConverter : public StubConverterImpl
+class TYPEKIT_EXPORT AveragePriceConverter : public StubConverterImpl, public SymbolBoundConverter
 {
 public:
     TRADE_CONVERTER_OPERATIONS

@@ -14,6 +14,7 @@
 #include <typekit/connection/connectionstate.h>
 #include <typekit/eventsource.h>
 #include <typekit/order/orderflags.h>
+#include <typekit/order/spreadlegsorderinfo.h>
 #include <typekit/order/orderstate.h>
 #include <typekit/log/logcategory.h>
 #include <typekit/mms/exitstrategy/exitstrategylevel.h>
@@ -187,6 +188,8 @@ const int Trade::TradeSideConverter::metaTypeId =
     Trade::registerConverterType<Trade::TradeSideConverter>();
 const int Trade::VariantRecordListConverter::metaTypeId =
     Trade::registerConverterType<Trade::VariantRecordListConverter>();
+const int Trade::SpreadLegsOrderInfoConverter::metaTypeId =
+    Trade::registerConverterType<Trade::SpreadLegsOrderInfoConverter>();
 
 // The library's one resource, "/typekit/typekit.rc" (the version resource script), registered
 // with resource format version 1 at this point of the load and unregistered at unload.

@@ -44,7 +44,7 @@ Variant PercentConverter::fromVariant(const Variant &value, const Variant &)
     if (value.is<Percent>())
         return value;
     if (value.is(QMetaType::QString))
-        return Variant::fromValue(Percent(value.strongValue<QString>()));
+        return Variant::fromValue(Percent(value.heldOr(QString())));
     if (value.is(QMetaType::Double))
         return Variant::fromValue(Percent(value.strongValue<double>()));
     return Variant::fromValue(Percent());

@@ -323,9 +323,10 @@ Price Price::operator-() const
 
 Price Price::operator/(double divisor) const
 {
+    const qint64 dividedTicks = detail::truncateSaturating<qint64>(double(ticks()) / divisor);
     Price divided;
     divided.setSymbol(m_symbol);
-    divided.setValue(detail::truncateSaturating<qint64>(double(ticks()) / divisor));
+    divided.setValue(dividedTicks);
     return divided;
 }
 
@@ -362,7 +363,7 @@ Variant PriceConverter::fromVariant(const Variant &value, const Variant &context
     } else if (value.is(QMetaType::Double)) {
         price.setRawNonScaledValue(value.strongValue<double>());
     } else if (value.is(QMetaType::QString)) {
-        price.setValue(value.strongValue<QString>());
+        price.setValue(value.heldOr(QString()));
     } else if (value.is(QMetaType::Int)) {
         TRADE_ASSERT(false && "conversion from ticks is not supported", u"Trade::PriceConverter::fromVariant", unit, this);
     }

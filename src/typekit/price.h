@@ -6,6 +6,7 @@
 #pragma once
 
 #include <typekit/symbol/isymbol.h>
+#include <typekit/symbol/symbolboundconverter.h>
 #include <typekit/typekit_export.h>
 
 #include <basekit/iconverter.h>
@@ -120,7 +121,7 @@ TYPEKIT_EXPORT Price operator-(qint64 ticks, const Price &price);
 
 // Prices in variants: made from prices (rebased onto the context's symbol), unscaled doubles and
 // texts; compared with the double epsilon; saved as the unscaled number and the symbol.
-class TYPEKIT_EXPORT PriceConverter : public StubConverterImpl
+class TYPEKIT_EXPORT PriceConverter : public StubConverterImpl, public SymbolBoundConverter
 {
 public:
     // The saved number is the unscaled one: it loads back as the same price (rescaled through

@@ -180,7 +180,7 @@ Variant ProfitConverter::fromVariant(const Variant &value, const Variant &contex
         profit.setMoney(value.strongValue<double>());
     } else if (value.is(QMetaType::QString)) {
         bool isNumber = false;
-        const double money = value.strongValue<QString>().toDouble(&isNumber);
+        const double money = value.heldOr(QString()).toDouble(&isNumber);
         if (isNumber)
             profit.setMoney(money);
     }

@@ -4,6 +4,7 @@
 
 #include <typekit/currency.h>
 #include <typekit/symbol/isymbol.h>
+#include <typekit/symbol/symbolboundconverter.h>
 #include <typekit/typekit_export.h>
 
 #include <basekit/iconverter.h>
@@ -75,7 +76,7 @@ private:
 
 // Profits in variants: made from profits (their money, on the context's symbol), doubles and
 // numeric texts; compared with the double epsilon; saved as the money and the symbol.
-class TYPEKIT_EXPORT ProfitConverter : public StubConverterImpl
+class TYPEKIT_EXPORT ProfitConverter : public StubConverterImpl, public SymbolBoundConverter
 {
 public:
     TRADE_CONVERTER_OPERATIONS

@@ -194,7 +194,7 @@ Variant QuantityConverter::fromVariant(const Variant &value, const Variant &cont
     }
     Quantity quantity(symbol);
     if (value.is(QMetaType::QString))
-        quantity = value.strongValue<QString>();
+        quantity = value.heldOr(QString());
     else if (value.is(QMetaType::Int))
         quantity = double(value.strongValue<int>());
     else if (value.is(QMetaType::Double))

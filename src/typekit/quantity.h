@@ -4,6 +4,7 @@
 #pragma once
 
 #include <typekit/symbol/isymbol.h>
+#include <typekit/symbol/symbolboundconverter.h>
 #include <typekit/typekit_export.h>
 
 #include <basekit/iconverter.h>
@@ -88,7 +89,7 @@ private:
 
 // Quantities in variants: made from quantities (rescaled to the context's symbol), lot-count
 // texts and unit numbers; compared by lots; saved with the symbol's context for a reader.
-class TYPEKIT_EXPORT QuantityConverter : public StubConverterImpl
+class TYPEKIT_EXPORT QuantityConverter : public StubConverterImpl, public SymbolBoundConverter
 {
 public:
     // The saved "value" is in units of the saved "lotSize": it loads back as the same lot count

@@ -107,7 +107,7 @@ void tst_Dump::malformedJson_data()
                                        << QStringLiteral("\"type\" must be a string");
     QTest::addRow("missing type") << QStringLiteral("{\"value\": \"v\"}") << QStringLiteral("\"type\" must be a string");
     QTest::addRow("value not a string") << QStringLiteral("{\"type\": \"t\", \"value\": 2}")
-                                        << QStringLiteral("\"value\" must be a string");
+                                        << QStringLiteral("\"value\" must be a string or null");
     QTest::addRow("members not an object") << QStringLiteral("{\"type\": \"t\", \"members\": []}")
                                            << QStringLiteral("\"members\" must be an object");
     QTest::addRow("items not an array") << QStringLiteral("{\"type\": \"t\", \"items\": {}}")

@@ -23,6 +23,9 @@ public:
     int value = 7;
     bool deleteOnUnsubscribed = false;
     QByteArrayList heard;
+    // Run (once) at the end of the valueChanged attach slot, of its detach slot, of the hook
+    // onUnsubscribed(): a place where an object can die.
+    std::function<void()> whenAttached, whenDetached, whenUnsubscribed;
 
 public slots:
     void setValue(int newValue) { value = newValue; }
@@ -37,8 +40,13 @@ private slots:
     {
         heard << "attached";
         call(*link, Q_ARG(int, value), Q_ARG(QString, QString()));
+        runOnce(whenAttached);
     }
-    void detached_valueChanged(const Link *) { heard << "detached"; }
+    void detached_valueChanged(const Link *)
+    {
+        heard << "detached";
+        runOnce(whenDetached);
+    }
     void attached_counted(int) {}
     void detached_counted() {}
 
@@ -47,8 +55,17 @@ protected:
     void onUnsubscribed(const Link *link) override
     {
         heard << "-" + link->signal.name;
+        runOnce(whenUnsubscribed);
         if (deleteOnUnsubscribed)
             delete this;
+    }
+
+private:
+    // The action may delete this publisher: it is taken out of the member first.
+    static void runOnce(std::function<void()> &action)
+    {
+        if (const std::function<void()> run = std::exchange(action, nullptr))
+            run();
     }
 };
 
@@ -323,6 +340,29 @@ void tst_Notifier::destroyedInsideCallouts()
         publisher->subscribe(observer);
         delete observer;
     }
+    // unsubscribeAndCall() whose detach slot or hook deletes the observer: nothing is called.
+    for (std::function<void()> Publisher::*place : {&Publisher::whenDetached, &Publisher::whenUnsubscribed}) {
+        Publisher publisher;
+        auto *observer = new Observer;
+        const AbstractNotifier::Link link = *publisher.linkBySignalAndObserverOrSubscribe("valueChanged", observer);
+        publisher.*place = [observer] { delete observer; };
+        publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
+        QCOMPARE(publisher.linkCountByName("valueChanged"), 0);
+    }
+    // The attach slot of linkBySignalAndObserverOrSubscribe()'s subscription destroys the
+    // observer, or the publisher: no link, and nothing to report, since the slot existed.
+    {
+        Publisher publisher;
+        auto *observer = new Observer;
+        publisher.whenAttached = [observer] { delete observer; };
+        QVERIFY(!publisher.linkBySignalAndObserverOrSubscribe("valueChanged", observer)->isValid());
+    }
+    {
+        auto *publisher = new Publisher;
+        Observer observer;
+        publisher->whenAttached = [publisher] { delete publisher; };
+        QVERIFY(!publisher->linkBySignalAndObserverOrSubscribe("valueChanged", &observer)->isValid());
+    }
     QCOMPARE(recorder.count(), 0);
 }
 
@@ -394,6 +434,8 @@ void tst_Notifier::interfaces()
     Common::IObject *object = &publisher;
     ReportRecorder recorder;
     QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&publisher));
+    QCOMPARE(object->as<Common::IObject>(), object);
+    QCOMPARE(static_cast<Trade::IDisposable *>(&publisher)->as<Common::IObject>(), object);
     QVERIFY(!object->as(typeid(int)));
     QVERIFY(!object->as<Trade::INotifier>());
     QVERIFY(!Orphan().qobject());

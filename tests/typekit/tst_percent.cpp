@@ -137,9 +137,11 @@ void tst_Percent::saveAndLoad()
     ReportRecorder reports;
     const Dump saved = Variant::fromValue(percent).save();
     QCOMPARE(saved.asStruct().typeName(), QStringLiteral("Trade::Percent"));
-    const Variant loaded = Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant());
-    QCOMPARE(loaded.strongValue<Percent>().hasValue(), percent.hasValue());
-    QCOMPARE(double(loaded.strongValue<Percent>()), double(percent));
+    for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+        const Variant loaded = Variant::load(form, Variant());
+        QCOMPARE(loaded.strongValue<Percent>().hasValue(), percent.hasValue());
+        QCOMPARE(double(loaded.strongValue<Percent>()), double(percent));
+    }
     QCOMPARE(reports.count(), 0);
 }
 

@@ -118,6 +118,16 @@ void tst_Profit::profitConverter()
                               .strongValue<Profit>();
     QCOMPARE(loaded.symbol(), &es);
     QCOMPARE(loaded.money(), 12.5);
+
+    // Without value, it loads back without value, in memory as through JSON, and silently.
+    ReportRecorder reports;
+    const Dump none = Variant::fromValue(Profit(&es)).save();
+    for (const Dump &form : {none, Dump::fromJson(none.toJsonIndented())}) {
+        const Profit back = Variant::load(form, Variant()).strongValue<Profit>();
+        QVERIFY(!back.hasValue());
+        QCOMPARE(back.symbol(), &es);
+    }
+    QCOMPARE(reports.count(), 0);
 }
 
 void tst_Profit::averagePrice()

@@ -28,8 +28,10 @@ const OrderRecord &noOrder()
     const IStandardTopics *topics = IStandardTopics::installed();
     const IOrderTopic *topic = topics ? topics->orderTopic() : nullptr;
     const std::lock_guard<std::mutex> lock(mutex);
+    // An order made for a topic names it for good (a topic made later at the same address is
+    // the same key, and the order names that address).
     std::unique_ptr<OrderRecord> &order = orders[topic];
-    if (!order || order->topic() != topic)
+    if (!order)
         order = std::make_unique<OrderRecord>();
     return *order;
 }
@@ -127,6 +129,56 @@ bool SpreadLegsOrderInfo::operator==(const SpreadLegsOrderInfo &other) const
             return false;
     }
     return true;
+}
+
+Variant SpreadLegsOrderInfoConverter::fromVariant(const Variant &value, const Variant &)
+{
+    if (value.is<SpreadLegsOrderInfo>() || !value.isInit())
+        return value;
+    TRADE_ASSERT(false && "conversion from this type is not supported",
+                 u"Trade::SpreadLegsOrderInfoConverter::fromVariant", u"order/spreadlegsorderinfo", this);
+    return Variant();
+}
+
+Variant SpreadLegsOrderInfoConverter::toVariant(const Variant &value)
+{
+    return value.is<SpreadLegsOrderInfo>() ? value : Variant();
+}
+
+QString SpreadLegsOrderInfoConverter::toString(const Variant &value)
+{
+    const SpreadLegsOrderInfo info = value.heldOr(SpreadLegsOrderInfo());
+    return info.isEmpty() ? QString() : QString::number(info.end() - info.begin());
+}
+
+int SpreadLegsOrderInfoConverter::compare(const Variant &left, const Variant &right) const
+{
+    return left.heldOr(SpreadLegsOrderInfo()) == right.heldOr(SpreadLegsOrderInfo()) ? 0 : 1;
+}
+
+Dump SpreadLegsOrderInfoConverter::save(const Variant &value)
+{
+    const QString typeName = QString::fromLatin1(QMetaType::fromType<SpreadLegsOrderInfo>().name());
+    const SpreadLegsOrderInfo *info = value.is<SpreadLegsOrderInfo>()
+                                          ? static_cast<const SpreadLegsOrderInfo *>(value.constData())
+                                          : nullptr;
+    if (!info || !info->m_orders)
+        return Dump(Dump::Atom(typeName, QString()));
+    Dump::Container saved(typeName);
+    for (const OrderRecord &order : std::as_const(*info->m_orders))
+        saved.append(order.dump());
+    return Dump(saved);
+}
+
+Variant SpreadLegsOrderInfoConverter::load(const Dump &dump, const Variant &context)
+{
+    SpreadLegsOrderInfo info;
+    if (dump.kind() == Dump::Kind::Container) {
+        info.storage();
+        for (const Dump &item : dump.asContainer().items())
+            info.append(OrderRecord(Variant::load(item, context).heldOr(VariantRecord())));
+    }
+    return Variant::fromValue(info);
 }
 
 } // namespace Trade

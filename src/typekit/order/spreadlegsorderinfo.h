@@ -4,6 +4,8 @@
 
 #include <typekit/typekit_export.h>
 
+#include <basekit/iconverter.h>
+
 #include <QtCore/QMetaType>
 #include <QtCore/QVector>
 
@@ -42,9 +44,24 @@ public:
     bool operator!=(const SpreadLegsOrderInfo &other) const { return !(*this == other); }
 
 private:
+    friend class SpreadLegsOrderInfoConverter;
     QVector<OrderRecord> &storage() const;
 
     mutable QVector<OrderRecord> *m_orders = nullptr;
+};
+
+// Lets the per-leg orders travel in saved order records. An info without storage is saved as an
+// atom with an empty text; one with storage as a container of the orders' saved records, in order.
+// Each order loads back through the record converter with the load's context, so the legs'
+// symbols and accounts are found again through the host's converters, as those of the spread
+// order are. Values compare equal or not (0 or 1); the text is the number of legs.
+class TYPEKIT_EXPORT SpreadLegsOrderInfoConverter : public StubConverterImpl
+{
+public:
+    TRADE_CONVERTER_OPERATIONS
+
+private:
+    static const int metaTypeId;
 };
 
 } // namespace Trade

@@ -30,7 +30,7 @@ public:
     int size() const;
     bool isEmpty() const { return size() == 0; }
     bool contains(IField *field) const;
-    // An entry whose variant holds a value of the field's value type (or one that converts).
+    // An entry whose variant holds a value of exactly the field's value type that is not null.
     bool hasValue(IField *field) const;
     // The stored variant. A field without an entry reports and gives an empty variant that lives
     // as long as the library.
@@ -51,7 +51,8 @@ public:
 
     // The value converted to the field's value type.
     Variant convert(IField *field, const Variant &context) const;
-    // Every value converted to its field's value type.
+    // Every value converted to its field's value type. With a context that holds a symbol, the
+    // symbol-bound values (prices, quantities, profits, average prices) are made anew on it.
     VariantRecord convert(const Variant &context) const;
 
     // Equal maps: the same fields with equal values (an entry holding an empty variant counts).

@@ -3,11 +3,17 @@
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
+#include <typekit/order/orderrecord.h>
 #include <typekit/order/orderutils.h>
 
 #include <QtTest/QtTest>
 
+#include <functional>
+
 using namespace Trade;
+
+using RecordTest = std::function<bool(const VariantRecord &)>;
+Q_DECLARE_METATYPE(RecordTest)
 
 class tst_OrderUtils : public QObject
 {
@@ -20,6 +26,8 @@ class tst_OrderUtils : public QObject
 
 private slots:
     void plainReadsAreSilent();
+    void mistypedValuesAreNoValues_data();
+    void mistypedValuesAreNoValues();
     void reportingReads_data();
     void reportingReads();
     void derivedValues();
@@ -50,6 +58,41 @@ void tst_OrderUtils::plainReadsAreSilent()
     QCOMPARE(OrderUtils::id(order, topic), QStringLiteral("A-1"));
     QCOMPARE(OrderUtils::accountId(order, topic), QStringLiteral("SIM-7"));
     QVERIFY(OrderUtils::isTrailingStop(order, topic));  // the category numbered 5
+}
+
+// A value of another type than its field's is no value, even where Qt could convert it.
+void tst_OrderUtils::mistypedValuesAreNoValues_data()
+{
+    QTest::addColumn<IField *>("field");
+    QTest::addColumn<Variant>("value");
+    QTest::addColumn<RecordTest>("readsAsSet");
+
+    const IOrderTopic *t = topic;
+    QTest::addRow("text under an int field") << t->stopLimitPlusField() << Variant(QStringLiteral("12"))
+        << RecordTest([](const VariantRecord &r) { return OrderRecord(r).hasStopLimitPlus(); });
+    QTest::addRow("text under the action field") << t->actionField() << Variant(QStringLiteral("nonsense"))
+        << RecordTest([](const VariantRecord &r) { return OrderRecord(r).hasAction(); });
+    QTest::addRow("double under the quantity field") << t->quantityField() << Variant(3.0)
+        << RecordTest([](const VariantRecord &r) { return OrderRecord(r).hasQuantity(); });
+    QTest::addRow("text under the timestamp field") << t->timestampField() << Variant(QStringLiteral("not a date"))
+        << RecordTest([t](const VariantRecord &r) { return OrderUtils::hasTimestamp(r, t); });
+    QTest::addRow("int under the id field") << t->idField() << Variant(0)
+        << RecordTest([t](const VariantRecord &r) { return OrderUtils::logCategory(r, t) == LogCategory::BrokerOrder; });
+}
+
+void tst_OrderUtils::mistypedValuesAreNoValues()
+{
+    QFETCH(IField *, field);
+    QFETCH(Variant, value);
+    QFETCH(RecordTest, readsAsSet);
+
+    VariantRecord order;
+    order.setValue(field, value);
+    ReportRecorder reports;
+    QVERIFY(order.contains(field) && !order.hasValue(field));
+    QVERIFY(order.validValues().isEmpty());
+    QVERIFY(!readsAsSet(order));
+    QCOMPARE(reports.count(), 0);
 }
 
 void tst_OrderUtils::reportingReads_data()

@@ -1,0 +1,136 @@
+#include "symbolaccountprovider.h"
+
+#include <typekit/connection/brokerconnectionprovider.h>
+#include <typekit/objectwatch_p.h>
+
+#include <basekit/logstream.h>
+#include <basekit/nonfatalstreamlogwrapper.h>
+
+#include <utility>
+
+namespace Trade {
+
+namespace {
+constexpr QStringView unit = u"symbolaccountprovider";
+} // namespace
+
+ISymbolAccountProvider::~ISymbolAccountProvider() = default;
+ISymbolAccountHolder::~ISymbolAccountHolder() = default;
+
+SymbolAccountProvider::SymbolAccountProvider(QObject *parent)
+    : QObject(parent), m_connectionProvider(new BrokerConnectionProvider(this))
+{
+}
+
+SymbolAccountProvider::~SymbolAccountProvider()
+{
+    emit disposed(this);
+}
+
+bool SymbolAccountProvider::providesSymbol() const
+{
+    return true;
+}
+
+ISymbol *SymbolAccountProvider::symbol() const
+{
+    return m_symbol;
+}
+
+bool SymbolAccountProvider::providesAccount() const
+{
+    return account() != nullptr;
+}
+
+IAccount *SymbolAccountProvider::account() const
+{
+    return m_account;
+}
+
+IBrokerConnectionProvider *SymbolAccountProvider::connectionProvider() const
+{
+    return m_connectionProvider.data();
+}
+
+BrokerConnectionProvider *SymbolAccountProvider::connectionProviderInternal() const
+{
+    return m_connectionProvider.data();
+}
+
+void SymbolAccountProvider::setSymbol(ISymbol *value)
+{
+    if (ISymbol *const resolving = std::exchange(m_resolvingSymbol, nullptr))
+        resolving->unsubscribe(this);
+    if (m_symbol == value)
+        return;
+    if (m_symbol)
+        m_symbol->unsubscribe(this);
+    m_symbol = value;
+    if (value) {
+        if (!value->isResolved()) {
+            Shadow::LogStream(0, 3, unit, __LINE__, u"Trade::SymbolAccountProvider::setSymbol", this)
+                << " Symbol=" << value->name() << " is not resolved by core. It will be reset when subscribe";
+        }
+        value->subscribe(QByteArrayLiteral("disposed"), this, QByteArrayLiteral("onSymbolDisposed"));
+        value->subscribe(this, QByteArrayLiteral("symbolResolveChanged"));
+    }
+    emit symbolChanged(m_symbol, this);
+}
+
+void SymbolAccountProvider::setAccount(IAccount *value)
+{
+    if (account() == value)
+        return;
+    m_account = value;
+    emit accountChanged(m_account, this);
+}
+
+void SymbolAccountProvider::onSymbolDisposed(IDisposable *object)
+{
+    IDisposable *const symbol = object;
+    TRADE_ASSERT(m_symbol == symbol || symbol == m_resolvingSymbol, u"Trade::SymbolAccountProvider::onSymbolDisposed",
+                 unit, this);
+    setSymbol(nullptr);
+}
+
+void SymbolAccountProvider::slot_symbolChanged(ISymbol *symbol, ISymbolAccountProvider *)
+{
+    setSymbol(symbol);
+}
+
+void SymbolAccountProvider::slot_symbolResolveChanged(ISymbol *symbol)
+{
+    TRADE_ASSERT(symbol == m_symbol || symbol == m_resolvingSymbol,
+                 u"Trade::SymbolAccountProvider::slot_symbolResolveChanged", unit, this);
+    if (!symbol)
+        return;
+    if (symbol->isResolved()) {
+        setSymbol(symbol);
+        return;
+    }
+    if (symbol != m_symbol)
+        return;
+    // Dropped and announced first; the observers of that announcement may delete the symbol or
+    // this provider.
+    const ObjectWatch self(this);
+    const ObjectWatch watchedSymbol(symbol);
+    setSymbol(nullptr);
+    if (self.isGone() || watchedSymbol.isGone())
+        return;
+    m_resolvingSymbol = symbol;
+    symbol->subscribe(this, QByteArrayLiteral("symbolResolveChanged"));
+    symbol->subscribe(QByteArrayLiteral("disposed"), this, QByteArrayLiteral("onSymbolDisposed"));
+}
+
+void SymbolAccountProvider::slot_accountChanged(IAccount *account, ISymbolAccountProvider *)
+{
+    setAccount(account);
+}
+
+SymbolTracker::SymbolTracker(QObject *parent) : QObject(parent)
+{
+}
+
+SymbolTracker::~SymbolTracker() = default;
+
+} // namespace Trade

@@ -3,8 +3,11 @@
 #include "converterregistry_p.h"
 #include "dump.h"
 #include "iconverter.h"
+#include "loadproblems.h"
 
 #include <QtCore/QBitArray>
+#include <QtCore/QFile>
+#include <QtCore/QSaveFile>
 #include <QtCore/QStringList>
 
 #include <limits>
@@ -196,8 +199,12 @@ Variant Variant::load(const Dump &dump, const Variant &context)
     if (typeName.contains('\0'))
         return Variant();
     const QMetaType type = QMetaType::fromName(typeName);
-    if (!type.isValid() || typeName != type.name())
+    if (!type.isValid() || typeName != type.name()) {
+        if (!typeName.isEmpty())
+            LoadProblems::add(LoadProblem::UnknownType, dump.typeName(), dump.typeName(),
+                              QStringLiteral("no type \"%1\" is known here").arg(dump.typeName()));
         return Variant();
+    }
     if (dump.kind() == Dump::Kind::Container && type.id() == QMetaType::QStringList) {
         QStringList list;
         for (const Dump &item : dump.asContainer().items()) {
@@ -210,6 +217,48 @@ Variant Variant::load(const Dump &dump, const Variant &context)
     if (dump.kind() != Dump::Kind::Atom || !loadsFromText(type))
         return Variant();
     return fromPlainText(type, dump.asAtom().value());
+}
+
+QString Variant::toJson() const
+{
+    return save().toJsonIndented();
+}
+
+Variant Variant::fromJson(const QString &json, const Variant &context, QVector<LoadProblem> *problems)
+{
+    LoadProblems collected;
+    QString error;
+    const Dump dump = Dump::fromJson(json, &error);
+    Variant value;
+    if (dump.isNull() && !error.isEmpty())
+        LoadProblems::add(LoadProblem::MalformedText, QString(), QString(), error);
+    else
+        value = load(dump, context);
+    if (problems)
+        *problems += collected.problems();
+    return value;
+}
+
+bool Variant::saveJsonFile(const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    const QByteArray text = toJson().toUtf8();
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+    if (!saved && error)
+        *error = file.errorString();
+    return saved;
+}
+
+Variant Variant::loadJsonFile(const QString &path, const Variant &context, QVector<LoadProblem> *problems)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (problems)
+            problems->append(LoadProblem{LoadProblem::UnreadableFile, QString(), path,
+                                         QStringLiteral("%1: %2").arg(path, file.errorString())});
+        return Variant();
+    }
+    return fromJson(QString::fromUtf8(file.readAll()), context, problems);
 }
 
 QString Variant::toString() const

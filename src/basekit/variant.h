@@ -8,12 +8,14 @@
 
 #include <QtCore/QDateTime>
 #include <QtCore/QVariant>
+#include <QtCore/QVector>
 
 #include <type_traits>
 
 namespace Trade {
 
 class Dump;
+struct LoadProblem;
 
 class BASEKIT_EXPORT Variant : public QVariant
 {
@@ -62,6 +64,29 @@ public:
     // default value: a null text or date, zero); a text that does not read as that type gives an
     // empty variant. Types that are no plain values (images, objects) never load from a text.
     static Variant load(const Dump &dump, const Variant &context);
+
+    // Saving to JSON text and files, and loading back.
+    //
+    // The text is save() written by Dump::toJsonIndented(); Variant::fromValue(record).toJson()
+    // and record.dump().toJsonIndented() are the same text. A load reads the text with
+    // Dump::fromJson() and makes the value with load().
+    //
+    // The context is what a saved form cannot say by itself, handed to every converter of the
+    // load: a variant holding the Trade::ISymbol* that the values belong to. Quantities load on
+    // the context's symbol (their lot size) instead of the one they were saved with; prices and
+    // profits whose saved symbol is no longer known load on it; other values ignore it. Without
+    // a context (an empty variant) saved host objects are looked up by their saved keys only.
+    //
+    // What the load could not make (text that is no saved form, an unreadable file, an unknown
+    // type, a field no topic has, a symbol or account that is gone) is appended to `problems`
+    // when it is given, and left out of the value; the value is what could be loaded.
+    QString toJson() const;
+    static Variant fromJson(const QString &json, const Variant &context = Variant(),
+                            QVector<LoadProblem> *problems = nullptr);
+    // Writes toJson() to the file, replacing it; false, with the reason in `error`, when it cannot.
+    bool saveJsonFile(const QString &path, QString *error = nullptr) const;
+    static Variant loadJsonFile(const QString &path, const Variant &context = Variant(),
+                                QVector<LoadProblem> *problems = nullptr);
 
     // The display text, by the held type's converter, or Qt's own text of the value.
     QString toString() const;

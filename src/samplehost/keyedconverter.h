@@ -3,11 +3,13 @@
 #pragma once
 
 #include <basekit/iconverter.h>
+#include <basekit/loadproblems.h>
+#include <basekit/logstream.h>
 
 namespace Sample {
 
-// Keys gives: static QString keyOf(const T *); static T *find(const QString &key, const
-// Trade::Variant &context), which may fall back on the load's context.
+// Keys gives: static QString keyOf(const T *), never called with null; static T *find(const
+// QString &key, const Trade::Variant &context), which may fall back on the load's context.
 template <typename T, typename Keys>
 class KeyedPointerConverter : public Trade::StubConverterImpl
 {
@@ -32,9 +34,20 @@ public:
     {
         return Trade::Dump(Trade::Dump::Atom(QString::fromLatin1(QMetaType::fromType<T *>().name()), toString(value)));
     }
+    // A key that finds no object is logged as an error and handed to the load's problems; the
+    // value is then a null pointer.
     Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override
     {
-        return Trade::Variant::fromValue(Keys::find(dump.asAtom().value(), context));
+        const QString &key = dump.asAtom().value();
+        T *object = Keys::find(key, context);
+        if (!object && !key.isEmpty()) {
+            const QString typeName = QString::fromLatin1(QMetaType::fromType<T *>().name());
+            const QString message = QStringLiteral("no %1 \"%2\" is known here").arg(typeName, key);
+            Shadow::LogStream(0, 4, u"samplehost/keyedconverter", __LINE__, u"Sample::KeyedPointerConverter::load", this)
+                << message;
+            Trade::LoadProblems::add(Trade::LoadProblem::UnresolvedReference, typeName, key, message);
+        }
+        return Trade::Variant::fromValue(object);
     }
 };
 

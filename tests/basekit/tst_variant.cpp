@@ -3,6 +3,7 @@
 
 #include <basekit/dump.h>
 #include <basekit/iconverter.h>
+#include <basekit/loadproblems.h>
 #include <basekit/variant.h>
 
 #include <QtTest/QtTest>
@@ -99,6 +100,7 @@ private slots:
     void saveAndLoadWithoutConverter();
     void loadOfUnknownOrBrokenDumps_data();
     void loadOfUnknownOrBrokenDumps();
+    void jsonTextAndFiles();
     void convertersAreMadeOnceAndReleased();
     void converterRegisteredAfterALookup();
 };
@@ -362,6 +364,48 @@ void tst_Variant::loadOfUnknownOrBrokenDumps()
     const Variant loaded = Variant::load(dump, Variant());
     QCOMPARE(loaded.userType(), expected.userType());
     QVERIFY(loaded == expected);
+    QCOMPARE(reports.count(), 0);
+}
+
+void tst_Variant::jsonTextAndFiles()
+{
+    using Trade::LoadProblem;
+    ReportRecorder reports;
+    QVector<LoadProblem> problems;
+    const Variant list(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")});
+    QCOMPARE(list.toJson(), list.save().toJsonIndented());
+    QCOMPARE(Variant::fromJson(list.toJson(), Variant(), &problems), list);
+    QVERIFY(problems.isEmpty());
+
+    // Problems are appended, each with its kind; what could not be loaded is an empty variant.
+    QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"int\""), Variant(), &problems).isValid());
+    QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"No::Such\", \"value\": \"1\"}"), Variant(), &problems).isValid());
+    QCOMPARE(problems.size(), 2);
+    QCOMPARE(problems.at(0).kind, LoadProblem::MalformedText);
+    QCOMPARE(problems.at(1).kind, LoadProblem::UnknownType);
+    QCOMPARE(problems.at(1).key, QStringLiteral("No::Such"));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("value.json"));
+    QVERIFY(list.saveJsonFile(path));
+    QVERIFY(Variant(7).saveJsonFile(path));  // replaced
+    QCOMPARE(Variant::loadJsonFile(path), Variant(7));
+    QString error;
+    QVERIFY(!list.saveJsonFile(dir.filePath(QStringLiteral("no/such/dir/value.json")), &error));
+    QVERIFY(!error.isEmpty());
+    problems.clear();
+    QVERIFY(!Variant::loadJsonFile(dir.filePath(QStringLiteral("missing.json")), Variant(), &problems).isValid());
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(problems.first().kind, LoadProblem::UnreadableFile);
+
+    // Collectors nest: a problem reaches the innermost one only.
+    Trade::LoadProblems outer;
+    {
+        Trade::LoadProblems inner;
+        Variant::load(Trade::Dump(Trade::Dump::Atom(QStringLiteral("No::Such"), QString())), Variant());
+        QCOMPARE(inner.problems().size(), 1);
+    }
+    QVERIFY(outer.isEmpty());
     QCOMPARE(reports.count(), 0);
 }
 

@@ -62,14 +62,14 @@ void OrderRecord::setFlag(const OrderFlags &flag)
 {
     OrderFlags current = flags();
     current.setFlag(flag);
-    setValue(fieldOf(&IOrderTopic::flagsField), Variant::fromValue(current));
+    setAttribute(&IOrderTopic::flagsField, current);
 }
 
 void OrderRecord::clearFlag(const OrderFlags &flag)
 {
     OrderFlags current = flags();
     current.clearFlag(flag);
-    setValue(fieldOf(&IOrderTopic::flagsField), Variant::fromValue(current));
+    setAttribute(&IOrderTopic::flagsField, current);
 }
 
 bool OrderRecord::isFlagSet(const OrderFlags &flag) const
@@ -79,7 +79,8 @@ bool OrderRecord::isFlagSet(const OrderFlags &flag) const
 
 void OrderRecord::setEmptyExitStrategyTemplate()
 {
-    setValue(fieldOf(&IOrderTopic::exitStrategyTemplateField), Variant());
+    if (IField *field = fieldOf(&IOrderTopic::exitStrategyTemplateField))
+        setValue(field, Variant());
 }
 
 bool OrderRecord::hasEmptyExitStrategyTemplate() const

@@ -32,6 +32,21 @@ public:
     OrderRecord &operator=(const OrderRecord &value);
     ~OrderRecord() override;
 
+    // The record saved with toJson() or saveJsonFile(), on the standard topic. The context and
+    // the problems are those of Variant::fromJson: a variant holding the symbol the values belong
+    // to, and what could not be loaded (malformed text, unknown fields, symbols and accounts
+    // that are gone), which is left out of the record.
+    static OrderRecord fromJson(const QString &json, const Variant &context = Variant(),
+                              QVector<LoadProblem> *problems = nullptr)
+    {
+        return OrderRecord(loadedRecord(Variant::fromJson(json, context, problems), problems));
+    }
+    static OrderRecord loadJsonFile(const QString &path, const Variant &context = Variant(),
+                                  QVector<LoadProblem> *problems = nullptr)
+    {
+        return OrderRecord(loadedRecord(Variant::loadJsonFile(path, context, problems), problems));
+    }
+
     TRADE_RECORD_ATTRIBUTE(ISymbol *, symbol, Symbol, IOrderTopic, symbolField)
     TRADE_RECORD_ATTRIBUTE(IAccount *, account, Account, IOrderTopic, accountField)
     TRADE_RECORD_ATTRIBUTE(IExitStrategyTemplate *, exitStrategyTemplate, ExitStrategyTemplate, IOrderTopic,

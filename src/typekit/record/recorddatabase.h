@@ -5,6 +5,7 @@
 
 #include <typekit/variant/variantrecord.h>
 
+#include <basekit/loadproblems.h>
 #include <basekit/nonfatalstreamlogwrapper.h>
 #include <basekit/typetext.h>
 
@@ -34,7 +35,15 @@ public:
     void setValue(IField *field, const Variant &value) override { m_record.setValue(field, value); }
     void remove(IField *field) override { m_record.remove(field); }
     void clear() override { m_record.clear(); }
+    // The saved form: the same as Variant::fromValue(record()).save().
     Dump dump() const override { return m_record.dump(); }
+    // The saved form as JSON text, and in a file (see Variant::toJson). The typed records load
+    // them back with their static fromJson() and loadJsonFile().
+    QString toJson() const { return Variant::fromValue(m_record).toJson(); }
+    bool saveJsonFile(const QString &path, QString *error = nullptr) const
+    {
+        return Variant::fromValue(m_record).saveJsonFile(path, error);
+    }
     int size() const override { return m_record.size(); }
     const VariantRecord &record() const override { return m_record; }
 
@@ -51,6 +60,16 @@ protected:
         init();
     }
     void fromRecord(const VariantRecord &record) { m_record = record; }
+    // The record a load gave (Variant::fromJson, loadJsonFile); a value that is no record is a
+    // problem of the load and gives no entries.
+    static VariantRecord loadedRecord(const Variant &loaded, QVector<LoadProblem> *problems)
+    {
+        if (!loaded.is<VariantRecord>() && loaded.isInit() && problems)
+            problems->append(LoadProblem{LoadProblem::MalformedText, QString::fromLatin1(loaded.typeName()), QString(),
+                                         QStringLiteral("the saved form holds a %1, not a record")
+                                             .arg(QString::fromLatin1(loaded.typeName()))});
+        return loaded.heldOr(VariantRecord());
+    }
     void fromRecord(const IRecordData *data) { m_record = VariantRecord(data); }
 
     // The field a topic operation gives, asked anew on each call (null without a topic, after
@@ -71,10 +90,17 @@ protected:
     {
         return m_record.heldOr(fieldOf(operation), defaultValue);
     }
+    // Without a topic there is no field to write: topic() has reported, nothing more is said.
     template <typename V>
     void setAttribute(IField *(T::*operation)() const, const V &value)
     {
-        m_record.setValue(fieldOf(operation), Variant::fromValue(value));
+        if (IField *field = fieldOf(operation))
+            m_record.setValue(field, Variant::fromValue(value));
+    }
+    void removeAttribute(IField *(T::*operation)() const)
+    {
+        if (IField *field = fieldOf(operation))
+            m_record.remove(field);
     }
 
 private:
@@ -93,12 +119,15 @@ private:
 // Declares the five accessors of one attribute of a topic-bound record: hasX(), removeX(),
 // setX(value), X() and XOptional(defaultValue). `Topic` is the record's topic class and `field`
 // the topic operation that gives the attribute's field.
-//   X() reads the stored value by reference; an attribute without an entry reports (the
-//       record's report, then the typed read's) and gives a default value.
+//   hasX() is silent: whether the record holds a value of exactly the field's type.
+//   X() reads the stored value by reference; it reports an attribute without an entry (the
+//       record's report, then the typed read's) and one of another type (the typed read's),
+//       and gives a default value.
 //   XOptional(d) gives the stored value when it is exactly a T, else d, silently.
+// Without a topic every accessor makes topic()'s report and gives the neutral result.
 #define TRADE_RECORD_ATTRIBUTE(Type, name, Name, Topic, field)                                     \
     bool has##Name() const { return record().hasValue(fieldOf(&Topic::field)); }                   \
-    void remove##Name() { remove(fieldOf(&Topic::field)); }                                        \
+    void remove##Name() { removeAttribute(&Topic::field); }                                        \
     void set##Name(Type const &value) { setAttribute(&Topic::field, value); }                      \
     Type const &name() const { return attribute<Type>(&Topic::field); }                            \
     Type name##Optional(Type const &defaultValue) const { return attributeOr(&Topic::field, defaultValue); }

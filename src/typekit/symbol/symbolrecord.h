@@ -23,6 +23,21 @@ public:
     SymbolRecord &operator=(const SymbolRecord &value);
     ~SymbolRecord() override;
 
+    // The record saved with toJson() or saveJsonFile(), on the standard topic. The context and
+    // the problems are those of Variant::fromJson: a variant holding the symbol the values belong
+    // to, and what could not be loaded (malformed text, unknown fields, symbols and accounts
+    // that are gone), which is left out of the record.
+    static SymbolRecord fromJson(const QString &json, const Variant &context = Variant(),
+                              QVector<LoadProblem> *problems = nullptr)
+    {
+        return SymbolRecord(loadedRecord(Variant::fromJson(json, context, problems), problems));
+    }
+    static SymbolRecord loadJsonFile(const QString &path, const Variant &context = Variant(),
+                                  QVector<LoadProblem> *problems = nullptr)
+    {
+        return SymbolRecord(loadedRecord(Variant::loadJsonFile(path, context, problems), problems));
+    }
+
     TRADE_RECORD_ATTRIBUTE(QString, name, Name, ISymbolTopic, nameField)
     TRADE_RECORD_ATTRIBUTE(QString, brokerName, BrokerName, ISymbolTopic, brokerNameField)
     TRADE_RECORD_ATTRIBUTE(QString, symbolNameWithoutExchange, SymbolNameWithoutExchange, ISymbolTopic,

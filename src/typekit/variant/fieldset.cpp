@@ -1,5 +1,7 @@
 #include "fieldset.h"
 
+#include <basekit/nonfatalstreamlogwrapper.h>
+
 #include <algorithm>
 
 namespace Trade {
@@ -13,7 +15,9 @@ bool isMember(const QVector<IField *> &set, IField *field)
 
 FieldSet &FieldSet::operator+=(IField *const field)
 {
-    if (!isMember(*this, field))
+    // A null field is no field: a set never holds one, so lookups by id or name never meet it.
+    TRADE_ASSERT(field != NULL, u"Trade::FieldSet::operator +=", u"variant/fieldset", this);
+    if (field && !isMember(*this, field))
         append(field);
     return *this;
 }

@@ -1,5 +1,7 @@
 #include "variantrecord.h"
 
+#include <basekit/loadproblems.h>
+
 #include <algorithm>
 #include <atomic>
 #include <new>
@@ -134,6 +136,7 @@ VariantRecord::VariantRecord(const VariantRecord &other) noexcept : m_data(other
 
 VariantRecord::VariantRecord(const IRecordData *data) : m_data(nullptr)
 {
+    TRADE_ASSERT(data != NULL, u"Trade::VariantRecord::VariantRecord", unit, this);
     if (!data)
         return;
     for (IField *field : data->fields())
@@ -225,6 +228,7 @@ QList<IField *> VariantRecord::fields() const
 
 Variant VariantRecord::convert(IField *field, const Variant &context) const
 {
+    TRADE_ASSERT(field != NULL, u"Trade::VariantRecord::convert", unit, this);
     if (!field)
         return Variant();
     return value(field, Variant()).convert(field->valueType(), context);
@@ -255,6 +259,7 @@ bool VariantRecord::operator==(const VariantRecord &other) const
 
 bool VariantRecord::operator==(const IRecordData *other) const
 {
+    TRADE_ASSERT(other != NULL, u"Trade::VariantRecord::operator ==", unit, this);
     if (!other)
         return isEmpty();
     if (size() != other->size())
@@ -350,6 +355,7 @@ void VariantRecord::appendSorted(IField *field, const Variant &value)
 
 void VariantRecord::setValue(IField *field, const Variant &value)
 {
+    TRADE_ASSERT(field != NULL, u"Trade::VariantRecord::setValue", unit, this);
     if (!field)
         return;
     Entry *found = m_data ? lowerBound(m_data->begin(), m_data->end(), field) : nullptr;
@@ -378,6 +384,7 @@ void VariantRecord::setValue(IField *field, const Variant &value)
 
 void VariantRecord::remove(IField *field)
 {
+    TRADE_ASSERT(field != NULL, u"Trade::VariantRecord::remove", unit, this);
     const Entry *found = find(field);
     if (!found)
         return;
@@ -425,9 +432,20 @@ Variant VariantRecordConverter::load(const Dump &dump, const Variant &context)
     VariantRecord record;
     for (const Dump &item : dump.asContainer().items()) {
         const Dump::Struct &entry = item.asStruct();
-        IField *field = Variant::load(entry.member(QStringLiteral("field")), Variant()).valueOr<IField *>(nullptr);
-        if (field)
-            record.setValue(field, Variant::load(entry.member(QStringLiteral("value")), context));
+        const Dump savedField = entry.member(QStringLiteral("field"));
+        IField *field = nullptr;
+        {
+            // What the field's own load says is said here as an unknown field of the record.
+            LoadProblems fieldProblems;
+            field = Variant::load(savedField, Variant()).valueOr<IField *>(nullptr);
+        }
+        if (!field) {
+            const QString id = savedField.kind() == Dump::Kind::Atom ? savedField.asAtom().value() : QString();
+            LoadProblems::add(LoadProblem::UnknownField, savedField.typeName(), id,
+                              QStringLiteral("no field \"%1\" is known here; its value is left out").arg(id));
+            continue;
+        }
+        record.setValue(field, Variant::load(entry.member(QStringLiteral("value")), context));
     }
     return Variant::fromValue(record);
 }

@@ -68,6 +68,7 @@ private slots:
     void flags();
     void emptyExitStrategyTemplate();
     void savedAndLoadedEqual();
+    void jsonWithProblems();
     void spreadLegs();
     void spreadLegsOrderInfo();
 };
@@ -286,6 +287,53 @@ void tst_OrderRecord::savedAndLoadedEqual()
         QVERIFY(Variant::load(Dump::fromJson(savedLegs.toJsonIndented()), Variant()).valueOr(legs) == none);
     }
     QCOMPARE(reports.count(), 0);
+}
+
+void tst_OrderRecord::jsonWithProblems()
+{
+    OrderRecord order;
+    order.setSymbol(&es);
+    order.setAccount(&account);
+    order.setId(QStringLiteral("A-1"));
+    order.setQuantity(Quantity(30.0, &es));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("order.json"));
+    QVERIFY(order.saveJsonFile(path));
+
+    ReportRecorder reports;
+    QVector<LoadProblem> problems;
+    QVERIFY(OrderRecord::loadJsonFile(path, Variant(), &problems) == order);
+    // The context's symbol takes the quantity (in lots of 1: both symbols have lot size 1).
+    QCOMPARE(OrderRecord::fromJson(order.toJson(), Variant::fromValue<ISymbol *>(&nq)).quantity().symbol(), &nq);
+    QVERIFY(problems.isEmpty());
+
+    // The host no longer knows the symbol, the account or a field: each is said once, logged
+    // as an error where a key found nothing, and left out.
+    QString text = order.toJson();
+    text.replace(QStringLiteral("\"ESZ26\""), QStringLiteral("\"ESH27\""))
+        .replace(QStringLiteral("\"SIM-1\""), QStringLiteral("\"SIM-9\""))
+        .replace(QStringLiteral("\"Order.Id\""), QStringLiteral("\"Order.Gone\""));
+    const OrderRecord loaded = OrderRecord::fromJson(text, Variant(), &problems);
+    QStringList said;
+    for (const LoadProblem &problem : problems)
+        said << QStringLiteral("%1 %2 %3").arg(int(problem.kind)).arg(problem.typeName, problem.key);
+    said.sort();
+    QCOMPARE(said, QStringList({QStringLiteral("4 Trade::IField* Order.Gone"),
+                                QStringLiteral("5 Trade::IAccount* SIM-9"),
+                                QStringLiteral("5 Trade::ISymbol* ESH27"),
+                                QStringLiteral("5 Trade::ISymbol* ESH27")}));  // the order's and the quantity's
+    QVERIFY(!loaded.hasSymbol() && !loaded.hasAccount() && !loaded.hasId());
+    QCOMPARE(loaded.quantity().value(), 30.0);
+    QCOMPARE(reports.count(), 0);
+    int errors = 0;
+    for (const RecordedLog &log : reports.logs())
+        errors += log.severity == 4;
+    QCOMPARE(errors, 4);
+
+    problems.clear();
+    QVERIFY(OrderRecord::fromJson(Variant(5).toJson(), Variant(), &problems).isEmpty());
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(problems.first().kind, LoadProblem::MalformedText);
 }
 
 void tst_OrderRecord::spreadLegs()

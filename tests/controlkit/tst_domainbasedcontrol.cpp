@@ -1,7 +1,5 @@
 // The control bases as the user and a plug-in meet them: the items of a domain, the value that
 // follows the user's choice or the program, and the read-only and enabled states.
-#include "reportrecorder.h"
-
 #include <controlkit/domainbasedcontrol.h>
 
 #include <QtTest/QtTest>
@@ -59,40 +57,32 @@ private slots:
 
 void tst_DomainBasedControl::userChoice_data()
 {
-    QTest::addColumn<QByteArray>("state");
+    QTest::addColumn<bool>("readOnly");
     QTest::addColumn<QByteArray>("gesture");
     QTest::addColumn<QStringList>("heard");
     QTest::addColumn<bool>("popup");
 
     const QStringList none;
-    const QStringList chosen = words("C");
-    QTest::addRow("key") << QByteArray() << QByteArray("key") << chosen << false;
-    QTest::addRow("wheel") << QByteArray() << QByteArray("wheel") << chosen << false;
-    QTest::addRow("click opens the list") << QByteArray() << QByteArray("click") << none << true;
-    QTest::addRow("read-only, key") << QByteArray("read-only") << QByteArray("key") << none << false;
-    QTest::addRow("read-only, wheel") << QByteArray("read-only") << QByteArray("wheel") << none << false;
-    QTest::addRow("read-only, click") << QByteArray("read-only") << QByteArray("click") << none << false;
-    QTest::addRow("read-only, then editable") << QByteArray("editable again") << QByteArray("key") << chosen << false;
-    QTest::addRow("disabled") << QByteArray("disabled") << QByteArray("key") << none << false;
+    for (const char *gesture : {"key", "wheel", "click"}) {
+        const bool click = qstrcmp(gesture, "click") == 0;
+        QTest::addRow("%s", gesture) << false << QByteArray(gesture) << (click ? none : words("C")) << click;
+        QTest::addRow("read-only, %s", gesture) << true << QByteArray(gesture) << none << false;
+    }
 }
 
 // The user moves from B: a choice becomes the value and is announced once, with the domain's
-// value; a read-only or disabled control takes no gesture.
+// value; a click opens the list. A read-only control takes no gesture.
 void tst_DomainBasedControl::userChoice()
 {
-    QFETCH(QByteArray, state);
+    QFETCH(bool, readOnly);
     QFETCH(QByteArray, gesture);
     QFETCH(QStringList, heard);
     QFETCH(bool, popup);
 
-    ReportRecorder reports;
     Trade::DomainBasedControl control;
     control.setDomain(textDomain("A B C"));
     control.setValue(Trade::Variant(QStringLiteral("B")));
-    control.setReadOnly(!state.isEmpty() && state != "disabled");
-    if (state == "editable again")
-        control.setReadOnly(false);
-    control.setEnabled(state != "disabled");
+    control.setReadOnly(readOnly);
     control.show();
     QVERIFY(QTest::qWaitForWindowExposed(&control));
     View view;
@@ -115,7 +105,6 @@ void tst_DomainBasedControl::userChoice()
     QCOMPARE(combo->currentText(), control.value().toString());
     QCOMPARE(combo->view()->isVisible(), popup);
     combo->hidePopup();
-    QCOMPARE(reports.count(), 0);
 }
 
 // The program sets the value and the domain: the value's item is current when the domain has it;

@@ -67,7 +67,6 @@ void tst_ExitStrategyDomainControl::marks_data()
     const QStringList none;
     QTest::addRow("no provider") << "domain" << "A|B|C" << "" << none << 0;
     QTest::addRow("one active") << "sample, active B, domain" << "A|B (Active)|C" << "sample" << none << 0;
-    QTest::addRow("none active") << "sample, domain" << "A|B|C" << "sample" << none << 0;
     QTest::addRow("provider after the domain") << "active B, domain, sample" << "A|B (Active)|C" << "sample" << none << 0;
     QTest::addRow("the mark moves") << "sample, domain, active B, active C" << "A|B|C (Active)" << "sample" << none << 0;
     QTest::addRow("the mark goes") << "sample, domain, active B, active -" << "A|B|C" << "sample" << none << 0;
@@ -76,8 +75,6 @@ void tst_ExitStrategyDomainControl::marks_data()
     QTest::addRow("values without text") << "sample, active foreign, domain blank" << "| (Active)" << "sample" << none << 0;
     QTest::addRow("another provider in the place")
         << "sample, active B, domain, naming, naming C, active A" << "A|B|C (Active)" << "naming" << none << 0;
-    QTest::addRow("disposal keeps the texts until an update")
-        << "sample, active B, domain, dispose sample" << "A|B (Active)|C" << "" << none << 0;
     QTest::addRow("after disposal, plain texts")
         << "sample, active B, domain, dispose sample, update" << "A|B|C" << "" << none << 0;
     QTest::addRow("disposal of another object")

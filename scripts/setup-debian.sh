@@ -3,7 +3,8 @@
 # Usage: scripts/setup-debian.sh [--benchmarks] [--fuzzers]
 set -euo pipefail
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev)
+# fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
 for arg in "$@"; do
     case "$arg" in
         --benchmarks) packages+=(libbenchmark-dev) ;;

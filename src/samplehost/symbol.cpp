@@ -1,42 +1,17 @@
 #include "symbol.h"
 
+#include <samplehost/registry_p.h>
+
 #include <typekit/symbol/symbolcategory.h>
 #include <typekit/topic/istandardtopics.h>
 
-#include <QtCore/QHash>
 #include <QtCore/QLocale>
 
 #include <cmath>
-#include <mutex>
 
 namespace Sample {
 
 namespace {
-
-// Live objects by name; a name may be used by more than one object, the first found answers.
-template <typename T>
-struct Registry
-{
-    std::mutex mutex;
-    QMultiHash<QString, T *> byName;
-
-    void add(const QString &name, T *object)
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        byName.insert(name, object);
-    }
-    void remove(T *object)
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        for (auto it = byName.begin(); it != byName.end();)
-            it = it.value() == object ? byName.erase(it) : std::next(it);
-    }
-    T *find(const QString &name)
-    {
-        const std::lock_guard<std::mutex> lock(mutex);
-        return byName.value(name);
-    }
-};
 
 Registry<Symbol> &symbols()
 {

@@ -1,6 +1,7 @@
-// The meta-objects of the context providers: the host and the notifier find their methods by
-// these exact texts, in this order, and casts by these class names.
+// The meta-objects of the context providers and of the exit strategy control: the host and the
+// notifier find their methods by these exact texts, in this order, and casts by these class names.
 #include <typekit/connection/brokerconnectionprovider.h>
+#include <typekit/exitstrategydomaincontrol.h>
 #include <typekit/orderinfoprovider.h>
 
 #include <QtTest/QtTest>
@@ -93,6 +94,13 @@ void tst_ProviderMetaObjects::methods_data()
                                        "slot private slot_orderInfoChanged(Trade::IOrderInfoProvider*) provider",
                                        "slot private slot_marketDataChanged(Trade::IOrderInfoProvider*) provider",
                                    };
+    QTest::addRow("exit strategy control")
+        << &Trade::ExitStrategyDomainControl::staticMetaObject << QByteArray("Trade::ExitStrategyDomainControl")
+        << &Trade::DomainBasedControl::staticMetaObject
+        << QByteArrayList{
+               "slot private slot_activeExitStrategyChanged() ",
+               "slot private slot_disposed(Trade::IDisposable*) object",
+           };
     QTest::addRow("symbol tracker") << &Trade::SymbolTracker::staticMetaObject << QByteArray("Trade::SymbolTracker")
                                     << &QObject::staticMetaObject << QByteArrayList();
 }
@@ -108,13 +116,14 @@ void tst_ProviderMetaObjects::methods()
     QCOMPARE(methodTable(*metaObject), table);
 }
 
-// Each name the host casts by answers the base of that name; the order info provider answers its
-// own two names, then those of its base.
+// Each name the host casts by answers the base of that name; the order info provider and the exit
+// strategy control answer their own two names, then those of their bases.
 void tst_ProviderMetaObjects::castNames()
 {
     Trade::BrokerConnectionProvider connection;
     Trade::SymbolAccountProvider symbolAccount;
     Trade::OrderInfoProvider orderInfo;
+    Trade::ExitStrategyDomainControl control(nullptr);
     const auto at = [](auto *subobject) { return static_cast<void *>(subobject); };
     const struct
     {
@@ -132,10 +141,14 @@ void tst_ProviderMetaObjects::castNames()
         {&orderInfo, "Trade::OrderInfoProvider", at(&orderInfo)},
         {&orderInfo, "IOrderInfoProviderAggregator", at(static_cast<Trade::IOrderInfoProviderAggregator *>(&orderInfo))},
         {&orderInfo, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&orderInfo))},
+        {&control, "Trade::ExitStrategyDomainControl", at(&control)},
+        {&control, "IExitStrategyDomainControl", at(static_cast<Trade::IExitStrategyDomainControl *>(&control))},
+        {&control, "Trade::DomainBasedControl", at(static_cast<Trade::DomainBasedControl *>(&control))},
+        {&control, "IDomainBasedControl", at(static_cast<Trade::IDomainBasedControl *>(&control))},
     };
     for (const auto &cast : casts)
         QCOMPARE(cast.object->qt_metacast(cast.name), cast.answer);
 }
 
-QTEST_GUILESS_MAIN(tst_ProviderMetaObjects)
+QTEST_MAIN(tst_ProviderMetaObjects)
 #include "tst_providermetaobjects.moc"

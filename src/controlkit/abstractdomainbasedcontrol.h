@@ -1,0 +1,37 @@
+// The base of combo box controls whose items are the values of a domain: item i shows the text
+// of value i (Trade::Variant's toString). The value is independent of the domain: the item of
+// the value is current when the domain has it, else no item is.
+#pragma once
+
+#include <controlkit/abstractcomboboxcontrol.h>
+#include <controlkit/controlkit_export.h>
+#include <controlkit/icontrol.h>
+
+namespace Trade {
+
+class CONTROLKIT_EXPORT AbstractDomainBasedControl : public AbstractComboBoxControl, public virtual IDomainBasedControl
+{
+    Q_OBJECT
+
+public:
+    ~AbstractDomainBasedControl() override;
+
+    // Rebuilds the items; the value stays and nothing is announced.
+    void setDomain(const Trade::Domain &domain) override;
+    const Domain &domain() const override;
+    // Rebuilds the items from the domain. This hides QWidget::update(); the rebuilt combo box
+    // repaints itself.
+    void update() override;
+
+protected:
+    explicit AbstractDomainBasedControl(QWidget *parent);
+    Variant itemValue(int index) const override;
+    void showValue() override;
+
+private:
+    void rebuildItems();
+
+    Domain m_domain;
+};
+
+} // namespace Trade

@@ -1,0 +1,31 @@
+// The base of controls that hold one value: it keeps the value, has the widget show it and
+// announces each change once, whether the user or a caller made it.
+#pragma once
+
+#include <controlkit/abstractcontrol.h>
+#include <controlkit/controlkit_export.h>
+#include <controlkit/icontrol.h>
+
+namespace Trade {
+
+class CONTROLKIT_EXPORT AbstractValueControl : public AbstractControl, public virtual IValueControl
+{
+public:
+    ~AbstractValueControl() override;
+
+    // Empty until a value is set or chosen.
+    Variant value() const override;
+    // A value that differs (Variant's operator==) is kept, shown, then announced; observers of
+    // valueChanged may delete the control.
+    void setValue(const Trade::Variant &value) override;
+
+protected:
+    AbstractValueControl();
+    // Shows value() in the widget, without announcing anything.
+    virtual void showValue() = 0;
+
+private:
+    Variant m_value;
+};
+
+} // namespace Trade

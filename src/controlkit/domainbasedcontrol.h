@@ -1,0 +1,22 @@
+// A combo box control offering the values of a domain, as the host builds its choice controls:
+//
+//     Trade::DomainBasedControl category(parent);
+//     category.setDomain(Trade::SymbolCategory::domain());
+//     category.setValue(Trade::Variant::fromValue(Trade::SymbolCategory(Symbology::symbolTypeFuture)));
+#pragma once
+
+#include <controlkit/abstractdomainbasedcontrol.h>
+#include <controlkit/controlkit_export.h>
+
+namespace Trade {
+
+class CONTROLKIT_EXPORT DomainBasedControl : public AbstractDomainBasedControl
+{
+    Q_OBJECT
+
+public:
+    explicit DomainBasedControl(QWidget *parent = nullptr);
+    ~DomainBasedControl() override;
+};
+
+} // namespace Trade

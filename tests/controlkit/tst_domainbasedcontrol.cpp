@@ -1,0 +1,141 @@
+// The control bases as the user and a plug-in meet them: the items of a domain, the value that
+// follows the user's choice or the program, and the read-only and enabled states.
+#include <controlkit/domainbasedcontrol.h>
+
+#include <QtTest/QtTest>
+#include <QtWidgets/QAbstractItemView>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QComboBox>
+
+namespace {
+
+// "A B C" as a list of texts.
+QStringList words(const char *text)
+{
+    return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+Trade::Domain textDomain(const char *texts)
+{
+    Trade::Domain domain;
+    for (const QString &text : words(texts))
+        domain << Trade::Variant(text);
+    return domain;
+}
+
+QStringList itemTexts(const QComboBox *combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    return texts;
+}
+
+// Subscribed through the notifier: hears valueChanged by its full signature.
+class View : public QObject
+{
+    Q_OBJECT
+
+public:
+    QStringList heard;
+
+public slots:
+    void slot_valueChanged(const Trade::Variant &value) { heard << value.toString(); }
+};
+
+} // namespace
+
+class tst_DomainBasedControl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void userChoice_data();
+    void userChoice();
+    void valueAndDomain();
+};
+
+void tst_DomainBasedControl::userChoice_data()
+{
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QByteArray>("gesture");
+    QTest::addColumn<QStringList>("heard");
+    QTest::addColumn<bool>("popup");
+
+    const QStringList none;
+    for (const char *gesture : {"key", "wheel", "click"}) {
+        const bool click = qstrcmp(gesture, "click") == 0;
+        QTest::addRow("%s", gesture) << false << QByteArray(gesture) << (click ? none : words("C")) << click;
+        QTest::addRow("read-only, %s", gesture) << true << QByteArray(gesture) << none << false;
+    }
+}
+
+// The user moves from B: a choice becomes the value and is announced once, with the domain's
+// value; a click opens the list. A read-only control takes no gesture.
+void tst_DomainBasedControl::userChoice()
+{
+    QFETCH(bool, readOnly);
+    QFETCH(QByteArray, gesture);
+    QFETCH(QStringList, heard);
+    QFETCH(bool, popup);
+
+    Trade::DomainBasedControl control;
+    control.setDomain(textDomain("A B C"));
+    control.setValue(Trade::Variant(QStringLiteral("B")));
+    control.setReadOnly(readOnly);
+    control.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&control));
+    View view;
+    control.subscribe(&view);
+
+    QComboBox *combo = control.comboControl();
+    if (gesture == "key") {
+        QTest::keyClick(combo, Qt::Key_Down);
+    } else if (gesture == "wheel") {
+        const QPointF at(5, 5);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    } else {
+        QTest::mouseClick(combo, Qt::LeftButton);
+    }
+
+    QCOMPARE(view.heard, heard);
+    QCOMPARE(control.value().toString(), heard.isEmpty() ? QStringLiteral("B") : heard.last());
+    QCOMPARE(combo->currentText(), control.value().toString());
+    QCOMPARE(combo->view()->isVisible(), popup);
+    combo->hidePopup();
+}
+
+// The program sets the value and the domain: the value's item is current when the domain has it;
+// only a different value is announced, a new domain never is.
+void tst_DomainBasedControl::valueAndDomain()
+{
+    Trade::DomainBasedControl control;
+    QComboBox *combo = control.comboControl();
+    View view;
+    control.subscribe(&view);
+
+    control.setDomain(textDomain("A B C"));
+    QCOMPARE(itemTexts(combo), words("A B C"));
+    QCOMPARE(combo->currentIndex(), -1);  // no value yet
+
+    control.setValue(Trade::Variant(QStringLiteral("B")));
+    control.setValue(Trade::Variant(QStringLiteral("B")));
+    QCOMPARE(combo->currentIndex(), 1);
+    control.setDomain(textDomain("B D"));
+    QCOMPARE(combo->currentIndex(), 0);
+    control.setValue(Trade::Variant(QStringLiteral("Z")));
+    QCOMPARE(combo->currentIndex(), -1);
+    QCOMPARE(view.heard, words("B Z"));
+
+    control.setDomain(Trade::Domain());
+    QCOMPARE(combo->count(), 0);
+    // Values without text: an empty variant and a null text.
+    control.setDomain(Trade::Domain({Trade::Variant(), Trade::Variant(QString())}));
+    QCOMPARE(itemTexts(combo), QStringList({QString(), QString()}));
+    QCOMPARE(control.value().toString(), QStringLiteral("Z"));
+}
+
+QTEST_MAIN(tst_DomainBasedControl)
+#include "tst_domainbasedcontrol.moc"

@@ -406,7 +406,7 @@ Dump PriceConverter::save(const Variant &value)
 Variant PriceConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    ISymbol *symbol = Variant::load(saved.member(QStringLiteral("symbol")), context).valueOr<ISymbol *>(nullptr);
+    ISymbol *symbol = savedSymbol(saved, context);
     bool isNumber = false;
     const double raw = saved.member(QStringLiteral("value")).asAtom().value().toDouble(&isNumber);
     if (!symbol)

@@ -224,7 +224,7 @@ Dump ProfitConverter::save(const Variant &value)
 Variant ProfitConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    ISymbol *symbol = Variant::load(saved.member(QStringLiteral("symbol")), context).valueOr<ISymbol *>(nullptr);
+    ISymbol *symbol = savedSymbol(saved, context);
     const QString money = saved.member(QStringLiteral("value")).asAtom().value();
     return fromVariant(Variant(money), Variant::fromValue(symbol));
 }

@@ -128,6 +128,18 @@ void tst_Profit::profitConverter()
         QCOMPARE(back.symbol(), &es);
     }
     QCOMPARE(reports.count(), 0);
+
+    // A symbol member that is missing or names none reads as a saved null symbol, which the
+    // sample host finds as the context's: the profit loads as its own saved form then does.
+    Dump::Struct bare(none.typeName());
+    bare.insert(QStringLiteral("value"), Variant(3.5).save());
+    Dump::Struct numbered = bare;
+    numbered.insert(QStringLiteral("symbol"), Variant(7).save());
+    for (const Dump &form : {Dump(bare), Dump(numbered)}) {
+        const Variant back = Variant::load(form, context);
+        QCOMPARE(back.strongValue<Profit>().symbol(), &nq);
+        QVERIFY(Variant::load(back.save(), context) == back);
+    }
 }
 
 void tst_Profit::averagePrice()

@@ -1,6 +1,7 @@
 #include "price.h"
 
 #include <typekit/rounding_p.h>
+#include <typekit/savednumber_p.h>
 #include <typekit/symbol/symbolcategory.h>
 
 #include <cmath>
@@ -407,8 +408,8 @@ Variant PriceConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
     ISymbol *symbol = savedSymbol(saved, context);
-    bool isNumber = false;
-    const double raw = saved.member(QStringLiteral("value")).asAtom().value().toDouble(&isNumber);
+    double raw = 0.0;
+    const bool isNumber = detail::readSavedNumber(saved.member(QStringLiteral("value")).asAtom().value(), &raw);
     if (!symbol)
         return Variant();
     Price price(symbol);

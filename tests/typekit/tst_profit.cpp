@@ -135,6 +135,9 @@ void tst_Profit::profitConverter()
     bare.insert(QStringLiteral("value"), Variant(3.5).save());
     Dump::Struct numbered = bare;
     numbered.insert(QStringLiteral("symbol"), Variant(7).save());
+    Dump::Struct infinite = numbered;
+    infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("inf"))));
+    QVERIFY(!Variant::load(Dump(infinite), context).strongValue<Profit>().hasValue());  // no number
     for (const Dump &form : {Dump(bare), Dump(numbered)}) {
         const Variant back = Variant::load(form, context);
         QCOMPARE(back.strongValue<Profit>().symbol(), &nq);

@@ -7,6 +7,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Fuzz::checkLoaders(Fuzz::dumpOf(data, size),
                        {"Trade::Price", "Trade::AveragePrice", "Trade::Quantity", "Trade::Profit", "Trade::Percent"},
                        [](const Trade::Variant &loaded, const Trade::Variant &context) {
+                           Fuzz::require(loaded == loaded, "a loaded value equals itself", loaded.save());
                            (void)loaded.convert(loaded.userType(), context).toString();
                        });
     return 0;

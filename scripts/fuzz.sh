@@ -20,7 +20,7 @@ cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 
 # The dictionary: the type names, member names and keys that the seeds hold.
 dict="$build/saved.dict"
-grep -hoP '"[\x20\x21\x23-\x5b\x5d-\x7e]*"' "$root"/fuzz/corpus/*/*.json | sort -u > "$dict"
+grep -hoP '"[\x20\x21\x23-\x5b\x5d-\x7e]+"' "$root"/fuzz/corpus/*/*.json | sort -u > "$dict"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"

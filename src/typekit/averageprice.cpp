@@ -145,7 +145,9 @@ Variant AveragePriceConverter::fromVariant(const Variant &value, const Variant &
         return Variant();
     AveragePrice price(symbol);
     if (value.is<AveragePrice>()) {
-        price.setValue(value.strongValue<AveragePrice>().value());
+        const AveragePrice &held = value.strongValue<AveragePrice>();
+        if (held.hasValue())  // one without value stays without, on the new symbol
+            price.setValue(held.value());
     } else if (value.is(QMetaType::Double)) {
         price.setRawNonScaledValue(value.strongValue<double>());
     } else {

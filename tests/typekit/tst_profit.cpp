@@ -180,6 +180,8 @@ void tst_Profit::averagePriceConverter()
     QCOMPARE(converter.fromVariant(Variant(1.0113), context).strongValue<AveragePrice>().value(), 101.13);
     QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &es)), context).strongValue<AveragePrice>().value(), 101.13);
     QVERIFY(!converter.fromVariant(Variant(1.0), Variant()).isValid());
+    const AveragePrice rebased = converter.fromVariant(Variant::fromValue(AveragePrice(&es)), context).strongValue<AveragePrice>();
+    QVERIFY(!rebased.hasValue());
     QCOMPARE(reports.count(), 0);
 
     // Never a plain variant: saved, it loads back without value.

@@ -243,6 +243,11 @@ void tst_Levels::stopSaving()
     saved.insert(QStringLiteral("frequency"), Variant(3).save());
     saved.insert(QStringLiteral("stop"), Variant(4).save());
     QCOMPARE(Variant::load(Dump(saved), Variant()).strongValue<StopStrategyLevel>().type(), StopStrategyLevel::typeTrailing);
+    // One of an unknown type loads as nothing, silently.
+    saved.insert(QStringLiteral("type"), Variant(7).save());
+    ReportRecorder reports;
+    QVERIFY(!Variant::load(Dump(saved), Variant()).isValid());
+    QCOMPARE(reports.count(), 0);
 
     // Exit levels saved in a stop collection are no stop levels.
     Dump::Container mixed(QStringLiteral("Trade::StopStrategyLevels"));

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 # fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# doxygen: the API reference, whose build without warnings is one of the tests.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core doxygen)
 for arg in "$@"; do
     case "$arg" in
         --benchmarks) packages+=(libbenchmark-dev) ;;

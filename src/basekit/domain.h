@@ -1,4 +1,5 @@
-// The ordered choices of a value control (a combo box of sides, of symbol categories, ...).
+/// \class Trade::Domain
+/// The ordered choices of a value control (a combo box of sides, of symbol categories, ...).
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -17,7 +18,7 @@ public:
     const QVector<Variant> &values() const { return m_values; }
     int size() const { return int(m_values.size()); }
     bool isEmpty() const { return m_values.isEmpty(); }
-    // Whether some choice equals the value (Variant's operator==, so through converters).
+    /// Whether some choice equals the value (Variant's operator==, so through converters).
     bool contains(const Variant &value) const;
     int indexOf(const Variant &value) const;
 

@@ -1,7 +1,8 @@
-// The structured saved form of values and records: a tree of atoms (a type text and a value
-// text), structs (a type text and named members) and containers (a type text and a list).
-// Dumps are what values become when they are saved with a layout, and they print as indented
-// JSON for reports and files. Copies are cheap: nodes are shared and never changed in place.
+/// \class Trade::Dump
+/// The structured saved form of values and records: a tree of atoms (a type text and a value
+/// text), structs (a type text and named members) and containers (a type text and a list).
+/// Dumps are what values become when they are saved with a layout, and they print as indented
+/// JSON for reports and files. Copies are cheap: nodes are shared and never changed in place.
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -25,7 +26,7 @@ public:
 
     enum class Kind { Null, Atom, Struct, Container };
 
-    // A null dump: the saved form of nothing, also what a failed parse gives.
+    /// A null dump: the saved form of nothing, also what a failed parse gives.
     Dump();
     Dump(const Atom &atom);
     Dump(const Struct &structure);
@@ -34,22 +35,22 @@ public:
     Kind kind() const;
     bool isNull() const { return kind() == Kind::Null; }
 
-    // The node of its kind; a dump of another kind gives an empty node of the asked kind.
+    /// The node of its kind; a dump of another kind gives an empty node of the asked kind.
     const Atom &asAtom() const;
     const Struct &asStruct() const;
     const Container &asContainer() const;
 
-    // The type text of whichever node this is (empty for a null dump).
+    /// The type text of whichever node this is (empty for a null dump).
     QString typeName() const;
 
-    // JSON, indented: an atom is {"type": ..., "value": ...} (the value null when the text is a
-    // null QString, the saved form of no value, and a string otherwise, "" included), a struct
-    // {"type": ..., "members": {...}}, a container {"type": ..., "items": [...]}, a null dump {}.
+    /// JSON, indented: an atom is {"type": ..., "value": ...} (the value null when the text is a
+    /// null QString, the saved form of no value, and a string otherwise, "" included), a struct
+    /// {"type": ..., "members": {...}}, a container {"type": ..., "items": [...]}, a null dump {}.
     QString toJsonIndented() const;
 
-    // Reads back what toJsonIndented() wrote. Text that is not such a dump (malformed JSON,
-    // unknown keys, values of the wrong JSON type, nesting deeper than maxJsonDepth) gives a null
-    // dump and, when errorMessage is given, a message saying where and what went wrong.
+    /// Reads back what toJsonIndented() wrote. Text that is not such a dump (malformed JSON,
+    /// unknown keys, values of the wrong JSON type, nesting deeper than maxJsonDepth) gives a null
+    /// dump and, when errorMessage is given, a message saying where and what went wrong.
     static Dump fromJson(const QString &text, QString *errorMessage = nullptr);
     static constexpr int maxJsonDepth = 128;
 
@@ -61,6 +62,7 @@ private:
     std::shared_ptr<const Node> d;
 };
 
+/// A leaf of a dump: a value as text under its type name.
 class BASEKIT_EXPORT Dump::Atom
 {
 public:
@@ -81,6 +83,7 @@ private:
     QString m_value;
 };
 
+/// A dump of named members under a type name, such as a record or a level.
 class BASEKIT_EXPORT Dump::Struct
 {
 public:
@@ -89,10 +92,10 @@ public:
 
     const QString &typeName() const { return m_typeName; }
 
-    // Sets a member; a later insert under the same name replaces the earlier one.
+    /// Sets a member; a later insert under the same name replaces the earlier one.
     Struct &insert(const QString &name, const Dump &value);
     bool contains(const QString &name) const { return m_members.contains(name); }
-    // The member of that name, a null dump when there is none.
+    /// The member of that name, a null dump when there is none.
     Dump member(const QString &name) const { return m_members.value(name); }
     QStringList memberNames() const { return m_members.keys(); }
     int size() const { return int(m_members.size()); }
@@ -108,6 +111,7 @@ private:
     QMap<QString, Dump> m_members;
 };
 
+/// A dump of items in order under a type name, such as a list of levels or records.
 class BASEKIT_EXPORT Dump::Container
 {
 public:

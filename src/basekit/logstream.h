@@ -1,9 +1,10 @@
-// A log text built with <<, sent to the service object when the stream goes out of scope:
-//
-//     Shadow::LogStream(0, 2, u"storage/storagefilter", __LINE__, u"Trade::Host::query", this)
-//         << "querying " << affiliation;
-//
-// Texts of severity 2 and below are sent only when the channel's level lets them through.
+/// \class Shadow::LogStream
+/// A log text built with <<, sent to the service object when the stream goes out of scope:
+///
+///     Shadow::LogStream(0, 2, u"storage/storagefilter", __LINE__, u"Trade::Host::query", this)
+///         << "querying " << affiliation;
+///
+/// Texts of severity 2 and below are sent only when the channel's level lets them through.
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -28,7 +29,7 @@ public:
     LogStream &operator<<(qint64 number);
     LogStream &operator<<(int number) { return *this << qint64(number); }
 
-    // The text so far.
+    /// The text so far.
     const QString &text() const { return m_text; }
 
 private:

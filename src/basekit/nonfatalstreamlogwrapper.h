@@ -1,13 +1,14 @@
-// The non-fatal assertion report. A broken precondition is reported once through the service
-// object and the caller goes on with its neutral result; nothing throws.
-//
-//     TRADE_ASSERT(index < size(), u"Trade::Thing::at", u"thing", this) << "Index out of range.";
-//
-// The report has channel 0 and severity 3. Its message is the streamed text in double quotes
-// followed by one space (a plain assertion sends two quote characters around an empty text),
-// then any named values as "expression"="indented JSON of the value's dump" plus one space.
-// When the wrapper is destroyed the message goes to logMessage() and then the condition to
-// reportAssertion().
+/// \class Trade::NonFatalStreamLogWrapper
+/// The non-fatal assertion report. A broken precondition is reported once through the service
+/// object and the caller goes on with its neutral result; nothing throws.
+///
+///     TRADE_ASSERT(index < size(), u"Trade::Thing::at", u"thing", this) << "Index out of range.";
+///
+/// The report has channel 0 and severity 3. Its message is the streamed text in double quotes
+/// followed by one space (a plain assertion sends two quote characters around an empty text),
+/// then any named values as "expression"="indented JSON of the value's dump" plus one space.
+/// When the wrapper is destroyed the message goes to logMessage() and then the condition to
+/// reportAssertion().
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -20,12 +21,12 @@ namespace Trade {
 class Dump;
 class Variant;
 
-// An expression text with the value it had, for a report's message.
+/// An expression text with the value it had, for a report's message.
 class BASEKIT_EXPORT NamedValue
 {
 public:
     NamedValue(QStringView expression, const Variant &value);
-    // A value shown by a dump of its own (an object that dumps itself).
+    /// A value shown by a dump of its own (an object that dumps itself).
     NamedValue(QStringView expression, const Dump &dump);
     const QString &text() const { return m_text; }
 
@@ -36,8 +37,8 @@ private:
 class BASEKIT_EXPORT NonFatalStreamLogWrapper
 {
 public:
-    // Quoted: the message is the streamed text in double quotes (the usual report). Bare: the
-    // streamed text as it is, and no message at all when nothing is streamed.
+    /// Quoted: the message is the streamed text in double quotes (the usual report). Bare: the
+    /// streamed text as it is, and no message at all when nothing is streamed.
     enum class MessageForm { Quoted, Bare };
 
     NonFatalStreamLogWrapper(QStringView file, unsigned line, QStringView function,

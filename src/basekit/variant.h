@@ -1,6 +1,7 @@
-// Trade::Variant: the QVariant that the trading libraries pass around. It adds typed access that
-// reports misuse instead of converting silently, and dispatches display, comparison, conversion,
-// saving and loading to the converter registered for the held type (see iconverter.h).
+/// \class Trade::Variant
+/// Trade::Variant: the QVariant that the trading libraries pass around. It adds typed access that
+/// reports misuse instead of converting silently, and dispatches display, comparison, conversion,
+/// saving and loading to the converter registered for the held type (see iconverter.h).
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -31,64 +32,64 @@ public:
         return Variant(QVariant::fromValue(value));
     }
 
-    // Holds exactly that meta-type.
+    /// Holds exactly that meta-type.
     bool is(int typeId) const { return data_ptr().typeId() == typeId; }
-    // Holds a value of exactly that type that is not null. Null keeps its older, stricter
-    // meaning: a null pointer and a null QString, QByteArray, QChar, QDate, QTime, QDateTime or
-    // QBitArray are no value. A value of another type is no value of this one, even when Qt could
-    // convert it: conversions are asked for explicitly, with convert().
+    /// Holds a value of exactly that type that is not null. Null keeps its older, stricter
+    /// meaning: a null pointer and a null QString, QByteArray, QChar, QDate, QTime, QDateTime or
+    /// QBitArray are no value. A value of another type is no value of this one, even when Qt could
+    /// convert it: conversions are asked for explicitly, with convert().
     bool hasValue(int typeId) const;
-    // Holds any value.
+    /// Holds any value.
     bool isInit() const { return isValid(); }
-    // Holds a value that counts as null (see hasValue()); an empty variant is null too.
+    /// Holds a value that counts as null (see hasValue()); an empty variant is null too.
     bool holdsNull() const;
 
-    // The value as another type. A value that already has the type stays as it is, unless a
-    // context is given and the type's converter rebases its values on contexts (see
-    // IRebasingConverter: a price is put on the context's symbol). Else the target type's
-    // converter makes it (fromVariant); else the held type's converter's plain value (toVariant),
-    // or the value itself, through Qt's conversions; an empty variant when nothing converts.
+    /// The value as another type. A value that already has the type stays as it is, unless a
+    /// context is given and the type's converter rebases its values on contexts (see
+    /// IRebasingConverter: a price is put on the context's symbol). Else the target type's
+    /// converter makes it (fromVariant); else the held type's converter's plain value (toVariant),
+    /// or the value itself, through Qt's conversions; an empty variant when nothing converts.
     Variant convert(int typeId, const Variant &context) const;
 
-    // The saved form, by the held type's converter. A type without a converter is saved as an
-    // atom of its type name and its text (see plain types below); an empty variant as an atom of
-    // two empty texts.
-    //
-    // Plain types save so that they load back equal: numbers, booleans, QString, QDate, QTime
-    // and QDateTime (ISO 8601 with milliseconds and the offset) as Qt writes them; characters
-    // (char, signed and unsigned) as their numbers; QChar as a one-character text; QByteArray as
-    // Base64; QStringList as a container "QStringList" of "QString" atoms.
+    /// The saved form, by the held type's converter. A type without a converter is saved as an
+    /// atom of its type name and its text (see plain types below); an empty variant as an atom of
+    /// two empty texts.
+    ///
+    /// Plain types save so that they load back equal: numbers, booleans, QString, QDate, QTime
+    /// and QDateTime (ISO 8601 with milliseconds and the offset) as Qt writes them; characters
+    /// (char, signed and unsigned) as their numbers; QChar as a one-character text; QByteArray as
+    /// Base64; QStringList as a container "QStringList" of "QString" atoms.
     Dump save() const;
-    // Makes a value back from a saved form: the converter of the dump's type name loads it. An
-    // atom of a plain type is read back from its text (an empty text gives the type's null or
-    // default value: a null text or date, zero); a text that does not read as that type gives an
-    // empty variant. Types that are no plain values (images, objects) never load from a text.
+    /// Makes a value back from a saved form: the converter of the dump's type name loads it. An
+    /// atom of a plain type is read back from its text (an empty text gives the type's null or
+    /// default value: a null text or date, zero); a text that does not read as that type gives an
+    /// empty variant. Types that are no plain values (images, objects) never load from a text.
     static Variant load(const Dump &dump, const Variant &context);
 
-    // Saving to JSON text and files, and loading back.
-    //
-    // The text is save() written by Dump::toJsonIndented(); Variant::fromValue(record).toJson()
-    // and record.dump().toJsonIndented() are the same text. A load reads the text with
-    // Dump::fromJson() and makes the value with load().
-    //
-    // The context is what a saved form cannot say by itself, handed to every converter of the
-    // load: a variant holding the Trade::ISymbol* that the values belong to. Quantities load on
-    // the context's symbol (their lot size) instead of the one they were saved with; prices and
-    // profits whose saved symbol is no longer known load on it; other values ignore it. Without
-    // a context (an empty variant) saved host objects are looked up by their saved keys only.
-    //
-    // What the load could not make (text that is no saved form, an unreadable file, an unknown
-    // type, a field no topic has, a symbol or account that is gone) is appended to `problems`
-    // when it is given, and left out of the value; the value is what could be loaded.
+    /// Saving to JSON text and files, and loading back.
+    ///
+    /// The text is save() written by Dump::toJsonIndented(); Variant::fromValue(record).toJson()
+    /// and record.dump().toJsonIndented() are the same text. A load reads the text with
+    /// Dump::fromJson() and makes the value with load().
+    ///
+    /// The context is what a saved form cannot say by itself, handed to every converter of the
+    /// load: a variant holding the Trade::ISymbol* that the values belong to. Quantities load on
+    /// the context's symbol (their lot size) instead of the one they were saved with; prices and
+    /// profits whose saved symbol is no longer known load on it; other values ignore it. Without
+    /// a context (an empty variant) saved host objects are looked up by their saved keys only.
+    ///
+    /// What the load could not make (text that is no saved form, an unreadable file, an unknown
+    /// type, a field no topic has, a symbol or account that is gone) is appended to `problems`
+    /// when it is given, and left out of the value; the value is what could be loaded.
     QString toJson() const;
     static Variant fromJson(const QString &json, const Variant &context = Variant(),
                             QVector<LoadProblem> *problems = nullptr);
-    // Writes toJson() to the file, replacing it; false, with the reason in `error`, when it cannot.
+    /// Writes toJson() to the file, replacing it; false, with the reason in `error`, when it cannot.
     bool saveJsonFile(const QString &path, QString *error = nullptr) const;
     static Variant loadJsonFile(const QString &path, const Variant &context = Variant(),
                                 QVector<LoadProblem> *problems = nullptr);
 
-    // The display text, by the held type's converter, or Qt's own text of the value.
+    /// The display text, by the held type's converter, or Qt's own text of the value.
     QString toString() const;
     operator QString() const { return toString(); }
 
@@ -96,14 +97,14 @@ public:
     // per-type default (zero, empty) that lives as long as the process.
         template <typename T>
     const T &strongValue() const;
-    // The held T, or the fallback when there is no value of T; silent.
+    /// The held T, or the fallback when there is no value of T; silent.
     template <typename T>
     T valueOr(const T &fallback) const
     {
         return hasValue<T>() ? strongValue<T>() : fallback;
     }
-    // The held T when the variant holds exactly a T that is not null, else the fallback; no
-    // conversion is tried, and nothing is reported.
+    /// The held T when the variant holds exactly a T that is not null, else the fallback; no
+    /// conversion is tried, and nothing is reported.
     template <typename T>
     T heldOr(const T &fallback) const
     {
@@ -121,8 +122,8 @@ public:
 private:
     template <typename T>
     static bool isNullValue(const T &value);
-    // The held T when the variant holds exactly a T that is not null; null otherwise. Inline and
-    // without calls into QtCore: this is the path of every typed read that succeeds.
+    /// The held T when the variant holds exactly a T that is not null; null otherwise. Inline and
+    /// without calls into QtCore: this is the path of every typed read that succeeds.
     template <typename T>
     const T *heldValue() const
     {
@@ -188,7 +189,7 @@ const T &Variant::strongValueSlow(int typeId) const
                      u"trade/common/export/include/variant", this);
         return detail::defaultValue<T>();
     }
-    // hasValue() holds for a T only, so the held type is T: the check guards the cast below.
+    /// hasValue() holds for a T only, so the held type is T: the check guards the cast below.
     TRADE_ASSERT(typeId == userType(), u"Trade::Variant::strongValue",
                  u"trade/common/export/include/variant", this)
         << "Must not do calls that require type conversions.";

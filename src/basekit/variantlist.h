@@ -1,4 +1,5 @@
-// A list of variants that collects with <<.
+/// \class Trade::VariantList
+/// A list of variants that collects with <<.
 #pragma once
 
 #include <basekit/variant.h>

@@ -1,7 +1,8 @@
-// The base of controls whose user chooses an item of a combo box. The control is a widget that
-// holds a real QComboBox (comboControl()) filling it; the item the user chooses becomes the
-// control's value, announced once with valueChanged. The combo box follows the control's enabled
-// state, and takes no input while the control is read-only.
+/// \class Trade::AbstractComboBoxControl
+/// The base of controls whose user chooses an item of a combo box. The control is a widget that
+/// holds a real QComboBox (comboControl()) filling it; the item the user chooses becomes the
+/// control's value, announced once with valueChanged. The combo box follows the control's enabled
+/// state, and takes no input while the control is read-only.
 #pragma once
 
 #include <controlkit/abstractvaluecontrol.h>
@@ -20,10 +21,10 @@ class CONTROLKIT_EXPORT AbstractComboBoxControl : public QWidget, public Abstrac
 public:
     ~AbstractComboBoxControl() override;
 
-    // A child of this widget; never null.
+    /// A child of this widget; never null.
     QComboBox *comboControl() const;
 
-    // The widget's own enabled state (QWidget::isEnabled() and setEnabled()).
+    /// The widget's own enabled state (QWidget::isEnabled() and setEnabled()).
     bool isEnabled() const override;
     void setEnabled(bool enabled) override;
 
@@ -32,9 +33,9 @@ Q_SIGNALS:
 
 protected:
     explicit AbstractComboBoxControl(QWidget *parent);
-    // The value that item `index` of the combo box stands for.
+    /// The value that item `index` of the combo box stands for.
     virtual Variant itemValue(int index) const = 0;
-    // Drops the combo box's input events while the control is read-only.
+    /// Drops the combo box's input events while the control is read-only.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:

@@ -1,5 +1,6 @@
-// The base of the host's input controls: a notifier that keeps the control's read-only state,
-// which the control's widget honours.
+/// \class Trade::AbstractControl
+/// The base of the host's input controls: a notifier that keeps the control's read-only state,
+/// which the control's widget honours.
 #pragma once
 
 #include <controlkit/abstractnotifier.h>

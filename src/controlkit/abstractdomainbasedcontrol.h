@@ -1,6 +1,7 @@
-// The base of combo box controls whose items are the values of a domain: item i shows the text
-// of value i (Trade::Variant's toString). The value is independent of the domain: the item of
-// the value is current when the domain has it, else no item is.
+/// \class Trade::AbstractDomainBasedControl
+/// The base of combo box controls whose items are the values of a domain: item i shows the text
+/// of value i (Trade::Variant's toString). The value is independent of the domain: the item of
+/// the value is current when the domain has it, else no item is.
 #pragma once
 
 #include <controlkit/abstractcomboboxcontrol.h>
@@ -16,11 +17,11 @@ class CONTROLKIT_EXPORT AbstractDomainBasedControl : public AbstractComboBoxCont
 public:
     ~AbstractDomainBasedControl() override;
 
-    // Rebuilds the items; the value stays and nothing is announced.
+    /// Rebuilds the items; the value stays and nothing is announced.
     void setDomain(const Trade::Domain &domain) override;
     const Domain &domain() const override;
-    // Rebuilds the items from the domain. This hides QWidget::update(); the rebuilt combo box
-    // repaints itself.
+    /// Rebuilds the items from the domain. This hides QWidget::update(); the rebuilt combo box
+    /// repaints itself.
     void update() override;
 
 protected:

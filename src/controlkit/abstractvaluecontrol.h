@@ -1,5 +1,6 @@
-// The base of controls that hold one value: it keeps the value, has the widget show it and
-// announces each change once, whether the user or a caller made it.
+/// \class Trade::AbstractValueControl
+/// The base of controls that hold one value: it keeps the value, has the widget show it and
+/// announces each change once, whether the user or a caller made it.
 #pragma once
 
 #include <controlkit/abstractcontrol.h>
@@ -13,15 +14,15 @@ class CONTROLKIT_EXPORT AbstractValueControl : public AbstractControl, public vi
 public:
     ~AbstractValueControl() override;
 
-    // Empty until a value is set or chosen.
+    /// Empty until a value is set or chosen.
     Variant value() const override;
-    // A value that differs (Variant's operator==) is kept, shown, then announced; observers of
-    // valueChanged may delete the control.
+    /// A value that differs (Variant's operator==) is kept, shown, then announced; observers of
+    /// valueChanged may delete the control.
     void setValue(const Trade::Variant &value) override;
 
 protected:
     AbstractValueControl();
-    // Shows value() in the widget, without announcing anything.
+    /// Shows value() in the widget, without announcing anything.
     virtual void showValue() = 0;
 
 private:

@@ -1,8 +1,9 @@
-// A combo box control offering the values of a domain, as the host builds its choice controls:
-//
-//     Trade::DomainBasedControl category(parent);
-//     category.setDomain(Trade::SymbolCategory::domain());
-//     category.setValue(Trade::Variant::fromValue(Trade::SymbolCategory(Symbology::symbolTypeFuture)));
+/// \class Trade::DomainBasedControl
+/// A combo box control offering the values of a domain, as the host builds its choice controls:
+///
+///     Trade::DomainBasedControl category(parent);
+///     category.setDomain(Trade::SymbolCategory::domain());
+///     category.setValue(Trade::Variant::fromValue(Trade::SymbolCategory(Symbology::symbolTypeFuture)));
 #pragma once
 
 #include <controlkit/abstractdomainbasedcontrol.h>

@@ -1,29 +1,30 @@
-// The notifier: turns a Qt object into a publisher whose observers are wired to its signals by
-// name (see Common::INotifier), and keeps a record, a link, of every connection it made.
-//
-// The links let the notifier answer whether an observer is subscribed, disconnect precisely,
-// forget an observer the moment it is destroyed, and tell the publisher itself when a subscriber
-// arrives or leaves: after a subscription to a signal, the publisher's slot
-// "attached_" + signal name, taking one `const Link*`, is called; after an unsubscription the
-// slot "detached_" + signal name. A publisher that greets each newcomer with its current state:
-//
-//     class ConnectionProvider : public QObject, public Common::AbstractNotifier
-//     {
-//         Q_OBJECT
-//     signals:
-//         void connectionChanged(Trade::IBrokerConnection *connection, ConnectionProvider *provider);
-//     private slots:
-//         void attached_connectionChanged(const Link *link)
-//         {
-//             call(*link, Q_ARG(Trade::IBrokerConnection *, m_connection),
-//                  Q_ARG(ConnectionProvider *, this));
-//         }
-//     };
-//
-// Subscriptions are made and dropped, and observers destroyed, in the publisher's thread; the
-// records have no lock. Failures are reported and leave the records as they were. An observer
-// may be destroyed in a slot the notifier calls, and a publisher may delete itself in its own
-// attach or detach slot or hook: the operation under way stops there.
+/// \class Common::AbstractNotifier
+/// The notifier: turns a Qt object into a publisher whose observers are wired to its signals by
+/// name (see Common::INotifier), and keeps a record, a link, of every connection it made.
+///
+/// The links let the notifier answer whether an observer is subscribed, disconnect precisely,
+/// forget an observer the moment it is destroyed, and tell the publisher itself when a subscriber
+/// arrives or leaves: after a subscription to a signal, the publisher's slot
+/// "attached_" + signal name, taking one `const Link*`, is called; after an unsubscription the
+/// slot "detached_" + signal name. A publisher that greets each newcomer with its current state:
+///
+///     class ConnectionProvider : public QObject, public Common::AbstractNotifier
+///     {
+///         Q_OBJECT
+///     signals:
+///         void connectionChanged(Trade::IBrokerConnection *connection, ConnectionProvider *provider);
+///     private slots:
+///         void attached_connectionChanged(const Link *link)
+///         {
+///             call(*link, Q_ARG(Trade::IBrokerConnection *, m_connection),
+///                  Q_ARG(ConnectionProvider *, this));
+///         }
+///     };
+///
+/// Subscriptions are made and dropped, and observers destroyed, in the publisher's thread; the
+/// records have no lock. Failures are reported and leave the records as they were. An observer
+/// may be destroyed in a slot the notifier calls, and a publisher may delete itself in its own
+/// attach or detach slot or hook: the operation under way stops there.
 #pragma once
 
 #include <notifierkit/inotifier.h>
@@ -42,10 +43,11 @@ class AbstractNotifierPrivate;
 class NOTIFIERKIT_EXPORT AbstractNotifier : public virtual INotifier, public virtual IObject
 {
 public:
-    // One connection the notifier made: from a signal of the publisher to a method of an
-    // observer (a slot, or a signal of a forwarding target).
+    /// One connection the notifier made: from a signal of the publisher to a method of an
+    /// observer (a slot, or a signal of a forwarding target).
     struct NOTIFIERKIT_EXPORT Link
     {
+        /// The receiving end of a link: the observer and its method.
         struct Delegate
         {
             QObject *observer = nullptr;  // not owned
@@ -54,6 +56,7 @@ public:
             // The observer's method that the slot text names; invalid when there is none.
             QMetaMethod metaMethod() const;
         } delegate;
+        /// The sending end of a link: the publisher's signal.
         struct Signal
         {
             QByteArray name;       // "connectionChanged"
@@ -73,7 +76,7 @@ public:
     AbstractNotifier(const AbstractNotifier &) = delete;
     AbstractNotifier &operator=(const AbstractNotifier &) = delete;
 
-    // The publisher as a QObject; null, after a report, when the class does not derive from one.
+    /// The publisher as a QObject; null, after a report, when the class does not derive from one.
     virtual QObject *qobject() const;
 
     void subscribe(QObject *observer) override;
@@ -88,27 +91,27 @@ public:
     void forward(const QByteArray &signal, QObject *target, const QByteArray &targetSignal) override;
     void forward(QObject *target, const QByteArray &signal) override;
 
-    // Records, or drops, one given link (reporting one that is already, or not, recorded).
+    /// Records, or drops, one given link (reporting one that is already, or not, recorded).
     void subscribe(const Link &link);
     void unsubscribe(const Link &link);
-    // The recorded link of the observer for the signal, subscribing by convention first when
-    // there is none; the shared empty link for a null observer or when that fails. The pointer
-    // stays valid while the link is recorded.
+    /// The recorded link of the observer for the signal, subscribing by convention first when
+    /// there is none; the shared empty link for a null observer or when that fails. The pointer
+    /// stays valid while the link is recorded.
     const Link *linkBySignalAndObserverOrSubscribe(const QByteArray &signal, QObject *observer);
 
-    // The number of links of a signal given as a signal argument (an unknown one is reported
-    // and has none), or by its plain name as it is.
+    /// The number of links of a signal given as a signal argument (an unknown one is reported
+    /// and has none), or by its plain name as it is.
     int linkCount(const QByteArray &signal);
     int linkCountByName(const QByteArray &signalName) const;
-    // Every recorded link, ordered as Link::operator< orders them; for diagnostics and dumps.
+    /// Every recorded link, ordered as Link::operator< orders them; for diagnostics and dumps.
     QVector<Link> links() const;
 
-    // Used for every connection the notifier makes and for call(); Qt::AutoConnection at first.
+    /// Used for every connection the notifier makes and for call(); Qt::AutoConnection at first.
     void setConnectionType(Qt::ConnectionType type);
     Qt::ConnectionType connectionType() const;
 
-    // The same matching for any two objects, connecting and disconnecting directly: nothing is
-    // recorded and no attach or detach slot is called.
+    /// The same matching for any two objects, connecting and disconnecting directly: nothing is
+    /// recorded and no attach or detach slot is called.
     static void subscribe(QObject *sender, QObject *observer, Qt::ConnectionType connectionType);
     static void subscribe(QObject *sender, const QByteArray &signal, QObject *observer,
                           Qt::ConnectionType connectionType);
@@ -118,26 +121,26 @@ public:
     static void unsubscribe(QObject *sender, const QByteArray &signal, QObject *observer,
                             const QByteArray &slot);
 
-    // Calls the link's method on the link's observer alone, with the arguments made by Q_ARG
-    // (through the connection type: directly when the observer lives in this thread). The link
-    // need not be recorded.
+    /// Calls the link's method on the link's observer alone, with the arguments made by Q_ARG
+    /// (through the connection type: directly when the observer lives in this thread). The link
+    /// need not be recorded.
     void call(const Link &link, QGenericArgument val0 = QGenericArgument(),
               QGenericArgument val1 = QGenericArgument(), QGenericArgument val2 = QGenericArgument(),
               QGenericArgument val3 = QGenericArgument(), QGenericArgument val4 = QGenericArgument(),
               QGenericArgument val5 = QGenericArgument(), QGenericArgument val6 = QGenericArgument(),
               QGenericArgument val7 = QGenericArgument(), QGenericArgument val8 = QGenericArgument(),
               QGenericArgument val9 = QGenericArgument());
-    // Drops the link first, then calls it: the observer is called once more and hears nothing
-    // after that. Nothing is called when the publisher or the observer went away while the link
-    // was dropped (in the detach slot or in onUnsubscribed()).
+    /// Drops the link first, then calls it: the observer is called once more and hears nothing
+    /// after that. Nothing is called when the publisher or the observer went away while the link
+    /// was dropped (in the detach slot or in onUnsubscribed()).
     void unsubscribeAndCall(const Link &link, QGenericArgument val0 = QGenericArgument(),
                             QGenericArgument val1 = QGenericArgument(), QGenericArgument val2 = QGenericArgument(),
                             QGenericArgument val3 = QGenericArgument(), QGenericArgument val4 = QGenericArgument(),
                             QGenericArgument val5 = QGenericArgument(), QGenericArgument val6 = QGenericArgument(),
                             QGenericArgument val7 = QGenericArgument(), QGenericArgument val8 = QGenericArgument(),
                             QGenericArgument val9 = QGenericArgument());
-    // Posts a call of a method (a plain name) of the publisher, or of any object, to the event
-    // loop of its thread. Qt copies the arguments now, so their types must be registered.
+    /// Posts a call of a method (a plain name) of the publisher, or of any object, to the event
+    /// loop of its thread. Qt copies the arguments now, so their types must be registered.
     void callQueued(const QByteArray &method, QGenericArgument val0 = QGenericArgument(),
                     QGenericArgument val1 = QGenericArgument(), QGenericArgument val2 = QGenericArgument(),
                     QGenericArgument val3 = QGenericArgument(), QGenericArgument val4 = QGenericArgument(),
@@ -152,8 +155,8 @@ public:
                            QGenericArgument val9 = QGenericArgument());
 
 protected:
-    // Called after a link is recorded (and after the attach slot), and after one is dropped
-    // (after the detach slot, also when the observer was destroyed). Nothing by default.
+    /// Called after a link is recorded (and after the attach slot), and after one is dropped
+    /// (after the detach slot, also when the observer was destroyed). Nothing by default.
     virtual void onSubscribed(const Link *link);
     virtual void onUnsubscribed(const Link *link);
 

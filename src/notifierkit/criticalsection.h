@@ -1,5 +1,6 @@
-// The lock of the notifier framework's lazy, once-only fills: recursive for the thread that holds
-// it, with a try that never blocks.
+/// \class Common::CriticalSection
+/// The lock of the notifier framework's lazy, once-only fills: recursive for the thread that holds
+/// it, with a try that never blocks.
 #pragma once
 
 #include <notifierkit/notifierkit_export.h>
@@ -17,21 +18,21 @@ public:
     CriticalSection(const CriticalSection &) = delete;
     CriticalSection &operator=(const CriticalSection &) = delete;
 
-    // Blocks until this thread holds the lock; a thread that holds it already goes one level
-    // deeper.
+    /// Blocks until this thread holds the lock; a thread that holds it already goes one level
+    /// deeper.
     void enter();
-    // Takes the lock if it is free or already held by this thread, and says whether it did.
+    /// Takes the lock if it is free or already held by this thread, and says whether it did.
     bool tryEnter();
-    // Releases one level.
+    /// Releases one level.
     void leave();
 
 private:
-    // Always there after construction; each operation reports its absence and then does
-    // nothing (tryEnter() answers false).
+    /// Always there after construction; each operation reports its absence and then does
+    /// nothing (tryEnter() answers false).
     std::unique_ptr<std::recursive_mutex> m_impl;
 };
 
-// Holds a critical section for its scope.
+/// Holds a critical section for its scope.
 class CriticalSectionLocker
 {
 public:

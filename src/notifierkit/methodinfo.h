@@ -1,9 +1,10 @@
-// A Qt method signature taken apart: the name and the parameter type texts of
-// "connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*)".
-//
-// A decorated signature carries Qt's method code in front, as QObject::connect takes it:
-// '2' for a signal (SIGNAL(...)), '1' for a slot (SLOT(...)). SignalInfo and SlotInfo remove
-// their code from a decorated text and put it back in decoratedSignature().
+/// \class Common::MethodInfo
+/// A Qt method signature taken apart: the name and the parameter type texts of
+/// "connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*)".
+///
+/// A decorated signature carries Qt's method code in front, as QObject::connect takes it:
+/// '2' for a signal (SIGNAL(...)), '1' for a slot (SLOT(...)). SignalInfo and SlotInfo remove
+/// their code from a decorated text and put it back in decoratedSignature().
 #pragma once
 
 #include <notifierkit/criticalsection.h>
@@ -21,25 +22,25 @@ class NOTIFIERKIT_EXPORT MethodInfo
 public:
     MethodInfo() = default;
     explicit MethodInfo(const QByteArray &signature) : m_signature(signature) {}
-    // Copies the parsed part only if it is complete; the copy gets a lock of its own.
+    /// Copies the parsed part only if it is complete; the copy gets a lock of its own.
     MethodInfo(const MethodInfo &other);
-    // Descriptions are not reassigned: this reports and leaves the target as it was.
+    /// Descriptions are not reassigned: this reports and leaves the target as it was.
     MethodInfo &operator=(const MethodInfo &other);
     ~MethodInfo();
 
-    // The text before "(", and the texts between "(" and ")" split at ",", as they stand.
-    // Parsed on first use.
+    /// The text before "(", and the texts between "(" and ")" split at ",", as they stand.
+    /// Parsed on first use.
     const QByteArray &name() const;
     const QList<QByteArray> &parameters() const;
     const QByteArray &signature() const { return m_signature; }
-    // An empty description stands for a lookup that found nothing.
+    /// An empty description stands for a lookup that found nothing.
     bool isEmpty() const { return m_signature.isEmpty(); }
 
-    // Parses the signature once; later calls (from any thread) find it done. A text that is no
-    // signature is reported and parsed as far as it goes.
+    /// Parses the signature once; later calls (from any thread) find it done. A text that is no
+    /// signature is reported and parsed as far as it goes.
     void parse() const;
 
-    // Whether the text starts with the code and its first "(" stands before its last ")".
+    /// Whether the text starts with the code and its first "(" stands before its last ")".
     static bool isDecorated(const QByteArray &text, char code);
 
 private:
@@ -50,7 +51,7 @@ private:
     mutable std::atomic<bool> m_parsed{false};
 };
 
-// A signal or slot description: a method description that knows its code.
+/// A signal or slot description: a method description that knows its code.
 template <char Code>
 class CodedMethodInfo : public MethodInfo
 {
@@ -58,7 +59,7 @@ public:
     static constexpr char code = Code;
 
     CodedMethodInfo() = default;
-    // A text decorated with this kind's code loses the code; any other text is the signature.
+    /// A text decorated with this kind's code loses the code; any other text is the signature.
     explicit CodedMethodInfo(const QByteArray &text)
         : MethodInfo(isDecorated(text) ? text.mid(1) : text),
           m_decoratedSignature(isDecorated(text) ? text : decorate(text))
@@ -71,13 +72,13 @@ public:
         return *this;
     }
 
-    // The code followed by the signature; empty when the signature is.
+    /// The code followed by the signature; empty when the signature is.
     const QByteArray &decoratedSignature() const { return m_decoratedSignature; }
 
     static bool isDecorated(const QByteArray &text) { return MethodInfo::isDecorated(text, Code); }
 
 private:
-    // Made with the description: its copies all share the one text.
+    /// Made with the description: its copies all share the one text.
     static QByteArray decorate(const QByteArray &signature)
     {
         return signature.isEmpty() ? QByteArray() : Code + signature;

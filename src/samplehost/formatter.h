@@ -1,9 +1,10 @@
-// The formatter the sample host installs for as long as it lives (a stack, like hosts: the
-// newest live one is in force). Its texts, in the C locale:
-//   quantities: lots with up to 4 decimals, thousands grouped, no trailing zeros ("1,234.5");
-//   money: two decimals, thousands grouped, the currency's ISO code after ("-1,234.50 USD"),
-//          no code for an unknown currency;
-//   percents: two decimals and a percent sign ("12.50%").
+/// \class Sample::Formatter
+/// The formatter the sample host installs for as long as it lives (a stack, like hosts: the
+/// newest live one is in force). Its texts, in the C locale:
+///   quantities: lots with up to 4 decimals, thousands grouped, no trailing zeros ("1,234.5");
+///   money: two decimals, thousands grouped, the currency's ISO code after ("-1,234.50 USD"),
+///          no code for an unknown currency;
+///   percents: two decimals and a percent sign ("12.50%").
 #pragma once
 
 #include <samplehost/samplehost_export.h>

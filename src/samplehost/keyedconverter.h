@@ -8,8 +8,8 @@
 
 namespace Sample {
 
-// Keys gives: static QString keyOf(const T *), never called with null; static T *find(const
-// QString &key, const Trade::Variant &context), which may fall back on the load's context.
+/// Keys gives: static QString keyOf(const T *), never called with null; static T *find(const
+/// QString &key, const Trade::Variant &context), which may fall back on the load's context.
 template <typename T, typename Keys>
 class KeyedPointerConverter : public Trade::StubConverterImpl
 {
@@ -23,7 +23,7 @@ public:
         const T *object = value.valueOr<T *>(nullptr);
         return object ? Keys::keyOf(object) : QString();
     }
-    // Live objects compare by address.
+    /// Live objects compare by address.
     int compare(const Trade::Variant &left, const Trade::Variant &right) const override
     {
         const quintptr l = quintptr(left.valueOr<T *>(nullptr));
@@ -34,8 +34,8 @@ public:
     {
         return Trade::Dump(Trade::Dump::Atom(QString::fromLatin1(QMetaType::fromType<T *>().name()), toString(value)));
     }
-    // A key that finds no object is logged as an error and handed to the load's problems; the
-    // value is then a null pointer.
+    /// A key that finds no object is logged as an error and handed to the load's problems; the
+    /// value is then a null pointer.
     Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override
     {
         const QString &key = dump.asAtom().value();

@@ -1,13 +1,14 @@
-// The sample host's position storage: Sample::Position records, and the evaluation of position
-// storage filters.
-//
-//     Sample::PositionStorage positions;
-//     positions.add(new Sample::Position(&es, &account));
-//     const auto total = Trade::IPositionStorage::percentOfReturnTotal(positions.positions());
-//
-// A filter is met when every property it sets is met: the symbol, one of the accounts, the side
-// (long for a positive quantity, short for a negative one; a flat position has no side) and
-// can-close. The filter's type and affiliation are not evaluated.
+/// \class Sample::PositionStorage
+/// The sample host's position storage: Sample::Position records, and the evaluation of position
+/// storage filters.
+///
+///     Sample::PositionStorage positions;
+///     positions.add(new Sample::Position(&es, &account));
+///     const auto total = Trade::IPositionStorage::percentOfReturnTotal(positions.positions());
+///
+/// A filter is met when every property it sets is met: the symbol, one of the accounts, the side
+/// (long for a positive quantity, short for a negative one; a flat position has no side) and
+/// can-close. The filter's type and affiliation are not evaluated.
 #pragma once
 
 #include <samplehost/position.h>
@@ -24,7 +25,7 @@ class SAMPLEHOST_EXPORT PositionStorage : public Storage, public virtual Trade::
 public:
     explicit PositionStorage(QObject *parent = nullptr);
 
-    // Every position held, in the storage's order; records that are no positions are left out.
+    /// Every position held, in the storage's order; records that are no positions are left out.
     Trade::Container<Trade::IPosition *> positions() const override;
 
 protected:

@@ -1,12 +1,13 @@
-// A record object of the sample host's storages: its entries over one topic, a key, and the
-// notifier through which observers follow it. The storage that holds a record owns it.
-//
-//     Sample::Record *order = new Sample::Record(QStringLiteral("A-1001"), topics.order().fields(), entries);
-//     storage.add(order);                       // the storage owns it now
-//     order->merge(update);                     // recordChanged, then the storage's Updated
-//
-// Signals: recordChanged(Trade::IRecord*) after every change of the entries (an observer's
-// slot_recordChanged hears it), and disposed(Trade::IDisposable*) when the record goes.
+/// \class Sample::Record
+/// A record object of the sample host's storages: its entries over one topic, a key, and the
+/// notifier through which observers follow it. The storage that holds a record owns it.
+///
+///     Sample::Record *order = new Sample::Record(QStringLiteral("A-1001"), topics.order().fields(), entries);
+///     storage.add(order);                       // the storage owns it now
+///     order->merge(update);                     // recordChanged, then the storage's Updated
+///
+/// Signals: recordChanged(Trade::IRecord*) after every change of the entries (an observer's
+/// slot_recordChanged hears it), and disposed(Trade::IDisposable*) when the record goes.
 #pragma once
 
 #include <samplehost/samplehost_export.h>
@@ -41,8 +42,8 @@ public:
     quint64 revision() const override { return m_revision; }
     QDateTime lastModified() const override { return m_modified; }
 
-    // The host's writes: the changes win over the entries held (Trade::VariantRecord::merge).
-    // Each announces recordChanged, and, when a storage holds the record, the storage's Updated.
+    /// The host's writes: the changes win over the entries held (Trade::VariantRecord::merge).
+    /// Each announces recordChanged, and, when a storage holds the record, the storage's Updated.
     void merge(const Trade::VariantRecord &changes);
     void setValue(Trade::IField *field, const Trade::Variant &value);
 

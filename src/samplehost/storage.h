@@ -1,16 +1,17 @@
-// An in-memory record storage of the sample host: it owns its records, keeps them in the order
-// they came, and announces every change through storageChanged (see Trade::IStorage):
-//
-//     add(record)       Added        take(record), remove(record)   Removed (before it goes)
-//     a record's merge  Updated      reset(records)                 AboutToClear, then Reset
-//     clear()           AboutToClear (before the records go), and the same when the storage goes
-//
-// A new subscriber to storageChanged hears Reset at once, and only it: it takes in the records
-// already there as it would after a reset.
-//
-// A record that leaves the storage (take, remove, reset, clear) is out of the storage's list
-// before it is deleted, so records() never shows a deleted record. select() gives every record;
-// the order and position storages evaluate their filters.
+/// \class Sample::Storage
+/// An in-memory record storage of the sample host: it owns its records, keeps them in the order
+/// they came, and announces every change through storageChanged (see Trade::IStorage):
+///
+///     add(record)       Added        take(record), remove(record)   Removed (before it goes)
+///     a record's merge  Updated      reset(records)                 AboutToClear, then Reset
+///     clear()           AboutToClear (before the records go), and the same when the storage goes
+///
+/// A new subscriber to storageChanged hears Reset at once, and only it: it takes in the records
+/// already there as it would after a reset.
+///
+/// A record that leaves the storage (take, remove, reset, clear) is out of the storage's list
+/// before it is deleted, so records() never shows a deleted record. select() gives every record;
+/// the order and position storages evaluate their filters.
 #pragma once
 
 #include <samplehost/record.h>
@@ -42,18 +43,18 @@ public:
 
     int count() const { return int(m_owned.size()); }
     Record *at(int index) const { return m_owned.value(index); }
-    // The first record of that key, or null.
+    /// The first record of that key, or null.
     Record *find(const QString &key) const;
 
-    // Takes ownership of the record (a record another storage holds is left alone, and null is
-    // ignored).
+    /// Takes ownership of the record (a record another storage holds is left alone, and null is
+    /// ignored).
     void add(Record *record);
-    // Merges the changes into the record it holds.
+    /// Merges the changes into the record it holds.
     void update(Record *record, const Trade::VariantRecord &changes);
-    // Lets the record go and hands it back to the caller; null when the storage does not hold it.
+    /// Lets the record go and hands it back to the caller; null when the storage does not hold it.
     Record *take(Record *record);
     void remove(Record *record);
-    // Replaces all records by these (taking ownership).
+    /// Replaces all records by these (taking ownership).
     void reset(const QVector<Record *> &records);
     void clear();
 
@@ -66,13 +67,13 @@ private slots:
     void attached_storageChanged(const Link *link);
 
 protected:
-    // Whether the record passes the filter; every record does, unless a derived storage says
-    // otherwise.
+    /// Whether the record passes the filter; every record does, unless a derived storage says
+    /// otherwise.
     virtual bool accepts(const Record *record, const Trade::StorageFilter &filter) const;
 
 private:
     friend class Record;
-    // The records as the library reads them.
+    /// The records as the library reads them.
     class View final : public Trade::Enumerable<Trade::IRecord *>
     {
     public:
@@ -87,12 +88,12 @@ private:
     };
 
     void announce(Trade::IStorage::ChangeEvent event, Record *record);
-    // Sends AboutToClear; false when the storage went meanwhile.
+    /// Sends AboutToClear; false when the storage went meanwhile.
     bool announceClearing();
-    // Empties both lists first, then deletes the records that were in them.
+    /// Empties both lists first, then deletes the records that were in them.
     void dropAll();
 
-    // Two views of the same records, in step: as the library sees them and as the host owns them.
+    /// Two views of the same records, in step: as the library sees them and as the host owns them.
     QVector<Trade::IRecord *> m_records;
     QVector<Record *> m_owned;
     View m_view;

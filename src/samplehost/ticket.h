@@ -39,6 +39,8 @@
 
 namespace Sample {
 
+/// A market data provider that a test drives by hand: a notifier that announces `disposed` when
+/// it is destroyed, as a ticket's providers expect of the host's.
 class SAMPLEHOST_EXPORT MarketDataProvider final : public QObject,
                                                    public Trade::AbstractNotifier,
                                                    public Trade::IMarketDataProvider
@@ -47,7 +49,7 @@ class SAMPLEHOST_EXPORT MarketDataProvider final : public QObject,
 
 public:
     explicit MarketDataProvider(const QString &name, QObject *parent = nullptr);
-    // Emits disposed first.
+    /// Emits disposed first.
     ~MarketDataProvider() override;
     QString name() const { return m_name; }
 
@@ -58,7 +60,7 @@ private:
     QString m_name;
 };
 
-// A template known by its name, as long as it lives.
+/// A template known by its name, as long as it lives.
 class SAMPLEHOST_EXPORT ExitStrategyTemplate final : public Trade::IExitStrategyTemplate
 {
 public:
@@ -67,28 +69,30 @@ public:
     Q_DISABLE_COPY_MOVE(ExitStrategyTemplate)
 
     QString name() const { return m_name; }
-    // A live template of that name, or null.
+    /// A live template of that name, or null.
     static ExitStrategyTemplate *byName(const QString &name);
 
 private:
     QString m_name;
 };
 
-// The converter of "Trade::IExitStrategyTemplate*": a template is shown and saved as its name and
-// loaded back as the live sample template of that name (null when none lives). Templates of
-// other hosts have no name here: they show as empty texts and load as null.
+/// The converter of "Trade::IExitStrategyTemplate*": a template is shown and saved as its name and
+/// loaded back as the live sample template of that name (null when none lives). Templates of
+/// other hosts have no name here: they show as empty texts and load as null.
 struct SAMPLEHOST_EXPORT ExitStrategyTemplateKeys
 {
     static QString keyOf(const Trade::IExitStrategyTemplate *strategy);
     static Trade::IExitStrategyTemplate *find(const QString &name, const Trade::Variant &context);
 };
+/// The registered converter of exit strategy templates: saved by name, loaded back as the live
+/// template of that name.
 class SAMPLEHOST_EXPORT ExitStrategyTemplateConverter
     : public KeyedPointerConverter<Trade::IExitStrategyTemplate, ExitStrategyTemplateKeys>
 {
 };
 
-// Which template is active, as the host's settings say. Domain values are active when they hold
-// exactly the active template (compared by address; the template is never looked into).
+/// Which template is active, as the host's settings say. Domain values are active when they hold
+/// exactly the active template (compared by address; the template is never looked into).
 class SAMPLEHOST_EXPORT ActiveExitStrategyProvider final : public QObject,
                                                            public Trade::AbstractNotifier,
                                                            public Trade::IActiveExitStrategyProvider
@@ -97,12 +101,12 @@ class SAMPLEHOST_EXPORT ActiveExitStrategyProvider final : public QObject,
 
 public:
     explicit ActiveExitStrategyProvider(QObject *parent = nullptr);
-    // Emits disposed first.
+    /// Emits disposed first.
     ~ActiveExitStrategyProvider() override;
 
     bool isActive(const Trade::Variant &value) const override;
     Trade::IExitStrategyTemplate *activeTemplate() const { return m_active; }
-    // Another template (null: none) is announced with activeExitStrategyChanged.
+    /// Another template (null: none) is announced with activeExitStrategyChanged.
     void setActiveTemplate(Trade::IExitStrategyTemplate *value);
 
 Q_SIGNALS:
@@ -113,8 +117,8 @@ private:
     Trade::IExitStrategyTemplate *m_active = nullptr;
 };
 
-// The context of one of the host's order tickets: an order info provider whose market data
-// provider the host sets.
+/// The context of one of the host's order tickets: an order info provider whose market data
+/// provider the host sets.
 class SAMPLEHOST_EXPORT TicketContext final : public Trade::OrderInfoProvider
 {
     Q_OBJECT
@@ -123,7 +127,7 @@ public:
     explicit TicketContext(QObject *parent = nullptr);
     ~TicketContext() override;
 
-    // Announced with marketDataChanged; followed until it is disposed.
+    /// Announced with marketDataChanged; followed until it is disposed.
     using Trade::OrderInfoProvider::setMarketDataProvider;
 };
 

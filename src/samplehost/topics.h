@@ -25,11 +25,13 @@
 
 namespace Sample {
 
+/// A field descriptor of the sample topics: an identifier, a display name and the meta-type of
+/// the values it holds.
 class SAMPLEHOST_EXPORT Field final : public Trade::IField
 {
 public:
     Field(const QString &id, const QString &name, int valueType);
-    // A value type known by name, resolved when the type is first registered in the process.
+    /// A value type known by name, resolved when the type is first registered in the process.
     Field(const QString &id, const QString &name, const QByteArray &valueTypeName);
 
     const QString &id() const override { return m_id; }
@@ -43,6 +45,8 @@ private:
     mutable std::atomic<int> m_valueType;
 };
 
+/// The order topic of the sample host: the standard order fields that the typed order views and
+/// the order utilities read and write.
 class SAMPLEHOST_EXPORT OrderTopic final : public Trade::IOrderTopic
 {
 public:
@@ -74,13 +78,14 @@ public:
     Trade::IField *zelTagField() const override;
     Trade::IField *flagsField() const override;
 
-    // Every field, in the order above.
+    /// Every field, in the order above.
     Trade::FieldSet fields() const;
 
 private:
     QVector<Field *> m_fields;
 };
 
+/// The symbol topic of the sample host: the standard symbol fields that symbol records hold.
 class SAMPLEHOST_EXPORT SymbolTopic final : public Trade::ISymbolTopic
 {
 public:
@@ -112,8 +117,8 @@ private:
     QVector<Field *> m_fields;
 };
 
-// The fields of the sample host's positions: "Position.Quantity", "Position.Return",
-// "Position.PullBack" (a qint64) and "Position.ReturnBase".
+/// The fields of the sample host's positions: "Position.Quantity", "Position.Return",
+/// "Position.PullBack" (a qint64) and "Position.ReturnBase".
 class SAMPLEHOST_EXPORT PositionTopic final : public Trade::IPositionTopic
 {
 public:
@@ -131,8 +136,8 @@ private:
     QVector<Field *> m_fields;
 };
 
-// Installs itself as the host's standard topics; the destructor removes it again if it is still
-// the installed one.
+/// Installs itself as the host's standard topics; the destructor removes it again if it is still
+/// the installed one.
 class SAMPLEHOST_EXPORT StandardTopics final : public Trade::IStandardTopics
 {
 public:
@@ -145,7 +150,7 @@ public:
     Trade::ISymbolTopic *symbolTopic() const override { return m_symbol.get(); }
     OrderTopic &order() const { return *m_order; }
     SymbolTopic &symbol() const { return *m_symbol; }
-    // Positions find their topic here (the library asks each position for its own).
+    /// Positions find their topic here (the library asks each position for its own).
     PositionTopic &position() const { return *m_position; }
 
 private:
@@ -154,14 +159,16 @@ private:
     std::unique_ptr<PositionTopic> m_position;
 };
 
-// The converter of "Trade::IField*": a field is saved as its identifier and loaded back as the
-// installed topics' field of that identifier, position fields included (none when no topic has
-// it).
+/// The converter of "Trade::IField*": a field is saved as its identifier and loaded back as the
+/// installed topics' field of that identifier, position fields included (none when no topic has
+/// it).
 struct SAMPLEHOST_EXPORT FieldKeys
 {
     static QString keyOf(const Trade::IField *field) { return field->id(); }
     static Trade::IField *find(const QString &id, const Trade::Variant &context);
 };
+/// The registered converter of the sample host's fields: saved by key, loaded back as the live
+/// object of that key (see the keys structure above).
 class SAMPLEHOST_EXPORT FieldConverter : public KeyedPointerConverter<Trade::IField, FieldKeys>
 {
 };

@@ -1,19 +1,20 @@
-// A trade log entry of the sample host, which is also an entry of its trade history: it answers
-// every question of Trade::ILogRecord, Trade::IConnectionRecord, Trade::ITradeRecord and
-// Trade::ITradeLogRecord from the values it was made with.
-//
-//     Sample::TradeLogEntry fill;
-//     fill.tradeId = QStringLiteral("X-77");
-//     fill.orderId = QStringLiteral("A-1001");
-//     fill.action = Trade::OrderAction::Buy;
-//     fill.quantity = Trade::Quantity::fromLots(1, &es);
-//     ...
-//     Sample::TradeLogRecord *entry = new Sample::TradeLogRecord(fill);
-//     log.add(entry);                                       // any Sample::Storage
-//
-// The sample host has no log topic: the values are the entry's own, and its variant record is
-// empty. The key is the trade id, or, for an entry without execution, the order id and the time
-// it was logged.
+/// \class Sample::TradeLogRecord
+/// A trade log entry of the sample host, which is also an entry of its trade history: it answers
+/// every question of Trade::ILogRecord, Trade::IConnectionRecord, Trade::ITradeRecord and
+/// Trade::ITradeLogRecord from the values it was made with.
+///
+///     Sample::TradeLogEntry fill;
+///     fill.tradeId = QStringLiteral("X-77");
+///     fill.orderId = QStringLiteral("A-1001");
+///     fill.action = Trade::OrderAction::Buy;
+///     fill.quantity = Trade::Quantity::fromLots(1, &es);
+///     ...
+///     Sample::TradeLogRecord *entry = new Sample::TradeLogRecord(fill);
+///     log.add(entry);                                       // any Sample::Storage
+///
+/// The sample host has no log topic: the values are the entry's own, and its variant record is
+/// empty. The key is the trade id, or, for an entry without execution, the order id and the time
+/// it was logged.
 #pragma once
 
 #include <samplehost/record.h>
@@ -23,6 +24,7 @@
 
 namespace Sample {
 
+/// What one trade log record answers: the values of its log and trade interfaces.
 struct SAMPLEHOST_EXPORT TradeLogEntry
 {
     QString message;

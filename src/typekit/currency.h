@@ -1,5 +1,6 @@
-// The currency a profit is counted in. The host numbers its currencies; the library carries the
-// number and never interprets it.
+/// \class Trade::Currency
+/// The currency a profit is counted in. The host numbers its currencies; the library carries the
+/// number and never interprets it.
 #pragma once
 
 #include <QtCore/QtGlobal>

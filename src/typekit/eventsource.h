@@ -1,5 +1,6 @@
-// Where an order event came from (the window or tool that started it, and the user's gesture),
-// and why it happened.
+/// \class Trade::EventSource
+/// Where an order event came from (the window or tool that started it, and the user's gesture),
+/// and why it happened.
 #pragma once
 
 #include <typekit/invocationtype.h>
@@ -54,15 +55,15 @@ public:
     bool isLogged() const { return m_logged; }
     void setLogged(bool logged) { m_logged = logged; }
 
-    // Source and gesture; whether the event was logged does not count.
+    /// Source and gesture; whether the event was logged does not count.
     bool operator==(const EventSource &other) const
     {
         return m_source == other.m_source && m_invocation == other.m_invocation;
     }
     bool operator!=(const EventSource &other) const { return !(*this == other); }
 
-    // The source's text and the gesture's text, joined by a space ("Chart Mouse Left Click");
-    // either alone when the other is empty.
+    /// The source's text and the gesture's text, joined by a space ("Chart Mouse Left Click");
+    /// either alone when the other is empty.
     QString toString() const;
 
 private:
@@ -73,7 +74,7 @@ private:
     bool m_logged;
 };
 
-// Why an order event happened: what the user asked for, or a free text.
+/// Why an order event happened: what the user asked for, or a free text.
 class TYPEKIT_EXPORT EventReason
 {
 public:
@@ -98,19 +99,19 @@ public:
     };
 
     EventReason(Type type = Type(0)) : m_type(type) {}
-    // A free-text reason: type 0 with the text.
+    /// A free-text reason: type 0 with the text.
     EventReason(const QString &text) : m_type(Type(0)), m_text(text) {}
 
     Type type() const { return m_type; }
-    // A reason of the table; a free-text reason is not valid.
+    /// A reason of the table; a free-text reason is not valid.
     bool isValid() const { return m_type != Type(0); }
 
-    // Compare the reason only, so two free-text reasons are always equal.
+    /// Compare the reason only, so two free-text reasons are always equal.
     bool operator==(const EventReason &other) const { return m_type == other.m_type; }
     bool operator!=(const EventReason &other) const { return m_type != other.m_type; }
 
-    // The translated text of the reason, or the free text; a reason outside the table reports
-    // and gives an empty text.
+    /// The translated text of the reason, or the free text; a reason outside the table reports
+    /// and gives an empty text.
     QString toString() const;
 
 private:

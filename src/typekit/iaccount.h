@@ -1,4 +1,5 @@
-// A trading account of the host.
+/// \class Trade::IAccount
+/// A trading account of the host.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -11,7 +12,7 @@ namespace Trade {
 class TYPEKIT_EXPORT IAccount
 {
 public:
-    // The account's identifier.
+    /// The account's identifier.
     virtual QString id() const = 0;
     virtual ~IAccount();
 };

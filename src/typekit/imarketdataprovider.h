@@ -1,5 +1,6 @@
-// The host's source of market data for an order ticket. The library holds it by pointer, never
-// owns it, and lets go of it when it says it is going away.
+/// \class Trade::IMarketDataProvider
+/// The host's source of market data for an order ticket. The library holds it by pointer, never
+/// owns it, and lets go of it when it says it is going away.
 #pragma once
 
 #include <typekit/typekit_export.h>

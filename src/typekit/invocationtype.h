@@ -1,4 +1,5 @@
-// The user gesture that started an action: a button click, a context menu, a hot key, ...
+/// \class Common::InvocationType
+/// The user gesture that started an action: a button click, a context menu, a hot key, ...
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -30,8 +31,8 @@ public:
     bool operator==(const InvocationType &other) const { return m_code == other.m_code; }
     bool operator!=(const InvocationType &other) const { return m_code != other.m_code; }
 
-    // The translated text, made on each call ("Hot Key"; empty for 0); a code outside the table
-    // reports and gives an empty text.
+    /// The translated text, made on each call ("Hot Key"; empty for 0); a code outside the table
+    /// reports and gives an empty text.
     QString toString() const;
 
 private:

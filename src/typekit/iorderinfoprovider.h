@@ -1,6 +1,7 @@
-// The context of an order ticket: besides the symbol, account and broker connection, the
-// symbol's display name, the order settings, the exit strategy, two price levels and the market
-// data provider.
+/// \class Trade::IOrderInfoProvider
+/// The context of an order ticket: besides the symbol, account and broker connection, the
+/// symbol's display name, the order settings, the exit strategy, two price levels and the market
+/// data provider.
 #pragma once
 
 #include <typekit/imarketdataprovider.h>
@@ -19,17 +20,17 @@ class TYPEKIT_EXPORT IOrderInfoProvider : public virtual ISymbolAccountProvider
 {
 public:
     virtual QString symbolName() = 0;
-    // The host should not map the symbol to another one on its own.
+    /// The host should not map the symbol to another one on its own.
     virtual bool symbolAutoMappingShouldBeDisallowed() const = 0;
-    // The order settings.
+    /// The order settings.
     virtual VariantRecord info() = 0;
-    // Not owned; compared by identity.
+    /// Not owned; compared by identity.
     virtual IExitStrategyTemplate *exitStrategy() const = 0;
     virtual PriceLevels priceLevels() = 0;
-    // Not owned.
+    /// Not owned.
     virtual IMarketDataProvider *marketDataProvider() const = 0;
-    // Qt signals of the implementing class: the order settings, exit strategy or price levels
-    // changed; the market data provider changed.
+    /// Qt signals of the implementing class: the order settings, exit strategy or price levels
+    /// changed; the market data provider changed.
     virtual void orderInfoChanged(Trade::IOrderInfoProvider *provider) const = 0;
     virtual void marketDataChanged(Trade::IOrderInfoProvider *provider) const = 0;
     ~IOrderInfoProvider() override;

@@ -1,5 +1,6 @@
-// A context provider whose symbol and account others may set: the target of a provider that
-// pushes its own context on (see Trade::IOrderInfoProviderAggregator::setExternalHolder).
+/// \class Trade::ISymbolAccountHolder
+/// A context provider whose symbol and account others may set: the target of a provider that
+/// pushes its own context on (see Trade::IOrderInfoProviderAggregator::setExternalHolder).
 #pragma once
 
 #include <typekit/isymbolaccountprovider.h>

@@ -1,7 +1,8 @@
-// An optional value, as host interfaces and statistics return them.
-//
-// Nullable<double> keeps the size of a double: its null state is the bit pattern with all 64 bits
-// set (a quiet NaN), and every other pattern, other NaNs included, is a value.
+/// \class Common::Nullable
+/// An optional value, as host interfaces and statistics return them.
+///
+/// Nullable<double> keeps the size of a double: its null state is the bit pattern with all 64 bits
+/// set (a quiet NaN), and every other pattern, other NaNs included, is a value.
 #pragma once
 
 #include <QtCore/QtGlobal>
@@ -19,7 +20,7 @@ public:
 
     bool hasValue() const { return m_hasValue; }
     bool isNull() const { return !m_hasValue; }
-    // The value; a default T when null.
+    /// The value; a default T when null.
     const T &value() const { return m_value; }
     operator T() const { return m_value; }
 
@@ -28,6 +29,8 @@ private:
     bool m_hasValue;
 };
 
+/// A double that may have no value, in the size of a double: no value is the bit pattern with
+/// all 64 bits set; every other pattern, other NaNs included, is a value.
 template <>
 class Nullable<double>
 {
@@ -42,7 +45,7 @@ public:
         std::memcpy(&bits, &m_value, sizeof bits);
         return bits == ~quint64(0);
     }
-    // The double; the null pattern (a NaN) when null.
+    /// The double; the null pattern (a NaN) when null.
     double value() const { return m_value; }
     operator double() const { return m_value; }
 

@@ -1,4 +1,5 @@
-// A plug-in version and whether the host can work with it.
+/// \class Trade::PluginVersionInfo
+/// A plug-in version and whether the host can work with it.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -11,7 +12,7 @@ namespace Trade {
 class TYPEKIT_EXPORT PluginVersionInfo
 {
 public:
-    // An invalid version, not compatible.
+    /// An invalid version, not compatible.
     PluginVersionInfo() : m_compatible(false) {}
     PluginVersionInfo(const Version &version, bool compatible)
         : m_version(version), m_compatible(compatible)
@@ -22,7 +23,7 @@ public:
     bool isValid() const { return m_version.isValid(); }
     bool isCompatible() const { return m_compatible; }
 
-    // Orders by version only.
+    /// Orders by version only.
     bool operator<(const PluginVersionInfo &other) const { return m_version < other.m_version; }
     bool operator==(const PluginVersionInfo &other) const
     {
@@ -35,7 +36,7 @@ private:
     bool m_compatible;
 };
 
-// Hashes the version's dotted text, so entries that differ only in compatibility share a hash.
+/// Hashes the version's dotted text, so entries that differ only in compatibility share a hash.
 TYPEKIT_EXPORT size_t qHash(const PluginVersionInfo &info, size_t seed = 0);
 
 } // namespace Trade

@@ -1,4 +1,5 @@
-// The versions a plug-in offers, searchable by version.
+/// \class Trade::PluginVersions
+/// The versions a plug-in offers, searchable by version.
 #pragma once
 
 #include <typekit/pluginversioninfo.h>
@@ -15,7 +16,7 @@ public:
     using QList<PluginVersionInfo>::contains;
     PluginVersions() = default;
 
-    // Some entry has this version, whatever its compatibility.
+    /// Some entry has this version, whatever its compatibility.
     bool contains(const Version &version) const;
 };
 

@@ -1,5 +1,6 @@
-// Two price levels of an order ticket and a flag, as the ticket's context carries them (for
-// instance the levels a chart trading view shows for the ticket's order).
+/// \struct Trade::PriceLevels
+/// Two price levels of an order ticket and a flag, as the ticket's context carries them (for
+/// instance the levels a chart trading view shows for the ticket's order).
 #pragma once
 
 #include <typekit/price.h>
@@ -17,7 +18,7 @@ struct TYPEKIT_EXPORT PriceLevels
     Price secondPrice;
     bool flag = false;
 
-    // Both prices equal by Price::operator== and the same flag.
+    /// Both prices equal by Price::operator== and the same flag.
     bool operator==(const PriceLevels &other) const;
     bool operator!=(const PriceLevels &other) const { return !(*this == other); }
 };

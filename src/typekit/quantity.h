@@ -1,6 +1,7 @@
-// An order or position size, held in units; the symbol's lot size relates units to the lots that
-// users type and see. The lot size is read from the symbol whenever it is needed (1 without a
-// symbol), so a symbol whose lot size changes changes the lot view of existing quantities.
+/// \class Trade::Quantity
+/// An order or position size, held in units; the symbol's lot size relates units to the lots that
+/// users type and see. The lot size is read from the symbol whenever it is needed (1 without a
+/// symbol), so a symbol whose lot size changes changes the lot view of existing quantities.
 #pragma once
 
 #include <typekit/symbol/isymbol.h>
@@ -18,55 +19,55 @@ class TYPEKIT_EXPORT Quantity
 public:
     Quantity() : m_hasValue(false), m_value(0.0), m_symbol(nullptr) {}
     explicit Quantity(ISymbol *symbol) : m_hasValue(false), m_value(0.0), m_symbol(symbol) {}
-    // Units.
+    /// Units.
     Quantity(double value, ISymbol *symbol) : m_hasValue(true), m_value(value), m_symbol(symbol) {}
-    // A lot count as text.
+    /// A lot count as text.
     Quantity(const QString &text, ISymbol *symbol);
-    // Lots of the symbol. Without a symbol (reported) the lot size is 1 and the quantity has no
-    // symbol.
+    /// Lots of the symbol. Without a symbol (reported) the lot size is 1 and the quantity has no
+    /// symbol.
     static Quantity fromLots(double lots, ISymbol *symbol);
 
-    // Units; the symbol stays.
+    /// Units; the symbol stays.
     Quantity &operator=(double value);
-    // A lot count: an empty text is no value, a text that is no number 0 lots.
+    /// A lot count: an empty text is no value, a text that is no number 0 lots.
     Quantity &operator=(const QString &text);
 
     bool hasValue() const { return m_hasValue; }
-    // Has a symbol.
+    /// Has a symbol.
     bool isValid() const { return m_symbol != nullptr; }
-    // The symbol; a quantity without one reports.
+    /// The symbol; a quantity without one reports.
     ISymbol *symbol() const;
     bool isCompatible(const Quantity &other) const;
     int lotSize() const;
     double lotQuantity() const;
     int wholeLotQuantity() const;
-    // The units; without a value this reports and gives the stored number.
+    /// The units; without a value this reports and gives the stored number.
     double value() const;
     int wholeValue() const;
     bool isZero() const;
     bool isNonZero() const;
     bool isPositive() const;
     bool isNegative() const;
-    // At or beyond the largest int.
+    /// At or beyond the largest int.
     bool isOutOfLimits() const;
     bool isWholeValue() const;
     bool isWholeLotQuantity() const;
     static int maximumValue() { return std::numeric_limits<int>::max(); }
-    // The host formatter's text of the lots; empty without a value.
+    /// The host formatter's text of the lots; empty without a value.
     QString toString() const;
 
-    // No value, no symbol.
+    /// No value, no symbol.
     void clear();
-    // Another symbol, keeping the lot count: the units follow the new lot size.
+    /// Another symbol, keeping the lot count: the units follow the new lot size.
     void setSymbol(ISymbol *symbol);
     Quantity abs() const;
 
-    // Each failed precondition (both symbols, the same symbol, the same lot size) is reported;
-    // the result has this quantity's symbol and a value.
+    /// Each failed precondition (both symbols, the same symbol, the same lot size) is reported;
+    /// the result has this quantity's symbol and a value.
     Quantity operator+(const Quantity &other) const;
     Quantity operator-(const Quantity &other) const;
 
-    // Units within the double epsilon; symbols and lot sizes are not compared.
+    /// Units within the double epsilon; symbols and lot sizes are not compared.
     bool operator==(const Quantity &other) const
     {
         if (m_hasValue != other.m_hasValue)
@@ -87,14 +88,14 @@ private:
     ISymbol *m_symbol;
 };
 
-// Quantities in variants: made from quantities (rescaled to the context's symbol), lot-count
-// texts and unit numbers; compared by lots; saved with the symbol's context for a reader.
+/// Quantities in variants: made from quantities (rescaled to the context's symbol), lot-count
+/// texts and unit numbers; compared by lots; saved with the symbol's context for a reader.
 class TYPEKIT_EXPORT QuantityConverter : public StubConverterImpl, public SymbolBoundConverter
 {
 public:
-    // The saved "value" is in units of the saved "lotSize": it loads back as the same lot count
-    // on the context's symbol, or, without one, on the symbol the host's converter of
-    // "Trade::ISymbol*" finds for the saved alias.
+    /// The saved "value" is in units of the saved "lotSize": it loads back as the same lot count
+    /// on the context's symbol, or, without one, on the symbol the host's converter of
+    /// "Trade::ISymbol*" finds for the saved alias.
     TRADE_CONVERTER_OPERATIONS
 
 private:

@@ -1,5 +1,6 @@
-// Sums a numerator and a denominator separately and gives their ratio as a percentage, as
-// statistics accumulate them (profitable trades of all trades, and the like).
+/// \class Trade::Rational
+/// Sums a numerator and a denominator separately and gives their ratio as a percentage, as
+/// statistics accumulate them (profitable trades of all trades, and the like).
 #pragma once
 
 #include <typekit/nullable.h>
@@ -12,15 +13,15 @@ class TYPEKIT_EXPORT Rational
 public:
     Rational() = default;
 
-    // A null part becomes x; otherwise x is added.
+    /// A null part becomes x; otherwise x is added.
     void addNumerator(double x);
     void addDenominator(double x);
 
     const Common::Nullable<double> &numerator() const { return m_numerator; }
     const Common::Nullable<double> &denominator() const { return m_denominator; }
 
-    // numerator / denominator x 100; null while either part is null or the denominator is
-    // within the double epsilon of 0.
+    /// numerator / denominator x 100; null while either part is null or the denominator is
+    /// within the double epsilon of 0.
     Common::Nullable<double> valueAsPercentage() const;
 
 private:

@@ -1,18 +1,19 @@
-// The basic context provider: holds a symbol, an account and a broker connection provider, and
-// announces every change of the symbol and the account.
-//
-//     Trade::SymbolAccountProvider context;
-//     context.subscribe(observer);   // observer has slot_symbolChanged(...), slot_accountChanged(...)
-//     context.setSymbol(symbol);     // observer hears symbolChanged(symbol, &context)
-//
-// The provider follows the life of its symbol: a symbol that is disposed is dropped; a symbol
-// that the host's core stops resolving is dropped too (symbolChanged(nullptr, ...)) and watched
-// until it is resolved again, when it comes back with a second symbolChanged. An unresolved
-// symbol handed to setSymbol is accepted as it is, with a log line.
-//
-// With its slot_ slots a provider follows another provider it is subscribed to:
-//
-//     head.subscribe(&follower);     // follower takes head's symbol and account from now on
+/// \class Trade::SymbolAccountProvider
+/// The basic context provider: holds a symbol, an account and a broker connection provider, and
+/// announces every change of the symbol and the account.
+///
+///     Trade::SymbolAccountProvider context;
+///     context.subscribe(observer);   // observer has slot_symbolChanged(...), slot_accountChanged(...)
+///     context.setSymbol(symbol);     // observer hears symbolChanged(symbol, &context)
+///
+/// The provider follows the life of its symbol: a symbol that is disposed is dropped; a symbol
+/// that the host's core stops resolving is dropped too (symbolChanged(nullptr, ...)) and watched
+/// until it is resolved again, when it comes back with a second symbolChanged. An unresolved
+/// symbol handed to setSymbol is accepted as it is, with a log line.
+///
+/// With its slot_ slots a provider follows another provider it is subscribed to:
+///
+///     head.subscribe(&follower);     // follower takes head's symbol and account from now on
 #pragma once
 
 #include <typekit/connection/brokerconnectionprovider.h>
@@ -34,17 +35,17 @@ class TYPEKIT_EXPORT SymbolAccountProvider : public QObject,
 
 public:
     explicit SymbolAccountProvider(QObject *parent = nullptr);
-    // Emits disposed first; the subscriptions on the symbols go with the Qt object, and the
-    // connection provider with it.
+    /// Emits disposed first; the subscriptions on the symbols go with the Qt object, and the
+    /// connection provider with it.
     ~SymbolAccountProvider() override;
 
-    // Always true.
+    /// Always true.
     bool providesSymbol() const override;
     ISymbol *symbol() const override;
-    // Whether an account is set.
+    /// Whether an account is set.
     bool providesAccount() const override;
     IAccount *account() const override;
-    // A child of this provider.
+    /// A child of this provider.
     IBrokerConnectionProvider *connectionProvider() const override;
 
 Q_SIGNALS:
@@ -53,8 +54,8 @@ Q_SIGNALS:
     void disposed(Trade::IDisposable *object) const override;
 
 public Q_SLOTS:
-    // Ends any watching of an unresolved symbol; a new symbol (null included) is announced, the
-    // current one changes nothing.
+    /// Ends any watching of an unresolved symbol; a new symbol (null included) is announced, the
+    /// current one changes nothing.
     void setSymbol(Trade::ISymbol *value) override;
     void setAccount(Trade::IAccount *value) override;
 
@@ -69,15 +70,15 @@ private Q_SLOTS:
 
 private:
     ISymbol *m_symbol = nullptr;
-    // The symbol that was current until the core stopped resolving it, watched until it is
-    // resolved again.
+    /// The symbol that was current until the core stopped resolving it, watched until it is
+    /// resolved again.
     ISymbol *m_resolvingSymbol = nullptr;
     IAccount *m_account = nullptr;
     QPointer<BrokerConnectionProvider> m_connectionProvider;
 };
 
-// The base of objects that follow a symbol on behalf of a provider. It has a meta-object, so that
-// such objects can be told apart with qobject_cast, and no behaviour of its own.
+/// The base of objects that follow a symbol on behalf of a provider. It has a meta-object, so that
+/// such objects can be told apart with qobject_cast, and no behaviour of its own.
 class TYPEKIT_EXPORT SymbolTracker : public QObject
 {
     Q_OBJECT

@@ -1,11 +1,12 @@
-// Holds the broker connection a widget works with and announces every change.
-//
-//     Trade::BrokerConnectionProvider connection(parent);
-//     connection.subscribe(observer);     // observer has slot_connectionChanged(...)
-//     connection.setBrokerConnection(c);  // observer hears connectionChanged(previous, provider)
-//
-// A subscriber to connectionChanged is greeted at once with the current connection (in the place
-// of the previous one), and only it: the others hear nothing then.
+/// \class Trade::BrokerConnectionProvider
+/// Holds the broker connection a widget works with and announces every change.
+///
+///     Trade::BrokerConnectionProvider connection(parent);
+///     connection.subscribe(observer);     // observer has slot_connectionChanged(...)
+///     connection.setBrokerConnection(c);  // observer hears connectionChanged(previous, provider)
+///
+/// A subscriber to connectionChanged is greeted at once with the current connection (in the place
+/// of the previous one), and only it: the others hear nothing then.
 #pragma once
 
 #include <typekit/connection/ibrokerconnectionprovider.h>
@@ -25,13 +26,13 @@ class TYPEKIT_EXPORT BrokerConnectionProvider : public QObject,
 
 public:
     explicit BrokerConnectionProvider(QObject *parent = nullptr);
-    // Emits disposed first.
+    /// Emits disposed first.
     ~BrokerConnectionProvider() override;
 
     IBrokerConnection *brokerConnection() const override;
     void setBrokerConnection(IBrokerConnection *connection) override;
-    // Takes the source's connection (none from a null source) and always emits exactly one
-    // connectionChanged, also when the connection stays the same.
+    /// Takes the source's connection (none from a null source) and always emits exactly one
+    /// connectionChanged, also when the connection stays the same.
     void copyFrom(IBrokerConnectionProvider *source);
 
 Q_SIGNALS:

@@ -1,4 +1,5 @@
-// The state of a broker connection, with what a user may do in it.
+/// \class Trade::ConnectionState
+/// The state of a broker connection, with what a user may do in it.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -22,15 +23,15 @@ public:
     bool canConnect() const { return m_type == Disconnected; }
     bool canDisconnect() const { return m_type == Connecting || m_type == Connected; }
 
-    // The translated text, made once per state on first use and kept for the life of the
-    // library. A value outside the states reports and gives an empty text.
+    /// The translated text, made once per state on first use and kept for the life of the
+    /// library. A value outside the states reports and gives an empty text.
     const QString &toString() const;
 
 private:
     Type m_type;
 };
 
-// Shows a state; a state has no plain form (toVariant gives an empty variant, silently).
+/// Shows a state; a state has no plain form (toVariant gives an empty variant, silently).
 class TYPEKIT_EXPORT ConnectionStateConverter : public StubConverterImpl
 {
 public:

@@ -1,5 +1,6 @@
-// A record that belongs to one broker connection (an execution, a connection log entry). See
-// log/ilogrecord.h for the record interfaces of the trade log and history.
+/// \class Trade::IConnectionRecord
+/// A record that belongs to one broker connection (an execution, a connection log entry). See
+/// log/ilogrecord.h for the record interfaces of the trade log and history.
 #pragma once
 
 #include <typekit/record/irecord.h>
@@ -15,7 +16,7 @@ public:
     IConnectionRecord(const IConnectionRecord &other) = default;
     IConnectionRecord &operator=(const IConnectionRecord &) { return *this; }
 
-    // The connection the record came through; null once the host has dropped it.
+    /// The connection the record came through; null once the host has dropped it.
     virtual IBrokerConnection *connection() const = 0;
 
 protected:

@@ -1,7 +1,8 @@
-// The short text of one display cell that sums the quantities of several orders: whole numbers
-// shortened to thousands ("1.5K") and millions ("2M"), fractional ones through the host's
-// formatter, the first total less the second before the first total in parentheses, and a
-// plural "s" unless exactly one order was added.
+/// \class Trade::CumulativeOrderQuantityFormatter
+/// The short text of one display cell that sums the quantities of several orders: whole numbers
+/// shortened to thousands ("1.5K") and millions ("2M"), fractional ones through the host's
+/// formatter, the first total less the second before the first total in parentheses, and a
+/// plural "s" unless exactly one order was added.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -17,8 +18,8 @@ class TYPEKIT_EXPORT CumulativeOrderQuantityFormatter
 public:
     CumulativeOrderQuantityFormatter() = default;
 
-    // The two amounts of one order, in the caller's meaning (the text shows the first total less
-    // the second, then the first total).
+    /// The two amounts of one order, in the caller's meaning (the text shows the first total less
+    /// the second, then the first total).
     void addOrder(double first, double second);
     QString format() const;
 

@@ -9,6 +9,7 @@
 
 namespace Trade {
 
+/// The host's formatting of money, quantities and percents, as its users set it up.
 class TYPEKIT_EXPORT IFormatter
 {
 public:
@@ -17,8 +18,8 @@ public:
     virtual QString formatPercent(double value) const = 0;
     virtual ~IFormatter();
 
-    // The host's formatter; before one is installed this reports and gives null, and the texts
-    // that need it come out empty.
+    /// The host's formatter; before one is installed this reports and gives null, and the texts
+    /// that need it come out empty.
     static IFormatter *instance();
 
 protected:

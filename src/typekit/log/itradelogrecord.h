@@ -1,6 +1,7 @@
-// A trade log entry: what happened to an order at one moment (placed, changed, filled, rejected),
-// with the execution it reports, if any. See log/ilogrecord.h for the record interfaces of the
-// trade log and history.
+/// \class Trade::ITradeLogRecord
+/// A trade log entry: what happened to an order at one moment (placed, changed, filled, rejected),
+/// with the execution it reports, if any. See log/ilogrecord.h for the record interfaces of the
+/// trade log and history.
 #pragma once
 
 #include <typekit/eventsource.h>
@@ -21,19 +22,19 @@ public:
     ITradeLogRecord(const ITradeLogRecord &other) = default;
     ITradeLogRecord &operator=(const ITradeLogRecord &) { return *this; }
 
-    // When the host logged the event (the execution, if any, has its own time).
+    /// When the host logged the event (the execution, if any, has its own time).
     virtual QDateTime loggedAt() const = 0;
     virtual LogCategory logCategory() const = 0;
-    // Who made the change (a window, a strategy, the broker) and why.
+    /// Who made the change (a window, a strategy, the broker) and why.
     virtual EventSource eventSource() const = 0;
     virtual EventReason eventReason() const = 0;
-    // The order as it stood after the event.
+    /// The order as it stood after the event.
     virtual OrderState orderState() const = 0;
     virtual OrderCategory orderCategory() const = 0;
     virtual OrderExpiry orderExpiry() const = 0;
     virtual Price limitPrice() const = 0;
     virtual Price stopPrice() const = 0;
-    // The order's quantity filled so far, all executions together.
+    /// The order's quantity filled so far, all executions together.
     virtual Quantity filledQuantity() const = 0;
 
 protected:

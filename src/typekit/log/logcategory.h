@@ -1,4 +1,5 @@
-// The section of the trade log an entry belongs to.
+/// \class Trade::LogCategory
+/// The section of the trade log an entry belongs to.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -26,19 +27,20 @@ public:
 
     operator Type() const { return m_type; }
 
-    // The translated text ("Broker Order"); empty, after a report, outside the table.
+    /// The translated text ("Broker Order"); empty, after a report, outside the table.
     operator QString() const;
     QString toString() const { return *this; }
-    // The same translated text.
+    /// The same translated text.
     QString toSaveableString() const { return *this; }
-    // Log categories are not read back from text: the value stays as it is, so a category
-    // loaded through its converter is the default, 0.
+    /// Log categories are not read back from text: the value stays as it is, so a category
+    /// loaded through its converter is the default, 0.
     void fromSaveableString(const QString &text);
 
 private:
     Type m_type;
 };
 
+/// The registered converter of log categories: saved and loaded as their numbers.
 class TYPEKIT_EXPORT LogCategoryConverter : public AbstractEnumerationConverter<LogCategory, 0>
 {
 private:

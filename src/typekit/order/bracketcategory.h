@@ -1,4 +1,5 @@
-// Which protective legs (stop loss, take profit, trailing stop) an order carries.
+/// \class Trade::BracketCategory
+/// Which protective legs (stop loss, take profit, trailing stop) an order carries.
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -26,18 +27,18 @@ public:
     BracketCategory(Type type) : m_type(type) {}
     BracketCategory(int) = delete;
 
-    // Reports Unknown, then gives it.
+    /// Reports Unknown, then gives it.
     operator Type() const;
 
-    // The value 0, which has no text; asked without the report of the conversion.
+    /// The value 0, which has no text; asked without the report of the conversion.
     bool isUnknown() const { return m_type == Unknown; }
 
-    // Trailing stops count as neither.
+    /// Trailing stops count as neither.
     bool hasStopLoss() const { return m_type == StopLoss || m_type == StopLossTakeProfit; }
     bool hasTakeProfit() const { return m_type == TakeProfit || m_type == StopLossTakeProfit; }
 
-    // The translated display text, made once per value; empty, after a report, for Unknown and
-    // values outside the table.
+    /// The translated display text, made once per value; empty, after a report, for Unknown and
+    /// values outside the table.
     QString toString() const;
 
 private:

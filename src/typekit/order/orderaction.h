@@ -1,4 +1,5 @@
-// What an order does: buy or sell, opening or closing a position.
+/// \class Trade::OrderAction
+/// What an order does: buy or sell, opening or closing a position.
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -16,25 +17,25 @@ public:
 
     OrderAction() : m_type(Type(0)) {}
     OrderAction(Type type) : m_type(type) {}
-    // Buy and open: Buy; buy and close: BuyToCover; sell and open: SellShort; sell and close: Sell.
+    /// Buy and open: Buy; buy and close: BuyToCover; sell and open: SellShort; sell and close: Sell.
     OrderAction(bool isBuy, bool isOpen);
-    // Buy when true, else Sell.
+    /// Buy when true, else Sell.
     explicit OrderAction(bool isBuy) : m_type(isBuy ? Buy : Sell) {}
     OrderAction(int) = delete;  // an integer is no action: say OrderAction::Type(n)
 
     bool isValid() const { return m_type != Type(0); }
-    // These report an action without a value, then answer false.
+    /// These report an action without a value, then answer false.
     bool isBuy() const;
     bool isSell() const;
     bool isOpen() const;
-    // The same sense (opening or closing) on the other side: Buy and SellShort swap, Sell and
-    // BuyToCover swap. An action without a value reports twice and gives BuyToCover.
+    /// The same sense (opening or closing) on the other side: Buy and SellShort swap, Sell and
+    /// BuyToCover swap. An action without a value reports twice and gives BuyToCover.
     OrderAction reverseSide() const;
 
-    // Reports an action without a value, then gives it.
+    /// Reports an action without a value, then gives it.
     operator Type() const;
 
-    // The translated display text; empty, after a report, for a value outside the table.
+    /// The translated display text; empty, after a report, for a value outside the table.
     QString toString() const;
 
 private:

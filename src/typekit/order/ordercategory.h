@@ -1,4 +1,5 @@
-// The kind of an order: market, limit, stop, ...
+/// \class Trade::OrderCategory
+/// The kind of an order: market, limit, stop, ...
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -21,11 +22,11 @@ public:
     operator Type() const { return m_type; }
 
     bool isLimitAtBidOrAsk() const { return m_type == LimitAtAsk || m_type == LimitAtBid; }
-    // LimitAtBid gives LimitAtAsk and every other value LimitAtBid; a value that is neither of
-    // the two is reported first.
+    /// LimitAtBid gives LimitAtAsk and every other value LimitAtBid; a value that is neither of
+    /// the two is reported first.
     OrderCategory reverseLimitBidAsk() const;
 
-    // The persistent text, untranslated ("Limit At Ask"); empty, silently, outside the table.
+    /// The persistent text, untranslated ("Limit At Ask"); empty, silently, outside the table.
     QString toString() const { return toSaveableString(); }
 
 private:

@@ -1,4 +1,5 @@
-// How long an order lives: good till cancel, day, immediate or cancel, ...
+/// \class Trade::OrderExpiry
+/// How long an order lives: good till cancel, day, immediate or cancel, ...
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -35,8 +36,8 @@ public:
 
     operator Type() const { return m_type; }
 
-    // The translated display text ("Day Order Ext"), made once per value; empty, after a report,
-    // for a value outside the table.
+    /// The translated display text ("Day Order Ext"), made once per value; empty, after a report,
+    /// for a value outside the table.
     QString toString() const;
 
 private:

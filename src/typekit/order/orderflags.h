@@ -1,4 +1,5 @@
-// The small bit set of an order's flags.
+/// \class Trade::OrderFlags
+/// The small bit set of an order's flags.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -25,12 +26,12 @@ public:
     bool operator==(const OrderFlags &other) const { return m_flags == other.m_flags; }
     bool operator!=(const OrderFlags &other) const { return m_flags != other.m_flags; }
 
-    // Some bit in common; nothing is set in common with no flags.
+    /// Some bit in common; nothing is set in common with no flags.
     bool isFlagSet(const OrderFlags &flag) const { return (m_flags & flag.m_flags) != 0; }
     void setFlag(const OrderFlags &flag) { m_flags |= flag.m_flags; }
     void clearFlag(const OrderFlags &flag) { m_flags &= ~flag.m_flags; }
 
-    // "ShouldBeIgnoredByBasketManager: 0\nZeroQuantityIsValid: 1"
+    /// "ShouldBeIgnoredByBasketManager: 0\nZeroQuantityIsValid: 1"
     QString toString() const;
 
 private:

@@ -1,6 +1,7 @@
-// The typed view of one order: a record over the host's order topic with the accessors of every
-// order attribute, and the order's flags. The record keeps no typed members: every accessor finds
-// its field through the topic on each call.
+/// \class Trade::OrderRecord
+/// The typed view of one order: a record over the host's order topic with the accessors of every
+/// order attribute, and the order's flags. The record keeps no typed members: every accessor finds
+/// its field through the topic on each call.
 #pragma once
 
 #include <typekit/averageprice.h>
@@ -23,19 +24,19 @@ namespace Trade {
 class TYPEKIT_EXPORT OrderRecord : public RecordDataBase<IOrderTopic>
 {
 public:
-    // No entries, on the standard order topic.
+    /// No entries, on the standard order topic.
     OrderRecord();
-    // The entries of `record`, unfiltered, on the standard order topic.
+    /// The entries of `record`, unfiltered, on the standard order topic.
     explicit OrderRecord(const VariantRecord &record);
     OrderRecord(const OrderRecord &other);
-    // Takes the other's entries; the topic stays. Records of different topics are reported.
+    /// Takes the other's entries; the topic stays. Records of different topics are reported.
     OrderRecord &operator=(const OrderRecord &value);
     ~OrderRecord() override;
 
-    // The record saved with toJson() or saveJsonFile(), on the standard topic. The context and
-    // the problems are those of Variant::fromJson: a variant holding the symbol the values belong
-    // to, and what could not be loaded (malformed text, unknown fields, symbols and accounts
-    // that are gone), which is left out of the record.
+    /// The record saved with toJson() or saveJsonFile(), on the standard topic. The context and
+    /// the problems are those of Variant::fromJson: a variant holding the symbol the values belong
+    /// to, and what could not be loaded (malformed text, unknown fields, symbols and accounts
+    /// that are gone), which is left out of the record.
     static OrderRecord fromJson(const QString &json, const Variant &context = Variant(),
                               QVector<LoadProblem> *problems = nullptr)
     {
@@ -68,22 +69,22 @@ public:
     TRADE_RECORD_ATTRIBUTE(EventReason, eventReason, EventReason, IOrderTopic, eventReasonField)
     TRADE_RECORD_ATTRIBUTE(SpreadLegsOrderInfo, spreadLegs, SpreadLegs, IOrderTopic, spreadLegsField)
 
-    // Same entries; topics are not compared.
+    /// Same entries; topics are not compared.
     bool operator==(const OrderRecord &other) const { return record() == other.record(); }
     bool operator!=(const OrderRecord &other) const { return !(*this == other); }
 
-    // The union of the entries, the other's values winning, on the standard order topic.
+    /// The union of the entries, the other's values winning, on the standard order topic.
     OrderRecord merge(const VariantRecord &other) const;
-    // The same with another order; orders of different topics are reported.
+    /// The same with another order; orders of different topics are reported.
     OrderRecord merge(const OrderRecord &other) const;
 
-    // The order's flags; after setFlag or clearFlag the flags field exists, even with no bit set.
+    /// The order's flags; after setFlag or clearFlag the flags field exists, even with no bit set.
     void setFlag(const OrderFlags &flag);
     void clearFlag(const OrderFlags &flag);
     bool isFlagSet(const OrderFlags &flag) const;
 
-    // An order says one of three things about its exit strategy: nothing (no entry), explicitly
-    // none (an empty variant), or a template.
+    /// An order says one of three things about its exit strategy: nothing (no entry), explicitly
+    /// none (an empty variant), or a template.
     void setEmptyExitStrategyTemplate();
     bool hasEmptyExitStrategyTemplate() const;
 

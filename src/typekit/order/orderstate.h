@@ -1,4 +1,5 @@
-// The life-cycle state of an order as users see it, with the reason a completed order completed.
+/// \class Trade::OrderState
+/// The life-cycle state of an order as users see it, with the reason a completed order completed.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -23,8 +24,8 @@ public:
     enum Reason : qint32 { reasonUnknown = 0, reasonRejected = 1, reasonCanceled = 2, reasonFilled = 3 };
 
     OrderState() : m_type(Type(0)), m_reason(reasonUnknown) {}
-    // A reason belongs to completed states only: another state with a reason is reported, and
-    // both values are kept as given.
+    /// A reason belongs to completed states only: another state with a reason is reported, and
+    /// both values are kept as given.
     OrderState(Type type, Reason reason = reasonUnknown);
 
     Type type() const { return m_type; }
@@ -38,7 +39,7 @@ public:
     bool isCompleted() const { return m_type == Completed; }
     bool isPlacing() const { return m_type == Placing; }
     bool isVirtual() const { return m_type == Virtual; }
-    // Every state but none and Completed.
+    /// Every state but none and Completed.
     bool isActive() const { return m_type >= Queued && m_type <= Virtual && m_type != Completed; }
     bool isFilled() const { return m_type == Completed && m_reason == reasonFilled; }
 
@@ -48,16 +49,16 @@ public:
     }
     bool operator!=(const OrderState &other) const { return !(*this == other); }
 
-    // The translated display text ("Working"; a virtual order shows as "Queued", a completed one
-    // by its reason: "Rejected", "Canceled", "Filled"). Made once per text. An unknown state, or
-    // a completed one without a known reason, reports and gives an empty text.
+    /// The translated display text ("Working"; a virtual order shows as "Queued", a completed one
+    /// by its reason: "Rejected", "Canceled", "Filled"). Made once per text. An unknown state, or
+    /// a completed one without a known reason, reports and gives an empty text.
     QString toString() const;
-    // The same texts untranslated.
+    /// The same texts untranslated.
     QString toLatin1String() const;
-    // The translated display text, as saved texts of order states have always been written.
+    /// The translated display text, as saved texts of order states have always been written.
     QString toSaveableString() const { return toString(); }
-    // Order states are not read back from text: this resets the overall state and keeps the
-    // reason.
+    /// Order states are not read back from text: this resets the overall state and keeps the
+    /// reason.
     void fromSaveableString(const QString &text);
 
 private:

@@ -1,5 +1,6 @@
-// An order storage query: the common filter plus whether the order can be cancelled and whether
-// it is working.
+/// \class Trade::OrderStorageFilter
+/// An order storage query: the common filter plus whether the order can be cancelled and whether
+/// it is working.
 #pragma once
 
 #include <typekit/storage/storagefilter.h>
@@ -10,7 +11,7 @@ class TYPEKIT_EXPORT OrderStorageFilter : public StorageFilter
 {
 public:
     OrderStorageFilter() = default;
-    // The common part of `filter`, both flags unset.
+    /// The common part of `filter`, both flags unset.
     OrderStorageFilter(const StorageFilter &filter) : StorageFilter(filter) {}
 
     TRADE_STORAGE_FILTER_BUILDERS(OrderStorageFilter)
@@ -18,7 +19,7 @@ public:
     bool hasCanCancel() const { return m_canCancel.isSet(); }
     void setCanCancel(bool value) { m_canCancel.set(value); }
     OrderStorageFilter &canCancel(bool value);
-    // An unset flag is reported and reads false.
+    /// An unset flag is reported and reads false.
     bool canCancel() const;
 
     bool hasWorking() const { return m_working.isSet(); }

@@ -1,6 +1,7 @@
-// Typed reads of an order held as a bare record with its order topic, and a few facts derived
-// from it. Each read says below whether a missing value is silent ("plain") or reported
-// ("reporting"); both give the same default.
+/// \class Trade::OrderUtils
+/// Typed reads of an order held as a bare record with its order topic, and a few facts derived
+/// from it. Each read says below whether a missing value is silent ("plain") or reported
+/// ("reporting"); both give the same default.
 #pragma once
 
 #include <typekit/iaccount.h>
@@ -29,7 +30,7 @@ public:
     // reported ("topic != NULL") and the operation gives its neutral result: the default below,
     // false, or a side and a log category without value.
 
-    // Plain reads: silent; the default when the record holds no value of exactly the type.
+    /// Plain reads: silent; the default when the record holds no value of exactly the type.
     static QString id(const VariantRecord &record, const IOrderTopic *topic);          // plain, empty
     static QString zelTag(const VariantRecord &record, const IOrderTopic *topic);      // plain, empty
     static QString type(const VariantRecord &record, const IOrderTopic *topic);        // plain, empty
@@ -44,8 +45,8 @@ public:
     static IExitStrategyTemplate *exitStrategyTemplate(const VariantRecord &record,
                                                        const IOrderTopic *topic);          // plain, null
 
-    // Reporting reads: a missing value is reported once (the condition names the missing
-    // value, the message says which attribute is invalid) and the default is given all the same.
+    /// Reporting reads: a missing value is reported once (the condition names the missing
+    /// value, the message says which attribute is invalid) and the default is given all the same.
     static ISymbol *symbol(const VariantRecord &record, const IOrderTopic *topic);          // reporting, null
     static IAccount *account(const VariantRecord &record, const IOrderTopic *topic);        // reporting, null
     static OrderAction action(const VariantRecord &record, const IOrderTopic *topic);       // reporting, 0
@@ -53,26 +54,26 @@ public:
     static OrderExpiry expiry(const VariantRecord &record, const IOrderTopic *topic);       // reporting, 0
     static BracketCategory bracketCategory(const VariantRecord &record, const IOrderTopic *topic); // reporting, 0
 
-    // Tests: silent. A value of another type than the field's is no value.
+    /// Tests: silent. A value of another type than the field's is no value.
     static bool hasSymbol(const VariantRecord &record, const IOrderTopic *topic);
     static bool hasAccount(const VariantRecord &record, const IOrderTopic *topic);
     static bool hasTimestamp(const VariantRecord &record, const IOrderTopic *topic);
-    // An action other than 0 is stored.
+    /// An action other than 0 is stored.
     static bool hasSide(const VariantRecord &record, const IOrderTopic *topic);
-    // Whether the order category read as category() does is 5 (silent). In this library's
-    // numbering category 5 is LimitAtAsk; trailing stops are the bracket category's value 5.
-    // Callers that ask rely on that number, so the test stays a test of the number.
+    /// Whether the order category read as category() does is 5 (silent). In this library's
+    /// numbering category 5 is LimitAtAsk; trailing stops are the bracket category's value 5.
+    /// Callers that ask rely on that number, so the test stays a test of the number.
     static bool isTrailingStop(const VariantRecord &record, const IOrderTopic *topic);
 
-    // Broker Order for an order with an id (the broker knows it), else Local Order; silent.
+    /// Broker Order for an order with an id (the broker knows it), else Local Order; silent.
     static LogCategory logCategory(const VariantRecord &record, const IOrderTopic *topic);
-    // The account's identifier; empty, silently, without an account.
+    /// The account's identifier; empty, silently, without an account.
     static QString accountId(const VariantRecord &record, const IOrderTopic *topic);
-    // The quantity less the filled quantity; the quantity when nothing is filled; no value
-    // without a quantity. Silent.
+    /// The quantity less the filled quantity; the quantity when nothing is filled; no value
+    /// without a quantity. Silent.
     static Quantity remainingQuantity(const VariantRecord &record, const IOrderTopic *topic);
-    // Long for buying actions, Short for selling ones. An order without action reports (here and
-    // in the reads it makes) and is Short.
+    /// Long for buying actions, Short for selling ones. An order without action reports (here and
+    /// in the reads it makes) and is Short.
     static TradeSide side(const VariantRecord &record, const IOrderTopic *topic);
 };
 

@@ -1,5 +1,6 @@
-// A position of the host: a record of its position storage seen as a position, with what the
-// close and reverse operations need to know of it.
+/// \class Trade::IPosition
+/// A position of the host: a record of its position storage seen as a position, with what the
+/// close and reverse operations need to know of it.
 #pragma once
 
 #include <typekit/container.h>  // first: it declares the record and position types exported
@@ -17,16 +18,16 @@ namespace Trade {
 class TYPEKIT_EXPORT IPosition
 {
 public:
-    // The position's record in its storage; its entries use the fields of topic().
+    /// The position's record in its storage; its entries use the fields of topic().
     virtual IRecord *record() const = 0;
     virtual IPositionTopic *topic() const = 0;
     virtual ISymbol *symbol() const = 0;
-    // The current price of the position's symbol, on its tick grid.
+    /// The current price of the position's symbol, on its tick grid.
     virtual Price price() const = 0;
-    // Whether default close, respectively reverse, order inputs are available now.
+    /// Whether default close, respectively reverse, order inputs are available now.
     virtual bool canClose() const = 0;
     virtual bool canReverse() const = 0;
-    // The orders that would close, respectively reverse, the position as it stands.
+    /// The orders that would close, respectively reverse, the position as it stands.
     virtual OrderRecord closeOrder() const = 0;
     virtual OrderRecord reverseOrder() const = 0;
     virtual ~IPosition();

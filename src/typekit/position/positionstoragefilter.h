@@ -1,4 +1,5 @@
-// A position storage query: the common filter plus whether the position can be closed.
+/// \class Trade::PositionStorageFilter
+/// A position storage query: the common filter plus whether the position can be closed.
 #pragma once
 
 #include <typekit/storage/storagefilter.h>
@@ -9,7 +10,7 @@ class TYPEKIT_EXPORT PositionStorageFilter : public StorageFilter
 {
 public:
     PositionStorageFilter() = default;
-    // The common part of `filter`, the flag unset.
+    /// The common part of `filter`, the flag unset.
     PositionStorageFilter(const StorageFilter &filter) : StorageFilter(filter) {}
 
     TRADE_STORAGE_FILTER_BUILDERS(PositionStorageFilter)
@@ -17,7 +18,7 @@ public:
     bool hasCanClose() const { return m_canClose.isSet(); }
     void setCanClose(bool value) { m_canClose.set(value); }
     PositionStorageFilter &canClose(bool value);
-    // An unset flag is reported and reads false.
+    /// An unset flag is reported and reads false.
     bool canClose() const;
 
     static const int metaTypeId;

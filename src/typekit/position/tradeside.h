@@ -1,4 +1,5 @@
-// The side of a position: long, short or flat.
+/// \class Trade::TradeSide
+/// The side of a position: long, short or flat.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -14,7 +15,7 @@ public:
 
     TradeSide() : m_type(Type(0)) {}
     TradeSide(Type type) : m_type(type) {}
-    // Long when true, else short.
+    /// Long when true, else short.
     explicit TradeSide(bool isLong) : m_type(isLong ? Long : Short) {}
     TradeSide(int) = delete;  // an integer is no side: say TradeSide::Type(n)
 
@@ -27,7 +28,7 @@ private:
     Type m_type;
 };
 
-// Shows a side as "Long", "Short" or "Flat" and compares sides as integers.
+/// Shows a side as "Long", "Short" or "Flat" and compares sides as integers.
 class TYPEKIT_EXPORT TradeSideConverter : public StubConverterImpl
 {
 public:

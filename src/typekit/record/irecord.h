@@ -1,11 +1,12 @@
-// A record object kept in one of the host's storages: an order, a position, a log entry. It is a
-// notifier, so that observers can follow the one record they care about, and it hands out its
-// entries as a variant record keyed by the fields of its topic.
-//
-// The host implements the interface; the library reads the entries (VariantRecordList) and
-// subscribes observers to records (StorageRecordsSubscriptionHolder). Which signals a record has
-// is the host's business: the sample host's records announce recordChanged(Trade::IRecord*) and
-// disposed(Trade::IDisposable*).
+/// \class Trade::IRecord
+/// A record object kept in one of the host's storages: an order, a position, a log entry. It is a
+/// notifier, so that observers can follow the one record they care about, and it hands out its
+/// entries as a variant record keyed by the fields of its topic.
+///
+/// The host implements the interface; the library reads the entries (VariantRecordList) and
+/// subscribes observers to records (StorageRecordsSubscriptionHolder). Which signals a record has
+/// is the host's business: the sample host's records announce recordChanged(Trade::IRecord*) and
+/// disposed(Trade::IDisposable*).
 #pragma once
 
 #include <typekit/container.h>  // first: it declares the record and position types exported
@@ -25,19 +26,19 @@ class IStorage;
 class TYPEKIT_EXPORT IRecord : public virtual INotifier
 {
 public:
-    // The record's identity in its storage (an order's id, a position's account and symbol); it
-    // does not change while the record lives.
+    /// The record's identity in its storage (an order's id, a position's account and symbol); it
+    /// does not change while the record lives.
     virtual QString key() const = 0;
-    // The entries, keyed by the fields of the record's topic.
+    /// The entries, keyed by the fields of the record's topic.
     virtual const VariantRecord &variantRecord() const = 0;
-    // Every field of the record's topic, also those the record holds no entry for; views build
-    // their columns from it.
+    /// Every field of the record's topic, also those the record holds no entry for; views build
+    /// their columns from it.
     virtual FieldSet topicFields() const = 0;
-    // The storage that holds the record; null once the storage has let it go.
+    /// The storage that holds the record; null once the storage has let it go.
     virtual IStorage *storage() const = 0;
-    // Grows by one with every change of the entries, so that a view can tell a stale copy.
+    /// Grows by one with every change of the entries, so that a view can tell a stale copy.
     virtual quint64 revision() const = 0;
-    // When the entries last changed (or the record was made).
+    /// When the entries last changed (or the record was made).
     virtual QDateTime lastModified() const = 0;
 
     ~IRecord() override;

@@ -1,6 +1,7 @@
-// A record bound to the topic whose fields it uses, so that typed accessors (the limit price of
-// an order, the lot size of a symbol) find their field without the caller knowing it. The topic
-// is set once, when the record is made, and never changes.
+/// \class Trade::RecordDataBase
+/// A record bound to the topic whose fields it uses, so that typed accessors (the limit price of
+/// an order, the lot size of a symbol) find their field without the caller knowing it. The topic
+/// is set once, when the record is made, and never changes.
 #pragma once
 
 #include <typekit/variant/variantrecord.h>
@@ -21,7 +22,7 @@ public:
     ~RecordDataBase() override = default;
 
     bool isEmpty() const { return m_record.isEmpty(); }
-    // The topic; a record without one reports on every call and gives null.
+    /// The topic; a record without one reports on every call and gives null.
     T *topic() const
     {
         TRADE_ASSERT_BARE(m_topic != NULL && "Topic must be set.", functionText(u"topic"), recordUnit(), this);
@@ -35,10 +36,10 @@ public:
     void setValue(IField *field, const Variant &value) override { m_record.setValue(field, value); }
     void remove(IField *field) override { m_record.remove(field); }
     void clear() override { m_record.clear(); }
-    // The saved form: the same as Variant::fromValue(record()).save().
+    /// The saved form: the same as Variant::fromValue(record()).save().
     Dump dump() const override { return m_record.dump(); }
-    // The saved form as JSON text, and in a file (see Variant::toJson). The typed records load
-    // them back with their static fromJson() and loadJsonFile().
+    /// The saved form as JSON text, and in a file (see Variant::toJson). The typed records load
+    /// them back with their static fromJson() and loadJsonFile().
     QString toJson() const { return Variant::fromValue(m_record).toJson(); }
     bool saveJsonFile(const QString &path, QString *error = nullptr) const
     {
@@ -48,11 +49,11 @@ public:
     const VariantRecord &record() const override { return m_record; }
 
 protected:
-    // Called once the topic is stored.
+    /// Called once the topic is stored.
     virtual void init() = 0;
 
-    // Stores the topic and calls init(). Setting a topic twice, or setting none, is reported and
-    // done all the same.
+    /// Stores the topic and calls init(). Setting a topic twice, or setting none, is reported and
+    /// done all the same.
     void setTopic(T *value)
     {
         TRADE_ASSERT_BARE(m_topic == NULL && value != NULL, functionText(u"setTopic"), recordUnit(), this);
@@ -60,8 +61,8 @@ protected:
         init();
     }
     void fromRecord(const VariantRecord &record) { m_record = record; }
-    // The record a load gave (Variant::fromJson, loadJsonFile); a value that is no record is a
-    // problem of the load and gives no entries.
+    /// The record a load gave (Variant::fromJson, loadJsonFile); a value that is no record is a
+    /// problem of the load and gives no entries.
     static VariantRecord loadedRecord(const Variant &loaded, QVector<LoadProblem> *problems)
     {
         if (!loaded.is<VariantRecord>() && loaded.isInit() && problems)
@@ -72,14 +73,14 @@ protected:
     }
     void fromRecord(const IRecordData *data) { m_record = VariantRecord(data); }
 
-    // The field a topic operation gives, asked anew on each call (null without a topic, after
-    // topic()'s report).
+    /// The field a topic operation gives, asked anew on each call (null without a topic, after
+    /// topic()'s report).
     IField *fieldOf(IField *(T::*operation)() const) const
     {
         const T *owner = topic();
         return owner ? (owner->*operation)() : nullptr;
     }
-    // The typed accessors of one attribute (see TRADE_RECORD_ATTRIBUTE).
+    /// The typed accessors of one attribute (see TRADE_RECORD_ATTRIBUTE).
     template <typename V>
     const V &attribute(IField *(T::*operation)() const) const
     {
@@ -90,7 +91,7 @@ protected:
     {
         return m_record.heldOr(fieldOf(operation), defaultValue);
     }
-    // Without a topic there is no field to write: topic() has reported, nothing more is said.
+    /// Without a topic there is no field to write: topic() has reported, nothing more is said.
     template <typename V>
     void setAttribute(IField *(T::*operation)() const, const V &value)
     {

@@ -1,15 +1,16 @@
-// One of the host's record storages (orders, positions, log entries). It hands out its records
-// as an enumerable, evaluates filters, and announces every change of its contents through its
-// Qt signal storageChanged(event, record, storage):
-//
-//     Reset (1)          the contents were replaced; record is null, walk records() again
-//     Added (2)          record has come in
-//     Removed (3)        record has left; it is still alive during the signal
-//     Updated (4)        record's entries changed
-//     AboutToClear (5)   all records are about to go; they are still there during the signal
-//
-// A host that replaces all its records therefore sends AboutToClear, then Reset. Observers that
-// want to follow every record use Trade::StorageRecordsSubscriptionHolder.
+/// \class Trade::IStorage
+/// One of the host's record storages (orders, positions, log entries). It hands out its records
+/// as an enumerable, evaluates filters, and announces every change of its contents through its
+/// Qt signal storageChanged(event, record, storage):
+///
+///     Reset (1)          the contents were replaced; record is null, walk records() again
+///     Added (2)          record has come in
+///     Removed (3)        record has left; it is still alive during the signal
+///     Updated (4)        record's entries changed
+///     AboutToClear (5)   all records are about to go; they are still there during the signal
+///
+/// A host that replaces all its records therefore sends AboutToClear, then Reset. Observers that
+/// want to follow every record use Trade::StorageRecordsSubscriptionHolder.
 #pragma once
 
 #include <typekit/container.h>
@@ -34,14 +35,14 @@ public:
         AboutToClear = 5
     };
 
-    // The records, in the storage's order. The enumerable belongs to the storage and shows its
-    // current contents; it lives as long as the storage.
+    /// The records, in the storage's order. The enumerable belongs to the storage and shows its
+    /// current contents; it lives as long as the storage.
     virtual const Enumerable<IRecord *> &records() const = 0;
-    // The records that pass the filter (an order or position storage filter, or the common part
-    // of one), in the storage's order.
+    /// The records that pass the filter (an order or position storage filter, or the common part
+    /// of one), in the storage's order.
     virtual Container<IRecord *> select(const StorageFilter &filter) const = 0;
-    // A Qt signal of the implementing class, declared with these parameter texts so that
-    // observers' slots match it by name and queued connections can carry it.
+    /// A Qt signal of the implementing class, declared with these parameter texts so that
+    /// observers' slots match it by name and queued connections can carry it.
     virtual void storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record,
                                 Trade::IStorage *storage) const = 0;
 

@@ -1,10 +1,11 @@
-// The queries with which plug-ins ask the host's order and position storages for records: which
-// kind of records, for which symbol, which accounts, which side, which document and page. A
-// filter is built with chained calls and evaluated by the storage; reading a property that was
-// never set is reported and gives its default.
-//
-//     Trade::OrderStorageFilter filter;
-//     filter.symbol(es).account(account).side(Trade::TradeSide::Long).working(true);
+/// \class Trade::StorageFilter
+/// The queries with which plug-ins ask the host's order and position storages for records: which
+/// kind of records, for which symbol, which accounts, which side, which document and page. A
+/// filter is built with chained calls and evaluated by the storage; reading a property that was
+/// never set is reported and gives its default.
+///
+///     Trade::OrderStorageFilter filter;
+///     filter.symbol(es).account(account).side(Trade::TradeSide::Long).working(true);
 #pragma once
 
 #include <typekit/iaccount.h>
@@ -20,7 +21,7 @@ class LogStream;
 
 namespace Trade {
 
-// The document and page that records are affiliated to; empty texts mean not set.
+/// The document and page that records are affiliated to; empty texts mean not set.
 struct TYPEKIT_EXPORT AffiliationInformation
 {
     QString document;
@@ -33,9 +34,11 @@ struct TYPEKIT_EXPORT AffiliationInformation
     bool operator!=(const AffiliationInformation &other) const { return !(*this == other); }
 };
 
-// "<empty>" when both texts are empty, else "[document='…', page='…']".
+/// "<empty>" when both texts are empty, else "[document='…', page='…']".
 TYPEKIT_EXPORT Shadow::LogStream &operator<<(Shadow::LogStream &stream, const AffiliationInformation &affiliation);
 
+/// The part of a storage filter that selects records by their document and page, or by any
+/// affiliation at all.
 class TYPEKIT_EXPORT AffiliationInformationFilter
 {
 public:
@@ -46,7 +49,7 @@ public:
     void setValue(const AffiliationInformation &value) { m_value = value; }
     bool useAnyAffiliation() const { return m_useAnyAffiliation; }
     void setUseAnyAffiliation(bool use) { m_useAnyAffiliation = use; }
-    // A document, a page, or any affiliation at all.
+    /// A document, a page, or any affiliation at all.
     bool isValid() const;
 
 private:
@@ -57,7 +60,7 @@ private:
 class TYPEKIT_EXPORT StorageFilter
 {
 public:
-    // The kind of records; the host's storages give the numbers their meaning.
+    /// The kind of records; the host's storages give the numbers their meaning.
     enum Type : qint32 { Undefined = 0 };
 
     StorageFilter() = default;
@@ -71,13 +74,13 @@ public:
 
     bool hasSymbol() const { return m_symbol != nullptr; }
     ISymbol *symbol() const;
-    // A null symbol is reported, and stored.
+    /// A null symbol is reported, and stored.
     void setSymbol(ISymbol *value);
     StorageFilter &symbol(ISymbol *value);
 
     bool hasAccounts() const { return !m_accounts.isEmpty(); }
     const QVector<IAccount *> &accounts() const;
-    // Appends, repeats included; a null account is reported, and appended.
+    /// Appends, repeats included; a null account is reported, and appended.
     void addAccount(IAccount *value);
     void addAccounts(const QVector<IAccount *> &values);
     StorageFilter &account(IAccount *value);
@@ -85,7 +88,7 @@ public:
 
     bool hasSide() const { return TradeSide::Type(m_side) != 0; }
     const TradeSide &side() const;
-    // Side 0 is reported, and stored.
+    /// Side 0 is reported, and stored.
     void setSide(const TradeSide &value);
     StorageFilter &side(const TradeSide &value);
 
@@ -104,7 +107,7 @@ private:
     AffiliationInformationFilter m_affiliation;
 };
 
-// A filter property of its own: a value and whether it was set.
+/// A filter property of its own: a value and whether it was set.
 class OptionalFlag
 {
 public:

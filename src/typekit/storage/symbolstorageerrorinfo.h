@@ -1,5 +1,6 @@
-// What a symbol storage answers when it rejects a symbol: what is wrong with the symbol's
-// figures, and whether its names clash with a symbol already stored.
+/// \struct Trade::SymbolStorageErrorInfo
+/// What a symbol storage answers when it rejects a symbol: what is wrong with the symbol's
+/// figures, and whether its names clash with a symbol already stored.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -30,12 +31,12 @@ struct TYPEKIT_EXPORT SymbolStorageErrorInfo
     SymbolStorageErrorInfo(SymbolError symbol, StorageError storage) : symbolError(symbol), storageError(storage) {}
     SymbolStorageErrorInfo &operator=(const SymbolStorageErrorInfo &other) = default;
 
-    // Neither error.
+    /// Neither error.
     bool isOk() const { return symbolError == NoSymbolError && storageError == NoStorageError; }
-    // No name clash (the symbol's own figures may still be wrong).
+    /// No name clash (the symbol's own figures may still be wrong).
     bool noDuplicateErrors() const { return storageError != DuplicateName && storageError != DuplicateDisplayName; }
-    // "SymbolStorageErrorInfo: symbolError: badLotSize, storageErrror: duplicateName." (the
-    // spelling is the one logs have always carried); unknown numbers read "none".
+    /// "SymbolStorageErrorInfo: symbolError: badLotSize, storageErrror: duplicateName." (the
+    /// spelling is the one logs have always carried); unknown numbers read "none".
     QString format() const;
 
     SymbolError symbolError = NoSymbolError;

@@ -1,4 +1,5 @@
-// A symbol object of the host that carries its own record over the symbol topic.
+/// \class Trade::IDictionaryVisibleSymbol
+/// A symbol object of the host that carries its own record over the symbol topic.
 #pragma once
 
 #include <typekit/symbol/symbolcategory.h>
@@ -11,19 +12,19 @@ namespace Trade {
 class TYPEKIT_EXPORT IDictionaryVisibleSymbol
 {
 public:
-    // The topic whose fields the symbol's record uses.
+    /// The topic whose fields the symbol's record uses.
     virtual ISymbolTopic *symbolTopic() const = 0;
-    // Whether the symbol's record holds a value for a field of that topic.
+    /// Whether the symbol's record holds a value for a field of that topic.
     virtual bool hasValue(IField *field) const = 0;
-    // The symbol's record.
+    /// The symbol's record.
     virtual VariantRecord symbolRecord() const = 0;
     virtual ~IDictionaryVisibleSymbol();
 
-    // The category stored in the symbol's record. A symbol without one reports, naming itself
-    // (its dump: the type name and its record), and is undefined.
+    /// The category stored in the symbol's record. A symbol without one reports, naming itself
+    /// (its dump: the type name and its record), and is undefined.
     SymbolCategory category() const;
 
-    // The symbol's dump for reports: a struct of its type name with its record as "record".
+    /// The symbol's dump for reports: a struct of its type name with its record as "record".
     Dump dump() const;
 };
 

@@ -1,6 +1,7 @@
-// What the converters of symbol-bound values (prices, quantities, profits, average prices) have
-// in common: converting such a value with a context that holds a symbol makes it anew on that
-// symbol, so that a record converted for another symbol carries that symbol's grid and lots.
+/// \class Trade::SymbolBoundConverter
+/// What the converters of symbol-bound values (prices, quantities, profits, average prices) have
+/// in common: converting such a value with a context that holds a symbol makes it anew on that
+/// symbol, so that a record converted for another symbol carries that symbol's grid and lots.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -14,15 +15,15 @@ class ISymbol;
 class TYPEKIT_EXPORT SymbolBoundConverter : public IRebasingConverter
 {
 public:
-    // A context holding a symbol that is not null.
+    /// A context holding a symbol that is not null.
     bool rebasesOn(const Variant &context) const override;
 
 protected:
     ~SymbolBoundConverter() = default;
 
-    // The symbol of a saved value: its "symbol" member, loaded through the host's converter of
-    // "Trade::ISymbol*" with the load's context. A member that is missing or names no symbol
-    // reads as a saved null symbol, so that the value loads as its own saved form will.
+    /// The symbol of a saved value: its "symbol" member, loaded through the host's converter of
+    /// "Trade::ISymbol*" with the load's context. A member that is missing or names no symbol
+    /// reads as a saved null symbol, so that the value loads as its own saved form will.
     static ISymbol *savedSymbol(const Dump::Struct &saved, const Variant &context);
 };
 

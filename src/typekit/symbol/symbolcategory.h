@@ -1,5 +1,6 @@
-// The instrument class of a symbol (stock, future, forex, ...), numbered as symbol names are
-// classified, with its display names and the choices offered to users.
+/// \class Trade::SymbolCategory
+/// The instrument class of a symbol (stock, future, forex, ...), numbered as symbol names are
+/// classified, with its display names and the choices offered to users.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -17,30 +18,30 @@ public:
 
     operator Symbology::KorSymbolType() const { return m_type; }
 
-    // The number as decimal text, and back (0 for a text that is not a number).
+    /// The number as decimal text, and back (0 for a text that is not a number).
     QString toString() const;
     static SymbolCategory fromString(const QString &text);
 
-    // Has a name and is not Undefined.
+    /// Has a name and is not Undefined.
     bool isValid() const;
-    // The translated name and plural name; an invalid category reports first and then gives its
-    // name if it has one ("Undefined" for 0) and an empty text otherwise.
+    /// The translated name and plural name; an invalid category reports first and then gives its
+    /// name if it has one ("Undefined" for 0) and an empty text otherwise.
     QString name() const;
     QString pluralName() const;
-    // Futures of every kind can roll over to the next contract.
+    /// Futures of every kind can roll over to the next contract.
     bool canRoll() const;
-    // A valid category that can be traded (see tradeDomain()).
+    /// A valid category that can be traded (see tradeDomain()).
     bool isTradeble() const;
 
-    // Every valid category, once each, in the order users see them.
+    /// Every valid category, once each, in the order users see them.
     static Domain domain();
-    // The categories that can be traded, in the order users see them.
+    /// The categories that can be traded, in the order users see them.
     static Domain tradeDomain();
 
-    // The category of a symbol name. Continuous, forward and spot futures count as futures.
-    // Dictionary names are resolved through the host's symbol dictionary to their underlying
-    // symbol, at most maxDictionaryHops times in a row: a dictionary whose names lead back to
-    // dictionary names beyond that gives Undefined rather than looping.
+    /// The category of a symbol name. Continuous, forward and spot futures count as futures.
+    /// Dictionary names are resolved through the host's symbol dictionary to their underlying
+    /// symbol, at most maxDictionaryHops times in a row: a dictionary whose names lead back to
+    /// dictionary names beyond that gives Undefined rather than looping.
     static SymbolCategory fromSymbolName(const QString &name);
     static constexpr int maxDictionaryHops = 8;
 

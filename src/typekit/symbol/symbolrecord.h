@@ -1,5 +1,6 @@
-// The typed view of one traded symbol's description: a record over the host's symbol topic with
-// the accessors of every symbol attribute. The figures mean nothing to the record itself.
+/// \class Trade::SymbolRecord
+/// The typed view of one traded symbol's description: a record over the host's symbol topic with
+/// the accessors of every symbol attribute. The figures mean nothing to the record itself.
 #pragma once
 
 #include <typekit/record/recorddatabase.h>
@@ -14,19 +15,19 @@ namespace Trade {
 class TYPEKIT_EXPORT SymbolRecord : public RecordDataBase<ISymbolTopic>
 {
 public:
-    // No entries, on the standard symbol topic.
+    /// No entries, on the standard symbol topic.
     SymbolRecord();
-    // The entries of `record`, unfiltered, on the standard symbol topic.
+    /// The entries of `record`, unfiltered, on the standard symbol topic.
     explicit SymbolRecord(const VariantRecord &record);
     SymbolRecord(const SymbolRecord &other);
-    // Takes the other's entries; the topic stays. Records of different topics are reported.
+    /// Takes the other's entries; the topic stays. Records of different topics are reported.
     SymbolRecord &operator=(const SymbolRecord &value);
     ~SymbolRecord() override;
 
-    // The record saved with toJson() or saveJsonFile(), on the standard topic. The context and
-    // the problems are those of Variant::fromJson: a variant holding the symbol the values belong
-    // to, and what could not be loaded (malformed text, unknown fields, symbols and accounts
-    // that are gone), which is left out of the record.
+    /// The record saved with toJson() or saveJsonFile(), on the standard topic. The context and
+    /// the problems are those of Variant::fromJson: a variant holding the symbol the values belong
+    /// to, and what could not be loaded (malformed text, unknown fields, symbols and accounts
+    /// that are gone), which is left out of the record.
     static SymbolRecord fromJson(const QString &json, const Variant &context = Variant(),
                               QVector<LoadProblem> *problems = nullptr)
     {
@@ -64,7 +65,7 @@ public:
     TRADE_RECORD_ATTRIBUTE(QStringList, aliases, Aliases, ISymbolTopic, aliasesField)
     TRADE_RECORD_ATTRIBUTE(VariantRecordList, spreadLegs, SpreadLegs, ISymbolTopic, spreadLegsField)
 
-    // Same entries; topics are not compared.
+    /// Same entries; topics are not compared.
     bool operator==(const SymbolRecord &other) const { return record() == other.record(); }
     bool operator!=(const SymbolRecord &other) const { return !(*this == other); }
 

@@ -1,6 +1,7 @@
-// The host's order topic: the field of every order attribute. A topic hands out the same field
-// object on every call, so that records find their values again. The value type stored under
-// each field is given beside it.
+/// \class Trade::IOrderTopic
+/// The host's order topic: the field of every order attribute. A topic hands out the same field
+/// object on every call, so that records find their values again. The value type stored under
+/// each field is given beside it.
 #pragma once
 
 #include <typekit/typekit_export.h>

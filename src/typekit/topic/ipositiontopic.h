@@ -1,5 +1,6 @@
-// The host's position topic: the fields of the position attributes that the library's position
-// statistics read. The value type stored under each field is given beside it.
+/// \class Trade::IPositionTopic
+/// The host's position topic: the fields of the position attributes that the library's position
+/// statistics read. The value type stored under each field is given beside it.
 #pragma once
 
 #include <typekit/typekit_export.h>

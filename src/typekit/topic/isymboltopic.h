@@ -1,5 +1,6 @@
-// The host's symbol topic: the field of every symbol attribute, handed out as the same object on
-// every call. The value type stored under each field is given beside it.
+/// \class Trade::ISymbolTopic
+/// The host's symbol topic: the field of every symbol attribute, handed out as the same object on
+/// every call. The value type stored under each field is given beside it.
 #pragma once
 
 #include <typekit/typekit_export.h>

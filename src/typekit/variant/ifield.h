@@ -1,6 +1,7 @@
-// A field descriptor of the host: one attribute of a kind of record (the limit price of an
-// order, the lot size of a symbol). Records key their entries by the descriptor object itself,
-// never by its name; the host owns the descriptors and keeps them for as long as records live.
+/// \class Trade::IField
+/// A field descriptor of the host: one attribute of a kind of record (the limit price of an
+/// order, the lot size of a symbol). Records key their entries by the descriptor object itself,
+/// never by its name; the host owns the descriptors and keeps them for as long as records live.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -13,10 +14,10 @@ namespace Trade {
 class TYPEKIT_EXPORT IField
 {
 public:
-    // The identifier, unique among the host's fields; it is what a saved record keeps.
+    /// The identifier, unique among the host's fields; it is what a saved record keeps.
     virtual const QString &id() const = 0;
     virtual const QString &name() const = 0;
-    // The meta-type id of the values stored under this field.
+    /// The meta-type id of the values stored under this field.
     virtual int valueType() const = 0;
     virtual ~IField();
 };

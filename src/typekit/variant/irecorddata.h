@@ -1,4 +1,5 @@
-// The entries of a record, as any record object shows them.
+/// \class Trade::IRecordData
+/// The entries of a record, as any record object shows them.
 #pragma once
 
 #include <typekit/typekit_export.h>

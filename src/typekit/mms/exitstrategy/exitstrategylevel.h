@@ -1,5 +1,6 @@
-// One level of an exit strategy: a quantity taken off at a profit target and protected by a
-// stop, optionally managed by a stop strategy. Whole numbers in the host's units.
+/// \class Trade::ExitStrategyLevel
+/// One level of an exit strategy: a quantity taken off at a profit target and protected by a
+/// stop, optionally managed by a stop strategy. Whole numbers in the host's units.
 #pragma once
 
 #include <typekit/mms/exitstrategy/iexitstrategytemplate.h>
@@ -21,22 +22,22 @@ public:
     {
     }
 
-    // The quantity; one below 1 is reported.
+    /// The quantity; one below 1 is reported.
     int quantity() const;
     int profit() const { return m_profit; }
-    // A profit target of 0 means none.
+    /// A profit target of 0 means none.
     bool hasProfit() const { return m_profit != 0; }
-    // The stop; one below 1 is reported.
+    /// The stop; one below 1 is reported.
     int stop() const;
     IStopStrategyTemplate *stopStrategy() const { return m_stopStrategy; }
 
     void setQuantity(int quantity) { m_quantity = quantity; }
-    // A negative profit target is reported, and stored.
+    /// A negative profit target is reported, and stored.
     void setProfit(int profit);
     void setStop(int stop) { m_stop = stop; }
     void setStopStrategy(IStopStrategyTemplate *stopStrategy) { m_stopStrategy = stopStrategy; }
 
-    // A quantity and a stop of at least 1, and a profit target that is not negative.
+    /// A quantity and a stop of at least 1, and a profit target that is not negative.
     bool isValid() const { return m_quantity >= 1 && m_profit >= 0 && m_stop >= 1; }
 
     bool operator==(const ExitStrategyLevel &other) const;
@@ -49,7 +50,7 @@ private:
     IStopStrategyTemplate *m_stopStrategy;
 };
 
-// The levels of an exit strategy, in order.
+/// The levels of an exit strategy, in order.
 class TYPEKIT_EXPORT ExitStrategyLevels : public QList<ExitStrategyLevel>
 {
 public:
@@ -57,7 +58,7 @@ public:
     ExitStrategyLevels() = default;
 };
 
-// Saves a level as a struct of its four figures; only a valid level loads back.
+/// Saves a level as a struct of its four figures; only a valid level loads back.
 class TYPEKIT_EXPORT ExitStrategyLevelConverter : public StubConverterImpl
 {
 public:
@@ -68,7 +69,7 @@ private:
     static const int metaTypeId;
 };
 
-// Saves the levels in order; a loaded list keeps the valid ones, in order.
+/// Saves the levels in order; a loaded list keeps the valid ones, in order.
 class TYPEKIT_EXPORT ExitStrategyLevelsConverter : public StubConverterImpl
 {
 public:
@@ -83,9 +84,9 @@ private:
 };
 
 namespace detail {
-// An int entry of a saved struct: loaded with an empty context, 0 when it holds no int.
+/// An int entry of a saved struct: loaded with an empty context, 0 when it holds no int.
 int savedInt(const Dump::Struct &saved, const QString &name);
-// The saved forms of the variants of a list's items, in order.
+/// The saved forms of the variants of a list's items, in order.
 template <typename List>
 Dump savedList(const Variant &value)
 {
@@ -94,8 +95,8 @@ Dump savedList(const Variant &value)
         saved.append(Variant::fromValue(item).save());
     return Dump(saved);
 }
-// The items of a saved list that load as an item, in order. Items saved as other types are left
-// out, even when they load as something: a list never holds a level that did not load as one.
+/// The items of a saved list that load as an item, in order. Items saved as other types are left
+/// out, even when they load as something: a list never holds a level that did not load as one.
 template <typename List, typename Item>
 List loadedList(const Dump &dump)
 {

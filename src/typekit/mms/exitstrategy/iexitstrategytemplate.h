@@ -1,4 +1,5 @@
-// An exit strategy template of the host: the set of exit levels an order can carry.
+/// \class Trade::IExitStrategyTemplate
+/// An exit strategy template of the host: the set of exit levels an order can carry.
 #pragma once
 
 #include <typekit/typekit_export.h>

@@ -1,5 +1,6 @@
-// How an exit strategy reacts when a position is added to: not at all, by adjusting the
-// quantities of its levels, or by adjusting quantities and prices.
+/// \class Trade::Pyramid
+/// How an exit strategy reacts when a position is added to: not at all, by adjusting the
+/// quantities of its levels, or by adjusting quantities and prices.
 #pragma once
 
 #include <typekit/externals/dual_map/dual_map.h>
@@ -18,21 +19,21 @@ public:
 
     operator Type() const { return m_type; }
 
-    // The translated display text ("Adj. Qty Only"), made once per value; empty, after a report
-    // naming the value, for any other value.
+    /// The translated display text ("Adj. Qty Only"), made once per value; empty, after a report
+    /// naming the value, for any other value.
     QString toString() const;
     operator QString() const { return toString(); }
 
 private:
     friend class PyramidConverter;
-    // The persistent texts, built on first use.
+    /// The persistent texts, built on first use.
     static const dual_map<Type, QString> &persistentTexts();
 
     Type m_type;
 };
 
-// Saves a pyramid as an atom of its persistent text and loads it back (an unknown text loads as
-// None); shows it; supports nothing else.
+/// Saves a pyramid as an atom of its persistent text and loads it back (an unknown text loads as
+/// None); shows it; supports nothing else.
 class TYPEKIT_EXPORT PyramidConverter : public StubConverterImpl
 {
 public:

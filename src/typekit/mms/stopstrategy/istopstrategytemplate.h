@@ -1,4 +1,5 @@
-// A stop strategy template of the host: how a position's protective stop moves.
+/// \class Trade::IStopStrategyTemplate
+/// A stop strategy template of the host: how a position's protective stop moves.
 #pragma once
 
 #include <typekit/typekit_export.h>

@@ -1,5 +1,6 @@
-// The levels of a stop strategy: each fires at a trigger and trails the stop, moves it to break
-// even, or sets it at a distance. Whole numbers in the host's units.
+/// \class Trade::StopStrategyLevel
+/// The levels of a stop strategy: each fires at a trigger and trails the stop, moves it to break
+/// even, or sets it at a distance. Whole numbers in the host's units.
 #pragma once
 
 #include <typekit/mms/exitstrategy/exitstrategylevel.h>
@@ -20,11 +21,11 @@ public:
     {
     }
 
-    // The trailing step; a trailing level without one is reported.
+    /// The trailing step; a trailing level without one is reported.
     int frequency() const;
     int trigger() const { return m_trigger; }
     bool hasDefaultTrigger() const { return m_trigger == 0; }
-    // The stop distance; a level that uses it without one is reported.
+    /// The stop distance; a level that uses it without one is reported.
     int stop() const;
     Type type() const { return m_type; }
 
@@ -35,16 +36,16 @@ public:
 
     bool frequencyEnabled() const { return m_type == typeTrailing; }
     bool stopEnabled() const { return m_type != typeBreakEven; }
-    // Trailing: frequency and stop above 0; break even: always; stop: stop above 0. Any other
-    // type is reported and not valid.
+    /// Trailing: frequency and stop above 0; break even: always; stop: stop above 0. Any other
+    /// type is reported and not valid.
     bool isValid() const;
 
     bool operator==(const StopStrategyLevel &other) const;
     bool operator!=(const StopStrategyLevel &other) const { return !(*this == other); }
-    // True when any of stop, frequency, trigger and type is smaller than the other's, tested in
-    // that order; a greater field does not end the test. This is not an ordering (two levels can
-    // each be less than the other): it decides the sign of a comparison of unequal levels and
-    // must never be used to sort.
+    /// True when any of stop, frequency, trigger and type is smaller than the other's, tested in
+    /// that order; a greater field does not end the test. This is not an ordering (two levels can
+    /// each be less than the other): it decides the sign of a comparison of unequal levels and
+    /// must never be used to sort.
     bool operator<(const StopStrategyLevel &other) const;
 
 private:
@@ -54,7 +55,7 @@ private:
     Type m_type;
 };
 
-// The levels of a stop strategy, in the order they were added.
+/// The levels of a stop strategy, in the order they were added.
 class TYPEKIT_EXPORT StopStrategyLevels
 {
 public:
@@ -65,28 +66,28 @@ public:
 
     bool isEmpty() const { return m_levels.isEmpty(); }
     int count() const { return int(m_levels.count()); }
-    // The index must lie in [0, count()).
+    /// The index must lie in [0, count()).
     const StopStrategyLevel &operator[](int i) const { return m_levels.at(i); }
     StopStrategyLevel &operator[](int i) { return m_levels[i]; }
     StopStrategyLevels &operator<<(const StopStrategyLevel &level);
-    // An index outside [0, count()) is ignored.
+    /// An index outside [0, count()) is ignored.
     void removeAt(int i);
     QList<StopStrategyLevel> &all() { return m_levels; }
     const QList<StopStrategyLevel> &all() const { return m_levels; }
     QList<StopStrategyLevel>::const_iterator begin() const { return m_levels.cbegin(); }
     QList<StopStrategyLevel>::const_iterator end() const { return m_levels.cend(); }
 
-    // No level is valid (an empty collection is default).
+    /// No level is valid (an empty collection is default).
     bool isDefault() const;
-    // No two valid levels with a trigger of their own share it.
+    /// No two valid levels with a trigger of their own share it.
     bool isValid() const;
 
 private:
     QList<StopStrategyLevel> m_levels;
 };
 
-// Saves a level as a struct of its four figures; only a valid level loads back (a saved level
-// without "type" is a trailing one).
+/// Saves a level as a struct of its four figures; only a valid level loads back (a saved level
+/// without "type" is a trailing one).
 class TYPEKIT_EXPORT StopStrategyLevelConverter : public StubConverterImpl
 {
 public:
@@ -97,8 +98,8 @@ private:
     static const int metaTypeId;
 };
 
-// Collections in variants: compared count first, then level by level; saved in order; a loaded
-// collection keeps the valid levels, in order.
+/// Collections in variants: compared count first, then level by level; saved in order; a loaded
+/// collection keeps the valid levels, in order.
 class TYPEKIT_EXPORT StopStrategyLevelsConverter : public StubConverterImpl
 {
 public:

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 # fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# pkgconf (pkg-config) and dpkg-dev (dpkg-shlibdeps): the package tests and scripts/package.sh.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core pkgconf dpkg-dev)
 for arg in "$@"; do
     case "$arg" in
         --benchmarks) packages+=(libbenchmark-dev) ;;

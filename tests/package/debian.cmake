@@ -72,6 +72,7 @@ function(check package expected field pattern)
     endif()
 
     set(root "${WORK_DIR}/extracted/${package}")
+    file(MAKE_DIRECTORY "${root}")
     run(${DPKG_DEB} -x "${deb}" "${root}")
     file(GLOB_RECURSE extracted "${root}/*")
     foreach(file IN LISTS extracted)

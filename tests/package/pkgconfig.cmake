@@ -5,6 +5,7 @@ if(NOT PKG_CONFIG)
     message("pkg-config is missing: skipped")
     return()
 endif()
+string(REPLACE "," ";" MODULES "${MODULES}")
 set(ENV{PKG_CONFIG_PATH} "${PREFIX}/${TYPEKIT_PKGCONFIG_DIR}")
 # Every file is valid and finds what it requires.
 run(${PKG_CONFIG} --exists --print-errors ${MODULES})

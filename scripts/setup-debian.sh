@@ -5,7 +5,8 @@ set -euo pipefail
 
 # fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
 # doxygen: the API reference, whose build without warnings is one of the tests.
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core doxygen)
+# pkgconf (pkg-config) and dpkg-dev (dpkg-shlibdeps): the package tests and scripts/package.sh.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core doxygen pkgconf dpkg-dev)
 for arg in "$@"; do
     case "$arg" in
         --benchmarks) packages+=(libbenchmark-dev) ;;

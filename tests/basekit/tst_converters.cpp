@@ -1,5 +1,5 @@
 // The neutral converter, the enumeration converter and the report they make.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <basekit/abstractenumerationconverter.h>
 #include <basekit/dump.h>

@@ -1,5 +1,5 @@
 // Variant: what counts as a value, typed reads and their reports, and dispatch to converters.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <basekit/dump.h>
 #include <basekit/iconverter.h>

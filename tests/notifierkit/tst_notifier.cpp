@@ -1,6 +1,6 @@
 // The notifier: subscriptions, reports, attach and detach, observer and publisher lifetime,
 // calls and forwarding.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <notifierkit/idisposable.h>
 #include <notifierkit/commonabstractnotifier.h>

@@ -1,5 +1,5 @@
 // Method descriptions, meta-object lookups, the shared registry and the critical section.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <notifierkit/metaobjectinfo.h>
 

@@ -1,5 +1,5 @@
 // The service object: installing it and putting the previous one back.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <QtTest/QtTest>
 

@@ -1,5 +1,5 @@
 // Record containers: the reports of both instantiations, and walking with range-for.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/container.h>
 

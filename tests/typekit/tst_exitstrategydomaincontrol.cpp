@@ -1,6 +1,6 @@
 // The exit strategy choice control: which items carry the " (Active)" mark as the host's active
 // exit strategy provider changes, is replaced or goes away, and the control's life beside it.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/ticket.h>
 #include <typekit/exitstrategydomaincontrol.h>

@@ -1,7 +1,7 @@
 // Null pointers handed to every public operation that takes a topic, field, symbol, record,
 // storage, position or provider: never a crash; a report where an object is required, none where
 // null has a meaning (no symbol, no selection, a key that matches nothing).
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/topics.h>
 #include <typekit/averageprice.h>

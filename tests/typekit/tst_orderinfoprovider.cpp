@@ -1,6 +1,6 @@
 // The order info provider: what each change announces, following an external provider along a
 // chain, pushing into an external holder, bad input, and deletion in every order.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/ticket.h>

@@ -1,5 +1,5 @@
 // Percents and their converter, rationals, and the optional double.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
 #include <typekit/percent.h>

@@ -1,6 +1,6 @@
 // Prices on their symbols' tick grids: alignment, tolerance, arithmetic, range, texts, reports
 // and the converter.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>

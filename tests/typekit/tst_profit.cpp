@@ -1,5 +1,5 @@
 // Profits in money and ticks, and average prices off the tick grid.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
 #include <samplehost/symbol.h>

@@ -1,6 +1,6 @@
 // Quantities in units and lots: lot sizes read at use, tolerances, arithmetic reports, texts and
 // the converter.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
 #include <samplehost/symbol.h>

@@ -1,6 +1,6 @@
 // The symbol and account provider: the symbol's life (resolution lost and regained, disposal) as
 // its holder sees it, and deletion at any point of that.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>

@@ -1,6 +1,6 @@
 // The broker connection provider: which changes it announces, and the greeting that only a new
 // subscriber receives.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <typekit/connection/brokerconnectionprovider.h>

@@ -1,5 +1,5 @@
 // Connection states: what each allows, their texts, and their converter.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/connection/connectionstate.h>
 

@@ -1,5 +1,5 @@
 // The two-way map of enumerators and persistent texts.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/externals/dual_map/dual_map.h>
 

@@ -1,5 +1,5 @@
 // The cumulative order quantity cell and the sample host's formatter it leans on.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
 #include <typekit/formatting/cumulativeorderquantityformatter.h>

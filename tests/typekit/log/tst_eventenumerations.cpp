@@ -1,6 +1,6 @@
 // Log categories, event sources and reasons, gestures: their texts, reports and the log
 // category's converter.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/eventsource.h>
 #include <typekit/log/logcategory.h>

@@ -1,5 +1,5 @@
 // Exit and stop strategy levels: validity, comparison, saving and loading.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/mms/exitstrategy/exitstrategylevel.h>
 #include <typekit/mms/stopstrategy/stopstrategylevel.h>

@@ -1,5 +1,5 @@
 // The pyramid mode: texts, reports and its converter.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/mms/exitstrategy/pyramid.h>
 

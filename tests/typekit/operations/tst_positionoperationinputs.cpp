@@ -1,6 +1,6 @@
 // Inputs of the close-position and reverse-position operations: lazy fills, the lists' finds,
 // removals and positions, and the reports of missing positions and entries.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>

@@ -1,5 +1,5 @@
 // Order action, category, expiry and bracket category: texts, persistent texts and predicates.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/order/bracketcategory.h>
 #include <typekit/order/orderaction.h>

@@ -1,6 +1,6 @@
 // Order records: every attribute's accessors, the report chains of missing and mistyped values,
 // topics, merging, flags and the saved form; spread legs and their order details.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>

@@ -1,5 +1,5 @@
 // Order states: predicates, display texts and the reason invariant.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/order/orderstate.h>
 

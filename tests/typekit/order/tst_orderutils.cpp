@@ -1,5 +1,5 @@
 // Reads of bare order records: silent reads, reporting reads and derived values.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>

@@ -1,6 +1,6 @@
 // Position statistics and basket selection over a set of positions, and the sample position
 // storage's filters.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/positionstorage.h>
 #include <samplehost/symbol.h>

@@ -1,5 +1,5 @@
 // Trade sides, in variants and through their converter.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <typekit/position/tradeside.h>
 

@@ -1,5 +1,5 @@
 // Topic-bound records and the host's standard topics.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/topics.h>
 #include <typekit/record/recorddatabase.h>

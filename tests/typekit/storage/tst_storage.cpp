@@ -1,7 +1,7 @@
 // Storages: the subscription holder across every change event, its lifetime against the storage
 // and the observer, storages that change under it, records made into lists, the sample storages'
 // filters and the symbol storage's error texts.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/orderstorage.h>
 #include <samplehost/symbol.h>

@@ -1,5 +1,5 @@
 // Storage filters: chained building, the reports of unset properties, and the derived filters.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>

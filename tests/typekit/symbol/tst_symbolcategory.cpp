@@ -1,5 +1,5 @@
 // Symbol categories: the table of names, the domains, and categories of symbol names.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/host.h>
 #include <typekit/symbol/symbolcategory.h>

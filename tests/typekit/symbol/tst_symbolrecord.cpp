@@ -1,5 +1,5 @@
 // Symbol records: every attribute's accessors, and the category of dictionary-visible symbols.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>

@@ -1,5 +1,5 @@
 // Variant records and record lists: entries, copy-on-write, set algebra, equality, saved forms.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/ticket.h>

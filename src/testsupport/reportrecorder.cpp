@@ -1,4 +1,4 @@
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <QtCore/QHash>
 

@@ -1,0 +1,47 @@
+# Debian packages, made by CPack from the install components (scripts/package.sh):
+#   libtypekit12        runtime     the shared libraries
+#   libtypekit-dev      dev         headers, library links, CMake package, pkg-config files
+#   typekit-samplehost  samplehost  the sample host and the test support, whole
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME typekit)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL runtime dev samplehost)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "typekit developers <typekit@example.org>")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+
+set(version "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
+
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libtypekit${PROJECT_VERSION_MAJOR})
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
+# The Qt and C++ runtime from the libraries' own links; a shlibs file for the packages that
+# link them.
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_COMPONENT_RUNTIME_DESCRIPTION
+    "${PROJECT_DESCRIPTION}: shared libraries
+ The public trading types that a desktop trading host and its broker plug-ins link
+ against: values, the enumerations of the order world, records, storages, context
+ providers, the notifier and the control bases.")
+
+set(CPACK_DEBIAN_DEV_PACKAGE_NAME libtypekit-dev)
+set(CPACK_DEBIAN_DEV_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEV_PACKAGE_DEPENDS "libtypekit${PROJECT_VERSION_MAJOR} (= ${version}), qt6-base-dev (>= 6.4)")
+set(CPACK_COMPONENT_DEV_DESCRIPTION
+    "${PROJECT_DESCRIPTION}: development files
+ Headers, the CMake package (find_package(typekit)) and pkg-config files of the
+ typekit libraries.")
+
+set(CPACK_DEBIAN_SAMPLEHOST_PACKAGE_NAME typekit-samplehost)
+set(CPACK_DEBIAN_SAMPLEHOST_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_SAMPLEHOST_PACKAGE_DEPENDS "libtypekit-dev (= ${version})")
+set(CPACK_COMPONENT_SAMPLEHOST_DESCRIPTION
+    "${PROJECT_DESCRIPTION}: sample host and test support
+ An in-memory host (topics, symbols, accounts, storages) for the tests and examples
+ of plug-ins, and a recorder of the non-fatal reports for their Qt Tests.")
+
+include(CPack)

@@ -1,0 +1,130 @@
+// The journal's test, on the sample host: its topics, a symbol and accounts stand in for the
+// trading host, and the recorder takes the library's reports, so that the test can say which
+// ones the plug-in's code made.
+#include "orderjournal.h"
+
+#include <samplehost/symbol.h>
+#include <samplehost/topics.h>
+#include <testsupport/reportrecorder.h>
+
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+
+class tst_OrderJournal : public QObject
+{
+    Q_OBJECT
+
+    // The host's side: its topics first (the symbol keeps its figures in a record over them), a
+    // symbol and an account. The recorder of each test takes the library's reports.
+    Sample::StandardTopics topics;
+    Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};
+    Sample::Account account{QStringLiteral("SIM-1")};
+    QTemporaryDir directory;
+
+    // An order of three lots, as the plug-in sends it.
+    Trade::OrderRecord order(Trade::IAccount *account)
+    {
+        Trade::OrderRecord order;
+        order.setId(QStringLiteral("A-1"));
+        order.setSymbol(&es);
+        order.setAccount(account);
+        order.setAction(Trade::OrderAction::Buy);
+        order.setCategory(Trade::OrderCategory::Limit);
+        order.setLimitPrice(Trade::Price(QStringLiteral("5012.25"), &es));
+        order.setQuantity(Trade::Quantity::fromLots(3, &es));
+        order.setState(Trade::OrderState(Trade::OrderState::Working));
+        return order;
+    }
+
+private slots:
+    void saveAndLoad();
+    void accountGone();
+    void fills_data();
+    void fills();
+    void reportsOfMisuse();
+};
+
+void tst_OrderJournal::saveAndLoad()
+{
+    ReportRecorder reports;
+    OrderJournal journal(directory.path());
+    const Trade::OrderRecord sent = order(&account);
+    QVERIFY2(journal.save(sent), qPrintable(journal.error()));
+
+    const Trade::OrderRecord loaded = journal.load(QStringLiteral("A-1"));
+    QVERIFY(loaded == sent);
+    QCOMPARE(loaded.symbol(), &es);
+    QVERIFY(journal.problems().isEmpty());
+    QCOMPARE(reports.count(), 0);
+
+    journal.load(QStringLiteral("A-2"));  // never saved
+    QCOMPARE(journal.problems().size(), 1);
+    QCOMPARE(journal.problems().first().kind, Trade::LoadProblem::UnreadableFile);
+}
+
+void tst_OrderJournal::accountGone()
+{
+    // The account the order was saved with is closed before the plug-in reads it back: the
+    // order loads without it, the load lists it, and the host logs the identifier it could not
+    // find as an error. None of this is a report.
+    OrderJournal journal(directory.path());
+    {
+        Sample::Account closed(QStringLiteral("SIM-2"));
+        QVERIFY(journal.save(order(&closed)));
+    }
+    ReportRecorder reports;
+    const Trade::OrderRecord loaded = journal.load(QStringLiteral("A-1"));
+    QVERIFY(!loaded.hasAccount());
+    QCOMPARE(loaded.symbol(), &es);
+    QCOMPARE(journal.problems().size(), 1);
+    QCOMPARE(journal.problems().first().kind, Trade::LoadProblem::UnresolvedReference);
+    QCOMPARE(journal.problems().first().key, QStringLiteral("SIM-2"));
+    QCOMPARE(reports.count(), 0);
+    QCOMPARE(reports.logs().size(), 1);
+    QCOMPARE(reports.logs().first().severity, 4);
+    QVERIFY(reports.logs().first().text.contains(QStringLiteral("SIM-2")));
+}
+
+void tst_OrderJournal::fills_data()
+{
+    QTest::addColumn<double>("filledLots");
+    QTest::addColumn<double>("remainingLots");
+    QTest::addColumn<bool>("completed");
+    QTest::newRow("nothing") << 0.0 << 3.0 << false;
+    QTest::newRow("one lot") << 1.0 << 2.0 << false;
+    QTest::newRow("all") << 3.0 << 0.0 << true;
+}
+
+void tst_OrderJournal::fills()
+{
+    QFETCH(double, filledLots);
+    QFETCH(double, remainingLots);
+    QFETCH(bool, completed);
+    ReportRecorder reports;
+    const Trade::OrderRecord filled =
+        OrderJournal::applyFill(order(&account), Trade::Quantity::fromLots(filledLots, &es));
+    QCOMPARE(OrderJournal::remaining(filled), Trade::Quantity::fromLots(remainingLots, &es));
+    QCOMPARE(filled.state().isFilled(), completed);
+    QCOMPARE(filled.state().isWorking(), !completed);
+    QCOMPARE(filled.limitPrice(), Trade::Price(QStringLiteral("5012.25"), &es));  // the rest stays
+    QCOMPARE(reports.count(), 0);
+}
+
+void tst_OrderJournal::reportsOfMisuse()
+{
+    // A read the library documents as reporting: the action of an order that has none. The
+    // record reports the missing field, then the typed read the value it cannot convert; both
+    // give the neutral result.
+    ReportRecorder reports;
+    Trade::OrderRecord order;
+    QVERIFY(!order.action().isValid());
+    QCOMPARE(reports.lines(),
+             QStringList({ReportRecorder::line(u"variant/variantrecord", u"Trade::VariantRecord::rawValue",
+                                               u"it != m_data.end()",
+                                               ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")),
+                          ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+                                               u"!\"unexpected data type or null value\"")}));
+}
+
+QTEST_GUILESS_MAIN(tst_OrderJournal)
+#include "tst_orderjournal.moc"

@@ -1,5 +1,7 @@
 #include "averageprice.h"
 
+#include <typekit/numeric_p.h>
+
 #include <cmath>
 #include <limits>
 
@@ -8,9 +10,6 @@ namespace Trade {
 namespace {
 constexpr QStringView unit = u"averageprice";
 } // namespace
-
-// The comparison tolerance, set while the library loads.
-extern const double s_averagePriceEpsilon;
 
 AveragePrice::AveragePrice(ISymbol *symbol) : AveragePrice()
 {
@@ -175,14 +174,9 @@ int AveragePriceConverter::compare(const Variant &left, const Variant &right) co
 {
     const AveragePrice l = left.valueOr(AveragePrice());
     const AveragePrice r = right.valueOr(AveragePrice());
-    if (!l.hasValue() || !r.hasValue())
-        return l.hasValue() == r.hasValue() ? 0 : (l.hasValue() ? 1 : -1);
-    const double a = l.value();
-    const double b = r.value();
-    constexpr double epsilon = std::numeric_limits<double>::epsilon();
-    if (std::fabs(a - b) <= epsilon)
-        return 0;
-    return b - a <= epsilon ? 1 : -1;
+    if (const auto order = detail::orderOfMissingValues(l.hasValue(), r.hasValue()))
+        return *order;
+    return detail::compareWithinEpsilon(l.value(), r.value());
 }
 
 Dump AveragePriceConverter::save(const Variant &value)

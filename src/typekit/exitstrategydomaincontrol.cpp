@@ -13,7 +13,6 @@ namespace {
 constexpr QStringView unit = u"exitstrategydomaincontrol";
 } // namespace
 
-IActiveExitStrategyProvider::~IActiveExitStrategyProvider() = default;
 IExitStrategyDomainControl::~IExitStrategyDomainControl() = default;
 
 ExitStrategyDomainControl::ExitStrategyDomainControl(QWidget *parent) : DomainBasedControl(parent)

@@ -32,7 +32,7 @@
 #include <typekit/price.h>
 #include <typekit/profit.h>
 #include <typekit/quantity.h>
-#include <typekit/rounding_p.h>
+#include <typekit/numeric_p.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/symbol/symbolcategory.h>
 #include <typekit/variant/fieldset.h>
@@ -167,10 +167,7 @@ const int Trade::VariantRecordConverter::metaTypeId =
     Trade::registerConverterType<Trade::VariantRecordConverter>();
 
 // The tolerance of average prices.
-namespace Trade {
-extern const double s_averagePriceEpsilon;
-const double s_averagePriceEpsilon = detail::tenToTheMinusTen();
-} // namespace Trade
+const double Trade::s_averagePriceEpsilon = Trade::detail::tenToTheMinusTen();
 
 const int Trade::AveragePriceConverter::metaTypeId =
     Trade::registerConverterType<Trade::AveragePriceConverter>();

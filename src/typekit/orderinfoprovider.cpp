@@ -12,7 +12,6 @@ namespace {
 constexpr QStringView unit = u"orderinfoprovider";
 } // namespace
 
-IMarketDataProvider::~IMarketDataProvider() = default;
 IOrderInfoProvider::~IOrderInfoProvider() = default;
 IOrderInfoProviderAggregator::~IOrderInfoProviderAggregator() = default;
 

@@ -1,7 +1,7 @@
 #include "percent.h"
 
 #include <typekit/formatting/formatter.h>
-#include <typekit/savednumber_p.h>
+#include <typekit/numeric_p.h>
 
 namespace Trade {
 
@@ -66,8 +66,8 @@ int PercentConverter::compare(const Variant &left, const Variant &right) const
 {
     const Percent l = left.valueOr(Percent());
     const Percent r = right.valueOr(Percent());
-    if (!l.hasValue() || !r.hasValue())
-        return l.hasValue() == r.hasValue() ? 0 : (l.hasValue() ? 1 : -1);
+    if (const auto order = detail::orderOfMissingValues(l.hasValue(), r.hasValue()))
+        return *order;
     const double a = l;
     const double b = r;
     return a < b ? -1 : (a > b ? 1 : 0);

@@ -1,7 +1,6 @@
 #include "price.h"
 
-#include <typekit/rounding_p.h>
-#include <typekit/savednumber_p.h>
+#include <typekit/numeric_p.h>
 #include <typekit/symbol/symbolcategory.h>
 
 #include <cmath>
@@ -13,9 +12,6 @@ namespace {
 constexpr QStringView unit = u"price";
 constexpr double doubleEpsilon = std::numeric_limits<double>::epsilon();
 } // namespace
-
-IBrokerConnection::~IBrokerConnection() = default;
-ISymbol::~ISymbol() = default;
 
 Price::Price(ISymbol *symbol) : Price()
 {
@@ -45,15 +41,6 @@ Price::Price(const Price &other, ISymbol *symbol) : Price()
     setSymbol(symbol);
     if (other.hasValue())
         setValue(other.hasValidSymbol() ? other.value() : other.rawNonScaledValue());
-}
-
-bool ISymbol::hasValidFigures(const ISymbol *symbol)
-{
-    if (!symbol)
-        return false;
-    const ISymbolTopic *topic = symbol->symbolTopic();
-    return topic && symbol->hasValue(topic->userDefinedMinMovementField())
-           && symbol->hasValue(topic->userDefinedPriceScaleField());
 }
 
 bool Price::hasValidSymbol() const
@@ -386,13 +373,9 @@ int PriceConverter::compare(const Variant &left, const Variant &right) const
 {
     const Price l = left.valueOr(Price());
     const Price r = right.valueOr(Price());
-    if (!l.hasValue() || !r.hasValue())
-        return l.hasValue() == r.hasValue() ? 0 : (l.hasValue() ? 1 : -1);
-    const double a = l.value();
-    const double b = r.value();
-    if (std::fabs(a - b) <= doubleEpsilon)
-        return 0;
-    return b - a <= doubleEpsilon ? 1 : -1;
+    if (const auto order = detail::orderOfMissingValues(l.hasValue(), r.hasValue()))
+        return *order;
+    return detail::compareWithinEpsilon(l.value(), r.value());
 }
 
 Dump PriceConverter::save(const Variant &value)

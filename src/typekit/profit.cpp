@@ -1,8 +1,7 @@
 #include "profit.h"
 
 #include <typekit/formatting/formatter.h>
-#include <typekit/rounding_p.h>
-#include <typekit/savednumber_p.h>
+#include <typekit/numeric_p.h>
 
 #include <cmath>
 #include <limits>
@@ -203,13 +202,9 @@ int ProfitConverter::compare(const Variant &left, const Variant &right) const
 {
     const Profit l = left.valueOr(Profit());
     const Profit r = right.valueOr(Profit());
-    if (!l.hasValue() || !r.hasValue())
-        return l.hasValue() == r.hasValue() ? 0 : (l.hasValue() ? 1 : -1);
-    const double a = l.money();
-    const double b = r.money();
-    if (std::fabs(a - b) <= std::numeric_limits<double>::epsilon())
-        return 0;
-    return b <= a ? 1 : -1;
+    if (const auto order = detail::orderOfMissingValues(l.hasValue(), r.hasValue()))
+        return *order;
+    return detail::compareWithinEpsilon(l.money(), r.money());
 }
 
 Dump ProfitConverter::save(const Variant &value)

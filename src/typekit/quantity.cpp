@@ -1,8 +1,7 @@
 #include "quantity.h"
 
 #include <typekit/formatting/formatter.h>
-#include <typekit/rounding_p.h>
-#include <typekit/savednumber_p.h>
+#include <typekit/numeric_p.h>
 
 #include <cmath>
 
@@ -218,13 +217,9 @@ int QuantityConverter::compare(const Variant &left, const Variant &right) const
 {
     const Quantity l = left.valueOr(Quantity());
     const Quantity r = right.valueOr(Quantity());
-    if (!l.hasValue() || !r.hasValue())
-        return l.hasValue() == r.hasValue() ? 0 : (l.hasValue() ? 1 : -1);
-    const double a = l.lotQuantity();
-    const double b = r.lotQuantity();
-    if (std::fabs(a - b) <= epsilon)
-        return 0;
-    return b - a <= epsilon ? 1 : -1;
+    if (const auto order = detail::orderOfMissingValues(l.hasValue(), r.hasValue()))
+        return *order;
+    return detail::compareWithinEpsilon(l.lotQuantity(), r.lotQuantity());
 }
 
 Dump QuantityConverter::save(const Variant &value)

@@ -1,5 +1,6 @@
 #include "variantrecordlist.h"
 
+#include <typekit/numeric_p.h>
 #include <typekit/storage/istorage.h>
 
 namespace Trade {
@@ -64,8 +65,8 @@ Variant VariantRecordListConverter::toVariant(const Variant &value)
 
 int VariantRecordListConverter::compare(const Variant &left, const Variant &right) const
 {
-    if (!left.isInit() || !right.isInit())
-        return left.isInit() == right.isInit() ? 0 : (left.isInit() ? 1 : -1);
+    if (const auto order = detail::orderOfMissingValues(left.isInit(), right.isInit()))
+        return *order;
     if (holdsList(left) && holdsList(right))
         return left.strongValue<VariantRecordList>() == right.strongValue<VariantRecordList>() ? 0 : 1;
     TRADE_ASSERT(!"Compare with input value type is not implemented",

@@ -1,5 +1,7 @@
 #include "version.h"
 
+#include <typekit/numeric_p.h>
+
 #include <QtCore/QStringList>
 
 namespace Trade {
@@ -54,10 +56,8 @@ quint64 Version::packedVersion() const
 
 int Version::compare(const Version &other) const
 {
-    const bool valid = isValid();
-    const bool otherValid = other.isValid();
-    if (!valid || !otherValid)
-        return valid == otherValid ? 0 : (valid ? 1 : -1);
+    if (const auto order = detail::orderOfMissingValues(isValid(), other.isValid()))
+        return *order;
     const quint64 mine = packedVersion();
     const quint64 theirs = other.packedVersion();
     return mine == theirs ? 0 : (mine < theirs ? -1 : 1);

@@ -16,22 +16,22 @@ public:
 
     TRADE_STORAGE_FILTER_BUILDERS(OrderStorageFilter)
 
-    bool hasCanCancel() const { return m_canCancel.isSet(); }
-    void setCanCancel(bool value) { m_canCancel.set(value); }
+    bool hasCanCancel() const { return m_canCancel.hasValue(); }
+    void setCanCancel(bool value) { m_canCancel = value; }
     OrderStorageFilter &canCancel(bool value);
     /// An unset flag is reported and reads false.
     bool canCancel() const;
 
-    bool hasWorking() const { return m_working.isSet(); }
-    void setWorking(bool value) { m_working.set(value); }
+    bool hasWorking() const { return m_working.hasValue(); }
+    void setWorking(bool value) { m_working = value; }
     OrderStorageFilter &working(bool value);
     bool working() const;
 
     static const int metaTypeId;
 
 private:
-    OptionalFlag m_canCancel;
-    OptionalFlag m_working;
+    Common::Nullable<bool> m_canCancel;
+    Common::Nullable<bool> m_working;
 };
 
 } // namespace Trade

@@ -2,8 +2,6 @@
 
 namespace Trade {
 
-IAccount::~IAccount() = default;
-IExitStrategyTemplate::~IExitStrategyTemplate() = default;
 
 namespace {
 

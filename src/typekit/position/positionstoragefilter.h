@@ -15,8 +15,8 @@ public:
 
     TRADE_STORAGE_FILTER_BUILDERS(PositionStorageFilter)
 
-    bool hasCanClose() const { return m_canClose.isSet(); }
-    void setCanClose(bool value) { m_canClose.set(value); }
+    bool hasCanClose() const { return m_canClose.hasValue(); }
+    void setCanClose(bool value) { m_canClose = value; }
     PositionStorageFilter &canClose(bool value);
     /// An unset flag is reported and reads false.
     bool canClose() const;
@@ -24,7 +24,7 @@ public:
     static const int metaTypeId;
 
 private:
-    OptionalFlag m_canClose;
+    Common::Nullable<bool> m_canClose;
 };
 
 } // namespace Trade

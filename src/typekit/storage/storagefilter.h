@@ -9,6 +9,7 @@
 #pragma once
 
 #include <typekit/iaccount.h>
+#include <typekit/nullable.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/symbol/isymbol.h>
 #include <typekit/typekit_export.h>
@@ -105,23 +106,6 @@ private:
     QVector<IAccount *> m_accounts;
     TradeSide m_side;
     AffiliationInformationFilter m_affiliation;
-};
-
-/// A filter property of its own: a value and whether it was set.
-class OptionalFlag
-{
-public:
-    bool isSet() const { return m_isSet; }
-    bool value() const { return m_value; }
-    void set(bool value)
-    {
-        m_value = value;
-        m_isSet = true;
-    }
-
-private:
-    bool m_value = false;
-    bool m_isSet = false;
 };
 
 // The builders of the common part again, returning the derived filter, so that chains keep it.

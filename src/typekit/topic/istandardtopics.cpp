@@ -10,8 +10,6 @@ constexpr QStringView unit = u"topic/istandardtopics";
 
 IStandardTopics *IStandardTopics::s_instance = nullptr;
 
-IOrderTopic::~IOrderTopic() = default;
-ISymbolTopic::~ISymbolTopic() = default;
 IStandardTopics::~IStandardTopics() = default;
 
 IStandardTopics *IStandardTopics::instance()

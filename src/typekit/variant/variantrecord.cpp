@@ -12,8 +12,6 @@ namespace {
 constexpr QStringView unit = u"variant/variantrecord";
 } // namespace
 
-IField::~IField() = default;
-IRecordData::~IRecordData() = default;
 
 struct VariantRecord::Entry
 {

@@ -1,17 +1,13 @@
 #include "exitstrategylevel.h"
 
+#include <typekit/mms/savedlevels_p.h>
+
 namespace Trade {
 
 namespace {
 constexpr QStringView unit = u"mms/exitstrategy/exitstrategylevel";
 } // namespace
 
-IStopStrategyTemplate::~IStopStrategyTemplate() = default;
-
-int detail::savedInt(const Dump::Struct &saved, const QString &name)
-{
-    return Variant::load(saved.member(name), Variant()).heldOr(0);
-}
 
 int ExitStrategyLevel::quantity() const
 {

@@ -1,5 +1,7 @@
 #include "stopstrategylevel.h"
 
+#include <typekit/mms/savedlevels_p.h>
+
 #include <QtCore/QSet>
 
 namespace Trade {

@@ -1,0 +1,7 @@
+#include "iaccount.h"
+
+namespace Trade {
+
+IAccount::~IAccount() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "iactiveexitstrategyprovider.h"
+
+namespace Trade {
+
+IActiveExitStrategyProvider::~IActiveExitStrategyProvider() = default;
+
+} // namespace Trade

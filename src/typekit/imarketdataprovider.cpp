@@ -1,0 +1,7 @@
+#include "imarketdataprovider.h"
+
+namespace Trade {
+
+IMarketDataProvider::~IMarketDataProvider() = default;
+
+} // namespace Trade

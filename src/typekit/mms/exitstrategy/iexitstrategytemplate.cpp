@@ -1,0 +1,7 @@
+#include "iexitstrategytemplate.h"
+
+namespace Trade {
+
+IExitStrategyTemplate::~IExitStrategyTemplate() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "istopstrategytemplate.h"
+
+namespace Trade {
+
+IStopStrategyTemplate::~IStopStrategyTemplate() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "iordertopic.h"
+
+namespace Trade {
+
+IOrderTopic::~IOrderTopic() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "isymboltopic.h"
+
+namespace Trade {
+
+ISymbolTopic::~ISymbolTopic() = default;
+
+} // namespace Trade

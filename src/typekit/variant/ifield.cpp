@@ -1,0 +1,7 @@
+#include "ifield.h"
+
+namespace Trade {
+
+IField::~IField() = default;
+
+} // namespace Trade

@@ -1,0 +1,7 @@
+#include "irecorddata.h"
+
+namespace Trade {
+
+IRecordData::~IRecordData() = default;
+
+} // namespace Trade

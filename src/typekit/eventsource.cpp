@@ -1,6 +1,7 @@
 #include "eventsource.h"
 
 #include <basekit/variant.h>
+#include <QtCore/QStringList>
 #include <typekit/lazytexts_p.h>
 
 namespace Trade {
@@ -71,6 +72,29 @@ QString EventSource::toString() const
         .arg(formatSource(), 0, QLatin1Char(' '))
         .arg(m_invocation.toString(), 0, QLatin1Char(' '))
         .trimmed();
+}
+
+QString EventSource::toSaveableString() const
+{
+    return QStringLiteral("%1,%2").arg(int(m_source)).arg(m_invocation.code());
+}
+
+void EventSource::fromSaveableString(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    *this = EventSource(Source(parts.value(0).toInt()), Common::InvocationType(parts.value(1).toInt()));
+}
+
+QString EventReason::toSaveableString() const
+{
+    return QStringLiteral("%1:%2").arg(int(m_type)).arg(m_type == 0 ? m_text : QString());
+}
+
+void EventReason::fromSaveableString(const QString &text)
+{
+    const qsizetype colon = text.indexOf(QLatin1Char(':'));
+    const int type = text.left(colon).toInt();
+    *this = type == 0 ? EventReason(text.mid(colon + 1)) : EventReason(Type(type));
 }
 
 QString EventReason::toString() const

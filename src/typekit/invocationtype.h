@@ -27,6 +27,8 @@ public:
     InvocationType(qint32 code = 0) : m_code(code) {}
 
     qint32 code() const { return m_code; }
+    // The code, under the name every enumeration class gives its value.
+    Code type() const { return Code(m_code); }
     bool operator==(const InvocationType &other) const { return m_code == other.m_code; }
     bool operator!=(const InvocationType &other) const { return m_code != other.m_code; }
 

@@ -15,6 +15,7 @@ public:
     ConnectionState() : m_type(Type(0)) {}
     ConnectionState(Type type) : m_type(type) {}
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     bool isReady() const { return m_type == Connected; }
@@ -23,7 +24,8 @@ public:
     bool canDisconnect() const { return m_type == Connecting || m_type == Connected; }
 
     // The translated text, made once per state on first use and kept for the life of the
-    // library. A value outside the states reports and gives an empty text.
+    // library. A value outside the states reports and gives an empty text. A state has no saved
+    // text.
     const QString &toString() const;
 
 private:

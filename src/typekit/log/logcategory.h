@@ -24,6 +24,7 @@ public:
     LogCategory(Type type) : m_type(type) {}
     LogCategory(int) = delete;
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     // The translated text ("Broker Order"); empty, after a report, outside the table.

@@ -26,6 +26,8 @@ public:
     BracketCategory(Type type) : m_type(type) {}
     BracketCategory(int) = delete;
 
+    // The value as it is, without a report.
+    Type type() const { return m_type; }
     // Reports Unknown, then gives it.
     operator Type() const;
 
@@ -36,8 +38,8 @@ public:
     bool hasStopLoss() const { return m_type == StopLoss || m_type == StopLossTakeProfit; }
     bool hasTakeProfit() const { return m_type == TakeProfit || m_type == StopLossTakeProfit; }
 
-    // The translated display text, made once per value; empty, after a report, for Unknown and
-    // values outside the table.
+    // The display text: the persistent text ("StopLossTakeProfit"), translated, made once per
+    // value; empty, after a report, for Unknown and values outside the table.
     QString toString() const;
 
 private:

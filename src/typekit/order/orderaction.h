@@ -31,10 +31,14 @@ public:
     // BuyToCover swap. An action without a value reports twice and gives BuyToCover.
     OrderAction reverseSide() const;
 
+    // The value as it is, without a report (0 for none).
+    Type type() const { return m_type; }
     // Reports an action without a value, then gives it.
     operator Type() const;
 
-    // The translated display text; empty, after a report, for a value outside the table.
+    // The display text: the persistent text ("Sell Short"), translated, made once per value;
+    // empty, after a report, for a value outside the table. toSaveableString() and
+    // fromSaveableString() (from PersistentTexts) read and write the untranslated text.
     QString toString() const;
 
 private:

@@ -18,6 +18,7 @@ public:
     OrderCategory(Type type) : m_type(type) {}
     OrderCategory(int) = delete;
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     bool isLimitAtBidOrAsk() const { return m_type == LimitAtAsk || m_type == LimitAtBid; }
@@ -25,7 +26,8 @@ public:
     // the two is reported first.
     OrderCategory reverseLimitBidAsk() const;
 
-    // The persistent text, untranslated ("Limit At Ask"); empty, silently, outside the table.
+    // The display text is the persistent text, untranslated ("Limit At Ask"); empty, silently,
+    // outside the table. Order kinds are never translated.
     QString toString() const { return toSaveableString(); }
 
 private:

@@ -33,10 +33,11 @@ public:
     OrderExpiry(Type type) : m_type(type) {}
     OrderExpiry(int) = delete;
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     // The translated display text ("Day Order Ext"), made once per value; empty, after a report,
-    // for a value outside the table.
+    // for a value outside the table. The persistent text differs ("DayExt", see PersistentTexts).
     QString toString() const;
 
 private:

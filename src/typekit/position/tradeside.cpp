@@ -4,17 +4,22 @@
 
 namespace Trade {
 
-QString TradeSideConverter::toString(const Variant &value)
+QString TradeSide::toString() const
 {
-    switch (value.valueOr(TradeSide())) {
-    case TradeSide::Long:
+    switch (m_type) {
+    case Long:
         return QObject::tr("Long");
-    case TradeSide::Short:
+    case Short:
         return QObject::tr("Short");
-    case TradeSide::Flat:
+    case Flat:
         return QObject::tr("Flat");
     }
     return QString();
+}
+
+QString TradeSideConverter::toString(const Variant &value)
+{
+    return value.valueOr(TradeSide()).toString();
 }
 
 int TradeSideConverter::compare(const Variant &left, const Variant &right) const

@@ -21,13 +21,18 @@ public:
     bool isLong() const { return m_type == Long; }
     bool isShort() const { return m_type == Short; }
     bool isFlat() const { return m_type == Flat; }
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
+
+    // The translated text ("Long"), made on each call; empty, silently, for any other value.
+    // A side has no saved text of its own.
+    QString toString() const;
 
 private:
     Type m_type;
 };
 
-// Shows a side as "Long", "Short" or "Flat" and compares sides as integers.
+// Shows a side by its text (TradeSide::toString) and compares sides as integers.
 class TYPEKIT_EXPORT TradeSideConverter : public StubConverterImpl
 {
 public:

@@ -15,11 +15,15 @@ public:
     SymbolCategory() : m_type(Symbology::symbolTypeUndefined) {}
     SymbolCategory(Symbology::KorSymbolType type) : m_type(type) {}
 
+    Symbology::KorSymbolType type() const { return m_type; }
     operator Symbology::KorSymbolType() const { return m_type; }
 
-    // The number as decimal text, and back (0 for a text that is not a number).
+    // The number as decimal text, and back (0 for a text that is not a number). The number is
+    // also the saved text; the display text is name().
     QString toString() const;
     static SymbolCategory fromString(const QString &text);
+    QString toSaveableString() const { return toString(); }
+    void fromSaveableString(const QString &text) { *this = fromString(text); }
 
     // Has a name and is not Undefined.
     bool isValid() const;

@@ -67,15 +67,14 @@ int PyramidConverter::compare(const Variant &, const Variant &) const
 
 Dump PyramidConverter::save(const Variant &value)
 {
-    const Pyramid pyramid = value.valueOr(Pyramid());
-    return Dump(Dump::Atom(QString::fromLatin1(value.typeName()),
-                           Pyramid::persistentTexts().findKey2(pyramid, QString())));
+    return Dump(Dump::Atom(QString::fromLatin1(value.typeName()), value.valueOr(Pyramid()).toSaveableString()));
 }
 
 Variant PyramidConverter::load(const Dump &dump, const Variant &)
 {
-    return Variant::fromValue(
-        Pyramid(Pyramid::persistentTexts().findKey1(dump.asAtom().value(), Pyramid::None)));
+    Pyramid pyramid;
+    pyramid.fromSaveableString(dump.asAtom().value());
+    return Variant::fromValue(pyramid.type() == 0 ? Pyramid(Pyramid::None) : pyramid);
 }
 
 } // namespace Trade

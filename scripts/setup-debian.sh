@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building typekit needs on Debian 12 (run as root), skipping what is there.
-# Usage: scripts/setup-debian.sh [--benchmarks] [--fuzzers]
+# Usage: scripts/setup-debian.sh [--benchmarks] [--fuzzers] [--coverage]
 set -euo pipefail
 
 # fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
@@ -9,6 +9,7 @@ for arg in "$@"; do
     case "$arg" in
         --benchmarks) packages+=(libbenchmark-dev) ;;
         --fuzzers) packages+=(clang libclang-rt-14-dev) ;;
+        --coverage) packages+=(gcovr) ;;
         *) echo "unknown option: $arg" >&2; exit 2 ;;
     esac
 done

@@ -1,22 +1,38 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine, builds typekit with its tests and runs them.
-# Usage: scripts/test.sh [--sanitize]   (--sanitize: AddressSanitizer with leak detection and
-# UndefinedBehaviorSanitizer, in a build directory of its own)
+# Usage: scripts/test.sh [--sanitize | --thread]
+#   --sanitize: the whole suite under AddressSanitizer with leak detection and
+#               UndefinedBehaviorSanitizer, with the fuzz targets' corpus regressions;
+#   --thread:   only the tests that use threads (CTest label "threads"), under ThreadSanitizer.
+# Each mode has a build directory of its own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup-debian.sh"
 
 build="$root/build"
 options=(-DTYPEKIT_BUILD_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
-if [ "${1:-}" = "--sanitize" ]; then
-    build="$root/build-sanitize"
-    options+=(-DTYPEKIT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_EXAMPLES=OFF)
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:check_initialization_order=1:detect_stack_use_after_return=1"
-    export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0"
-    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
-fi
+targets=()
+ctest_options=()
+case "${1:-}" in
+    "") ;;
+    --sanitize)
+        build="$root/build-sanitize"
+        options+=(-DTYPEKIT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_EXAMPLES=OFF)
+        export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:check_initialization_order=1:detect_stack_use_after_return=1"
+        export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0"
+        export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+        ;;
+    --thread)
+        build="$root/build-thread"
+        options+=(-DTYPEKIT_SANITIZE_THREAD=ON -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_EXAMPLES=OFF)
+        targets=(--target threaded_tests)
+        ctest_options=(-L threads)
+        export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$root/.ci/tsan.supp"
+        ;;
+    *) echo "unknown option: $1" >&2; exit 2 ;;
+esac
 
 cmake -S "$root" -B "$build" "${options[@]}"
-cmake --build "$build" --parallel "$(nproc)"
+cmake --build "$build" --parallel "$(nproc)" "${targets[@]}"
 cd "$build"
-ctest --output-on-failure --parallel "$(nproc)" --timeout 300
+ctest --output-on-failure --parallel "$(nproc)" --timeout 300 "${ctest_options[@]}"

@@ -145,7 +145,9 @@ Variant AveragePriceConverter::fromVariant(const Variant &value, const Variant &
         return Variant();
     AveragePrice price(symbol);
     if (value.is<AveragePrice>()) {
-        price.setValue(value.strongValue<AveragePrice>().value());
+        const AveragePrice &held = value.strongValue<AveragePrice>();
+        if (held.hasValue())  // one without value stays without, on the new symbol
+            price.setValue(held.value());
     } else if (value.is(QMetaType::Double)) {
         price.setRawNonScaledValue(value.strongValue<double>());
     } else {
@@ -195,7 +197,7 @@ Dump AveragePriceConverter::save(const Variant &value)
 Variant AveragePriceConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    ISymbol *symbol = Variant::load(saved.member(QStringLiteral("symbol")), context).valueOr<ISymbol *>(nullptr);
+    ISymbol *symbol = savedSymbol(saved, context);
     const QString text = saved.member(QStringLiteral("value")).asAtom().value();
     return fromVariant(Variant(text), Variant::fromValue(symbol));
 }

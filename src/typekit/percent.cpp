@@ -1,6 +1,7 @@
 #include "percent.h"
 
 #include <typekit/formatting/formatter.h>
+#include <typekit/savednumber_p.h>
 
 namespace Trade {
 
@@ -81,8 +82,9 @@ Dump PercentConverter::save(const Variant &value)
 
 Variant PercentConverter::load(const Dump &dump, const Variant &context)
 {
-    const QString text = dump.asStruct().member(QStringLiteral("value")).asAtom().value();
-    return fromVariant(Variant(text), context);
+    double number = 0.0;
+    const bool isNumber = detail::readSavedNumber(dump.asStruct().member(QStringLiteral("value")).asAtom().value(), &number);
+    return fromVariant(isNumber ? Variant(number) : Variant(QString()), context);
 }
 
 } // namespace Trade

@@ -1,6 +1,7 @@
 #include "price.h"
 
 #include <typekit/rounding_p.h>
+#include <typekit/savednumber_p.h>
 #include <typekit/symbol/symbolcategory.h>
 
 #include <cmath>
@@ -406,9 +407,9 @@ Dump PriceConverter::save(const Variant &value)
 Variant PriceConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    ISymbol *symbol = Variant::load(saved.member(QStringLiteral("symbol")), context).valueOr<ISymbol *>(nullptr);
-    bool isNumber = false;
-    const double raw = saved.member(QStringLiteral("value")).asAtom().value().toDouble(&isNumber);
+    ISymbol *symbol = savedSymbol(saved, context);
+    double raw = 0.0;
+    const bool isNumber = detail::readSavedNumber(saved.member(QStringLiteral("value")).asAtom().value(), &raw);
     if (!symbol)
         return Variant();
     Price price(symbol);

@@ -2,6 +2,7 @@
 
 #include <typekit/formatting/formatter.h>
 #include <typekit/rounding_p.h>
+#include <typekit/savednumber_p.h>
 
 #include <cmath>
 #include <limits>
@@ -224,9 +225,10 @@ Dump ProfitConverter::save(const Variant &value)
 Variant ProfitConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    ISymbol *symbol = Variant::load(saved.member(QStringLiteral("symbol")), context).valueOr<ISymbol *>(nullptr);
-    const QString money = saved.member(QStringLiteral("value")).asAtom().value();
-    return fromVariant(Variant(money), Variant::fromValue(symbol));
+    ISymbol *symbol = savedSymbol(saved, context);
+    double money = 0.0;
+    const bool isNumber = detail::readSavedNumber(saved.member(QStringLiteral("value")).asAtom().value(), &money);
+    return fromVariant(isNumber ? Variant(money) : Variant(QString()), Variant::fromValue(symbol));
 }
 
 } // namespace Trade

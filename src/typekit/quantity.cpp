@@ -2,6 +2,7 @@
 
 #include <typekit/formatting/formatter.h>
 #include <typekit/rounding_p.h>
+#include <typekit/savednumber_p.h>
 
 #include <cmath>
 
@@ -253,8 +254,8 @@ Dump QuantityConverter::save(const Variant &value)
 Variant QuantityConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    bool isNumber = false;
-    const double units = saved.member(QStringLiteral("value")).asAtom().value().toDouble(&isNumber);
+    double units = 0.0;
+    const bool isNumber = detail::readSavedNumber(saved.member(QStringLiteral("value")).asAtom().value(), &units);
     const int savedLotSize = saved.member(QStringLiteral("lotSize")).asAtom().value().toInt();
     ISymbol *symbol = context.valueOr<ISymbol *>(nullptr);
     const QString alias = saved.member(QStringLiteral("symbolAlias")).asAtom().value();
@@ -263,10 +264,11 @@ Variant QuantityConverter::load(const Dump &dump, const Variant &context)
         const Dump named(Dump::Atom(QStringLiteral("Trade::ISymbol*"), alias));
         symbol = Variant::load(named, context).valueOr<ISymbol *>(nullptr);
     }
-    if (!isNumber)
-        return Variant::fromValue(Quantity(symbol));
     const double lots = units / (savedLotSize > 0 ? savedLotSize : 1);
-    return Variant::fromValue(Quantity(lots * (symbol ? symbol->lotSize() : 1), symbol));
+    const double value = lots * (symbol ? symbol->lotSize() : 1);
+    if (!isNumber || !std::isfinite(value))  // a count of lots too large for the symbol's lots
+        return Variant::fromValue(Quantity(symbol));
+    return Variant::fromValue(Quantity(value, symbol));
 }
 
 } // namespace Trade

@@ -86,9 +86,13 @@ Dump VariantRecordListConverter::save(const Variant &value)
 
 Variant VariantRecordListConverter::load(const Dump &dump, const Variant &context)
 {
+    // As saved: items that load as no record, or as an empty one, are left out.
     VariantRecordList list;
-    for (const Dump &item : dump.asContainer().items())
-        list.append(Variant::load(item, context).valueOr(VariantRecord()));
+    for (const Dump &item : dump.asContainer().items()) {
+        const VariantRecord record = Variant::load(item, context).heldOr(VariantRecord());
+        if (!record.isEmpty())
+            list.append(record);
+    }
     return Variant::fromValue(list);
 }
 

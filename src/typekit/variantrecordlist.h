@@ -26,7 +26,8 @@ public:
 };
 
 // Lists travel in variants, compare for equality (not order), save their non-empty records and
-// load them back.
+// load them back (an item that loads as no record, or as an empty one, is left out, as saving
+// leaves it out).
 class TYPEKIT_EXPORT VariantRecordListConverter : public StubConverterImpl
 {
 public:

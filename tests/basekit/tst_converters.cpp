@@ -6,6 +6,9 @@
 
 #include <QtTest/QtTest>
 
+#include <atomic>
+#include <thread>
+
 namespace Trade {
 
 // An enumeration class as the enumeration converter expects one.
@@ -64,7 +67,15 @@ class tst_Converters : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Trade::registerConverterType<Trade::ColourConverter>(); }
+    void initTestCase()
+    {
+        // The value type is registered here, as a library registers its types when it loads:
+        // Qt's own registry is not what the threads below race for.
+        qRegisterMetaType<Trade::Colour>();
+        Trade::registerConverterType<Trade::ColourConverter>();
+    }
+
+    void firstUsesFromManyThreads();  // first: the converter must not have been looked up yet
 
     void reportMessage_data();
     void reportMessage();
@@ -82,6 +93,30 @@ private slots:
     void enumerationSaveAndLoad();
     void typeTexts();
 };
+
+void tst_Converters::firstUsesFromManyThreads()
+{
+    // Threads released at once race for the first lookups of a converter, by held type and by
+    // name; all must reach the one instance. (Run under ThreadSanitizer as well.)
+    constexpr int threadCount = 8;
+    std::atomic<bool> go{false};
+    std::atomic<int> good{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < threadCount; ++t) {
+        threads.emplace_back([&] {
+            while (!go.load())
+                std::this_thread::yield();
+            const Variant blue = colour(Trade::Colour::Blue);
+            const Variant loaded = Variant::load(blue.save(), Variant());
+            if (loaded == blue && blue.toString() == QStringLiteral("colour 3"))
+                ++good;
+        });
+    }
+    go = true;
+    for (std::thread &thread : threads)
+        thread.join();
+    QCOMPARE(good.load(), threadCount);
+}
 
 void tst_Converters::reportMessage_data()
 {

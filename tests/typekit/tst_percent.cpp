@@ -143,6 +143,11 @@ void tst_Percent::saveAndLoad()
         QCOMPARE(double(loaded.strongValue<Percent>()), double(percent));
     }
     QCOMPARE(reports.count(), 0);
+
+    // A saved number that is not finite is no number.
+    Dump::Struct infinite(saved.typeName());
+    infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("-inf"))));
+    QVERIFY(!Variant::load(Dump(infinite), Variant()).strongValue<Percent>().hasValue());
 }
 
 void tst_Percent::rational()

@@ -327,6 +327,13 @@ void tst_Price::saveAndLoad()
         QCOMPARE(loaded, price);
     }
     QCOMPARE(reports.count(), 0);
+
+    // A saved number that is not finite (a file's "nan", "inf" or "1e999") is no number.
+    for (const char *number : {"nan", "-inf", "1e999"}) {
+        Dump::Struct edited = saved.asStruct();
+        edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
+        QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Price>().hasValue());
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_Price)

@@ -128,6 +128,21 @@ void tst_Profit::profitConverter()
         QCOMPARE(back.symbol(), &es);
     }
     QCOMPARE(reports.count(), 0);
+
+    // A symbol member that is missing or names none reads as a saved null symbol, which the
+    // sample host finds as the context's: the profit loads as its own saved form then does.
+    Dump::Struct bare(none.typeName());
+    bare.insert(QStringLiteral("value"), Variant(3.5).save());
+    Dump::Struct numbered = bare;
+    numbered.insert(QStringLiteral("symbol"), Variant(7).save());
+    Dump::Struct infinite = numbered;
+    infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("inf"))));
+    QVERIFY(!Variant::load(Dump(infinite), context).strongValue<Profit>().hasValue());  // no number
+    for (const Dump &form : {Dump(bare), Dump(numbered)}) {
+        const Variant back = Variant::load(form, context);
+        QCOMPARE(back.strongValue<Profit>().symbol(), &nq);
+        QVERIFY(Variant::load(back.save(), context) == back);
+    }
 }
 
 void tst_Profit::averagePrice()
@@ -165,6 +180,8 @@ void tst_Profit::averagePriceConverter()
     QCOMPARE(converter.fromVariant(Variant(1.0113), context).strongValue<AveragePrice>().value(), 101.13);
     QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &es)), context).strongValue<AveragePrice>().value(), 101.13);
     QVERIFY(!converter.fromVariant(Variant(1.0), Variant()).isValid());
+    const AveragePrice rebased = converter.fromVariant(Variant::fromValue(AveragePrice(&es)), context).strongValue<AveragePrice>();
+    QVERIFY(!rebased.hasValue());
     QCOMPARE(reports.count(), 0);
 
     // Never a plain variant: saved, it loads back without value.

@@ -167,6 +167,13 @@ void tst_Quantity::saveAndLoad()
     const Dump none = Variant::fromValue(Quantity(&hundred)).save();
     QCOMPARE(none.asStruct().member(QStringLiteral("symbolAlias")).asAtom().value(), QStringLiteral("MSFT"));
     QVERIFY(!Variant::load(none, Variant()).strongValue<Quantity>().hasValue());
+    // A saved number that is not finite, or a lot count too large for the symbol's lots, is none.
+    for (const char *number : {"nan", "inf", "1e308"}) {
+        Dump::Struct edited = entries;
+        edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
+        edited.insert(QStringLiteral("lotSize"), Variant(1).save());
+        QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Quantity>().hasValue());
+    }
     QCOMPARE(Variant::fromValue(Quantity()).save().asStruct().member(QStringLiteral("connectionName")).asAtom().value(), QString());
 }
 

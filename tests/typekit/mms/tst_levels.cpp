@@ -120,6 +120,14 @@ void tst_Levels::exitSaving()
     Dump::Struct broken(QStringLiteral("Trade::ExitStrategyLevel"));
     broken.insert(QStringLiteral("quantity"), Dump(Dump::Atom(QStringLiteral("QString"), QStringLiteral("3"))));
     QVERIFY(!Variant::load(Dump(broken), Variant()).isValid());
+
+    // Items saved as other types are no levels, even when they load as something.
+    Dump::Container mixed(QStringLiteral("Trade::ExitStrategyLevels"));
+    mixed.append(Variant(7).save());
+    mixed.append(Variant::fromValue(StopStrategyLevel(2, 5, 10, StopStrategyLevel::typeTrailing)).save());
+    mixed.append(Variant::fromValue(levels.at(2)).save());
+    const Variant fromMixed = Variant::load(Dump(mixed), Variant());
+    QCOMPARE(fromMixed.valueOr(ExitStrategyLevels()), ExitStrategyLevels{levels.at(2)});
 }
 
 void tst_Levels::stopValidity_data()
@@ -235,6 +243,16 @@ void tst_Levels::stopSaving()
     saved.insert(QStringLiteral("frequency"), Variant(3).save());
     saved.insert(QStringLiteral("stop"), Variant(4).save());
     QCOMPARE(Variant::load(Dump(saved), Variant()).strongValue<StopStrategyLevel>().type(), StopStrategyLevel::typeTrailing);
+    // One of an unknown type loads as nothing, silently.
+    saved.insert(QStringLiteral("type"), Variant(7).save());
+    ReportRecorder reports;
+    QVERIFY(!Variant::load(Dump(saved), Variant()).isValid());
+    QCOMPARE(reports.count(), 0);
+
+    // Exit levels saved in a stop collection are no stop levels.
+    Dump::Container mixed(QStringLiteral("Trade::StopStrategyLevels"));
+    mixed.append(Variant::fromValue(ExitStrategyLevel(1, 10, 5, nullptr)).save());
+    QVERIFY(Variant::load(Dump(mixed), Variant()).valueOr(levels).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_Levels)

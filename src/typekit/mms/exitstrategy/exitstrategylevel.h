@@ -94,15 +94,16 @@ Dump savedList(const Variant &value)
         saved.append(Variant::fromValue(item).save());
     return Dump(saved);
 }
-// The items of a saved list that load as an item, in order.
+// The items of a saved list that load as an item, in order. Items saved as other types are left
+// out, even when they load as something: a list never holds a level that did not load as one.
 template <typename List, typename Item>
 List loadedList(const Dump &dump)
 {
     List loaded;
     for (const Dump &saved : dump.asContainer().items()) {
         const Variant item = Variant::load(saved, Variant());
-        if (item.isInit())
-            loaded << item.valueOr(Item());
+        if (item.is<Item>())
+            loaded << item.strongValue<Item>();
     }
     return loaded;
 }

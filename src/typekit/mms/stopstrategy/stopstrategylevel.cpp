@@ -92,10 +92,12 @@ Dump StopStrategyLevelConverter::save(const Variant &value)
 Variant StopStrategyLevelConverter::load(const Dump &dump, const Variant &)
 {
     const Dump::Struct &saved = dump.asStruct();
+    const int type = detail::savedInt(saved, QStringLiteral("type"));
+    if (type < StopStrategyLevel::typeTrailing || type > StopStrategyLevel::typeStop)
+        return Variant();  // a file's unknown type: no level, and nothing to report
     const StopStrategyLevel level(detail::savedInt(saved, QStringLiteral("frequency")),
                                   detail::savedInt(saved, QStringLiteral("trigger")),
-                                  detail::savedInt(saved, QStringLiteral("stop")),
-                                  StopStrategyLevel::Type(detail::savedInt(saved, QStringLiteral("type"))));
+                                  detail::savedInt(saved, QStringLiteral("stop")), StopStrategyLevel::Type(type));
     return level.isValid() ? Variant::fromValue(level) : Variant();
 }
 

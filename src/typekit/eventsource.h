@@ -8,6 +8,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT EventSource
@@ -128,6 +130,11 @@ private:
     Type m_type;
     QString m_text;
 };
+
+// For logs and failing comparisons: Trade::EventSource(Chart, MouseLeftClick, logged).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const EventSource &source);
+// For logs and failing comparisons: Trade::EventReason(CancelOrder), Trade::EventReason("free text").
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const EventReason &reason);
 
 } // namespace Trade
 

@@ -6,6 +6,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT IAccount
@@ -15,6 +17,9 @@ public:
     virtual QString id() const = 0;
     virtual ~IAccount();
 };
+
+// For logs and failing comparisons: Trade::IAccount(ACC-1), by id.
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const IAccount *account);
 
 } // namespace Trade
 

@@ -4,9 +4,13 @@
 // set (a quiet NaN), and every other pattern, other NaNs included, is a value.
 #pragma once
 
+#include <typekit/typekit_export.h>
+
 #include <QtCore/QtGlobal>
 
 #include <cstring>
+
+class QDebug;
 
 namespace Common {
 
@@ -57,5 +61,8 @@ public:
 private:
     double m_value;
 };
+
+// For logs and failing comparisons: Common::Nullable(2.5), Common::Nullable(no value).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Nullable<double> &value);
 
 } // namespace Common

@@ -9,6 +9,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT Profit
@@ -84,6 +86,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+// For logs and failing comparisons: Trade::Profit(-125.5 EUR on ESZ26).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Profit &profit);
 
 } // namespace Trade
 

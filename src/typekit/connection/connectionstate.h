@@ -5,6 +5,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT ConnectionState
@@ -42,6 +44,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+// For logs and failing comparisons: Trade::ConnectionState(Connected).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const ConnectionState &state);
 
 } // namespace Trade
 

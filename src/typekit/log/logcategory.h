@@ -5,6 +5,8 @@
 
 #include <basekit/abstractenumerationconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT LogCategory
@@ -45,6 +47,9 @@ class TYPEKIT_EXPORT LogCategoryConverter : public AbstractEnumerationConverter<
 private:
     static const int metaTypeId;
 };
+
+// For logs and failing comparisons: Trade::LogCategory(Execution).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const LogCategory &category);
 
 } // namespace Trade
 

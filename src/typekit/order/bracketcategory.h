@@ -7,6 +7,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT BracketCategory : public PersistentTexts<BracketCategory>
@@ -50,6 +52,9 @@ private:
 
     Type m_type;
 };
+
+// For logs and failing comparisons: Trade::BracketCategory(StopLoss).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const BracketCategory &category);
 
 } // namespace Trade
 

@@ -7,6 +7,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderAction : public PersistentTexts<OrderAction>
@@ -49,6 +51,9 @@ private:
 
     Type m_type;
 };
+
+// For logs and failing comparisons: Trade::OrderAction(SellShort).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderAction &action);
 
 } // namespace Trade
 

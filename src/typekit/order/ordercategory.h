@@ -7,6 +7,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderCategory : public PersistentTexts<OrderCategory>
@@ -38,6 +40,9 @@ private:
 
     Type m_type;
 };
+
+// For logs and failing comparisons: Trade::OrderCategory(LimitAtAsk).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderCategory &category);
 
 } // namespace Trade
 

@@ -7,6 +7,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderExpiry : public PersistentTexts<OrderExpiry>
@@ -48,6 +50,9 @@ private:
 
     Type m_type;
 };
+
+// For logs and failing comparisons: Trade::OrderExpiry(DayExt).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderExpiry &expiry);
 
 } // namespace Trade
 

@@ -6,6 +6,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderState
@@ -66,6 +68,9 @@ private:
     Type m_type;
     Reason m_reason;
 };
+
+// For logs and failing comparisons: Trade::OrderState(Completed, Filled).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderState &state);
 
 } // namespace Trade
 

@@ -7,6 +7,8 @@
 #include <basekit/domain.h>
 #include <symbolkit/korsymbol.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT SymbolCategory
@@ -51,6 +53,9 @@ public:
 private:
     Symbology::KorSymbolType m_type;
 };
+
+// For logs and failing comparisons: Trade::SymbolCategory(Future).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const SymbolCategory &category);
 
 } // namespace Trade
 

@@ -7,6 +7,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT Pyramid : public PersistentTexts<Pyramid>
@@ -43,6 +45,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+// For logs and failing comparisons: Trade::Pyramid(AdjustQuantityOnly).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Pyramid &pyramid);
 
 } // namespace Trade
 

@@ -1,6 +1,6 @@
 #include "tradeside.h"
 
-#include <QtCore/QObject>
+#include <QtCore/QCoreApplication>
 
 namespace Trade {
 
@@ -8,11 +8,11 @@ QString TradeSide::toString() const
 {
     switch (m_type) {
     case Long:
-        return QObject::tr("Long");
+        return QCoreApplication::translate("Trade::TradeSide", "Long");
     case Short:
-        return QObject::tr("Short");
+        return QCoreApplication::translate("Trade::TradeSide", "Short");
     case Flat:
-        return QObject::tr("Flat");
+        return QCoreApplication::translate("Trade::TradeSide", "Flat");
     }
     return QString();
 }

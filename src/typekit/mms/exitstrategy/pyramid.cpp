@@ -8,12 +8,14 @@ namespace {
 
 constexpr QStringView unit = u"mms/exitstrategy/pyramid";
 
-const char *const displayTexts[] = {nullptr, QT_TR_NOOP("None"), QT_TR_NOOP("Adj. Qty Only"),
-                                    QT_TR_NOOP("Adj. Qty & Price")};
+const char *const displayTexts[] = {nullptr,
+                                    QT_TRANSLATE_NOOP("Trade::Pyramid", "None"),
+                                    QT_TRANSLATE_NOOP("Trade::Pyramid", "Adj. Qty Only"),
+                                    QT_TRANSLATE_NOOP("Trade::Pyramid", "Adj. Qty & Price")};
 
 // Made while the library loads, so that it outlives everything loaded after it, and released
 // when the library unloads; each text in it is made on its value's first use.
-const detail::LazyTexts texts(displayTexts);
+const detail::LazyTexts texts("Trade::Pyramid", displayTexts);
 
 } // namespace
 

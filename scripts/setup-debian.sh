@@ -4,7 +4,9 @@
 set -euo pipefail
 
 # fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
+# qt6-tools-dev (CMake's Qt6LinguistTools) and qt6-l10n-tools (lupdate, lrelease): the catalogues
+# of the display texts.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev fonts-dejavu-core)
 for arg in "$@"; do
     case "$arg" in
         --benchmarks) packages+=(libbenchmark-dev) ;;

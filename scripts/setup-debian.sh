@@ -6,7 +6,10 @@ set -euo pipefail
 # fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
 # doxygen: the API reference, whose build without warnings is one of the tests.
 # pkgconf (pkg-config) and dpkg-dev (dpkg-shlibdeps): the package tests and scripts/package.sh.
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core doxygen pkgconf dpkg-dev)
+# qt6-tools-dev (CMake's Qt6LinguistTools) and qt6-l10n-tools (lupdate, lrelease): the catalogues
+# of the display texts.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev
+          fonts-dejavu-core doxygen pkgconf dpkg-dev)
 for arg in "$@"; do
     case "$arg" in
         --benchmarks) packages+=(libbenchmark-dev) ;;

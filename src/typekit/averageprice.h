@@ -8,6 +8,8 @@
 #include <typekit/symbol/symbolboundconverter.h>
 #include <typekit/typekit_export.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT AveragePrice
@@ -59,6 +61,8 @@ public:
 
 private:
     friend class AveragePriceConverter;
+    /// Streams what the price holds, without the reports of value().
+    friend TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const AveragePrice &price);
 
     double multiplier() const { return m_symbol ? m_symbol->priceMultiplier() : 1.0; }
     /// Stores a shown price, divided by the multiplier.
@@ -81,6 +85,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::AveragePrice(5012.3125 on ESZ26), the shown price.
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const AveragePrice &price);
 
 } // namespace Trade
 

@@ -3,7 +3,11 @@
 /// number and never interprets it.
 #pragma once
 
+#include <typekit/typekit_export.h>
+
 #include <QtCore/QtGlobal>
+
+class QDebug;
 
 namespace DataApi {
 
@@ -27,10 +31,15 @@ class Currency
 public:
     Currency() : m_type(DataApi::CurrencyType(0)) {}
     Currency(DataApi::CurrencyType type) : m_type(type) {}
+    DataApi::CurrencyType type() const { return m_type; }
     operator DataApi::CurrencyType() const { return m_type; }
+    // No display or saved text: the host names its currencies.
 
 private:
     DataApi::CurrencyType m_type;
 };
+
+/// For logs and failing comparisons: Trade::Currency(EUR).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Currency &currency);
 
 } // namespace Trade

@@ -9,6 +9,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT EventSource
@@ -51,6 +53,8 @@ public:
     }
 
     Source source() const { return m_source; }
+    /// The source, under the name every enumeration class gives its value.
+    Source type() const { return m_source; }
     const Common::InvocationType &invocation() const { return m_invocation; }
     bool isLogged() const { return m_logged; }
     void setLogged(bool logged) { m_logged = logged; }
@@ -65,6 +69,10 @@ public:
     /// The source's text and the gesture's text, joined by a space ("Chart Mouse Left Click");
     /// either alone when the other is empty.
     QString toString() const;
+    /// The saved text: the two numbers, "source,gesture" ("3,2"); whether the event was logged is
+    /// not kept. Reading one back sets both numbers (missing ones are 0) and clears the flag.
+    QString toSaveableString() const;
+    void fromSaveableString(const QString &text);
 
 private:
     QString formatSource() const;
@@ -113,11 +121,21 @@ public:
     /// The translated text of the reason, or the free text; a reason outside the table reports
     /// and gives an empty text.
     QString toString() const;
+    /// The saved text: the number and the free text, "reason:free text" ("5:", "0:my text").
+    /// Reading one back gives the free-text reason for the number 0 (or no number), else the
+    /// reason of the number.
+    QString toSaveableString() const;
+    void fromSaveableString(const QString &text);
 
 private:
     Type m_type;
     QString m_text;
 };
+
+/// For logs and failing comparisons: Trade::EventSource(Chart, MouseLeftClick, logged).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const EventSource &source);
+/// For logs and failing comparisons: Trade::EventReason(CancelOrder), Trade::EventReason("free text").
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const EventReason &reason);
 
 } // namespace Trade
 

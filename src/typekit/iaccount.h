@@ -7,6 +7,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT IAccount
@@ -16,6 +18,9 @@ public:
     virtual QString id() const = 0;
     virtual ~IAccount();
 };
+
+/// For logs and failing comparisons: Trade::IAccount(ACC-1), by id.
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const IAccount *account);
 
 } // namespace Trade
 

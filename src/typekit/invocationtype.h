@@ -6,6 +6,8 @@
 
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Common {
 
 class TYPEKIT_EXPORT InvocationType
@@ -28,15 +30,21 @@ public:
     InvocationType(qint32 code = 0) : m_code(code) {}
 
     qint32 code() const { return m_code; }
+    /// The code, under the name every enumeration class gives its value.
+    Code type() const { return Code(m_code); }
     bool operator==(const InvocationType &other) const { return m_code == other.m_code; }
     bool operator!=(const InvocationType &other) const { return m_code != other.m_code; }
 
     /// The translated text, made on each call ("Hot Key"; empty for 0); a code outside the table
-    /// reports and gives an empty text.
+    /// reports and gives an empty text. A gesture has no saved text of its own: an event source
+    /// saves its code.
     QString toString() const;
 
 private:
     qint32 m_code;
 };
+
+/// For logs and failing comparisons: Common::InvocationType(HotKey).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const InvocationType &invocation);
 
 } // namespace Common

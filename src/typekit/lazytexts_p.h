@@ -3,7 +3,7 @@
 // atomic load.
 #pragma once
 
-#include <QtCore/QObject>
+#include <QtCore/QCoreApplication>
 #include <QtCore/QString>
 
 #include <atomic>
@@ -19,11 +19,14 @@ class LazyTexts
 public:
     enum class Translation { Translated, Latin1 };
 
-    // sources[value] is the source text of a value (marked with QT_TR_NOOP), null for values
-    // without one. The array must outlive this object (a static array does).
+    // sources[value] is the source text of a value, null for values without one, marked with
+    // QT_TRANSLATE_NOOP in `context` (the qualified class name, "Trade::OrderAction") so that
+    // lupdate files it where the translation is looked up. The context and the array must
+    // outlive this object (literals and a static array do).
     template <std::size_t N>
-    explicit LazyTexts(const char *const (&sources)[N], Translation translation = Translation::Translated)
-        : m_sources(sources), m_count(N), m_translation(translation),
+    LazyTexts(const char *context, const char *const (&sources)[N],
+              Translation translation = Translation::Translated)
+        : m_context(context), m_sources(sources), m_count(N), m_translation(translation),
           m_texts(new std::atomic<const QString *>[N]())
     {
     }
@@ -51,13 +54,14 @@ private:
         const QString *text = m_texts[value].load(std::memory_order_relaxed);
         if (!text) {
             text = new QString(m_translation == Translation::Translated
-                                   ? QObject::tr(m_sources[value])
+                                   ? QCoreApplication::translate(m_context, m_sources[value])
                                    : QString::fromLatin1(m_sources[value]));
             m_texts[value].store(text, std::memory_order_release);
         }
         return text;
     }
 
+    const char *m_context;
     const char *const *m_sources;
     std::size_t m_count;
     Translation m_translation;

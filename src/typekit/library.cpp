@@ -79,9 +79,11 @@ const dual_map<Trade::OrderExpiry::Type, QString> Trade::OrderExpiry::s_persiste
 
 namespace {
 
-// Enumerations without a converter still travel in saved records: as texts, through Qt's
-// conversions, which Variant::save and Variant::load use for types without a converter. The order
-// enumerations use their persistent texts.
+// Enumerations without a converter still travel in saved records: as their saved texts
+// (toSaveableString, fromSaveableString), through Qt's conversions, which Variant::save and
+// Variant::load use for types without a converter: the persistent texts of the order
+// enumerations, a symbol category's number, an event source's "source,gesture" and an event
+// reason's "reason:free text".
 template <typename T>
 bool registerPersistentTextConversions()
 {
@@ -97,14 +99,12 @@ const bool s_textConversions = registerPersistentTextConversions<Trade::BracketC
                                && registerPersistentTextConversions<Trade::OrderAction>()
                                && registerPersistentTextConversions<Trade::OrderCategory>()
                                && registerPersistentTextConversions<Trade::OrderExpiry>()
-                               && QMetaType::registerConverter<Trade::SymbolCategory, QString>(
-                                   [](const Trade::SymbolCategory &category) { return category.toString(); })
-                               && QMetaType::registerConverter<QString, Trade::SymbolCategory>(
-                                   [](const QString &text) { return Trade::SymbolCategory::fromString(text); });
+                               && registerPersistentTextConversions<Trade::SymbolCategory>()
+                               && registerPersistentTextConversions<Trade::EventSource>()
+                               && registerPersistentTextConversions<Trade::EventReason>();
 
-// Values whose own texts do not read back travel as their numbers: an order state as
-// "state,reason", an event source as "source,gesture" (whether it was logged is not kept), an
-// event reason as "reason:free text", order flags as their bits.
+// Values whose own saved texts do not read back travel as their numbers: an order state as
+// "state,reason", order flags as their bits.
 QList<int> numbers(const QString &text)
 {
     QList<int> result;
@@ -123,21 +123,6 @@ const bool s_numberConversions =
            if (parts.at(1) == 0 || parts.at(0) == Trade::OrderState::Completed)
                state = Trade::OrderState(Trade::OrderState::Type(parts.at(0)), Trade::OrderState::Reason(parts.at(1)));
            return state;
-       })
-    && QMetaType::registerConverter<Trade::EventSource, QString>([](const Trade::EventSource &source) {
-           return QStringLiteral("%1,%2").arg(int(source.source())).arg(source.invocation().code());
-       })
-    && QMetaType::registerConverter<QString, Trade::EventSource>([](const QString &text) {
-           const QList<int> parts = numbers(text) << 0 << 0;
-           return Trade::EventSource(Trade::EventSource::Source(parts.at(0)), Common::InvocationType(parts.at(1)));
-       })
-    && QMetaType::registerConverter<Trade::EventReason, QString>([](const Trade::EventReason &reason) {
-           return QStringLiteral("%1:%2").arg(int(reason.type())).arg(reason.type() == 0 ? reason.toString() : QString());
-       })
-    && QMetaType::registerConverter<QString, Trade::EventReason>([](const QString &text) {
-           const qsizetype colon = text.indexOf(QLatin1Char(':'));
-           const int type = text.left(colon).toInt();
-           return type == 0 ? Trade::EventReason(text.mid(colon + 1)) : Trade::EventReason(Trade::EventReason::Type(type));
        })
     && QMetaType::registerConverter<Trade::OrderFlags, QString>(
            [](const Trade::OrderFlags &flags) { return QString::number(flags.bits()); })

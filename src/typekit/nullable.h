@@ -5,9 +5,13 @@
 /// set (a quiet NaN), and every other pattern, other NaNs included, is a value.
 #pragma once
 
+#include <typekit/typekit_export.h>
+
 #include <QtCore/QtGlobal>
 
 #include <cstring>
+
+class QDebug;
 
 namespace Common {
 
@@ -60,5 +64,8 @@ public:
 private:
     double m_value;
 };
+
+/// For logs and failing comparisons: Common::Nullable(2.5), Common::Nullable(no value).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Nullable<double> &value);
 
 } // namespace Common

@@ -7,6 +7,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT Percent
@@ -56,6 +58,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::Percent(12.5%).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Percent &percent);
 
 } // namespace Trade
 

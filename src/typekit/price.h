@@ -12,6 +12,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT Price
@@ -132,6 +134,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::Price(5012.25 on ESZ26).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Price &price);
 
 } // namespace Trade
 

@@ -10,6 +10,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT Profit
@@ -85,6 +87,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::Profit(-125.5 EUR on ESZ26).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Profit &profit);
 
 } // namespace Trade
 

@@ -12,6 +12,8 @@
 
 #include <limits>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT Quantity
@@ -101,6 +103,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::Quantity(300 on ESZ26).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Quantity &quantity);
 
 } // namespace Trade
 

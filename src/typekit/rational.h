@@ -6,6 +6,8 @@
 #include <typekit/nullable.h>
 #include <typekit/typekit_export.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT Rational
@@ -28,5 +30,8 @@ private:
     Common::Nullable<double> m_numerator;
     Common::Nullable<double> m_denominator;
 };
+
+/// For logs and failing comparisons: Trade::Rational(1 / 4).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Rational &rational);
 
 } // namespace Trade

@@ -7,6 +7,8 @@
 
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT Version
@@ -51,5 +53,8 @@ private:
     unsigned short m_build;
     unsigned short m_revision;
 };
+
+/// For logs and failing comparisons: Trade::Version(12.0.3598.1040).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Version &version);
 
 } // namespace Trade

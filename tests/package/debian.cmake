@@ -30,7 +30,7 @@ function(expect_libraries runtime_var dev_var)
 endfunction()
 
 set(cmake "usr/${LIBDIR}/cmake/typekit")
-set(runtime "")
+set(runtime "usr/share/typekit/translations/typekit_de.qm")
 set(dev "${cmake}/typekitConfig.cmake" "${cmake}/typekitConfigVersion.cmake" "${cmake}/typekitTargets.cmake"
         "${cmake}/typekitTargets-CONFIG.cmake" "${cmake}/typekitWidgetsTargets.cmake")
 set(samplehost "${cmake}/typekitSampleHostTargets.cmake" "${cmake}/typekitSampleHostTargets-CONFIG.cmake")

@@ -6,12 +6,15 @@ namespace Trade {
 
 namespace {
 
-const char *const stateTexts[] = {nullptr, QT_TR_NOOP("disconnected"), QT_TR_NOOP("connecting"),
-                                  QT_TR_NOOP("connected"), QT_TR_NOOP("disconnecting")};
+const char *const stateTexts[] = {nullptr,
+                                  QT_TRANSLATE_NOOP("Trade::ConnectionState", "disconnected"),
+                                  QT_TRANSLATE_NOOP("Trade::ConnectionState", "connecting"),
+                                  QT_TRANSLATE_NOOP("Trade::ConnectionState", "connected"),
+                                  QT_TRANSLATE_NOOP("Trade::ConnectionState", "disconnecting")};
 
 // Made while the library loads, so that it outlives everything loaded after it, and released
 // when the library unloads; each text in it is made on its value's first use.
-const detail::LazyTexts texts(stateTexts);
+const detail::LazyTexts texts("Trade::ConnectionState", stateTexts);
 
 } // namespace
 

@@ -6,6 +6,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT ConnectionState
@@ -16,6 +18,7 @@ public:
     ConnectionState() : m_type(Type(0)) {}
     ConnectionState(Type type) : m_type(type) {}
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     bool isReady() const { return m_type == Connected; }
@@ -24,7 +27,8 @@ public:
     bool canDisconnect() const { return m_type == Connecting || m_type == Connected; }
 
     /// The translated text, made once per state on first use and kept for the life of the
-    /// library. A value outside the states reports and gives an empty text.
+    /// library. A value outside the states reports and gives an empty text. A state has no saved
+    /// text.
     const QString &toString() const;
 
 private:
@@ -41,6 +45,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::ConnectionState(Connected).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const ConnectionState &state);
 
 } // namespace Trade
 

@@ -6,6 +6,8 @@
 
 #include <basekit/abstractenumerationconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT LogCategory
@@ -25,6 +27,7 @@ public:
     LogCategory(Type type) : m_type(type) {}
     LogCategory(int) = delete;
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     /// The translated text ("Broker Order"); empty, after a report, outside the table.
@@ -46,6 +49,9 @@ class TYPEKIT_EXPORT LogCategoryConverter : public AbstractEnumerationConverter<
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::LogCategory(Execution).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const LogCategory &category);
 
 } // namespace Trade
 

@@ -9,16 +9,16 @@ namespace {
 constexpr QStringView unit = u"order/bracketcategory";
 
 const char *const displayTexts[] = {nullptr,
-                                    QT_TR_NOOP("None"),
-                                    QT_TR_NOOP("StopLoss"),
-                                    QT_TR_NOOP("TakeProfit"),
-                                    QT_TR_NOOP("StopLossTakeProfit"),
-                                    QT_TR_NOOP("TrailingStop"),
-                                    QT_TR_NOOP("TrailingStopTakeProfit")};
+                                    QT_TRANSLATE_NOOP("Trade::BracketCategory", "None"),
+                                    QT_TRANSLATE_NOOP("Trade::BracketCategory", "StopLoss"),
+                                    QT_TRANSLATE_NOOP("Trade::BracketCategory", "TakeProfit"),
+                                    QT_TRANSLATE_NOOP("Trade::BracketCategory", "StopLossTakeProfit"),
+                                    QT_TRANSLATE_NOOP("Trade::BracketCategory", "TrailingStop"),
+                                    QT_TRANSLATE_NOOP("Trade::BracketCategory", "TrailingStopTakeProfit")};
 
 // Made while the library loads, so that it outlives everything loaded after it, and released
 // when the library unloads; each text in it is made on its value's first use.
-const detail::LazyTexts texts(displayTexts);
+const detail::LazyTexts texts("Trade::BracketCategory", displayTexts);
 
 } // namespace
 

@@ -8,6 +8,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT BracketCategory : public PersistentTexts<BracketCategory>
@@ -27,6 +29,8 @@ public:
     BracketCategory(Type type) : m_type(type) {}
     BracketCategory(int) = delete;
 
+    /// The value as it is, without a report.
+    Type type() const { return m_type; }
     /// Reports Unknown, then gives it.
     operator Type() const;
 
@@ -37,8 +41,8 @@ public:
     bool hasStopLoss() const { return m_type == StopLoss || m_type == StopLossTakeProfit; }
     bool hasTakeProfit() const { return m_type == TakeProfit || m_type == StopLossTakeProfit; }
 
-    /// The translated display text, made once per value; empty, after a report, for Unknown and
-    /// values outside the table.
+    /// The display text: the persistent text ("StopLossTakeProfit"), translated, made once per
+    /// value; empty, after a report, for Unknown and values outside the table.
     QString toString() const;
 
 private:
@@ -49,6 +53,9 @@ private:
 
     Type m_type;
 };
+
+/// For logs and failing comparisons: Trade::BracketCategory(StopLoss).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const BracketCategory &category);
 
 } // namespace Trade
 

@@ -8,6 +8,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderAction : public PersistentTexts<OrderAction>
@@ -32,10 +34,14 @@ public:
     /// BuyToCover swap. An action without a value reports twice and gives BuyToCover.
     OrderAction reverseSide() const;
 
+    /// The value as it is, without a report (0 for none).
+    Type type() const { return m_type; }
     /// Reports an action without a value, then gives it.
     operator Type() const;
 
-    /// The translated display text; empty, after a report, for a value outside the table.
+    /// The display text: the persistent text ("Sell Short"), translated, made once per value;
+    /// empty, after a report, for a value outside the table. toSaveableString() and
+    /// fromSaveableString() (from PersistentTexts) read and write the untranslated text.
     QString toString() const;
 
 private:
@@ -46,6 +52,9 @@ private:
 
     Type m_type;
 };
+
+/// For logs and failing comparisons: Trade::OrderAction(SellShort).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderAction &action);
 
 } // namespace Trade
 

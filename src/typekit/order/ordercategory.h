@@ -8,6 +8,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderCategory : public PersistentTexts<OrderCategory>
@@ -19,6 +21,7 @@ public:
     OrderCategory(Type type) : m_type(type) {}
     OrderCategory(int) = delete;
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     bool isLimitAtBidOrAsk() const { return m_type == LimitAtAsk || m_type == LimitAtBid; }
@@ -26,7 +29,8 @@ public:
     /// the two is reported first.
     OrderCategory reverseLimitBidAsk() const;
 
-    /// The persistent text, untranslated ("Limit At Ask"); empty, silently, outside the table.
+    /// The display text is the persistent text, untranslated ("Limit At Ask"); empty, silently,
+    /// outside the table. Order kinds are never translated.
     QString toString() const { return toSaveableString(); }
 
 private:
@@ -37,6 +41,9 @@ private:
 
     Type m_type;
 };
+
+/// For logs and failing comparisons: Trade::OrderCategory(LimitAtAsk).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderCategory &category);
 
 } // namespace Trade
 

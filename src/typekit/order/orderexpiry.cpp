@@ -8,25 +8,25 @@ namespace {
 
 const char *const displayTexts[] = {
     nullptr,
-    QT_TR_NOOP("Good Till Cancel"),
-    QT_TR_NOOP("Good Till Cancel Ext"),
-    QT_TR_NOOP("Good Till Date"),
-    QT_TR_NOOP("Day Order"),
-    QT_TR_NOOP("Day Order Ext"),
-    QT_TR_NOOP("Am"),
-    QT_TR_NOOP("Pm"),
-    QT_TR_NOOP("MOC"),
-    QT_TR_NOOP("Immediate Or Cancel"),
-    QT_TR_NOOP("Day NB"),
-    QT_TR_NOOP("Extended Hours"),
-    QT_TR_NOOP("At The Opening"),
-    QT_TR_NOOP("Fill Or Kill"),
-    QT_TR_NOOP("OPG"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Good Till Cancel"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Good Till Cancel Ext"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Good Till Date"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Day Order"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Day Order Ext"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Am"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Pm"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "MOC"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Immediate Or Cancel"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Day NB"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Extended Hours"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "At The Opening"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "Fill Or Kill"),
+    QT_TRANSLATE_NOOP("Trade::OrderExpiry", "OPG"),
 };
 
 // Made while the library loads, so that it outlives everything loaded after it, and released
 // when the library unloads; each text in it is made on its value's first use.
-const detail::LazyTexts texts(displayTexts);
+const detail::LazyTexts texts("Trade::OrderExpiry", displayTexts);
 
 } // namespace
 

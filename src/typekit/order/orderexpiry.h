@@ -8,6 +8,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderExpiry : public PersistentTexts<OrderExpiry>
@@ -34,10 +36,11 @@ public:
     OrderExpiry(Type type) : m_type(type) {}
     OrderExpiry(int) = delete;
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     /// The translated display text ("Day Order Ext"), made once per value; empty, after a report,
-    /// for a value outside the table.
+    /// for a value outside the table. The persistent text differs ("DayExt", see PersistentTexts).
     QString toString() const;
 
 private:
@@ -48,6 +51,9 @@ private:
 
     Type m_type;
 };
+
+/// For logs and failing comparisons: Trade::OrderExpiry(DayExt).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderExpiry &expiry);
 
 } // namespace Trade
 

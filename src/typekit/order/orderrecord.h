@@ -19,6 +19,8 @@
 #include <typekit/record/recorddatabase.h>
 #include <typekit/topic/iordertopic.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderRecord : public RecordDataBase<IOrderTopic>
@@ -92,5 +94,8 @@ private:
     void init() override;
     OrderFlags flags() const;
 };
+
+/// For logs and failing comparisons: Trade::OrderRecord(Order.Action: Trade::OrderAction(Buy), ...).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderRecord &order);
 
 } // namespace Trade

@@ -11,20 +11,24 @@ constexpr QStringView unit = u"order/orderstate";
 
 // By state; a completed state shows its reason's text, a virtual one the queued text.
 const char *const stateTexts[] = {nullptr,
-                                  QT_TR_NOOP("Queued"),
-                                  QT_TR_NOOP("Working"),
-                                  QT_TR_NOOP("Updating"),
-                                  QT_TR_NOOP("Canceling"),
+                                  QT_TRANSLATE_NOOP("Trade::OrderState", "Queued"),
+                                  QT_TRANSLATE_NOOP("Trade::OrderState", "Working"),
+                                  QT_TRANSLATE_NOOP("Trade::OrderState", "Updating"),
+                                  QT_TRANSLATE_NOOP("Trade::OrderState", "Canceling"),
                                   nullptr,
-                                  QT_TR_NOOP("Placing")};
-const char *const reasonTexts[] = {nullptr, QT_TR_NOOP("Rejected"), QT_TR_NOOP("Canceled"),
-                                   QT_TR_NOOP("Filled")};
+                                  QT_TRANSLATE_NOOP("Trade::OrderState", "Placing")};
+const char *const reasonTexts[] = {nullptr,
+                                   QT_TRANSLATE_NOOP("Trade::OrderState", "Rejected"),
+                                   QT_TRANSLATE_NOOP("Trade::OrderState", "Canceled"),
+                                   QT_TRANSLATE_NOOP("Trade::OrderState", "Filled")};
 
 // Made while the library loads and released when it unloads; each text is made on first use.
-const detail::LazyTexts translatedStates(stateTexts);
-const detail::LazyTexts translatedReasons(reasonTexts);
-const detail::LazyTexts latin1States(stateTexts, detail::LazyTexts::Translation::Latin1);
-const detail::LazyTexts latin1Reasons(reasonTexts, detail::LazyTexts::Translation::Latin1);
+const detail::LazyTexts translatedStates("Trade::OrderState", stateTexts);
+const detail::LazyTexts translatedReasons("Trade::OrderState", reasonTexts);
+const detail::LazyTexts latin1States("Trade::OrderState", stateTexts,
+                                     detail::LazyTexts::Translation::Latin1);
+const detail::LazyTexts latin1Reasons("Trade::OrderState", reasonTexts,
+                                      detail::LazyTexts::Translation::Latin1);
 
 } // namespace
 

@@ -7,6 +7,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT OrderState
@@ -67,6 +69,9 @@ private:
     Type m_type;
     Reason m_reason;
 };
+
+/// For logs and failing comparisons: Trade::OrderState(Completed, Filled).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const OrderState &state);
 
 } // namespace Trade
 

@@ -1,20 +1,25 @@
 #include "tradeside.h"
 
-#include <QtCore/QObject>
+#include <QtCore/QCoreApplication>
 
 namespace Trade {
 
-QString TradeSideConverter::toString(const Variant &value)
+QString TradeSide::toString() const
 {
-    switch (value.valueOr(TradeSide())) {
-    case TradeSide::Long:
-        return QObject::tr("Long");
-    case TradeSide::Short:
-        return QObject::tr("Short");
-    case TradeSide::Flat:
-        return QObject::tr("Flat");
+    switch (m_type) {
+    case Long:
+        return QCoreApplication::translate("Trade::TradeSide", "Long");
+    case Short:
+        return QCoreApplication::translate("Trade::TradeSide", "Short");
+    case Flat:
+        return QCoreApplication::translate("Trade::TradeSide", "Flat");
     }
     return QString();
+}
+
+QString TradeSideConverter::toString(const Variant &value)
+{
+    return value.valueOr(TradeSide()).toString();
 }
 
 int TradeSideConverter::compare(const Variant &left, const Variant &right) const

@@ -6,6 +6,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT TradeSide
@@ -22,13 +24,18 @@ public:
     bool isLong() const { return m_type == Long; }
     bool isShort() const { return m_type == Short; }
     bool isFlat() const { return m_type == Flat; }
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
+
+    /// The translated text ("Long"), made on each call; empty, silently, for any other value.
+    /// A side has no saved text of its own.
+    QString toString() const;
 
 private:
     Type m_type;
 };
 
-/// Shows a side as "Long", "Short" or "Flat" and compares sides as integers.
+/// Shows a side by its text (TradeSide::toString) and compares sides as integers.
 class TYPEKIT_EXPORT TradeSideConverter : public StubConverterImpl
 {
 public:
@@ -38,6 +45,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::TradeSide(Long).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const TradeSide &side);
 
 } // namespace Trade
 

@@ -14,6 +14,8 @@
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 
+class QDebug;
+
 namespace Trade {
 
 /// A broker connection of the host; a symbol belongs to one.
@@ -59,6 +61,9 @@ public:
     /// that prices and profits can use. Null is not valid.
     static bool hasValidFigures(const ISymbol *symbol);
 };
+
+/// For logs and failing comparisons: Trade::ISymbol(ESZ26), by name.
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const ISymbol *symbol);
 
 } // namespace Trade
 

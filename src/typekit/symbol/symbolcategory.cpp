@@ -3,7 +3,7 @@
 #include <basekit/ihost.h>
 
 #include <QtCore/QMap>
-#include <QtCore/QObject>
+#include <QtCore/QCoreApplication>
 
 namespace Trade {
 
@@ -16,22 +16,22 @@ const QMap<int, QString> &names()
     // Kept for the life of the process: reports and texts may be asked for while objects that
     // outlive this library's statics are destroyed.
     static const QMap<int, QString> &map = *new QMap<int, QString>{
-        {0, QObject::tr("Undefined")},
-        {1, QObject::tr("Bond")},
-        {2, QObject::tr("Forex")},
-        {3, QObject::tr("Future")},
-        {4, QObject::tr("Future Continuous")},
-        {5, QObject::tr("Future Continuous")},
-        {6, QObject::tr("Future Forward")},
-        {7, QObject::tr("Future Option")},
-        {9, QObject::tr("Future Spot")},
-        {10, QObject::tr("Spread")},
-        {13, QObject::tr("Index")},
-        {14, QObject::tr("Stock")},
-        {15, QObject::tr("Stock Option")},
-        {17, QObject::tr("User-Defined Spread")},
-        {18, QObject::tr("Mutual Fund")},
-        {19, QObject::tr("Money Fund")},
+        {0, QCoreApplication::translate("Trade::SymbolCategory", "Undefined")},
+        {1, QCoreApplication::translate("Trade::SymbolCategory", "Bond")},
+        {2, QCoreApplication::translate("Trade::SymbolCategory", "Forex")},
+        {3, QCoreApplication::translate("Trade::SymbolCategory", "Future")},
+        {4, QCoreApplication::translate("Trade::SymbolCategory", "Future Continuous")},
+        {5, QCoreApplication::translate("Trade::SymbolCategory", "Future Continuous")},
+        {6, QCoreApplication::translate("Trade::SymbolCategory", "Future Forward")},
+        {7, QCoreApplication::translate("Trade::SymbolCategory", "Future Option")},
+        {9, QCoreApplication::translate("Trade::SymbolCategory", "Future Spot")},
+        {10, QCoreApplication::translate("Trade::SymbolCategory", "Spread")},
+        {13, QCoreApplication::translate("Trade::SymbolCategory", "Index")},
+        {14, QCoreApplication::translate("Trade::SymbolCategory", "Stock")},
+        {15, QCoreApplication::translate("Trade::SymbolCategory", "Stock Option")},
+        {17, QCoreApplication::translate("Trade::SymbolCategory", "User-Defined Spread")},
+        {18, QCoreApplication::translate("Trade::SymbolCategory", "Mutual Fund")},
+        {19, QCoreApplication::translate("Trade::SymbolCategory", "Money Fund")},
     };
     return map;
 }
@@ -41,21 +41,21 @@ const QMap<int, QString> &pluralNames()
     // Kept for the life of the process: reports and texts may be asked for while objects that
     // outlive this library's statics are destroyed.
     static const QMap<int, QString> &map = *new QMap<int, QString>{
-        {1, QObject::tr("Bonds")},
-        {2, QObject::tr("Forex")},
-        {3, QObject::tr("Futures")},
-        {4, QObject::tr("Future Continuous'")},
-        {5, QObject::tr("Future Continuous'")},
-        {6, QObject::tr("Future Forwards")},
-        {7, QObject::tr("Future Options")},
-        {9, QObject::tr("Future Spot")},
-        {10, QObject::tr("Spreads")},
-        {13, QObject::tr("Indexes")},
-        {14, QObject::tr("Stocks")},
-        {15, QObject::tr("Stock Options")},
-        {17, QObject::tr("User-Defined Spreads")},
-        {18, QObject::tr("Mutual Funds")},
-        {19, QObject::tr("Money Funds")},
+        {1, QCoreApplication::translate("Trade::SymbolCategory", "Bonds")},
+        {2, QCoreApplication::translate("Trade::SymbolCategory", "Forex")},
+        {3, QCoreApplication::translate("Trade::SymbolCategory", "Futures")},
+        {4, QCoreApplication::translate("Trade::SymbolCategory", "Future Continuous'")},
+        {5, QCoreApplication::translate("Trade::SymbolCategory", "Future Continuous'")},
+        {6, QCoreApplication::translate("Trade::SymbolCategory", "Future Forwards")},
+        {7, QCoreApplication::translate("Trade::SymbolCategory", "Future Options")},
+        {9, QCoreApplication::translate("Trade::SymbolCategory", "Future Spot")},
+        {10, QCoreApplication::translate("Trade::SymbolCategory", "Spreads")},
+        {13, QCoreApplication::translate("Trade::SymbolCategory", "Indexes")},
+        {14, QCoreApplication::translate("Trade::SymbolCategory", "Stocks")},
+        {15, QCoreApplication::translate("Trade::SymbolCategory", "Stock Options")},
+        {17, QCoreApplication::translate("Trade::SymbolCategory", "User-Defined Spreads")},
+        {18, QCoreApplication::translate("Trade::SymbolCategory", "Mutual Funds")},
+        {19, QCoreApplication::translate("Trade::SymbolCategory", "Money Funds")},
     };
     return map;
 }

@@ -8,6 +8,8 @@
 #include <basekit/domain.h>
 #include <symbolkit/korsymbol.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT SymbolCategory
@@ -16,11 +18,15 @@ public:
     SymbolCategory() : m_type(Symbology::symbolTypeUndefined) {}
     SymbolCategory(Symbology::KorSymbolType type) : m_type(type) {}
 
+    Symbology::KorSymbolType type() const { return m_type; }
     operator Symbology::KorSymbolType() const { return m_type; }
 
-    /// The number as decimal text, and back (0 for a text that is not a number).
+    /// The number as decimal text, and back (0 for a text that is not a number). The number is
+    /// also the saved text; the display text is name().
     QString toString() const;
     static SymbolCategory fromString(const QString &text);
+    QString toSaveableString() const { return toString(); }
+    void fromSaveableString(const QString &text) { *this = fromString(text); }
 
     /// Has a name and is not Undefined.
     bool isValid() const;
@@ -48,6 +54,9 @@ public:
 private:
     Symbology::KorSymbolType m_type;
 };
+
+/// For logs and failing comparisons: Trade::SymbolCategory(Future).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const SymbolCategory &category);
 
 } // namespace Trade
 

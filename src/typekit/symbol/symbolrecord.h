@@ -10,6 +10,8 @@
 
 #include <QtCore/QStringList>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT SymbolRecord : public RecordDataBase<ISymbolTopic>
@@ -72,5 +74,8 @@ public:
 private:
     void init() override;
 };
+
+/// For logs and failing comparisons: Trade::SymbolRecord(Symbol.Name: "ESZ26", ...).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const SymbolRecord &symbol);
 
 } // namespace Trade

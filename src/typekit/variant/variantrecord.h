@@ -14,6 +14,8 @@
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT VariantRecord
@@ -110,6 +112,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::VariantRecord(Order.Id: "A-1", ...), by field identifier.
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const VariantRecord &record);
 
 } // namespace Trade
 

@@ -68,7 +68,7 @@ void tst_EventEnumerations::logCategoryConverter()
     const Dump saved = execution.save();
     QCOMPARE(saved, Dump(Dump::Atom(QStringLiteral("Trade::LogCategory"), QStringLiteral("Execution"))));
     // Categories are not read back from their text: a loaded one is the default.
-    QCOMPARE(int(Variant::load(saved, Variant()).valueOr(LogCategory(LogCategory::Position))), 0);
+    QCOMPARE(Variant::load(saved, Variant()).valueOr(LogCategory(LogCategory::Position)).type(), 0);
     QCOMPARE(reports.count(), 0);
 }
 

@@ -209,8 +209,8 @@ void tst_OrderEnumerations::orderActionPredicates()
     QCOMPARE(action.isBuy(), isBuy);
     QCOMPARE(action.isSell(), isSell);
     QCOMPARE(action.isOpen(), isOpen);
-    QCOMPARE(int(OrderAction::Type(action.reverseSide())), reverse);
-    QCOMPARE(OrderAction::Type(OrderAction(isBuy, isOpen)), OrderAction::Type(value));
+    QCOMPARE(action.reverseSide().type(), reverse);
+    QCOMPARE(OrderAction(isBuy, isOpen).type(), value);
     QCOMPARE(reports.count(), 0);
 }
 
@@ -237,10 +237,10 @@ void tst_OrderEnumerations::orderActionWithoutValue()
 void tst_OrderEnumerations::orderCategoryReverse()
 {
     ReportRecorder reports;
-    QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::LimitAtBid).reverseLimitBidAsk()), OrderCategory::LimitAtAsk);
-    QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::LimitAtAsk).reverseLimitBidAsk()), OrderCategory::LimitAtBid);
+    QCOMPARE(OrderCategory(OrderCategory::LimitAtBid).reverseLimitBidAsk().type(), OrderCategory::LimitAtAsk);
+    QCOMPARE(OrderCategory(OrderCategory::LimitAtAsk).reverseLimitBidAsk().type(), OrderCategory::LimitAtBid);
     QCOMPARE(reports.count(), 0);
-    QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::Limit).reverseLimitBidAsk()), OrderCategory::LimitAtBid);
+    QCOMPARE(OrderCategory(OrderCategory::Limit).reverseLimitBidAsk().type(), OrderCategory::LimitAtBid);
     QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"order/ordercategory", u"Trade::OrderCategory::reverseLimitBidAsk",
                                                                u"isLimitAtBidOrAsk()")});
 }

@@ -90,7 +90,7 @@ void tst_OrderState::saveableText()
     OrderState state(OrderState::Completed, OrderState::reasonCanceled);
     QCOMPARE(state.toSaveableString(), QStringLiteral("Canceled"));
     state.fromSaveableString(QStringLiteral("Working"));  // resets the state, keeps the reason
-    QCOMPARE(int(state.type()), 0);
+    QCOMPARE(state.type(), 0);
     QCOMPARE(state.reason(), OrderState::reasonCanceled);
 }
 

@@ -45,7 +45,7 @@ void tst_OrderUtils::plainReadsAreSilent()
     QCOMPARE(OrderUtils::id(order, topic), QString());
     QCOMPARE(OrderUtils::gtd(order, topic), QDate());
     QCOMPARE(OrderUtils::limit(order, topic), Price());
-    QCOMPARE(int(OrderCategory::Type(OrderUtils::category(order, topic))), 0);
+    QCOMPARE(OrderUtils::category(order, topic).type(), 0);
     QCOMPARE(OrderUtils::quantity(order, topic), Quantity());
     QCOMPARE(OrderUtils::exitStrategyTemplate(order, topic), nullptr);
     QCOMPARE(OrderUtils::accountId(order, topic), QString());
@@ -213,7 +213,7 @@ void tst_OrderUtils::side()
     if (action)
         order.setValue(topic->actionField(), Variant::fromValue(OrderAction(OrderAction::Type(action))));
     ReportRecorder reports;
-    QCOMPARE(int(TradeSide::Type(OrderUtils::side(order, topic))), side);
+    QCOMPARE(OrderUtils::side(order, topic).type(), side);
     QCOMPARE(reports.count(), reportCount);
     if (reportCount)
         QCOMPARE(reports.lines().first(), ReportRecorder::line(u"order/orderutils", u"Trade::OrderUtils::side",

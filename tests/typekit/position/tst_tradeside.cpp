@@ -56,7 +56,7 @@ void tst_TradeSide::predicatesAndText()
     QCOMPARE(value.isLong(), isLong);
     QCOMPARE(value.isShort(), isShort);
     QCOMPARE(value.isFlat(), isFlat);
-    QCOMPARE(int(TradeSide::Type(value)), type);
+    QCOMPARE(value.type(), type);
 
     ReportRecorder reports;
     QCOMPARE(side(type).toString(), text);

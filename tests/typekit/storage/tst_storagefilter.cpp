@@ -36,7 +36,7 @@ void tst_StorageFilter::unsetPropertiesReport()
     QVERIFY(!filter.hasSymbol() && !filter.hasAccounts() && !filter.hasSide() && !filter.hasAffiliationInformation());
     QCOMPARE(filter.symbol(), nullptr);
     QVERIFY(filter.accounts().isEmpty());
-    QCOMPARE(int(TradeSide::Type(filter.side())), 0);
+    QCOMPARE(filter.side().type(), 0);
     QVERIFY(!filter.affiliationInformation().useAnyAffiliation());
     StorageFilter nulls;
     nulls.symbol(nullptr).account(nullptr).side(TradeSide());

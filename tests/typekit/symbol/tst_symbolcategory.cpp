@@ -82,11 +82,11 @@ void tst_SymbolCategory::table()
 void tst_SymbolCategory::textRoundTrip()
 {
     for (int number = 0; number <= 30; ++number)
-        QCOMPARE(int(SymbolCategory::fromString(category(number).toString())), number);
+        QCOMPARE(SymbolCategory::fromString(category(number).toString()).type(), number);
     QCOMPARE(category(14).toString(), QStringLiteral("14"));
-    QCOMPARE(int(SymbolCategory::fromString(QStringLiteral("Stock"))), 0);
-    QCOMPARE(int(SymbolCategory::fromString(QStringLiteral("0x0E"))), 0);
-    QCOMPARE(int(SymbolCategory::fromString(QString())), 0);
+    QCOMPARE(SymbolCategory::fromString(QStringLiteral("Stock")).type(), 0);
+    QCOMPARE(SymbolCategory::fromString(QStringLiteral("0x0E")).type(), 0);
+    QCOMPARE(SymbolCategory::fromString(QString()).type(), 0);
 }
 
 void tst_SymbolCategory::domains()
@@ -133,7 +133,7 @@ void tst_SymbolCategory::fromSymbolName()
     host.dictionary().define("=FRONT", "@ES");
     ReportRecorder reports;
     const SymbolCategory found = SymbolCategory::fromSymbolName(name);
-    QCOMPARE(int(found), number);
+    QCOMPARE(found.type(), number);
     QCOMPARE(reports.count(), 0);
     if (name == QLatin1String("@ES"))
         QVERIFY(found.canRoll());
@@ -144,21 +144,21 @@ void tst_SymbolCategory::dictionaryLoopsEnd()
     Sample::Host host;
     host.dictionary().define("=A", "=B");
     host.dictionary().define("=B", "=A");
-    QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=A"))), 0);
+    QCOMPARE(SymbolCategory::fromSymbolName(QStringLiteral("=A")).type(), 0);
 
     // A chain as long as the bound still resolves; one hop more does not.
     for (int i = 0; i < SymbolCategory::maxDictionaryHops; ++i)
         host.dictionary().define("=C" + QByteArray::number(i), i + 1 < SymbolCategory::maxDictionaryHops ? "=C" + QByteArray::number(i + 1) : "MSFT");
-    QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=C0"))), 14);
+    QCOMPARE(SymbolCategory::fromSymbolName(QStringLiteral("=C0")).type(), 14);
     host.dictionary().define("=D", "=C0");
-    QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=D"))), 0);
+    QCOMPARE(SymbolCategory::fromSymbolName(QStringLiteral("=D")).type(), 0);
 
     // Without a host of its own, the stand-in's empty dictionary knows no name.
     {
         Sample::Host inner;
-        QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=A"))), 0);
+        QCOMPARE(SymbolCategory::fromSymbolName(QStringLiteral("=A")).type(), 0);
     }
-    QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=C0"))), 14);
+    QCOMPARE(SymbolCategory::fromSymbolName(QStringLiteral("=C0")).type(), 14);
 }
 
 QTEST_GUILESS_MAIN(tst_SymbolCategory)

@@ -52,7 +52,7 @@ void tst_SymbolRecord::attributes()
     QCOMPARE(record.name(), QStringLiteral("ESZ26"));
     QCOMPARE(record.brokerName(), QStringLiteral("ES DEC26"));
     QCOMPARE(record.symbolNameWithoutExchange(), QStringLiteral("ES"));
-    QCOMPARE(int(record.category()), 3);
+    QCOMPARE(record.category().type(), 3);
     QCOMPARE(record.userDefinedMinMovement(), 25);
     QCOMPARE(record.userDefinedMinMovement2(), 5);
     QCOMPARE(record.userDefinedPriceScale(), 100);
@@ -104,11 +104,11 @@ void tst_SymbolRecord::dictionaryCategory()
 {
     Sample::Symbol stock(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100);
     ReportRecorder reports;
-    QCOMPARE(int(stock.category()), 14);
+    QCOMPARE(stock.category().type(), 14);
     QCOMPARE(reports.count(), 0);
 
     stock.record().remove(topics.symbol().categoryField());
-    QCOMPARE(int(stock.category()), 0);
+    QCOMPARE(stock.category().type(), 0);
     QCOMPARE(reports.count(), 1);
     const RecordedReport report = reports.reports().first();
     QCOMPARE(report.condition, QStringLiteral("result != Symbology::symbolTypeUndefined"));

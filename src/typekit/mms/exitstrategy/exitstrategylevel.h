@@ -11,6 +11,8 @@
 
 #include <QtCore/QList>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT ExitStrategyLevel
@@ -44,6 +46,9 @@ public:
     bool operator!=(const ExitStrategyLevel &other) const { return !(*this == other); }
 
 private:
+    /// Streams the fields as they are, without the reports of quantity() and stop().
+    friend TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const ExitStrategyLevel &level);
+
     int m_quantity;
     int m_profit;
     int m_stop;
@@ -82,6 +87,11 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::ExitStrategyLevel(quantity: 1, profit: 8, stop: 4).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const ExitStrategyLevel &level);
+/// For logs and failing comparisons: Trade::ExitStrategyLevels(...), each level as above.
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const ExitStrategyLevels &levels);
 
 } // namespace Trade
 

@@ -8,12 +8,14 @@ namespace {
 
 constexpr QStringView unit = u"mms/exitstrategy/pyramid";
 
-const char *const displayTexts[] = {nullptr, QT_TR_NOOP("None"), QT_TR_NOOP("Adj. Qty Only"),
-                                    QT_TR_NOOP("Adj. Qty & Price")};
+const char *const displayTexts[] = {nullptr,
+                                    QT_TRANSLATE_NOOP("Trade::Pyramid", "None"),
+                                    QT_TRANSLATE_NOOP("Trade::Pyramid", "Adj. Qty Only"),
+                                    QT_TRANSLATE_NOOP("Trade::Pyramid", "Adj. Qty & Price")};
 
 // Made while the library loads, so that it outlives everything loaded after it, and released
 // when the library unloads; each text in it is made on its value's first use.
-const detail::LazyTexts texts(displayTexts);
+const detail::LazyTexts texts("Trade::Pyramid", displayTexts);
 
 } // namespace
 
@@ -67,15 +69,14 @@ int PyramidConverter::compare(const Variant &, const Variant &) const
 
 Dump PyramidConverter::save(const Variant &value)
 {
-    const Pyramid pyramid = value.valueOr(Pyramid());
-    return Dump(Dump::Atom(QString::fromLatin1(value.typeName()),
-                           Pyramid::persistentTexts().findKey2(pyramid, QString())));
+    return Dump(Dump::Atom(QString::fromLatin1(value.typeName()), value.valueOr(Pyramid()).toSaveableString()));
 }
 
 Variant PyramidConverter::load(const Dump &dump, const Variant &)
 {
-    return Variant::fromValue(
-        Pyramid(Pyramid::persistentTexts().findKey1(dump.asAtom().value(), Pyramid::None)));
+    Pyramid pyramid;
+    pyramid.fromSaveableString(dump.asAtom().value());
+    return Variant::fromValue(pyramid.type() == 0 ? Pyramid(Pyramid::None) : pyramid);
 }
 
 } // namespace Trade

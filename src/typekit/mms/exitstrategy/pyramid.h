@@ -3,29 +3,33 @@
 /// quantities of its levels, or by adjusting quantities and prices.
 #pragma once
 
-#include <typekit/externals/dual_map/dual_map.h>
+#include <typekit/order/persistenttexts.h>
 #include <typekit/typekit_export.h>
 
 #include <basekit/iconverter.h>
 
+class QDebug;
+
 namespace Trade {
 
-class TYPEKIT_EXPORT Pyramid
+class TYPEKIT_EXPORT Pyramid : public PersistentTexts<Pyramid>
 {
 public:
     enum Type : qint32 { None = 1, AdjustQuantityOnly = 2, AdjustQuantityAndPrice = 3 };
 
     Pyramid(Type type = Type(0)) : m_type(type) {}
 
+    Type type() const { return m_type; }
     operator Type() const { return m_type; }
 
     /// The translated display text ("Adj. Qty Only"), made once per value; empty, after a report
-    /// naming the value, for any other value.
+    /// naming the value, for any other value. The persistent text ("AdjustQuantityOnly", see
+    /// PersistentTexts) is what the converter saves.
     QString toString() const;
     operator QString() const { return toString(); }
 
 private:
-    friend class PyramidConverter;
+    friend class PersistentTexts<Pyramid>;
     /// The persistent texts, built on first use.
     static const dual_map<Type, QString> &persistentTexts();
 
@@ -42,6 +46,9 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::Pyramid(AdjustQuantityOnly).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const Pyramid &pyramid);
 
 } // namespace Trade
 

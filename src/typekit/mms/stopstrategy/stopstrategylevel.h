@@ -8,6 +8,8 @@
 
 #include <QtCore/QList>
 
+class QDebug;
+
 namespace Trade {
 
 class TYPEKIT_EXPORT StopStrategyLevel
@@ -49,6 +51,9 @@ public:
     bool operator<(const StopStrategyLevel &other) const;
 
 private:
+    /// Streams the fields as they are, without the reports of frequency() and stop().
+    friend TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const StopStrategyLevel &level);
+
     int m_frequency;
     int m_trigger;
     int m_stop;
@@ -108,6 +113,11 @@ public:
 private:
     static const int metaTypeId;
 };
+
+/// For logs and failing comparisons: Trade::StopStrategyLevel(Trailing, frequency: 0, trigger: 2, stop: 0).
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const StopStrategyLevel &level);
+/// For logs and failing comparisons: Trade::StopStrategyLevels(...), each level as above.
+TYPEKIT_EXPORT QDebug operator<<(QDebug debug, const StopStrategyLevels &levels);
 
 } // namespace Trade
 

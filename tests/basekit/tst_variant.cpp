@@ -77,6 +77,20 @@ const QString strongValueFunction = QStringLiteral("Trade::Variant::strongValue"
 const QString variantFile = QStringLiteral("trade/common/export/include/variant");
 } // namespace
 
+// A type whose converter is registered after the type is in use.
+namespace Trade {
+struct Late
+{
+    int x = 0;
+};
+class LateConverter : public StubConverterImpl
+{
+public:
+    QString toString(const Variant &) override { return QStringLiteral("late"); }
+};
+} // namespace Trade
+Q_DECLARE_METATYPE(Trade::Late)
+
 class tst_Variant : public QObject
 {
     Q_OBJECT
@@ -414,19 +428,6 @@ private slots:
         QCOMPARE(late.toString(), QStringLiteral("late"));
     }
 };
-
-namespace Trade {
-struct Late
-{
-    int x = 0;
-};
-class LateConverter : public StubConverterImpl
-{
-public:
-    QString toString(const Variant &) override { return QStringLiteral("late"); }
-};
-} // namespace Trade
-Q_DECLARE_METATYPE(Trade::Late)
 
 QTEST_GUILESS_MAIN(tst_Variant)
 #include "tst_variant.moc"

@@ -192,77 +192,55 @@ private slots:
         QCOMPARE(reports.count(), 0);
     }
 
-    void enumerationFromVariant_data()
+    // fromVariant ('f') takes the enumeration or its index as an int, toVariant ('t') gives the
+    // index (-1 for no value), toString ('s') the enumeration's own text.
+    void enumerationConversions_data()
     {
+        QTest::addColumn<char>("operation");
         QTest::addColumn<Variant>("value");
         QTest::addColumn<Variant>("expected");
-        QTest::addColumn<int>("reportCount");
+        QTest::addColumn<QStringList>("reportLines");
 
-        QTest::addRow("empty") << Variant() << Variant() << 0;
-        QTest::addRow("enumeration") << colour(Trade::Colour::Blue) << colour(Trade::Colour::Blue) << 0;
-        QTest::addRow("int 0 is the first") << Variant(0) << colour(Trade::Colour::Red) << 0;
-        QTest::addRow("int 2 is the third") << Variant(2) << colour(Trade::Colour::Blue) << 0;
-        QTest::addRow("text") << Variant(QStringLiteral("0")) << Variant() << 1;
-        QTest::addRow("unsigned") << Variant(0u) << Variant() << 1;
+        const auto line = [](const char *function, const char *condition) {
+            return QStringList{ReportRecorder::line(enumFile, enumFunction(function), QString::fromLatin1(condition))};
+        };
+        const QStringList none;
+        const QStringList unexpected = line("fromVariant", "false && \"Unexpected type.\"");
+        const Variant red = colour(Trade::Colour::Red);
+        const Variant blue = colour(Trade::Colour::Blue);
+        QTest::addRow("from empty") << 'f' << Variant() << Variant() << none;
+        QTest::addRow("from enumeration") << 'f' << blue << blue << none;
+        QTest::addRow("from int 0, the first") << 'f' << Variant(0) << red << none;
+        QTest::addRow("from int 2, the third") << 'f' << Variant(2) << blue << none;
+        QTest::addRow("from text") << 'f' << Variant(QStringLiteral("0")) << Variant() << unexpected;
+        QTest::addRow("from unsigned") << 'f' << Variant(0u) << Variant() << unexpected;
+        QTest::addRow("to, empty") << 't' << Variant() << Variant() << none;
+        QTest::addRow("to, first is 0") << 't' << red << Variant(0) << none;
+        QTest::addRow("to, third is 2") << 't' << blue << Variant(2) << none;
+        QTest::addRow("to, no value is -1") << 't' << Variant::fromValue(Trade::Colour()) << Variant(-1) << none;
+        QTest::addRow("to, int") << 't' << Variant(1) << Variant() << line("toVariant", "false && \"Invalid type.\"");
+        QTest::addRow("text") << 's' << colour(Trade::Colour::Green) << Variant(QStringLiteral("colour 2")) << none;
+        QTest::addRow("text of empty") << 's' << Variant() << Variant(QString())
+                                       << line("toString", "false && \"Invalid type.\"");
     }
 
-    void enumerationFromVariant()
+    void enumerationConversions()
     {
+        QFETCH(char, operation);
         QFETCH(Variant, value);
         QFETCH(Variant, expected);
-        QFETCH(int, reportCount);
+        QFETCH(QStringList, reportLines);
 
         Trade::ColourConverter converter;
         ReportRecorder reports;
-        const Variant made = converter.fromVariant(value, Variant(99));
+        const Variant made = operation == 'f'   ? converter.fromVariant(value, Variant(99))
+                             : operation == 't' ? converter.toVariant(value)
+                                                : Variant(converter.toString(value));
         QCOMPARE(made.userType(), expected.userType());
-        QCOMPARE(made.valueOr(Trade::Colour()), expected.valueOr(Trade::Colour()));
-        QCOMPARE(reports.count(), reportCount);
-        if (reportCount)
-            QCOMPARE(reports.lines().first(),
-                     ReportRecorder::line(enumFile, enumFunction("fromVariant"), u"false && \"Unexpected type.\""));
-    }
-
-    void enumerationToVariant_data()
-    {
-        QTest::addColumn<Variant>("value");
-        QTest::addColumn<Variant>("expected");
-        QTest::addColumn<int>("reportCount");
-
-        QTest::addRow("empty") << Variant() << Variant() << 0;
-        QTest::addRow("first is 0") << colour(Trade::Colour::Red) << Variant(0) << 0;
-        QTest::addRow("third is 2") << colour(Trade::Colour::Blue) << Variant(2) << 0;
-        QTest::addRow("no value is -1") << Variant::fromValue(Trade::Colour()) << Variant(-1) << 0;
-        QTest::addRow("int") << Variant(1) << Variant() << 1;
-    }
-
-    void enumerationToVariant()
-    {
-        QFETCH(Variant, value);
-        QFETCH(Variant, expected);
-        QFETCH(int, reportCount);
-
-        Trade::ColourConverter converter;
-        ReportRecorder reports;
-        const Variant plain = converter.toVariant(value);
-        QCOMPARE(plain.userType(), expected.userType());
-        QVERIFY(plain == expected);
-        QCOMPARE(reports.count(), reportCount);
-        if (reportCount)
-            QCOMPARE(reports.lines().first(),
-                     ReportRecorder::line(enumFile, enumFunction("toVariant"), u"false && \"Invalid type.\""));
-    }
-
-    void enumerationToString()
-    {
-        Trade::ColourConverter converter;
-        ReportRecorder reports;
-        QCOMPARE(converter.toString(colour(Trade::Colour::Green)), QStringLiteral("colour 2"));
-        QCOMPARE(colour(Trade::Colour::Green).toString(), QStringLiteral("colour 2"));  // dispatched
-        QCOMPARE(reports.count(), 0);
-        QVERIFY(converter.toString(Variant()).isNull());
-        QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(enumFile, enumFunction("toString"), u"false && \"Invalid type.\"")});
+        QVERIFY(made == expected);
+        if (operation == 's' && value.isValid())
+            QCOMPARE(value.toString(), made.valueOr(QString()));  // dispatched to the converter
+        QCOMPARE(reports.lines(), reportLines);
     }
 
     void enumerationCompare_data()

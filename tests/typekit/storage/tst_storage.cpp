@@ -4,8 +4,6 @@
 #include "reportrecorder.h"
 
 #include <samplehost/orderstorage.h>
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
 #include <samplehost/tradelogrecord.h>
 #include <typekit/order/orderstoragefilter.h>
 #include <typekit/storage/storagerecordssubscriptionholder.h>
@@ -13,6 +11,8 @@
 #include <typekit/variantrecordlist.h>
 
 #include <QtTest/QtTest>
+
+#include "samplemarket.h"
 
 #include <functional>
 
@@ -67,14 +67,10 @@ QString subscribed(const Sample::Storage &storage, QObject *observer)
 
 } // namespace
 
-class tst_Storage : public QObject
+class tst_Storage : public QObject, SampleMarket
 {
     Q_OBJECT
 
-    Sample::StandardTopics topics;
-    Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};
-    Sample::Symbol msft{QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100};
-    Sample::Account first{QStringLiteral("SIM-1")};
     Sample::Account second{QStringLiteral("SIM-2")};
 
 private slots:
@@ -144,18 +140,6 @@ private slots:
                                           Q_ARG(Trade::IRecord *, argument), Q_ARG(Trade::IStorage *, self)));
         QCOMPARE(subscribed(storage, &observer), after);
         QCOMPARE(reports.count(), 0);
-    }
-
-    void holderMetaObject()
-    {
-        const QMetaObject &meta = StorageRecordsSubscriptionHolder::staticMetaObject;
-        QCOMPARE(meta.className(), "Trade::StorageRecordsSubscriptionHolder");
-        QCOMPARE(meta.methodCount() - meta.methodOffset(), 1);
-        const QMetaMethod slot = meta.method(meta.methodOffset());
-        QCOMPARE(slot.methodSignature(), QByteArray("slot_storageChanged(Trade::IStorage::ChangeEvent,Trade::IRecord*,Trade::IStorage*)"));
-        QCOMPARE(slot.access(), QMetaMethod::Private);
-        QCOMPARE(slot.parameterNames(), QByteArrayList({"event", "record", "storage"}));
-        QVERIFY(QMetaType::fromName("Trade::IStorage::ChangeEvent").isValid());
     }
 
     void lifetimes()
@@ -276,8 +260,8 @@ private slots:
             order.setState(OrderState(state));
             storage.addOrder(order);
         };
-        add("A", &es, &first, OrderAction::Buy, OrderState::Working);
-        add("B", &es, &first, OrderAction::SellShort, OrderState::Completed);
+        add("A", &es, &account, OrderAction::Buy, OrderState::Working);
+        add("B", &es, &account, OrderAction::SellShort, OrderState::Completed);
         add("C", &msft, &second, OrderAction::BuyToCover, OrderState::Canceling);
         QStringList selected;
         for (IRecord *record : storage.select(filter))
@@ -333,9 +317,8 @@ private slots:
         QFETCH(QString, texts);
         QFETCH(bool, ok);
         QFETCH(bool, noDuplicates);
-        SymbolStorageErrorInfo info;
-        info = SymbolStorageErrorInfo(SymbolStorageErrorInfo::SymbolError(symbolError),
-                                      SymbolStorageErrorInfo::StorageError(storageError));
+        const SymbolStorageErrorInfo info{SymbolStorageErrorInfo::SymbolError(symbolError),
+                                          SymbolStorageErrorInfo::StorageError(storageError)};
         QCOMPARE(info.format(), QStringLiteral("SymbolStorageErrorInfo: symbolError: ") + texts + QLatin1Char('.'));
         QCOMPARE(info.isOk(), ok);
         QCOMPARE(info.noDuplicateErrors(), noDuplicates);

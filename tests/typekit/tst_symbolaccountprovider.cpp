@@ -46,39 +46,35 @@ private slots:
         QTest::addColumn<int>("logs");       // of A not being resolved
         QTest::addColumn<QStringList>("reports");
 
-        const auto steps = [](const char *text) { return QString::fromLatin1(text).split(QLatin1String(", ")); };
-        const QStringList none;
-        QTest::addRow("same symbol again") << steps("set A, set A") << QByteArray("A") << QByteArray("A") << true << 0 << none;
-        QTest::addRow("none after a symbol") << steps("set A, set -") << QByteArray("A-") << QByteArray("-") << false << 0 << none;
-        QTest::addRow("another symbol") << steps("set A, set B") << QByteArray("AB") << QByteArray("B") << false << 0 << none;
-        QTest::addRow("watched while unresolved")
-            << steps("set A, unresolve A") << QByteArray("A-") << QByteArray("-") << true << 0 << none;
-        QTest::addRow("resolution regained")
-            << steps("set A, unresolve A, resolve A") << QByteArray("A-A") << QByteArray("A") << true << 0 << none;
-        QTest::addRow("unresolved symbol accepted")
-            << steps("unresolve A, set A") << QByteArray("A") << QByteArray("A") << true << 1 << none;
-        QTest::addRow("unresolved symbol set again")
-            << steps("set A, unresolve A, set A") << QByteArray("A-A") << QByteArray("A") << true << 1 << none;
-        QTest::addRow("disposed while current") << steps("set A, dispose A") << QByteArray("A-") << QByteArray("-") << false
-                                                << 0 << none;
-        QTest::addRow("disposed while unresolved")
-            << steps("set A, unresolve A, dispose A") << QByteArray("A-") << QByteArray("-") << false << 0 << none;
-        QTest::addRow("another symbol ends the watch")
-            << steps("set A, unresolve A, set B, resolve A") << QByteArray("A-B") << QByteArray("B") << false << 0 << none;
-        QTest::addRow("resolution of a symbol let go")
-            << steps("set A, set B, unresolve A, resolve A") << QByteArray("AB") << QByteArray("B") << false << 0 << none;
+        const auto row = [](const char *name, const char *steps, const char *heard, const char *current, bool watchesA,
+                            int logs, const QStringList &reports = {}) {
+            QTest::addRow("%s", name) << QString::fromLatin1(steps).split(QLatin1String(", ")) << QByteArray(heard)
+                                      << QByteArray(current) << watchesA << logs << reports;
+        };
+        row("same symbol again", "set A, set A", "A", "A", true, 0);
+        row("none after a symbol", "set A, set -", "A-", "-", false, 0);
+        row("another symbol", "set A, set B", "AB", "B", false, 0);
+        row("watched while unresolved", "set A, unresolve A", "A-", "-", true, 0);
+        row("resolution regained", "set A, unresolve A, resolve A", "A-A", "A", true, 0);
+        row("unresolved symbol accepted", "unresolve A, set A", "A", "A", true, 1);
+        row("unresolved symbol set again", "set A, unresolve A, set A", "A-A", "A", true, 1);
+        row("disposed while current", "set A, dispose A", "A-", "-", false, 0);
+        row("disposed while unresolved", "set A, unresolve A, dispose A", "A-", "-", false, 0);
+        row("another symbol ends the watch", "set A, unresolve A, set B, resolve A", "A-B", "B", false, 0);
+        row("resolution of a symbol let go", "set A, set B, unresolve A, resolve A", "AB", "B", false, 0);
 
         // B wired to the provider's private slots by hand: signals of a symbol it does not hold.
-        const QString resolveChanged = ReportRecorder::line(u"symbolaccountprovider",
-                                                            u"Trade::SymbolAccountProvider::slot_symbolResolveChanged",
-                                                            u"symbol == m_symbol || symbol == m_resolvingSymbol");
-        QTest::addRow("resolution changes of an unknown symbol")
-            << steps("set A, hook B, unresolve B, resolve B") << QByteArray("AB") << QByteArray("B") << false << 0
-            << QStringList{resolveChanged, resolveChanged};
-        QTest::addRow("disposal of an unknown object")
-            << steps("set A, hook B, dispose B") << QByteArray("A-") << QByteArray("-") << false << 0
-            << QStringList{ReportRecorder::line(u"symbolaccountprovider", u"Trade::SymbolAccountProvider::onSymbolDisposed",
-                                                u"m_symbol == symbol || symbol == m_resolvingSymbol")};
+        const auto line = [](const char *function, const char *condition) {
+            return ReportRecorder::line(u"symbolaccountprovider", QString::fromLatin1(function),
+                                        QString::fromLatin1(condition));
+        };
+        const QString resolveChanged = line("Trade::SymbolAccountProvider::slot_symbolResolveChanged",
+                                            "symbol == m_symbol || symbol == m_resolvingSymbol");
+        row("resolution changes of an unknown symbol", "set A, hook B, unresolve B, resolve B", "AB", "B", false, 0,
+            {resolveChanged, resolveChanged});
+        row("disposal of an unknown object", "set A, hook B, dispose B", "A-", "-", false, 0,
+            {line("Trade::SymbolAccountProvider::onSymbolDisposed",
+                  "m_symbol == symbol || symbol == m_resolvingSymbol")});
     }
 
     void symbolLife()
@@ -134,13 +130,15 @@ private slots:
         QTest::addColumn<QByteArray>("when");      // what the journal has heard when it deletes, if it does
         QTest::addColumn<QStringList>("steps");    // "delete" deletes between steps
 
-        const auto steps = [](const char *text) { return QString::fromLatin1(text).split(QLatin1String(", ")); };
-        QTest::addRow("provider, on its new symbol") << true << QByteArray("A") << steps("set, unresolve, resolve");
-        QTest::addRow("provider, on losing resolution") << true << QByteArray("A-") << steps("set, unresolve, resolve");
-        QTest::addRow("symbol, on losing resolution") << false << QByteArray("A-") << steps("set, unresolve");
-        QTest::addRow("provider, then its symbol changes")
-            << true << QByteArray() << steps("set, delete, unresolve, resolve");
-        QTest::addRow("symbol, while unresolved") << false << QByteArray() << steps("set, unresolve, delete, set");
+        const auto row = [](const char *name, bool deleteProvider, const char *when, const char *steps) {
+            QTest::addRow("%s", name) << deleteProvider << QByteArray(when)
+                                      << QString::fromLatin1(steps).split(QLatin1String(", "));
+        };
+        row("provider, on its new symbol", true, "A", "set, unresolve, resolve");
+        row("provider, on losing resolution", true, "A-", "set, unresolve, resolve");
+        row("symbol, on losing resolution", false, "A-", "set, unresolve");
+        row("provider, then its symbol changes", true, "", "set, delete, unresolve, resolve");
+        row("symbol, while unresolved", false, "", "set, unresolve, delete, set");
     }
 
     // Whatever is deleted, and whenever: nothing reaches it afterwards, nothing leaks (the

@@ -45,13 +45,10 @@ private slots:
             QCOMPARE(Version(version.toString(QStringLiteral("."))), version);
     }
 
-    void toStringWithSeparators()
+    void separators()
     {
-        const Version version(1, 2, 3, 4);
-        QCOMPARE(version.toString(QStringLiteral(", ")), QStringLiteral("1, 2, 3, 4"));
-        QCOMPARE(version.toString(QString()), QStringLiteral("1234"));
-        QCOMPARE(version.majorPart(), 1);
-        QCOMPARE(version.revisionPart(), 4);
+        QCOMPARE(Version(1, 2, 3, 4).toString(QStringLiteral(", ")), QStringLiteral("1, 2, 3, 4"));
+        QCOMPARE(Version(1, 2, 3, 4).toString(QString()), QStringLiteral("1234"));
         QCOMPARE(Version().toString(QStringLiteral("-")), QStringLiteral("65535-65535-65535-65535"));
     }
 
@@ -116,11 +113,6 @@ private slots:
         QVERIFY(!versions.contains(Version(QStringLiteral("1.2.0.1"))));
         QVERIFY(!versions.contains(Version()));
         QVERIFY(versions.contains(PluginVersionInfo(Version(QStringLiteral("3.0.0.7")), true)));
-
-        const PluginVersions copy = versions;
-        versions.removeFirst();
-        QCOMPARE(copy.size(), 2);  // copies do not share edits
-        QVERIFY(copy.contains(Version(QStringLiteral("1.2"))));
     }
 };
 

@@ -155,10 +155,14 @@ private slots:
     {
         QTest::addColumn<Operation>("operation");
         QTest::addColumn<QByteArrayList>("heard");
-        QTest::addColumn<QByteArray>("items");  // afterwards, see World::items()
+        QTest::addColumn<QByteArray>("items");  // afterwards, see World::items(), if the follower lives
 
         const auto row = [](const char *name, const Operation &operation, const char *heard, const char *items) {
             QTest::addRow("%s", name) << operation << (*heard ? words(heard) : QByteArrayList()) << QByteArray(items);
+        };
+        const auto follow = [](World &w) {
+            w.follower->setExternalProvider(w.ticket);
+            w.journal.heard.clear();
         };
         // copyFrom announces every item once (three for the order settings), changed or not.
         row("copy of a full context", [](World &w) { w.follower->copyFrom(w.ticket); }, "C S:ESZ26 A I I I M",
@@ -181,14 +185,12 @@ private slots:
         }, "C S:- A I I I", "--------");
 
         // Following: the same provider again changes nothing; none resets every item.
-        row("follow twice", [](World &w) {
-            w.follower->setExternalProvider(w.ticket);
-            w.journal.heard.clear();
+        row("follow twice", [follow](World &w) {
+            follow(w);
             w.follower->setExternalProvider(w.ticket);
         }, "", "++++++++");
-        row("follow none", [](World &w) {
-            w.follower->setExternalProvider(w.ticket);
-            w.journal.heard.clear();
+        row("follow none", [follow](World &w) {
+            follow(w);
             w.follower->setExternalProvider(nullptr);
             w.ticket->setAccount(nullptr);  // no longer heard
         }, "C I I S:- A I I I M", "--------");
@@ -217,6 +219,72 @@ private slots:
             w.follower->setPriceLevels(w.levels);
             w.follower->setSymbol(nullptr);
         }, "S:ESZ26 I I I I S:-", "--------");
+
+        // Deletion, whatever goes first and whenever: nothing is reached afterwards (the sanitizer
+        // run), nothing is reported. Items are empty when the follower is gone.
+        row("head before its follower", [follow](World &w) {
+            follow(w);
+            delete w.ticket;
+        }, "C I I S:- A I I I M", "--------");
+        row("follower in its own announcement", [](World &w) {
+            w.journal.onHeard = [&w](const QByteArray &what) {
+                if (what == "S:ESZ26")
+                    delete w.follower;
+            };
+            w.follower->setExternalProvider(w.ticket);
+            QCOMPARE(w.ticket->linkCountByName("symbolChanged"), 0);
+        }, "C C S:ESZ26", "");
+        row("head in its follower's announcement", [](World &w) {
+            w.journal.onHeard = [&w](const QByteArray &what) {
+                if (what == "S:ESZ26")
+                    delete w.ticket;
+            };
+            w.follower->setExternalProvider(w.ticket);
+        }, "C C S:ESZ26 C S:- A I I I", "--------");
+        row("follower in its greeting", [](World &w) {
+            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.follower); };
+            w.follower->setExternalProvider(w.ticket);
+        }, "C", "");
+        row("head in its follower's settings announcement", [follow](World &w) {
+            follow(w);
+            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.ticket); };
+            Trade::VariantRecord changed;
+            changed.setValue(w.topics.order().idField(), QStringLiteral("changed"));
+            w.ticket->setInfo(changed);
+        }, "I C I I S:- A I I I M", "--------");
+        row("follower in the reset of its settings", [](World &w) {
+            w.follower->setInfo(w.info);
+            w.follower->setSymbol(w.symbol);
+            w.journal.heard.clear();
+            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.follower); };
+            w.follower->setSymbol(nullptr);
+        }, "I", "");
+        row("itself as its external provider", [](World &w) {
+            w.follower->setExternalProvider(w.follower);  // hears its own announcements, and ends
+            QCOMPARE(w.journal.heard, words("C S:- A I I I"));
+            w.follower->setSymbol(w.symbol);
+            delete w.follower;
+        }, "C S:- A I I I S:ESZ26 C S:- A I I I", "");
+        row("head changed by a listener of the follower's last disposed", [follow](World &w) {
+            follow(w);
+            Journal listener;
+            w.follower->subscribe("disposed", &listener, "onDisposed");
+            listener.onHeard = [&w](const QByteArray &) { w.ticket->setSymbolName(w.ticket->symbolName() + u'+'); };
+            delete w.follower;
+            QCOMPARE(listener.heard.size(), 2);  // the provider's and its base part's
+        }, "S:ESZ26", "");  // the first still reaches the follower
+        row("holder before it is pushed into", [](World &w) {
+            auto *holder = new Trade::OrderInfoProvider;
+            w.follower->setExternalHolder(holder);
+            delete holder;
+            w.follower->setAccount(&w.account);
+            w.follower->connectionProvider()->setBrokerConnection(&w.connection);
+        }, "A C", "+--+----");
+        row("market data provider", [follow](World &w) {
+            follow(w);
+            delete w.marketData;
+            QCOMPARE(w.ticket->marketDataProvider(), nullptr);
+        }, "M", "+++++++-");
     }
 
     void announcements()
@@ -229,7 +297,7 @@ private slots:
         World world;
         operation(world);
         QCOMPARE(world.journal.heard, heard);
-        QCOMPARE(world.items(), items);
+        QCOMPARE(world.follower ? world.items() : QByteArray(), items);
         QCOMPARE(recorder.count(), 0);
     }
 
@@ -334,100 +402,6 @@ private slots:
         ReportRecorder recorder;
         operation(world);
         QCOMPARE(recorder.lines(), reports);
-    }
-
-    void lifetimes_data()
-    {
-        QTest::addColumn<Operation>("operation");
-        QTest::addColumn<QByteArrayList>("heard");  // from the follower, after it started following
-        QTest::addColumn<QByteArray>("items");      // of the follower, if it lives
-
-        const auto row = [](const char *name, const Operation &operation, const char *heard, const char *items) {
-            QTest::addRow("%s", name) << operation << (*heard ? words(heard) : QByteArrayList()) << QByteArray(items);
-        };
-        const auto follow = [](World &w) {
-            w.follower->setExternalProvider(w.ticket);
-            w.journal.heard.clear();
-        };
-        row("head before its follower", [follow](World &w) {
-            follow(w);
-            delete w.ticket;
-        }, "C I I S:- A I I I M", "--------");
-        row("follower in its own announcement", [](World &w) {
-            w.journal.onHeard = [&w](const QByteArray &what) {
-                if (what == "S:ESZ26")
-                    delete w.follower;
-            };
-            w.follower->setExternalProvider(w.ticket);
-            QCOMPARE(w.ticket->linkCountByName("symbolChanged"), 0);
-        }, "C C S:ESZ26", "");
-        row("head in its follower's announcement", [](World &w) {
-            w.journal.onHeard = [&w](const QByteArray &what) {
-                if (what == "S:ESZ26")
-                    delete w.ticket;
-            };
-            w.follower->setExternalProvider(w.ticket);
-        }, "C C S:ESZ26 C S:- A I I I", "--------");
-        row("follower in its greeting", [](World &w) {
-            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.follower); };
-            w.follower->setExternalProvider(w.ticket);
-        }, "C", "");
-        row("head in its follower's settings announcement", [follow](World &w) {
-            follow(w);
-            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.ticket); };
-            Trade::VariantRecord changed;
-            changed.setValue(w.topics.order().idField(), QStringLiteral("changed"));
-            w.ticket->setInfo(changed);
-        }, "I C I I S:- A I I I M", "--------");
-        row("follower in the reset of its settings", [](World &w) {
-            w.follower->setInfo(w.info);
-            w.follower->setSymbol(w.symbol);
-            w.journal.heard.clear();
-            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.follower); };
-            w.follower->setSymbol(nullptr);
-        }, "I", "");
-        row("itself as its external provider", [](World &w) {
-            w.follower->setExternalProvider(w.follower);  // hears its own announcements, and ends
-            QCOMPARE(w.journal.heard, words("C S:- A I I I"));
-            w.follower->setSymbol(w.symbol);
-            delete w.follower;
-        }, "C S:- A I I I S:ESZ26 C S:- A I I I", "");
-        row("head changed by a listener of the follower's last disposed", [follow](World &w) {
-            follow(w);
-            Journal listener;
-            w.follower->subscribe("disposed", &listener, "onDisposed");
-            listener.onHeard = [&w](const QByteArray &) { w.ticket->setSymbolName(w.ticket->symbolName() + u'+'); };
-            delete w.follower;
-            QCOMPARE(listener.heard.size(), 2);  // the provider's and its base part's
-        }, "S:ESZ26", "");  // the first still reaches the follower
-        row("holder before it is pushed into", [](World &w) {
-            auto *holder = new Trade::OrderInfoProvider;
-            w.follower->setExternalHolder(holder);
-            delete holder;
-            w.follower->setAccount(&w.account);
-            w.follower->connectionProvider()->setBrokerConnection(&w.connection);
-        }, "A C", "+--+----");
-        row("market data provider", [follow](World &w) {
-            follow(w);
-            delete w.marketData;
-            QCOMPARE(w.ticket->marketDataProvider(), nullptr);
-        }, "M", "+++++++-");
-    }
-
-    // Whatever goes first, and whenever: nothing is reached afterwards (the sanitizer run), nothing
-    // is reported.
-    void lifetimes()
-    {
-        QFETCH(Operation, operation);
-        QFETCH(QByteArrayList, heard);
-        QFETCH(QByteArray, items);
-
-        ReportRecorder recorder;
-        World world;
-        operation(world);
-        QCOMPARE(world.journal.heard, heard);
-        QCOMPARE(world.follower ? world.items() : QByteArray(), items);
-        QCOMPARE(recorder.count(), 0);
     }
 };
 

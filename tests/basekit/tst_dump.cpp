@@ -86,30 +86,27 @@ private slots:
         QTest::addColumn<QString>("json");
         QTest::addColumn<QString>("errorPart");
 
+        const auto row = [](const char *name, const QString &json, const char *errorPart) {
+            QTest::addRow("%s", name) << json << QString::fromUtf8(errorPart);
+        };
         const QString record = sampleRecord().toJsonIndented();
-        QTest::addRow("empty text") << QString() << QStringLiteral("offset");
-        QTest::addRow("cut in half") << record.left(record.size() / 2) << QStringLiteral("offset");
-        QTest::addRow("array at top") << QStringLiteral("[]") << QStringLiteral("JSON object");
-        QTest::addRow("unknown key") << QStringLiteral("{\"type\": \"t\", \"value\": \"v\", \"x\": 1}")
-                                     << QStringLiteral("unexpected key \"x\"");
-        QTest::addRow("no body") << QStringLiteral("{\"type\": \"t\"}") << QStringLiteral("exactly one");
-        QTest::addRow("two bodies") << QStringLiteral("{\"type\": \"t\", \"value\": \"v\", \"items\": []}")
-                                    << QStringLiteral("exactly one");
-        QTest::addRow("type not a string") << QStringLiteral("{\"type\": 1, \"value\": \"v\"}")
-                                           << QStringLiteral("\"type\" must be a string");
-        QTest::addRow("missing type") << QStringLiteral("{\"value\": \"v\"}") << QStringLiteral("\"type\" must be a string");
-        QTest::addRow("value not a string") << QStringLiteral("{\"type\": \"t\", \"value\": 2}")
-                                            << QStringLiteral("\"value\" must be a string or null");
-        QTest::addRow("members not an object") << QStringLiteral("{\"type\": \"t\", \"members\": []}")
-                                               << QStringLiteral("\"members\" must be an object");
-        QTest::addRow("items not an array") << QStringLiteral("{\"type\": \"t\", \"items\": {}}")
-                                            << QStringLiteral("\"items\" must be an array");
-        QTest::addRow("bad item, with its path") << QStringLiteral("{\"type\": \"t\", \"items\": [{}, 3]}")
-                                                 << QStringLiteral("/1: a dump must be a JSON object");
-        QTest::addRow("bad member, with its path")
-            << QStringLiteral("{\"type\": \"t\", \"members\": {\"m\": {\"type\": \"t\", \"items\": [\"x\"]}}}")
-            << QStringLiteral("/m/0: a dump must be a JSON object");
-        QTest::addRow("too deep") << nested(Dump::maxJsonDepth + 1) << QStringLiteral("nested deeper");
+        row("empty text", QString(), "offset");
+        row("cut in half", record.left(record.size() / 2), "offset");
+        row("array at top", QStringLiteral("[]"), "JSON object");
+        row("unknown key", QStringLiteral("{\"type\": \"t\", \"value\": \"v\", \"x\": 1}"), "unexpected key \"x\"");
+        row("no body", QStringLiteral("{\"type\": \"t\"}"), "exactly one");
+        row("two bodies", QStringLiteral("{\"type\": \"t\", \"value\": \"v\", \"items\": []}"), "exactly one");
+        row("type not a string", QStringLiteral("{\"type\": 1, \"value\": \"v\"}"), "\"type\" must be a string");
+        row("missing type", QStringLiteral("{\"value\": \"v\"}"), "\"type\" must be a string");
+        row("value a number", QStringLiteral("{\"type\": \"t\", \"value\": 2}"), "\"value\" must be a string or null");
+        row("members an array", QStringLiteral("{\"type\": \"t\", \"members\": []}"), "\"members\" must be an object");
+        row("items not an array", QStringLiteral("{\"type\": \"t\", \"items\": {}}"), "\"items\" must be an array");
+        row("bad item, with its path", QStringLiteral("{\"type\": \"t\", \"items\": [{}, 3]}"),
+            "/1: a dump must be a JSON object");
+        row("bad member, with its path",
+            QStringLiteral("{\"type\": \"t\", \"members\": {\"m\": {\"type\": \"t\", \"items\": [\"x\"]}}}"),
+            "/m/0: a dump must be a JSON object");
+        row("too deep", nested(Dump::maxJsonDepth + 1), "nested deeper");
     }
 
     void malformedJson()

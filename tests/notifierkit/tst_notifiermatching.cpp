@@ -52,14 +52,16 @@ private slots:
 
         const QString noName = parseReport("endOfName > 0");
         const QString noList = parseReport("endOfParameterList >= startOfParameterList");
-        QTest::addRow("two") << QByteArray("quoteChanged(Market::Quote*,Market::Feed*)") << QByteArray("quoteChanged")
-                             << QList<QByteArray>{"Market::Quote*", "Market::Feed*"} << QStringList();
-        QTest::addRow("none") << QByteArray("reset()") << QByteArray("reset") << QList<QByteArray>() << QStringList();
-        QTest::addRow("untrimmed") << QByteArray("f(int, double)") << QByteArray("f") << QList<QByteArray>{"int", " double"}
-                                   << QStringList();
-        QTest::addRow("no parentheses") << QByteArray("reset") << QByteArray() << QList<QByteArray>() << QStringList{noName, noList};
-        QTest::addRow("no name") << QByteArray("(int)") << QByteArray() << QList<QByteArray>{"int"} << QStringList{noName};
-        QTest::addRow("unclosed") << QByteArray("f(int") << QByteArray("f") << QList<QByteArray>() << QStringList{noList};
+        const auto row = [](const char *signature, const char *name, const QList<QByteArray> &parameters,
+                            const QStringList &reports = {}) {
+            QTest::addRow("%s", signature) << QByteArray(signature) << QByteArray(name) << parameters << reports;
+        };
+        row("quoteChanged(Market::Quote*,Market::Feed*)", "quoteChanged", {"Market::Quote*", "Market::Feed*"});
+        row("reset()", "reset", {});
+        row("f(int, double)", "f", {"int", " double"});  // untrimmed
+        row("reset", "", {}, {noName, noList});
+        row("(int)", "", {"int"}, {noName});
+        row("f(int", "f", {}, {noList});
     }
 
     void parse()

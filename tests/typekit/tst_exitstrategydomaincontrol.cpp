@@ -59,27 +59,27 @@ private slots:
         QTest::addColumn<QStringList>("reports");
         QTest::addColumn<int>("unknownDisposals");  // logged
 
-        const QStringList none;
-        QTest::addRow("no provider") << "domain" << "A|B|C" << "" << none << 0;
-        QTest::addRow("one active") << "sample, active B, domain" << "A|B (Active)|C" << "sample" << none << 0;
-        QTest::addRow("provider after the domain") << "active B, domain, sample" << "A|B (Active)|C" << "sample" << none << 0;
-        QTest::addRow("the mark moves") << "sample, domain, active B, active C" << "A|B|C (Active)" << "sample" << none << 0;
-        QTest::addRow("the mark goes") << "sample, domain, active B, active -" << "A|B|C" << "sample" << none << 0;
-        QTest::addRow("several active") << "naming A C, naming, domain" << "A (Active)|B|C (Active)" << "naming" << none << 0;
-        QTest::addRow("empty domain") << "sample, active B, domain -" << "" << "sample" << none << 0;
-        QTest::addRow("values without text") << "sample, active foreign, domain blank" << "| (Active)" << "sample" << none << 0;
-        QTest::addRow("another provider in the place")
-            << "sample, active B, domain, naming, naming C, active A" << "A|B|C (Active)" << "naming" << none << 0;
-        QTest::addRow("after disposal, plain texts")
-            << "sample, active B, domain, dispose sample, update" << "A|B|C" << "" << none << 0;
-        QTest::addRow("disposal of another object")
-            << "sample, active B, domain, hook naming, dispose naming, active C" << "A|B|C (Active)" << "sample" << none << 1;
-        QTest::addRow("null provider")
-            << "sample, active B, domain, null, active C" << "A|B|C (Active)" << "sample"
-            << QStringList{ReportRecorder::line(u"exitstrategydomaincontrol",
-                                                u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider",
-                                                u"provider != 0")}
-            << 0;
+        const auto row = [](const char *name, const char *steps, const char *texts, const char *subscribed,
+                            const QStringList &reports = {}, int unknownDisposals = 0) {
+            QTest::addRow("%s", name) << QString::fromLatin1(steps) << QString::fromLatin1(texts)
+                                      << QString::fromLatin1(subscribed) << reports << unknownDisposals;
+        };
+        row("no provider", "domain", "A|B|C", "");
+        row("one active", "sample, active B, domain", "A|B (Active)|C", "sample");
+        row("provider after the domain", "active B, domain, sample", "A|B (Active)|C", "sample");
+        row("the mark moves", "sample, domain, active B, active C", "A|B|C (Active)", "sample");
+        row("the mark goes", "sample, domain, active B, active -", "A|B|C", "sample");
+        row("several active", "naming A C, naming, domain", "A (Active)|B|C (Active)", "naming");
+        row("empty domain", "sample, active B, domain -", "", "sample");
+        row("values without text", "sample, active foreign, domain blank", "| (Active)", "sample");
+        row("another provider in the place", "sample, active B, domain, naming, naming C, active A", "A|B|C (Active)",
+            "naming");
+        row("after disposal, plain texts", "sample, active B, domain, dispose sample, update", "A|B|C", "");
+        row("disposal of another object", "sample, active B, domain, hook naming, dispose naming, active C",
+            "A|B|C (Active)", "sample", {}, 1);
+        row("null provider", "sample, active B, domain, null, active C", "A|B|C (Active)", "sample",
+            {ReportRecorder::line(u"exitstrategydomaincontrol",
+                                  u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider", u"provider != 0")});
     }
 
     void marks()

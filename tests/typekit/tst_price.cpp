@@ -2,26 +2,24 @@
 // and the converter.
 #include "reportrecorder.h"
 
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
 #include <typekit/price.h>
 
 #include <basekit/dump.h>
 
 #include <QtTest/QtTest>
 
+#include "samplemarket.h"
+
 #include <cmath>
 #include <limits>
 
 using namespace Trade;
 
-class tst_Price : public QObject
+// es has a tick of 0.25, msft one of 0.01.
+class tst_Price : public QObject, SampleMarket
 {
     Q_OBJECT
 
-    Sample::StandardTopics topics;
-    Sample::Symbol quarter{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};
-    Sample::Symbol cent{QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100};
     Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
     Sample::Symbol spread{QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100};
     Sample::Symbol unscaled{QStringLiteral("NOSCALE"), Symbology::symbolTypeStock, 1, 100};
@@ -84,13 +82,13 @@ private slots:
         QTest::addRow("no symbols: always equal") << Price(1.0) << Price(2.0) << true << true;
         QTest::addRow("no symbols, close") << Price(1.0) << Price(1.0 + 1e-11) << true << false;
         QTest::addRow("no symbols, apart") << Price(1.0) << Price(1.0 + 1e-9) << true << true;
-        QTest::addRow("finer tick decides") << Price(1.25, &quarter) << Price(1.25, &cent) << true << false;
-        QTest::addRow("finer tick apart") << Price(1.25, &quarter) << Price(1.26, &cent) << false << true;
-        QTest::addRow("symbol against none") << Price(1.25, &quarter) << Price(1.25) << false << false;
-        QTest::addRow("no value is least") << Price(&quarter) << Price(-5.0, &quarter) << false << true;
-        QTest::addRow("two without value") << Price(&quarter) << Price(&cent) << true << false;
-        QTest::addRow("large, one tick apart") << Price(30000000.0, &quarter) << Price(30000000.25, &quarter) << false << true;
-        QTest::addRow("scaled") << Price(1.25, &scaled) << Price(1.25, &quarter) << true << false;
+        QTest::addRow("finer tick decides") << Price(1.25, &es) << Price(1.25, &msft) << true << false;
+        QTest::addRow("finer tick apart") << Price(1.25, &es) << Price(1.26, &msft) << false << true;
+        QTest::addRow("symbol against none") << Price(1.25, &es) << Price(1.25) << false << false;
+        QTest::addRow("no value is least") << Price(&es) << Price(-5.0, &es) << false << true;
+        QTest::addRow("two without value") << Price(&es) << Price(&msft) << true << false;
+        QTest::addRow("large, one tick apart") << Price(30000000.0, &es) << Price(30000000.25, &es) << false << true;
+        QTest::addRow("scaled") << Price(1.25, &scaled) << Price(1.25, &es) << true << false;
     }
 
     void comparisons()
@@ -113,15 +111,15 @@ private slots:
     void arithmetic()
     {
         ReportRecorder reports;
-        const Price price(1.25, &quarter);
+        const Price price(1.25, &es);
         QCOMPARE((price + 0.3).value(), 1.5);
         QCOMPARE((price - 0.3).value(), 1.0);
         QCOMPARE((price + qint64(2)).value(), 1.75);
         QCOMPARE((price - qint64(7)).value(), -0.5);
         QCOMPARE((price / 2.0).value(), 0.5);  // 2.5 ticks truncate to 2
         QCOMPARE((-price).value(), -1.25);
-        QCOMPARE((price + Price(2.0, &quarter)).value(), 3.25);
-        QCOMPARE((price - Price(2.0, &quarter)).value(), -0.75);
+        QCOMPARE((price + Price(2.0, &es)).value(), 3.25);
+        QCOMPARE((price - Price(2.0, &es)).value(), -0.75);
         QCOMPARE((10.0 - price).value(), 8.75);
         QCOMPARE((qint64(1) + price).value(), 1.5);
         QCOMPARE((qint64(1) - price).value(), -1.0);
@@ -136,15 +134,15 @@ private slots:
         QCOMPARE(reports.count(), 0);
 
         // Different symbols: reported, added all the same.
-        const Price sum = price + Price(1.0, &cent);
+        const Price sum = price + Price(1.0, &msft);
         QCOMPARE(sum.value(), 2.25);
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"price", u"Trade::Price::operator +=",
                                                                    u"isCompatible(price) && \"incompatible price\"")});
 
         // Rebasing onto another grid.
-        QCOMPARE(Price(Price(1.13), &quarter).value(), 1.25);
-        QCOMPARE(Price(Price(1.13, &cent), &quarter).value(), 1.25);
-        QCOMPARE(Price(Price(1.25, &quarter), &scaled).rawNonScaledValue(), 0.0125);
+        QCOMPARE(Price(Price(1.13), &es).value(), 1.25);
+        QCOMPARE(Price(Price(1.13, &msft), &es).value(), 1.25);
+        QCOMPARE(Price(Price(1.25, &es), &scaled).rawNonScaledValue(), 0.0125);
     }
 
     void outOfRange_data()
@@ -156,8 +154,8 @@ private slots:
         QTest::addRow("at the maximum") << Price(1e9) << true << false;
         QTest::addRow("beyond") << Price(1e9 + 1) << true << true;
         QTest::addRow("negative, no symbol") << Price(-5.0) << true << false;
-        QTest::addRow("negative stock") << Price(-5.0, &cent) << true << true;
-        QTest::addRow("negative, unresolved") << Price(-5.0, &cent) << false << false;
+        QTest::addRow("negative stock") << Price(-5.0, &msft) << true << true;
+        QTest::addRow("negative, unresolved") << Price(-5.0, &msft) << false << false;
         QTest::addRow("negative spread") << Price(-5.0, &spread) << true << false;
         QTest::addRow("spread floor") << Price(-1e9 - 1, &spread) << true << true;
     }
@@ -168,21 +166,21 @@ private slots:
         QFETCH(bool, resolved);
         QFETCH(bool, out);
 
-        cent.setResolved(resolved);
+        msft.setResolved(resolved);
         QCOMPARE(price.isOutOfRange(), out);
-        cent.setResolved(true);
+        msft.setResolved(true);
     }
 
     void texts()
     {
         ReportRecorder reports;
-        QCOMPARE(Price(5012.3, &quarter).toString(), QStringLiteral("5012.25"));
-        QCOMPARE(Price(101.5, &cent).toString(), QStringLiteral("101.50"));
+        QCOMPARE(Price(5012.3, &es).toString(), QStringLiteral("5012.25"));
+        QCOMPARE(Price(101.5, &msft).toString(), QStringLiteral("101.50"));
         QCOMPARE(Price(1.0 / 3.0).toString(), QStringLiteral("0.333333"));
         QCOMPARE(Price().toString(), QString());
-        QCOMPARE(Price(QStringLiteral(" 5012.30 "), &quarter).value(), 5012.25);
+        QCOMPARE(Price(QStringLiteral(" 5012.30 "), &es).value(), 5012.25);
 
-        Price typed(1.0, &quarter);
+        Price typed(1.0, &es);
         typed.setValue(QStringLiteral("not a price"));  // the symbol cannot read it: all gone
         QVERIFY(!typed.hasValue() && !typed.hasSymbol());
         QCOMPARE(reports.count(), 0);
@@ -197,21 +195,21 @@ private slots:
     {
         // Nothing here may be undefined behaviour: tick counts saturate, NaN counts as 0 ticks.
         ReportRecorder reports;
-        const Price huge(1e300, &quarter);
+        const Price huge(1e300, &es);
         QCOMPARE(huge.ticks(), std::numeric_limits<qint64>::max());
         QVERIFY(huge.isOutOfRange());
-        const Price hugeNegative(-1e300, &quarter);
+        const Price hugeNegative(-1e300, &es);
         QCOMPARE(hugeNegative.ticks(), std::numeric_limits<qint64>::min());
-        const Price infinite(std::numeric_limits<double>::infinity(), &quarter);
+        const Price infinite(std::numeric_limits<double>::infinity(), &es);
         QVERIFY(infinite.isOutOfRange());
-        const Price notANumber(std::nan(""), &quarter);
+        const Price notANumber(std::nan(""), &es);
         QCOMPARE(notANumber.ticks(), qint64(0));
-        QVERIFY(notANumber == Price(0.0, &quarter));
-        QCOMPARE((Price(1.0, &quarter) / 0.0).ticks(), std::numeric_limits<qint64>::max());
-        Price nearLimit(std::numeric_limits<qint64>::max(), &quarter);
+        QVERIFY(notANumber == Price(0.0, &es));
+        QCOMPARE((Price(1.0, &es) / 0.0).ticks(), std::numeric_limits<qint64>::max());
+        Price nearLimit(std::numeric_limits<qint64>::max(), &es);
         nearLimit += qint64(1);  // tick counts stay at the limit
         QCOMPARE(nearLimit.ticks(), std::numeric_limits<qint64>::max());
-        QCOMPARE((Price(std::numeric_limits<qint64>::min(), &quarter) - qint64(1)).ticks(), std::numeric_limits<qint64>::min());
+        QCOMPARE((Price(std::numeric_limits<qint64>::min(), &es) - qint64(1)).ticks(), std::numeric_limits<qint64>::min());
         QCOMPARE(reports.count(), 0);
     }
 
@@ -274,7 +272,7 @@ private slots:
 
         PriceConverter converter;
         ReportRecorder reports;
-        const Variant made = converter.fromVariant(value, withSymbol ? Variant::fromValue<ISymbol *>(&quarter) : Variant());
+        const Variant made = converter.fromVariant(value, withSymbol ? Variant::fromValue<ISymbol *>(&es) : Variant());
         QCOMPARE(made.isValid(), withSymbol && value.isValid());
         QCOMPARE(made.valueOr(Price()).hasValue(), hasValue);
         if (hasValue)
@@ -288,15 +286,15 @@ private slots:
         QCOMPARE(converter.compare(Variant::fromValue(Price(2.0)), one), 1);
         QCOMPARE(converter.compare(Variant::fromValue(Price()), one), -1);
         QCOMPARE(converter.compare(one, Variant::fromValue(Price())), 1);
-        QCOMPARE(converter.compare(Variant::fromValue(Price(&quarter)), Variant::fromValue(Price(&cent))), 0);
+        QCOMPARE(converter.compare(Variant::fromValue(Price(&es)), Variant::fromValue(Price(&msft))), 0);
     }
 
     void saveAndLoad_data()
     {
         QTest::addColumn<Price>("price");
-        QTest::addRow("quarter") << Price(-5012.25, &quarter);
+        QTest::addRow("es") << Price(-5012.25, &es);
         QTest::addRow("multiplier 100") << Price(1.25, &scaled);
-        QTest::addRow("no value") << Price(&quarter);
+        QTest::addRow("no value") << Price(&es);
     }
 
     void saveAndLoad()

@@ -47,6 +47,12 @@ void accessors(OrderRecord &order, Has has, Remove remove, Set set, Get get, Opt
         }                                                                                                               \
     }
 
+// Installs other topics, or none, as a host may.
+struct Installer : IStandardTopics
+{
+    static void install(IStandardTopics *topics) { setInstance(topics); }
+};
+
 } // namespace
 
 class tst_OrderRecord : public QObject, SampleMarket
@@ -124,10 +130,6 @@ private slots:
     void withoutTopics()
     {
         // A record made while no standard topics are installed has no topic: every accessor reports.
-        struct Installer : IStandardTopics
-        {
-            static void install(IStandardTopics *topics) { setInstance(topics); }
-        };
         IStandardTopics *installed = IStandardTopics::instance();
         ReportRecorder reports;
         Installer::install(nullptr);
@@ -164,9 +166,7 @@ private slots:
         QCOMPARE(merged.topic(), topics.orderTopic());
         QCOMPARE(order.stateText(), QStringLiteral("Sent"));  // unchanged
 
-        OrderRecord copy(order);
-        copy.setId(QStringLiteral("B-2"));
-        QCOMPARE(order.id(), QStringLiteral("A-1"));
+        OrderRecord copy;
         copy = order;
         QVERIFY(copy == order);
         QCOMPARE(reports.count(), 0);
@@ -354,10 +354,6 @@ private slots:
         QVERIFY(info == SpreadLegsOrderInfo());
 
         // The shared empty order names the topics installed now, also after the host replaced them.
-        struct Installer : IStandardTopics
-        {
-            static void install(IStandardTopics *topics) { setInstance(topics); }
-        };
         IStandardTopics *installed = IStandardTopics::instance();
         {
             // Without topics the shared order has none: the first lookup says so, later ones are

@@ -223,6 +223,18 @@ private slots:
         }, {line("Common::AbstractNotifier::call", "link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)")});
         row("queued call of a missing method", [](World &w) { w.publisher.callQueued("absent"); },
             {line("Common::AbstractNotifier::callQueued", "QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)")});
+        row("interface casts", [](World &w) {
+            Common::IObject *object = &w.publisher;
+            QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&w.publisher));
+            QCOMPARE(object->as<Common::IObject>(), object);
+            QCOMPARE(static_cast<Trade::IDisposable *>(&w.publisher)->as<Common::IObject>(), object);
+            QVERIFY(!object->as(typeid(int)));
+            QVERIFY(!object->as<Trade::INotifier>());
+            QVERIFY(!Orphan().qobject());
+        }, {ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
+                                 ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
+            ReportRecorder::line(u"notifier/commonabstractnotifier", u"Common::AbstractNotifier::qobject", u"result != NULL",
+                                 ReportRecorder::quoted(u"object must be inherited from QObject"))});
         const QString helper = QStringLiteral("Common::ObserverDestroyHelper::ObserverDestroyHelper");
         row("helper without observer or notifier", [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); },
             {ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != observer"),
@@ -412,24 +424,6 @@ private slots:
         delete publisher;
         QCOMPARE(observer.calls, QByteArrayList({"disposed", "gone", "destroyed"}));
         QCOMPARE(helpers(&observer), 0);
-    }
-
-    void interfaces()
-    {
-        Publisher publisher;
-        Common::IObject *object = &publisher;
-        ReportRecorder recorder;
-        QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&publisher));
-        QCOMPARE(object->as<Common::IObject>(), object);
-        QCOMPARE(static_cast<Trade::IDisposable *>(&publisher)->as<Common::IObject>(), object);
-        QVERIFY(!object->as(typeid(int)));
-        QVERIFY(!object->as<Trade::INotifier>());
-        QVERIFY(!Orphan().qobject());
-        QCOMPARE(recorder.lines(), QStringList({
-            ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
-                                 ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
-            ReportRecorder::line(u"notifier/commonabstractnotifier", u"Common::AbstractNotifier::qobject", u"result != NULL",
-                                 ReportRecorder::quoted(u"object must be inherited from QObject"))}));
     }
 
     // The observer, the slot and both signal texts each tell links apart, for equality and for

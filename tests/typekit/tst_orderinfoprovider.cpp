@@ -2,12 +2,12 @@
 // chain, pushing into an external holder, bad input, and deletion in every order.
 #include "reportrecorder.h"
 
-#include <samplehost/symbol.h>
 #include <samplehost/ticket.h>
-#include <samplehost/topics.h>
 #include <typekit/orderinfoprovider.h>
 
 #include <QtTest/QtTest>
+
+#include "samplemarket.h"
 
 #include <functional>
 
@@ -75,11 +75,9 @@ private:
 };
 
 // The host's ticket with everything set, a follower and what the follower announces.
-struct World
+struct World : SampleMarket
 {
-    Sample::StandardTopics topics;
-    QPointer<Sample::Symbol> symbol = new Sample::Symbol(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100);
-    Sample::Account account{QStringLiteral("SIM-1")};
+    Sample::Symbol *const symbol = &es;
     Sample::Connection connection{QStringLiteral("broker")};
     Sample::ExitStrategyTemplate exitStrategy{QStringLiteral("two targets")};
     QPointer<Sample::MarketDataProvider> marketData = new Sample::MarketDataProvider(QStringLiteral("quotes"));
@@ -92,8 +90,8 @@ struct World
     World()
     {
         info.setValue(topics.order().idField(), QStringLiteral("settings"));
-        levels.firstPrice = Trade::Price(5012.25, symbol.data());
-        levels.secondPrice = Trade::Price(5000.0, symbol.data());
+        levels.firstPrice = Trade::Price(5012.25, symbol);
+        levels.secondPrice = Trade::Price(5000.0, symbol);
         ticket->connectionProvider()->setBrokerConnection(&connection);
         ticket->setSymbolName(QStringLiteral("E-mini S&P"));
         ticket->setSymbol(symbol);
@@ -109,7 +107,6 @@ struct World
         delete follower;
         delete ticket;
         delete marketData;
-        delete symbol;
     }
     // The follower's items, as one text.
     QByteArray items() const
@@ -199,7 +196,7 @@ private slots:
         row("price levels equal on the grid, then the flag alone", [](World &w) {
             Trade::PriceLevels other = w.levels;
             w.follower->setPriceLevels(w.levels);
-            other.firstPrice = Trade::Price(5012.30, w.symbol.data());
+            other.firstPrice = Trade::Price(5012.30, w.symbol);
             w.follower->setPriceLevels(other);
             other.flag = true;
             w.follower->setPriceLevels(other);
@@ -375,7 +372,7 @@ private slots:
             w.ticket->setSymbol(nullptr);
             QCOMPARE(w.follower->symbol(), nullptr);
             w.ticket->setSymbol(w.symbol);  // taken all the same
-            QCOMPARE(w.follower->symbol(), w.symbol.data());
+            QCOMPARE(w.follower->symbol(), w.symbol);
         }) << QStringList(2, reportLine("Trade::OrderInfoProvider::slot_symbolChanged", "m_provider != 0"));
         QTest::addRow("disposal of an unknown provider") << Operation([](World &w) {
             w.follower->setExternalProvider(w.ticket);

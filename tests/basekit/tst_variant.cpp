@@ -235,7 +235,8 @@ private slots:
         const auto gauge = [](int level) { return Variant::fromValue(Trade::Gauge{level}); };
         QTest::addRow("same type") << gauge(2) << gaugeId << Variant() << gauge(2);
         QTest::addRow("same type, rebased on the context") << gauge(2) << gaugeId << Variant(10) << gauge(12);
-        QTest::addRow("same type, a context not rebased on") << gauge(2) << gaugeId << Variant(QStringLiteral("10")) << gauge(2);
+        QTest::addRow("same type, a context not rebased on") << gauge(2) << gaugeId << Variant(QStringLiteral("10"))
+                                                             << gauge(2);
         QTest::addRow("no converter, with a context") << Variant(3) << intId << Variant(10) << Variant(3);
         QTest::addRow("to a type with converter") << Variant(6) << gaugeId << Variant() << gauge(6);
         QTest::addRow("through the held converter") << gauge(6) << int(QMetaType::QString) << Variant()

@@ -232,9 +232,10 @@ private slots:
             QVERIFY(!object->as<Trade::INotifier>());
             QVERIFY(!Orphan().qobject());
         }, {ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
-                                 ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
-            ReportRecorder::line(u"notifier/commonabstractnotifier", u"Common::AbstractNotifier::qobject", u"result != NULL",
-                                 ReportRecorder::quoted(u"object must be inherited from QObject"))});
+                                 ReportRecorder::quoted(u"invalid type, type must be interface and inherit "
+                                                        u"Common::IObject")),
+            ReportRecorder::line(u"notifier/commonabstractnotifier", u"Common::AbstractNotifier::qobject",
+                                 u"result != NULL", ReportRecorder::quoted(u"object must be inherited from QObject"))});
         const QString helper = QStringLiteral("Common::ObserverDestroyHelper::ObserverDestroyHelper");
         row("helper without observer or notifier", [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); },
             {ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != observer"),

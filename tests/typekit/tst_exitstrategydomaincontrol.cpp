@@ -79,7 +79,8 @@ private slots:
             "A|B|C (Active)", "sample", {}, 1);
         row("null provider", "sample, active B, domain, null, active C", "A|B|C (Active)", "sample",
             {ReportRecorder::line(u"exitstrategydomaincontrol",
-                                  u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider", u"provider != 0")});
+                                  u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider",
+                                  u"provider != 0")});
     }
 
     void marks()

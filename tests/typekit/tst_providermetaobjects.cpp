@@ -1,10 +1,34 @@
-// The meta-objects of the context providers and of the exit strategy control: the host and the
-// notifier find their methods by these exact texts, in this order, and casts by these class names.
+// The meta-objects of the context providers, the exit strategy control and the storage
+// subscription holder: the host and the notifier find their methods by these exact texts, in this
+// order, and casts by these class names.
 #include <typekit/connection/brokerconnectionprovider.h>
 #include <typekit/exitstrategydomaincontrol.h>
 #include <typekit/orderinfoprovider.h>
+#include <typekit/storage/storagerecordssubscriptionholder.h>
 
 #include <QtTest/QtTest>
+
+namespace {
+
+// One line per method of the class itself: kind, access, signature, parameter names.
+QByteArrayList methodTable(const QMetaObject &metaObject)
+{
+    QByteArrayList lines;
+    for (int index = metaObject.methodOffset(); index < metaObject.methodCount(); ++index) {
+        const QMetaMethod method = metaObject.method(index);
+        const char *kind = method.methodType() == QMetaMethod::Signal ? "signal"
+                           : method.methodType() == QMetaMethod::Slot ? "slot"
+                                                                       : "method";
+        const char *access = method.access() == QMetaMethod::Private     ? "private"
+                             : method.access() == QMetaMethod::Protected ? "protected"
+                                                                         : "public";
+        lines << QByteArray(kind) + ' ' + access + ' ' + method.methodSignature() + ' '
+                     + method.parameterNames().join(',');
+    }
+    return lines;
+}
+
+} // namespace
 
 class tst_ProviderMetaObjects : public QObject
 {
@@ -76,6 +100,11 @@ private slots:
                };
         QTest::addRow("symbol tracker") << &Trade::SymbolTracker::staticMetaObject << QByteArray("Trade::SymbolTracker")
                                         << &QObject::staticMetaObject << QByteArrayList();
+        QTest::addRow("storage holder")
+            << &Trade::StorageRecordsSubscriptionHolder::staticMetaObject
+            << QByteArray("Trade::StorageRecordsSubscriptionHolder") << &QObject::staticMetaObject
+            << QByteArrayList{"slot private slot_storageChanged(Trade::IStorage::ChangeEvent,Trade::IRecord*,"
+                              "Trade::IStorage*) event,record,storage"};
     }
 
     void methods()
@@ -123,28 +152,6 @@ private slots:
             QCOMPARE(cast.object->qt_metacast(cast.name), cast.answer);
     }
 };
-
-namespace {
-
-// One line per method of the class itself: kind, access, signature, parameter names.
-QByteArrayList methodTable(const QMetaObject &metaObject)
-{
-    QByteArrayList lines;
-    for (int index = metaObject.methodOffset(); index < metaObject.methodCount(); ++index) {
-        const QMetaMethod method = metaObject.method(index);
-        const char *kind = method.methodType() == QMetaMethod::Signal ? "signal"
-                           : method.methodType() == QMetaMethod::Slot ? "slot"
-                                                                       : "method";
-        const char *access = method.access() == QMetaMethod::Private     ? "private"
-                             : method.access() == QMetaMethod::Protected ? "protected"
-                                                                         : "public";
-        lines << QByteArray(kind) + ' ' + access + ' ' + method.methodSignature() + ' '
-                     + method.parameterNames().join(',');
-    }
-    return lines;
-}
-
-} // namespace
 
 QTEST_MAIN(tst_ProviderMetaObjects)
 #include "tst_providermetaobjects.moc"

@@ -36,115 +36,105 @@ class tst_Dump : public QObject
     Q_OBJECT
 
 private slots:
-    void kindsAndAccessors();
-    void roundTrip_data();
-    void roundTrip();
-    void malformedJson_data();
-    void malformedJson();
-    void structMembers();
+    void kindsAndAccessors()
+    {
+        const Dump atom(Dump::Atom(QStringLiteral("int"), QStringLiteral("3")));
+        QCOMPARE(atom.kind(), Dump::Kind::Atom);
+        QCOMPARE(atom.typeName(), QStringLiteral("int"));
+        // Asking for another kind gives an empty node of that kind.
+        QCOMPARE(atom.asStruct().size(), 0);
+        QCOMPARE(atom.asContainer().size(), 0);
+        QVERIFY(Dump().isNull());
+        QCOMPARE(Dump().asAtom(), Dump::Atom());
+        QCOMPARE(Dump().typeName(), QString());
+
+        // Copies share, and an edit to a node copy does not reach the dump it came from.
+        const Dump record = sampleRecord();
+        Dump::Container edited = record.asContainer();
+        edited.append(atom);
+        QCOMPARE(record.asContainer().size(), 5);
+        QCOMPARE(edited.size(), 6);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<Dump>("dump");
+        QTest::addRow("null") << Dump();
+        QTest::addRow("empty atom") << Dump(Dump::Atom());
+        QTest::addRow("atom") << Dump(Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long")));
+        QTest::addRow("empty struct") << Dump(Dump::Struct(QStringLiteral("Trade::Price")));
+        QTest::addRow("record") << sampleRecord();
+        Dump::Struct withRecord(QStringLiteral("outer"));
+        withRecord.insert(QStringLiteral("record"), sampleRecord());
+        withRecord.insert(QStringLiteral("type"), Dump(Dump::Atom()));  // member names are free
+        QTest::addRow("nested") << Dump(withRecord);
+    }
+
+    void roundTrip()
+    {
+        QFETCH(Dump, dump);
+        QString error = QStringLiteral("untouched");
+        const Dump back = Dump::fromJson(dump.toJsonIndented(), &error);
+        QCOMPARE(error, QString());
+        QCOMPARE(back.kind(), dump.kind());
+        QVERIFY(back == dump);
+        QCOMPARE(back.toJsonIndented(), dump.toJsonIndented());
+    }
+
+    void malformedJson_data()
+    {
+        QTest::addColumn<QString>("json");
+        QTest::addColumn<QString>("errorPart");
+
+        const auto row = [](const char *name, const QString &json, const char *errorPart) {
+            QTest::addRow("%s", name) << json << QString::fromUtf8(errorPart);
+        };
+        const QString record = sampleRecord().toJsonIndented();
+        row("empty text", QString(), "offset");
+        row("cut in half", record.left(record.size() / 2), "offset");
+        row("array at top", QStringLiteral("[]"), "JSON object");
+        row("unknown key", QStringLiteral("{\"type\": \"t\", \"value\": \"v\", \"x\": 1}"), "unexpected key \"x\"");
+        row("no body", QStringLiteral("{\"type\": \"t\"}"), "exactly one");
+        row("two bodies", QStringLiteral("{\"type\": \"t\", \"value\": \"v\", \"items\": []}"), "exactly one");
+        row("type not a string", QStringLiteral("{\"type\": 1, \"value\": \"v\"}"), "\"type\" must be a string");
+        row("missing type", QStringLiteral("{\"value\": \"v\"}"), "\"type\" must be a string");
+        row("value a number", QStringLiteral("{\"type\": \"t\", \"value\": 2}"), "\"value\" must be a string or null");
+        row("members an array", QStringLiteral("{\"type\": \"t\", \"members\": []}"), "\"members\" must be an object");
+        row("items not an array", QStringLiteral("{\"type\": \"t\", \"items\": {}}"), "\"items\" must be an array");
+        row("bad item, with its path", QStringLiteral("{\"type\": \"t\", \"items\": [{}, 3]}"),
+            "/1: a dump must be a JSON object");
+        row("bad member, with its path",
+            QStringLiteral("{\"type\": \"t\", \"members\": {\"m\": {\"type\": \"t\", \"items\": [\"x\"]}}}"),
+            "/m/0: a dump must be a JSON object");
+        row("too deep", nested(Dump::maxJsonDepth + 1), "nested deeper");
+    }
+
+    void malformedJson()
+    {
+        QFETCH(QString, json);
+        QFETCH(QString, errorPart);
+
+        QString error;
+        const Dump dump = Dump::fromJson(json, &error);
+        QVERIFY(dump.isNull());
+        QVERIFY2(error.contains(errorPart), qPrintable(error));
+        QVERIFY(Dump::fromJson(json).isNull());  // no error pointer: still no crash
+    }
+
+    void structMembers()
+    {
+        Dump::Struct structure(QStringLiteral("s"));
+        structure.insert(QStringLiteral("b"), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("1"))));
+        structure.insert(QStringLiteral("a"), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("2"))));
+        structure.insert(QStringLiteral("b"), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("3"))));
+        QCOMPARE(structure.size(), 2);
+        QCOMPARE(structure.member(QStringLiteral("b")).asAtom().value(), QStringLiteral("3"));
+        QVERIFY(structure.member(QStringLiteral("missing")).isNull());
+        QVERIFY(!structure.contains(QStringLiteral("missing")));
+        QVERIFY(QJsonDocument::fromJson(Dump(structure).toJsonIndented().toUtf8()).isObject());
+        QVERIFY(nested(Dump::maxJsonDepth) != QString() && !Dump::fromJson(nested(Dump::maxJsonDepth)).isNull());
+    }
 };
-
-void tst_Dump::kindsAndAccessors()
-{
-    const Dump atom(Dump::Atom(QStringLiteral("int"), QStringLiteral("3")));
-    QCOMPARE(atom.kind(), Dump::Kind::Atom);
-    QCOMPARE(atom.typeName(), QStringLiteral("int"));
-    // Asking for another kind gives an empty node of that kind.
-    QCOMPARE(atom.asStruct().size(), 0);
-    QCOMPARE(atom.asContainer().size(), 0);
-    QVERIFY(Dump().isNull());
-    QCOMPARE(Dump().asAtom(), Dump::Atom());
-    QCOMPARE(Dump().typeName(), QString());
-
-    // Copies share, and an edit to a node copy does not reach the dump it came from.
-    const Dump record = sampleRecord();
-    Dump::Container edited = record.asContainer();
-    edited.append(atom);
-    QCOMPARE(record.asContainer().size(), 5);
-    QCOMPARE(edited.size(), 6);
-}
-
-void tst_Dump::roundTrip_data()
-{
-    QTest::addColumn<Dump>("dump");
-    QTest::addRow("null") << Dump();
-    QTest::addRow("empty atom") << Dump(Dump::Atom());
-    QTest::addRow("atom") << Dump(Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long")));
-    QTest::addRow("empty struct") << Dump(Dump::Struct(QStringLiteral("Trade::Price")));
-    QTest::addRow("record") << sampleRecord();
-    Dump::Struct withRecord(QStringLiteral("outer"));
-    withRecord.insert(QStringLiteral("record"), sampleRecord());
-    withRecord.insert(QStringLiteral("type"), Dump(Dump::Atom()));  // member names are free
-    QTest::addRow("nested") << Dump(withRecord);
-}
-
-void tst_Dump::roundTrip()
-{
-    QFETCH(Dump, dump);
-    QString error = QStringLiteral("untouched");
-    const Dump back = Dump::fromJson(dump.toJsonIndented(), &error);
-    QCOMPARE(error, QString());
-    QCOMPARE(back.kind(), dump.kind());
-    QVERIFY(back == dump);
-    QCOMPARE(back.toJsonIndented(), dump.toJsonIndented());
-}
-
-void tst_Dump::malformedJson_data()
-{
-    QTest::addColumn<QString>("json");
-    QTest::addColumn<QString>("errorPart");
-
-    const QString record = sampleRecord().toJsonIndented();
-    QTest::addRow("empty text") << QString() << QStringLiteral("offset");
-    QTest::addRow("cut in half") << record.left(record.size() / 2) << QStringLiteral("offset");
-    QTest::addRow("array at top") << QStringLiteral("[]") << QStringLiteral("JSON object");
-    QTest::addRow("unknown key") << QStringLiteral("{\"type\": \"t\", \"value\": \"v\", \"x\": 1}")
-                                 << QStringLiteral("unexpected key \"x\"");
-    QTest::addRow("no body") << QStringLiteral("{\"type\": \"t\"}") << QStringLiteral("exactly one");
-    QTest::addRow("two bodies") << QStringLiteral("{\"type\": \"t\", \"value\": \"v\", \"items\": []}")
-                                << QStringLiteral("exactly one");
-    QTest::addRow("type not a string") << QStringLiteral("{\"type\": 1, \"value\": \"v\"}")
-                                       << QStringLiteral("\"type\" must be a string");
-    QTest::addRow("missing type") << QStringLiteral("{\"value\": \"v\"}") << QStringLiteral("\"type\" must be a string");
-    QTest::addRow("value not a string") << QStringLiteral("{\"type\": \"t\", \"value\": 2}")
-                                        << QStringLiteral("\"value\" must be a string or null");
-    QTest::addRow("members not an object") << QStringLiteral("{\"type\": \"t\", \"members\": []}")
-                                           << QStringLiteral("\"members\" must be an object");
-    QTest::addRow("items not an array") << QStringLiteral("{\"type\": \"t\", \"items\": {}}")
-                                        << QStringLiteral("\"items\" must be an array");
-    QTest::addRow("bad item, with its path") << QStringLiteral("{\"type\": \"t\", \"items\": [{}, 3]}")
-                                             << QStringLiteral("/1: a dump must be a JSON object");
-    QTest::addRow("bad member, with its path")
-        << QStringLiteral("{\"type\": \"t\", \"members\": {\"m\": {\"type\": \"t\", \"items\": [\"x\"]}}}")
-        << QStringLiteral("/m/0: a dump must be a JSON object");
-    QTest::addRow("too deep") << nested(Dump::maxJsonDepth + 1) << QStringLiteral("nested deeper");
-}
-
-void tst_Dump::malformedJson()
-{
-    QFETCH(QString, json);
-    QFETCH(QString, errorPart);
-
-    QString error;
-    const Dump dump = Dump::fromJson(json, &error);
-    QVERIFY(dump.isNull());
-    QVERIFY2(error.contains(errorPart), qPrintable(error));
-    QVERIFY(Dump::fromJson(json).isNull());  // no error pointer: still no crash
-}
-
-void tst_Dump::structMembers()
-{
-    Dump::Struct structure(QStringLiteral("s"));
-    structure.insert(QStringLiteral("b"), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("1"))));
-    structure.insert(QStringLiteral("a"), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("2"))));
-    structure.insert(QStringLiteral("b"), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("3"))));
-    QCOMPARE(structure.size(), 2);
-    QCOMPARE(structure.member(QStringLiteral("b")).asAtom().value(), QStringLiteral("3"));
-    QVERIFY(structure.member(QStringLiteral("missing")).isNull());
-    QVERIFY(!structure.contains(QStringLiteral("missing")));
-    QVERIFY(QJsonDocument::fromJson(Dump(structure).toJsonIndented().toUtf8()).isObject());
-    QVERIFY(nested(Dump::maxJsonDepth) != QString() && !Dump::fromJson(nested(Dump::maxJsonDepth)).isNull());
-}
 
 QTEST_GUILESS_MAIN(tst_Dump)
 #include "tst_dump.moc"

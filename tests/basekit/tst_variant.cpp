@@ -77,354 +77,7 @@ const QString strongValueFunction = QStringLiteral("Trade::Variant::strongValue"
 const QString variantFile = QStringLiteral("trade/common/export/include/variant");
 } // namespace
 
-class tst_Variant : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void initTestCase() { Trade::registerConverterType<Trade::GaugeConverter>(); }
-    void init() { Trade::GaugeConverter::calls = 0; }
-
-    void hasValue_data();
-    void hasValue();
-    void strongValueOfHeldType();
-    void strongValueWithoutValue_data();
-    void strongValueWithoutValue();
-    void valueOrIsSilent();
-    void dispatchToConverter();
-    void equality_data();
-    void equality();
-    void convert_data();
-    void convert();
-    void saveAndLoadWithoutConverter_data();
-    void saveAndLoadWithoutConverter();
-    void loadOfUnknownOrBrokenDumps_data();
-    void loadOfUnknownOrBrokenDumps();
-    void jsonTextAndFiles();
-    void convertersAreMadeOnceAndReleased();
-    void converterRegisteredAfterALookup();
-};
-
-void tst_Variant::hasValue_data()
-{
-    QTest::addColumn<Variant>("variant");
-    QTest::addColumn<int>("typeId");
-    QTest::addColumn<bool>("isInit");
-    QTest::addColumn<bool>("hasValue");
-
-    const int intId = QMetaType::Int;
-    const int stringId = QMetaType::QString;
-    QTest::addRow("empty") << Variant() << intId << false << false;
-    QTest::addRow("int") << Variant(0) << intId << true << true;
-    QTest::addRow("null string") << Variant(QString()) << stringId << true << false;
-    QTest::addRow("empty string") << Variant(QStringLiteral("")) << stringId << true << true;
-    QTest::addRow("null byte array") << Variant(QByteArray()) << int(QMetaType::QByteArray) << true << false;
-    QTest::addRow("null date") << Variant(QDate()) << int(QMetaType::QDate) << true << false;
-    QTest::addRow("null time") << Variant(QTime()) << int(QMetaType::QTime) << true << false;
-    QTest::addRow("null date time") << Variant(QDateTime()) << int(QMetaType::QDateTime) << true << false;
-    QTest::addRow("date") << Variant(QDate(2026, 12, 6)) << int(QMetaType::QDate) << true << true;
-    QTest::addRow("null pointer") << Variant::fromValue(static_cast<QObject *>(nullptr))
-                                  << int(QMetaType::QObjectStar) << true << false;
-    QTest::addRow("pointer") << Variant::fromValue(static_cast<QObject *>(this))
-                             << int(QMetaType::QObjectStar) << true << true;
-    QTest::addRow("int read as double") << Variant(3) << int(QMetaType::Double) << true << false;
-    QTest::addRow("text read as gauge") << Variant(QStringLiteral("3")) << qMetaTypeId<Trade::Gauge>()
-                                        << true << false;
-    QTest::addRow("gauge") << Variant::fromValue(Trade::Gauge{2}) << qMetaTypeId<Trade::Gauge>() << true
-                           << true;
-}
-
-void tst_Variant::hasValue()
-{
-    QFETCH(Variant, variant);
-    QFETCH(int, typeId);
-    QFETCH(bool, isInit);
-    QFETCH(bool, hasValue);
-
-    QCOMPARE(variant.isInit(), isInit);
-    QCOMPARE(variant.hasValue(typeId), hasValue);
-    QCOMPARE(variant.holdsNull(), !isInit || (!hasValue && variant.is(typeId)));
-}
-
-void tst_Variant::strongValueOfHeldType()
-{
-    ReportRecorder reports;
-    const Variant variant(QStringLiteral("text"));
-    const QString &held = variant.strongValue<QString>();
-    QCOMPARE(held, QStringLiteral("text"));
-    QCOMPARE(static_cast<const void *>(&held), variant.constData());  // no copy
-    QVERIFY(variant.hasValue<QString>());
-    QVERIFY(variant.is<QString>());
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_Variant::strongValueWithoutValue_data()
-{
-    QTest::addColumn<Variant>("variant");
-    QTest::addRow("empty") << Variant();
-    QTest::addRow("null string held") << Variant(QString());
-    QTest::addRow("another type") << Variant::fromValue(Trade::Plain{4});
-    QTest::addRow("an int, which Qt would convert") << Variant(4);
-}
-
-void tst_Variant::strongValueWithoutValue()
-{
-    QFETCH(Variant, variant);
-    ReportRecorder reports;
-
-    const Trade::Gauge &first = variant.strongValue<Trade::Gauge>();
-    const Trade::Gauge &second = variant.strongValue<Trade::Gauge>();
-    QCOMPARE(first.level, 0);
-    QCOMPARE(variant.valueOr(Trade::Gauge{8}).level, 8);  // silent
-    QCOMPARE(&first, &second);  // the one per-type default
-    const QString line = ReportRecorder::line(variantFile, strongValueFunction,
-                                              u"!\"unexpected data type or null value\"");
-    QCOMPARE(reports.lines(), QStringList({line, line}));
-    QCOMPARE(reports.reports().first().object, static_cast<const void *>(&variant));
-}
-
-void tst_Variant::valueOrIsSilent()
-{
-    ReportRecorder reports;
-    QCOMPARE(Variant().valueOr(5), 5);
-    QCOMPARE(Variant(QString()).valueOr(QStringLiteral("fallback")), QStringLiteral("fallback"));
-    QCOMPARE(Variant(QStringLiteral("x")).valueOr(QStringLiteral("fallback")), QStringLiteral("x"));
-    QCOMPARE(Variant(QStringLiteral("3")).valueOr(5), 5);  // no conversion
-    QCOMPARE(Variant::fromValue(Trade::Gauge{3}).valueOr(Trade::Gauge{9}).level, 3);
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_Variant::dispatchToConverter()
-{
-    const Variant gauge = Variant::fromValue(Trade::Gauge{4});
-    QCOMPARE(gauge.toString(), QStringLiteral("level 4"));
-    QCOMPARE(QString(gauge), QStringLiteral("level 4"));
-    const Trade::Dump saved = gauge.save();
-    QCOMPARE(saved.asAtom().value(), QStringLiteral("4"));
-    const Variant loaded = Variant::load(saved, Variant(10));
-    QCOMPARE(loaded.valueOr(Trade::Gauge()).level, 14);  // the context reaches the converter
-    QCOMPARE(Trade::GaugeConverter::calls, 4);
-}
-
-void tst_Variant::equality_data()
-{
-    QTest::addColumn<Variant>("left");
-    QTest::addColumn<Variant>("right");
-    QTest::addColumn<bool>("equal");
-    QTest::addColumn<int>("converterCalls");
-
-    const Variant gauge3 = Variant::fromValue(Trade::Gauge{3});
-    QTest::addRow("both empty") << Variant() << Variant() << true << 0;
-    QTest::addRow("empty and value") << Variant() << gauge3 << false << 0;
-    QTest::addRow("same gauges") << gauge3 << Variant::fromValue(Trade::Gauge{3}) << true << 1;
-    QTest::addRow("other gauges") << gauge3 << Variant::fromValue(Trade::Gauge{4}) << false << 1;
-    QTest::addRow("gauge on the right only") << Variant(5) << gauge3 << false << 1;
-    QTest::addRow("plain values") << Variant::fromValue(Trade::Plain{1}) << Variant::fromValue(Trade::Plain{1})
-                                  << true << 0;
-    QTest::addRow("builtins") << Variant(2) << Variant(2) << true << 0;
-}
-
-void tst_Variant::equality()
-{
-    QFETCH(Variant, left);
-    QFETCH(Variant, right);
-    QFETCH(bool, equal);
-    QFETCH(int, converterCalls);
-
-    QCOMPARE(left == right, equal);
-    QCOMPARE(left != right, !equal);
-    QCOMPARE(Trade::GaugeConverter::calls, 2 * converterCalls);
-}
-
-void tst_Variant::convert_data()
-{
-    QTest::addColumn<Variant>("value");
-    QTest::addColumn<int>("typeId");
-    QTest::addColumn<Variant>("context");
-    QTest::addColumn<Variant>("expected");
-
-    const int gaugeId = qMetaTypeId<Trade::Gauge>();
-    const Variant gauge2 = Variant::fromValue(Trade::Gauge{2});
-    QTest::addRow("same type") << gauge2 << gaugeId << Variant() << gauge2;
-    QTest::addRow("same type, rebased on the context") << gauge2 << gaugeId << Variant(10)
-                                                       << Variant::fromValue(Trade::Gauge{12});
-    QTest::addRow("same type, a context it does not rebase on") << gauge2 << gaugeId << Variant(QStringLiteral("10"))
-                                                                << gauge2;
-    QTest::addRow("same type without converter, with a context") << Variant(3) << int(QMetaType::Int) << Variant(10)
-                                                                 << Variant(3);
-    QTest::addRow("to a type with converter") << Variant(6) << gaugeId << Variant() << Variant::fromValue(Trade::Gauge{6});
-    QTest::addRow("through the held converter") << Variant::fromValue(Trade::Gauge{6}) << int(QMetaType::QString)
-                                                << Variant() << Variant(QStringLiteral("6"));
-    QTest::addRow("builtin") << Variant(QStringLiteral("2.5")) << int(QMetaType::Double) << Variant() << Variant(2.5);
-    QTest::addRow("not convertible") << Variant::fromValue(Trade::Plain{1}) << int(QMetaType::Int) << Variant() << Variant();
-    QTest::addRow("empty") << Variant() << int(QMetaType::Int) << Variant() << Variant();
-}
-
-void tst_Variant::convert()
-{
-    QFETCH(Variant, value);
-    QFETCH(int, typeId);
-    QFETCH(Variant, context);
-    QFETCH(Variant, expected);
-
-    ReportRecorder reports;
-    const Variant converted = value.convert(typeId, context);
-    QCOMPARE(converted.userType(), expected.userType());
-    QVERIFY(converted == expected);
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_Variant::saveAndLoadWithoutConverter_data()
-{
-    QTest::addColumn<Variant>("value");
-    QTest::addColumn<QString>("typeText");
-
-    QTest::addRow("int") << Variant(-12) << QStringLiteral("int");
-    QTest::addRow("unsigned") << Variant(4294967295u) << QStringLiteral("uint");
-    QTest::addRow("64-bit") << Variant(Q_INT64_C(-9007199254740993)) << QStringLiteral("qlonglong");
-    QTest::addRow("unsigned 64-bit") << Variant(Q_UINT64_C(18446744073709551615)) << QStringLiteral("qulonglong");
-    QTest::addRow("short") << Variant::fromValue<qint16>(-300) << QStringLiteral("short");
-    QTest::addRow("unsigned short") << Variant::fromValue<quint16>(65535) << QStringLiteral("ushort");
-    QTest::addRow("signed char") << Variant::fromValue<qint8>(-128) << QStringLiteral("signed char");
-    QTest::addRow("unsigned char") << Variant::fromValue<quint8>(255) << QStringLiteral("uchar");
-    QTest::addRow("char") << Variant::fromValue<char>('c') << QStringLiteral("char");
-    QTest::addRow("double") << Variant(0.1 + 0.2) << QStringLiteral("double");
-    QTest::addRow("float") << Variant::fromValue(0.1f) << QStringLiteral("float");
-    QTest::addRow("bool") << Variant(false) << QStringLiteral("bool");
-    QTest::addRow("character") << Variant(QChar(u'\u00e9')) << QStringLiteral("QChar");
-    QTest::addRow("text") << Variant(QStringLiteral("a \"quoted\" text")) << QStringLiteral("QString");
-    QTest::addRow("null text") << Variant(QString()) << QStringLiteral("QString");
-    QTest::addRow("empty text") << Variant(QStringLiteral("")) << QStringLiteral("QString");
-    QTest::addRow("text list") << Variant(QStringList{QStringLiteral("ES"), QString(), QStringLiteral("@ES")})
-                               << QStringLiteral("QStringList");
-    QTest::addRow("empty text list") << Variant(QStringList()) << QStringLiteral("QStringList");
-    QTest::addRow("bytes") << Variant(QByteArray("\0\xff\x80 ok", 6)) << QStringLiteral("QByteArray");
-    QTest::addRow("date") << Variant(QDate(2026, 12, 6)) << QStringLiteral("QDate");
-    QTest::addRow("null date") << Variant(QDate()) << QStringLiteral("QDate");
-    QTest::addRow("time") << Variant(QTime(23, 59, 59, 999)) << QStringLiteral("QTime");
-    QTest::addRow("date time in UTC") << Variant(QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3, 4), Qt::UTC))
-                                      << QStringLiteral("QDateTime");
-    QTest::addRow("date time at an offset") << Variant(QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3), Qt::OffsetFromUTC, -5 * 3600))
-                                            << QStringLiteral("QDateTime");
-    QTest::addRow("local date time") << Variant(QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3))) << QStringLiteral("QDateTime");
-    QTest::addRow("empty") << Variant() << QString();
-}
-
-void tst_Variant::saveAndLoadWithoutConverter()
-{
-    QFETCH(Variant, value);
-    QFETCH(QString, typeText);
-
-    ReportRecorder reports;
-    const Trade::Dump saved = value.save();
-    QCOMPARE(saved.typeName(), typeText);
-    for (const Trade::Dump &form : {saved, Trade::Dump::fromJson(saved.toJsonIndented())}) {
-        const Variant loaded = Variant::load(form, Variant());
-        QCOMPARE(loaded.userType(), value.userType());
-        QCOMPARE(static_cast<const QVariant &>(loaded), static_cast<const QVariant &>(value));
-        QCOMPARE(loaded.holdsNull(), value.holdsNull());
-    }
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_Variant::loadOfUnknownOrBrokenDumps_data()
-{
-    QTest::addColumn<Trade::Dump>("dump");
-    QTest::addColumn<Variant>("expected");
-
-    using Trade::Dump;
-    QTest::addRow("null dump") << Dump() << Variant();
-    QTest::addRow("unknown type") << Dump(Dump::Atom(QStringLiteral("No::Such"), QStringLiteral("1"))) << Variant();
-    QTest::addRow("not a number") << Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("x"))) << Variant();
-    QTest::addRow("empty number") << Dump(Dump::Atom(QStringLiteral("int"), QString())) << Variant(0);
-    QTest::addRow("struct of a type without converter") << Dump(Dump::Struct(QStringLiteral("int"))) << Variant();
-    QTest::addRow("bytes that are no Base64") << Dump(Dump::Atom(QStringLiteral("QByteArray"), QStringLiteral("*"))) << Variant();
-    QTest::addRow("character out of range") << Dump(Dump::Atom(QStringLiteral("uchar"), QStringLiteral("256"))) << Variant();
-    QTest::addRow("two characters") << Dump(Dump::Atom(QStringLiteral("QChar"), QStringLiteral("ab"))) << Variant();
-    QTest::addRow("text list holding a struct")
-        << Dump(Dump::Container(QStringLiteral("QStringList")).append(Dump(Dump::Struct(QStringLiteral("QString")))))
-        << Variant();
-    QTest::addRow("container of a type without converter") << Dump(Dump::Container(QStringLiteral("int"))) << Variant();
-    // Saved layouts come from users' disks: a GUI type named there is never constructed
-    // (a pixmap without an application aborts the process), nor is a name cut by a NUL.
-    QTest::addRow("gui type") << Dump(Dump::Atom(QStringLiteral("QBitmap"), QString())) << Variant();
-    QTest::addRow("name with NUL") << Dump(Dump::Atom(QStringLiteral("QBitmap\0\0Side"), QStringLiteral(" ng")))
-                                   << Variant();
-    QTest::addRow("converter name with NUL") << Dump(Dump::Atom(QStringLiteral("QBitmap\0"), QString())) << Variant();
-    QTest::addRow("null pointer") << Dump(Dump::Atom(QStringLiteral("QObject*"), QString()))
-                                  << Variant::fromValue(static_cast<QObject *>(nullptr));
-}
-
-void tst_Variant::loadOfUnknownOrBrokenDumps()
-{
-    QFETCH(Trade::Dump, dump);
-    QFETCH(Variant, expected);
-
-    ReportRecorder reports;
-    const Variant loaded = Variant::load(dump, Variant());
-    QCOMPARE(loaded.userType(), expected.userType());
-    QVERIFY(loaded == expected);
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_Variant::jsonTextAndFiles()
-{
-    using Trade::LoadProblem;
-    ReportRecorder reports;
-    QVector<LoadProblem> problems;
-    const Variant list(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")});
-    QCOMPARE(list.toJson(), list.save().toJsonIndented());
-    QCOMPARE(Variant::fromJson(list.toJson(), Variant(), &problems), list);
-    QVERIFY(problems.isEmpty());
-
-    // Problems are appended, each with its kind; what could not be loaded is an empty variant.
-    QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"int\""), Variant(), &problems).isValid());
-    QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"No::Such\", \"value\": \"1\"}"), Variant(), &problems).isValid());
-    QCOMPARE(problems.size(), 2);
-    QCOMPARE(problems.at(0).kind, LoadProblem::MalformedText);
-    QCOMPARE(problems.at(1).kind, LoadProblem::UnknownType);
-    QCOMPARE(problems.at(1).key, QStringLiteral("No::Such"));
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("value.json"));
-    QVERIFY(list.saveJsonFile(path));
-    QVERIFY(Variant(7).saveJsonFile(path));  // replaced
-    QCOMPARE(Variant::loadJsonFile(path), Variant(7));
-    QString error;
-    QVERIFY(!list.saveJsonFile(dir.filePath(QStringLiteral("no/such/dir/value.json")), &error));
-    QVERIFY(!error.isEmpty());
-    problems.clear();
-    QVERIFY(!Variant::loadJsonFile(dir.filePath(QStringLiteral("missing.json")), Variant(), &problems).isValid());
-    QCOMPARE(problems.size(), 1);
-    QCOMPARE(problems.first().kind, LoadProblem::UnreadableFile);
-
-    // Collectors nest: a problem reaches the innermost one only.
-    Trade::LoadProblems outer;
-    {
-        Trade::LoadProblems inner;
-        Variant::load(Trade::Dump(Trade::Dump::Atom(QStringLiteral("No::Such"), QString())), Variant());
-        QCOMPARE(inner.problems().size(), 1);
-    }
-    QVERIFY(outer.isEmpty());
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_Variant::convertersAreMadeOnceAndReleased()
-{
-    const Variant gauge = Variant::fromValue(Trade::Gauge{1});
-    const int before = Trade::GaugeConverter::calls;
-    for (int i = 0; i < 3; ++i)
-        QCOMPARE(gauge.toString(), QStringLiteral("level 1"));
-    QCOMPARE(Trade::GaugeConverter::calls, before + 3);
-
-    // Released converters are made again on next use, by name as well as by type.
-    Trade::releaseConverters();
-    QCOMPARE(gauge.toString(), QStringLiteral("level 1"));
-    Trade::releaseConverters();
-    const Variant loaded = Variant::load(gauge.save(), Variant());
-    QCOMPARE(loaded.valueOr(Trade::Gauge()).level, 1);
-}
-
+// A type whose converter is registered after the type is in use.
 namespace Trade {
 struct Late
 {
@@ -438,14 +91,332 @@ public:
 } // namespace Trade
 Q_DECLARE_METATYPE(Trade::Late)
 
-void tst_Variant::converterRegisteredAfterALookup()
+class tst_Variant : public QObject
 {
-    // A library loaded later may register the converter of a type already in use.
-    const Variant late = Variant::fromValue(Trade::Late{});
-    QCOMPARE(late.toString(), QString());
-    Trade::registerConverterType<Trade::LateConverter>();
-    QCOMPARE(late.toString(), QStringLiteral("late"));
-}
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Trade::registerConverterType<Trade::GaugeConverter>(); }
+    void init() { Trade::GaugeConverter::calls = 0; }
+
+    void hasValue_data()
+    {
+        QTest::addColumn<Variant>("variant");
+        QTest::addColumn<int>("typeId");
+        QTest::addColumn<bool>("isInit");
+        QTest::addColumn<bool>("hasValue");
+
+        const int intId = QMetaType::Int;
+        const int stringId = QMetaType::QString;
+        const int objectId = QMetaType::QObjectStar;
+        const int gaugeId = qMetaTypeId<Trade::Gauge>();
+        QTest::addRow("empty") << Variant() << intId << false << false;
+        QTest::addRow("int") << Variant(0) << intId << true << true;
+        QTest::addRow("null string") << Variant(QString()) << stringId << true << false;
+        QTest::addRow("empty string") << Variant(QStringLiteral("")) << stringId << true << true;
+        QTest::addRow("null byte array") << Variant(QByteArray()) << int(QMetaType::QByteArray) << true << false;
+        QTest::addRow("null date") << Variant(QDate()) << int(QMetaType::QDate) << true << false;
+        QTest::addRow("null time") << Variant(QTime()) << int(QMetaType::QTime) << true << false;
+        QTest::addRow("null date time") << Variant(QDateTime()) << int(QMetaType::QDateTime) << true << false;
+        QTest::addRow("date") << Variant(QDate(2026, 12, 6)) << int(QMetaType::QDate) << true << true;
+        QTest::addRow("null pointer") << Variant::fromValue<QObject *>(nullptr) << objectId << true << false;
+        QTest::addRow("pointer") << Variant::fromValue(static_cast<QObject *>(this)) << objectId << true << true;
+        QTest::addRow("int read as double") << Variant(3) << int(QMetaType::Double) << true << false;
+        QTest::addRow("text read as gauge") << Variant(QStringLiteral("3")) << gaugeId << true << false;
+        QTest::addRow("gauge") << Variant::fromValue(Trade::Gauge{2}) << gaugeId << true << true;
+    }
+
+    void hasValue()
+    {
+        QFETCH(Variant, variant);
+        QFETCH(int, typeId);
+        QFETCH(bool, isInit);
+        QFETCH(bool, hasValue);
+
+        QCOMPARE(variant.isInit(), isInit);
+        QCOMPARE(variant.hasValue(typeId), hasValue);
+        QCOMPARE(variant.holdsNull(), !isInit || (!hasValue && variant.is(typeId)));
+    }
+
+    // strongValue() of the held type hands out the held value; valueOr() never reports.
+    void heldValues()
+    {
+        ReportRecorder reports;
+        const Variant variant(QStringLiteral("text"));
+        const QString &held = variant.strongValue<QString>();
+        QCOMPARE(held, QStringLiteral("text"));
+        QCOMPARE(static_cast<const void *>(&held), variant.constData());  // no copy
+        QVERIFY(variant.hasValue<QString>());
+        QVERIFY(variant.is<QString>());
+        QCOMPARE(Variant().valueOr(5), 5);
+        QCOMPARE(Variant(QString()).valueOr(QStringLiteral("fallback")), QStringLiteral("fallback"));
+        QCOMPARE(Variant(QStringLiteral("x")).valueOr(QStringLiteral("fallback")), QStringLiteral("x"));
+        QCOMPARE(Variant(QStringLiteral("3")).valueOr(5), 5);  // no conversion
+        QCOMPARE(Variant::fromValue(Trade::Gauge{3}).valueOr(Trade::Gauge{9}).level, 3);
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void strongValueWithoutValue_data()
+    {
+        QTest::addColumn<Variant>("variant");
+        QTest::addRow("empty") << Variant();
+        QTest::addRow("null string held") << Variant(QString());
+        QTest::addRow("another type") << Variant::fromValue(Trade::Plain{4});
+        QTest::addRow("an int, which Qt would convert") << Variant(4);
+    }
+
+    void strongValueWithoutValue()
+    {
+        QFETCH(Variant, variant);
+        ReportRecorder reports;
+
+        const Trade::Gauge &first = variant.strongValue<Trade::Gauge>();
+        const Trade::Gauge &second = variant.strongValue<Trade::Gauge>();
+        QCOMPARE(first.level, 0);
+        QCOMPARE(variant.valueOr(Trade::Gauge{8}).level, 8);  // silent
+        QCOMPARE(&first, &second);  // the one per-type default
+        const QString line = ReportRecorder::line(variantFile, strongValueFunction,
+                                                  u"!\"unexpected data type or null value\"");
+        QCOMPARE(reports.lines(), QStringList({line, line}));
+        QCOMPARE(reports.reports().first().object, static_cast<const void *>(&variant));
+    }
+
+    void dispatchToConverter()
+    {
+        const Variant gauge = Variant::fromValue(Trade::Gauge{4});
+        QCOMPARE(gauge.toString(), QStringLiteral("level 4"));
+        QCOMPARE(QString(gauge), QStringLiteral("level 4"));
+        const Trade::Dump saved = gauge.save();
+        QCOMPARE(saved.asAtom().value(), QStringLiteral("4"));
+        const Variant loaded = Variant::load(saved, Variant(10));
+        QCOMPARE(loaded.valueOr(Trade::Gauge()).level, 14);  // the context reaches the converter
+        QCOMPARE(Trade::GaugeConverter::calls, 4);
+    }
+
+    void equality_data()
+    {
+        QTest::addColumn<Variant>("left");
+        QTest::addColumn<Variant>("right");
+        QTest::addColumn<bool>("equal");
+        QTest::addColumn<int>("converterCalls");
+
+        const Variant gauge3 = Variant::fromValue(Trade::Gauge{3});
+        QTest::addRow("both empty") << Variant() << Variant() << true << 0;
+        QTest::addRow("empty and value") << Variant() << gauge3 << false << 0;
+        QTest::addRow("same gauges") << gauge3 << Variant::fromValue(Trade::Gauge{3}) << true << 1;
+        QTest::addRow("other gauges") << gauge3 << Variant::fromValue(Trade::Gauge{4}) << false << 1;
+        QTest::addRow("gauge on the right only") << Variant(5) << gauge3 << false << 1;
+        QTest::addRow("plain values") << Variant::fromValue(Trade::Plain{1}) << Variant::fromValue(Trade::Plain{1})
+                                      << true << 0;
+        QTest::addRow("builtins") << Variant(2) << Variant(2) << true << 0;
+    }
+
+    void equality()
+    {
+        QFETCH(Variant, left);
+        QFETCH(Variant, right);
+        QFETCH(bool, equal);
+        QFETCH(int, converterCalls);
+
+        QCOMPARE(left == right, equal);
+        QCOMPARE(left != right, !equal);
+        QCOMPARE(Trade::GaugeConverter::calls, 2 * converterCalls);
+    }
+
+    void convert_data()
+    {
+        QTest::addColumn<Variant>("value");
+        QTest::addColumn<int>("typeId");
+        QTest::addColumn<Variant>("context");
+        QTest::addColumn<Variant>("expected");
+
+        const int gaugeId = qMetaTypeId<Trade::Gauge>();
+        const int intId = QMetaType::Int;
+        const auto gauge = [](int level) { return Variant::fromValue(Trade::Gauge{level}); };
+        QTest::addRow("same type") << gauge(2) << gaugeId << Variant() << gauge(2);
+        QTest::addRow("same type, rebased on the context") << gauge(2) << gaugeId << Variant(10) << gauge(12);
+        QTest::addRow("same type, a context not rebased on") << gauge(2) << gaugeId << Variant(QStringLiteral("10"))
+                                                             << gauge(2);
+        QTest::addRow("no converter, with a context") << Variant(3) << intId << Variant(10) << Variant(3);
+        QTest::addRow("to a type with converter") << Variant(6) << gaugeId << Variant() << gauge(6);
+        QTest::addRow("through the held converter") << gauge(6) << int(QMetaType::QString) << Variant()
+                                                    << Variant(QStringLiteral("6"));
+        QTest::addRow("builtin") << Variant(QStringLiteral("2.5")) << int(QMetaType::Double) << Variant() << Variant(2.5);
+        QTest::addRow("not convertible") << Variant::fromValue(Trade::Plain{1}) << intId << Variant() << Variant();
+        QTest::addRow("empty") << Variant() << intId << Variant() << Variant();
+    }
+
+    void convert()
+    {
+        QFETCH(Variant, value);
+        QFETCH(int, typeId);
+        QFETCH(Variant, context);
+        QFETCH(Variant, expected);
+
+        ReportRecorder reports;
+        const Variant converted = value.convert(typeId, context);
+        QCOMPARE(converted.userType(), expected.userType());
+        QVERIFY(converted == expected);
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void saveAndLoadWithoutConverter_data()
+    {
+        QTest::addColumn<Variant>("value");
+        QTest::addColumn<QString>("typeText");
+
+        QTest::addRow("int") << Variant(-12) << QStringLiteral("int");
+        QTest::addRow("unsigned") << Variant(4294967295u) << QStringLiteral("uint");
+        QTest::addRow("64-bit") << Variant(Q_INT64_C(-9007199254740993)) << QStringLiteral("qlonglong");
+        QTest::addRow("unsigned 64-bit") << Variant(Q_UINT64_C(18446744073709551615)) << QStringLiteral("qulonglong");
+        QTest::addRow("short") << Variant::fromValue<qint16>(-300) << QStringLiteral("short");
+        QTest::addRow("unsigned short") << Variant::fromValue<quint16>(65535) << QStringLiteral("ushort");
+        QTest::addRow("signed char") << Variant::fromValue<qint8>(-128) << QStringLiteral("signed char");
+        QTest::addRow("unsigned char") << Variant::fromValue<quint8>(255) << QStringLiteral("uchar");
+        QTest::addRow("char") << Variant::fromValue<char>('c') << QStringLiteral("char");
+        QTest::addRow("double") << Variant(0.1 + 0.2) << QStringLiteral("double");
+        QTest::addRow("float") << Variant::fromValue(0.1f) << QStringLiteral("float");
+        QTest::addRow("bool") << Variant(false) << QStringLiteral("bool");
+        QTest::addRow("character") << Variant(QChar(u'\u00e9')) << QStringLiteral("QChar");
+        QTest::addRow("text") << Variant(QStringLiteral("a \"quoted\" text")) << QStringLiteral("QString");
+        QTest::addRow("null text") << Variant(QString()) << QStringLiteral("QString");
+        QTest::addRow("empty text") << Variant(QStringLiteral("")) << QStringLiteral("QString");
+        QTest::addRow("text list") << Variant(QStringList{QStringLiteral("ES"), QString(), QStringLiteral("@ES")})
+                                   << QStringLiteral("QStringList");
+        QTest::addRow("empty text list") << Variant(QStringList()) << QStringLiteral("QStringList");
+        QTest::addRow("bytes") << Variant(QByteArray("\0\xff\x80 ok", 6)) << QStringLiteral("QByteArray");
+        QTest::addRow("date") << Variant(QDate(2026, 12, 6)) << QStringLiteral("QDate");
+        QTest::addRow("null date") << Variant(QDate()) << QStringLiteral("QDate");
+        QTest::addRow("time") << Variant(QTime(23, 59, 59, 999)) << QStringLiteral("QTime");
+        QTest::addRow("date time in UTC") << Variant(QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3, 4), Qt::UTC))
+                                          << QStringLiteral("QDateTime");
+        QTest::addRow("date time at an offset") << Variant(QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3), Qt::OffsetFromUTC, -5 * 3600))
+                                                << QStringLiteral("QDateTime");
+        QTest::addRow("local date time") << Variant(QDateTime(QDate(2026, 12, 6), QTime(1, 2, 3))) << QStringLiteral("QDateTime");
+        QTest::addRow("empty") << Variant() << QString();
+    }
+
+    void saveAndLoadWithoutConverter()
+    {
+        QFETCH(Variant, value);
+        QFETCH(QString, typeText);
+
+        ReportRecorder reports;
+        const Trade::Dump saved = value.save();
+        QCOMPARE(saved.typeName(), typeText);
+        for (const Trade::Dump &form : {saved, Trade::Dump::fromJson(saved.toJsonIndented())}) {
+            const Variant loaded = Variant::load(form, Variant());
+            QCOMPARE(loaded.userType(), value.userType());
+            QCOMPARE(static_cast<const QVariant &>(loaded), static_cast<const QVariant &>(value));
+            QCOMPARE(loaded.holdsNull(), value.holdsNull());
+        }
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void loadOfUnknownOrBrokenDumps_data()
+    {
+        QTest::addColumn<Trade::Dump>("dump");
+        QTest::addColumn<Variant>("expected");
+
+        using Trade::Dump;
+        QTest::addRow("null dump") << Dump() << Variant();
+        QTest::addRow("unknown type") << Dump(Dump::Atom(QStringLiteral("No::Such"), QStringLiteral("1"))) << Variant();
+        QTest::addRow("not a number") << Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("x"))) << Variant();
+        QTest::addRow("empty number") << Dump(Dump::Atom(QStringLiteral("int"), QString())) << Variant(0);
+        QTest::addRow("struct of a type without converter") << Dump(Dump::Struct(QStringLiteral("int"))) << Variant();
+        QTest::addRow("bytes that are no Base64") << Dump(Dump::Atom(QStringLiteral("QByteArray"), QStringLiteral("*"))) << Variant();
+        QTest::addRow("character out of range") << Dump(Dump::Atom(QStringLiteral("uchar"), QStringLiteral("256"))) << Variant();
+        QTest::addRow("two characters") << Dump(Dump::Atom(QStringLiteral("QChar"), QStringLiteral("ab"))) << Variant();
+        QTest::addRow("text list holding a struct")
+            << Dump(Dump::Container(QStringLiteral("QStringList")).append(Dump(Dump::Struct(QStringLiteral("QString")))))
+            << Variant();
+        QTest::addRow("container of a type without converter") << Dump(Dump::Container(QStringLiteral("int"))) << Variant();
+        // Saved layouts come from users' disks: a GUI type named there is never constructed
+        // (a pixmap without an application aborts the process), nor is a name cut by a NUL.
+        QTest::addRow("gui type") << Dump(Dump::Atom(QStringLiteral("QBitmap"), QString())) << Variant();
+        QTest::addRow("name with NUL") << Dump(Dump::Atom(QStringLiteral("QBitmap\0\0Side"), QStringLiteral(" ng")))
+                                       << Variant();
+        QTest::addRow("converter name with NUL") << Dump(Dump::Atom(QStringLiteral("QBitmap\0"), QString())) << Variant();
+        QTest::addRow("null pointer") << Dump(Dump::Atom(QStringLiteral("QObject*"), QString()))
+                                      << Variant::fromValue(static_cast<QObject *>(nullptr));
+    }
+
+    void loadOfUnknownOrBrokenDumps()
+    {
+        QFETCH(Trade::Dump, dump);
+        QFETCH(Variant, expected);
+
+        ReportRecorder reports;
+        const Variant loaded = Variant::load(dump, Variant());
+        QCOMPARE(loaded.userType(), expected.userType());
+        QVERIFY(loaded == expected);
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void jsonTextAndFiles()
+    {
+        using Trade::LoadProblem;
+        ReportRecorder reports;
+        QVector<LoadProblem> problems;
+        const Variant list(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")});
+        QCOMPARE(list.toJson(), list.save().toJsonIndented());
+        QCOMPARE(Variant::fromJson(list.toJson(), Variant(), &problems), list);
+        QVERIFY(problems.isEmpty());
+
+        // Problems are appended, each with its kind; what could not be loaded is an empty variant.
+        QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"int\""), Variant(), &problems).isValid());
+        QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"No::Such\", \"value\": \"1\"}"), Variant(), &problems).isValid());
+        QCOMPARE(problems.size(), 2);
+        QCOMPARE(problems.at(0).kind, LoadProblem::MalformedText);
+        QCOMPARE(problems.at(1).kind, LoadProblem::UnknownType);
+        QCOMPARE(problems.at(1).key, QStringLiteral("No::Such"));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("value.json"));
+        QVERIFY(list.saveJsonFile(path));
+        QVERIFY(Variant(7).saveJsonFile(path));  // replaced
+        QCOMPARE(Variant::loadJsonFile(path), Variant(7));
+        QString error;
+        QVERIFY(!list.saveJsonFile(dir.filePath(QStringLiteral("no/such/dir/value.json")), &error));
+        QVERIFY(!error.isEmpty());
+        problems.clear();
+        QVERIFY(!Variant::loadJsonFile(dir.filePath(QStringLiteral("missing.json")), Variant(), &problems).isValid());
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems.first().kind, LoadProblem::UnreadableFile);
+
+        // Collectors nest: a problem reaches the innermost one only.
+        Trade::LoadProblems outer;
+        {
+            Trade::LoadProblems inner;
+            Variant::load(Trade::Dump(Trade::Dump::Atom(QStringLiteral("No::Such"), QString())), Variant());
+            QCOMPARE(inner.problems().size(), 1);
+        }
+        QVERIFY(outer.isEmpty());
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void converterLookups()
+    {
+        const Variant gauge = Variant::fromValue(Trade::Gauge{1});
+        const int before = Trade::GaugeConverter::calls;
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(gauge.toString(), QStringLiteral("level 1"));
+        QCOMPARE(Trade::GaugeConverter::calls, before + 3);
+
+        // Released converters are made again on next use, by name as well as by type.
+        Trade::releaseConverters();
+        QCOMPARE(gauge.toString(), QStringLiteral("level 1"));
+        Trade::releaseConverters();
+        const Variant loaded = Variant::load(gauge.save(), Variant());
+        QCOMPARE(loaded.valueOr(Trade::Gauge()).level, 1);
+
+        // A library loaded later may register the converter of a type already in use.
+        const Variant late = Variant::fromValue(Trade::Late{});
+        QCOMPARE(late.toString(), QString());
+        Trade::registerConverterType<Trade::LateConverter>();
+        QCOMPARE(late.toString(), QStringLiteral("late"));
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_Variant)
 #include "tst_variant.moc"

@@ -50,92 +50,88 @@ class tst_DomainBasedControl : public QObject
     Q_OBJECT
 
 private slots:
-    void userChoice_data();
-    void userChoice();
-    void valueAndDomain();
+    void userChoice_data()
+    {
+        QTest::addColumn<bool>("readOnly");
+        QTest::addColumn<QByteArray>("gesture");
+        QTest::addColumn<QStringList>("heard");
+        QTest::addColumn<bool>("popup");
+
+        const QStringList none;
+        for (const char *gesture : {"key", "wheel", "click"}) {
+            const bool click = qstrcmp(gesture, "click") == 0;
+            QTest::addRow("%s", gesture) << false << QByteArray(gesture) << (click ? none : words("C")) << click;
+            QTest::addRow("read-only, %s", gesture) << true << QByteArray(gesture) << none << false;
+        }
+    }
+
+    // The user moves from B: a choice becomes the value and is announced once, with the domain's
+    // value; a click opens the list. A read-only control takes no gesture.
+    void userChoice()
+    {
+        QFETCH(bool, readOnly);
+        QFETCH(QByteArray, gesture);
+        QFETCH(QStringList, heard);
+        QFETCH(bool, popup);
+
+        Trade::DomainBasedControl control;
+        control.setDomain(textDomain("A B C"));
+        control.setValue(Trade::Variant(QStringLiteral("B")));
+        control.setReadOnly(readOnly);
+        control.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&control));
+        View view;
+        control.subscribe(&view);
+
+        QComboBox *combo = control.comboControl();
+        if (gesture == "key") {
+            QTest::keyClick(combo, Qt::Key_Down);
+        } else if (gesture == "wheel") {
+            const QPointF at(5, 5);
+            QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(combo, &wheel);
+        } else {
+            QTest::mouseClick(combo, Qt::LeftButton);
+        }
+
+        QCOMPARE(view.heard, heard);
+        QCOMPARE(control.value().toString(), heard.isEmpty() ? QStringLiteral("B") : heard.last());
+        QCOMPARE(combo->currentText(), control.value().toString());
+        QCOMPARE(combo->view()->isVisible(), popup);
+        combo->hidePopup();
+    }
+
+    // The program sets the value and the domain: the value's item is current when the domain has it;
+    // only a different value is announced, a new domain never is.
+    void valueAndDomain()
+    {
+        Trade::DomainBasedControl control;
+        QComboBox *combo = control.comboControl();
+        View view;
+        control.subscribe(&view);
+
+        control.setDomain(textDomain("A B C"));
+        QCOMPARE(itemTexts(combo), words("A B C"));
+        QCOMPARE(combo->currentIndex(), -1);  // no value yet
+
+        control.setValue(Trade::Variant(QStringLiteral("B")));
+        control.setValue(Trade::Variant(QStringLiteral("B")));
+        QCOMPARE(combo->currentIndex(), 1);
+        control.setDomain(textDomain("B D"));
+        QCOMPARE(combo->currentIndex(), 0);
+        control.setValue(Trade::Variant(QStringLiteral("Z")));
+        QCOMPARE(combo->currentIndex(), -1);
+        QCOMPARE(view.heard, words("B Z"));
+
+        control.setDomain(Trade::Domain());
+        QCOMPARE(combo->count(), 0);
+        // Values without text: an empty variant and a null text.
+        control.setDomain(Trade::Domain({Trade::Variant(), Trade::Variant(QString())}));
+        QCOMPARE(itemTexts(combo), QStringList({QString(), QString()}));
+        QCOMPARE(control.value().toString(), QStringLiteral("Z"));
+    }
 };
-
-void tst_DomainBasedControl::userChoice_data()
-{
-    QTest::addColumn<bool>("readOnly");
-    QTest::addColumn<QByteArray>("gesture");
-    QTest::addColumn<QStringList>("heard");
-    QTest::addColumn<bool>("popup");
-
-    const QStringList none;
-    for (const char *gesture : {"key", "wheel", "click"}) {
-        const bool click = qstrcmp(gesture, "click") == 0;
-        QTest::addRow("%s", gesture) << false << QByteArray(gesture) << (click ? none : words("C")) << click;
-        QTest::addRow("read-only, %s", gesture) << true << QByteArray(gesture) << none << false;
-    }
-}
-
-// The user moves from B: a choice becomes the value and is announced once, with the domain's
-// value; a click opens the list. A read-only control takes no gesture.
-void tst_DomainBasedControl::userChoice()
-{
-    QFETCH(bool, readOnly);
-    QFETCH(QByteArray, gesture);
-    QFETCH(QStringList, heard);
-    QFETCH(bool, popup);
-
-    Trade::DomainBasedControl control;
-    control.setDomain(textDomain("A B C"));
-    control.setValue(Trade::Variant(QStringLiteral("B")));
-    control.setReadOnly(readOnly);
-    control.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&control));
-    View view;
-    control.subscribe(&view);
-
-    QComboBox *combo = control.comboControl();
-    if (gesture == "key") {
-        QTest::keyClick(combo, Qt::Key_Down);
-    } else if (gesture == "wheel") {
-        const QPointF at(5, 5);
-        QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(combo, &wheel);
-    } else {
-        QTest::mouseClick(combo, Qt::LeftButton);
-    }
-
-    QCOMPARE(view.heard, heard);
-    QCOMPARE(control.value().toString(), heard.isEmpty() ? QStringLiteral("B") : heard.last());
-    QCOMPARE(combo->currentText(), control.value().toString());
-    QCOMPARE(combo->view()->isVisible(), popup);
-    combo->hidePopup();
-}
-
-// The program sets the value and the domain: the value's item is current when the domain has it;
-// only a different value is announced, a new domain never is.
-void tst_DomainBasedControl::valueAndDomain()
-{
-    Trade::DomainBasedControl control;
-    QComboBox *combo = control.comboControl();
-    View view;
-    control.subscribe(&view);
-
-    control.setDomain(textDomain("A B C"));
-    QCOMPARE(itemTexts(combo), words("A B C"));
-    QCOMPARE(combo->currentIndex(), -1);  // no value yet
-
-    control.setValue(Trade::Variant(QStringLiteral("B")));
-    control.setValue(Trade::Variant(QStringLiteral("B")));
-    QCOMPARE(combo->currentIndex(), 1);
-    control.setDomain(textDomain("B D"));
-    QCOMPARE(combo->currentIndex(), 0);
-    control.setValue(Trade::Variant(QStringLiteral("Z")));
-    QCOMPARE(combo->currentIndex(), -1);
-    QCOMPARE(view.heard, words("B Z"));
-
-    control.setDomain(Trade::Domain());
-    QCOMPARE(combo->count(), 0);
-    // Values without text: an empty variant and a null text.
-    control.setDomain(Trade::Domain({Trade::Variant(), Trade::Variant(QString())}));
-    QCOMPARE(itemTexts(combo), QStringList({QString(), QString()}));
-    QCOMPARE(control.value().toString(), QStringLiteral("Z"));
-}
 
 QTEST_MAIN(tst_DomainBasedControl)
 #include "tst_domainbasedcontrol.moc"

@@ -136,315 +136,314 @@ class tst_Notifier : public QObject
     Q_OBJECT
 
 private slots:
-    void subscribeByName();
-    void subscribeAll();
-    void reports_data();
-    void reports();
-    void unsubscribe_data();
-    void unsubscribe();
-    void observerDestroyed();
-    void destroyedInsideCallouts();
-    void calls();
-    void forwarding();
-    void staticMatching();
-    void interfaces();
-};
-
-void tst_Notifier::subscribeByName()
-{
-    World world;
-    ReportRecorder recorder;
-    world.publisher.subscribe(&world.observer, "valueChanged");
-    world.publisher.subscribe(&world.observer, "2valueChanged(int, const QString&)");  // the same link
-    QCOMPARE(world.observer.calls, QByteArrayList{"value 7"});  // greeted once, by the attach slot
-    QCOMPARE(world.publisher.heard, QByteArrayList({"attached", "+valueChanged"}));
-    QVERIFY(world.publisher.isSubscribed(&world.observer, "valueChanged"));
-    QCOMPARE(world.publisher.linkCount("valueChanged"), 1);
-    emit world.publisher.valueChanged(8, QString());
-    QCOMPARE(world.observer.calls.last(), QByteArray("value 8"));
-    QCOMPARE(recorder.count(), 0);
-
-    const AbstractNotifier::Link *link = world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
-    QCOMPARE(link->delegate.slot, QByteArray("1slot_valueChanged(int)"));
-    QCOMPARE(link->signal.signature, QByteArray("2valueChanged(int,QString)"));
-    world.publisher.subscribe(*link);
-    QCOMPARE(recorder.lines(), QStringList{line("Common::AbstractNotifier::subscribe",
-                                                "false && \"Such signal/slot pair is already subscribed\"")});
-}
-
-void tst_Notifier::subscribeAll()
-{
-    ReportRecorder recorder;
-    auto *publisher = new Publisher;
-    auto *observer = new Observer;
-    Bare bare;
-    publisher->subscribe(observer);
-    // The signal inherited from QObject too; the slot taking one parameter does not fit destroyed().
-    QCOMPARE(publisher->linkCountByName("destroyed"), 1);
-    QCOMPARE(publisher->linkCountByName("disposed"), 1);
-    QCOMPARE(publisher->linkCountByName("valueChanged"), 1);
-    publisher->subscribe(&bare);
-    QVERIFY(!publisher->isSubscribed(&bare));
-    QCOMPARE(recorder.logs().size(), 1);
-    QCOMPARE(recorder.logs().first().text, QStringLiteral("\"No signals/slots were connected during subscribe() call. "
-                                                          "Event source: 'Publisher', observer: 'Bare'.\""));
-    delete publisher;  // before its observer
-    QCOMPARE(observer->calls, QByteArrayList({"value 7", "disposed", "destroyed"}));
-    QCOMPARE(helpers(observer), 1);  // left inert
-    delete observer;
-    QCOMPARE(recorder.count(), 0);
-}
-
-void tst_Notifier::reports_data()
-{
-    QTest::addColumn<Operation>("operation");
-    QTest::addColumn<QStringList>("reports");
-
-    const char *subscribe = "Common::AbstractNotifier::subscribe";
-    const QString noSignal = line(subscribe, "false && \"Appropriate signal could not be found\"");
-    const QString noSlot = line(subscribe, "false && \"Appropriate slot could not be found\"");
-    const QString failed = line(subscribe, "false && \"Failed to subscribe/unsubscribe signal/slot\"");
-    const QString notSubscribed = line("Common::AbstractNotifier::unsubscribe", "false && \"Such signal/slot pair is not subscribed\"");
-    auto row = [](const char *name, const Operation &operation, const QStringList &reports) {
-        QTest::addRow("%s", name) << operation << reports;
-    };
-    row("unknown signal", [](World &w) { w.publisher.subscribe(&w.observer, "absent"); }, {noSignal});
-    row("decorated unknown signal", [](World &w) { w.publisher.subscribe("2absent(int)", &w.observer, "onGone"); }, {failed});
-    row("wrong parameter type", [](World &w) { w.publisher.subscribe(&w.bare, "valueChanged"); }, {noSlot});
-    row("unknown slot", [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "absent"); }, {noSlot});
-    row("unfitting slot", [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "onGone"); }, {failed});
-    row("null observer", [](World &w) { w.publisher.subscribe(nullptr, "valueChanged"); }, {noSlot});
-    row("null observer, decorated slot", [](World &w) { w.publisher.subscribe("valueChanged", nullptr, "1onGone()"); }, {noSlot});
-    row("not subscribed", [](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); }, {notSubscribed});
-    row("empty link", [](World &w) { w.publisher.unsubscribe(AbstractNotifier::Link()); }, {notSubscribed});
-    row("null observer has nothing", [](World &w) { w.publisher.unsubscribe(nullptr); QVERIFY(!w.publisher.isSubscribed(nullptr)); }, {});
-    row("missing slot is no subscription", [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); }, {});
-    row("isSubscribed, unknown signal", [](World &w) { w.publisher.isSubscribed(&w.observer, "absent"); },
-        {line("Common::AbstractNotifier::isSubscribed", "false && \"Appropriate signal could not be found\"")});
-    row("linkCount, unknown signal", [](World &w) { QCOMPARE(w.publisher.linkCount("absent"), 0); },
-        {line("Common::AbstractNotifier::linkCount", "false && \"Appropriate signal could not be found\"")});
-    row("forward to a target without the signal", [](World &w) { w.publisher.forward(&w.observer, "disposed"); },
-        {line("Common::AbstractNotifier::forward", "false && \"Failed to subscribe/unsubscribe signal/slot\"")});
-    row("forward to an unknown signal", [](World &w) { w.publisher.forward("valueChanged", &w.observer, "absent"); },
-        {line("Common::AbstractNotifier::forward", "false && \"Appropriate signal could not be found\"")});
-    row("link without a slot", [](World &w) {
-        QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &w.bare)->isValid());
-        QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", nullptr)->isValid());
-    }, {noSlot, ReportRecorder::line(u"notifier/commonabstractnotifier", u"Common::AbstractNotifier::linkBySignalAndObserverOrSubscribe",
-                                     u"link->isValid()", ReportRecorder::quoted(u"The observer must have an appropriate slot"))});
-    row("call of a missing method", [](World &w) {
-        w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
-    }, {line("Common::AbstractNotifier::call", "link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)")});
-    row("queued call of a missing method", [](World &w) { w.publisher.callQueued("absent"); },
-        {line("Common::AbstractNotifier::callQueued", "QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)")});
-    const QString helper = QStringLiteral("Common::ObserverDestroyHelper::ObserverDestroyHelper");
-    row("helper without observer or notifier", [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); },
-        {ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != observer"),
-         ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != notifier")});
-    row("attach and detach slots of wrong shapes", [](World &w) {
-        w.publisher.subscribe("counted", &w.observer, "slot_valueChanged");
-        w.publisher.unsubscribe(&w.observer);
-    }, {line("Common::AbstractNotifierPrivate::callAttachDetachSlots", "false && \"slot name matches the signal, while the argument type is incorrect\""),
-        line("Common::AbstractNotifierPrivate::callAttachDetachSlots", "false && \"slot name matches the signal, while the argument count does not\"")});
-}
-
-void tst_Notifier::reports()
-{
-    QFETCH(Operation, operation);
-    QFETCH(QStringList, reports);
-
-    World world;
-    ReportRecorder recorder;
-    operation(world);
-    QCOMPARE(recorder.lines(), reports);
-    QVERIFY(!world.publisher.isSubscribed(&world.observer) && !world.publisher.isSubscribed(&world.bare));
-    QCOMPARE(helpers(&world.observer) + helpers(&world.bare), 0);
-}
-
-void tst_Notifier::unsubscribe_data()
-{
-    QTest::addColumn<Operation>("operation");
-    QTest::addColumn<bool>("observerLeft");  // else the bare observer left
-    QTest::addColumn<QByteArrayList>("heard");
-
-    const QByteArrayList value{"detached", "-valueChanged"};
-    QTest::addRow("by observer") << Operation([](World &w) { w.publisher.unsubscribe(&w.observer); }) << true << value;
-    QTest::addRow("by signal") << Operation([](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); }) << true << value;
-    QTest::addRow("by link") << Operation([](World &w) {
-        w.publisher.unsubscribe(*w.publisher.linkBySignalAndObserverOrSubscribe("2valueChanged(int,QString)", &w.observer));
-    }) << true << value;
-    QTest::addRow("by slot") << Operation([](World &w) { w.publisher.unsubscribe("disposed", &w.bare, "onGone"); })
-                             << false << QByteArrayList{"-disposed"};
-    // Bare has no conventional slot for disposed: its link of that signal goes.
-    QTest::addRow("by signal, explicit slot") << Operation([](World &w) { w.publisher.unsubscribe(&w.bare, "disposed"); })
-                                              << false << QByteArrayList{"-disposed"};
-}
-
-void tst_Notifier::unsubscribe()
-{
-    QFETCH(Operation, operation);
-    QFETCH(bool, observerLeft);
-    QFETCH(QByteArrayList, heard);
-
-    World world;
-    world.publisher.subscribe(&world.observer, "valueChanged");
-    world.publisher.subscribe("disposed", &world.bare, "onGone");
-    world.publisher.heard.clear();
-    ReportRecorder recorder;
-    operation(world);
-    QCOMPARE(world.publisher.heard, heard);
-    QObject *left = observerLeft ? static_cast<QObject *>(&world.observer) : &world.bare;
-    QObject *stayed = observerLeft ? static_cast<QObject *>(&world.bare) : &world.observer;
-    QVERIFY(!world.publisher.isSubscribed(left) && world.publisher.isSubscribed(stayed));
-    QCOMPARE(helpers(left), 0);  // gone with the last link
-    QCOMPARE(recorder.count(), 0);
-}
-
-void tst_Notifier::observerDestroyed()
-{
-    Publisher first;
-    Publisher second;
-    auto *observer = new Observer;
-    first.subscribe(observer);
-    second.subscribe(observer, "valueChanged");
-    QCOMPARE(helpers(observer), 2);
-    first.heard.clear();
-    second.heard.clear();
-    ReportRecorder recorder;
-    delete observer;
-    // Detach slots and hooks once per link, in link order.
-    QCOMPARE(first.heard, QByteArrayList({"-destroyed", "-disposed", "detached", "-valueChanged"}));
-    QCOMPARE(second.heard, QByteArrayList({"detached", "-valueChanged"}));
-    QVERIFY(!first.isSubscribed(observer) && !second.isSubscribed(observer));
-    QCOMPARE(recorder.count(), 0);
-}
-
-void tst_Notifier::destroyedInsideCallouts()
-{
-    ReportRecorder recorder;
+    void subscribeByName()
     {
-        // The attach slot's greeting makes the observer delete itself in the middle of
-        // subscribe(): the walk over the publisher's signals stops there.
-        Publisher publisher;
-        auto *observer = new Observer;
-        observer->dieOnValue = true;
-        publisher.subscribe(observer);
-        QVERIFY(!publisher.isSubscribed(observer));
-        QCOMPARE(publisher.linkCountByName("destroyed") + publisher.linkCountByName("disposed"), 0);
+        World world;
+        ReportRecorder recorder;
+        world.publisher.subscribe(&world.observer, "valueChanged");
+        world.publisher.subscribe(&world.observer, "2valueChanged(int, const QString&)");  // the same link
+        QCOMPARE(world.observer.calls, QByteArrayList{"value 7"});  // greeted once, by the attach slot
+        QCOMPARE(world.publisher.heard, QByteArrayList({"attached", "+valueChanged"}));
+        QVERIFY(world.publisher.isSubscribed(&world.observer, "valueChanged"));
+        QCOMPARE(world.publisher.linkCount("valueChanged"), 1);
+        emit world.publisher.valueChanged(8, QString());
+        QCOMPARE(world.observer.calls.last(), QByteArray("value 8"));
+        QCOMPARE(recorder.count(), 0);
+
+        const AbstractNotifier::Link *link = world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
+        QCOMPARE(link->delegate.slot, QByteArray("1slot_valueChanged(int)"));
+        QCOMPARE(link->signal.signature, QByteArray("2valueChanged(int,QString)"));
+        world.publisher.subscribe(*link);
+        QCOMPARE(recorder.lines(), QStringList{line("Common::AbstractNotifier::subscribe",
+                                                    "false && \"Such signal/slot pair is already subscribed\"")});
     }
+
+    void subscribeAll()
     {
-        // The publisher deletes itself on the first of a destroyed observer's three links.
+        ReportRecorder recorder;
         auto *publisher = new Publisher;
-        publisher->deleteOnUnsubscribed = true;
         auto *observer = new Observer;
+        Bare bare;
         publisher->subscribe(observer);
+        // The signal inherited from QObject too; the slot taking one parameter does not fit destroyed().
+        QCOMPARE(publisher->linkCountByName("destroyed"), 1);
+        QCOMPARE(publisher->linkCountByName("disposed"), 1);
+        QCOMPARE(publisher->linkCountByName("valueChanged"), 1);
+        publisher->subscribe(&bare);
+        QVERIFY(!publisher->isSubscribed(&bare));
+        QCOMPARE(recorder.logs().size(), 1);
+        QCOMPARE(recorder.logs().first().text, QStringLiteral("\"No signals/slots were connected during subscribe() call. "
+                                                              "Event source: 'Publisher', observer: 'Bare'.\""));
+        delete publisher;  // before its observer
+        QCOMPARE(observer->calls, QByteArrayList({"value 7", "disposed", "destroyed"}));
+        QCOMPARE(helpers(observer), 1);  // left inert
         delete observer;
+        QCOMPARE(recorder.count(), 0);
     }
-    // unsubscribeAndCall() whose detach slot or hook deletes the observer: nothing is called.
-    for (std::function<void()> Publisher::*place : {&Publisher::whenDetached, &Publisher::whenUnsubscribed}) {
-        Publisher publisher;
-        auto *observer = new Observer;
-        const AbstractNotifier::Link link = *publisher.linkBySignalAndObserverOrSubscribe("valueChanged", observer);
-        publisher.*place = [observer] { delete observer; };
-        publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
-        QCOMPARE(publisher.linkCountByName("valueChanged"), 0);
-    }
-    // The attach slot of linkBySignalAndObserverOrSubscribe()'s subscription destroys the
-    // observer, or the publisher: no link, and nothing to report, since the slot existed.
+
+    void reports_data()
     {
-        Publisher publisher;
-        auto *observer = new Observer;
-        publisher.whenAttached = [observer] { delete observer; };
-        QVERIFY(!publisher.linkBySignalAndObserverOrSubscribe("valueChanged", observer)->isValid());
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QStringList>("reports");
+
+        const char *subscribe = "Common::AbstractNotifier::subscribe";
+        const QString noSignal = line(subscribe, "false && \"Appropriate signal could not be found\"");
+        const QString noSlot = line(subscribe, "false && \"Appropriate slot could not be found\"");
+        const QString failed = line(subscribe, "false && \"Failed to subscribe/unsubscribe signal/slot\"");
+        const QString notSubscribed = line("Common::AbstractNotifier::unsubscribe", "false && \"Such signal/slot pair is not subscribed\"");
+        auto row = [](const char *name, const Operation &operation, const QStringList &reports) {
+            QTest::addRow("%s", name) << operation << reports;
+        };
+        row("unknown signal", [](World &w) { w.publisher.subscribe(&w.observer, "absent"); }, {noSignal});
+        row("decorated unknown signal", [](World &w) { w.publisher.subscribe("2absent(int)", &w.observer, "onGone"); }, {failed});
+        row("wrong parameter type", [](World &w) { w.publisher.subscribe(&w.bare, "valueChanged"); }, {noSlot});
+        row("unknown slot", [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "absent"); }, {noSlot});
+        row("unfitting slot", [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "onGone"); }, {failed});
+        row("null observer", [](World &w) { w.publisher.subscribe(nullptr, "valueChanged"); }, {noSlot});
+        row("null observer, decorated slot", [](World &w) { w.publisher.subscribe("valueChanged", nullptr, "1onGone()"); }, {noSlot});
+        row("not subscribed", [](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); }, {notSubscribed});
+        row("empty link", [](World &w) { w.publisher.unsubscribe(AbstractNotifier::Link()); }, {notSubscribed});
+        row("null observer has nothing", [](World &w) { w.publisher.unsubscribe(nullptr); QVERIFY(!w.publisher.isSubscribed(nullptr)); }, {});
+        row("missing slot is no subscription", [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); }, {});
+        row("isSubscribed, unknown signal", [](World &w) { w.publisher.isSubscribed(&w.observer, "absent"); },
+            {line("Common::AbstractNotifier::isSubscribed", "false && \"Appropriate signal could not be found\"")});
+        row("linkCount, unknown signal", [](World &w) { QCOMPARE(w.publisher.linkCount("absent"), 0); },
+            {line("Common::AbstractNotifier::linkCount", "false && \"Appropriate signal could not be found\"")});
+        row("forward to a target without the signal", [](World &w) { w.publisher.forward(&w.observer, "disposed"); },
+            {line("Common::AbstractNotifier::forward", "false && \"Failed to subscribe/unsubscribe signal/slot\"")});
+        row("forward to an unknown signal", [](World &w) { w.publisher.forward("valueChanged", &w.observer, "absent"); },
+            {line("Common::AbstractNotifier::forward", "false && \"Appropriate signal could not be found\"")});
+        row("link without a slot", [](World &w) {
+            QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &w.bare)->isValid());
+            QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", nullptr)->isValid());
+        }, {noSlot, ReportRecorder::line(u"notifier/commonabstractnotifier", u"Common::AbstractNotifier::linkBySignalAndObserverOrSubscribe",
+                                         u"link->isValid()", ReportRecorder::quoted(u"The observer must have an appropriate slot"))});
+        row("call of a missing method", [](World &w) {
+            w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
+        }, {line("Common::AbstractNotifier::call", "link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)")});
+        row("queued call of a missing method", [](World &w) { w.publisher.callQueued("absent"); },
+            {line("Common::AbstractNotifier::callQueued", "QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)")});
+        row("interface casts", [](World &w) {
+            Common::IObject *object = &w.publisher;
+            QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&w.publisher));
+            QCOMPARE(object->as<Common::IObject>(), object);
+            QCOMPARE(static_cast<Trade::IDisposable *>(&w.publisher)->as<Common::IObject>(), object);
+            QVERIFY(!object->as(typeid(int)));
+            QVERIFY(!object->as<Trade::INotifier>());
+            QVERIFY(!Orphan().qobject());
+        }, {ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
+                                 ReportRecorder::quoted(u"invalid type, type must be interface and inherit "
+                                                        u"Common::IObject")),
+            ReportRecorder::line(u"notifier/commonabstractnotifier", u"Common::AbstractNotifier::qobject",
+                                 u"result != NULL", ReportRecorder::quoted(u"object must be inherited from QObject"))});
+        const QString helper = QStringLiteral("Common::ObserverDestroyHelper::ObserverDestroyHelper");
+        row("helper without observer or notifier", [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); },
+            {ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != observer"),
+             ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != notifier")});
+        row("attach and detach slots of wrong shapes", [](World &w) {
+            w.publisher.subscribe("counted", &w.observer, "slot_valueChanged");
+            w.publisher.unsubscribe(&w.observer);
+        }, {line("Common::AbstractNotifierPrivate::callAttachDetachSlots", "false && \"slot name matches the signal, while the argument type is incorrect\""),
+            line("Common::AbstractNotifierPrivate::callAttachDetachSlots", "false && \"slot name matches the signal, while the argument count does not\"")});
     }
+
+    void reports()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QStringList, reports);
+
+        World world;
+        ReportRecorder recorder;
+        operation(world);
+        QCOMPARE(recorder.lines(), reports);
+        QVERIFY(!world.publisher.isSubscribed(&world.observer) && !world.publisher.isSubscribed(&world.bare));
+        QCOMPARE(helpers(&world.observer) + helpers(&world.bare), 0);
+    }
+
+    void unsubscribe_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<bool>("observerLeft");  // else the bare observer left
+        QTest::addColumn<QByteArrayList>("heard");
+
+        const QByteArrayList value{"detached", "-valueChanged"};
+        QTest::addRow("by observer") << Operation([](World &w) { w.publisher.unsubscribe(&w.observer); }) << true << value;
+        QTest::addRow("by signal") << Operation([](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); }) << true << value;
+        QTest::addRow("by link") << Operation([](World &w) {
+            w.publisher.unsubscribe(*w.publisher.linkBySignalAndObserverOrSubscribe("2valueChanged(int,QString)", &w.observer));
+        }) << true << value;
+        QTest::addRow("by slot") << Operation([](World &w) { w.publisher.unsubscribe("disposed", &w.bare, "onGone"); })
+                                 << false << QByteArrayList{"-disposed"};
+        // Bare has no conventional slot for disposed: its link of that signal goes.
+        QTest::addRow("by signal, explicit slot") << Operation([](World &w) { w.publisher.unsubscribe(&w.bare, "disposed"); })
+                                                  << false << QByteArrayList{"-disposed"};
+    }
+
+    void unsubscribe()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(bool, observerLeft);
+        QFETCH(QByteArrayList, heard);
+
+        World world;
+        world.publisher.subscribe(&world.observer, "valueChanged");
+        world.publisher.subscribe("disposed", &world.bare, "onGone");
+        world.publisher.heard.clear();
+        ReportRecorder recorder;
+        operation(world);
+        QCOMPARE(world.publisher.heard, heard);
+        QObject *left = observerLeft ? static_cast<QObject *>(&world.observer) : &world.bare;
+        QObject *stayed = observerLeft ? static_cast<QObject *>(&world.bare) : &world.observer;
+        QVERIFY(!world.publisher.isSubscribed(left) && world.publisher.isSubscribed(stayed));
+        QCOMPARE(helpers(left), 0);  // gone with the last link
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void observerDestroyed()
+    {
+        Publisher first;
+        Publisher second;
+        auto *observer = new Observer;
+        first.subscribe(observer);
+        second.subscribe(observer, "valueChanged");
+        QCOMPARE(helpers(observer), 2);
+        first.heard.clear();
+        second.heard.clear();
+        ReportRecorder recorder;
+        delete observer;
+        // Detach slots and hooks once per link, in link order.
+        QCOMPARE(first.heard, QByteArrayList({"-destroyed", "-disposed", "detached", "-valueChanged"}));
+        QCOMPARE(second.heard, QByteArrayList({"detached", "-valueChanged"}));
+        QVERIFY(!first.isSubscribed(observer) && !second.isSubscribed(observer));
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void destroyedInsideCallouts()
+    {
+        ReportRecorder recorder;
+        {
+            // The attach slot's greeting makes the observer delete itself in the middle of
+            // subscribe(): the walk over the publisher's signals stops there.
+            Publisher publisher;
+            auto *observer = new Observer;
+            observer->dieOnValue = true;
+            publisher.subscribe(observer);
+            QVERIFY(!publisher.isSubscribed(observer));
+            QCOMPARE(publisher.linkCountByName("destroyed") + publisher.linkCountByName("disposed"), 0);
+        }
+        {
+            // The publisher deletes itself on the first of a destroyed observer's three links.
+            auto *publisher = new Publisher;
+            publisher->deleteOnUnsubscribed = true;
+            auto *observer = new Observer;
+            publisher->subscribe(observer);
+            delete observer;
+        }
+        // unsubscribeAndCall() whose detach slot or hook deletes the observer: nothing is called.
+        for (std::function<void()> Publisher::*place : {&Publisher::whenDetached, &Publisher::whenUnsubscribed}) {
+            Publisher publisher;
+            auto *observer = new Observer;
+            const AbstractNotifier::Link link = *publisher.linkBySignalAndObserverOrSubscribe("valueChanged", observer);
+            publisher.*place = [observer] { delete observer; };
+            publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
+            QCOMPARE(publisher.linkCountByName("valueChanged"), 0);
+        }
+        // The attach slot of linkBySignalAndObserverOrSubscribe()'s subscription destroys the
+        // observer, or the publisher: no link, and nothing to report, since the slot existed.
+        {
+            Publisher publisher;
+            auto *observer = new Observer;
+            publisher.whenAttached = [observer] { delete observer; };
+            QVERIFY(!publisher.linkBySignalAndObserverOrSubscribe("valueChanged", observer)->isValid());
+        }
+        {
+            auto *publisher = new Publisher;
+            Observer observer;
+            publisher->whenAttached = [publisher] { delete publisher; };
+            QVERIFY(!publisher->linkBySignalAndObserverOrSubscribe("valueChanged", &observer)->isValid());
+        }
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void calls()
+    {
+        World world;
+        world.observer.watched = &world.publisher;
+        world.publisher.subscribe(&world.observer, "valueChanged");
+        const AbstractNotifier::Link link = *world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
+        world.observer.calls.clear();
+        ReportRecorder recorder;
+        world.publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
+        QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed"}));
+        world.publisher.call(link, Q_ARG(int, 10));  // a link need not be recorded
+        QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 10", "unsubscribed"}));
+
+        world.publisher.callQueued("setValue", Q_ARG(int, 3));
+        AbstractNotifier::callQueued(&world.observer, "slot_valueChanged", Q_ARG(int, 4));
+        QCOMPARE(world.publisher.value, 7);
+        QTRY_COMPARE(world.observer.calls.size(), 6);
+        QCOMPARE(world.observer.calls.at(4), QByteArray("value 4"));
+        QCOMPARE(world.publisher.value, 3);
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void forwarding()
+    {
+        Publisher source;
+        Publisher target;
+        QSignalSpy same(&target, &Publisher::valueChanged);
+        QSignalSpy renamed(&target, &Publisher::counted);
+        ReportRecorder recorder;
+        source.forward(&target, "valueChanged");
+        source.forward("valueChanged", &target, "counted");
+        source.forward(&target, "valueChanged");  // already there
+        QCOMPARE(same.size() + renamed.size(), 2);  // the attach slot greets forwarding links too
+        emit source.valueChanged(5, QStringLiteral("five"));
+        QCOMPARE(same.last(), QVariantList({5, QStringLiteral("five")}));
+        QCOMPARE(renamed.last(), QVariantList{5});
+        QCOMPARE(source.linkCount("2valueChanged(int,QString)"), 2);
+        source.unsubscribe(&target);
+        emit source.valueChanged(6, QString());
+        QCOMPARE(same.size() + renamed.size(), 4);
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void staticMatching()
     {
         auto *publisher = new Publisher;
         Observer observer;
-        publisher->whenAttached = [publisher] { delete publisher; };
-        QVERIFY(!publisher->linkBySignalAndObserverOrSubscribe("valueChanged", &observer)->isValid());
+        ReportRecorder recorder;
+        AbstractNotifier::subscribe(publisher, &observer, Qt::UniqueConnection);
+        AbstractNotifier::unsubscribe(publisher, "valueChanged", &observer);
+        AbstractNotifier::subscribe(publisher, "disposed", &observer, "onGone", Qt::DirectConnection);
+        emit publisher->valueChanged(1, QString());
+        QCOMPARE(recorder.count(), 0);
+        AbstractNotifier::subscribe(publisher, &observer, Qt::UniqueConnection);  // two of three are there
+        QCOMPARE(recorder.lines(), QStringList(2, line("Common::AbstractNotifier::subscribe",
+            "QObject::connect(sender, signal.decoratedSignature(), observer, slot.decoratedSignature(), connectionType)")));
+        QVERIFY(!publisher->isSubscribed(&observer));  // nothing recorded, no attach slot
+        delete publisher;
+        QCOMPARE(observer.calls, QByteArrayList({"disposed", "gone", "destroyed"}));
+        QCOMPARE(helpers(&observer), 0);
     }
-    QCOMPARE(recorder.count(), 0);
-}
 
-void tst_Notifier::calls()
-{
-    World world;
-    world.observer.watched = &world.publisher;
-    world.publisher.subscribe(&world.observer, "valueChanged");
-    const AbstractNotifier::Link link = *world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
-    world.observer.calls.clear();
-    ReportRecorder recorder;
-    world.publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
-    QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed"}));
-    world.publisher.call(link, Q_ARG(int, 10));  // a link need not be recorded
-    QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 10", "unsubscribed"}));
-
-    world.publisher.callQueued("setValue", Q_ARG(int, 3));
-    AbstractNotifier::callQueued(&world.observer, "slot_valueChanged", Q_ARG(int, 4));
-    QCOMPARE(world.publisher.value, 7);
-    QTRY_COMPARE(world.observer.calls.size(), 6);
-    QCOMPARE(world.observer.calls.at(4), QByteArray("value 4"));
-    QCOMPARE(world.publisher.value, 3);
-    QCOMPARE(recorder.count(), 0);
-}
-
-void tst_Notifier::forwarding()
-{
-    Publisher source;
-    Publisher target;
-    QSignalSpy same(&target, &Publisher::valueChanged);
-    QSignalSpy renamed(&target, &Publisher::counted);
-    ReportRecorder recorder;
-    source.forward(&target, "valueChanged");
-    source.forward("valueChanged", &target, "counted");
-    source.forward(&target, "valueChanged");  // already there
-    QCOMPARE(same.size() + renamed.size(), 2);  // the attach slot greets forwarding links too
-    emit source.valueChanged(5, QStringLiteral("five"));
-    QCOMPARE(same.last(), QVariantList({5, QStringLiteral("five")}));
-    QCOMPARE(renamed.last(), QVariantList{5});
-    QCOMPARE(source.linkCount("2valueChanged(int,QString)"), 2);
-    source.unsubscribe(&target);
-    emit source.valueChanged(6, QString());
-    QCOMPARE(same.size() + renamed.size(), 4);
-    QCOMPARE(recorder.count(), 0);
-}
-
-void tst_Notifier::staticMatching()
-{
-    auto *publisher = new Publisher;
-    Observer observer;
-    ReportRecorder recorder;
-    AbstractNotifier::subscribe(publisher, &observer, Qt::UniqueConnection);
-    AbstractNotifier::unsubscribe(publisher, "valueChanged", &observer);
-    AbstractNotifier::subscribe(publisher, "disposed", &observer, "onGone", Qt::DirectConnection);
-    emit publisher->valueChanged(1, QString());
-    QCOMPARE(recorder.count(), 0);
-    AbstractNotifier::subscribe(publisher, &observer, Qt::UniqueConnection);  // two of three are there
-    QCOMPARE(recorder.lines(), QStringList(2, line("Common::AbstractNotifier::subscribe",
-        "QObject::connect(sender, signal.decoratedSignature(), observer, slot.decoratedSignature(), connectionType)")));
-    QVERIFY(!publisher->isSubscribed(&observer));  // nothing recorded, no attach slot
-    delete publisher;
-    QCOMPARE(observer.calls, QByteArrayList({"disposed", "gone", "destroyed"}));
-    QCOMPARE(helpers(&observer), 0);
-}
-
-void tst_Notifier::interfaces()
-{
-    Publisher publisher;
-    Common::IObject *object = &publisher;
-    ReportRecorder recorder;
-    QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&publisher));
-    QCOMPARE(object->as<Common::IObject>(), object);
-    QCOMPARE(static_cast<Trade::IDisposable *>(&publisher)->as<Common::IObject>(), object);
-    QVERIFY(!object->as(typeid(int)));
-    QVERIFY(!object->as<Trade::INotifier>());
-    QVERIFY(!Orphan().qobject());
-    QCOMPARE(recorder.lines(), QStringList({
-        ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
-                             ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
-        ReportRecorder::line(u"notifier/commonabstractnotifier", u"Common::AbstractNotifier::qobject", u"result != NULL",
-                             ReportRecorder::quoted(u"object must be inherited from QObject"))}));
-}
+    // The observer, the slot and both signal texts each tell links apart, for equality and for
+    // the order the notifier keeps its links in.
+    void linkIdentity()
+    {
+        using Link = AbstractNotifier::Link;
+        Observer first;
+        Observer second;
+        const Link link{{&first, "1slot_valueChanged(int)"}, {"valueChanged", "2valueChanged(int,QString)"}};
+        QVERIFY(link == Link(link) && !(link < link));
+        for (const Link &other : {Link{{&second, link.delegate.slot}, link.signal}, Link{{&first, "1onGone()"}, link.signal},
+                                  Link{link.delegate, {"counted", link.signal.signature}},
+                                  Link{link.delegate, {link.signal.name, "2counted(int)"}}}) {
+            QVERIFY(link != other);
+            QVERIFY((link < other) != (other < link));
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_Notifier)
 #include "tst_notifier.moc"

@@ -43,165 +43,158 @@ class tst_NotifierMatching : public QObject
     Q_OBJECT
 
 private slots:
-    void parse_data();
-    void parse();
-    void copiesShareNothing();
-    void conventionalSlot_data();
-    void conventionalSlot();
-    void lookups();
-    void criticalSectionIsRecursive();
-    void sharedFromManyThreads();
-};
+    void parse_data()
+    {
+        QTest::addColumn<QByteArray>("signature");
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QList<QByteArray>>("parameters");
+        QTest::addColumn<QStringList>("reports");
 
-void tst_NotifierMatching::parse_data()
-{
-    QTest::addColumn<QByteArray>("signature");
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<QList<QByteArray>>("parameters");
-    QTest::addColumn<QStringList>("reports");
-
-    const QString noName = parseReport("endOfName > 0");
-    const QString noList = parseReport("endOfParameterList >= startOfParameterList");
-    QTest::addRow("two") << QByteArray("quoteChanged(Market::Quote*,Market::Feed*)") << QByteArray("quoteChanged")
-                         << QList<QByteArray>{"Market::Quote*", "Market::Feed*"} << QStringList();
-    QTest::addRow("none") << QByteArray("reset()") << QByteArray("reset") << QList<QByteArray>() << QStringList();
-    QTest::addRow("untrimmed") << QByteArray("f(int, double)") << QByteArray("f") << QList<QByteArray>{"int", " double"}
-                               << QStringList();
-    QTest::addRow("no parentheses") << QByteArray("reset") << QByteArray() << QList<QByteArray>() << QStringList{noName, noList};
-    QTest::addRow("no name") << QByteArray("(int)") << QByteArray() << QList<QByteArray>{"int"} << QStringList{noName};
-    QTest::addRow("unclosed") << QByteArray("f(int") << QByteArray("f") << QList<QByteArray>() << QStringList{noList};
-}
-
-void tst_NotifierMatching::parse()
-{
-    QFETCH(QByteArray, signature);
-    QFETCH(QByteArray, name);
-    QFETCH(QList<QByteArray>, parameters);
-    QFETCH(QStringList, reports);
-
-    ReportRecorder recorder;
-    const MethodInfo method(signature);
-    QCOMPARE(method.name(), name);
-    QCOMPARE(method.parameters(), parameters);
-    QCOMPARE(method.signature(), signature);
-    QCOMPARE(recorder.lines(), reports);  // parsed once
-}
-
-void tst_NotifierMatching::copiesShareNothing()
-{
-    ReportRecorder recorder;
-    SlotInfo original("1(int)");
-    const SlotInfo copy(original);
-    original.parse();
-    QCOMPARE(recorder.count(), 1);
-    QCOMPARE(copy.parameters(), QList<QByteArray>{"int"});
-    QCOMPARE(recorder.count(), 2);  // the copy parsed on its own
-
-    original = SlotInfo("1g()");
-    QCOMPARE(original.signature(), QByteArray("(int)"));
-    QCOMPARE(recorder.lines().last(), ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::operator =",
-                                                           u"false && \"Is not supposed to be called.\""));
-}
-
-void tst_NotifierMatching::conventionalSlot_data()
-{
-    QTest::addColumn<QByteArray>("signal");
-    QTest::addColumn<QByteArray>("slot");
-
-    QTest::addRow("leading part comes first") << QByteArray("quoteChanged(Market::Quote*,Market::Feed*)")
-                                              << QByteArray("slot_quoteChanged(Market::Quote*)");
-    QTest::addRow("no parameters fit any") << QByteArray("reset(int,int)") << QByteArray("slot_reset()");
-    QTest::addRow("slots want more") << QByteArray("quoteChanged()") << QByteArray();
-    QTest::addRow("other order") << QByteArray("quoteChanged(Market::Feed*)") << QByteArray();
-    QTest::addRow("other name") << QByteArray("resetAll()") << QByteArray();
-}
-
-void tst_NotifierMatching::conventionalSlot()
-{
-    QFETCH(QByteArray, signal);
-    QFETCH(QByteArray, slot);
-
-    ReportRecorder recorder;
-    const SlotInfo &found = MetaObjectInfo::shared(&Matcher::staticMetaObject).findSlotForSignal(SignalInfo(signal));
-    QCOMPARE(found.signature(), slot);
-    QCOMPARE(recorder.count(), 0);
-}
-
-void tst_NotifierMatching::lookups()
-{
-    ReportRecorder recorder;
-    const MetaObjectInfo info(&Matcher::staticMetaObject);
-    // Inherited signals come first; a decorated text is not looked up.
-    QCOMPARE(info.findSignal("destroyed").signature(), QByteArray("destroyed(QObject*)"));
-    QCOMPARE(info.findSignal("2absent(int)").signature(), QByteArray("absent(int)"));
-    QVERIFY(info.findSignal("absent").isEmpty());
-    QCOMPARE(info.findSlot("slot_quoteChanged").signature(), QByteArray("slot_quoteChanged(Quote*)"));
-    QVERIFY(info.findSlot("2slot_reset()").isEmpty());  // decorated for a signal, so a name
-    QVERIFY(info.findSignal("2destroyed)(").isEmpty());   // "(" must come before ")"
-    QCOMPARE(SignalInfo("f(int)").decoratedSignature(), QByteArray("2f(int)"));
-    QCOMPARE(recorder.count(), 0);
-
-    const SignalInfo quoteChanged("quoteChanged(Market::Quote*,Market::Feed*)");
-    for (const SlotInfo &slot : info.slotList())
-        info.checkNamespaceCompatibility(quoteChanged, slot);
-    // Only Quote* against Market::Quote* is a near miss; the other order is a real mismatch.
-    QCOMPARE(recorder.lines(), QStringList{ReportRecorder::line(
-                                   u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::checkNamespaceCompatibility",
-                                   u"false && \"Signal/slot signatures seem to be compatible, with the only difference in namespaces.\"")});
-
-    // Assignment is meant only for an empty description; onto another one it copies anyway.
-    recorder.clear();
-    MetaObjectInfo assigned;
-    assigned = MetaObjectInfo(&QObject::staticMetaObject);
-    assigned = info;
-    QCOMPARE(assigned.slotList().size(), 7);
-    QCOMPARE(recorder.lines(), QStringList{ReportRecorder::line(u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::operator =",
-                                                                u"m_metaObject == NULL && \"Only initial assignment is allowed.\"")});
-}
-
-void tst_NotifierMatching::criticalSectionIsRecursive()
-{
-    CriticalSection section;
-    section.enter();
-    QVERIFY(section.tryEnter());
-    bool elsewhere = true;
-    std::thread([&] { elsewhere = section.tryEnter(); }).join();
-    QVERIFY(!elsewhere);
-    section.leave();
-    section.leave();
-}
-
-void tst_NotifierMatching::sharedFromManyThreads()
-{
-    // Threads released at once race for the first fills of the same descriptions; all must see
-    // the one shared description, filled alike. (Run under ThreadSanitizer as well.)
-    const QMetaObject *classes[] = {&tst_NotifierMatching::staticMetaObject, &QTimer::staticMetaObject,
-                                    &QThread::staticMetaObject, &QEventLoop::staticMetaObject};
-    constexpr int threadCount = 8;
-    std::atomic<bool> go{false};
-    QVector<QStringList> seen(threadCount);
-    std::vector<std::thread> threads;
-    for (int t = 0; t < threadCount; ++t) {
-        threads.emplace_back([&, t] {
-            while (!go.load())
-                std::this_thread::yield();
-            for (const QMetaObject *metaObject : classes) {
-                const MetaObjectInfo &info = MetaObjectInfo::shared(metaObject);
-                seen[t] << QString::number(quintptr(&info));
-                for (const SignalInfo &signal : info.signalList())
-                    seen[t] << QString::fromLatin1(signal.name() + info.findSlotForSignal(signal).signature());
-                for (const SlotInfo &slot : info.slotList())
-                    seen[t] << QString::fromLatin1(slot.parameters().join(','));
-            }
-        });
+        const QString noName = parseReport("endOfName > 0");
+        const QString noList = parseReport("endOfParameterList >= startOfParameterList");
+        const auto row = [](const char *signature, const char *name, const QList<QByteArray> &parameters,
+                            const QStringList &reports = {}) {
+            QTest::addRow("%s", signature) << QByteArray(signature) << QByteArray(name) << parameters << reports;
+        };
+        row("quoteChanged(Market::Quote*,Market::Feed*)", "quoteChanged", {"Market::Quote*", "Market::Feed*"});
+        row("reset()", "reset", {});
+        row("f(int, double)", "f", {"int", " double"});  // untrimmed
+        row("reset", "", {}, {noName, noList});
+        row("(int)", "", {"int"}, {noName});
+        row("f(int", "f", {}, {noList});
     }
-    go = true;
-    for (std::thread &thread : threads)
-        thread.join();
-    for (int t = 1; t < threadCount; ++t)
-        QCOMPARE(seen.at(t), seen.at(0));
-    QVERIFY(seen.at(0).contains(QStringLiteral("timeout")));
-}
+
+    void parse()
+    {
+        QFETCH(QByteArray, signature);
+        QFETCH(QByteArray, name);
+        QFETCH(QList<QByteArray>, parameters);
+        QFETCH(QStringList, reports);
+
+        ReportRecorder recorder;
+        const MethodInfo method(signature);
+        QCOMPARE(method.name(), name);
+        QCOMPARE(method.parameters(), parameters);
+        QCOMPARE(method.signature(), signature);
+        QCOMPARE(recorder.lines(), reports);  // parsed once
+    }
+
+    void copiesShareNothing()
+    {
+        ReportRecorder recorder;
+        SlotInfo original("1(int)");
+        const SlotInfo copy(original);
+        original.parse();
+        QCOMPARE(recorder.count(), 1);
+        QCOMPARE(copy.parameters(), QList<QByteArray>{"int"});
+        QCOMPARE(recorder.count(), 2);  // the copy parsed on its own
+
+        original = SlotInfo("1g()");
+        QCOMPARE(original.signature(), QByteArray("(int)"));
+        QCOMPARE(recorder.lines().last(), ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::operator =",
+                                                               u"false && \"Is not supposed to be called.\""));
+    }
+
+    void conventionalSlot_data()
+    {
+        QTest::addColumn<QByteArray>("signal");
+        QTest::addColumn<QByteArray>("slot");
+
+        QTest::addRow("leading part comes first") << QByteArray("quoteChanged(Market::Quote*,Market::Feed*)")
+                                                  << QByteArray("slot_quoteChanged(Market::Quote*)");
+        QTest::addRow("no parameters fit any") << QByteArray("reset(int,int)") << QByteArray("slot_reset()");
+        QTest::addRow("slots want more") << QByteArray("quoteChanged()") << QByteArray();
+        QTest::addRow("other order") << QByteArray("quoteChanged(Market::Feed*)") << QByteArray();
+        QTest::addRow("other name") << QByteArray("resetAll()") << QByteArray();
+    }
+
+    void conventionalSlot()
+    {
+        QFETCH(QByteArray, signal);
+        QFETCH(QByteArray, slot);
+
+        ReportRecorder recorder;
+        const SlotInfo &found = MetaObjectInfo::shared(&Matcher::staticMetaObject).findSlotForSignal(SignalInfo(signal));
+        QCOMPARE(found.signature(), slot);
+        QCOMPARE(recorder.count(), 0);
+    }
+
+    void lookups()
+    {
+        ReportRecorder recorder;
+        const MetaObjectInfo info(&Matcher::staticMetaObject);
+        // Inherited signals come first; a decorated text is not looked up.
+        QCOMPARE(info.findSignal("destroyed").signature(), QByteArray("destroyed(QObject*)"));
+        QCOMPARE(info.findSignal("2absent(int)").signature(), QByteArray("absent(int)"));
+        QVERIFY(info.findSignal("absent").isEmpty());
+        QCOMPARE(info.findSlot("slot_quoteChanged").signature(), QByteArray("slot_quoteChanged(Quote*)"));
+        QVERIFY(info.findSlot("2slot_reset()").isEmpty());  // decorated for a signal, so a name
+        QVERIFY(info.findSignal("2destroyed)(").isEmpty());   // "(" must come before ")"
+        QCOMPARE(SignalInfo("f(int)").decoratedSignature(), QByteArray("2f(int)"));
+        QCOMPARE(recorder.count(), 0);
+
+        const SignalInfo quoteChanged("quoteChanged(Market::Quote*,Market::Feed*)");
+        for (const SlotInfo &slot : info.slotList())
+            info.checkNamespaceCompatibility(quoteChanged, slot);
+        // Only Quote* against Market::Quote* is a near miss; the other order is a real mismatch.
+        QCOMPARE(recorder.lines(), QStringList{ReportRecorder::line(
+                                       u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::checkNamespaceCompatibility",
+                                       u"false && \"Signal/slot signatures seem to be compatible, with the only difference in namespaces.\"")});
+
+        // Assignment is meant only for an empty description; onto another one it copies anyway.
+        recorder.clear();
+        MetaObjectInfo assigned;
+        assigned = MetaObjectInfo(&QObject::staticMetaObject);
+        assigned = info;
+        QCOMPARE(assigned.slotList().size(), 7);
+        QCOMPARE(recorder.lines(), QStringList{ReportRecorder::line(u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::operator =",
+                                                                    u"m_metaObject == NULL && \"Only initial assignment is allowed.\"")});
+    }
+
+    void criticalSectionIsRecursive()
+    {
+        CriticalSection section;
+        section.enter();
+        QVERIFY(section.tryEnter());
+        bool elsewhere = true;
+        std::thread([&] { elsewhere = section.tryEnter(); }).join();
+        QVERIFY(!elsewhere);
+        section.leave();
+        section.leave();
+    }
+
+    void sharedFromManyThreads()
+    {
+        // Threads released at once race for the first fills of the same descriptions; all must see
+        // the one shared description, filled alike. (Run under ThreadSanitizer as well.)
+        const QMetaObject *classes[] = {&tst_NotifierMatching::staticMetaObject, &QTimer::staticMetaObject,
+                                        &QThread::staticMetaObject, &QEventLoop::staticMetaObject};
+        constexpr int threadCount = 8;
+        std::atomic<bool> go{false};
+        QVector<QStringList> seen(threadCount);
+        std::vector<std::thread> threads;
+        for (int t = 0; t < threadCount; ++t) {
+            threads.emplace_back([&, t] {
+                while (!go.load())
+                    std::this_thread::yield();
+                for (const QMetaObject *metaObject : classes) {
+                    const MetaObjectInfo &info = MetaObjectInfo::shared(metaObject);
+                    seen[t] << QString::number(quintptr(&info));
+                    for (const SignalInfo &signal : info.signalList())
+                        seen[t] << QString::fromLatin1(signal.name() + info.findSlotForSignal(signal).signature());
+                    for (const SlotInfo &slot : info.slotList())
+                        seen[t] << QString::fromLatin1(slot.parameters().join(','));
+                }
+            });
+        }
+        go = true;
+        for (std::thread &thread : threads)
+            thread.join();
+        for (int t = 1; t < threadCount; ++t)
+            QCOMPARE(seen.at(t), seen.at(0));
+        QVERIFY(seen.at(0).contains(QStringLiteral("timeout")));
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_NotifierMatching)
 #include "tst_notifiermatching.moc"

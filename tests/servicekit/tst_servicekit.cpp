@@ -8,29 +8,27 @@ class tst_ServiceKit : public QObject
     Q_OBJECT
 
 private slots:
-    void installAndRestore();
-};
-
-void tst_ServiceKit::installAndRestore()
-{
-    IMarquelService *builtIn = MarquelServiceApi();
-    QVERIFY(builtIn);
+    void installAndRestore()
     {
-        ReportRecorder outer;
-        QCOMPARE(MarquelServiceApi(), &outer);
+        IMarquelService *builtIn = MarquelServiceApi();
+        QVERIFY(builtIn);
         {
-            ReportRecorder inner;
-            QCOMPARE(MarquelServiceApi(), &inner);
-            MarquelServiceApi()->reportAssertion(u"f", 1, u"g", nullptr, u"c");
-            QCOMPARE(inner.count(), 1);
+            ReportRecorder outer;
+            QCOMPARE(MarquelServiceApi(), &outer);
+            {
+                ReportRecorder inner;
+                QCOMPARE(MarquelServiceApi(), &inner);
+                MarquelServiceApi()->reportAssertion(u"f", 1, u"g", nullptr, u"c");
+                QCOMPARE(inner.count(), 1);
+            }
+            QCOMPARE(MarquelServiceApi(), &outer);
+            QCOMPARE(outer.count(), 0);
         }
-        QCOMPARE(MarquelServiceApi(), &outer);
-        QCOMPARE(outer.count(), 0);
+        QCOMPARE(MarquelServiceApi(), builtIn);
+        QCOMPARE(setMarquelServiceApi(nullptr), builtIn);  // null puts the built-in service back
+        QCOMPARE(MarquelServiceApi(), builtIn);
     }
-    QCOMPARE(MarquelServiceApi(), builtIn);
-    QCOMPARE(setMarquelServiceApi(nullptr), builtIn);  // null puts the built-in service back
-    QCOMPARE(MarquelServiceApi(), builtIn);
-}
+};
 
 QTEST_GUILESS_MAIN(tst_ServiceKit)
 #include "tst_servicekit.moc"

@@ -51,65 +51,61 @@ class tst_Container : public QObject
     Q_OBJECT
 
 private slots:
-    void misuseReports_data();
-    void misuseReports();
-    void walking();
+    void misuseReports_data()
+    {
+        QTest::addColumn<Misuse>("run");
+        QTest::addColumn<QString>("type");
+        QTest::addRow("records") << Misuse(&misuse<IRecord *>) << QStringLiteral("class Trade::IRecord *");
+        QTest::addRow("positions") << Misuse(&misuse<IPosition *>) << QStringLiteral("class Trade::IPosition *");
+    }
+
+    void misuseReports()
+    {
+        QFETCH(Misuse, run);
+        QFETCH(QString, type);
+        ReportRecorder reports;
+        run();
+        if (QTest::currentTestFailed())
+            return;
+        const auto line = [&type](const char *member, QStringView condition) {
+            return ReportRecorder::line(u"container", QString::fromLatin1(member).arg(type), condition);
+        };
+        const QString outOfRange = QStringLiteral("false && \"Index is out of range.\"");
+        QCOMPARE(reports.lines(),
+                 QStringList({line("Trade::Enumerable<%1>::size", u"m_other != NULL"),
+                              line("Trade::Enumerable<%1>::empty", u"m_other != NULL"),
+                              line("Trade::Enumerable<%1>::value", u"m_other != NULL"),
+                              line("Trade::Container<%1>::value", outOfRange),
+                              line("Trade::Container<%1>::value", outOfRange),
+                              line("Trade::EnumerableContainerIterator<%1>::EnumerableContainerIterator", u"index >= 0"),
+                              line("Trade::EnumerableContainerIterator<%1>::operator ==",
+                                   u"m_parent == other.m_parent && \"Incompatible iterators.\"")}));
+        const QVector<RecordedLog> logs = reports.logs();
+        QCOMPARE(logs.size(), 2);
+        QCOMPARE(logs.at(0).severity, 4);
+        QCOMPARE(logs.at(0).text, QStringLiteral("Index is out of range. index=-1, size=2"));
+        QCOMPARE(logs.at(1).text, QStringLiteral("Index is out of range. index=2, size=2"));
+    }
+
+    void walking()
+    {
+        Container<IRecord *> records;
+        const Enumerable<IRecord *> view(&records);
+        QVERIFY(view.empty());
+        records.append(element<IRecord *>(0));
+        records.append(nullptr);
+        records.append(element<IRecord *>(1));
+
+        ReportRecorder reports;
+        QVector<IRecord *> walked;
+        for (IRecord *record : view)  // the view shows the container as it is now
+            walked << record;
+        QCOMPARE(walked, QVector<IRecord *>({element<IRecord *>(0), nullptr, element<IRecord *>(1)}));
+        QCOMPARE(std::distance(records.begin(), std::find(records.begin(), records.end(), element<IRecord *>(1))), 2);
+        QCOMPARE(*std::next(view.begin()), nullptr);
+        QCOMPARE(reports.count(), 0);
+    }
 };
-
-void tst_Container::misuseReports_data()
-{
-    QTest::addColumn<Misuse>("run");
-    QTest::addColumn<QString>("type");
-    QTest::addRow("records") << Misuse(&misuse<IRecord *>) << QStringLiteral("class Trade::IRecord *");
-    QTest::addRow("positions") << Misuse(&misuse<IPosition *>) << QStringLiteral("class Trade::IPosition *");
-}
-
-void tst_Container::misuseReports()
-{
-    QFETCH(Misuse, run);
-    QFETCH(QString, type);
-    ReportRecorder reports;
-    run();
-    if (QTest::currentTestFailed())
-        return;
-    const auto line = [&type](const char *member, QStringView condition) {
-        return ReportRecorder::line(u"container", QString::fromLatin1(member).arg(type), condition);
-    };
-    const QString outOfRange = QStringLiteral("false && \"Index is out of range.\"");
-    QCOMPARE(reports.lines(),
-             QStringList({line("Trade::Enumerable<%1>::size", u"m_other != NULL"),
-                          line("Trade::Enumerable<%1>::empty", u"m_other != NULL"),
-                          line("Trade::Enumerable<%1>::value", u"m_other != NULL"),
-                          line("Trade::Container<%1>::value", outOfRange),
-                          line("Trade::Container<%1>::value", outOfRange),
-                          line("Trade::EnumerableContainerIterator<%1>::EnumerableContainerIterator", u"index >= 0"),
-                          line("Trade::EnumerableContainerIterator<%1>::operator ==",
-                               u"m_parent == other.m_parent && \"Incompatible iterators.\"")}));
-    const QVector<RecordedLog> logs = reports.logs();
-    QCOMPARE(logs.size(), 2);
-    QCOMPARE(logs.at(0).severity, 4);
-    QCOMPARE(logs.at(0).text, QStringLiteral("Index is out of range. index=-1, size=2"));
-    QCOMPARE(logs.at(1).text, QStringLiteral("Index is out of range. index=2, size=2"));
-}
-
-void tst_Container::walking()
-{
-    Container<IRecord *> records;
-    const Enumerable<IRecord *> view(&records);
-    QVERIFY(view.empty());
-    records.append(element<IRecord *>(0));
-    records.append(nullptr);
-    records.append(element<IRecord *>(1));
-
-    ReportRecorder reports;
-    QVector<IRecord *> walked;
-    for (IRecord *record : view)  // the view shows the container as it is now
-        walked << record;
-    QCOMPARE(walked, QVector<IRecord *>({element<IRecord *>(0), nullptr, element<IRecord *>(1)}));
-    QCOMPARE(std::distance(records.begin(), std::find(records.begin(), records.end(), element<IRecord *>(1))), 2);
-    QCOMPARE(*std::next(view.begin()), nullptr);
-    QCOMPARE(reports.count(), 0);
-}
 
 QTEST_GUILESS_MAIN(tst_Container)
 #include "tst_container.moc"

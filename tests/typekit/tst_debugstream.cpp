@@ -1,6 +1,6 @@
 // Values, enumerations and records as QDebug streams them, which is also what a failing QCOMPARE
 // prints (QTest::toString falls back on the streaming operator). Streaming never reports.
-#include "reportrecorder.h"
+#include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>

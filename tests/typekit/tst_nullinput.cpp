@@ -1,6 +1,8 @@
-// Null pointers handed to every public operation that takes a topic, field, symbol, record,
-// storage, position or provider: never a crash; a report where an object is required, none where
-// null has a meaning (no symbol, no selection, a key that matches nothing).
+// Null pointers handed to the public operations that take a topic, field, symbol, record, position
+// or provider, where the class's own test does not already: never a crash; a report where an
+// object is required, none where null has a meaning (no symbol, no selection, a key that matches
+// nothing). Prices, spread legs, storage filters, record lists, subscription holders and
+// position inputs are checked with null in their own tests.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/topics.h>
@@ -10,15 +12,10 @@
 #include <typekit/order/orderutils.h>
 #include <typekit/order/spreadlegsorderinfo.h>
 #include <typekit/orderinfoprovider.h>
-#include <typekit/price.h>
 #include <typekit/profit.h>
 #include <typekit/quantity.h>
-#include <typekit/storage/storagefilter.h>
-#include <typekit/storage/storagerecordssubscriptionholder.h>
-#include <typekit/symbol/spreadleg.h>
 #include <typekit/variant/fieldset.h>
 #include <typekit/variant/variantrecord.h>
-#include <typekit/variantrecordlist.h>
 
 #include <QtTest/QtTest>
 
@@ -36,118 +33,100 @@ class tst_NullInput : public QObject
     Sample::StandardTopics topics;
 
 private slots:
-    void nullPointers_data();
-    void nullPointers();
+    void nullPointers_data()
+    {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<QStringList>("reports");  // "function: condition", in order
+
+        const VariantRecord none;
+        const auto row = [](const char *name, Call call, QStringList reports) {
+            QTest::newRow(name) << call << reports;
+        };
+
+    #define UTIL(name) \
+        row("OrderUtils::" #name, [none] { (void)OrderUtils::name(none, nullptr); }, \
+            {QStringLiteral("Trade::OrderUtils::" #name ": topic != NULL")})
+        UTIL(id); UTIL(zelTag); UTIL(type); UTIL(timestamp); UTIL(gtd); UTIL(limit); UTIL(stopPrice);
+        UTIL(averagePrice); UTIL(category); UTIL(quantity); UTIL(filledQuantity); UTIL(exitStrategyTemplate);
+        UTIL(symbol); UTIL(account); UTIL(action); UTIL(state); UTIL(expiry); UTIL(bracketCategory);
+        UTIL(hasSymbol); UTIL(hasAccount); UTIL(hasTimestamp); UTIL(hasSide); UTIL(isTrailingStop);
+        UTIL(logCategory); UTIL(accountId); UTIL(remainingQuantity); UTIL(side);
+    #undef UTIL
+
+        IField *id = topics.order().idField();
+        row("record made of null record data", [] { VariantRecord record(static_cast<const IRecordData *>(nullptr)); },
+            {QStringLiteral("Trade::VariantRecord::VariantRecord: data != NULL")});
+        row("record compared with null record data", [none] { (void)(none == static_cast<const IRecordData *>(nullptr)); },
+            {QStringLiteral("Trade::VariantRecord::operator ==: other != NULL")});
+        row("null record data compared with a record", [none] { (void)(static_cast<const IRecordData *>(nullptr) != none); },
+            {QStringLiteral("Trade::VariantRecord::operator ==: other != NULL")});
+        row("value set under a null field", [] { VariantRecord().setValue(nullptr, Variant(1)); },
+            {QStringLiteral("Trade::VariantRecord::setValue: field != NULL")});
+        row("null field removed", [] { VariantRecord().remove(nullptr); },
+            {QStringLiteral("Trade::VariantRecord::remove: field != NULL")});
+        row("null field converted", [none] { (void)none.convert(nullptr, Variant()); },
+            {QStringLiteral("Trade::VariantRecord::convert: field != NULL")});
+        row("raw value of a null field", [none] { (void)none.rawValue(nullptr); },
+            {QStringLiteral("Trade::VariantRecord::rawValue: it != m_data.end()")});
+        row("queries of a null field", [none, id] {
+            VariantRecord record;
+            record.setValue(id, Variant(QStringLiteral("A-1")));
+            QVERIFY(!record.contains(nullptr) && !record.hasValue(nullptr) && !record.stored(nullptr));
+            QCOMPARE(record.value(nullptr, Variant(2)), Variant(2));
+            QCOMPARE(record.heldOr(nullptr, 3), 3);
+        }, {});
+        row("null field added to a field set", [] { FieldSet set; set += nullptr; QVERIFY(set.isEmpty()); },
+            {QStringLiteral("Trade::FieldSet::operator +=: field != NULL")});
+        row("null field moved to the front", [] { FieldSet set; set.moveToBegin(nullptr); }, {});
+
+        row("average price on a null symbol", [] { QVERIFY(!AveragePrice(nullptr).hasValue()); },
+            {QStringLiteral("Trade::AveragePrice::setSymbol: symbol != 0")});
+        row("quantity and profit without symbol", [] {
+            QCOMPARE(Quantity(2.0, nullptr).lotQuantity(), 2.0);
+            QVERIFY(!Profit(nullptr).hasValue());
+        }, {});
+        row("valid figures of a null symbol", [] { QVERIFY(!ISymbol::hasValidFigures(nullptr)); }, {});
+        row("leg order made for a null symbol", [] { SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<ISymbol *>(nullptr)); },
+            {QStringLiteral("Trade::SpreadLegsOrderInfo::orderInfoBySymbol: symbol != NULL")});
+        row("leg order looked up by a null symbol", [] {
+            (void)SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<const ISymbol *>(nullptr));
+        }, {});
+
+        row("inputs found for a null position", [] {
+            QVERIFY(ListOfClosePositionOperationInputs().findOrderInputsByPosition(nullptr).isEmpty());
+            ListOfClosePositionOperationInputs().removeByPosition(nullptr);
+        }, {QStringLiteral("Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition: it != end()")});
+
+        // Providers take null as "none": a cleared symbol, account, connection or strategy, no
+        // source to copy from, no provider to follow, no holder to feed.
+        row("providers given null", [] {
+            OrderInfoProvider provider;
+            provider.setSymbol(nullptr);
+            provider.setAccount(nullptr);
+            provider.setExitStrategy(nullptr);
+            provider.copyFrom(nullptr);
+            provider.setExternalProvider(nullptr);
+            provider.setExternalHolder(nullptr);
+            BrokerConnectionProvider connection(nullptr);
+            connection.setBrokerConnection(nullptr);
+            connection.copyFrom(nullptr);
+            QCOMPARE(provider.symbol(), nullptr);
+        }, {});
+    }
+
+    void nullPointers()
+    {
+        QFETCH(Call, call);
+        QFETCH(QStringList, reports);
+
+        ReportRecorder recorder;
+        call();
+        QStringList made;
+        for (const RecordedReport &report : recorder.reports())
+            made << report.function + QStringLiteral(": ") + report.condition;
+        QVERIFY2(made == reports, qPrintable(QStringLiteral("made: ") + made.join(QStringLiteral(" | "))));
+    }
 };
-
-void tst_NullInput::nullPointers_data()
-{
-    QTest::addColumn<Call>("call");
-    QTest::addColumn<QStringList>("reports");  // "function: condition", in order
-
-    const VariantRecord none;
-    const auto row = [](const char *name, Call call, QStringList reports) {
-        QTest::newRow(name) << call << reports;
-    };
-
-#define UTIL(name) \
-    row("OrderUtils::" #name, [none] { (void)OrderUtils::name(none, nullptr); }, \
-        {QStringLiteral("Trade::OrderUtils::" #name ": topic != NULL")})
-    UTIL(id); UTIL(zelTag); UTIL(type); UTIL(timestamp); UTIL(gtd); UTIL(limit); UTIL(stopPrice);
-    UTIL(averagePrice); UTIL(category); UTIL(quantity); UTIL(filledQuantity); UTIL(exitStrategyTemplate);
-    UTIL(symbol); UTIL(account); UTIL(action); UTIL(state); UTIL(expiry); UTIL(bracketCategory);
-    UTIL(hasSymbol); UTIL(hasAccount); UTIL(hasTimestamp); UTIL(hasSide); UTIL(isTrailingStop);
-    UTIL(logCategory); UTIL(accountId); UTIL(remainingQuantity); UTIL(side);
-#undef UTIL
-
-    IField *id = topics.order().idField();
-    row("record made of null record data", [] { VariantRecord record(static_cast<const IRecordData *>(nullptr)); },
-        {QStringLiteral("Trade::VariantRecord::VariantRecord: data != NULL")});
-    row("record compared with null record data", [none] { (void)(none == static_cast<const IRecordData *>(nullptr)); },
-        {QStringLiteral("Trade::VariantRecord::operator ==: other != NULL")});
-    row("null record data compared with a record", [none] { (void)(static_cast<const IRecordData *>(nullptr) != none); },
-        {QStringLiteral("Trade::VariantRecord::operator ==: other != NULL")});
-    row("value set under a null field", [] { VariantRecord().setValue(nullptr, Variant(1)); },
-        {QStringLiteral("Trade::VariantRecord::setValue: field != NULL")});
-    row("null field removed", [] { VariantRecord().remove(nullptr); },
-        {QStringLiteral("Trade::VariantRecord::remove: field != NULL")});
-    row("null field converted", [none] { (void)none.convert(nullptr, Variant()); },
-        {QStringLiteral("Trade::VariantRecord::convert: field != NULL")});
-    row("raw value of a null field", [none] { (void)none.rawValue(nullptr); },
-        {QStringLiteral("Trade::VariantRecord::rawValue: it != m_data.end()")});
-    row("queries of a null field", [none, id] {
-        VariantRecord record;
-        record.setValue(id, Variant(QStringLiteral("A-1")));
-        QVERIFY(!record.contains(nullptr) && !record.hasValue(nullptr) && !record.stored(nullptr));
-        QCOMPARE(record.value(nullptr, Variant(2)), Variant(2));
-        QCOMPARE(record.heldOr(nullptr, 3), 3);
-    }, {});
-    row("null field added to a field set", [] { FieldSet set; set += nullptr; QVERIFY(set.isEmpty()); },
-        {QStringLiteral("Trade::FieldSet::operator +=: field != NULL")});
-    row("null field moved to the front", [] { FieldSet set; set.moveToBegin(nullptr); }, {});
-
-    row("price on a null symbol", [] { Price price(static_cast<ISymbol *>(nullptr)); },
-        {QStringLiteral("Trade::Price::setSymbol: symbol != 0")});
-    row("average price on a null symbol", [] { QVERIFY(!AveragePrice(nullptr).hasValue()); },
-        {QStringLiteral("Trade::AveragePrice::setSymbol: symbol != 0")});
-    row("quantity and profit without symbol", [] {
-        QCOMPARE(Quantity(2.0, nullptr).lotQuantity(), 2.0);
-        QVERIFY(!Profit(nullptr).hasValue());
-    }, {});
-    row("valid figures of a null symbol", [] { QVERIFY(!ISymbol::hasValidFigures(nullptr)); }, {});
-    row("spread leg of a null symbol", [] { SpreadLeg leg(nullptr, 1.0); },
-        {QStringLiteral("Trade::SpreadLeg::SpreadLeg: symbol != NULL")});
-    row("leg looked up by a null symbol", [] { QVERIFY(!SpreadLegs().legBySymbol(nullptr).isValid()); }, {});
-    row("leg order made for a null symbol", [] { SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<ISymbol *>(nullptr)); },
-        {QStringLiteral("Trade::SpreadLegsOrderInfo::orderInfoBySymbol: symbol != NULL")});
-    row("leg order looked up by a null symbol", [] {
-        (void)SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<const ISymbol *>(nullptr));
-    }, {});
-    row("filter on a null symbol", [] { StorageFilter().symbol(nullptr); },
-        {QStringLiteral("Trade::StorageFilter::setSymbol: value != 0")});
-    row("filter on a null account", [] { StorageFilter().account(nullptr); },
-        {QStringLiteral("Trade::StorageFilter::addAccount: value != 0")});
-
-    row("record list of a null storage", [] { QVERIFY(VariantRecordList(static_cast<const IStorage *>(nullptr)).isEmpty()); },
-        {QStringLiteral("Trade::VariantRecordList::VariantRecordList: storage != NULL")});
-    row("holder of a null storage", [] { QObject observer; StorageRecordsSubscriptionHolder holder(nullptr, &observer); },
-        {QStringLiteral("Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder: storage != NULL")});
-    row("close inputs of a null position", [] { QVERIFY(ClosePositionOperationInputs(nullptr).closeInputs().isEmpty()); },
-        {QStringLiteral("Trade::ClosePositionOperationInputs::position: m_position != 0")});
-    row("inputs found for a null position", [] {
-        QVERIFY(ListOfClosePositionOperationInputs().findOrderInputsByPosition(nullptr).isEmpty());
-        ListOfClosePositionOperationInputs().removeByPosition(nullptr);
-    }, {QStringLiteral("Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition: it != end()")});
-
-    // Providers take null as "none": a cleared symbol, account, connection or strategy, no
-    // source to copy from, no provider to follow, no holder to feed.
-    row("providers given null", [] {
-        OrderInfoProvider provider;
-        provider.setSymbol(nullptr);
-        provider.setAccount(nullptr);
-        provider.setExitStrategy(nullptr);
-        provider.copyFrom(nullptr);
-        provider.setExternalProvider(nullptr);
-        provider.setExternalHolder(nullptr);
-        BrokerConnectionProvider connection(nullptr);
-        connection.setBrokerConnection(nullptr);
-        connection.copyFrom(nullptr);
-        QCOMPARE(provider.symbol(), nullptr);
-    }, {});
-}
-
-void tst_NullInput::nullPointers()
-{
-    QFETCH(Call, call);
-    QFETCH(QStringList, reports);
-
-    ReportRecorder recorder;
-    call();
-    QStringList made;
-    for (const RecordedReport &report : recorder.reports())
-        made << report.function + QStringLiteral(": ") + report.condition;
-    QVERIFY2(made == reports, qPrintable(QStringLiteral("made: ") + made.join(QStringLiteral(" | "))));
-}
 
 QTEST_GUILESS_MAIN(tst_NullInput)
 #include "tst_nullinput.moc"

@@ -1,20 +1,12 @@
-// The meta-objects of the context providers and of the exit strategy control: the host and the
-// notifier find their methods by these exact texts, in this order, and casts by these class names.
+// The meta-objects of the context providers, the exit strategy control and the storage
+// subscription holder: the host and the notifier find their methods by these exact texts, in this
+// order, and casts by these class names.
 #include <typekit/connection/brokerconnectionprovider.h>
 #include <typekit/exitstrategydomaincontrol.h>
 #include <typekit/orderinfoprovider.h>
+#include <typekit/storage/storagerecordssubscriptionholder.h>
 
 #include <QtTest/QtTest>
-
-class tst_ProviderMetaObjects : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void methods_data();
-    void methods();
-    void castNames();
-};
 
 namespace {
 
@@ -38,117 +30,128 @@ QByteArrayList methodTable(const QMetaObject &metaObject)
 
 } // namespace
 
-void tst_ProviderMetaObjects::methods_data()
+class tst_ProviderMetaObjects : public QObject
 {
-    QTest::addColumn<const QMetaObject *>("metaObject");
-    QTest::addColumn<QByteArray>("className");
-    QTest::addColumn<const QMetaObject *>("superClass");
-    QTest::addColumn<QByteArrayList>("table");
+    Q_OBJECT
 
-    // Qt 6's moc makes every signal public.
-    QTest::addRow("broker connection") << &Trade::BrokerConnectionProvider::staticMetaObject
-                                       << QByteArray("Trade::BrokerConnectionProvider") << &QObject::staticMetaObject
-                                       << QByteArrayList{
-                                              "signal public connectionChanged(Trade::IBrokerConnection*,"
-                                              "Trade::IBrokerConnectionProvider*) previous,",
-                                              "signal public disposed(Trade::IDisposable*) object",
-                                              "slot private attached_connectionChanged(const Link*) link",
-                                          };
-    QTest::addRow("symbol and account") << &Trade::SymbolAccountProvider::staticMetaObject
-                                        << QByteArray("Trade::SymbolAccountProvider") << &QObject::staticMetaObject
-                                        << QByteArrayList{
-                                               "signal public symbolChanged(Trade::ISymbol*,"
-                                               "Trade::ISymbolAccountProvider*) symbol,provider",
-                                               "signal public accountChanged(Trade::IAccount*,"
-                                               "Trade::ISymbolAccountProvider*) account,provider",
-                                               "signal public disposed(Trade::IDisposable*) object",
-                                               "slot public setSymbol(Trade::ISymbol*) value",
-                                               "slot public setAccount(Trade::IAccount*) value",
-                                               "slot private onSymbolDisposed(Trade::IDisposable*) ",
-                                               "slot private slot_symbolChanged(Trade::ISymbol*,"
-                                               "Trade::ISymbolAccountProvider*) symbol,",
-                                               "slot private slot_symbolResolveChanged(Trade::ISymbol*) symbol",
-                                               "slot private slot_accountChanged(Trade::IAccount*,"
-                                               "Trade::ISymbolAccountProvider*) account,",
-                                           };
-    QTest::addRow("order info") << &Trade::OrderInfoProvider::staticMetaObject
-                                << QByteArray("Trade::OrderInfoProvider")
-                                << &Trade::SymbolAccountProvider::staticMetaObject
-                                << QByteArrayList{
-                                       "signal public orderInfoChanged(Trade::IOrderInfoProvider*) provider",
-                                       "signal public marketDataChanged(Trade::IOrderInfoProvider*) provider",
-                                       "slot public setSymbol(Trade::ISymbol*) value",
-                                       "slot public setSymbolName(QString) value",
-                                       "slot public setSymbolAutoMappingShouldBeDisallowed(bool) value",
-                                       "slot public setInfo(Trade::VariantRecord) value",
-                                       "slot public setExitStrategy(Trade::IExitStrategyTemplate*) value",
-                                       "slot public setPriceLevels(Trade::PriceLevels) value",
-                                       "slot private onProviderDisposed(Trade::IDisposable*) object",
-                                       "slot private onMarketDataProviderDisposed(Trade::IDisposable*) object",
-                                       "slot private slot_symbolChanged(Trade::ISymbol*,"
-                                       "Trade::ISymbolAccountProvider*) symbol,provider",
-                                       "slot private slot_connectionChanged(Trade::IBrokerConnection*,"
-                                       "Trade::IBrokerConnectionProvider*) ,provider",
-                                       "slot private slot_accountChanged(Trade::IAccount*,"
-                                       "Trade::ISymbolAccountProvider*) account,provider",
-                                       "slot private slot_orderInfoChanged(Trade::IOrderInfoProvider*) provider",
-                                       "slot private slot_marketDataChanged(Trade::IOrderInfoProvider*) provider",
-                                   };
-    QTest::addRow("exit strategy control")
-        << &Trade::ExitStrategyDomainControl::staticMetaObject << QByteArray("Trade::ExitStrategyDomainControl")
-        << &Trade::DomainBasedControl::staticMetaObject
-        << QByteArrayList{
-               "slot private slot_activeExitStrategyChanged() ",
-               "slot private slot_disposed(Trade::IDisposable*) object",
-           };
-    QTest::addRow("symbol tracker") << &Trade::SymbolTracker::staticMetaObject << QByteArray("Trade::SymbolTracker")
-                                    << &QObject::staticMetaObject << QByteArrayList();
-}
-
-void tst_ProviderMetaObjects::methods()
-{
-    QFETCH(const QMetaObject *, metaObject);
-    QFETCH(QByteArray, className);
-    QFETCH(const QMetaObject *, superClass);
-    QFETCH(QByteArrayList, table);
-    QCOMPARE(QByteArray(metaObject->className()), className);
-    QCOMPARE(metaObject->superClass(), superClass);
-    QCOMPARE(methodTable(*metaObject), table);
-}
-
-// Each name the host casts by answers the base of that name; the order info provider and the exit
-// strategy control answer their own two names, then those of their bases.
-void tst_ProviderMetaObjects::castNames()
-{
-    Trade::BrokerConnectionProvider connection;
-    Trade::SymbolAccountProvider symbolAccount;
-    Trade::OrderInfoProvider orderInfo;
-    Trade::ExitStrategyDomainControl control(nullptr);
-    const auto at = [](auto *subobject) { return static_cast<void *>(subobject); };
-    const struct
+private slots:
+    void methods_data()
     {
-        QObject *object;
-        const char *name;
-        void *answer;
-    } casts[] = {
-        {&connection, "Trade::BrokerConnectionProvider", at(&connection)},
-        {&connection, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&connection))},
-        {&connection, "IBrokerConnectionProvider", at(static_cast<Trade::IBrokerConnectionProvider *>(&connection))},
-        {&symbolAccount, "Trade::SymbolAccountProvider", at(&symbolAccount)},
-        {&symbolAccount, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&symbolAccount))},
-        {&symbolAccount, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&symbolAccount))},
-        {&symbolAccount, "IOrderInfoProviderAggregator", nullptr},
-        {&orderInfo, "Trade::OrderInfoProvider", at(&orderInfo)},
-        {&orderInfo, "IOrderInfoProviderAggregator", at(static_cast<Trade::IOrderInfoProviderAggregator *>(&orderInfo))},
-        {&orderInfo, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&orderInfo))},
-        {&control, "Trade::ExitStrategyDomainControl", at(&control)},
-        {&control, "IExitStrategyDomainControl", at(static_cast<Trade::IExitStrategyDomainControl *>(&control))},
-        {&control, "Trade::DomainBasedControl", at(static_cast<Trade::DomainBasedControl *>(&control))},
-        {&control, "IDomainBasedControl", at(static_cast<Trade::IDomainBasedControl *>(&control))},
-    };
-    for (const auto &cast : casts)
-        QCOMPARE(cast.object->qt_metacast(cast.name), cast.answer);
-}
+        QTest::addColumn<const QMetaObject *>("metaObject");
+        QTest::addColumn<QByteArray>("className");
+        QTest::addColumn<const QMetaObject *>("superClass");
+        QTest::addColumn<QByteArrayList>("table");
+
+        // Qt 6's moc makes every signal public.
+        QTest::addRow("broker connection") << &Trade::BrokerConnectionProvider::staticMetaObject
+                                           << QByteArray("Trade::BrokerConnectionProvider") << &QObject::staticMetaObject
+                                           << QByteArrayList{
+                                                  "signal public connectionChanged(Trade::IBrokerConnection*,"
+                                                  "Trade::IBrokerConnectionProvider*) previous,",
+                                                  "signal public disposed(Trade::IDisposable*) object",
+                                                  "slot private attached_connectionChanged(const Link*) link",
+                                              };
+        QTest::addRow("symbol and account") << &Trade::SymbolAccountProvider::staticMetaObject
+                                            << QByteArray("Trade::SymbolAccountProvider") << &QObject::staticMetaObject
+                                            << QByteArrayList{
+                                                   "signal public symbolChanged(Trade::ISymbol*,"
+                                                   "Trade::ISymbolAccountProvider*) symbol,provider",
+                                                   "signal public accountChanged(Trade::IAccount*,"
+                                                   "Trade::ISymbolAccountProvider*) account,provider",
+                                                   "signal public disposed(Trade::IDisposable*) object",
+                                                   "slot public setSymbol(Trade::ISymbol*) value",
+                                                   "slot public setAccount(Trade::IAccount*) value",
+                                                   "slot private onSymbolDisposed(Trade::IDisposable*) ",
+                                                   "slot private slot_symbolChanged(Trade::ISymbol*,"
+                                                   "Trade::ISymbolAccountProvider*) symbol,",
+                                                   "slot private slot_symbolResolveChanged(Trade::ISymbol*) symbol",
+                                                   "slot private slot_accountChanged(Trade::IAccount*,"
+                                                   "Trade::ISymbolAccountProvider*) account,",
+                                               };
+        QTest::addRow("order info") << &Trade::OrderInfoProvider::staticMetaObject
+                                    << QByteArray("Trade::OrderInfoProvider")
+                                    << &Trade::SymbolAccountProvider::staticMetaObject
+                                    << QByteArrayList{
+                                           "signal public orderInfoChanged(Trade::IOrderInfoProvider*) provider",
+                                           "signal public marketDataChanged(Trade::IOrderInfoProvider*) provider",
+                                           "slot public setSymbol(Trade::ISymbol*) value",
+                                           "slot public setSymbolName(QString) value",
+                                           "slot public setSymbolAutoMappingShouldBeDisallowed(bool) value",
+                                           "slot public setInfo(Trade::VariantRecord) value",
+                                           "slot public setExitStrategy(Trade::IExitStrategyTemplate*) value",
+                                           "slot public setPriceLevels(Trade::PriceLevels) value",
+                                           "slot private onProviderDisposed(Trade::IDisposable*) object",
+                                           "slot private onMarketDataProviderDisposed(Trade::IDisposable*) object",
+                                           "slot private slot_symbolChanged(Trade::ISymbol*,"
+                                           "Trade::ISymbolAccountProvider*) symbol,provider",
+                                           "slot private slot_connectionChanged(Trade::IBrokerConnection*,"
+                                           "Trade::IBrokerConnectionProvider*) ,provider",
+                                           "slot private slot_accountChanged(Trade::IAccount*,"
+                                           "Trade::ISymbolAccountProvider*) account,provider",
+                                           "slot private slot_orderInfoChanged(Trade::IOrderInfoProvider*) provider",
+                                           "slot private slot_marketDataChanged(Trade::IOrderInfoProvider*) provider",
+                                       };
+        QTest::addRow("exit strategy control")
+            << &Trade::ExitStrategyDomainControl::staticMetaObject << QByteArray("Trade::ExitStrategyDomainControl")
+            << &Trade::DomainBasedControl::staticMetaObject
+            << QByteArrayList{
+                   "slot private slot_activeExitStrategyChanged() ",
+                   "slot private slot_disposed(Trade::IDisposable*) object",
+               };
+        QTest::addRow("symbol tracker") << &Trade::SymbolTracker::staticMetaObject << QByteArray("Trade::SymbolTracker")
+                                        << &QObject::staticMetaObject << QByteArrayList();
+        QTest::addRow("storage holder")
+            << &Trade::StorageRecordsSubscriptionHolder::staticMetaObject
+            << QByteArray("Trade::StorageRecordsSubscriptionHolder") << &QObject::staticMetaObject
+            << QByteArrayList{"slot private slot_storageChanged(Trade::IStorage::ChangeEvent,Trade::IRecord*,"
+                              "Trade::IStorage*) event,record,storage"};
+    }
+
+    void methods()
+    {
+        QFETCH(const QMetaObject *, metaObject);
+        QFETCH(QByteArray, className);
+        QFETCH(const QMetaObject *, superClass);
+        QFETCH(QByteArrayList, table);
+        QCOMPARE(QByteArray(metaObject->className()), className);
+        QCOMPARE(metaObject->superClass(), superClass);
+        QCOMPARE(methodTable(*metaObject), table);
+    }
+
+    // Each name the host casts by answers the base of that name; the order info provider and the exit
+    // strategy control answer their own two names, then those of their bases.
+    void castNames()
+    {
+        Trade::BrokerConnectionProvider connection;
+        Trade::SymbolAccountProvider symbolAccount;
+        Trade::OrderInfoProvider orderInfo;
+        Trade::ExitStrategyDomainControl control(nullptr);
+        const auto at = [](auto *subobject) { return static_cast<void *>(subobject); };
+        const struct
+        {
+            QObject *object;
+            const char *name;
+            void *answer;
+        } casts[] = {
+            {&connection, "Trade::BrokerConnectionProvider", at(&connection)},
+            {&connection, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&connection))},
+            {&connection, "IBrokerConnectionProvider", at(static_cast<Trade::IBrokerConnectionProvider *>(&connection))},
+            {&symbolAccount, "Trade::SymbolAccountProvider", at(&symbolAccount)},
+            {&symbolAccount, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&symbolAccount))},
+            {&symbolAccount, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&symbolAccount))},
+            {&symbolAccount, "IOrderInfoProviderAggregator", nullptr},
+            {&orderInfo, "Trade::OrderInfoProvider", at(&orderInfo)},
+            {&orderInfo, "IOrderInfoProviderAggregator", at(static_cast<Trade::IOrderInfoProviderAggregator *>(&orderInfo))},
+            {&orderInfo, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&orderInfo))},
+            {&control, "Trade::ExitStrategyDomainControl", at(&control)},
+            {&control, "IExitStrategyDomainControl", at(static_cast<Trade::IExitStrategyDomainControl *>(&control))},
+            {&control, "Trade::DomainBasedControl", at(static_cast<Trade::DomainBasedControl *>(&control))},
+            {&control, "IDomainBasedControl", at(static_cast<Trade::IDomainBasedControl *>(&control))},
+        };
+        for (const auto &cast : casts)
+            QCOMPARE(cast.object->qt_metacast(cast.name), cast.answer);
+    }
+};
 
 QTEST_MAIN(tst_ProviderMetaObjects)
 #include "tst_providermetaobjects.moc"

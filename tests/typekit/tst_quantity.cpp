@@ -24,158 +24,156 @@ class tst_Quantity : public QObject
     Sample::Connection connection{QStringLiteral("Paper")};
 
 private slots:
-    void lots();
-    void tolerances_data();
-    void tolerances();
-    void arithmeticReports();
-    void converter();
-    void saveAndLoad();
-};
+    void lots()
+    {
+        ReportRecorder reports;
+        const Quantity q = Quantity::fromLots(2.5, &hundred);
+        QCOMPARE(q.value(), 250.0);
+        QCOMPARE(q.lotQuantity(), 2.5);
+        QCOMPARE(q.wholeLotQuantity(), 2);
+        QVERIFY(!q.isWholeLotQuantity() && q.isWholeValue());
+        QCOMPARE(q.toString(), QStringLiteral("2.5"));
 
-void tst_Quantity::lots()
-{
-    ReportRecorder reports;
-    const Quantity q = Quantity::fromLots(2.5, &hundred);
-    QCOMPARE(q.value(), 250.0);
-    QCOMPARE(q.lotQuantity(), 2.5);
-    QCOMPARE(q.wholeLotQuantity(), 2);
-    QVERIFY(!q.isWholeLotQuantity() && q.isWholeValue());
-    QCOMPARE(q.toString(), QStringLiteral("2.5"));
+        Quantity typed(QStringLiteral("3"), &hundred);
+        QCOMPARE(typed.value(), 300.0);
+        typed.setSymbol(&ten);  // 3 lots stay 3 lots
+        QCOMPARE(typed.value(), 30.0);
+        typed.setSymbol(nullptr);
+        QCOMPARE(typed.value(), 3.0);
+        typed = QString();
+        QVERIFY(!typed.hasValue());
+        typed = QStringLiteral("abc");  // no number: 0 lots, with a value
+        QVERIFY(typed.hasValue() && typed.isZero());
+        QCOMPARE(Quantity(-7.9, &hundred).abs().value(), 7.9);
+        QCOMPARE(Quantity(-7.9, &hundred).wholeValue(), -7);
+        QCOMPARE(Quantity(1e12, &hundred).wholeValue(), std::numeric_limits<int>::max());  // saturates
+        QCOMPARE(reports.count(), 0);
 
-    Quantity typed(QStringLiteral("3"), &hundred);
-    QCOMPARE(typed.value(), 300.0);
-    typed.setSymbol(&ten);  // 3 lots stay 3 lots
-    QCOMPARE(typed.value(), 30.0);
-    typed.setSymbol(nullptr);
-    QCOMPARE(typed.value(), 3.0);
-    typed = QString();
-    QVERIFY(!typed.hasValue());
-    typed = QStringLiteral("abc");  // no number: 0 lots, with a value
-    QVERIFY(typed.hasValue() && typed.isZero());
-    QCOMPARE(Quantity(-7.9, &hundred).abs().value(), 7.9);
-    QCOMPARE(Quantity(-7.9, &hundred).wholeValue(), -7);
-    QCOMPARE(Quantity(1e12, &hundred).wholeValue(), std::numeric_limits<int>::max());  // saturates
-    QCOMPARE(reports.count(), 0);
+        // A symbol whose lot size changes changes the lots of its quantities.
+        const Quantity held(200.0, &ten);
+        ten.setLotSize(20);
+        QCOMPARE(held.lotQuantity(), 10.0);
+        ten.setLotSize(10);
 
-    // A symbol whose lot size changes changes the lots of its quantities.
-    const Quantity held(200.0, &ten);
-    ten.setLotSize(20);
-    QCOMPARE(held.lotQuantity(), 10.0);
-    ten.setLotSize(10);
-
-    const Quantity orphan = Quantity::fromLots(4, nullptr);  // reported; lot size 1, no symbol
-    QCOMPARE(orphan.value(), 4.0);
-    QVERIFY(!orphan.isValid());
-    QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"quantity", u"Trade::Quantity::fromLots", u"symbol != 0")});
-}
-
-void tst_Quantity::tolerances_data()
-{
-    QTest::addColumn<double>("left");
-    QTest::addColumn<double>("right");
-    QTest::addColumn<bool>("equal");
-    QTest::addColumn<bool>("less");
-
-    QTest::addRow("below epsilon") << 0.0 << 1e-17 << true << false;
-    QTest::addRow("above epsilon") << 0.0 << 1e-15 << false << true;
-    QTest::addRow("apart") << 5.0 << 3.0 << false << false;
-}
-
-void tst_Quantity::tolerances()
-{
-    QFETCH(double, left);
-    QFETCH(double, right);
-    QFETCH(bool, equal);
-    QFETCH(bool, less);
-
-    const Quantity l(left, &hundred);
-    const Quantity r(right, &ten);  // symbols are not compared
-    QCOMPARE(l == r, equal);
-    QCOMPARE(l != r, !equal);
-    QCOMPARE(l < r, less);
-    QuantityConverter converter;
-    // The converter applies the tolerance to lots (lot size 1 here, so the same numbers).
-    QCOMPARE(converter.compare(Variant::fromValue(Quantity(left, nullptr)), Variant::fromValue(Quantity(right, nullptr))),
-             equal ? 0 : (less ? -1 : 1));
-    QVERIFY(Quantity(&hundred) < l && !(l < Quantity(&hundred)) && Quantity() == Quantity(&ten));
-
-    QVERIFY(Quantity(0.0, nullptr).isZero() && !Quantity(0.0, nullptr).isPositive() && !Quantity(0.0, nullptr).isNegative());
-    QVERIFY(Quantity(2147483647.0, nullptr).isOutOfLimits());
-    QVERIFY(!Quantity(2147483646.0, nullptr).isOutOfLimits());
-}
-
-void tst_Quantity::arithmeticReports()
-{
-    const QString file = QStringLiteral("quantity");
-    ReportRecorder reports;
-    QCOMPARE((Quantity(300.0, &hundred) + Quantity(200.0, &hundred)).value(), 500.0);
-    QCOMPARE(reports.count(), 0);
-
-    const Quantity sum = Quantity(300.0, &hundred) - Quantity(20.0, &ten);
-    QCOMPARE(sum.value(), 280.0);
-    QCOMPARE(sum.symbol(), &hundred);
-    QCOMPARE(reports.lines(), QStringList({ReportRecorder::line(file, u"Trade::Quantity::operator -", u"symbol() == other.symbol()"),
-                                           ReportRecorder::line(file, u"Trade::Quantity::operator -", u"lotSize() == other.lotSize()")}));
-
-    // Without symbols every check fails, and reading the missing symbols reports too.
-    reports.clear();
-    (void)(Quantity(1.0, nullptr) + Quantity());
-    const QString noSymbol = ReportRecorder::line(file, u"Trade::Quantity::symbol", u"isValid()",
-                                                  ReportRecorder::quoted(u"invalid quantity symbol"));
-    QCOMPARE(reports.lines(), QStringList({ReportRecorder::line(file, u"Trade::Quantity::operator +", u"isValid()"),
-                                           ReportRecorder::line(file, u"Trade::Quantity::operator +", u"other.isValid()"),
-                                           noSymbol, noSymbol,
-                                           ReportRecorder::line(file, u"Trade::Quantity::value", u"false",
-                                                                ReportRecorder::quoted(u"Quantity has no value")),
-                                           noSymbol}));
-}
-
-void tst_Quantity::converter()
-{
-    QuantityConverter converter;
-    const Variant context = Variant::fromValue<ISymbol *>(&ten);
-    ReportRecorder reports;
-    QCOMPARE(converter.fromVariant(Variant::fromValue(Quantity(300.0, &hundred)), context).strongValue<Quantity>().value(), 30.0);
-    QCOMPARE(converter.fromVariant(Variant(QStringLiteral("2")), context).strongValue<Quantity>().value(), 20.0);
-    QCOMPARE(converter.fromVariant(Variant(7), context).strongValue<Quantity>().value(), 7.0);
-    QCOMPARE(converter.fromVariant(Variant(7.5), Variant()).strongValue<Quantity>().value(), 7.5);
-    QVERIFY(!converter.fromVariant(Variant(QDate(2026, 1, 1)), context).strongValue<Quantity>().hasValue());
-    QVERIFY(!converter.fromVariant(Variant(), context).isValid());
-    QCOMPARE(Variant::fromValue(Quantity(250.0, &hundred)).toString(), QStringLiteral("2.5"));
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_Quantity::saveAndLoad()
-{
-    hundred.setBrokerName(QStringLiteral("MSFT.NQ"));
-    hundred.setConnection(&connection);
-    const Dump saved = Variant::fromValue(Quantity(300.0, &hundred)).save();
-    const Dump::Struct &entries = saved.asStruct();
-    QCOMPARE(entries.member(QStringLiteral("value")).asAtom().value(), QStringLiteral("300"));
-    QCOMPARE(entries.member(QStringLiteral("lotSize")).asAtom().value(), QStringLiteral("100"));
-    QCOMPARE(entries.member(QStringLiteral("symbolAlias")).asAtom().value(), QStringLiteral("MSFT"));
-    QCOMPARE(entries.member(QStringLiteral("symbolBrokerName")).asAtom().value(), QStringLiteral("MSFT.NQ"));
-    QCOMPARE(entries.member(QStringLiteral("connectionName")).asAtom().value(), QStringLiteral("Paper"));
-
-    // Loaded as the same lot count on the context's symbol.
-    const Dump json = Dump::fromJson(saved.toJsonIndented());
-    QCOMPARE(Variant::load(json, Variant::fromValue<ISymbol *>(&hundred)).strongValue<Quantity>().value(), 300.0);
-    QCOMPARE(Variant::load(json, Variant::fromValue<ISymbol *>(&ten)).strongValue<Quantity>().value(), 30.0);
-    const Quantity byAlias = Variant::load(json, Variant()).strongValue<Quantity>();  // the alias finds MSFT
-    QCOMPARE(byAlias.value(), 300.0);
-    QCOMPARE(byAlias.symbol(), &hundred);
-    const Dump none = Variant::fromValue(Quantity(&hundred)).save();
-    QCOMPARE(none.asStruct().member(QStringLiteral("symbolAlias")).asAtom().value(), QStringLiteral("MSFT"));
-    QVERIFY(!Variant::load(none, Variant()).strongValue<Quantity>().hasValue());
-    // A saved number that is not finite, or a lot count too large for the symbol's lots, is none.
-    for (const char *number : {"nan", "inf", "1e308"}) {
-        Dump::Struct edited = entries;
-        edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
-        edited.insert(QStringLiteral("lotSize"), Variant(1).save());
-        QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Quantity>().hasValue());
+        const Quantity orphan = Quantity::fromLots(4, nullptr);  // reported; lot size 1, no symbol
+        QCOMPARE(orphan.value(), 4.0);
+        QVERIFY(!orphan.isValid());
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"quantity", u"Trade::Quantity::fromLots", u"symbol != 0")});
     }
-    QCOMPARE(Variant::fromValue(Quantity()).save().asStruct().member(QStringLiteral("connectionName")).asAtom().value(), QString());
-}
+
+    void tolerances_data()
+    {
+        QTest::addColumn<double>("left");
+        QTest::addColumn<double>("right");
+        QTest::addColumn<bool>("equal");
+        QTest::addColumn<bool>("less");
+
+        QTest::addRow("below epsilon") << 0.0 << 1e-17 << true << false;
+        QTest::addRow("above epsilon") << 0.0 << 1e-15 << false << true;
+        QTest::addRow("apart") << 5.0 << 3.0 << false << false;
+    }
+
+    void tolerances()
+    {
+        QFETCH(double, left);
+        QFETCH(double, right);
+        QFETCH(bool, equal);
+        QFETCH(bool, less);
+
+        const Quantity l(left, &hundred);
+        const Quantity r(right, &ten);  // symbols are not compared
+        QCOMPARE(l == r, equal);
+        QCOMPARE(l != r, !equal);
+        QCOMPARE(l < r, less);
+        QuantityConverter converter;
+        // The converter applies the tolerance to lots (lot size 1 here, so the same numbers).
+        QCOMPARE(converter.compare(Variant::fromValue(Quantity(left, nullptr)), Variant::fromValue(Quantity(right, nullptr))),
+                 equal ? 0 : (less ? -1 : 1));
+        QVERIFY(Quantity(&hundred) < l && !(l < Quantity(&hundred)));
+        // Two without value are equal, neither less, in the operators as in the converter.
+        QVERIFY(Quantity() == Quantity(&ten) && !(Quantity() < Quantity(&ten)));
+        QCOMPARE(converter.compare(Variant::fromValue(Quantity()), Variant::fromValue(Quantity(&ten))), 0);
+        QCOMPARE(converter.compare(Variant::fromValue(Quantity(&ten)), Variant::fromValue(l)), -1);
+        QCOMPARE(converter.compare(Variant::fromValue(l), Variant::fromValue(Quantity(&ten))), 1);
+
+        QVERIFY(Quantity(0.0, nullptr).isZero() && !Quantity(0.0, nullptr).isPositive() && !Quantity(0.0, nullptr).isNegative());
+        QVERIFY(Quantity(2147483647.0, nullptr).isOutOfLimits());
+        QVERIFY(!Quantity(2147483646.0, nullptr).isOutOfLimits());
+    }
+
+    void arithmeticReports()
+    {
+        const QString file = QStringLiteral("quantity");
+        ReportRecorder reports;
+        QCOMPARE((Quantity(300.0, &hundred) + Quantity(200.0, &hundred)).value(), 500.0);
+        QCOMPARE(reports.count(), 0);
+
+        const Quantity sum = Quantity(300.0, &hundred) - Quantity(20.0, &ten);
+        QCOMPARE(sum.value(), 280.0);
+        QCOMPARE(sum.symbol(), &hundred);
+        QCOMPARE(reports.lines(), QStringList({ReportRecorder::line(file, u"Trade::Quantity::operator -", u"symbol() == other.symbol()"),
+                                               ReportRecorder::line(file, u"Trade::Quantity::operator -", u"lotSize() == other.lotSize()")}));
+
+        // Without symbols every check fails, and reading the missing symbols reports too.
+        reports.clear();
+        (void)(Quantity(1.0, nullptr) + Quantity());
+        const QString noSymbol = ReportRecorder::line(file, u"Trade::Quantity::symbol", u"isValid()",
+                                                      ReportRecorder::quoted(u"invalid quantity symbol"));
+        QCOMPARE(reports.lines(), QStringList({ReportRecorder::line(file, u"Trade::Quantity::operator +", u"isValid()"),
+                                               ReportRecorder::line(file, u"Trade::Quantity::operator +", u"other.isValid()"),
+                                               noSymbol, noSymbol,
+                                               ReportRecorder::line(file, u"Trade::Quantity::value", u"false",
+                                                                    ReportRecorder::quoted(u"Quantity has no value")),
+                                               noSymbol}));
+    }
+
+    void converter()
+    {
+        QuantityConverter converter;
+        const Variant context = Variant::fromValue<ISymbol *>(&ten);
+        ReportRecorder reports;
+        QCOMPARE(converter.fromVariant(Variant::fromValue(Quantity(300.0, &hundred)), context).strongValue<Quantity>().value(), 30.0);
+        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("2")), context).strongValue<Quantity>().value(), 20.0);
+        QCOMPARE(converter.fromVariant(Variant(7), context).strongValue<Quantity>().value(), 7.0);
+        QCOMPARE(converter.fromVariant(Variant(7.5), Variant()).strongValue<Quantity>().value(), 7.5);
+        QVERIFY(!converter.fromVariant(Variant(QDate(2026, 1, 1)), context).strongValue<Quantity>().hasValue());
+        QVERIFY(!converter.fromVariant(Variant(), context).isValid());
+        QCOMPARE(Variant::fromValue(Quantity(250.0, &hundred)).toString(), QStringLiteral("2.5"));
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void saveAndLoad()
+    {
+        hundred.setBrokerName(QStringLiteral("MSFT.NQ"));
+        hundred.setConnection(&connection);
+        const Dump saved = Variant::fromValue(Quantity(300.0, &hundred)).save();
+        const Dump::Struct &entries = saved.asStruct();
+        QCOMPARE(entries.member(QStringLiteral("value")).asAtom().value(), QStringLiteral("300"));
+        QCOMPARE(entries.member(QStringLiteral("lotSize")).asAtom().value(), QStringLiteral("100"));
+        QCOMPARE(entries.member(QStringLiteral("symbolAlias")).asAtom().value(), QStringLiteral("MSFT"));
+        QCOMPARE(entries.member(QStringLiteral("symbolBrokerName")).asAtom().value(), QStringLiteral("MSFT.NQ"));
+        QCOMPARE(entries.member(QStringLiteral("connectionName")).asAtom().value(), QStringLiteral("Paper"));
+
+        // Loaded as the same lot count on the context's symbol.
+        const Dump json = Dump::fromJson(saved.toJsonIndented());
+        QCOMPARE(Variant::load(json, Variant::fromValue<ISymbol *>(&hundred)).strongValue<Quantity>().value(), 300.0);
+        QCOMPARE(Variant::load(json, Variant::fromValue<ISymbol *>(&ten)).strongValue<Quantity>().value(), 30.0);
+        const Quantity byAlias = Variant::load(json, Variant()).strongValue<Quantity>();  // the alias finds MSFT
+        QCOMPARE(byAlias.value(), 300.0);
+        QCOMPARE(byAlias.symbol(), &hundred);
+        const Dump none = Variant::fromValue(Quantity(&hundred)).save();
+        QCOMPARE(none.asStruct().member(QStringLiteral("symbolAlias")).asAtom().value(), QStringLiteral("MSFT"));
+        QVERIFY(!Variant::load(none, Variant()).strongValue<Quantity>().hasValue());
+        // A saved number that is not finite, or a lot count too large for the symbol's lots, is none.
+        for (const char *number : {"nan", "inf", "1e308"}) {
+            Dump::Struct edited = entries;
+            edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
+            edited.insert(QStringLiteral("lotSize"), Variant(1).save());
+            QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Quantity>().hasValue());
+        }
+        QCOMPARE(Variant::fromValue(Quantity()).save().asStruct().member(QStringLiteral("connectionName")).asAtom().value(), QString());
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_Quantity)
 #include "tst_quantity.moc"

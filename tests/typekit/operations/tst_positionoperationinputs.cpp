@@ -62,141 +62,134 @@ class tst_PositionOperationInputs : public QObject
     Sample::StandardTopics topics;
 
 private slots:
-    void lazyFills();
-    void explicitInputsNeverAsk();
-    void missingPosition();
-    void listsOfInputs();
-    void findsAndRemovals();
-    void reverseListGivesStoredCloseInputs();
+    void lazyFills()
+    {
+        FakePosition position(QStringLiteral("P"), false);
+        const ReversePositionOperationInputs inputs(&position);
+        QVERIFY(inputs.closeInputs().isEmpty());
+        QVERIFY(inputs.reverseInputs().isEmpty());
+        QCOMPARE(position.ordersAsked, 0);
+
+        position.closable = true;  // the next read fills the close inputs, and only those
+        QCOMPARE(idOf(inputs.closeInputs()), QStringLiteral("P-close"));
+        QVERIFY(inputs.reverseInputs().isEmpty());
+        position.reversible = true;
+        QCOMPARE(idOf(inputs.reverseInputs()), QStringLiteral("P-reverse"));
+
+        position.close.setId(QStringLiteral("changed"));  // kept, not refreshed
+        position.closable = false;
+        QCOMPARE(idOf(inputs.closeInputs()), QStringLiteral("P-close"));
+        QCOMPARE(position.ordersAsked, 2);
+
+        const ReversePositionOperationInputs copy = inputs;  // copies what was filled
+        QCOMPARE(idOf(copy.reverseInputs()), QStringLiteral("P-reverse"));
+        QCOMPARE(position.ordersAsked, 2);
+    }
+
+    void explicitInputsNeverAsk()
+    {
+        FakePosition position(QStringLiteral("P"));
+        OrderRecord mine;
+        mine.setId(QStringLiteral("mine"));
+        const ClosePositionOperationInputs close(&position, mine);
+        const ReversePositionOperationInputs reverse(&position, mine, mine);
+        QCOMPARE(idOf(close.closeInputs()), QStringLiteral("mine"));
+        QCOMPARE(idOf(reverse.reverseInputs()), QStringLiteral("mine"));
+        QCOMPARE(position.ordersAsked, 0);
+
+        QVERIFY(close == ClosePositionOperationInputs(&position, mine));
+        QVERIFY(close != ClosePositionOperationInputs(&position));  // which fills from the position
+        FakePosition other(QStringLiteral("P"));
+        QVERIFY(close != ClosePositionOperationInputs(&other, mine));
+    }
+
+    void missingPosition()
+    {
+        ReportRecorder reports;
+        const ReversePositionOperationInputs inputs;
+        QCOMPARE(inputs.position(), nullptr);
+        QVERIFY(inputs.closeInputs().isEmpty());
+        QVERIFY(inputs.reverseInputs().isEmpty());
+        const QString line = ReportRecorder::line(unit, u"Trade::ClosePositionOperationInputs::position", u"m_position != 0");
+        QCOMPARE(reports.lines(), QStringList({line, line, line}));
+    }
+
+    void listsOfInputs()
+    {
+        FakePosition first(QStringLiteral("1")), second(QStringLiteral("2"), false), third(QStringLiteral("3"));
+        Container<IPosition *> positions;
+        positions.append(&first);
+        positions.append(&second);
+        positions.append(&third);
+
+        ReportRecorder reports;
+        const ListOfClosePositionOperationInputs close(positions);
+        QCOMPARE(close.size(), 3);
+        QCOMPARE(close.at(1).position(), &second);
+        const Container<IPosition *> closable = close.positions();
+        QCOMPARE(closable.size(), 2);
+        QCOMPARE(closable.value(0), &first);
+        QCOMPARE(closable.value(1), &third);
+
+        const ListOfReversePositionOperationInputs reverse(positions);
+        QCOMPARE(reverse.positions().size(), 2);
+        second.closable = true;
+        QCOMPARE(reverse.positions().size(), 3);
+        QCOMPARE(close.positions().size(), 3);  // asked anew each time
+        QCOMPARE(first.ordersAsked + second.ordersAsked + third.ordersAsked, 0);
+
+        const ListOfClosePositionOperationInputs fromList(QList<ClosePositionOperationInputs>{close.at(2), close.at(0)});
+        QCOMPARE(fromList.at(0).position(), &third);
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void findsAndRemovals()
+    {
+        FakePosition first(QStringLiteral("1")), second(QStringLiteral("2")), absent(QStringLiteral("0"));
+        OrderRecord explicitClose;
+        explicitClose.setId(QStringLiteral("explicit"));
+        ListOfClosePositionOperationInputs list(QList<ClosePositionOperationInputs>{
+            ClosePositionOperationInputs(&first), ClosePositionOperationInputs(&second),
+            ClosePositionOperationInputs(&first, explicitClose)});
+
+        ReportRecorder reports;
+        const ListOfClosePositionOperationInputs shared = list;
+        const ListOfClosePositionOperationInputs &constList = list;
+        QCOMPARE(constList.findOperationInputsByPosition(&second) - constList.cbegin(), 1);
+        QCOMPARE(constList.findOperationInputsByPosition(&absent), constList.cend());
+        QCOMPARE(constList.constData(), shared.constData());  // the const find leaves the list shared
+        QCOMPARE(list.findOperationInputsByPosition(&first)->position(), &first);
+
+        QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("1-close"));
+        QVERIFY(list.findOrderInputsByPosition(&absent).isEmpty());
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(unit, u"Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition",
+                                                                   u"it != end()")});
+
+        list.removeByPosition(&absent);
+        QCOMPARE(list.size(), 3);
+        list.removeByPosition(&first);  // the first of its two entries
+        QCOMPARE(list.size(), 2);
+        QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("explicit"));
+        QCOMPARE(shared.size(), 3);
+    }
+
+    void reverseListGivesStoredCloseInputs()
+    {
+        FakePosition filled(QStringLiteral("F")), untouched(QStringLiteral("U"));
+        Container<IPosition *> positions;
+        positions.append(&filled);
+        positions.append(&untouched);
+        const ListOfReversePositionOperationInputs reverse(positions);
+        reverse.at(0).closeInputs();
+
+        const ListOfClosePositionOperationInputs close = reverse.closePositionInputsList();
+        QCOMPARE(untouched.ordersAsked, 0);
+        QCOMPARE(close.size(), 2);
+        QCOMPARE(close.at(1).position(), &untouched);
+        QCOMPARE(idOf(close.at(0).closeInputs()), QStringLiteral("F-close"));
+        QCOMPARE(filled.ordersAsked, 1);  // filled before, copied as it was
+    }
 };
-
-void tst_PositionOperationInputs::lazyFills()
-{
-    FakePosition position(QStringLiteral("P"), false);
-    const ReversePositionOperationInputs inputs(&position);
-    QVERIFY(inputs.closeInputs().isEmpty());
-    QVERIFY(inputs.reverseInputs().isEmpty());
-    QCOMPARE(position.ordersAsked, 0);
-
-    position.closable = true;  // the next read fills the close inputs, and only those
-    QCOMPARE(idOf(inputs.closeInputs()), QStringLiteral("P-close"));
-    QVERIFY(inputs.reverseInputs().isEmpty());
-    position.reversible = true;
-    QCOMPARE(idOf(inputs.reverseInputs()), QStringLiteral("P-reverse"));
-
-    position.close.setId(QStringLiteral("changed"));  // kept, not refreshed
-    position.closable = false;
-    QCOMPARE(idOf(inputs.closeInputs()), QStringLiteral("P-close"));
-    QCOMPARE(position.ordersAsked, 2);
-
-    const ReversePositionOperationInputs copy = inputs;  // copies what was filled
-    QCOMPARE(idOf(copy.reverseInputs()), QStringLiteral("P-reverse"));
-    QCOMPARE(position.ordersAsked, 2);
-}
-
-void tst_PositionOperationInputs::explicitInputsNeverAsk()
-{
-    FakePosition position(QStringLiteral("P"));
-    OrderRecord mine;
-    mine.setId(QStringLiteral("mine"));
-    const ClosePositionOperationInputs close(&position, mine);
-    const ReversePositionOperationInputs reverse(&position, mine, mine);
-    QCOMPARE(idOf(close.closeInputs()), QStringLiteral("mine"));
-    QCOMPARE(idOf(reverse.reverseInputs()), QStringLiteral("mine"));
-    QCOMPARE(position.ordersAsked, 0);
-
-    QVERIFY(close == ClosePositionOperationInputs(&position, mine));
-    QVERIFY(close != ClosePositionOperationInputs(&position));  // which fills from the position
-    FakePosition other(QStringLiteral("P"));
-    QVERIFY(close != ClosePositionOperationInputs(&other, mine));
-}
-
-void tst_PositionOperationInputs::missingPosition()
-{
-    ReportRecorder reports;
-    const ReversePositionOperationInputs inputs;
-    QCOMPARE(inputs.position(), nullptr);
-    QVERIFY(inputs.closeInputs().isEmpty());
-    QVERIFY(inputs.reverseInputs().isEmpty());
-    const QString line = ReportRecorder::line(unit, u"Trade::ClosePositionOperationInputs::position", u"m_position != 0");
-    QCOMPARE(reports.lines(), QStringList({line, line, line}));
-}
-
-void tst_PositionOperationInputs::listsOfInputs()
-{
-    FakePosition first(QStringLiteral("1")), second(QStringLiteral("2"), false), third(QStringLiteral("3"));
-    Container<IPosition *> positions;
-    positions.append(&first);
-    positions.append(&second);
-    positions.append(&third);
-
-    ReportRecorder reports;
-    const ListOfClosePositionOperationInputs close(positions);
-    QCOMPARE(close.size(), 3);
-    QCOMPARE(close.at(1).position(), &second);
-    const Container<IPosition *> closable = close.positions();
-    QCOMPARE(closable.size(), 2);
-    QCOMPARE(closable.value(0), &first);
-    QCOMPARE(closable.value(1), &third);
-
-    const ListOfReversePositionOperationInputs reverse(positions);
-    QCOMPARE(reverse.positions().size(), 2);
-    second.closable = true;
-    QCOMPARE(reverse.positions().size(), 3);
-    QCOMPARE(close.positions().size(), 3);  // asked anew each time
-    QCOMPARE(first.ordersAsked + second.ordersAsked + third.ordersAsked, 0);
-
-    const ListOfClosePositionOperationInputs fromList(QList<ClosePositionOperationInputs>{close.at(2), close.at(0)});
-    QCOMPARE(fromList.at(0).position(), &third);
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_PositionOperationInputs::findsAndRemovals()
-{
-    FakePosition first(QStringLiteral("1")), second(QStringLiteral("2")), absent(QStringLiteral("0"));
-    OrderRecord explicitClose;
-    explicitClose.setId(QStringLiteral("explicit"));
-    ListOfClosePositionOperationInputs list(QList<ClosePositionOperationInputs>{
-        ClosePositionOperationInputs(&first), ClosePositionOperationInputs(&second),
-        ClosePositionOperationInputs(&first, explicitClose)});
-
-    ReportRecorder reports;
-    const ListOfClosePositionOperationInputs shared = list;
-    const ListOfClosePositionOperationInputs &constList = list;
-    QCOMPARE(constList.findOperationInputsByPosition(&second) - constList.cbegin(), 1);
-    QCOMPARE(constList.findOperationInputsByPosition(&absent), constList.cend());
-    QCOMPARE(constList.constData(), shared.constData());  // the const find leaves the list shared
-    QCOMPARE(list.findOperationInputsByPosition(&first)->position(), &first);
-
-    QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("1-close"));
-    QVERIFY(list.findOrderInputsByPosition(&absent).isEmpty());
-    QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(unit, u"Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition",
-                                                               u"it != end()")});
-
-    list.removeByPosition(&absent);
-    QCOMPARE(list.size(), 3);
-    list.removeByPosition(&first);  // the first of its two entries
-    QCOMPARE(list.size(), 2);
-    QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("explicit"));
-    QCOMPARE(shared.size(), 3);
-}
-
-void tst_PositionOperationInputs::reverseListGivesStoredCloseInputs()
-{
-    FakePosition filled(QStringLiteral("F")), untouched(QStringLiteral("U"));
-    Container<IPosition *> positions;
-    positions.append(&filled);
-    positions.append(&untouched);
-    const ListOfReversePositionOperationInputs reverse(positions);
-    reverse.at(0).closeInputs();
-
-    const ListOfClosePositionOperationInputs close = reverse.closePositionInputsList();
-    QCOMPARE(untouched.ordersAsked, 0);
-    QCOMPARE(close.size(), 2);
-    QCOMPARE(close.at(1).position(), &untouched);
-    QCOMPARE(idOf(close.at(0).closeInputs()), QStringLiteral("F-close"));
-    QCOMPARE(filled.ordersAsked, 1);  // filled before, copied as it was
-}
 
 QTEST_GUILESS_MAIN(tst_PositionOperationInputs)
 #include "tst_positionoperationinputs.moc"

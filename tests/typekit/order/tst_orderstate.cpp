@@ -12,87 +12,97 @@ class tst_OrderState : public QObject
     Q_OBJECT
 
 private slots:
-    void states_data();
-    void states();
-    void reasonOutsideCompletedIsReported();
-    void saveableText();
+    void states_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("filled");
+        QTest::addColumn<QString>("reportCondition");
+
+        const QString state = QStringLiteral("false && \"unexpected order state\"");
+        const QString completeReason = QStringLiteral("false && \"unexpected complete reason\"");
+        QTest::addRow("none") << 0 << 0 << "" << false << false << state;
+        QTest::addRow("queued") << 1 << 0 << "Queued" << true << false << "";
+        QTest::addRow("working") << 2 << 0 << "Working" << true << false << "";
+        QTest::addRow("updating") << 3 << 0 << "Updating" << true << false << "";
+        QTest::addRow("canceling") << 4 << 0 << "Canceling" << true << false << "";
+        QTest::addRow("placing") << 6 << 0 << "Placing" << true << false << "";
+        QTest::addRow("virtual shows queued") << 7 << 0 << "Queued" << true << false << "";
+        QTest::addRow("beyond") << 8 << 0 << "" << false << false << state;
+        QTest::addRow("completed, unknown reason") << 5 << 0 << "" << false << false << completeReason;
+        QTest::addRow("rejected") << 5 << 1 << "Rejected" << false << false << "";
+        QTest::addRow("canceled") << 5 << 2 << "Canceled" << false << false << "";
+        QTest::addRow("filled") << 5 << 3 << "Filled" << false << true << "";
+        QTest::addRow("completed, reason beyond") << 5 << 4 << "" << false << false << completeReason;
+    }
+
+    void states()
+    {
+        QFETCH(int, type);
+        QFETCH(int, reason);
+        QFETCH(QString, text);
+        QFETCH(bool, active);
+        QFETCH(bool, filled);
+        QFETCH(QString, reportCondition);
+
+        const OrderState orderState{OrderState::Type(type), OrderState::Reason(reason)};
+        QCOMPARE(orderState.isActive(), active);
+        QCOMPARE(orderState.isFilled(), filled);
+        QCOMPARE(orderState.isCompleted(), type == 5);
+        QCOMPARE(orderState.isVirtual(), type == 7);
+
+        ReportRecorder reports;
+        QCOMPARE(orderState.toString(), text);
+        QCOMPARE(orderState.toLatin1String(), text);
+        const QString file = QStringLiteral("order/orderstate");
+        const QStringList expected = reportCondition.isEmpty()
+            ? QStringList()
+            : QStringList{ReportRecorder::line(file, u"Trade::OrderState::toString", reportCondition),
+                          ReportRecorder::line(file, u"Trade::OrderState::toLatin1String", reportCondition)};
+        QCOMPARE(reports.lines(), expected);
+    }
+
+    void reasonOutsideCompletedIsReported()
+    {
+        ReportRecorder reports;
+        const OrderState odd(OrderState::Working, OrderState::reasonFilled);
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(u"order/orderstate", u"Trade::OrderState::OrderState",
+                                                  u"reason == reasonUnknown || isCompleted() && \"Reason might be set "
+                                                  u"only when overall state is 'completed'.\"")});
+        QCOMPARE(odd.reason(), OrderState::reasonFilled);  // kept as given
+        QVERIFY(!odd.isFilled());
+        QVERIFY(odd != OrderState(OrderState::Working));
+        QVERIFY(OrderState(OrderState::Completed, OrderState::reasonFilled) == OrderState(OrderState::Completed, OrderState::reasonFilled));
+        QCOMPARE(reports.count(), 1);
+    }
+
+    void saveableText()
+    {
+        OrderState state(OrderState::Completed, OrderState::reasonCanceled);
+        QCOMPARE(state.toSaveableString(), QStringLiteral("Canceled"));
+        state.fromSaveableString(QStringLiteral("Working"));  // resets the state, keeps the reason
+        QCOMPARE(int(state.type()), 0);
+        QCOMPARE(state.reason(), OrderState::reasonCanceled);
+    }
+
+    // Saved records keep a state as its numbers, "state,reason"; a reason outside Completed
+    // reads back as no state.
+    void savedForm()
+    {
+        ReportRecorder reports;
+        const OrderState filled(OrderState::Completed, OrderState::reasonFilled);
+        QCOMPARE(QVariant::fromValue(filled).toString(), QStringLiteral("5,3"));
+        const auto read = [](const char *text) { return QVariant(QString::fromLatin1(text)).value<OrderState>(); };
+        QVERIFY(read("5,3") == filled);
+        QVERIFY(read("5") == OrderState(OrderState::Completed));
+        QVERIFY(read("2,0") == OrderState(OrderState::Working));
+        QVERIFY(read("2,3") == OrderState());
+        QCOMPARE(reports.count(), 0);
+    }
 };
-
-void tst_OrderState::states_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("reason");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("active");
-    QTest::addColumn<bool>("filled");
-    QTest::addColumn<QString>("reportCondition");
-
-    const QString state = QStringLiteral("false && \"unexpected order state\"");
-    const QString completeReason = QStringLiteral("false && \"unexpected complete reason\"");
-    QTest::addRow("none") << 0 << 0 << "" << false << false << state;
-    QTest::addRow("queued") << 1 << 0 << "Queued" << true << false << "";
-    QTest::addRow("working") << 2 << 0 << "Working" << true << false << "";
-    QTest::addRow("updating") << 3 << 0 << "Updating" << true << false << "";
-    QTest::addRow("canceling") << 4 << 0 << "Canceling" << true << false << "";
-    QTest::addRow("placing") << 6 << 0 << "Placing" << true << false << "";
-    QTest::addRow("virtual shows queued") << 7 << 0 << "Queued" << true << false << "";
-    QTest::addRow("beyond") << 8 << 0 << "" << false << false << state;
-    QTest::addRow("completed, unknown reason") << 5 << 0 << "" << false << false << completeReason;
-    QTest::addRow("rejected") << 5 << 1 << "Rejected" << false << false << "";
-    QTest::addRow("canceled") << 5 << 2 << "Canceled" << false << false << "";
-    QTest::addRow("filled") << 5 << 3 << "Filled" << false << true << "";
-    QTest::addRow("completed, reason beyond") << 5 << 4 << "" << false << false << completeReason;
-}
-
-void tst_OrderState::states()
-{
-    QFETCH(int, type);
-    QFETCH(int, reason);
-    QFETCH(QString, text);
-    QFETCH(bool, active);
-    QFETCH(bool, filled);
-    QFETCH(QString, reportCondition);
-
-    const OrderState orderState{OrderState::Type(type), OrderState::Reason(reason)};
-    QCOMPARE(orderState.isActive(), active);
-    QCOMPARE(orderState.isFilled(), filled);
-    QCOMPARE(orderState.isCompleted(), type == 5);
-    QCOMPARE(orderState.isVirtual(), type == 7);
-
-    ReportRecorder reports;
-    QCOMPARE(orderState.toString(), text);
-    QCOMPARE(orderState.toLatin1String(), text);
-    const QString file = QStringLiteral("order/orderstate");
-    const QStringList expected = reportCondition.isEmpty()
-        ? QStringList()
-        : QStringList{ReportRecorder::line(file, u"Trade::OrderState::toString", reportCondition),
-                      ReportRecorder::line(file, u"Trade::OrderState::toLatin1String", reportCondition)};
-    QCOMPARE(reports.lines(), expected);
-}
-
-void tst_OrderState::reasonOutsideCompletedIsReported()
-{
-    ReportRecorder reports;
-    const OrderState odd(OrderState::Working, OrderState::reasonFilled);
-    QCOMPARE(reports.lines(),
-             QStringList{ReportRecorder::line(u"order/orderstate", u"Trade::OrderState::OrderState",
-                                              u"reason == reasonUnknown || isCompleted() && \"Reason might be set "
-                                              u"only when overall state is 'completed'.\"")});
-    QCOMPARE(odd.reason(), OrderState::reasonFilled);  // kept as given
-    QVERIFY(!odd.isFilled());
-    QVERIFY(odd != OrderState(OrderState::Working));
-    QVERIFY(OrderState(OrderState::Completed, OrderState::reasonFilled) == OrderState(OrderState::Completed, OrderState::reasonFilled));
-    QCOMPARE(reports.count(), 1);
-}
-
-void tst_OrderState::saveableText()
-{
-    OrderState state(OrderState::Completed, OrderState::reasonCanceled);
-    QCOMPARE(state.toSaveableString(), QStringLiteral("Canceled"));
-    state.fromSaveableString(QStringLiteral("Working"));  // resets the state, keeps the reason
-    QCOMPARE(state.type(), 0);
-    QCOMPARE(state.reason(), OrderState::reasonCanceled);
-}
 
 QTEST_GUILESS_MAIN(tst_OrderState)
 #include "tst_orderstate.moc"

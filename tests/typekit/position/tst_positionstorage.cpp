@@ -3,11 +3,11 @@
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/positionstorage.h>
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
 #include <typekit/position/positionstoragefilter.h>
 
 #include <QtTest/QtTest>
+
+#include "samplemarket.h"
 
 #include <cmath>
 #include <memory>
@@ -55,13 +55,10 @@ Q_DECLARE_METATYPE(Result)
 using Statistic = Common::Nullable<double> (*)(const Container<IPosition *> &);
 Q_DECLARE_METATYPE(Statistic)
 
-class tst_PositionStorage : public QObject
+class tst_PositionStorage : public QObject, SampleMarket
 {
     Q_OBJECT
 
-    Sample::StandardTopics topics;
-    Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};  // tick 0.25
-    Sample::Account account{QStringLiteral("SIM-1")};
     std::vector<std::unique_ptr<Sample::Position>> made;
 
     Container<IPosition *> positions(const FigureList &figures)
@@ -92,123 +89,110 @@ class tst_PositionStorage : public QObject
 
 private slots:
     void cleanup() { made.clear(); }
-    void statistics_data();
-    void statistics();
-    void basketSelection();
-    void storageFilters_data();
-    void storageFilters();
+
+    void statistics_data()
+    {
+        QTest::addColumn<Statistic>("statistic");
+        QTest::addColumn<FigureList>("figures");
+        QTest::addColumn<Result>("expected");
+
+        const auto row = [](const char *name, Statistic statistic, const FigureList &figures, Result expected) {
+            QTest::addRow("%s", name) << statistic << figures << expected;
+        };
+        const Statistic returns = &IPositionStorage::percentOfReturnTotal;
+        row("return of no positions", returns, {}, {});
+        row("zero and missing quantities", returns, {returning(0.0, 10, 100), returning(std::nullopt, 10, 100)}, {});
+        row("10 and 30 over 100 and 300", returns, {returning(1, 10, 100), returning(-2, 30, 300)}, 10.0);
+        row("symbol-less return counts nowhere", returns, {returning(1, 10, 100), returning(1, 50, 50, false)}, 10.0);
+        row("missing return counts nowhere", returns, {returning(1, std::nullopt, 100), returning(1, 10, 100)}, 10.0);
+        row("missing base counts 0", returns, {returning(1, 10, 100), returning(1, 10, std::nullopt)}, 20.0);
+        row("bases summing to 0", returns, {returning(1, 10, 100), returning(1, 5, -100)}, {});
+        row("return beside a null position", returns, {nullPosition(), returning(1, 10, 100)}, 10.0);
+
+        // A price of 100.00 is 400 ticks of 0.25.
+        const Statistic pullBacks = &IPositionStorage::pullBackPercentageTotal;
+        row("pull-back of no positions", pullBacks, {}, {});
+        row("pull-backs over price ticks", pullBacks, {pullingBack(1, 20, 100), pullingBack(-2, 20, 100)}, 5.0);
+        row("without price", pullBacks, {pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)}, 2.5);
+        row("price without symbol", pullBacks, {pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)}, 2.5);
+        row("without pull-back", pullBacks, {pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)}, 2.5);
+        row("flat", pullBacks, {pullingBack(0.0, 20, 100)}, {});
+        row("pull-back beside a null position", pullBacks, {nullPosition(), pullingBack(1, 10, 100)}, 2.5);
+    }
+
+    void statistics()
+    {
+        QFETCH(Statistic, statistic);
+        QFETCH(FigureList, figures);
+        QFETCH(Result, expected);
+        const Container<IPosition *> given = positions(figures);
+        ReportRecorder reports;
+        const Common::Nullable<double> actual = statistic(given);
+        QCOMPARE(actual.hasValue(), expected.has_value());
+        if (expected)
+            QVERIFY2(std::fabs(actual.value() - *expected) < 1e-9, qPrintable(QString::number(actual.value())));
+        QCOMPARE(reports.count(), 0);  // positions without the data are skipped silently
+    }
+
+    void basketSelection()
+    {
+        Sample::Symbol basket(QStringLiteral("=BASKET1"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
+        Sample::Symbol other(QStringLiteral("=BASKET2"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
+        Sample::Symbol spread(QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100);
+        Sample::Symbol uncategorized(QStringLiteral("UNCAT"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
+        uncategorized.record().remove(topics.symbol().categoryField());
+        Sample::Symbol undefined(QStringLiteral("UNDEF"), Symbology::symbolTypeUndefined, 1, 100);
+
+        Sample::Position first(&basket, &account), future(&es, &account), second(&other, &account),
+            spreadPosition(&spread, &account), noCategory(&uncategorized, &account), noSymbol(nullptr, &account),
+            undefinedCategory(&undefined, &account);
+        Container<IPosition *> all;
+        for (IPosition *position : std::initializer_list<IPosition *>{&first, &future, nullptr, &second, &spreadPosition,
+                                                                      &noCategory, &noSymbol, &undefinedCategory})
+            all.append(position);
+
+        ReportRecorder reports;
+        const Container<IPosition *> baskets = IPositionStorage::selectBasketPositions(all);
+        QCOMPARE(baskets.size(), 2);
+        QCOMPARE(baskets.value(0), &first);
+        QCOMPARE(baskets.value(1), &second);
+        QCOMPARE(reports.reports().size(), 1);  // the category that is set but no category
+        QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IDictionaryVisibleSymbol::category"));
+    }
+
+    void storageFilters_data()
+    {
+        QTest::addColumn<PositionStorageFilter>("filter");
+        QTest::addColumn<QString>("keys");
+
+        QTest::addRow("long") << PositionStorageFilter().side(TradeSide::Long) << "SIM-1:ESZ26";
+        QTest::addRow("short") << PositionStorageFilter().side(TradeSide::Short) << "SIM-2:ESZ26";
+        QTest::addRow("cannot close") << PositionStorageFilter().canClose(false) << "SIM-1:MSFT";
+        QTest::addRow("account and can close") << PositionStorageFilter().account(&account).canClose(true) << "SIM-1:ESZ26";
+        QTest::addRow("symbol") << PositionStorageFilter().symbol(&es) << "SIM-1:ESZ26,SIM-2:ESZ26";
+    }
+
+    void storageFilters()
+    {
+        QFETCH(PositionStorageFilter, filter);
+        QFETCH(QString, keys);
+        Sample::Account other(QStringLiteral("SIM-2"));
+        Sample::PositionStorage storage;
+        auto *longFuture = new Sample::Position(&es, &account);
+        longFuture->setQuantity(Quantity::fromLots(2, &es));
+        auto *shortFuture = new Sample::Position(&es, &other);
+        shortFuture->setQuantity(Quantity::fromLots(-1, &es));
+        auto *flat = new Sample::Position(&msft, &account);
+        flat->setQuantity(Quantity::fromLots(0, &msft));
+        storage.reset({longFuture, shortFuture, flat});
+
+        QStringList selected;
+        for (IRecord *record : storage.select(filter))
+            selected << record->key();
+        QCOMPARE(selected.join(QLatin1Char(',')), keys);
+        QCOMPARE(storage.positions().value(2), flat);
+    }
 };
-
-void tst_PositionStorage::statistics_data()
-{
-    QTest::addColumn<Statistic>("statistic");
-    QTest::addColumn<FigureList>("figures");
-    QTest::addColumn<Result>("expected");
-
-    const Statistic returns = &IPositionStorage::percentOfReturnTotal;
-    QTest::addRow("return of no positions") << returns << FigureList() << Result();
-    QTest::addRow("zero and missing quantities")
-        << returns << FigureList{returning(0.0, 10, 100), returning(std::nullopt, 10, 100)} << Result();
-    QTest::addRow("10 and 30 over 100 and 300")
-        << returns << FigureList{returning(1, 10, 100), returning(-2, 30, 300)} << Result(10.0);
-    QTest::addRow("return without symbol counts nowhere")
-        << returns << FigureList{returning(1, 10, 100), returning(1, 50, 50, false)} << Result(10.0);
-    QTest::addRow("missing return counts nowhere")
-        << returns << FigureList{returning(1, std::nullopt, 100), returning(1, 10, 100)} << Result(10.0);
-    QTest::addRow("missing base counts 0")
-        << returns << FigureList{returning(1, 10, 100), returning(1, 10, std::nullopt)} << Result(20.0);
-    QTest::addRow("bases summing to 0") << returns << FigureList{returning(1, 10, 100), returning(1, 5, -100)} << Result();
-    QTest::addRow("return beside a null position") << returns << FigureList{nullPosition(), returning(1, 10, 100)} << Result(10.0);
-
-    // A price of 100.00 is 400 ticks of 0.25.
-    const Statistic pullBacks = &IPositionStorage::pullBackPercentageTotal;
-    QTest::addRow("pull-back of no positions") << pullBacks << FigureList() << Result();
-    QTest::addRow("pull-backs over price ticks")
-        << pullBacks << FigureList{pullingBack(1, 20, 100), pullingBack(-2, 20, 100)} << Result(5.0);
-    QTest::addRow("without price")
-        << pullBacks << FigureList{pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)} << Result(2.5);
-    QTest::addRow("price without symbol")
-        << pullBacks << FigureList{pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)} << Result(2.5);
-    QTest::addRow("without pull-back")
-        << pullBacks << FigureList{pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)} << Result(2.5);
-    QTest::addRow("flat") << pullBacks << FigureList{pullingBack(0.0, 20, 100)} << Result();
-    QTest::addRow("pull-back beside a null position")
-        << pullBacks << FigureList{nullPosition(), pullingBack(1, 10, 100)} << Result(2.5);
-}
-
-void tst_PositionStorage::statistics()
-{
-    QFETCH(Statistic, statistic);
-    QFETCH(FigureList, figures);
-    QFETCH(Result, expected);
-    const Container<IPosition *> given = positions(figures);
-    ReportRecorder reports;
-    const Common::Nullable<double> actual = statistic(given);
-    QCOMPARE(actual.hasValue(), expected.has_value());
-    if (expected)
-        QVERIFY2(std::fabs(actual.value() - *expected) < 1e-9, qPrintable(QString::number(actual.value())));
-    QCOMPARE(reports.count(), 0);  // positions without the data are skipped silently
-}
-
-void tst_PositionStorage::basketSelection()
-{
-    Sample::Symbol basket(QStringLiteral("=BASKET1"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
-    Sample::Symbol other(QStringLiteral("=BASKET2"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
-    Sample::Symbol spread(QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100);
-    Sample::Symbol uncategorized(QStringLiteral("UNCAT"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
-    uncategorized.record().remove(topics.symbol().categoryField());
-    Sample::Symbol undefined(QStringLiteral("UNDEF"), Symbology::symbolTypeUndefined, 1, 100);
-
-    Sample::Position first(&basket, &account), future(&es, &account), second(&other, &account),
-        spreadPosition(&spread, &account), noCategory(&uncategorized, &account), noSymbol(nullptr, &account),
-        undefinedCategory(&undefined, &account);
-    Container<IPosition *> all;
-    for (IPosition *position : std::initializer_list<IPosition *>{&first, &future, nullptr, &second, &spreadPosition,
-                                                                  &noCategory, &noSymbol, &undefinedCategory})
-        all.append(position);
-
-    ReportRecorder reports;
-    const Container<IPosition *> baskets = IPositionStorage::selectBasketPositions(all);
-    QCOMPARE(baskets.size(), 2);
-    QCOMPARE(baskets.value(0), &first);
-    QCOMPARE(baskets.value(1), &second);
-    QCOMPARE(reports.reports().size(), 1);  // the category that is set but no category
-    QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IDictionaryVisibleSymbol::category"));
-}
-
-void tst_PositionStorage::storageFilters_data()
-{
-    QTest::addColumn<PositionStorageFilter>("filter");
-    QTest::addColumn<QString>("keys");
-
-    QTest::addRow("long") << PositionStorageFilter().side(TradeSide::Long) << "SIM-1:ESZ26";
-    QTest::addRow("short") << PositionStorageFilter().side(TradeSide::Short) << "SIM-2:ESZ26";
-    QTest::addRow("cannot close") << PositionStorageFilter().canClose(false) << "SIM-1:MSFT";
-    QTest::addRow("account and can close") << PositionStorageFilter().account(&account).canClose(true) << "SIM-1:ESZ26";
-    QTest::addRow("symbol") << PositionStorageFilter().symbol(&es) << "SIM-1:ESZ26,SIM-2:ESZ26";
-}
-
-void tst_PositionStorage::storageFilters()
-{
-    QFETCH(PositionStorageFilter, filter);
-    QFETCH(QString, keys);
-    Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100);
-    Sample::Account other(QStringLiteral("SIM-2"));
-    Sample::PositionStorage storage;
-    auto *longFuture = new Sample::Position(&es, &account);
-    longFuture->setQuantity(Quantity::fromLots(2, &es));
-    auto *shortFuture = new Sample::Position(&es, &other);
-    shortFuture->setQuantity(Quantity::fromLots(-1, &es));
-    auto *flat = new Sample::Position(&msft, &account);
-    flat->setQuantity(Quantity::fromLots(0, &msft));
-    storage.reset({longFuture, shortFuture, flat});
-
-    QStringList selected;
-    for (IRecord *record : storage.select(filter))
-        selected << record->key();
-    QCOMPARE(selected.join(QLatin1Char(',')), keys);
-    QCOMPARE(storage.positions().value(2), flat);
-}
 
 QTEST_GUILESS_MAIN(tst_PositionStorage)
 #include "tst_positionstorage.moc"

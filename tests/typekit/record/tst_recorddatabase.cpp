@@ -41,93 +41,88 @@ class tst_RecordDataBase : public QObject
     Q_OBJECT
 
 private slots:
-    void topicIsSetOnce();
-    void copiesShareUntilWritten();
-    void standardTopicsInstallation();
-    void savedRecordNeedsInstalledTopics();
+    void topicIsSetOnce()
+    {
+        Sample::OrderTopic first;
+        Sample::OrderTopic second;
+        OrderData data;
+        ReportRecorder reports;
+        QVERIFY(!data.topic());
+        QVERIFY(data.isEmpty());
+        const QString function = QStringLiteral("Trade::RecordDataBase<class Trade::IOrderTopic>::");
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(recordFile, function + QStringLiteral("topic"),
+                                                                   u"m_topic != NULL && \"Topic must be set.\"", u"")});
+        reports.clear();
+        data.setTopic(&first);
+        QCOMPARE(data.topic(), &first);
+        QCOMPARE(reports.count(), 0);
+        data.setTopic(&second);  // reported, and done all the same
+        data.setTopic(nullptr);
+        QCOMPARE(data.initCalls, 3);
+        const QString twice = ReportRecorder::line(recordFile, function + QStringLiteral("setTopic"),
+                                                   u"m_topic == NULL && value != NULL", u"");
+        QCOMPARE(reports.lines(), QStringList({twice, twice}));
+        QVERIFY(reports.logs().isEmpty());  // these reports carry no message
+    }
+
+    void copiesShareUntilWritten()
+    {
+        Sample::OrderTopic topic;
+        OrderData data;
+        data.setTopic(&topic);
+        data.setValue(topic.idField(), Variant(QStringLiteral("A1")));
+        OrderData copy = data;
+        QCOMPARE(copy.topic(), &topic);
+        QCOMPARE(copy.initCalls, 1);  // copying does not init again
+        QCOMPARE(&copy.rawValue(topic.idField()), &data.rawValue(topic.idField()));
+        copy.setValue(topic.idField(), Variant(QStringLiteral("B2")));
+        QCOMPARE(data.rawValue(topic.idField()).toString(), QStringLiteral("A1"));
+        QVERIFY(data.record() != copy.record());
+        QVERIFY(VariantRecord(&copy) == copy.record());
+        copy.fromRecord(&data);
+        QVERIFY(copy.record() == &data);
+    }
+
+    void standardTopicsInstallation()
+    {
+        ReportRecorder reports;
+        QVERIFY(!IStandardTopics::instance());
+        RawTopics raw;
+        RawTopics::install(nullptr);  // none over none
+        RawTopics::install(&raw);
+        RawTopics other;
+        RawTopics::install(&other);  // one over another: reported, and installed
+        QCOMPARE(IStandardTopics::instance(), &other);
+        RawTopics::install(nullptr);
+        const QString quoted = QStringLiteral("\"\" ");
+        QCOMPARE(reports.lines(),
+                 QStringList({ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::instance", u"s_instance != 0", quoted),
+                              ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::setInstance", u"(s_instance != 0) != (value != 0)", quoted),
+                              ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::setInstance", u"(s_instance != 0) != (value != 0)", quoted)}));
+        QVERIFY(IStandardTopics::allFields().isEmpty());  // reported once more
+
+        Sample::StandardTopics topics;
+        QCOMPARE(IStandardTopics::allFields().size(), 24 + 18);
+    }
+
+    void savedRecordNeedsInstalledTopics()
+    {
+        auto topics = std::make_unique<Sample::StandardTopics>();
+        VariantRecord record;
+        record.setValue(topics->symbol().lotSizeField(), Variant(100));
+        const Dump saved = record.dump();
+        topics.reset();
+
+        ReportRecorder reports;
+        QVERIFY(Variant::load(saved, Variant()).valueOr(record).isEmpty());
+        QCOMPARE(reports.count(), 1);
+        QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IStandardTopics::instance"));
+
+        Sample::StandardTopics again;  // a new host run: the field is found again by its identifier
+        const VariantRecord loaded = Variant::load(saved, Variant()).valueOr(VariantRecord());
+        QCOMPARE(loaded.rawValue(again.symbol().lotSizeField()), Variant(100));
+    }
 };
-
-void tst_RecordDataBase::topicIsSetOnce()
-{
-    Sample::OrderTopic first;
-    Sample::OrderTopic second;
-    OrderData data;
-    ReportRecorder reports;
-    QVERIFY(!data.topic());
-    QVERIFY(data.isEmpty());
-    const QString function = QStringLiteral("Trade::RecordDataBase<class Trade::IOrderTopic>::");
-    QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(recordFile, function + QStringLiteral("topic"),
-                                                               u"m_topic != NULL && \"Topic must be set.\"", u"")});
-    reports.clear();
-    data.setTopic(&first);
-    QCOMPARE(data.topic(), &first);
-    QCOMPARE(reports.count(), 0);
-    data.setTopic(&second);  // reported, and done all the same
-    data.setTopic(nullptr);
-    QCOMPARE(data.initCalls, 3);
-    const QString twice = ReportRecorder::line(recordFile, function + QStringLiteral("setTopic"),
-                                               u"m_topic == NULL && value != NULL", u"");
-    QCOMPARE(reports.lines(), QStringList({twice, twice}));
-    QVERIFY(reports.logs().isEmpty());  // these reports carry no message
-}
-
-void tst_RecordDataBase::copiesShareUntilWritten()
-{
-    Sample::OrderTopic topic;
-    OrderData data;
-    data.setTopic(&topic);
-    data.setValue(topic.idField(), Variant(QStringLiteral("A1")));
-    OrderData copy = data;
-    QCOMPARE(copy.topic(), &topic);
-    QCOMPARE(copy.initCalls, 1);  // copying does not init again
-    QCOMPARE(&copy.rawValue(topic.idField()), &data.rawValue(topic.idField()));
-    copy.setValue(topic.idField(), Variant(QStringLiteral("B2")));
-    QCOMPARE(data.rawValue(topic.idField()).toString(), QStringLiteral("A1"));
-    QVERIFY(data.record() != copy.record());
-    QVERIFY(VariantRecord(&copy) == copy.record());
-    copy.fromRecord(&data);
-    QVERIFY(copy.record() == &data);
-}
-
-void tst_RecordDataBase::standardTopicsInstallation()
-{
-    ReportRecorder reports;
-    QVERIFY(!IStandardTopics::instance());
-    RawTopics raw;
-    RawTopics::install(nullptr);  // none over none
-    RawTopics::install(&raw);
-    RawTopics other;
-    RawTopics::install(&other);  // one over another: reported, and installed
-    QCOMPARE(IStandardTopics::instance(), &other);
-    RawTopics::install(nullptr);
-    const QString quoted = QStringLiteral("\"\" ");
-    QCOMPARE(reports.lines(),
-             QStringList({ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::instance", u"s_instance != 0", quoted),
-                          ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::setInstance", u"(s_instance != 0) != (value != 0)", quoted),
-                          ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::setInstance", u"(s_instance != 0) != (value != 0)", quoted)}));
-    QVERIFY(IStandardTopics::allFields().isEmpty());  // reported once more
-
-    Sample::StandardTopics topics;
-    QCOMPARE(IStandardTopics::allFields().size(), 24 + 18);
-}
-
-void tst_RecordDataBase::savedRecordNeedsInstalledTopics()
-{
-    auto topics = std::make_unique<Sample::StandardTopics>();
-    VariantRecord record;
-    record.setValue(topics->symbol().lotSizeField(), Variant(100));
-    const Dump saved = record.dump();
-    topics.reset();
-
-    ReportRecorder reports;
-    QVERIFY(Variant::load(saved, Variant()).valueOr(record).isEmpty());
-    QCOMPARE(reports.count(), 1);
-    QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IStandardTopics::instance"));
-
-    Sample::StandardTopics again;  // a new host run: the field is found again by its identifier
-    const VariantRecord loaded = Variant::load(saved, Variant()).valueOr(VariantRecord());
-    QCOMPARE(loaded.rawValue(again.symbol().lotSizeField()), Variant(100));
-}
 
 QTEST_GUILESS_MAIN(tst_RecordDataBase)
 #include "tst_recorddatabase.moc"

@@ -18,70 +18,65 @@ class tst_FieldSet : public QObject
     IField *d = topic.stopLimitPlusField();
 
 private slots:
-    void addingAndRemoving();
-    void setOperations();
-    void repeatsAndSubsets();
-    void queries();
+    void addingAndRemoving()
+    {
+        FieldSet set;
+        set << a << b << a;
+        set += b;
+        QCOMPARE(set, FieldSet({a, b}));
+        QCOMPARE(set + c, FieldSet({a, b, c}));
+        QCOMPARE(set - a, FieldSet({b}));
+        QCOMPARE(set - c, set);
+        set.moveToBegin(b);
+        QCOMPARE(set, FieldSet({b, a}));
+        set.moveToBegin(c);  // not a member: not added
+        QCOMPARE(set, FieldSet({b, a}));
+    }
+
+    void setOperations()
+    {
+        const FieldSet left{c, a, b};
+        const FieldSet right{d, b, a};
+        QCOMPARE(left | right, FieldSet({c, a, b, d}));
+        QCOMPARE(left + right, left | right);
+        FieldSet streamed = left;
+        streamed << right;
+        QCOMPARE(streamed, left | right);
+        QCOMPARE(left & right, FieldSet({a, b}));  // in the left's order
+        QCOMPARE(right & left, FieldSet({b, a}));
+        QCOMPARE(left & FieldSet(), FieldSet());
+        QCOMPARE(FieldSet() & left, FieldSet());
+        QCOMPARE(left - right, FieldSet({c}));
+    }
+
+    void repeatsAndSubsets()
+    {
+        FieldSet repeated(QList<IField *>{a, b, a});
+        QCOMPARE(repeated.size(), 3);  // taken as it is
+        repeated -= a;
+        QCOMPARE(repeated, FieldSet({b, a}));
+        repeated -= a;
+        QCOMPARE(repeated, FieldSet({b}));
+
+        const FieldSet withRepeat(QList<IField *>{a, a, b});
+        QVERIFY(!withRepeat.isSubsetOf(FieldSet{a, b}));  // longer than the other set
+        QVERIFY(FieldSet({b, a}).isSubsetOf(FieldSet{a, b, c}));
+        QVERIFY(!FieldSet({a, d}).isSubsetOf(FieldSet{a, b, c}));
+        QVERIFY(FieldSet().isSubsetOf(FieldSet()));
+    }
+
+    void queries()
+    {
+        const FieldSet set{a, b, c, d, a};
+        QCOMPARE(set.fieldsByValueType(QMetaType::QString), FieldSet({a, b, c}));
+        QCOMPARE(set.fieldsByValueType(QMetaType::Double), FieldSet());
+        QCOMPARE(set.fieldByName(QStringLiteral("Tag")), c);
+        QCOMPARE(set.fieldByName(QStringLiteral("tag")), nullptr);
+        QCOMPARE(set.fieldById(QStringLiteral("Order.StopLimitPlus")), d);
+        QCOMPARE(FieldSet().fieldById(QStringLiteral("Order.Id")), nullptr);
+        QCOMPARE(Trade::Variant::fromValue(set).value<FieldSet>(), set);  // travels in variants
+    }
 };
-
-void tst_FieldSet::addingAndRemoving()
-{
-    FieldSet set;
-    set << a << b << a;
-    set += b;
-    QCOMPARE(set, FieldSet({a, b}));
-    QCOMPARE(set + c, FieldSet({a, b, c}));
-    QCOMPARE(set - a, FieldSet({b}));
-    QCOMPARE(set - c, set);
-    set.moveToBegin(b);
-    QCOMPARE(set, FieldSet({b, a}));
-    set.moveToBegin(c);  // not a member: not added
-    QCOMPARE(set, FieldSet({b, a}));
-}
-
-void tst_FieldSet::setOperations()
-{
-    const FieldSet left{c, a, b};
-    const FieldSet right{d, b, a};
-    QCOMPARE(left | right, FieldSet({c, a, b, d}));
-    QCOMPARE(left + right, left | right);
-    FieldSet streamed = left;
-    streamed << right;
-    QCOMPARE(streamed, left | right);
-    QCOMPARE(left & right, FieldSet({a, b}));  // in the left's order
-    QCOMPARE(right & left, FieldSet({b, a}));
-    QCOMPARE(left & FieldSet(), FieldSet());
-    QCOMPARE(FieldSet() & left, FieldSet());
-    QCOMPARE(left - right, FieldSet({c}));
-}
-
-void tst_FieldSet::repeatsAndSubsets()
-{
-    FieldSet repeated(QList<IField *>{a, b, a});
-    QCOMPARE(repeated.size(), 3);  // taken as it is
-    repeated -= a;
-    QCOMPARE(repeated, FieldSet({b, a}));
-    repeated -= a;
-    QCOMPARE(repeated, FieldSet({b}));
-
-    const FieldSet withRepeat(QList<IField *>{a, a, b});
-    QVERIFY(!withRepeat.isSubsetOf(FieldSet{a, b}));  // longer than the other set
-    QVERIFY(FieldSet({b, a}).isSubsetOf(FieldSet{a, b, c}));
-    QVERIFY(!FieldSet({a, d}).isSubsetOf(FieldSet{a, b, c}));
-    QVERIFY(FieldSet().isSubsetOf(FieldSet()));
-}
-
-void tst_FieldSet::queries()
-{
-    const FieldSet set{a, b, c, d, a};
-    QCOMPARE(set.fieldsByValueType(QMetaType::QString), FieldSet({a, b, c}));
-    QCOMPARE(set.fieldsByValueType(QMetaType::Double), FieldSet());
-    QCOMPARE(set.fieldByName(QStringLiteral("Tag")), c);
-    QCOMPARE(set.fieldByName(QStringLiteral("tag")), nullptr);
-    QCOMPARE(set.fieldById(QStringLiteral("Order.StopLimitPlus")), d);
-    QCOMPARE(FieldSet().fieldById(QStringLiteral("Order.Id")), nullptr);
-    QCOMPARE(Trade::Variant::fromValue(set).value<FieldSet>(), set);  // travels in variants
-}
 
 QTEST_GUILESS_MAIN(tst_FieldSet)
 #include "tst_fieldset.moc"

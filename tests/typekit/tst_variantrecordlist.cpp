@@ -1,0 +1,101 @@
+// Record lists: made from a storage, saved without their empty records, compared for equality
+// only, and the converter's reports for other types.
+#include <testsupport/reportrecorder.h>
+#include "samplemarket.h"
+
+#include <samplehost/orderstorage.h>
+#include <typekit/order/orderrecord.h>
+#include <typekit/variantrecordlist.h>
+
+#include <basekit/dump.h>
+
+#include <QtTest/QtTest>
+
+using namespace Trade;
+
+class tst_VariantRecordList : public QObject, SampleMarket
+{
+    Q_OBJECT
+
+    VariantRecord first;
+    VariantRecord second;
+
+private slots:
+    void initTestCase()
+    {
+        first.setValue(topics.order().idField(), Variant(QStringLiteral("leg 1")));
+        second.setValue(topics.order().idField(), Variant(QStringLiteral("leg 2")));
+    }
+
+    void fromStorage()
+    {
+        Sample::OrderStorage orders;
+        OrderRecord one;
+        one.setId(QStringLiteral("1"));
+        OrderRecord two;
+        two.setId(QStringLiteral("2"));
+        two.setStopLimitPlus(3);
+        orders.addOrder(one);
+        orders.addOrder(two);
+
+        ReportRecorder reports;
+        QCOMPARE(VariantRecordList(&orders), VariantRecordList({one.record(), two.record()}));
+        QVERIFY(VariantRecordList(nullptr).isEmpty());
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"variantrecordlist", u"Trade::VariantRecordList::VariantRecordList",
+                                                                   u"storage != NULL")});
+    }
+
+    void saveAndLoad()
+    {
+        const VariantRecordList list{first, VariantRecord(), second, VariantRecord()};
+        ReportRecorder reports;
+        const Dump saved = list.dump();
+        QCOMPARE(saved.asContainer().size(), 2);  // empty records are left out
+        const VariantRecordList loaded = Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(VariantRecordList());
+        QCOMPARE(loaded, VariantRecordList({first, second}));
+        QVERIFY(Variant::load(VariantRecordList{VariantRecord()}.dump(), Variant()).valueOr(list).isEmpty());
+        // Items that load as no record, or as an empty one (their fields unknown), are left out as
+        // saving leaves them out, so that a loaded list saves as it was read.
+        Dump::Container foreign(saved.typeName());
+        foreign.append(Variant(3).save());
+        foreign.append(Dump(Dump::Container(QStringLiteral("Trade::VariantRecord"))));
+        foreign.append(saved.asContainer().items().first());
+        QCOMPARE(Variant::load(Dump(foreign), Variant()).valueOr(VariantRecordList()), VariantRecordList{first});
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void converter()
+    {
+        const VariantRecordList list{first, VariantRecord(), second};
+        VariantRecordListConverter converter;
+        ReportRecorder reports;
+        const Variant some = Variant::fromValue(list);
+        const Variant other = Variant::fromValue(VariantRecordList{second});
+        QCOMPARE(converter.compare(some, other), 1);
+        QCOMPARE(converter.compare(other, some), 1);  // equality, not order
+        QCOMPARE(converter.compare(some, Variant::fromValue(list)), 0);
+        QCOMPARE(converter.compare(Variant(), Variant::fromValue(VariantRecordList())), -1);
+        QCOMPARE(converter.compare(Variant(), Variant()), 0);
+        QVERIFY(some == Variant::fromValue(list));
+        QCOMPARE(converter.toVariant(some).userType(), some.userType());
+        QCOMPARE(reports.count(), 0);
+
+        const QString file = QStringLiteral("variantrecordlist");
+        QCOMPARE(converter.compare(some, Variant(1)), 1);
+        QCOMPARE(converter.compare(Variant(1), some), -1);
+        QVERIFY(!converter.fromVariant(Variant(1), Variant()).isValid());
+        QVERIFY(!converter.toVariant(Variant(1)).isValid());
+        QVERIFY(converter.toString(some).isNull());
+        const QString compare = ReportRecorder::line(file, u"Trade::VariantRecordListConverter::compare",
+                                                     u"!\"Compare with input value type is not implemented\"");
+        const QString conversion = QStringLiteral("!\"Conversion from input value type is not implemented\"");
+        QCOMPARE(reports.lines(),
+                 QStringList({compare, compare, ReportRecorder::line(file, u"Trade::VariantRecordListConverter::fromVariant", conversion),
+                              ReportRecorder::line(file, u"Trade::VariantRecordListConverter::toVariant", conversion),
+                              ReportRecorder::line(u"trade/common/export/include/iconverter", u"Trade::StubConverterImpl::toString",
+                                                   u"!\"Not Implemented.\"")}));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_VariantRecordList)
+#include "tst_variantrecordlist.moc"

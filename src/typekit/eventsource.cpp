@@ -3,6 +3,7 @@
 #include <basekit/variant.h>
 #include <QtCore/QStringList>
 #include <typekit/lazytexts_p.h>
+#include <typekit/textconversions_p.h>
 
 namespace Trade {
 
@@ -81,8 +82,10 @@ QString EventSource::toSaveableString() const
 
 void EventSource::fromSaveableString(const QString &text)
 {
-    const QStringList parts = text.split(QLatin1Char(','));
-    *this = EventSource(Source(parts.value(0).toInt()), Common::InvocationType(parts.value(1).toInt()));
+    int parts[2];
+    *this = detail::readSavedNumbers(text, "Trade::EventSource", 2, parts)
+                ? EventSource(Source(parts[0]), Common::InvocationType(parts[1]))
+                : EventSource();
 }
 
 QString EventReason::toSaveableString() const
@@ -93,7 +96,11 @@ QString EventReason::toSaveableString() const
 void EventReason::fromSaveableString(const QString &text)
 {
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
-    const int type = text.left(colon).toInt();
+    int type = 0;
+    if (colon < 0 || !detail::readSavedNumbers(text.left(colon), "Trade::EventReason", 1, &type)) {
+        *this = EventReason();
+        return;
+    }
     *this = type == 0 ? EventReason(text.mid(colon + 1)) : EventReason(Type(type));
 }
 

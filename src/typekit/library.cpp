@@ -33,6 +33,7 @@
 #include <typekit/profit.h>
 #include <typekit/quantity.h>
 #include <typekit/numeric_p.h>
+#include <typekit/textconversions_p.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/symbol/symbolcategory.h>
 #include <typekit/variant/fieldset.h>
@@ -77,66 +78,19 @@ const dual_map<Trade::OrderCategory::Type, QString> Trade::OrderCategory::s_pers
 const dual_map<Trade::OrderExpiry::Type, QString> Trade::OrderExpiry::s_persistentTexts =
     Trade::OrderExpiry::buildPersistentTexts();
 
-namespace {
-
-// Enumerations without a converter still travel in saved records: as their saved texts
-// (toSaveableString, fromSaveableString), through Qt's conversions, which Variant::save and
-// Variant::load use for types without a converter: the persistent texts of the order
-// enumerations, a symbol category's number, an event source's "source,gesture" and an event
-// reason's "reason:free text".
-template <typename T>
-bool registerPersistentTextConversions()
-{
-    QMetaType::registerConverter<T, QString>([](const T &value) { return value.toSaveableString(); });
-    return QMetaType::registerConverter<QString, T>([](const QString &text) {
-        T value;
-        value.fromSaveableString(text);
-        return value;
-    });
-}
-
-const bool s_textConversions = registerPersistentTextConversions<Trade::BracketCategory>()
-                               && registerPersistentTextConversions<Trade::OrderAction>()
-                               && registerPersistentTextConversions<Trade::OrderCategory>()
-                               && registerPersistentTextConversions<Trade::OrderExpiry>()
-                               && registerPersistentTextConversions<Trade::SymbolCategory>()
-                               && registerPersistentTextConversions<Trade::EventSource>()
-                               && registerPersistentTextConversions<Trade::EventReason>();
-
-// Values whose own saved texts do not read back travel as their numbers: an order state as
-// "state,reason", order flags as their bits.
-QList<int> numbers(const QString &text)
-{
-    QList<int> result;
-    for (const QString &part : text.split(QLatin1Char(',')))
-        result << part.toInt();
-    return result;
-}
-
-const bool s_numberConversions =
-    QMetaType::registerConverter<Trade::OrderState, QString>([](const Trade::OrderState &state) {
-        return QStringLiteral("%1,%2").arg(int(state.type())).arg(int(state.reason()));
-    })
-    && QMetaType::registerConverter<QString, Trade::OrderState>([](const QString &text) {
-           const QList<int> parts = numbers(text) << 0 << 0;
-           Trade::OrderState state;
-           if (parts.at(1) == 0 || parts.at(0) == Trade::OrderState::Completed)
-               state = Trade::OrderState(Trade::OrderState::Type(parts.at(0)), Trade::OrderState::Reason(parts.at(1)));
-           return state;
-       })
-    && QMetaType::registerConverter<Trade::OrderFlags, QString>(
-           [](const Trade::OrderFlags &flags) { return QString::number(flags.bits()); })
-    && QMetaType::registerConverter<QString, Trade::OrderFlags>([](const QString &text) {
-           Trade::OrderFlags flags;
-           const quint32 bits = text.toUInt();
-           if (bits & Trade::OrderFlags::ShouldBeIgnoredByBasketManager)
-               flags.setFlag(Trade::OrderFlags::ShouldBeIgnoredByBasketManager);
-           if (bits & Trade::OrderFlags::ZeroQuantityIsValid)
-               flags.setFlag(Trade::OrderFlags::ZeroQuantityIsValid);
-           return flags;
-       });
-
-} // namespace
+// Values without a converter travel in saved records as texts (textconversions_p.h): the order
+// enumerations as their persistent texts, a symbol category as its number, an event source as
+// "source,gesture", an event reason as "reason:free text", an order state as "state,reason" and
+// order flags as their bits.
+static const bool s_textConversions = Trade::detail::registerSavedTextConversions<Trade::BracketCategory>()
+                                      && Trade::detail::registerSavedTextConversions<Trade::OrderAction>()
+                                      && Trade::detail::registerSavedTextConversions<Trade::OrderCategory>()
+                                      && Trade::detail::registerSavedTextConversions<Trade::OrderExpiry>()
+                                      && Trade::detail::registerSavedTextConversions<Trade::SymbolCategory>()
+                                      && Trade::detail::registerSavedTextConversions<Trade::EventSource>()
+                                      && Trade::detail::registerSavedTextConversions<Trade::EventReason>()
+                                      && Trade::detail::registerOrderStateTextConversions()
+                                      && Trade::detail::registerOrderFlagsTextConversions();
 
 // The storage filters travel in variants without converters; their ids are kept with them.
 const int Trade::OrderStorageFilter::metaTypeId = qRegisterMetaType<Trade::OrderStorageFilter>();

@@ -1,6 +1,7 @@
 // What loading the library sets up, and in which order: the converter meta-types and the text
 // conversions that Variant finds by name, the types of the storages' change signal, and the
 // version resource. Value types register lazily, when first asked for.
+#include <basekit/loadproblems.h>
 #include <typekit/connection/connectionstate.h>
 #include <typekit/position/tradeside.h>
 #include <typekit/symbol/symbolcategory.h>
@@ -23,7 +24,7 @@ private slots:
             "Trade::StopStrategyLevelsConverter",
             // Text conversions of the enumerations without a converter, then of the values saved as numbers.
             "Trade::BracketCategory", "Trade::OrderAction", "Trade::OrderCategory", "Trade::OrderExpiry",
-            "Trade::SymbolCategory", "Trade::OrderState", "Trade::EventSource", "Trade::EventReason", "Trade::OrderFlags",
+            "Trade::SymbolCategory", "Trade::EventSource", "Trade::EventReason", "Trade::OrderState", "Trade::OrderFlags",
             "Trade::OrderStorageFilter", "Trade::PositionStorageFilter", "Trade::StorageFilter",
             "Trade::IStorage::ChangeEvent", "Trade::IRecord*", "Trade::IStorage*",
             "Trade::VariantRecordConverter", "Trade::AveragePriceConverter", "Trade::FieldSet",
@@ -49,6 +50,43 @@ private slots:
         QVERIFY(first && second && first != second);
         type.destroy(first);
         type.destroy(second);
+    }
+
+    // Saved numbers that do not read: the value without one, and the load hears why.
+    void savedNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("type");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("loaded");
+        QTest::addColumn<bool>("malformed");
+        QTest::addRow("state") << QByteArray("Trade::OrderState") << "5,2" << "5,2" << false;
+        QTest::addRow("state, reason not completed") << QByteArray("Trade::OrderState") << "4,2" << "0,0" << false;
+        QTest::addRow("state, word") << QByteArray("Trade::OrderState") << "4,x" << "0,0" << true;
+        QTest::addRow("state, one number") << QByteArray("Trade::OrderState") << "4" << "0,0" << true;
+        QTest::addRow("source") << QByteArray("Trade::EventSource") << "2,3" << "2,3" << false;
+        QTest::addRow("source, empty") << QByteArray("Trade::EventSource") << "" << "0,0" << true;
+        QTest::addRow("reason, free text") << QByteArray("Trade::EventReason") << "0:a:b" << "0:a:b" << false;
+        QTest::addRow("reason, no number") << QByteArray("Trade::EventReason") << "x:text" << "0:" << true;
+        QTest::addRow("reason, no colon") << QByteArray("Trade::EventReason") << "3" << "0:" << true;
+        QTest::addRow("flags, unknown bits") << QByteArray("Trade::OrderFlags") << "7" << "3" << false;
+        QTest::addRow("flags, word") << QByteArray("Trade::OrderFlags") << "all" << "0" << true;
+    }
+
+    void savedNumbers()
+    {
+        QFETCH(QByteArray, type);
+        QFETCH(QString, text);
+        QFETCH(QString, loaded);
+        QFETCH(bool, malformed);
+        Trade::LoadProblems problems;
+        QVariant value(text);
+        QVERIFY(value.convert(QMetaType::fromName(type)));
+        QCOMPARE(value.toString(), loaded);
+        QCOMPARE(problems.problems().size(), malformed ? 1 : 0);
+        if (malformed) {
+            QCOMPARE(problems.problems().constFirst().kind, Trade::LoadProblem::MalformedText);
+            QCOMPARE(problems.problems().constFirst().typeName, QString::fromLatin1(type));
+        }
     }
 
     void textConversions()

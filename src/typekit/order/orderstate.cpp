@@ -2,6 +2,7 @@
 
 #include <basekit/nonfatalstreamlogwrapper.h>
 #include <typekit/lazytexts_p.h>
+#include <typekit/textconversions_p.h>
 
 namespace Trade {
 
@@ -75,6 +76,21 @@ QString OrderState::toLatin1String() const
 void OrderState::fromSaveableString(const QString &)
 {
     m_type = Type(0);
+}
+
+bool detail::registerOrderStateTextConversions()
+{
+    QMetaType::registerConverter<OrderState, QString>([](const OrderState &state) {
+        return QStringLiteral("%1,%2").arg(int(state.type())).arg(int(state.reason()));
+    });
+    // A reason only goes with a completed state; any other pair reads as no state.
+    return QMetaType::registerConverter<QString, OrderState>([](const QString &text) {
+        int parts[2];
+        OrderState state;
+        if (readSavedNumbers(text, "Trade::OrderState", 2, parts) && (parts[1] == 0 || parts[0] == OrderState::Completed))
+            state = OrderState(OrderState::Type(parts[0]), OrderState::Reason(parts[1]));
+        return state;
+    });
 }
 
 } // namespace Trade

@@ -6,10 +6,12 @@
 // registered here, because that is how Variant finds them by name.
 //
 // The order: the converters of connection states and log categories and the money-management
-// converters; the persistent-text tables of the order enumerations; the storage filter
-// meta-types, the types of the storages' change signal and the variant record converter; the
-// average-price tolerance; the remaining value converters; the library's Qt resource. The notifier's constant texts are made by notifierkit,
-// which is loaded before this library.
+// converters; the persistent-text tables of the order enumerations; the text conversions of the
+// values saved without a converter (each type's own, beside it); the storage filter meta-types,
+// the types of the storages' change signal and the variant record converter; the average-price
+// tolerance; the remaining value converters; the library's Qt resource. The notifier's constant
+// texts are made by notifierkit, which is loaded before this library. The test of the library
+// checks this order by the ids the meta-types receive.
 
 #include <typekit/connection/connectionstate.h>
 #include <typekit/eventsource.h>

@@ -75,11 +75,46 @@ void BM_RemainingQuantity(benchmark::State &state)
 }
 BENCHMARK(BM_RemainingQuantity);
 
+// An order with the fields a ticket sets, saved to JSON and loaded back: the record API (with its
+// problem collector) against the same steps through dumps by hand.
+Trade::OrderRecord savedOrder()
+{
+    Trade::OrderRecord order(orderWithFill());
+    order.setAction(Trade::OrderAction::Buy);
+    order.setLimitPrice(Trade::Price(5012.25, &fixture().symbol));
+    order.setSymbol(&fixture().symbol);
+    return order;
+}
+
+void BM_JsonRoundTripByHand(benchmark::State &state)
+{
+    const Trade::OrderRecord order = savedOrder();
+    for (auto _ : state) {
+        const QString json = order.dump().toJsonIndented();
+        const Trade::OrderRecord back(
+            Trade::Variant::load(Trade::Dump::fromJson(json), Trade::Variant()).valueOr(Trade::VariantRecord()));
+        benchmark::DoNotOptimize(back);
+    }
+}
+BENCHMARK(BM_JsonRoundTripByHand);
+
+void BM_JsonRoundTrip(benchmark::State &state)
+{
+    const Trade::OrderRecord order = savedOrder();
+    for (auto _ : state) {
+        QVector<Trade::LoadProblem> problems;
+        const Trade::OrderRecord back = Trade::OrderRecord::fromJson(order.toJson(), Trade::Variant(), &problems);
+        benchmark::DoNotOptimize(back);
+    }
+}
+BENCHMARK(BM_JsonRoundTrip);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     return bench::runWithRatios(argc, argv,
                                 {{"BM_OrderRecordLimitPrice", "BM_LimitPriceByHand", 1.3},
-                                 {"BM_RemainingQuantity", "BM_RemainingByHand", 1.3}});
+                                 {"BM_RemainingQuantity", "BM_RemainingByHand", 1.3},
+                                 {"BM_JsonRoundTrip", "BM_JsonRoundTripByHand", 1.1}});
 }

@@ -97,6 +97,8 @@ void EventReason::fromSaveableString(const QString &text)
 {
     const qsizetype colon = text.indexOf(QLatin1Char(':'));
     int type = 0;
+    if (colon < 0)
+        detail::malformedSavedText(text, "Trade::EventReason", QStringLiteral("a number, a colon and a text"));
     if (colon < 0 || !detail::readSavedNumbers(text.left(colon), "Trade::EventReason", 1, &type)) {
         *this = EventReason();
         return;

@@ -30,21 +30,25 @@ bool registerSavedTextConversions()
 bool registerOrderStateTextConversions();
 bool registerOrderFlagsTextConversions();
 
-// The `count` whole numbers of a saved text written "a,b,...", into `numbers`. A text with
-// another count or a part that is no number is no saved value: the load's collector hears of it
-// (LoadProblem::MalformedText, under `typeName`) and the caller gives the value without one.
+// Tells the load's collector that `text` is no saved value of `typeName` (LoadProblem::MalformedText);
+// `shape` says what such a text holds.
+inline void malformedSavedText(const QString &text, const char *typeName, const QString &shape)
+{
+    LoadProblems::add(LoadProblem::MalformedText, QString::fromLatin1(typeName), text,
+                      QStringLiteral("\"%1\" is no saved %2: it holds %3").arg(text, QString::fromLatin1(typeName), shape));
+}
+
+// Up to `count` whole numbers of a saved text written "a,b,...", into `numbers`; numbers left out
+// at the end are 0. A text with more parts, or a part that is no number, is no saved value: the
+// load's collector hears of it and the caller gives the value without one.
 inline bool readSavedNumbers(const QString &text, const char *typeName, int count, int *numbers)
 {
     const QStringList parts = text.split(QLatin1Char(','));
-    bool ok = parts.size() == count;
+    bool ok = parts.size() <= count;
     for (int i = 0; ok && i < count; ++i)
-        numbers[i] = parts.at(i).trimmed().toInt(&ok);
-    if (!ok) {
-        LoadProblems::add(LoadProblem::MalformedText, QString::fromLatin1(typeName), text,
-                          QStringLiteral("\"%1\" is no saved %2: it holds %3 whole numbers")
-                              .arg(text, QString::fromLatin1(typeName))
-                              .arg(count));
-    }
+        numbers[i] = i < parts.size() ? parts.at(i).trimmed().toInt(&ok) : 0;
+    if (!ok)
+        malformedSavedText(text, typeName, QStringLiteral("up to %1 whole numbers").arg(count));
     return ok;
 }
 

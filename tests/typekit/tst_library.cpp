@@ -62,7 +62,8 @@ private slots:
         QTest::addRow("state") << QByteArray("Trade::OrderState") << "5,2" << "5,2" << false;
         QTest::addRow("state, reason not completed") << QByteArray("Trade::OrderState") << "4,2" << "0,0" << false;
         QTest::addRow("state, word") << QByteArray("Trade::OrderState") << "4,x" << "0,0" << true;
-        QTest::addRow("state, one number") << QByteArray("Trade::OrderState") << "4" << "0,0" << true;
+        QTest::addRow("state, no reason") << QByteArray("Trade::OrderState") << "4" << "4,0" << false;
+        QTest::addRow("state, three numbers") << QByteArray("Trade::OrderState") << "5,3,1" << "0,0" << true;
         QTest::addRow("source") << QByteArray("Trade::EventSource") << "2,3" << "2,3" << false;
         QTest::addRow("source, empty") << QByteArray("Trade::EventSource") << "" << "0,0" << true;
         QTest::addRow("reason, free text") << QByteArray("Trade::EventReason") << "0:a:b" << "0:a:b" << false;

@@ -11,7 +11,9 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_TESTS=ON -
     -DCMAKE_SHARED_LINKER_FLAGS=--coverage
 cmake --build "$build" --parallel "$(nproc)"
 find "$build" -name '*.gcda' -delete  # counts of earlier runs
-(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --timeout 300)
+# Instrumented libraries name their build tree (where their counts go), so the check that packages
+# hold nothing of the tree does not apply to them; they are never packaged.
+(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --timeout 300 -E '^debian_packages$')
 report="$build/coverage"
 mkdir -p "$report"
 echo "Writing the report to $report/index.html"

@@ -6,9 +6,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup-debian.sh" --coverage
 build="$root/build-coverage"
-# An instrumented object records the directory it was compiled in; a compiler cache (ccache, when
-# the user's builds go through it) must not hand back one made in another checkout.
-export CCACHE_HASHDIR=true
+# Without a compiler cache, when the user's builds go through ccache: it may rewrite source paths
+# relative to its base directory and hand back objects compiled elsewhere, and the counts of an
+# instrumented object must name this checkout's sources exactly.
+export CCACHE_DISABLE=1
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_TESTS=ON -DTYPEKIT_BUILD_EXAMPLES=OFF \
     -DCMAKE_CXX_COMPILER=g++ -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage \
     -DCMAKE_SHARED_LINKER_FLAGS=--coverage

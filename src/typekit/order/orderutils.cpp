@@ -220,10 +220,11 @@ Quantity OrderUtils::remainingQuantity(const VariantRecord &record, const IOrder
 {
     if (!hasTopic(topic, u"Trade::OrderUtils::remainingQuantity"))
         return Quantity();
-    const Quantity ordered = quantity(record, topic);
+    // The plain reads of quantity() and filledQuantity(), the topic checked once.
+    const Quantity ordered = read<Quantity>(record, topic->quantityField());
     if (!ordered.hasValue())
         return Quantity();
-    const Quantity filled = filledQuantity(record, topic);
+    const Quantity filled = read<Quantity>(record, topic->filledField());
     if (!filled.hasValue())
         return ordered;
     return ordered - filled;

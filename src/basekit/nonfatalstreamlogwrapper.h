@@ -86,8 +86,9 @@ private:
             QStringView(file), __LINE__, QStringView(function), (object),                          \
             QStringView(u"" #condition), ::Trade::NonFatalStreamLogWrapper::MessageForm::Bare)
 
-// Reports `holds` being false under the condition text that reports of this check have always
-// carried, where the code's own expression reads differently.
+// Reports `holds` being false under a condition text given apart: for a check of a result
+// computed beforehand (work with effects, such as a connect or an invocation, never runs inside a
+// report's condition), or whose report names the condition otherwise than the code reads.
 #define TRADE_ASSERT_AS(holds, conditionText, function, file, object)                            \
     if (Q_LIKELY(holds)) {                                                                         \
     } else                                                                                         \

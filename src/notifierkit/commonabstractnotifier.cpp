@@ -3,6 +3,7 @@
 #include <basekit/logstream.h>
 
 #include "commonabstractnotifier_p.h"
+#include "methodname_p.h"
 #include "observerdestroyhelper.h"
 
 #include <servicekit/servicekit.h>
@@ -23,7 +24,7 @@ namespace {
 constexpr QStringView unit = u"notifier/commonabstractnotifier";
 
 // The report of a failed operation; resultOk reports nothing.
-void report(int result, QStringView function, const void *object)
+void report(AbstractNotifierPrivate::Result result, QStringView function, const void *object)
 {
     switch (result) {
     case AbstractNotifierPrivate::resultSignalNotFound:
@@ -67,7 +68,7 @@ const MetaObjectInfo &infoOf(const QObject *object)
 }
 
 // Connects, or disconnects, a built link directly, for the static forms that record nothing.
-int connectBuilt(const LinkOrError &built, QObject *sender, Qt::ConnectionType connectionType)
+AbstractNotifierPrivate::Result connectBuilt(const LinkOrError &built, QObject *sender, Qt::ConnectionType connectionType)
 {
     if (built.result != AbstractNotifierPrivate::resultOk)
         return built.result;
@@ -78,7 +79,7 @@ int connectBuilt(const LinkOrError &built, QObject *sender, Qt::ConnectionType c
                : AbstractNotifierPrivate::resultConnectFailed;
 }
 
-int disconnectBuilt(const LinkOrError &built, QObject *sender)
+AbstractNotifierPrivate::Result disconnectBuilt(const LinkOrError &built, QObject *sender)
 {
     if (built.result != AbstractNotifierPrivate::resultOk)
         return built.result;
@@ -209,12 +210,12 @@ LinkOrError AbstractNotifierPrivate::linkByConvention(const MetaObjectInfo &publ
 {
     const SignalInfo found = signalOf(publisher, signal);
     if (found.isEmpty())
-        return resultSignalNotFound;
+        return LinkOrError(resultSignalNotFound);
     // A null observer has no slots.
     const SlotInfo &slot = infoOf(observer).findSlotForSignal(found);
     if (slot.isEmpty())
-        return resultSlotNotFound;
-    return Link{{observer, slot.decoratedSignature()}, {found.name(), found.decoratedSignature()}};
+        return LinkOrError(resultSlotNotFound);
+    return LinkOrError(Link{{observer, slot.decoratedSignature()}, {found.name(), found.decoratedSignature()}});
 }
 
 LinkOrError AbstractNotifierPrivate::linkWithSlot(const MetaObjectInfo &publisher, const QByteArray &signal,
@@ -222,16 +223,16 @@ LinkOrError AbstractNotifierPrivate::linkWithSlot(const MetaObjectInfo &publishe
 {
     const SignalInfo found = signalOf(publisher, signal);
     if (found.isEmpty())
-        return resultSignalNotFound;
+        return LinkOrError(resultSignalNotFound);
     // A null observer has no slots, also none named by a decorated text.
     const SlotInfo method = slotOf(infoOf(observer), slot);
     if (!observer || method.isEmpty())
-        return resultSlotNotFound;
+        return LinkOrError(resultSlotNotFound);
     // The parameters are left to QObject::connect.
-    return Link{{observer, method.decoratedSignature()}, {found.name(), found.decoratedSignature()}};
+    return LinkOrError(Link{{observer, method.decoratedSignature()}, {found.name(), found.decoratedSignature()}});
 }
 
-int AbstractNotifierPrivate::subscribe(const Link &given)
+AbstractNotifierPrivate::Result AbstractNotifierPrivate::subscribe(const Link &given)
 {
     if (isRecorded(given))
         return resultAlreadySubscribed;
@@ -245,6 +246,8 @@ int AbstractNotifierPrivate::subscribe(const Link &given)
     m_links.insert(link);
     m_linksByObserver.insert(link.delegate.observer, link);
     m_linksBySignal.insert(link.signal.name, link);
+    // An observer's destroy helper is made with its first link, here, and deleted with its last
+    // (drop) or with the observer.
     if (m_destroyHelpers.find(link.delegate.observer) == m_destroyHelpers.end())
         m_destroyHelpers.emplace(link.delegate.observer, new ObserverDestroyHelper(link.delegate.observer, this));
 
@@ -255,7 +258,7 @@ int AbstractNotifierPrivate::subscribe(const Link &given)
     return resultOk;
 }
 
-int AbstractNotifierPrivate::unsubscribe(const Link &given)
+AbstractNotifierPrivate::Result AbstractNotifierPrivate::unsubscribe(const Link &given)
 {
     if (!isRecorded(given))
         return resultNotSubscribed;
@@ -313,7 +316,7 @@ void AbstractNotifierPrivate::callAttachDetachSlots(QObject *object, const QByte
     const QByteArrayView signalName = open > 1 ? QByteArrayView(signature).sliced(1, open - 1) : QByteArrayView();
     for (const SlotInfo &slot : metaObjectInfo().slotList()) {
         const QByteArray &name = slot.name();
-        if (name.size() != prefix.size() + signalName.size() || !name.startsWith(prefix) || !name.endsWith(signalName))
+        if (!isPrefixedName(name, prefix, signalName))
             continue;
         if (slot.parameters().size() != 1) {
             TRADE_ASSERT(false && "slot name matches the signal, while the argument count does not",
@@ -325,8 +328,9 @@ void AbstractNotifierPrivate::callAttachDetachSlots(QObject *object, const QByte
                          u"Common::AbstractNotifierPrivate::callAttachDetachSlots", unit, m_notifier);
             continue;
         }
-        TRADE_ASSERT(QMetaObject::invokeMethod(object, slot.name(), Q_ARG(const Link*, link)),
-                     u"Common::AbstractNotifierPrivate::callAttachDetachSlots", unit, m_notifier);
+        const bool invoked = QMetaObject::invokeMethod(object, slot.name(), Q_ARG(const Link*, link));
+        TRADE_ASSERT_AS(invoked, u"QMetaObject::invokeMethod(object, slot.name(), Q_ARG(const Link*, link))",
+                        u"Common::AbstractNotifierPrivate::callAttachDetachSlots", unit, m_notifier);
         return;
     }
 }
@@ -566,8 +570,11 @@ void AbstractNotifier::subscribe(QObject *sender, QObject *observer, Qt::Connect
         if (slot.isEmpty())
             continue;
         found = true;
-        TRADE_ASSERT(QObject::connect(sender, signal.decoratedSignature(), observer, slot.decoratedSignature(), connectionType),
-                     u"Common::AbstractNotifier::subscribe", unit, nullptr);
+        const bool connected = bool(QObject::connect(sender, signal.decoratedSignature(), observer,
+                                                     slot.decoratedSignature(), connectionType));
+        TRADE_ASSERT_AS(connected,
+                        u"QObject::connect(sender, signal.decoratedSignature(), observer, slot.decoratedSignature(), connectionType)",
+                        u"Common::AbstractNotifier::subscribe", unit, nullptr);
     }
     if (!found)
         logNothingConnected(sender, observer, nullptr);
@@ -607,8 +614,11 @@ void AbstractNotifier::call(const Link &link, QGenericArgument val0, QGenericArg
                             QGenericArgument val3, QGenericArgument val4, QGenericArgument val5, QGenericArgument val6,
                             QGenericArgument val7, QGenericArgument val8, QGenericArgument val9)
 {
-    TRADE_ASSERT(link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9),
-                 u"Common::AbstractNotifier::call", unit, this);
+    const bool invoked = link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0,
+                                                           val1, val2, val3, val4, val5, val6, val7, val8, val9);
+    TRADE_ASSERT_AS(invoked,
+                    u"link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)",
+                    u"Common::AbstractNotifier::call", unit, this);
 }
 
 void AbstractNotifier::unsubscribeAndCall(const Link &link, QGenericArgument val0, QGenericArgument val1,
@@ -630,8 +640,11 @@ void AbstractNotifier::callQueued(const QByteArray &method, QGenericArgument val
                                   QGenericArgument val5, QGenericArgument val6, QGenericArgument val7,
                                   QGenericArgument val8, QGenericArgument val9)
 {
-    TRADE_ASSERT(QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9),
-                 u"Common::AbstractNotifier::callQueued", unit, this);
+    const bool queued = QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3,
+                                                  val4, val5, val6, val7, val8, val9);
+    TRADE_ASSERT_AS(queued,
+                    u"QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)",
+                    u"Common::AbstractNotifier::callQueued", unit, this);
 }
 
 void AbstractNotifier::callQueued(QObject *object, const QByteArray &method, QGenericArgument val0,
@@ -639,8 +652,11 @@ void AbstractNotifier::callQueued(QObject *object, const QByteArray &method, QGe
                                   QGenericArgument val4, QGenericArgument val5, QGenericArgument val6,
                                   QGenericArgument val7, QGenericArgument val8, QGenericArgument val9)
 {
-    TRADE_ASSERT(QMetaObject::invokeMethod(object, method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9),
-                 u"Common::AbstractNotifier::callQueued", unit, nullptr);
+    const bool queued = QMetaObject::invokeMethod(object, method, Qt::QueuedConnection, val0, val1, val2, val3, val4,
+                                                  val5, val6, val7, val8, val9);
+    TRADE_ASSERT_AS(queued,
+                    u"QMetaObject::invokeMethod(object, method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)",
+                    u"Common::AbstractNotifier::callQueued", unit, nullptr);
 }
 
 } // namespace Common

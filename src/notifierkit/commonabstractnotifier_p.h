@@ -73,19 +73,19 @@ public:
     // A link that was built, or the reason why none was.
     struct LinkOrError
     {
-        LinkOrError(const Link &link) : link(link), result(resultOk)
+        explicit LinkOrError(const Link &link) : link(link), result(resultOk)
         {
             TRADE_ASSERT(link.isValid(), u"Common::AbstractNotifierPrivate::LinkOrError::LinkOrError",
                          u"notifier/commonabstractnotifier_p", this);
         }
-        LinkOrError(int r) : result(r)
+        explicit LinkOrError(Result r) : result(r)
         {
             TRADE_ASSERT(r != resultOk, u"Common::AbstractNotifierPrivate::LinkOrError::LinkOrError",
                          u"notifier/commonabstractnotifier_p", this);
         }
 
         Link link;
-        int result;
+        Result result;
     };
 
     // Open while a record operation calls out to the publisher or the observer; the
@@ -127,8 +127,8 @@ public:
     static SlotInfo slotOf(const MetaObjectInfo &info, const QByteArray &slot);
 
     bool isRecorded(const Link &link) const { return m_links.find(link) != m_links.end(); }
-    int subscribe(const Link &link);
-    int unsubscribe(const Link &link);
+    Result subscribe(const Link &link);
+    Result unsubscribe(const Link &link);
     // Erases a recorded link, then tells the publisher (detach slot, hook). False when the
     // notifier was destroyed by one of them.
     bool drop(const Link &link);
@@ -136,7 +136,8 @@ public:
     void releaseObserver(QObject *observer, ObserverDestroyHelper *helper);
 
     // The publisher's (object's) slot prefix + the signal's name, taking one `const Link*`, is
-    // invoked with the link; a slot of that name with another shape is reported.
+    // invoked with the link; a slot of that name with another shape is reported. The link is
+    // valid only during the call: a slot that needs it later keeps a copy.
     void callAttachDetachSlots(QObject *object, const QByteArray &prefix, const Link *link);
 
     static const QByteArray s_linkParameterType;  // "const Link*"

@@ -1,5 +1,7 @@
 #include "metaobjectinfo.h"
 
+#include "methodname_p.h"
+
 #include <basekit/nonfatalstreamlogwrapper.h>
 
 #include <QtCore/QMetaMethod>
@@ -117,10 +119,8 @@ const SlotInfo &MetaObjectInfo::findSlotForSignal(const SignalInfo &signal) cons
     const QList<QByteArray> &signalParameters = signal.parameters();
     for (const SlotInfo &slot : slotList()) {
         const QByteArray &name = slot.name();
-        if (name.size() != s_slotPrefix.size() + signalName.size() || !name.startsWith(s_slotPrefix)
-            || !name.endsWith(signalName)) {
+        if (!isPrefixedName(name, s_slotPrefix, signalName))
             continue;
-        }
         const QList<QByteArray> &parameters = slot.parameters();
         if (parameters.size() <= signalParameters.size()
             && std::equal(parameters.begin(), parameters.end(), signalParameters.begin())) {

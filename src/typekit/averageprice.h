@@ -53,8 +53,8 @@ public:
     bool operator==(const AveragePrice &other) const;
     bool operator!=(const AveragePrice &other) const { return !(*this == other); }
     bool operator<(const AveragePrice &other) const;
-    /// Composed from < and == as these values have always been: with == this tolerant (values without a
-    /// symbol are all equal) they are no total order; sort with < alone.
+    /// Composed from < and ==: with == this tolerant (values without a symbol are all equal) they
+    /// are no total order; sort with < alone.
     bool operator<=(const AveragePrice &other) const { return *this < other || *this == other; }
     bool operator>(const AveragePrice &other) const { return !(*this < other) && !(*this == other); }
     bool operator>=(const AveragePrice &other) const { return !(*this < other); }

@@ -90,8 +90,8 @@ public:
     bool operator!=(const Price &other) const { return !(*this == other); }
     /// A price without value is less than every price with one; symbols are not compared.
     bool operator<(const Price &other) const;
-    /// Composed from < and == as these values have always been: with == this tolerant (values without a
-    /// symbol are all equal) they are no total order; sort with < alone.
+    /// Composed from < and ==: with == this tolerant (values without a symbol are all equal) they
+    /// are no total order; sort with < alone.
     bool operator<=(const Price &other) const { return *this < other || *this == other; }
     bool operator>(const Price &other) const { return !(*this < other) && !(*this == other); }
     bool operator>=(const Price &other) const { return !(*this < other); }

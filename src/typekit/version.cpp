@@ -36,8 +36,8 @@ bool Version::isValid() const
 
 QString Version::toString(const QString &separator) const
 {
-    // Filled one argument at a time, so a separator is inserted as it is, the way the
-    // version has always printed.
+    // Filled one argument at a time, not by one multi-argument arg(): a place marker inside the
+    // separator ("%1") takes part in the fills after it, and the texts made so are the version's.
     return QStringLiteral("%1%2%3%4%5%6%7")
         .arg(uint(m_major), 0, 10)
         .arg(separator)

@@ -57,7 +57,7 @@ public:
     QString toString() const;
     /// The same texts untranslated.
     QString toLatin1String() const;
-    /// The translated display text, as saved texts of order states have always been written.
+    /// The translated display text: saved order states hold what their users read.
     QString toSaveableString() const { return toString(); }
     /// Order states are not read back from text: this resets the overall state and keeps the
     /// reason.

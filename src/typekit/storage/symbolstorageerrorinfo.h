@@ -35,8 +35,8 @@ struct TYPEKIT_EXPORT SymbolStorageErrorInfo
     bool isOk() const { return symbolError == NoSymbolError && storageError == NoStorageError; }
     /// No name clash (the symbol's own figures may still be wrong).
     bool noDuplicateErrors() const { return storageError != DuplicateName && storageError != DuplicateDisplayName; }
-    /// "SymbolStorageErrorInfo: symbolError: badLotSize, storageErrror: duplicateName." (the
-    /// spelling is the one logs have always carried); unknown numbers read "none".
+    /// "SymbolStorageErrorInfo: symbolError: badLotSize, storageErrror: duplicateName." (spelled
+    /// so on purpose: tools that read the host's logs match this text); unknown numbers read "none".
     QString format() const;
 
     SymbolError symbolError = NoSymbolError;

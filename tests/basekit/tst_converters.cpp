@@ -27,9 +27,7 @@ private:
     Type m_type;
 };
 
-class ColourConverter : public AbstractEnumerationConverter<Colour, 0>
-{
-};
+class ColourConverter : public AbstractEnumerationConverter<Colour, 0> {};
 
 // A converter that shows its values but supports nothing else.
 class ShowOnlyConverter : public StubConverterImpl
@@ -47,12 +45,12 @@ using Trade::Variant;
 
 namespace {
 
-const QString stubFile = QStringLiteral("trade/common/export/include/iconverter");
-const QString enumFile = QStringLiteral("trade/common/export/include/abstractenumerationconverter");
-
-QString enumFunction(const char *operation)
+QString enumLine(const char *operation, const char *condition)
 {
-    return QStringLiteral("Trade::AbstractEnumerationConverter<class Trade::Colour,0>::") + QLatin1String(operation);
+    return ReportRecorder::line(u"trade/common/export/include/abstractenumerationconverter",
+                                QStringLiteral("Trade::AbstractEnumerationConverter<class Trade::Colour,0>::")
+                                    + QLatin1String(operation),
+                                QString::fromLatin1(condition));
 }
 
 Variant colour(Trade::Colour::Type type)
@@ -100,47 +98,28 @@ private slots:
         QCOMPARE(good.load(), threadCount);
     }
 
-    void reportMessage_data()
-    {
-        QTest::addColumn<int>("form");
-        QTest::addColumn<QString>("message");
-
-        QTest::addRow("plain") << 0 << QStringLiteral("\"\" ");
-        QTest::addRow("text") << 1 << QStringLiteral("\"Key specified does not exist. 42\" ");
-        QTest::addRow("named value") << 2
-                                     << QStringLiteral("\"invalid\" \"(int)code\"=\"{\n    \"type\": \"int\",\n"
-                                                       "    \"value\": \"7\"\n}\n\" ");
-    }
-
+    // The message goes with its report, even on a channel whose level lets no log text through.
     void reportMessage()
-    {
-        QFETCH(int, form);
-        QFETCH(QString, message);
-
-        ReportRecorder reports;
-        const int code = 7;
-        if (form == 0)
-            TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this);
-        else if (form == 1)
-            TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this) << "Key specified does not exist. " << 42;
-        else
-            TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this) << TRADE_NAMED_VALUE( (int)code) << "invalid";
-        TRADE_ASSERT(code == 7, u"Test::plain", u"test/unit", this) << "never made";
-
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"test/unit", u"Test::plain", u"code == 8", message)});
-        const RecordedReport report = reports.reports().first();
-        QCOMPARE(report.object, static_cast<const void *>(this));
-        QVERIFY(report.line > 0);
-        QVERIFY(reports.logs().isEmpty());  // the message went with the report
-    }
-
-    void channelLevelDoesNotSilenceAssertions()
     {
         ReportRecorder reports;
         reports.setChannelLevel(0, -1);
-        TRADE_ASSERT(false, u"Test::off", u"test/unit", nullptr) << "still there";
-        QCOMPARE(reports.reports().first().message, ReportRecorder::quoted(u"still there"));
+        const int code = 7;
+        TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this);
+        TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this) << "Key specified does not exist. " << 42;
+        TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this) << TRADE_NAMED_VALUE( (int)code) << "invalid";
+        TRADE_ASSERT(code == 7, u"Test::plain", u"test/unit", this) << "never made";
 
+        QStringList expected;
+        for (const QString &message : {QStringLiteral("\"\" "), QStringLiteral("\"Key specified does not exist. 42\" "),
+                                       QStringLiteral("\"invalid\" \"(int)code\"=\"{\n    \"type\": \"int\",\n"
+                                                      "    \"value\": \"7\"\n}\n\" ")})
+            expected << ReportRecorder::line(u"test/unit", u"Test::plain", u"code == 8", message);
+        QCOMPARE(reports.lines(), expected);
+        QCOMPARE(reports.reports().first().object, static_cast<const void *>(this));
+        QVERIFY(reports.reports().first().line > 0);
+        QVERIFY(reports.logs().isEmpty());
+
+        // Severities above 2 always log; lower ones from the channel's level up.
         QVERIFY(reports.shouldLog(0, 3));
         QVERIFY(!reports.shouldLog(0, 2));
         reports.setChannelLevel(0, 2);
@@ -148,46 +127,28 @@ private slots:
         QVERIFY(!reports.shouldLog(0, 1));
     }
 
-    void stubOperations_data()
+    // The stub reports each operation it does not implement; its save() is built on toString().
+    void stubConverter()
     {
-        QTest::addColumn<QString>("operation");
-        for (const char *operation : {"fromVariant", "toVariant", "toString", "compare", "load"})
-            QTest::addRow("%s", operation) << QString::fromLatin1(operation);
-    }
-
-    void stubOperations()
-    {
-        QFETCH(QString, operation);
-
         Trade::StubConverterImpl stub;
         const Variant value(5);
         ReportRecorder reports;
-        if (operation == QLatin1String("fromVariant"))
-            QVERIFY(!stub.fromVariant(value, value).isValid());
-        else if (operation == QLatin1String("toVariant"))
-            QVERIFY(!stub.toVariant(value).isValid());
-        else if (operation == QLatin1String("toString"))
-            QVERIFY(stub.toString(value).isNull());
-        else if (operation == QLatin1String("compare"))
-            QCOMPARE(stub.compare(value, Variant(6)), 0);
-        else
-            QVERIFY(!stub.load(value.save(), value).isValid());
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(stubFile, QStringLiteral("Trade::StubConverterImpl::") + operation,
-                                                                    u"!\"Not Implemented.\"")});
-    }
-
-    void stubSave()
-    {
-        ReportRecorder reports;
-        Trade::StubConverterImpl stub;
-        // The stub's own toString reports once; the value text is empty.
-        QCOMPARE(stub.save(Variant(5)), Dump(Dump::Atom(QStringLiteral("int"), QString())));
-        QCOMPARE(reports.count(), 1);
-        QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::StubConverterImpl::toString"));
+        QVERIFY(!stub.fromVariant(value, value).isValid());
+        QVERIFY(!stub.toVariant(value).isValid());
+        QVERIFY(stub.toString(value).isNull());
+        QCOMPARE(stub.compare(value, Variant(6)), 0);
+        QVERIFY(!stub.load(value.save(), value).isValid());
+        QCOMPARE(stub.save(value), Dump(Dump::Atom(QStringLiteral("int"), QString())));
+        QStringList expected;
+        for (const char *operation : {"fromVariant", "toVariant", "toString", "compare", "load", "toString"})
+            expected << ReportRecorder::line(u"trade/common/export/include/iconverter",
+                                             QStringLiteral("Trade::StubConverterImpl::") + QLatin1String(operation),
+                                             u"!\"Not Implemented.\"");
+        QCOMPARE(reports.lines(), expected);
 
         reports.clear();
         Trade::ShowOnlyConverter showOnly;
-        QCOMPARE(showOnly.save(Variant(5)), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("shown"))));
+        QCOMPARE(showOnly.save(value), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("shown"))));
         QCOMPARE(showOnly.save(Variant()), Dump(Dump::Atom(QString(), QStringLiteral("shown"))));
         QCOMPARE(reports.count(), 0);
     }
@@ -201,11 +162,9 @@ private slots:
         QTest::addColumn<Variant>("expected");
         QTest::addColumn<QStringList>("reportLines");
 
-        const auto line = [](const char *function, const char *condition) {
-            return QStringList{ReportRecorder::line(enumFile, enumFunction(function), QString::fromLatin1(condition))};
-        };
         const QStringList none;
-        const QStringList unexpected = line("fromVariant", "false && \"Unexpected type.\"");
+        const QStringList unexpected{enumLine("fromVariant", "false && \"Unexpected type.\"")};
+        const auto invalid = [](const char *operation) { return QStringList{enumLine(operation, "false && \"Invalid type.\"")}; };
         const Variant red = colour(Trade::Colour::Red);
         const Variant blue = colour(Trade::Colour::Blue);
         QTest::addRow("from empty") << 'f' << Variant() << Variant() << none;
@@ -218,10 +177,9 @@ private slots:
         QTest::addRow("to, first is 0") << 't' << red << Variant(0) << none;
         QTest::addRow("to, third is 2") << 't' << blue << Variant(2) << none;
         QTest::addRow("to, no value is -1") << 't' << Variant::fromValue(Trade::Colour()) << Variant(-1) << none;
-        QTest::addRow("to, int") << 't' << Variant(1) << Variant() << line("toVariant", "false && \"Invalid type.\"");
+        QTest::addRow("to, int") << 't' << Variant(1) << Variant() << invalid("toVariant");
         QTest::addRow("text") << 's' << colour(Trade::Colour::Green) << Variant(QStringLiteral("colour 2")) << none;
-        QTest::addRow("text of empty") << 's' << Variant() << Variant(QString())
-                                       << line("toString", "false && \"Invalid type.\"");
+        QTest::addRow("text of empty") << 's' << Variant() << Variant(QString()) << invalid("toString");
     }
 
     void enumerationConversions()
@@ -238,61 +196,36 @@ private slots:
                                                 : Variant(converter.toString(value));
         QCOMPARE(made.userType(), expected.userType());
         QVERIFY(made == expected);
-        if (operation == 's' && value.isValid())
-            QCOMPARE(value.toString(), made.valueOr(QString()));  // dispatched to the converter
         QCOMPARE(reports.lines(), reportLines);
     }
 
-    void enumerationCompare_data()
-    {
-        QTest::addColumn<Variant>("left");
-        QTest::addColumn<Variant>("right");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QStringList>("reportLines");
-
-        const QString typeLine = ReportRecorder::line(enumFile, enumFunction("compare"), u"left.userType() == right.userType()");
-        const QString valueLine = ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
-                                                       u"!\"unexpected data type or null value\"");
-        QTest::addRow("equal") << colour(Trade::Colour::Red) << colour(Trade::Colour::Red) << 0 << QStringList();
-        QTest::addRow("less") << colour(Trade::Colour::Red) << colour(Trade::Colour::Blue) << -1 << QStringList();
-        QTest::addRow("greater") << colour(Trade::Colour::Blue) << colour(Trade::Colour::Green) << 1 << QStringList();
-        // Another type: the compare reports, reads the int as no colour (and says so), and goes on.
-        QTest::addRow("another type") << colour(Trade::Colour::Red) << Variant(1) << 1 << QStringList{typeLine, valueLine};
-    }
-
-    void enumerationCompare()
-    {
-        QFETCH(Variant, left);
-        QFETCH(Variant, right);
-        QFETCH(int, result);
-        QFETCH(QStringList, reportLines);
-
-        Trade::ColourConverter converter;
-        ReportRecorder reports;
-        QCOMPARE(converter.compare(left, right), result);
-        QCOMPARE(reports.lines(), reportLines);
-    }
-
-    void enumerationSaveAndLoad()
+    void enumerationCompareSaveAndLoad()
     {
         Trade::ColourConverter converter;
+        const Variant red = colour(Trade::Colour::Red);
+        const Variant blue = colour(Trade::Colour::Blue);
         ReportRecorder reports;
-        const Dump saved = colour(Trade::Colour::Blue).save();
+        QCOMPARE(converter.compare(red, red), 0);
+        QCOMPARE(converter.compare(red, blue), -1);
+        QCOMPARE(converter.compare(blue, colour(Trade::Colour::Green)), 1);
+        const Dump saved = blue.save();
         QCOMPARE(saved, Dump(Dump::Atom(QStringLiteral("Trade::Colour"), QStringLiteral("30"))));
         const Variant loaded = Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant());
         QCOMPARE(loaded.valueOr(Trade::Colour()), Trade::Colour::Blue);
         QCOMPARE(converter.save(Variant()), Dump(Dump::Atom()));
         QCOMPARE(reports.count(), 0);
 
-        // Saving another type reports and goes on with no colour.
+        // Another type: both report, read the int as no colour (the typed read reports too), and go on.
+        const QString valueLine = ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+                                                       u"!\"unexpected data type or null value\"");
+        QCOMPARE(converter.compare(red, Variant(1)), 1);
         QCOMPARE(converter.save(Variant(2)), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("0"))));
-        QCOMPARE(reports.lines().first(), ReportRecorder::line(enumFile, enumFunction("save"), u"value.is<T>()"));
-        QCOMPARE(reports.count(), 2);  // and the typed read of the int
+        QCOMPARE(reports.lines(), QStringList({enumLine("compare", "left.userType() == right.userType()"), valueLine,
+                                               enumLine("save", "value.is<T>()"), valueLine}));
     }
 
     void typeTexts()
     {
-        QCOMPARE(Trade::reportTypeText<Trade::Colour>(), QStringLiteral("class Trade::Colour"));
         QCOMPARE(Trade::reportTypeText<Trade::Colour::Type>(), QStringLiteral("enum Trade::Colour::Type"));
         QCOMPARE(Trade::reportTypeText<QString>(), QStringLiteral("class QString"));
         QCOMPARE(Trade::reportTypeText<int>(), QStringLiteral("int"));

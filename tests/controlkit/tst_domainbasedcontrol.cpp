@@ -1,5 +1,5 @@
 // The control bases as the user and a plug-in meet them: the items of a domain, the value that
-// follows the user's choice or the program, and the read-only and enabled states.
+// follows the user's choice or the program, and the read-only state.
 #include <controlkit/domainbasedcontrol.h>
 
 #include <QtTest/QtTest>
@@ -54,25 +54,19 @@ private slots:
     {
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QByteArray>("gesture");
-        QTest::addColumn<QStringList>("heard");
-        QTest::addColumn<bool>("popup");
 
-        const QStringList none;
         for (const char *gesture : {"key", "wheel", "click"}) {
-            const bool click = qstrcmp(gesture, "click") == 0;
-            QTest::addRow("%s", gesture) << false << QByteArray(gesture) << (click ? none : words("C")) << click;
-            QTest::addRow("read-only, %s", gesture) << true << QByteArray(gesture) << none << false;
+            QTest::addRow("%s", gesture) << false << QByteArray(gesture);
+            QTest::addRow("read-only, %s", gesture) << true << QByteArray(gesture);
         }
     }
 
-    // The user moves from B: a choice becomes the value and is announced once, with the domain's
-    // value; a click opens the list. A read-only control takes no gesture.
+    // The user moves from B: a key or the wheel chooses C, which becomes the value and is announced
+    // once, with the domain's value; a click opens the list. A read-only control takes no gesture.
     void userChoice()
     {
         QFETCH(bool, readOnly);
         QFETCH(QByteArray, gesture);
-        QFETCH(QStringList, heard);
-        QFETCH(bool, popup);
 
         Trade::DomainBasedControl control;
         control.setDomain(textDomain("A B C"));
@@ -95,10 +89,11 @@ private slots:
             QTest::mouseClick(combo, Qt::LeftButton);
         }
 
-        QCOMPARE(view.heard, heard);
-        QCOMPARE(control.value().toString(), heard.isEmpty() ? QStringLiteral("B") : heard.last());
+        const bool chosen = !readOnly && gesture != "click";
+        QCOMPARE(view.heard, chosen ? words("C") : QStringList());
+        QCOMPARE(control.value().toString(), QString::fromLatin1(chosen ? "C" : "B"));
         QCOMPARE(combo->currentText(), control.value().toString());
-        QCOMPARE(combo->view()->isVisible(), popup);
+        QCOMPARE(combo->view()->isVisible(), !readOnly && gesture == "click");
         combo->hidePopup();
     }
 

@@ -10,31 +10,21 @@ class tst_KorSymbol : public QObject
     Q_OBJECT
 
 private slots:
-    void typeOf_data()
-    {
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<int>("type");
-
-        QTest::addRow("empty") << QByteArray("") << int(symbolTypeUndefined);
-        QTest::addRow("stock") << QByteArray("MSFT") << int(symbolTypeStock);
-        QTest::addRow("stock with class") << QByteArray("BRK.B") << int(symbolTypeStock);
-        QTest::addRow("future") << QByteArray("ESZ26") << int(symbolTypeFuture);
-        QTest::addRow("continuous future") << QByteArray("@ES") << int(symbolTypeFutureContinuous);
-        QTest::addRow("forex") << QByteArray("EUR/USD") << int(symbolTypeForex);
-        QTest::addRow("index") << QByteArray("$SPX.X") << int(symbolTypeIndex);
-        QTest::addRow("future spread") << QByteArray("ESZ26-ESH27") << int(symbolTypeSpread);
-        QTest::addRow("mixed spread") << QByteArray("MSFT-ESH27") << int(symbolTypeUndefined);
-        QTest::addRow("stock option") << QByteArray("AAPL 261218C200") << int(symbolTypeStockOption);
-        QTest::addRow("future option") << QByteArray("ESZ26 C4000") << int(symbolTypeFutureOption);
-        QTest::addRow("dictionary") << QByteArray("=TECH") << int(symbolTypeDictionary);
-        QTest::addRow("digits") << QByteArray("12345") << int(symbolTypeUndefined);
-    }
-
     void typeOf()
     {
-        QFETCH(QByteArray, name);
-        QFETCH(int, type);
-        QCOMPARE(int(KorSymbol::typeOf(name.toStdString())), type);
+        QCOMPARE(KorSymbol::typeOf(""), symbolTypeUndefined);
+        QCOMPARE(KorSymbol::typeOf("MSFT"), symbolTypeStock);
+        QCOMPARE(KorSymbol::typeOf("BRK.B"), symbolTypeStock);
+        QCOMPARE(KorSymbol::typeOf("ESZ26"), symbolTypeFuture);
+        QCOMPARE(KorSymbol::typeOf("@ES"), symbolTypeFutureContinuous);
+        QCOMPARE(KorSymbol::typeOf("EUR/USD"), symbolTypeForex);
+        QCOMPARE(KorSymbol::typeOf("$SPX.X"), symbolTypeIndex);
+        QCOMPARE(KorSymbol::typeOf("ESZ26-ESH27"), symbolTypeSpread);
+        QCOMPARE(KorSymbol::typeOf("MSFT-ESH27"), symbolTypeUndefined);  // a spread of futures only
+        QCOMPARE(KorSymbol::typeOf("AAPL 261218C200"), symbolTypeStockOption);
+        QCOMPARE(KorSymbol::typeOf("ESZ26 C4000"), symbolTypeFutureOption);
+        QCOMPARE(KorSymbol::typeOf("=TECH"), symbolTypeDictionary);
+        QCOMPARE(KorSymbol::typeOf("12345"), symbolTypeUndefined);
     }
 
     void registeredNames()

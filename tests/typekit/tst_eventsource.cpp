@@ -7,61 +7,43 @@
 
 using namespace Trade;
 
-namespace {
-QString namedInt(const char *expression, int value)
-{
-    return QStringLiteral("\"\" \"%1\"=\"{\n    \"type\": \"int\",\n    \"value\": \"%2\"\n}\n\" ")
-        .arg(QLatin1String(expression))
-        .arg(value);
-}
-} // namespace
-
 class tst_EventSource : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void eventSources_data()
+    // The message of a report that streamed a named int.
+    static QString namedInt(const char *expression, int value)
     {
-        QTest::addColumn<int>("source");
-        QTest::addColumn<int>("gesture");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("reports");
-
-        const QStringList none;
-        QTest::addRow("source and gesture") << 3 << 2 << "Chart Mouse Left Click" << none;
-        QTest::addRow("source alone") << 3 << 0 << "Chart" << none;
-        QTest::addRow("gesture alone") << 0 << 11 << "Hot Key" << none;
-        QTest::addRow("neither") << 0 << 0 << "" << none;
-        QTest::addRow("ampersand") << 8 << 0 << "Time & Sales" << none;
-        QTest::addRow("last source") << 26 << 9 << "Quote Board Label Button" << none;
-        QTest::addRow("source beyond")
-            << 27 << 1 << "Button Click"
-            << QStringList{ReportRecorder::line(u"eventsource", u"Trade::EventSource::formatSource",
-                                                u"false && \"Invalid value\"", namedInt("(int)m_source", 27))};
-        QTest::addRow("gesture beyond")
-            << 1 << 12 << "Trade Manager"
-            << QStringList{ReportRecorder::line(u"invocationtype", u"Common::InvocationType::toString", u"false",
-                                                ReportRecorder::quoted(u"Invalid value"))};
+        return QStringLiteral("\"\" \"%1\"=\"{\n    \"type\": \"int\",\n    \"value\": \"%2\"\n}\n\" ")
+            .arg(QLatin1String(expression))
+            .arg(value);
     }
 
+private slots:
     void eventSources()
     {
-        QFETCH(int, source);
-        QFETCH(int, gesture);
-        QFETCH(QString, text);
-        QFETCH(QStringList, reports);
+        const QString invalidGesture = ReportRecorder::line(u"invocationtype", u"Common::InvocationType::toString", u"false",
+                                                            ReportRecorder::quoted(u"Invalid value"));
+        const QString invalidSource = ReportRecorder::line(u"eventsource", u"Trade::EventSource::formatSource",
+                                                           u"false && \"Invalid value\"", namedInt("(int)m_source", 27));
+        // {source, gesture, text, reports}: either text alone when the other is empty.
+        const struct { int source, gesture; const char *text; QStringList reports; } rows[] = {
+            {3, 2, "Chart Mouse Left Click", {}}, {3, 0, "Chart", {}},  {0, 11, "Hot Key", {}}, {0, 0, "", {}},
+            {8, 0, "Time & Sales", {}},           {26, 9, "Quote Board Label Button", {}},  // the last source
+            {27, 1, "Button Click", {invalidSource}},
+            {1, 12, "Trade Manager", {invalidGesture}}, {1, -1, "Trade Manager", {invalidGesture}}};
+        for (const auto &row : rows) {
+            ReportRecorder reports;
+            const EventSource event{EventSource::Source(row.source), Common::InvocationType(row.gesture)};
+            QCOMPARE(event.toString(), QLatin1String(row.text));
+            QCOMPARE(reports.lines(), row.reports);
 
-        ReportRecorder recorder;
-        EventSource event{EventSource::Source(source), Common::InvocationType(gesture)};
-        QCOMPARE(event.toString(), text);
-        QCOMPARE(recorder.lines(), reports);
-
-        EventSource logged = event;
-        logged.setLogged(true);
-        QVERIFY(logged.isLogged() && !event.isLogged());
-        QVERIFY(logged == event);  // the logged flag does not count
-        QVERIFY(event != EventSource(EventSource::Source(source), Common::InvocationType(gesture + 1)));
+            EventSource logged = event;
+            logged.setLogged(true);
+            QVERIFY(logged.isLogged() && !event.isLogged());
+            QVERIFY(logged == event);  // the logged flag does not count
+            QVERIFY(event != EventSource(EventSource::Source(row.source), Common::InvocationType(row.gesture + 1)));
+        }
     }
 
     void eventReasons()
@@ -80,14 +62,6 @@ private slots:
         QCOMPARE(EventReason(EventReason::Type(18)).toString(), QString());
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"eventsource", u"Trade::EventReason::toString",
                                                                    u"false && \"Invalid value\"", namedInt("(int)type()", 18))});
-    }
-
-    void invocationOutsideTable()
-    {
-        ReportRecorder reports;
-        QCOMPARE(Common::InvocationType(-1).toString(), QString());
-        QCOMPARE(Common::InvocationType(Common::InvocationType::ButtonClick).toString(), QStringLiteral("Button Click"));
-        QCOMPARE(reports.count(), 1);
     }
 };
 

@@ -50,13 +50,6 @@ public:
     QByteArrayList heard;
     std::function<void(const QByteArray &)> onHeard;
 
-    void watch(Trade::OrderInfoProvider *provider)
-    {
-        provider->subscribe(this);
-        provider->connectionProvider()->subscribe(this);
-        heard.clear();  // not the connection provider's greeting
-    }
-
 public slots:
     void slot_symbolChanged(Trade::ISymbol *symbol) { hear("S:" + (symbol ? symbol->name().toLatin1() : "-")); }
     void slot_accountChanged() { hear("A"); }
@@ -100,13 +93,27 @@ struct World : SampleMarket
         ticket->setExitStrategy(&exitStrategy);
         ticket->setPriceLevels(levels);
         ticket->setMarketDataProvider(marketData);
-        journal.watch(follower);
+        follower->subscribe(&journal);
+        follower->connectionProvider()->subscribe(&journal);
+        journal.heard.clear();  // not the connection provider's greeting
     }
     ~World()
     {
         delete follower;
         delete ticket;
         delete marketData;
+    }
+    // Deletes the object once, when the follower announces `what` (anything, if empty). The pointer is
+    // cleared first: the announcements go on while the object's destructor runs.
+    template <typename T>
+    void deleteOnHearing(QPointer<T> &object, const QByteArray &what = QByteArray())
+    {
+        journal.onHeard = [&object, what](const QByteArray &heard) {
+            if (T *const doomed = object.data(); doomed && (what.isEmpty() || heard == what)) {
+                object.clear();
+                delete doomed;
+            }
+        };
     }
     // The follower's items, as one text.
     QByteArray items() const
@@ -120,23 +127,10 @@ struct World : SampleMarket
 };
 using Operation = std::function<void(World &)>;
 
-QString reportLine(const char *function, const char *condition)
+QString reportLine(const char *member, const char *condition)
 {
-    return ReportRecorder::line(u"orderinfoprovider", QString::fromLatin1(function), QString::fromLatin1(condition));
-}
-
-// Deletes the object the first time; the pointer stays set while the object's destructor runs.
-template <typename T>
-void deleteOnce(QPointer<T> &pointer)
-{
-    T *const object = pointer.data();
-    pointer.clear();
-    delete object;
-}
-
-QByteArrayList words(const char *text)
-{
-    return QByteArray(text).split(' ');
+    return ReportRecorder::line(u"orderinfoprovider", QStringLiteral("Trade::OrderInfoProvider::") + QLatin1String(member),
+                                QString::fromLatin1(condition));
 }
 
 } // namespace
@@ -151,29 +145,34 @@ private slots:
     void announcements_data()
     {
         QTest::addColumn<Operation>("operation");
-        QTest::addColumn<QByteArrayList>("heard");
+        QTest::addColumn<QByteArray>("heard");
         QTest::addColumn<QByteArray>("items");  // afterwards, see World::items(), if the follower lives
+        QTest::addColumn<QStringList>("reports");
 
-        const auto row = [](const char *name, const Operation &operation, const char *heard, const char *items) {
-            QTest::addRow("%s", name) << operation << (*heard ? words(heard) : QByteArrayList()) << QByteArray(items);
+        const auto row = [](const char *name, const Operation &operation, const char *heard, const char *items,
+                            const QStringList &reports = {}) {
+            QTest::addRow("%s", name) << operation << QByteArray(heard) << QByteArray(items) << reports;
         };
-        const auto follow = [](World &w) {
-            w.follower->setExternalProvider(w.ticket);
-            w.journal.heard.clear();
+        // Rows that begin with the follower following, or having copied, the ticket; what that announced is forgotten.
+        const auto after = [row](const Operation &start) {
+            return [row, start](const char *name, const Operation &operation, const char *heard, const char *items,
+                                const QStringList &reports = {}) {
+                row(name, [start, operation](World &w) {
+                    start(w);
+                    w.journal.heard.clear();
+                    operation(w);
+                }, heard, items, reports);
+            };
         };
+        const auto following = after([](World &w) { w.follower->setExternalProvider(w.ticket); });
+        const auto copied = after([](World &w) { w.follower->copyFrom(w.ticket); });
+
         // copyFrom announces every item once (three for the order settings), changed or not.
         row("copy of a full context", [](World &w) { w.follower->copyFrom(w.ticket); }, "C S:ESZ26 A I I I M",
             "++++++++");
-        row("copy of the same context", [](World &w) {
-            w.follower->copyFrom(w.ticket);
-            w.journal.heard.clear();
-            w.follower->copyFrom(w.ticket);
-        }, "C S:ESZ26 A I I I", "++++++++");
-        row("copy of nothing onto a full context", [](World &w) {
-            w.follower->copyFrom(w.ticket);
-            w.journal.heard.clear();
-            w.follower->copyFrom(nullptr);
-        }, "C I I S:- A I I I M", "--------");
+        copied("copy of the same context", [](World &w) { w.follower->copyFrom(w.ticket); }, "C S:ESZ26 A I I I", "++++++++");
+        copied("copy of nothing onto a full context", [](World &w) { w.follower->copyFrom(nullptr); }, "C I I S:- A I I I M",
+               "--------");
         row("copy of nothing onto an empty context", [](World &w) { w.follower->copyFrom(nullptr); }, "C S:- A I I I",
             "--------");
         row("copy of a context without a connection provider", [](World &w) {
@@ -181,16 +180,51 @@ private slots:
             w.follower->copyFrom(&empty);
         }, "C S:- A I I I", "--------");
 
+        // The tail of a chain of three hears a change at the head once, and is emptied when the chain goes.
+        row("tail of a chain", [](World &w) {
+            Sample::TicketContext head;
+            Trade::OrderInfoProvider middle;
+            middle.setExternalProvider(&head);
+            w.follower->setExternalProvider(&middle);
+            w.journal.heard.clear();
+            head.setSymbol(w.symbol);
+            head.setSymbolName(QStringLiteral("ES"));
+            head.setAccount(&w.account);
+            head.setInfo(w.info);
+            head.setExitStrategy(&w.exitStrategy);
+            head.setMarketDataProvider(w.marketData);
+            head.connectionProvider()->setBrokerConnection(&w.connection);
+            head.setSymbol(nullptr);  // clears the settings first
+            QCOMPARE(w.journal.heard.join(' '), QByteArray("S:ESZ26 S:ESZ26 A I I M C I S:-"));
+            QCOMPARE(w.follower->symbolName(), QStringLiteral("ES"));
+            QCOMPARE(w.follower->account(), &w.account);
+            QCOMPARE(w.follower->exitStrategy(), &w.exitStrategy);
+            QCOMPARE(w.follower->marketDataProvider(), w.marketData.data());
+            QCOMPARE(w.follower->connectionProvider()->brokerConnection(), &w.connection);
+            w.journal.heard.clear();
+        }, "C S:- A I I I M", "--------");
+
         // Following: the same provider again changes nothing; none resets every item.
-        row("follow twice", [follow](World &w) {
-            follow(w);
-            w.follower->setExternalProvider(w.ticket);
-        }, "", "++++++++");
-        row("follow none", [follow](World &w) {
-            follow(w);
+        following("follow twice", [](World &w) { w.follower->setExternalProvider(w.ticket); }, "", "++++++++");
+        following("follow none", [](World &w) {
             w.follower->setExternalProvider(nullptr);
             w.ticket->setAccount(nullptr);  // no longer heard
         }, "C I I S:- A I I I M", "--------");
+        row("pushes into its holder", [](World &w) {
+            Trade::OrderInfoProvider holder;
+            w.follower->setExternalHolder(&holder);
+            QSignalSpy connectionChanges(dynamic_cast<Trade::BrokerConnectionProvider *>(holder.connectionProvider()),
+                                         &Trade::BrokerConnectionProvider::connectionChanged);
+            w.follower->setExternalProvider(w.ticket);
+            QCOMPARE(holder.account(), &w.account);
+            QCOMPARE(holder.connectionProvider()->brokerConnection(), &w.connection);
+            w.ticket->setAccount(nullptr);
+            QCOMPARE(holder.account(), nullptr);
+            QCOMPARE(connectionChanges.size(), 1);
+            w.follower->setExternalHolder(nullptr);
+            w.ticket->setAccount(&w.account);
+            QCOMPARE(holder.account(), nullptr);
+        }, "C C S:ESZ26 A I I I M A A", "++++++++");
 
         // Setters announce changes only. Prices compare on the symbol's tick grid.
         row("price levels equal on the grid, then the flag alone", [](World &w) {
@@ -219,32 +253,22 @@ private slots:
 
         // Deletion, whatever goes first and whenever: nothing is reached afterwards (the sanitizer
         // run), nothing is reported. Items are empty when the follower is gone.
-        row("head before its follower", [follow](World &w) {
-            follow(w);
-            delete w.ticket;
-        }, "C I I S:- A I I I M", "--------");
+        following("head before its follower", [](World &w) { delete w.ticket; }, "C I I S:- A I I I M", "--------");
         row("follower in its own announcement", [](World &w) {
-            w.journal.onHeard = [&w](const QByteArray &what) {
-                if (what == "S:ESZ26")
-                    delete w.follower;
-            };
+            w.deleteOnHearing(w.follower, "S:ESZ26");
             w.follower->setExternalProvider(w.ticket);
             QCOMPARE(w.ticket->linkCountByName("symbolChanged"), 0);
         }, "C C S:ESZ26", "");
         row("head in its follower's announcement", [](World &w) {
-            w.journal.onHeard = [&w](const QByteArray &what) {
-                if (what == "S:ESZ26")
-                    delete w.ticket;
-            };
+            w.deleteOnHearing(w.ticket, "S:ESZ26");
             w.follower->setExternalProvider(w.ticket);
         }, "C C S:ESZ26 C S:- A I I I", "--------");
         row("follower in its greeting", [](World &w) {
-            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.follower); };
+            w.deleteOnHearing(w.follower);
             w.follower->setExternalProvider(w.ticket);
         }, "C", "");
-        row("head in its follower's settings announcement", [follow](World &w) {
-            follow(w);
-            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.ticket); };
+        following("head in its follower's settings announcement", [](World &w) {
+            w.deleteOnHearing(w.ticket);
             Trade::VariantRecord changed;
             changed.setValue(w.topics.order().idField(), QStringLiteral("changed"));
             w.ticket->setInfo(changed);
@@ -253,17 +277,16 @@ private slots:
             w.follower->setInfo(w.info);
             w.follower->setSymbol(w.symbol);
             w.journal.heard.clear();
-            w.journal.onHeard = [&w](const QByteArray &) { deleteOnce(w.follower); };
+            w.deleteOnHearing(w.follower);
             w.follower->setSymbol(nullptr);
         }, "I", "");
         row("itself as its external provider", [](World &w) {
             w.follower->setExternalProvider(w.follower);  // hears its own announcements, and ends
-            QCOMPARE(w.journal.heard, words("C S:- A I I I"));
+            QCOMPARE(w.journal.heard.join(' '), QByteArray("C S:- A I I I"));
             w.follower->setSymbol(w.symbol);
             delete w.follower;
         }, "C S:- A I I I S:ESZ26 C S:- A I I I", "");
-        row("head changed by a listener of the follower's last disposed", [follow](World &w) {
-            follow(w);
+        following("head changed by a listener of the follower's last disposed", [](World &w) {
             Journal listener;
             w.follower->subscribe("disposed", &listener, "onDisposed");
             listener.onHeard = [&w](const QByteArray &) { w.ticket->setSymbolName(w.ticket->symbolName() + u'+'); };
@@ -277,127 +300,55 @@ private slots:
             w.follower->setAccount(&w.account);
             w.follower->connectionProvider()->setBrokerConnection(&w.connection);
         }, "A C", "+--+----");
-        row("market data provider", [follow](World &w) {
-            follow(w);
+        following("market data provider", [](World &w) {
             delete w.marketData;
             QCOMPARE(w.ticket->marketDataProvider(), nullptr);
         }, "M", "+++++++-");
-    }
 
-    void announcements()
-    {
-        QFETCH(Operation, operation);
-        QFETCH(QByteArrayList, heard);
-        QFETCH(QByteArray, items);
-
-        ReportRecorder recorder;
-        World world;
-        operation(world);
-        QCOMPARE(world.journal.heard, heard);
-        QCOMPARE(world.follower ? world.items() : QByteArray(), items);
-        QCOMPARE(recorder.count(), 0);
-    }
-
-    // A change at the head of a chain of three reaches the tail once.
-    void followsAlongAChain()
-    {
-        ReportRecorder recorder;
-        World world;
-        Sample::TicketContext head;
-        world.follower->setExternalProvider(&head);  // the middle
-        Trade::OrderInfoProvider tail;
-        tail.setExternalProvider(world.follower);
-        Journal journal;
-        journal.watch(&tail);
-
-        head.setSymbol(world.symbol);
-        head.setSymbolName(QStringLiteral("ES"));
-        head.setAccount(&world.account);
-        head.setInfo(world.info);
-        head.setExitStrategy(&world.exitStrategy);
-        head.setMarketDataProvider(world.marketData);
-        head.connectionProvider()->setBrokerConnection(&world.connection);
-        head.setSymbol(nullptr);  // clears the settings first
-        QCOMPARE(journal.heard, words("S:ESZ26 S:ESZ26 A I I M C I S:-"));
-        QCOMPARE(tail.symbolName(), QStringLiteral("ES"));
-        QCOMPARE(tail.account(), &world.account);
-        QCOMPARE(tail.exitStrategy(), &world.exitStrategy);
-        QCOMPARE(tail.marketDataProvider(), world.marketData.data());
-        QCOMPARE(tail.connectionProvider()->brokerConnection(), &world.connection);
-        QCOMPARE(recorder.count(), 0);
-    }
-
-    void pushesIntoItsHolder()
-    {
-        ReportRecorder recorder;
-        World world;
-        Trade::OrderInfoProvider holder;
-        world.follower->setExternalHolder(&holder);
-        QSignalSpy connectionChanges(dynamic_cast<Trade::BrokerConnectionProvider *>(holder.connectionProvider()),
-                                     &Trade::BrokerConnectionProvider::connectionChanged);
-
-        world.follower->setExternalProvider(world.ticket);
-        QCOMPARE(holder.account(), &world.account);
-        QCOMPARE(holder.connectionProvider()->brokerConnection(), &world.connection);
-        world.ticket->setAccount(nullptr);
-        QCOMPARE(holder.account(), nullptr);
-        QCOMPARE(connectionChanges.size(), 1);
-
-        world.follower->setExternalHolder(nullptr);
-        world.ticket->setAccount(&world.account);
-        QCOMPARE(holder.account(), nullptr);
-        QCOMPARE(recorder.count(), 0);
-    }
-
-    void badInput_data()
-    {
-        QTest::addColumn<Operation>("operation");
-        QTest::addColumn<QStringList>("reports");
-
-        const QString notAHolder = ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
-                                                        ReportRecorder::quoted(u"invalid type, type must be interface and "
-                                                                               u"inherit Common::IObject"));
-        QTest::addRow("holder that is no holder") << Operation([](World &w) {
+        // Misuse is reported, and the provider goes on.
+        const QString notAnInterface = ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
+                                                            ReportRecorder::quoted(u"invalid type, type must be interface and "
+                                                                                   u"inherit Common::IObject"));
+        const QString notAHolder = reportLine("setExternalHolder", "holder == 0 || (holder->as<ISymbolAccountHolder>() != 0)");
+        row("holder that is no holder", [](World &w) {
             ReadOnlyContext context;
             w.follower->setExternalHolder(&context);
             w.follower->setAccount(&w.account);  // each push finds no holder
             w.follower->setExternalHolder(nullptr);
             w.follower->setAccount(nullptr);
-        }) << QStringList{notAHolder,
-                          reportLine("Trade::OrderInfoProvider::setExternalHolder",
-                                     "holder == 0 || (holder->as<ISymbolAccountHolder>() != 0)"),
-                          notAHolder};
-        QTest::addRow("symbol of a provider not followed") << Operation([](World &w) {
+        }, "A A", "--------", {notAnInterface, notAHolder, notAnInterface});
+        row("symbol of a provider not followed", [](World &w) {
             w.ticket->subscribe(w.follower);
             w.ticket->setSymbol(nullptr);
             QCOMPARE(w.follower->symbol(), nullptr);
             w.ticket->setSymbol(w.symbol);  // taken all the same
             QCOMPARE(w.follower->symbol(), w.symbol);
-        }) << QStringList(2, reportLine("Trade::OrderInfoProvider::slot_symbolChanged", "m_provider != 0"));
-        QTest::addRow("disposal of an unknown provider") << Operation([](World &w) {
-            w.follower->setExternalProvider(w.ticket);
+        }, "I S:ESZ26", "--+--+--", QStringList(2, reportLine("slot_symbolChanged", "m_provider != 0")));
+        following("disposal of an unknown provider", [](World &w) {
             {
                 Sample::MarketDataProvider other(QStringLiteral("other"));
                 other.subscribe("disposed", w.follower, "onProviderDisposed");
             }
             QVERIFY(!w.ticket->isSubscribed(w.follower.data()));  // followed no more
-            QCOMPARE(w.items(), QByteArray("--------"));
-        }) << QStringList{reportLine("Trade::OrderInfoProvider::onProviderDisposed", "object == m_provider")};
-        QTest::addRow("disposal of unknown market data") << Operation([](World &w) {
+        }, "C I I S:- A I I I M", "--------", {reportLine("onProviderDisposed", "object == m_provider")});
+        row("disposal of unknown market data", [](World &w) {
             Sample::MarketDataProvider other(QStringLiteral("other"));
             other.subscribe("disposed", w.follower, "onMarketDataProviderDisposed");
-        }) << QStringList{reportLine("Trade::OrderInfoProvider::onMarketDataProviderDisposed",
-                                     "object == m_marketDataProvider")};
+        }, "", "--------", {reportLine("onMarketDataProviderDisposed", "object == m_marketDataProvider")});
     }
 
-    void badInput()
+    void announcements()
     {
         QFETCH(Operation, operation);
+        QFETCH(QByteArray, heard);
+        QFETCH(QByteArray, items);
         QFETCH(QStringList, reports);
 
-        World world;
         ReportRecorder recorder;
+        World world;
         operation(world);
+        QCOMPARE(world.journal.heard.join(' '), heard);
+        QCOMPARE(world.follower ? world.items() : QByteArray(), items);
         QCOMPARE(recorder.lines(), reports);
     }
 };

@@ -1,5 +1,4 @@
-// Prices on their symbols' tick grids: alignment, tolerance, arithmetic, range, texts, reports
-// and the converter.
+// Prices on their symbols' tick grids: alignment, tolerance, arithmetic, range, texts, reports, converter.
 #include <testsupport/reportrecorder.h>
 
 #include <typekit/price.h>
@@ -12,6 +11,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 using namespace Trade;
 
@@ -24,11 +24,6 @@ class tst_Price : public QObject, SampleMarket
     Sample::Symbol spread{QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100};
     Sample::Symbol unscaled{QStringLiteral("NOSCALE"), Symbology::symbolTypeStock, 1, 100};
 
-    ISymbol *symbolNamed(const QString &name)
-    {
-        return name.isEmpty() ? nullptr : Sample::Symbol::byName(name);
-    }
-
 private slots:
     void initTestCase()
     {
@@ -36,75 +31,50 @@ private slots:
         unscaled.record().remove(topics.symbol().userDefinedPriceScaleField());  // not valid
     }
 
-    void alignment_data()
-    {
-        QTest::addColumn<QString>("symbol");
-        QTest::addColumn<double>("input");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("raw");
-        QTest::addColumn<qint64>("ticks");
-
-        QTest::addRow("rounds up") << "ESZ26" << 1.13 << 1.25 << 1.25 << qint64(5);
-        QTest::addRow("negative") << "ESZ26" << -1.13 << -1.25 << -1.25 << qint64(-5);
-        QTest::addRow("half away from zero") << "ESZ26" << 1.125 << 1.25 << 1.25 << qint64(5);
-        QTest::addRow("negative half") << "ESZ26" << -1.125 << -1.25 << -1.25 << qint64(-5);
-        QTest::addRow("below half") << "ESZ26" << 1.12 << 1.0 << 1.0 << qint64(4);
-        QTest::addRow("cents") << "MSFT" << 101.005 << 101.01 << 101.01 << qint64(10101);
-        QTest::addRow("multiplier 100") << "SCALED" << 1.25 << 1.25 << 0.0125 << qint64(5);
-        QTest::addRow("large") << "ESZ26" << 30000000.25 << 30000000.25 << 30000000.25 << qint64(120000001);
-    }
-
     void alignment()
     {
-        QFETCH(QString, symbol);
-        QFETCH(double, input);
-        QFETCH(double, value);
-        QFETCH(double, raw);
-        QFETCH(qint64, ticks);
-
         ReportRecorder reports;
-        const Price price(input, symbolNamed(symbol));
-        QCOMPARE(price.value(), value);
-        QCOMPARE(price.rawNonScaledValue(), raw);
-        QCOMPARE(price.ticks(), ticks);
-        QVERIFY(price.isValid());
-        QCOMPARE(Price(ticks, symbolNamed(symbol)), price);
+        // Half a tick and more rounds away from zero.
+        const struct { Sample::Symbol *symbol; double input, value, raw; qint64 ticks; } rows[] = {
+            {&es, 1.13, 1.25, 1.25, 5},     {&es, -1.13, -1.25, -1.25, -5},
+            {&es, 1.125, 1.25, 1.25, 5},    {&es, -1.125, -1.25, -1.25, -5},
+            {&es, 1.12, 1.0, 1.0, 4},       {&msft, 101.005, 101.01, 101.01, 10101},
+            {&scaled, 1.25, 1.25, 0.0125, 5},  // stored divided by the multiplier
+            {&es, 30000000.25, 30000000.25, 30000000.25, 120000001}};
+        for (const auto &row : rows) {
+            const Price price(row.input, row.symbol);
+            QCOMPARE(price.value(), row.value);
+            QCOMPARE(price.rawNonScaledValue(), row.raw);
+            QCOMPARE(price.ticks(), row.ticks);
+            QVERIFY(price.isValid());
+            QCOMPARE(Price(row.ticks, row.symbol), price);
+        }
         QCOMPARE(reports.count(), 0);
-    }
-
-    void comparisons_data()
-    {
-        QTest::addColumn<Price>("left");
-        QTest::addColumn<Price>("right");
-        QTest::addColumn<bool>("equal");
-        QTest::addColumn<bool>("less");
-
-        QTest::addRow("no symbols: always equal") << Price(1.0) << Price(2.0) << true << true;
-        QTest::addRow("no symbols, close") << Price(1.0) << Price(1.0 + 1e-11) << true << false;
-        QTest::addRow("no symbols, apart") << Price(1.0) << Price(1.0 + 1e-9) << true << true;
-        QTest::addRow("finer tick decides") << Price(1.25, &es) << Price(1.25, &msft) << true << false;
-        QTest::addRow("finer tick apart") << Price(1.25, &es) << Price(1.26, &msft) << false << true;
-        QTest::addRow("symbol against none") << Price(1.25, &es) << Price(1.25) << false << false;
-        QTest::addRow("no value is least") << Price(&es) << Price(-5.0, &es) << false << true;
-        QTest::addRow("two without value") << Price(&es) << Price(&msft) << true << false;
-        QTest::addRow("large, one tick apart") << Price(30000000.0, &es) << Price(30000000.25, &es) << false << true;
-        QTest::addRow("scaled") << Price(1.25, &scaled) << Price(1.25, &es) << true << false;
     }
 
     void comparisons()
     {
-        QFETCH(Price, left);
-        QFETCH(Price, right);
-        QFETCH(bool, equal);
-        QFETCH(bool, less);
-
         ReportRecorder reports;
-        QCOMPARE(left == right, equal);
-        QCOMPARE(left != right, !equal);
-        QCOMPARE(left < right, less);
-        QCOMPARE(left <= right, less || equal);
-        QCOMPARE(left > right, !less && !equal);
-        QCOMPARE(left >= right, !less);
+        const struct { Price left, right; bool equal, less; } rows[] = {
+            {Price(1.0), Price(2.0), true, true},  // without symbols all prices are equal, yet ordered
+            {Price(1.0), Price(1.0 + 1e-11), true, false},
+            {Price(1.0), Price(1.0 + 1e-9), true, true},
+            {Price(1.25, &es), Price(1.25, &msft), true, false},  // the finer tick decides
+            {Price(1.25, &es), Price(1.26, &msft), false, true},
+            {Price(1.25, &es), Price(1.25), false, false},        // a symbol against none
+            {Price(&es), Price(-5.0, &es), false, true},          // no value is least
+            {Price(&es), Price(&msft), true, false},
+            {Price(), Price(), true, false},
+            {Price(30000000.0, &es), Price(30000000.25, &es), false, true},
+            {Price(1.25, &scaled), Price(1.25, &es), true, false}};
+        for (const auto &row : rows) {
+            QCOMPARE(row.left == row.right, row.equal);
+            QCOMPARE(row.left != row.right, !row.equal);
+            QCOMPARE(row.left < row.right, row.less);
+            QCOMPARE(row.left <= row.right, row.less || row.equal);
+            QCOMPARE(row.left > row.right, !row.less && !row.equal);
+            QCOMPARE(row.left >= row.right, !row.less);
+        }
         QCOMPARE(reports.count(), 0);
     }
 
@@ -131,44 +101,47 @@ private slots:
         QCOMPARE((-scaledPrice).value(), -1.5);
         QCOMPARE((scaledPrice - scaledPrice).value(), 0.0);
         QCOMPARE((scaledPrice - Price(0.5, &scaled)).value(), 1.0);
-        QCOMPARE(reports.count(), 0);
 
         // Different symbols: reported, added all the same.
-        const Price sum = price + Price(1.0, &msft);
-        QCOMPARE(sum.value(), 2.25);
+        QCOMPARE((price + Price(1.0, &msft)).value(), 2.25);
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"price", u"Trade::Price::operator +=",
                                                                    u"isCompatible(price) && \"incompatible price\"")});
 
-        // Rebasing onto another grid.
+        // Rebased onto another grid.
         QCOMPARE(Price(Price(1.13), &es).value(), 1.25);
         QCOMPARE(Price(Price(1.13, &msft), &es).value(), 1.25);
         QCOMPARE(Price(Price(1.25, &es), &scaled).rawNonScaledValue(), 0.0125);
     }
 
-    void outOfRange_data()
+    void range()
     {
-        QTest::addColumn<Price>("price");
-        QTest::addColumn<bool>("resolved");
-        QTest::addColumn<bool>("out");
-
-        QTest::addRow("at the maximum") << Price(1e9) << true << false;
-        QTest::addRow("beyond") << Price(1e9 + 1) << true << true;
-        QTest::addRow("negative, no symbol") << Price(-5.0) << true << false;
-        QTest::addRow("negative stock") << Price(-5.0, &msft) << true << true;
-        QTest::addRow("negative, unresolved") << Price(-5.0, &msft) << false << false;
-        QTest::addRow("negative spread") << Price(-5.0, &spread) << true << false;
-        QTest::addRow("spread floor") << Price(-1e9 - 1, &spread) << true << true;
-    }
-
-    void outOfRange()
-    {
-        QFETCH(Price, price);
-        QFETCH(bool, resolved);
-        QFETCH(bool, out);
-
-        msft.setResolved(resolved);
-        QCOMPARE(price.isOutOfRange(), out);
+        const struct { Price price; bool resolved, out; } rows[] = {
+            {Price(1e9), true, false},           {Price(1e9 + 1), true, true},
+            {Price(-5.0), true, false},          {Price(-5.0, &msft), true, true},
+            {Price(-5.0, &msft), false, false},  // an unresolved symbol has no floor
+            {Price(-5.0, &spread), true, false}, {Price(-1e9 - 1, &spread), true, true}};
+        for (const auto &row : rows) {
+            msft.setResolved(row.resolved);
+            QCOMPARE(row.price.isOutOfRange(), row.out);
+        }
         msft.setResolved(true);
+
+        // Nothing here may be undefined behaviour: tick counts saturate, NaN counts as 0 ticks.
+        ReportRecorder reports;
+        const Price huge(1e300, &es);
+        QCOMPARE(huge.ticks(), std::numeric_limits<qint64>::max());
+        QVERIFY(huge.isOutOfRange());
+        QCOMPARE(Price(-1e300, &es).ticks(), std::numeric_limits<qint64>::min());
+        QVERIFY(Price(std::numeric_limits<double>::infinity(), &es).isOutOfRange());
+        const Price notANumber(std::nan(""), &es);
+        QCOMPARE(notANumber.ticks(), qint64(0));
+        QVERIFY(notANumber == Price(0.0, &es));
+        QCOMPARE((Price(1.0, &es) / 0.0).ticks(), std::numeric_limits<qint64>::max());
+        Price nearLimit(std::numeric_limits<qint64>::max(), &es);
+        nearLimit += qint64(1);  // tick counts stay at the limit
+        QCOMPARE(nearLimit.ticks(), std::numeric_limits<qint64>::max());
+        QCOMPARE((Price(std::numeric_limits<qint64>::min(), &es) - qint64(1)).ticks(), std::numeric_limits<qint64>::min());
+        QCOMPARE(reports.count(), 0);
     }
 
     void texts()
@@ -183,34 +156,11 @@ private slots:
         Price typed(1.0, &es);
         typed.setValue(QStringLiteral("not a price"));  // the symbol cannot read it: all gone
         QVERIFY(!typed.hasValue() && !typed.hasSymbol());
-        QCOMPARE(reports.count(), 0);
 
         Price without;
         without.setValue(QStringLiteral("1.5"));  // no symbol to read it: unchanged, after the report
         QVERIFY(!without.hasValue());
         QCOMPARE(reports.count(), 1);
-    }
-
-    void hugeAndBrokenNumbers()
-    {
-        // Nothing here may be undefined behaviour: tick counts saturate, NaN counts as 0 ticks.
-        ReportRecorder reports;
-        const Price huge(1e300, &es);
-        QCOMPARE(huge.ticks(), std::numeric_limits<qint64>::max());
-        QVERIFY(huge.isOutOfRange());
-        const Price hugeNegative(-1e300, &es);
-        QCOMPARE(hugeNegative.ticks(), std::numeric_limits<qint64>::min());
-        const Price infinite(std::numeric_limits<double>::infinity(), &es);
-        QVERIFY(infinite.isOutOfRange());
-        const Price notANumber(std::nan(""), &es);
-        QCOMPARE(notANumber.ticks(), qint64(0));
-        QVERIFY(notANumber == Price(0.0, &es));
-        QCOMPARE((Price(1.0, &es) / 0.0).ticks(), std::numeric_limits<qint64>::max());
-        Price nearLimit(std::numeric_limits<qint64>::max(), &es);
-        nearLimit += qint64(1);  // tick counts stay at the limit
-        QCOMPARE(nearLimit.ticks(), std::numeric_limits<qint64>::max());
-        QCOMPARE((Price(std::numeric_limits<qint64>::min(), &es) - qint64(1)).ticks(), std::numeric_limits<qint64>::min());
-        QCOMPARE(reports.count(), 0);
     }
 
     void reports()
@@ -223,8 +173,7 @@ private slots:
         QCOMPARE(bare.rawNonScaledValue(), 0.0);
         QVERIFY(!bare.isOutOfRange());
         Price(static_cast<ISymbol *>(nullptr));
-        // Without a price scale in its record the symbol is not valid: reported, then aligned with
-        // the figures the symbol still answers (here 1 / 1), and read back unaligned.
+        // A symbol without price scale is not valid: reported, aligned with the figures it still answers (1 / 1).
         const Price onInvalid(1.004, &unscaled);
         QCOMPARE(onInvalid.value(), 1.0);
         QVERIFY(!onInvalid.isValid());
@@ -232,92 +181,69 @@ private slots:
                                                         ReportRecorder::quoted(u"invalid price symbol"));
         const QString noValue = ReportRecorder::line(file, u"Trade::Price::rawNonScaledValue",
                                                      u"hasValue() && \"price has not value\"");
+        const QString noSymbolSet = ReportRecorder::line(file, u"Trade::Price::setSymbol", u"symbol != 0");
+        const QString invalidSet = ReportRecorder::line(file, u"Trade::Price::setValue", u"hasValidSymbol()");
         QCOMPARE(reports.lines(), QStringList({symbolLine, symbolLine, noValue,
                                                ReportRecorder::line(file, u"Trade::Price::isOutOfRange", u"hasValue()"), noValue,
-                                               ReportRecorder::line(file, u"Trade::Price::setSymbol", u"symbol != 0"),
-                                               ReportRecorder::line(file, u"Trade::Price::setValue", u"hasValidSymbol()")}));
+                                               noSymbolSet, invalidSet}));
 
         // Dividing reads the ticks first, then makes the result on the same (missing) symbol.
         reports.clear();
         QVERIFY(!(bare / 2.0).hasValue());
-        QCOMPARE(reports.lines(), QStringList({symbolLine,
-                                               ReportRecorder::line(file, u"Trade::Price::setSymbol", u"symbol != 0"),
-                                               ReportRecorder::line(file, u"Trade::Price::setValue", u"hasValidSymbol()")}));
-    }
-
-    void converter_data()
-    {
-        QTest::addColumn<Variant>("value");
-        QTest::addColumn<bool>("withSymbol");
-        QTest::addColumn<bool>("hasValue");
-        QTest::addColumn<double>("result");
-        QTest::addColumn<int>("reportCount");
-
-        QTest::addRow("empty") << Variant() << true << false << 0.0 << 0;
-        QTest::addRow("no symbol in context") << Variant(1.0) << false << false << 0.0 << 0;
-        QTest::addRow("price is rebased") << Variant::fromValue(Price(1.13)) << true << true << 1.25 << 0;
-        QTest::addRow("double is unscaled") << Variant(1.13) << true << true << 1.25 << 0;
-        QTest::addRow("text is a shown price") << Variant(QStringLiteral("2.6")) << true << true << 2.5 << 0;
-        QTest::addRow("ticks are refused") << Variant(3) << true << false << 0.0 << 1;
-        QTest::addRow("other types") << Variant(QDate(2026, 1, 1)) << true << false << 0.0 << 0;
+        QCOMPARE(reports.lines(), QStringList({symbolLine, noSymbolSet, invalidSet}));
     }
 
     void converter()
     {
-        QFETCH(Variant, value);
-        QFETCH(bool, withSymbol);
-        QFETCH(bool, hasValue);
-        QFETCH(double, result);
-        QFETCH(int, reportCount);
-
         PriceConverter converter;
-        ReportRecorder reports;
-        const Variant made = converter.fromVariant(value, withSymbol ? Variant::fromValue<ISymbol *>(&es) : Variant());
-        QCOMPARE(made.isValid(), withSymbol && value.isValid());
-        QCOMPARE(made.valueOr(Price()).hasValue(), hasValue);
-        if (hasValue)
-            QCOMPARE(made.strongValue<Price>().value(), result);
-        QCOMPARE(reports.count(), reportCount);
+        const Variant onEs = Variant::fromValue<ISymbol *>(&es);
+        const struct { Variant value, context; std::optional<double> made; int reports; } rows[] = {
+            {Variant(), onEs, {}, 0},
+            {Variant(1.0), Variant(), {}, 0},                     // no symbol in the context
+            {Variant::fromValue(Price(1.13)), onEs, 1.25, 0},     // a price is rebased
+            {Variant(1.13), onEs, 1.25, 0},                       // a double is unscaled
+            {Variant(QStringLiteral("2.6")), onEs, 2.5, 0},       // a text is a shown price
+            {Variant(3), onEs, {}, 1},                            // ticks are refused
+            {Variant(QDate(2026, 1, 1)), onEs, {}, 0}};
+        for (const auto &row : rows) {
+            ReportRecorder reports;
+            const Variant made = converter.fromVariant(row.value, row.context);
+            QCOMPARE(made.isValid(), row.context.isValid() && row.value.isValid());
+            QCOMPARE(made.valueOr(Price()).hasValue(), row.made.has_value());
+            if (row.made)
+                QCOMPARE(made.strongValue<Price>().value(), *row.made);
+            QCOMPARE(reports.count(), row.reports);
+        }
 
         // The converter compares with the double epsilon, where prices without symbol compare at 1e-10.
-        const Variant one = Variant::fromValue(Price(1.0));
-        QCOMPARE(converter.compare(one, Variant::fromValue(Price(1.0 + 1e-11))), -1);
-        QCOMPARE(converter.compare(one, one), 0);
-        QCOMPARE(converter.compare(Variant::fromValue(Price(2.0)), one), 1);
-        QCOMPARE(converter.compare(Variant::fromValue(Price()), one), -1);
-        QCOMPARE(converter.compare(one, Variant::fromValue(Price())), 1);
-        QCOMPARE(converter.compare(Variant::fromValue(Price(&es)), Variant::fromValue(Price(&msft))), 0);
-    }
-
-    void saveAndLoad_data()
-    {
-        QTest::addColumn<Price>("price");
-        QTest::addRow("es") << Price(-5012.25, &es);
-        QTest::addRow("multiplier 100") << Price(1.25, &scaled);
-        QTest::addRow("no value") << Price(&es);
+        const struct { Price left, right; int result; } orders[] = {
+            {Price(1.0), Price(1.0 + 1e-11), -1}, {Price(1.0), Price(1.0), 0}, {Price(2.0), Price(1.0), 1},
+            {Price(), Price(1.0), -1},            {Price(1.0), Price(), 1},    {Price(&es), Price(&msft), 0}};
+        for (const auto &row : orders)
+            QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.result);
     }
 
     void saveAndLoad()
     {
-        QFETCH(Price, price);
         ReportRecorder reports;
-        const Dump saved = Variant::fromValue(price).save();
-        QCOMPARE(saved.asStruct().member(QStringLiteral("symbol")).asAtom().value(),
-                 static_cast<Sample::Symbol *>(price.symbol())->name());
-        for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
-            const Price loaded = Variant::load(form, Variant()).valueOr(Price(99.0));
-            QCOMPARE(loaded.symbol(), price.symbol());
-            QCOMPARE(loaded.hasValue(), price.hasValue());
-            QCOMPARE(loaded, price);
+        for (const Price &price : {Price(-5012.25, &es), Price(1.25, &scaled), Price(&es)}) {
+            const Dump saved = Variant::fromValue(price).save();
+            QCOMPARE(saved.asStruct().member(QStringLiteral("symbol")).asAtom().value(),
+                     static_cast<Sample::Symbol *>(price.symbol())->name());
+            for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+                const Price loaded = Variant::load(form, Variant()).valueOr(Price(99.0));
+                QCOMPARE(loaded.symbol(), price.symbol());
+                QCOMPARE(loaded.hasValue(), price.hasValue());
+                QCOMPARE(loaded, price);
+            }
+            // A saved number that is not finite (a file's "nan", "inf" or "1e999") is no number.
+            for (const char *number : {"nan", "-inf", "1e999"}) {
+                Dump::Struct edited = saved.asStruct();
+                edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
+                QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Price>().hasValue());
+            }
         }
         QCOMPARE(reports.count(), 0);
-
-        // A saved number that is not finite (a file's "nan", "inf" or "1e999") is no number.
-        for (const char *number : {"nan", "-inf", "1e999"}) {
-            Dump::Struct edited = saved.asStruct();
-            edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
-            QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Price>().hasValue());
-        }
     }
 };
 

@@ -2,8 +2,6 @@
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
 #include <typekit/averageprice.h>
 #include <typekit/profit.h>
 
@@ -11,16 +9,30 @@
 
 #include <QtTest/QtTest>
 
+#include "samplemarket.h"
+
 using namespace Trade;
 
-class tst_Profit : public QObject
+// es has a point value of 50, nq one of 20.
+class tst_Profit : public QObject, SampleMarket
 {
     Q_OBJECT
 
-    Sample::StandardTopics topics;
+    // The comparison operators that hold: with a tolerance these are no total order, so each is checked.
+    template <typename T>
+    static QString relations(const T &l, const T &r)
+    {
+        const std::pair<bool, QStringView> all[] = {{l == r, u"=="}, {l != r, u"!="}, {l < r, u"<"},
+                                                    {l <= r, u"<="}, {l > r, u">"},   {l >= r, u">="}};
+        QStringList holding;
+        for (const auto &[holds, name] : all) {
+            if (holds)
+                holding << name.toString();
+        }
+        return holding.join(u' ');
+    }
+
     Sample::Formatter formatter;
-    Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};
-    Sample::Symbol nq{QStringLiteral("NQZ26"), Symbology::symbolTypeFuture, 25, 100, 20.0};
     Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
 
 private slots:
@@ -36,19 +48,43 @@ private slots:
         profit.setCurrency(Currency(DataApi::currencyUSD));
         QCOMPARE(profit.toString(), QStringLiteral("-1,234.50 USD"));
         QCOMPARE(Profit().toString(), QString());
-        QCOMPARE(reports.count(), 0);
+
+        const QString file = QStringLiteral("profit");
+        Profit none(&es);
+        QCOMPARE(none.money(), 0.0);
+        QCOMPARE(none.ticks(), qint64(0));
+        none.setSymbol(nullptr);  // the previous symbol stays
+        QCOMPARE(none.symbol(), &es);
+        Profit orphan;
+        orphan.setTicks(2);  // no tick value without a symbol: unchanged
+        QVERIFY(!orphan.hasValue());
+        QCOMPARE(reports.lines(),
+                 QStringList({ReportRecorder::line(file, u"Trade::Profit::money", u"false && \"profit has no value\""),
+                              ReportRecorder::line(file, u"Trade::Profit::ticks", u"false && \"profit has no value\""),
+                              ReportRecorder::line(file, u"Trade::Profit::setSymbol", u"false && \"invalid argument symbol\""),
+                              ReportRecorder::line(file, u"Trade::Profit::symbol", u"hasSymbol()", ReportRecorder::quoted(u"invalid symbol"))}));
     }
 
     void comparisons()
     {
+        ReportRecorder reports;
         const Profit base = Profit::fromMoney(100.0, &es);
-        QVERIFY(base == Profit::fromMoney(100.0 + 4e-11, &es));
-        QVERIFY(base != Profit::fromMoney(100.0 + 1e-9, &es));
-        QVERIFY(base < Profit::fromMoney(100.0 + 1e-9, &es));
-        QVERIFY(Profit() == Profit::fromMoney(5.0, nullptr));  // without symbols all profits are equal
-        QVERIFY(Profit(&es) < base && Profit(&es) == Profit(&nq));
-        QVERIFY(base != Profit::fromMoney(100.0, nullptr));
-        QVERIFY(base >= base && base <= base && !(base > base));
+        QCOMPARE(relations(base, Profit::fromMoney(100.0 + 4e-11, &es)), u"== <= >=");
+        QCOMPARE(relations(base, Profit::fromMoney(100.0 + 1e-9, &es)), u"!= < <=");
+        QCOMPARE(relations(Profit(), Profit::fromMoney(5.0, nullptr)), u"== < <=");  // without symbols all are equal
+        QCOMPARE(relations(Profit(&es), base), u"!= < <=");
+        QCOMPARE(relations(base, Profit(&es)), u"!= > >=");
+        QCOMPARE(relations(Profit(&es), Profit(&nq)), u"== <= >=");
+        QCOMPARE(relations(base, Profit::fromMoney(100.0, nullptr)), u"!= > >=");
+
+        const AveragePrice average(101.13, &es);
+        const AveragePrice none(&es);
+        QCOMPARE(relations(average, AveragePrice(101.13 + 5e-11, &es)), u"== <= >=");
+        QCOMPARE(relations(average, AveragePrice(101.13 + 1e-9, &es)), u"!= < <=");
+        QCOMPARE(relations(none, AveragePrice(&es)), u"== <= >=");
+        QCOMPARE(relations(none, average), u"!= < <=");
+        QCOMPARE(relations(average, none), u"!= > >=");
+        QCOMPARE(reports.count(), 0);
     }
 
     void arithmetic()
@@ -66,65 +102,48 @@ private slots:
         QCOMPARE((Profit() + b).money(), 4.0);
         QCOMPARE((Profit() - b).money(), -4.0);  // only the right one usable: 0 - b
         QVERIFY(!(Profit() - Profit()).hasValue());
-        QCOMPARE(reports.count(), 0);
+        QCOMPARE((a + Profit(&es)).money(), 10.0);  // a symbol without value is not usable either
 
         QCOMPARE((a + Profit::fromMoney(1.0, &nq)).money(), 11.0);
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"profit", u"Trade::Profit::operator +", u"symbol() == other.symbol()")});
-    }
-
-    void profitReports()
-    {
-        const QString file = QStringLiteral("profit");
-        ReportRecorder reports;
-        Profit profit(&es);
-        QCOMPARE(profit.money(), 0.0);
-        QCOMPARE(profit.ticks(), qint64(0));
-        profit.setSymbol(nullptr);  // the previous symbol stays
-        QCOMPARE(profit.symbol(), &es);
-        Profit orphan;
-        orphan.setTicks(2);  // no tick value without a symbol: unchanged
-        QVERIFY(!orphan.hasValue());
-        QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(file, u"Trade::Profit::money", u"false && \"profit has no value\""),
-                              ReportRecorder::line(file, u"Trade::Profit::ticks", u"false && \"profit has no value\""),
-                              ReportRecorder::line(file, u"Trade::Profit::setSymbol", u"false && \"invalid argument symbol\""),
-                              ReportRecorder::line(file, u"Trade::Profit::symbol", u"hasSymbol()", ReportRecorder::quoted(u"invalid symbol"))}));
     }
 
     void profitConverter()
     {
         ProfitConverter converter;
         const Variant context = Variant::fromValue<ISymbol *>(&nq);
+        const auto made = [&](const Variant &value) { return converter.fromVariant(value, context).strongValue<Profit>(); };
         Profit euros = Profit::fromMoney(12.5, &es);
         euros.setCurrency(Currency(DataApi::currencyEUR));
-        const Profit made = converter.fromVariant(Variant::fromValue(euros), context).strongValue<Profit>();
-        QCOMPARE(made.money(), 12.5);
-        QCOMPARE(made.symbol(), &nq);
-        QCOMPARE(int(DataApi::CurrencyType(made.currency())), 0);  // the money, not the currency
-        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("7.25")), context).strongValue<Profit>().money(), 7.25);
-        QVERIFY(!converter.fromVariant(Variant(QStringLiteral("seven")), context).strongValue<Profit>().hasValue());
-        QCOMPARE(converter.compare(Variant::fromValue(Profit::fromMoney(0.0, &es)), Variant::fromValue(Profit::fromMoney(1e-17, &es))), 0);
-        QCOMPARE(converter.compare(Variant::fromValue(Profit::fromMoney(0.0, &es)), Variant::fromValue(Profit::fromMoney(1e-15, &es))), -1);
-        QCOMPARE(converter.compare(Variant::fromValue(euros), Variant::fromValue(Profit())), 1);
+        const Profit rebased = made(Variant::fromValue(euros));
+        QCOMPARE(rebased.money(), 12.5);
+        QCOMPARE(rebased.symbol(), &nq);
+        QCOMPARE(int(DataApi::CurrencyType(rebased.currency())), 0);  // the money, not the currency
+        QCOMPARE(made(Variant(QStringLiteral("7.25"))).money(), 7.25);
+        QVERIFY(!made(Variant(QStringLiteral("seven"))).hasValue());
+        const auto compare = [&converter](const Profit &left, const Profit &right) {
+            return converter.compare(Variant::fromValue(left), Variant::fromValue(right));
+        };
+        QCOMPARE(compare(Profit::fromMoney(0.0, &es), Profit::fromMoney(1e-17, &es)), 0);
+        QCOMPARE(compare(Profit::fromMoney(0.0, &es), Profit::fromMoney(1e-15, &es)), -1);
+        QCOMPARE(compare(euros, Profit()), 1);
 
-        const Profit loaded = Variant::load(Dump::fromJson(Variant::fromValue(euros).save().toJsonIndented()), Variant())
-                                  .strongValue<Profit>();
-        QCOMPARE(loaded.symbol(), &es);
-        QCOMPARE(loaded.money(), 12.5);
-
-        // Without value, it loads back without value, in memory as through JSON, and silently.
+        // Loaded back in memory as through JSON, silently; one without value stays without.
         ReportRecorder reports;
-        const Dump none = Variant::fromValue(Profit(&es)).save();
-        for (const Dump &form : {none, Dump::fromJson(none.toJsonIndented())}) {
-            const Profit back = Variant::load(form, Variant()).strongValue<Profit>();
-            QVERIFY(!back.hasValue());
-            QCOMPARE(back.symbol(), &es);
+        for (const Profit &profit : {euros, Profit(&es)}) {
+            const Dump saved = Variant::fromValue(profit).save();
+            for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+                const Profit back = Variant::load(form, Variant()).strongValue<Profit>();
+                QCOMPARE(back.symbol(), &es);
+                QCOMPARE(back.hasValue(), profit.hasValue());
+                QVERIFY(back == profit);
+            }
         }
         QCOMPARE(reports.count(), 0);
 
         // A symbol member that is missing or names none reads as a saved null symbol, which the
         // sample host finds as the context's: the profit loads as its own saved form then does.
-        Dump::Struct bare(none.typeName());
+        Dump::Struct bare(QStringLiteral("Trade::Profit"));
         bare.insert(QStringLiteral("value"), Variant(3.5).save());
         Dump::Struct numbered = bare;
         numbered.insert(QStringLiteral("symbol"), Variant(7).save());
@@ -145,24 +164,31 @@ private slots:
         QCOMPARE(average.value(), 101.13);  // off the grid
         QCOMPARE(average.toPrice().value(), 101.25);
         QCOMPARE(average.toString(), QStringLiteral("101.1300"));
-        QVERIFY(average == AveragePrice(101.13 + 5e-11, &es));
-        QVERIFY(average != AveragePrice(101.13 + 1e-9, &es));
-        QVERIFY(average < AveragePrice(101.13 + 1e-9, &es));
-        const AveragePrice none(&es);
-        QVERIFY(none == AveragePrice(&es) && none != average && none < average && !(average < none) && !(none < none));
 
         const AveragePrice onScaled(1.0113, &scaled);  // stored unscaled
         QCOMPARE(onScaled.value(), 101.13);
         QCOMPARE((-onScaled).value(), -101.13);  // negation keeps the scale
         QCOMPARE((onScaled - AveragePrice(0.0113, &scaled)).value(), 100.0);
         QCOMPARE((onScaled + 0.87).value(), 102.0);
-        QCOMPARE(reports.count(), 0);
 
+        // An operand without value counts as 0, after the report.
+        const AveragePrice none(&es);
+        QCOMPARE((average + none).value(), 101.13);
+        QCOMPARE((none + average).value(), 101.13);
+        QCOMPARE((average - none).value(), 101.13);
+        QCOMPARE((none - average).value(), -101.13);
+        QCOMPARE((none + 1.0).value(), 1.0);
+        QCOMPARE((none - 1.0).value(), -1.0);
         const QString file = QStringLiteral("averageprice");
+        const QString noValue = ReportRecorder::line(file, u"Trade::AveragePrice::value",
+                                                     u"hasValue() && \"average price has no value\"");
+        QCOMPARE(reports.lines(), QStringList(6, noValue));
+
+        reports.clear();
         QCOMPARE(AveragePrice().value(), 0.0);
         QCOMPARE((average + AveragePrice(1.0, &nq)).value(), 102.13);
         QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(file, u"Trade::AveragePrice::value", u"hasValue() && \"average price has no value\""),
+                 QStringList({noValue,
                               ReportRecorder::line(file, u"Trade::AveragePrice::value", u"hasSymbol() && \"average price has no valid symbol\""),
                               ReportRecorder::line(file, u"Trade::AveragePrice::operator +=", u"isCompatible(price) && \"incompatible price\"")}));
     }
@@ -175,9 +201,7 @@ private slots:
         QCOMPARE(converter.fromVariant(Variant(1.0113), context).strongValue<AveragePrice>().value(), 101.13);
         QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &es)), context).strongValue<AveragePrice>().value(), 101.13);
         QVERIFY(!converter.fromVariant(Variant(1.0), Variant()).isValid());
-        const AveragePrice rebased = converter.fromVariant(Variant::fromValue(AveragePrice(&es)), context).strongValue<AveragePrice>();
-        QVERIFY(!rebased.hasValue());
-        QCOMPARE(reports.count(), 0);
+        QVERIFY(!converter.fromVariant(Variant::fromValue(AveragePrice(&es)), context).strongValue<AveragePrice>().hasValue());
 
         // Never a plain variant: saved, it loads back without value.
         const Dump saved = Variant::fromValue(AveragePrice(101.13, &es)).save();

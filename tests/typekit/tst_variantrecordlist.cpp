@@ -7,8 +7,6 @@
 #include <typekit/order/orderrecord.h>
 #include <typekit/variantrecordlist.h>
 
-#include <basekit/dump.h>
-
 #include <QtTest/QtTest>
 
 using namespace Trade;
@@ -30,16 +28,10 @@ private slots:
     void fromStorage()
     {
         Sample::OrderStorage orders;
-        OrderRecord one;
-        one.setId(QStringLiteral("1"));
-        OrderRecord two;
-        two.setId(QStringLiteral("2"));
-        two.setStopLimitPlus(3);
-        orders.addOrder(one);
-        orders.addOrder(two);
-
+        orders.addOrder(OrderRecord(first));
+        orders.addOrder(OrderRecord(second));
         ReportRecorder reports;
-        QCOMPARE(VariantRecordList(&orders), VariantRecordList({one.record(), two.record()}));
+        QCOMPARE(VariantRecordList(&orders), VariantRecordList({first, second}));
         QVERIFY(VariantRecordList(nullptr).isEmpty());
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"variantrecordlist", u"Trade::VariantRecordList::VariantRecordList",
                                                                    u"storage != NULL")});

@@ -9,19 +9,20 @@
 
 namespace {
 
-using Heard = QPair<Trade::IBrokerConnection *, Trade::IBrokerConnectionProvider *>;
-
+// The connection each announcement gives, and the providers that made them.
 class Listener : public QObject
 {
     Q_OBJECT
 
 public:
-    QList<Heard> heard;
+    QList<Trade::IBrokerConnection *> heard;
+    QList<Trade::IBrokerConnectionProvider *> providers;
 
 public slots:
-    void slot_connectionChanged(Trade::IBrokerConnection *previous, Trade::IBrokerConnectionProvider *provider)
+    void slot_connectionChanged(Trade::IBrokerConnection *connection, Trade::IBrokerConnectionProvider *provider)
     {
-        heard.append({previous, provider});
+        heard << connection;
+        providers << provider;
     }
 };
 
@@ -33,45 +34,26 @@ class tst_BrokerConnectionProvider : public QObject
 
 private slots:
     // A change, and every copy, is announced with the previous connection; the same connection set
-    // again is not.
-    void announcesChanges()
+    // again is not. A new subscriber alone is greeted, with the current connection.
+    void announcements()
     {
-        Sample::Connection first(QStringLiteral("first"));
-        Sample::Connection second(QStringLiteral("second"));
-        Trade::BrokerConnectionProvider provider;
-        Trade::BrokerConnectionProvider source;
+        ReportRecorder recorder;
+        Sample::Connection first(QStringLiteral("first")), second(QStringLiteral("second"));
+        Trade::BrokerConnectionProvider provider, source;
         source.setBrokerConnection(&second);
+        Listener early, late;
+        provider.subscribe(&early);  // greeted without a connection too
         provider.setBrokerConnection(&first);
-        QSignalSpy spy(&provider, &Trade::BrokerConnectionProvider::connectionChanged);
-
+        provider.subscribe(&late);
         provider.setBrokerConnection(&first);
         provider.setBrokerConnection(nullptr);
         provider.copyFrom(&source);
         provider.copyFrom(&source);
         provider.copyFrom(nullptr);
         QCOMPARE(provider.brokerConnection(), nullptr);
-        QList<Trade::IBrokerConnection *> previous;
-        for (const QList<QVariant> &arguments : spy) {
-            previous << arguments.at(0).value<Trade::IBrokerConnection *>();
-            QCOMPARE(arguments.at(1).value<Trade::IBrokerConnectionProvider *>(), &provider);
-        }
-        QCOMPARE(previous, QList<Trade::IBrokerConnection *>({&first, nullptr, &second, &second}));
-    }
-
-    void greetsOnlyTheNewSubscriber()
-    {
-        ReportRecorder recorder;
-        Sample::Connection connection(QStringLiteral("live"));
-        Trade::BrokerConnectionProvider provider;
-        Listener early;
-        provider.subscribe(&early);
-        QCOMPARE(early.heard, QList({Heard(nullptr, &provider)}));  // greeted without a connection too
-
-        provider.setBrokerConnection(&connection);
-        Listener late;
-        provider.subscribe(&late);
-        QCOMPARE(late.heard, QList({Heard(&connection, &provider)}));
-        QCOMPARE(early.heard, QList({Heard(nullptr, &provider), Heard(nullptr, &provider)}));  // the change alone
+        QCOMPARE(early.heard, QList<Trade::IBrokerConnection *>({nullptr, nullptr, &first, nullptr, &second, &second}));
+        QCOMPARE(late.heard, QList<Trade::IBrokerConnection *>({&first, &first, nullptr, &second, &second}));
+        QCOMPARE(early.providers + late.providers, QList<Trade::IBrokerConnectionProvider *>(11, &provider));
         QCOMPARE(recorder.count(), 0);
     }
 };

@@ -5,62 +5,33 @@
 
 #include <QtTest/QtTest>
 
-using Trade::ConnectionState;
-using Trade::Variant;
+using namespace Trade;
 
 class tst_ConnectionState : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void states_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("isReady");
-        QTest::addColumn<bool>("canConnect");
-        QTest::addColumn<bool>("canDisconnect");
-
-        QTest::addRow("none") << 0 << "" << false << false << false;
-        QTest::addRow("disconnected") << 1 << "disconnected" << false << true << false;
-        QTest::addRow("connecting") << 2 << "connecting" << false << false << true;
-        QTest::addRow("connected") << 3 << "connected" << true << false << true;
-        QTest::addRow("disconnecting") << 4 << "disconnecting" << false << false << false;
-        QTest::addRow("beyond") << 5 << "" << false << false << false;
-        QTest::addRow("negative") << -1 << "" << false << false << false;
-    }
-
     void states()
     {
-        QFETCH(int, type);
-        QFETCH(QString, text);
-        QFETCH(bool, isReady);
-        QFETCH(bool, canConnect);
-        QFETCH(bool, canDisconnect);
+        const struct { int type; const char *text; bool isReady, canConnect, canDisconnect; } rows[] = {
+            {0, "", false, false, false},             {1, "disconnected", false, true, false},
+            {2, "connecting", false, false, true},    {3, "connected", true, false, true},
+            {4, "disconnecting", false, false, false}, {5, "", false, false, false}, {-1, "", false, false, false}};
+        const QString unexpected = ReportRecorder::line(u"connection/connectionstate", u"Trade::ConnectionState::toString",
+                                                        u"false && \"unexpected connection state\"");
+        for (const auto &row : rows) {
+            const ConnectionState state{ConnectionState::Type(row.type)};
+            QCOMPARE(state.isReady(), row.isReady);
+            QCOMPARE(state.canConnect(), row.canConnect);
+            QCOMPARE(state.canDisconnect(), row.canDisconnect);
 
-        const ConnectionState state{ConnectionState::Type(type)};
-        QCOMPARE(state.isReady(), isReady);
-        QCOMPARE(state.isNotReady(), !isReady);
-        QCOMPARE(state.canConnect(), canConnect);
-        QCOMPARE(state.canDisconnect(), canDisconnect);
-
-        ReportRecorder reports;
-        QCOMPARE(state.toString(), text);
-        const QStringList expected = text.isEmpty()
-            ? QStringList{ReportRecorder::line(u"connection/connectionstate", u"Trade::ConnectionState::toString",
-                                               u"false && \"unexpected connection state\"")}
-            : QStringList();
-        QCOMPARE(reports.lines(), expected);
-    }
-
-    void textsAreMadeOnce()
-    {
-        ReportRecorder reports;
-        const ConnectionState connected(ConnectionState::Connected);
-        QCOMPARE(&connected.toString(), &ConnectionState(ConnectionState::Connected).toString());
-        QVERIFY(&connected.toString() != &ConnectionState(ConnectionState::Connecting).toString());
-        QCOMPARE(&ConnectionState().toString(), &ConnectionState(ConnectionState::Type(9)).toString());
-        QCOMPARE(reports.count(), 2);
+            // Each text is made once and kept; a value outside the states reports, each time.
+            ReportRecorder reports;
+            QCOMPARE(state.toString(), QLatin1String(row.text));
+            QCOMPARE(&state.toString(), &ConnectionState(state.type()).toString());
+            QCOMPARE(reports.lines(), *row.text ? QStringList() : QStringList(3, unexpected));
+        }
     }
 
     void converter()
@@ -68,9 +39,8 @@ private slots:
         const Variant connected = Variant::fromValue(ConnectionState(ConnectionState::Connected));
         ReportRecorder reports;
         QCOMPARE(connected.toString(), QStringLiteral("connected"));
-        Trade::ConnectionStateConverter converter;
+        ConnectionStateConverter converter;
         QVERIFY(!converter.toVariant(connected).isValid());
-        QCOMPARE(reports.count(), 0);
         // A variant without a state reads as state 0, whose text reports.
         QCOMPARE(converter.toString(Variant(3)), QString());
         QCOMPARE(reports.count(), 1);

@@ -12,113 +12,78 @@ struct Shade
 };
 } // namespace Trade
 
-using ShadeMap = dual_map<Trade::Shade::Type, QString>;
-
-namespace {
-
-const QString file = QStringLiteral("externals/dual_map/dual_map");
-const QString prefix = QStringLiteral("dual_map<enum Trade::Shade::Type,class QString>::");
-
-ShadeMap shades()
-{
-    ShadeMap map;
-    map.insert(Trade::Shade::Light, QStringLiteral("Light"))
-        .insert(Trade::Shade::Dark, QStringLiteral("Dark"));
-    return map;
-}
-
-} // namespace
+using Trade::Shade;
+using ShadeMap = dual_map<Shade::Type, QString>;
 
 class tst_DualMap : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void lookups_data()
-    {
-        QTest::addColumn<int>("enumerator");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("textFound");
-        QTest::addColumn<int>("enumeratorFound");
+    const QString file = QStringLiteral("externals/dual_map/dual_map");
+    const QString prefix = QStringLiteral("dual_map<enum Trade::Shade::Type,class QString>::");
 
-        QTest::addRow("first") << 1 << "Light" << "Light" << 1;
-        QTest::addRow("second") << 2 << "Dark" << "Dark" << 2;
-        QTest::addRow("case differs") << 3 << "dark" << "" << 0;
-        QTest::addRow("trailing space") << 0 << "Dark " << "" << 0;
-        QTest::addRow("empty text") << 4 << "" << "" << 0;
+    static ShadeMap shades()
+    {
+        ShadeMap map;
+        map.insert(Shade::Light, QStringLiteral("Light")).insert(Shade::Dark, QStringLiteral("Dark"));
+        return map;
     }
 
+private slots:
     void lookups()
     {
-        QFETCH(int, enumerator);
-        QFETCH(QString, text);
-        QFETCH(QString, textFound);
-        QFETCH(int, enumeratorFound);
-
         const ShadeMap map = shades();
         ReportRecorder reports;
-        QCOMPARE(map.findKey2(Trade::Shade::Type(enumerator), QString()), textFound);
-        QCOMPARE(int(map.findKey1(text, Trade::Shade::Type(0))), enumeratorFound);
-        QCOMPARE(map.findKey2(Trade::Shade::Type(99), QStringLiteral("fallback")), QStringLiteral("fallback"));
+        // Texts match exactly: case and spaces count.
+        const struct { int enumerator; const char *text, *textFound; int enumeratorFound; } rows[] = {
+            {1, "Light", "Light", 1}, {2, "Dark", "Dark", 2}, {3, "dark", "", 0}, {0, "Dark ", "", 0}, {4, "", "", 0}};
+        for (const auto &row : rows) {
+            QCOMPARE(map.findKey2(Shade::Type(row.enumerator), QString()), QLatin1String(row.textFound));
+            QCOMPARE(int(map.findKey1(QLatin1String(row.text), Shade::Type(0))), row.enumeratorFound);
+        }
+        QCOMPARE(map.findKey2(Shade::Type(99), QStringLiteral("fallback")), QStringLiteral("fallback"));
         QCOMPARE(reports.count(), 0);
-    }
-
-    void duplicatesKeepTheFirstPair_data()
-    {
-        QTest::addColumn<int>("enumerator");
-        QTest::addColumn<QString>("text");
-
-        QTest::addRow("text taken") << 3 << "Dark";
-        QTest::addRow("enumerator taken") << 1 << "Pale";
-        QTest::addRow("both taken") << 2 << "Dark";
     }
 
     void duplicatesKeepTheFirstPair()
     {
-        QFETCH(int, enumerator);
-        QFETCH(QString, text);
-
-        ShadeMap map = shades();
-        ReportRecorder reports;
-        map.insert(Trade::Shade::Type(enumerator), text).insert(Trade::Shade::Deep, QStringLiteral("Deep"));
-        QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(file, prefix + QStringLiteral("insert"),
-                                                  u"!\"both key1 and key2 must be unique\"")});
-        QCOMPARE(map.size(), 3);  // the chain went on after the duplicate
-        QCOMPARE(map.findKey2(Trade::Shade::Light, QString()), QStringLiteral("Light"));
-        QCOMPARE(map.findKey1(QStringLiteral("Dark"), Trade::Shade::Type(0)), Trade::Shade::Dark);
-        QCOMPARE(map.findKey1(QStringLiteral("Pale"), Trade::Shade::Type(0)), Trade::Shade::Type(0));
+        // The text taken, the enumerator taken, both taken.
+        const struct { int enumerator; const char *text; } rows[] = {{3, "Dark"}, {1, "Pale"}, {2, "Dark"}};
+        for (const auto &row : rows) {
+            ShadeMap map = shades();
+            const ShadeMap copy = map;
+            ReportRecorder reports;
+            map.insert(Shade::Type(row.enumerator), QLatin1String(row.text)).insert(Shade::Deep, QStringLiteral("Deep"));
+            QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(file, prefix + QStringLiteral("insert"),
+                                                                       u"!\"both key1 and key2 must be unique\"")});
+            QCOMPARE(map.size(), 3);  // the chain went on after the duplicate
+            QCOMPARE(map.findKey2(Shade::Light, QString()), QStringLiteral("Light"));
+            QCOMPARE(map.findKey1(QStringLiteral("Dark"), Shade::Type(0)), Shade::Dark);
+            QCOMPARE(map.findKey1(QStringLiteral("Pale"), Shade::Type(0)), Shade::Type(0));
+            QCOMPARE(map.findKey1(QStringLiteral("Deep"), Shade::Type(0)), Shade::Deep);
+            // A copy taken before is its own map.
+            QCOMPARE(copy.size(), 2);
+            QCOMPARE(copy.findKey1(QStringLiteral("Deep"), Shade::Type(0)), Shade::Type(0));
+        }
     }
 
     void nullKeys()
     {
         ReportRecorder reports;
         const ShadeMap::Nullable<QString> null;
-        QVERIFY(null.isNull());
         QCOMPARE(null.value(), QString());
-        QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(file, prefix + QStringLiteral("Nullable<class QString>::value"),
-                                                  u"!m_isNull")});
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(file, prefix + QStringLiteral("Nullable<class QString>::value"),
+                                                                   u"!m_isNull")});
 
         reports.clear();
-        const ShadeMap::key1bind<QString, Trade::Shade::Type> byText;
+        const ShadeMap::key1bind<QString, Shade::Type> byText;
         const ShadeMap::entry nullEntry;
-        const ShadeMap::entry entry(Trade::Shade::Dark, QStringLiteral("Dark"));
+        const ShadeMap::entry entry(Shade::Dark, QStringLiteral("Dark"));
         QVERIFY(byText(nullEntry, entry));   // a null key sorts first ...
         QVERIFY(!byText(entry, nullEntry));
         QVERIFY(!byText(nullEntry, nullEntry));  // ... and two nulls are equal
         QCOMPARE(reports.count(), 3);
         QCOMPARE(reports.reports().first().condition, QStringLiteral("!\"both key1 and key2 must be not NULL\""));
-    }
-
-    void copies()
-    {
-        ShadeMap map = shades();
-        const ShadeMap copy = map;
-        map.insert(Trade::Shade::Deep, QStringLiteral("Deep"));
-        QCOMPARE(copy.size(), 2);
-        QCOMPARE(copy.findKey1(QStringLiteral("Deep"), Trade::Shade::Type(0)), Trade::Shade::Type(0));
-        QCOMPARE(map.findKey1(QStringLiteral("Deep"), Trade::Shade::Type(0)), Trade::Shade::Deep);
     }
 };
 

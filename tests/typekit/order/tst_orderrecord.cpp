@@ -2,12 +2,8 @@
 // topics, merging, flags and the saved form; the order details of spread legs.
 #include <testsupport/reportrecorder.h>
 
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
+#include <samplehost/ticket.h>
 #include <typekit/order/orderrecord.h>
-#include <typekit/symbol/spreadleg.h>
-
-#include <basekit/dump.h>
 
 #include <QtTest/QtTest>
 
@@ -19,33 +15,28 @@ using namespace Trade;
 
 namespace {
 
-class Template final : public IExitStrategyTemplate
-{
-};
+using Check = std::function<void(OrderRecord &)>;
 
-// Checks the five accessors of one attribute on an empty order.
+// The check of the five accessors of one attribute, on an empty order.
 template <typename T, typename Has, typename Remove, typename Set, typename Get, typename Optional>
-void accessors(OrderRecord &order, Has has, Remove remove, Set set, Get get, Optional optional, const T &value,
-               const T &fallback)
+Check accessors(Has has, Remove remove, Set set, Get get, Optional optional, const T &value, const T &fallback)
 {
-    QVERIFY(!(order.*has)());
-    QVERIFY((order.*optional)(fallback) == fallback);
-    (order.*set)(value);
-    QVERIFY((order.*has)());
-    QVERIFY((order.*get)() == value);
-    QVERIFY((order.*optional)(fallback) == value);
-    (order.*remove)();
-    QVERIFY(!(order.*has)());
-    QVERIFY((order.*optional)(fallback) == fallback);
+    return [=](OrderRecord &order) {
+        QVERIFY(!(order.*has)());
+        QVERIFY((order.*optional)(fallback) == fallback);
+        (order.*set)(value);
+        QVERIFY((order.*has)());
+        QVERIFY((order.*get)() == value);
+        QVERIFY((order.*optional)(fallback) == value);
+        (order.*remove)();
+        QVERIFY(!(order.*has)());
+        QVERIFY((order.*optional)(fallback) == fallback);
+    };
 }
 
-#define ATTRIBUTE(Name, name, value, fallback)                                                                          \
-    {                                                                                                                   \
-        #name, [=](OrderRecord &order) {                                                                                \
-            accessors(order, &OrderRecord::has##Name, &OrderRecord::remove##Name, &OrderRecord::set##Name,              \
-                      &OrderRecord::name, &OrderRecord::name##Optional, value, fallback);                               \
-        }                                                                                                               \
-    }
+#define ATTRIBUTE(Name, name, value, fallback)                                                                       \
+    QTest::newRow(#name) << accessors(&OrderRecord::has##Name, &OrderRecord::remove##Name, &OrderRecord::set##Name, \
+                                      &OrderRecord::name, &OrderRecord::name##Optional, value, fallback)
 
 // Installs other topics, or none, as a host may.
 struct Installer : IStandardTopics
@@ -55,55 +46,48 @@ struct Installer : IStandardTopics
 
 } // namespace
 
+Q_DECLARE_METATYPE(Check)
+
 class tst_OrderRecord : public QObject, SampleMarket
 {
     Q_OBJECT
 
-    Template exitTemplate;
-    QVector<QPair<const char *, std::function<void(OrderRecord &)>>> attributes;
+    Sample::ExitStrategyTemplate exitTemplate{QStringLiteral("Two targets")};
 
 private slots:
-    void initTestCase()
-    {
-        SpreadLegsOrderInfo legs;
-        legs.orderInfoBySymbol(&es).setQuantity(Quantity(1.0, &es));
-        attributes = {
-            ATTRIBUTE(Symbol, symbol, static_cast<ISymbol *>(&es), static_cast<ISymbol *>(&nq)),
-            ATTRIBUTE(Account, account, static_cast<IAccount *>(&account), static_cast<IAccount *>(nullptr)),
-            ATTRIBUTE(ExitStrategyTemplate, exitStrategyTemplate, static_cast<IExitStrategyTemplate *>(&exitTemplate),
-                      static_cast<IExitStrategyTemplate *>(nullptr)),
-            ATTRIBUTE(Id, id, QStringLiteral("A-1"), QStringLiteral("none")),
-            ATTRIBUTE(ZelTag, zelTag, QStringLiteral("scalp"), QString()),
-            ATTRIBUTE(Type, type, QStringLiteral("LMT"), QString()),
-            ATTRIBUTE(StateText, stateText, QStringLiteral("Working"), QString()),
-            ATTRIBUTE(StopLimitPlus, stopLimitPlus, 3, -1),
-            ATTRIBUTE(Action, action, OrderAction(OrderAction::SellShort), OrderAction(OrderAction::Buy)),
-            ATTRIBUTE(LimitPrice, limitPrice, Price(5012.25, &es), Price()),
-            ATTRIBUTE(StopPrice, stopPrice, Price(5000.0, &es), Price(1.0, &es)),
-            ATTRIBUTE(Category, category, OrderCategory(OrderCategory::StopLimit), OrderCategory()),
-            ATTRIBUTE(State, state, OrderState(OrderState::Completed, OrderState::reasonFilled), OrderState()),
-            ATTRIBUTE(Expiry, expiry, OrderExpiry(OrderExpiry::DayOrder), OrderExpiry()),
-            ATTRIBUTE(Quantity, quantity, Quantity(5.0, &es), Quantity()),
-            ATTRIBUTE(Filled, filled, Quantity(2.0, &es), Quantity(0.0, nullptr)),
-            ATTRIBUTE(EventSource, eventSource, EventSource(EventSource::Chart, Common::InvocationType(2)), EventSource()),
-            ATTRIBUTE(EventReason, eventReason, EventReason(EventReason::ModifyOrder), EventReason()),
-            ATTRIBUTE(SpreadLegs, spreadLegs, legs, SpreadLegsOrderInfo()),
-        };
-    }
-
     void attributeAccessors_data()
     {
-        QTest::addColumn<int>("index");
-        for (int i = 0; i < attributes.size(); ++i)
-            QTest::addRow("%s", attributes.at(i).first) << i;
+        QTest::addColumn<Check>("check");
+        SpreadLegsOrderInfo legs;
+        legs.orderInfoBySymbol(&es).setQuantity(Quantity(1.0, &es));
+        ATTRIBUTE(Symbol, symbol, static_cast<ISymbol *>(&es), static_cast<ISymbol *>(&nq));
+        ATTRIBUTE(Account, account, static_cast<IAccount *>(&account), static_cast<IAccount *>(nullptr));
+        ATTRIBUTE(ExitStrategyTemplate, exitStrategyTemplate, static_cast<IExitStrategyTemplate *>(&exitTemplate),
+                  static_cast<IExitStrategyTemplate *>(nullptr));
+        ATTRIBUTE(Id, id, QStringLiteral("A-1"), QStringLiteral("none"));
+        ATTRIBUTE(ZelTag, zelTag, QStringLiteral("scalp"), QString());
+        ATTRIBUTE(Type, type, QStringLiteral("LMT"), QString());
+        ATTRIBUTE(StateText, stateText, QStringLiteral("Working"), QString());
+        ATTRIBUTE(StopLimitPlus, stopLimitPlus, 3, -1);
+        ATTRIBUTE(Action, action, OrderAction(OrderAction::SellShort), OrderAction(OrderAction::Buy));
+        ATTRIBUTE(LimitPrice, limitPrice, Price(5012.25, &es), Price());
+        ATTRIBUTE(StopPrice, stopPrice, Price(5000.0, &es), Price(1.0, &es));
+        ATTRIBUTE(Category, category, OrderCategory(OrderCategory::StopLimit), OrderCategory());
+        ATTRIBUTE(State, state, OrderState(OrderState::Completed, OrderState::reasonFilled), OrderState());
+        ATTRIBUTE(Expiry, expiry, OrderExpiry(OrderExpiry::DayOrder), OrderExpiry());
+        ATTRIBUTE(Quantity, quantity, Quantity(5.0, &es), Quantity());
+        ATTRIBUTE(Filled, filled, Quantity(2.0, &es), Quantity(0.0, nullptr));
+        ATTRIBUTE(EventSource, eventSource, EventSource(EventSource::Chart, Common::InvocationType(2)), EventSource());
+        ATTRIBUTE(EventReason, eventReason, EventReason(EventReason::ModifyOrder), EventReason());
+        ATTRIBUTE(SpreadLegs, spreadLegs, legs, SpreadLegsOrderInfo());
     }
 
     void attributeAccessors()
     {
-        QFETCH(int, index);
+        QFETCH(Check, check);
         ReportRecorder reports;
         OrderRecord order;
-        attributes.at(index).second(order);
+        check(order);
         QVERIFY(order.isEmpty());
         QCOMPARE(reports.count(), 0);
     }
@@ -123,7 +107,6 @@ private slots:
         order.setValue(topics.order().stopLimitPlusField(), Variant(QStringLiteral("7")));  // a text under an int field
         QCOMPARE(order.stopLimitPlus(), 0);             // no int: reported, and the default
         QCOMPARE(order.stopLimitPlusOptional(-1), -1);  // silently
-        QVERIFY(!order.hasStopLimitPlus());
         QCOMPARE(reports.lines(), QStringList{noValue});
     }
 
@@ -139,14 +122,8 @@ private slots:
         QCOMPARE(order.idOptional(QStringLiteral("default")), QStringLiteral("default"));
         QVERIFY(order.isEmpty());
         Installer::install(installed);
-
-        const QString topicLine = ReportRecorder::line(u"record/recorddatabase", u"Trade::RecordDataBase<class Trade::IOrderTopic>::topic",
-                                                       u"m_topic != NULL && \"Topic must be set.\"", u"");
-        QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(u"topic/istandardtopics", u"Trade::IStandardTopics::instance", u"s_instance != 0"),
-                              ReportRecorder::line(u"record/recorddatabase", u"Trade::RecordDataBase<class Trade::IOrderTopic>::setTopic",
-                                                   u"m_topic == NULL && value != NULL", u""),
-                              topicLine, topicLine, topicLine}));
+        // No topics, setting no topic, and topic() on each accessor (their lines: see tst_recorddatabase).
+        QCOMPARE(reports.count(), 5);
     }
 
     void assignmentAndMerge()
@@ -156,15 +133,11 @@ private slots:
         order.setStateText(QStringLiteral("Sent"));
         OrderRecord update;
         update.setStateText(QStringLiteral("Working"));
-        update.setFilled(Quantity(1.0, &es));
 
         ReportRecorder reports;
         const OrderRecord merged = order.merge(update);
-        QCOMPARE(merged.id(), QStringLiteral("A-1"));
-        QCOMPARE(merged.stateText(), QStringLiteral("Working"));
-        QCOMPARE(merged.filled(), Quantity(1.0, &es));
+        QCOMPARE(merged.stateText(), QStringLiteral("Working"));  // the update's value wins
         QCOMPARE(merged.topic(), topics.orderTopic());
-        QCOMPARE(order.stateText(), QStringLiteral("Sent"));  // unchanged
 
         OrderRecord copy;
         copy = order;
@@ -192,7 +165,7 @@ private slots:
                                                                            u"topic() == other.topic()")}));
     }
 
-    void flags()
+    void flagsAndEmptyExitStrategyTemplate()
     {
         OrderRecord order;
         QVERIFY(!order.isFlagSet(OrderFlags::ZeroQuantityIsValid));
@@ -207,15 +180,11 @@ private slots:
         both.setFlag(OrderFlags::ZeroQuantityIsValid);
         order.setValue(topics.order().flagsField(), Variant::fromValue(both));
         order.clearFlag(OrderFlags::ShouldBeIgnoredByBasketManager);
-        const OrderFlags left = order.record().rawValue(topics.order().flagsField()).strongValue<OrderFlags>();
-        QCOMPARE(left.bits(), 2u);
         QCOMPARE(both.toString(), QStringLiteral("ShouldBeIgnoredByBasketManager: 1\nZeroQuantityIsValid: 1"));
-        QCOMPARE(left.toString(), QStringLiteral("ShouldBeIgnoredByBasketManager: 0\nZeroQuantityIsValid: 1"));
-    }
+        QCOMPARE(order.record().rawValue(topics.order().flagsField()).strongValue<OrderFlags>().toString(),
+                 QStringLiteral("ShouldBeIgnoredByBasketManager: 0\nZeroQuantityIsValid: 1"));
 
-    void emptyExitStrategyTemplate()
-    {
-        OrderRecord order;
+        // An exit strategy template entry without value is the empty template, not a template.
         QVERIFY(!order.hasEmptyExitStrategyTemplate());
         order.setEmptyExitStrategyTemplate();
         QVERIFY(order.hasEmptyExitStrategyTemplate());
@@ -225,52 +194,6 @@ private slots:
         order.setEmptyExitStrategyTemplate();
         order.removeExitStrategyTemplate();
         QVERIFY(!order.hasEmptyExitStrategyTemplate());
-    }
-
-    void savedAndLoadedEqual()
-    {
-        OrderRecord order;
-        order.setSymbol(&es);
-        order.setAccount(&account);
-        order.setId(QStringLiteral("A-1"));
-        order.setAction(OrderAction::SellShort);
-        order.setCategory(OrderCategory::Limit);
-        order.setExpiry(OrderExpiry::ExtendedHours);
-        order.setState(OrderState(OrderState::Completed, OrderState::reasonCanceled));
-        order.setLimitPrice(Price(5012.25, &es));
-        order.setQuantity(Quantity(3.0, &es));
-        order.setEventSource(EventSource(EventSource::Dashboard, Common::InvocationType(11)));
-        order.setEventReason(EventReason(QStringLiteral("rebalancing: weekly")));
-        order.setFlag(OrderFlags::ZeroQuantityIsValid);
-        SpreadLegsOrderInfo legs;
-        legs.orderInfoBySymbol(&es).setQuantity(Quantity(1.0, &es));
-        OrderRecord &second = legs.orderInfoBySymbol(&nq);
-        second.setLimitPrice(Price(18000.5, &nq));
-        second.setAction(OrderAction::Sell);
-        order.setSpreadLegs(legs);
-
-        ReportRecorder reports;
-        const QString json = order.dump().toJsonIndented();
-        const OrderRecord loaded(Variant::load(Dump::fromJson(json), Variant()).valueOr(VariantRecord()));
-        QCOMPARE(loaded.size(), order.size());
-        QVERIFY(loaded == order);
-        QCOMPARE(loaded.eventReason().toString(), QStringLiteral("rebalancing: weekly"));
-        QCOMPARE(loaded.eventSource().toString(), QStringLiteral("Dashboard Hot Key"));
-        QCOMPARE(loaded.state().toString(), QStringLiteral("Canceled"));
-        const SpreadLegsOrderInfo loadedLegs = loaded.spreadLegs();
-        QCOMPARE(int(loadedLegs.end() - loadedLegs.begin()), 2);
-        QCOMPARE(loadedLegs.orderInfoBySymbol(static_cast<const ISymbol *>(&nq)).limitPrice(), Price(18000.5, &nq));
-        QCOMPARE(reports.count(), 0);
-
-        // No storage and storage without orders are told apart.
-        for (bool touched : {false, true}) {
-            SpreadLegsOrderInfo none;
-            if (touched)
-                (void)none.begin();
-            const Dump savedLegs = Variant::fromValue(none).save();
-            QVERIFY(Variant::load(Dump::fromJson(savedLegs.toJsonIndented()), Variant()).valueOr(legs) == none);
-        }
-        QCOMPARE(reports.count(), 0);
     }
 
     void jsonWithProblems()
@@ -309,10 +232,8 @@ private slots:
         QVERIFY(!loaded.hasSymbol() && !loaded.hasAccount() && !loaded.hasId());
         QCOMPARE(loaded.quantity().value(), 30.0);
         QCOMPARE(reports.count(), 0);
-        int errors = 0;
-        for (const RecordedLog &log : reports.logs())
-            errors += log.severity == 4;
-        QCOMPARE(errors, 4);
+        const auto logs = reports.logs();
+        QCOMPARE(int(std::count_if(logs.cbegin(), logs.cend(), [](const RecordedLog &log) { return log.severity == 4; })), 4);
 
         problems.clear();
         QVERIFY(OrderRecord::fromJson(Variant(5).toJson(), Variant(), &problems).isEmpty());
@@ -334,10 +255,20 @@ private slots:
         QCOMPARE(&info.orderInfoBySymbol(&es), &leg);  // found again, not added
         QCOMPARE(int(info.end() - info.begin()), 1);
 
-        const SpreadLegsOrderInfo copy = info;
+        SpreadLegsOrderInfo copy;
+        copy = info;
         info.orderInfoBySymbol(&nq);
         QCOMPARE(int(copy.end() - copy.begin()), 1);  // copies do not share changes
         QVERIFY(copy != info);
+
+        // Saved, each leg order is a record of its own (the saved form of every attribute's type is
+        // checked in tst_variantrecord).
+        info.orderInfoBySymbol(&nq).setLimitPrice(Price(18000.5, &nq));
+        OrderRecord order;
+        order.setSpreadLegs(info);
+        const OrderRecord loaded = OrderRecord::fromJson(order.toJson());
+        QVERIFY(loaded == order);
+        QCOMPARE(loaded.spreadLegs().orderInfoBySymbol(static_cast<const ISymbol *>(&nq)).limitPrice(), Price(18000.5, &nq));
         QCOMPARE(reports.count(), 0);
 
         // A null symbol names no leg: reported, and answered by one order without symbol, never a loop.
@@ -350,14 +281,17 @@ private slots:
         (void)touched.begin();  // storage without orders
         QVERIFY(touched.isEmpty() && SpreadLegsOrderInfo().isEmpty());
         QVERIFY(touched != SpreadLegsOrderInfo());
+        for (const SpreadLegsOrderInfo &none : {SpreadLegsOrderInfo(), touched}) {  // also told apart once saved
+            const Dump saved = Variant::fromValue(none).save();
+            QVERIFY(Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(info) == none);
+        }
         info.clear();
         QVERIFY(info == SpreadLegsOrderInfo());
 
         // The shared empty order names the topics installed now, also after the host replaced them.
         IStandardTopics *installed = IStandardTopics::instance();
         {
-            // Without topics the shared order has none: the first lookup says so, later ones are
-            // silent.
+            // Without topics the shared order has none: the first lookup says so, later ones not.
             Installer::install(nullptr);
             ReportRecorder withoutTopics;
             info.orderInfoBySymbol(static_cast<const ISymbol *>(&es));
@@ -369,7 +303,6 @@ private slots:
         {
             Sample::StandardTopics replacement;
             QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).topic(), replacement.orderTopic());
-            QVERIFY(!info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).hasId());
         }
         Installer::install(installed);
         QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).topic(), topics.orderTopic());

@@ -1,9 +1,8 @@
-// Position statistics and basket selection over a set of positions, and the sample position
-// storage's filters.
+// Position statistics and basket selection over a set of positions.
 #include <testsupport/reportrecorder.h>
 
-#include <samplehost/positionstorage.h>
-#include <typekit/position/positionstoragefilter.h>
+#include <samplehost/position.h>
+#include <typekit/position/ipositionstorage.h>
 
 #include <QtTest/QtTest>
 
@@ -20,11 +19,8 @@ namespace {
 // One position's figures on the test future; an unset optional leaves the entry out.
 struct Figures
 {
-    std::optional<double> lots = 1.0;
-    std::optional<double> openProfit;
-    std::optional<double> invested;
+    std::optional<double> lots, openProfit, invested, price;
     std::optional<qint64> pullBack;
-    std::optional<double> price;
     bool onSymbol = true;  // false: the profit, respectively the price, has no symbol
     bool null = false;     // a null position in the container
 };
@@ -34,18 +30,15 @@ using FigureList = QVector<Figures>;
 Figures returning(std::optional<double> lots, std::optional<double> openProfit, std::optional<double> invested,
                   bool onSymbol = true)
 {
-    return Figures{lots, openProfit, invested, std::nullopt, std::nullopt, onSymbol, false};
+    return {lots, openProfit, invested, std::nullopt, std::nullopt, onSymbol, false};
 }
 
 Figures pullingBack(std::optional<double> lots, std::optional<qint64> ticks, std::optional<double> price, bool onSymbol = true)
 {
-    return Figures{lots, std::nullopt, std::nullopt, ticks, price, onSymbol, false};
+    return {lots, std::nullopt, std::nullopt, price, ticks, onSymbol, false};
 }
 
-Figures nullPosition()
-{
-    return Figures{std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, true, true};
-}
+const Figures nullPosition{std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, true, true};
 
 } // namespace
 
@@ -107,7 +100,7 @@ private slots:
         row("missing return counts nowhere", returns, {returning(1, std::nullopt, 100), returning(1, 10, 100)}, 10.0);
         row("missing base counts 0", returns, {returning(1, 10, 100), returning(1, 10, std::nullopt)}, 20.0);
         row("bases summing to 0", returns, {returning(1, 10, 100), returning(1, 5, -100)}, {});
-        row("return beside a null position", returns, {nullPosition(), returning(1, 10, 100)}, 10.0);
+        row("return beside a null position", returns, {nullPosition, returning(1, 10, 100)}, 10.0);
 
         // A price of 100.00 is 400 ticks of 0.25.
         const Statistic pullBacks = &IPositionStorage::pullBackPercentageTotal;
@@ -117,7 +110,7 @@ private slots:
         row("price without symbol", pullBacks, {pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)}, 2.5);
         row("without pull-back", pullBacks, {pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)}, 2.5);
         row("flat", pullBacks, {pullingBack(0.0, 20, 100)}, {});
-        row("pull-back beside a null position", pullBacks, {nullPosition(), pullingBack(1, 10, 100)}, 2.5);
+        row("pull-back beside a null position", pullBacks, {nullPosition, pullingBack(1, 10, 100)}, 2.5);
     }
 
     void statistics()
@@ -158,39 +151,6 @@ private slots:
         QCOMPARE(baskets.value(1), &second);
         QCOMPARE(reports.reports().size(), 1);  // the category that is set but no category
         QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IDictionaryVisibleSymbol::category"));
-    }
-
-    void storageFilters_data()
-    {
-        QTest::addColumn<PositionStorageFilter>("filter");
-        QTest::addColumn<QString>("keys");
-
-        QTest::addRow("long") << PositionStorageFilter().side(TradeSide::Long) << "SIM-1:ESZ26";
-        QTest::addRow("short") << PositionStorageFilter().side(TradeSide::Short) << "SIM-2:ESZ26";
-        QTest::addRow("cannot close") << PositionStorageFilter().canClose(false) << "SIM-1:MSFT";
-        QTest::addRow("account and can close") << PositionStorageFilter().account(&account).canClose(true) << "SIM-1:ESZ26";
-        QTest::addRow("symbol") << PositionStorageFilter().symbol(&es) << "SIM-1:ESZ26,SIM-2:ESZ26";
-    }
-
-    void storageFilters()
-    {
-        QFETCH(PositionStorageFilter, filter);
-        QFETCH(QString, keys);
-        Sample::Account other(QStringLiteral("SIM-2"));
-        Sample::PositionStorage storage;
-        auto *longFuture = new Sample::Position(&es, &account);
-        longFuture->setQuantity(Quantity::fromLots(2, &es));
-        auto *shortFuture = new Sample::Position(&es, &other);
-        shortFuture->setQuantity(Quantity::fromLots(-1, &es));
-        auto *flat = new Sample::Position(&msft, &account);
-        flat->setQuantity(Quantity::fromLots(0, &msft));
-        storage.reset({longFuture, shortFuture, flat});
-
-        QStringList selected;
-        for (IRecord *record : storage.select(filter))
-            selected << record->key();
-        QCOMPARE(selected.join(QLatin1Char(',')), keys);
-        QCOMPARE(storage.positions().value(2), flat);
     }
 };
 

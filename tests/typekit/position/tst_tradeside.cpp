@@ -7,92 +7,52 @@
 
 #include <QtTest/QtTest>
 
-using Trade::TradeSide;
-using Trade::Variant;
-
-namespace {
-Variant side(int type)
-{
-    return Variant::fromValue(TradeSide(TradeSide::Type(type)));
-}
-} // namespace
+using namespace Trade;
 
 class tst_TradeSide : public QObject
 {
     Q_OBJECT
 
+    static Variant side(int type) { return Variant::fromValue(TradeSide(TradeSide::Type(type))); }
+
 private slots:
-    void predicatesAndText_data()
-    {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("isLong");
-        QTest::addColumn<bool>("isShort");
-        QTest::addColumn<bool>("isFlat");
-        QTest::addColumn<QString>("text");
-
-        QTest::addRow("none") << 0 << false << false << false << "";
-        QTest::addRow("long") << 1 << true << false << false << "Long";
-        QTest::addRow("short") << 2 << false << true << false << "Short";
-        QTest::addRow("flat") << 3 << false << false << true << "Flat";
-        QTest::addRow("beyond") << 4 << false << false << false << "";
-    }
-
     void predicatesAndText()
     {
-        QFETCH(int, type);
-        QFETCH(bool, isLong);
-        QFETCH(bool, isShort);
-        QFETCH(bool, isFlat);
-        QFETCH(QString, text);
-
-        const TradeSide value{TradeSide::Type(type)};
-        QCOMPARE(value.isLong(), isLong);
-        QCOMPARE(value.isShort(), isShort);
-        QCOMPARE(value.isFlat(), isFlat);
-        QCOMPARE(int(TradeSide::Type(value)), type);
-
         ReportRecorder reports;
-        QCOMPARE(side(type).toString(), text);
-        QCOMPARE(reports.count(), 0);  // an unknown side shows nothing, silently
-    }
-
-    void compare_data()
-    {
-        QTest::addColumn<Variant>("left");
-        QTest::addColumn<Variant>("right");
-        QTest::addColumn<int>("result");
-
-        QTest::addRow("equal") << side(1) << side(1) << 0;
-        QTest::addRow("less") << side(1) << side(3) << -1;
-        QTest::addRow("greater") << side(2) << side(1) << 1;
-        QTest::addRow("empty reads as 0") << Variant() << side(1) << -1;
-        QTest::addRow("other type reads as 0") << side(0) << Variant(QStringLiteral("Long")) << 0;
-    }
-
-    void compare()
-    {
-        QFETCH(Variant, left);
-        QFETCH(Variant, right);
-        QFETCH(int, result);
-
-        Trade::TradeSideConverter converter;
-        ReportRecorder reports;
-        QCOMPARE(converter.compare(left, right), result);
-        QCOMPARE(converter.compare(right, left), -result);
-        QCOMPARE(reports.count(), 0);
-        if (left.isValid() && right.isValid())
-            QCOMPARE(left == right, result == 0);
-    }
-
-    void stubOperationsReport()
-    {
-        ReportRecorder reports;
-        const Variant longSide = side(1);
+        // A value outside the three sides is none of them and shows nothing, silently.
+        const struct { int type; bool isLong, isShort, isFlat; const char *text; } rows[] = {
+            {0, false, false, false, ""},     {1, true, false, false, "Long"}, {2, false, true, false, "Short"},
+            {3, false, false, true, "Flat"},  {4, false, false, false, ""}};
+        for (const auto &row : rows) {
+            const TradeSide value{TradeSide::Type(row.type)};
+            QCOMPARE(value.isLong(), row.isLong);
+            QCOMPARE(value.isShort(), row.isShort);
+            QCOMPARE(value.isFlat(), row.isFlat);
+            QCOMPARE(side(row.type).toString(), QLatin1String(row.text));
+        }
         QCOMPARE(TradeSide(true), TradeSide::Long);
         QCOMPARE(TradeSide(false), TradeSide::Short);
-        // Saving goes through the stub, which writes the converter's own text.
-        QCOMPARE(longSide.save(), Trade::Dump(Trade::Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long"))));
         QCOMPARE(reports.count(), 0);
+    }
+
+    void converter()
+    {
+        TradeSideConverter converter;
+        ReportRecorder reports;
+        // Anything that is no side (an empty variant, another type) reads as 0.
+        const struct { Variant left, right; int result; } rows[] = {
+            {side(1), side(1), 0},    {side(1), side(3), -1},  {side(2), side(1), 1},
+            {Variant(), side(1), -1}, {side(0), Variant(QStringLiteral("Long")), 0}};
+        for (const auto &row : rows) {
+            QCOMPARE(converter.compare(row.left, row.right), row.result);
+            QCOMPARE(converter.compare(row.right, row.left), -row.result);
+            if (row.left.isValid() && row.right.isValid())
+                QCOMPARE(row.left == row.right, row.result == 0);
+        }
+
+        const Variant longSide = side(1);
+        // Saving goes through the stub, which writes the converter's own text.
+        QCOMPARE(longSide.save(), Dump(Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long"))));
         // Loading and conversion are not supported: one report each, and no value.
         QVERIFY(!Variant::load(longSide.save(), Variant()).isValid());
         QVERIFY(!Variant(1).convert(qMetaTypeId<TradeSide>(), Variant()).isValid());

@@ -48,7 +48,6 @@ private slots:
         OrderData data;
         ReportRecorder reports;
         QVERIFY(!data.topic());
-        QVERIFY(data.isEmpty());
         const QString function = QStringLiteral("Trade::RecordDataBase<class Trade::IOrderTopic>::");
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(recordFile, function + QStringLiteral("topic"),
                                                                    u"m_topic != NULL && \"Topic must be set.\"", u"")});
@@ -65,7 +64,7 @@ private slots:
         QVERIFY(reports.logs().isEmpty());  // these reports carry no message
     }
 
-    void copiesShareUntilWritten()
+    void copiesAndRecordData()
     {
         Sample::OrderTopic topic;
         OrderData data;
@@ -74,9 +73,7 @@ private slots:
         OrderData copy = data;
         QCOMPARE(copy.topic(), &topic);
         QCOMPARE(copy.initCalls, 1);  // copying does not init again
-        QCOMPARE(&copy.rawValue(topic.idField()), &data.rawValue(topic.idField()));
         copy.setValue(topic.idField(), Variant(QStringLiteral("B2")));
-        QCOMPARE(data.rawValue(topic.idField()).toString(), QStringLiteral("A1"));
         QVERIFY(data.record() != copy.record());
         QVERIFY(VariantRecord(&copy) == copy.record());
         copy.fromRecord(&data);
@@ -94,11 +91,10 @@ private slots:
         RawTopics::install(&other);  // one over another: reported, and installed
         QCOMPARE(IStandardTopics::instance(), &other);
         RawTopics::install(nullptr);
-        const QString quoted = QStringLiteral("\"\" ");
-        QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::instance", u"s_instance != 0", quoted),
-                              ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::setInstance", u"(s_instance != 0) != (value != 0)", quoted),
-                              ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::setInstance", u"(s_instance != 0) != (value != 0)", quoted)}));
+        const QString setInstance = ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::setInstance",
+                                                         u"(s_instance != 0) != (value != 0)");
+        const QString instance = ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::instance", u"s_instance != 0");
+        QCOMPARE(reports.lines(), QStringList({instance, setInstance, setInstance}));
         QVERIFY(IStandardTopics::allFields().isEmpty());  // reported once more
 
         Sample::StandardTopics topics;

@@ -18,11 +18,13 @@ class tst_StorageFilter : public QObject, SampleMarket
 {
     Q_OBJECT
 
-
 private slots:
     void unsetPropertiesReport()
     {
-        const QString file = QStringLiteral("storage/storagefilter");
+        const auto line = [](const char *member, QStringView condition) {
+            const QString function = QStringLiteral("Trade::StorageFilter::") + QLatin1String(member);
+            return ReportRecorder::line(u"storage/storagefilter", function, condition);
+        };
         ReportRecorder reports;
         const StorageFilter filter;
         QVERIFY(!filter.hasSymbol() && !filter.hasAccounts() && !filter.hasSide() && !filter.hasAffiliationInformation());
@@ -34,13 +36,10 @@ private slots:
         nulls.symbol(nullptr).account(nullptr).side(TradeSide());
         QVERIFY(nulls.hasAccounts());  // stored all the same
         QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(file, u"Trade::StorageFilter::symbol", u"hasSymbol()"),
-                              ReportRecorder::line(file, u"Trade::StorageFilter::accounts", u"hasAccounts()"),
-                              ReportRecorder::line(file, u"Trade::StorageFilter::side", u"hasSide()"),
-                              ReportRecorder::line(file, u"Trade::StorageFilter::affiliationInformation", u"hasAffiliationInformation()"),
-                              ReportRecorder::line(file, u"Trade::StorageFilter::setSymbol", u"value != 0"),
-                              ReportRecorder::line(file, u"Trade::StorageFilter::addAccount", u"value != 0"),
-                              ReportRecorder::line(file, u"Trade::StorageFilter::setSide", u"value != TradeSide::Unknown")}));
+                 QStringList({line("symbol", u"hasSymbol()"), line("accounts", u"hasAccounts()"), line("side", u"hasSide()"),
+                              line("affiliationInformation", u"hasAffiliationInformation()"),
+                              line("setSymbol", u"value != 0"), line("addAccount", u"value != 0"),
+                              line("setSide", u"value != TradeSide::Unknown")}));
     }
 
     void building()
@@ -49,8 +48,6 @@ private slots:
         StorageFilter filter;
         filter.type(StorageFilter::Type(2)).symbol(&es).account(&account).account(&account).side(TradeSide(TradeSide::Short));
         filter.accounts({&account});
-        QCOMPARE(int(filter.type()), 2);
-        QCOMPARE(filter.symbol(), &es);
         QCOMPARE(filter.accounts(), QVector<IAccount *>({&account, &account, &account}));  // repeats kept
         QVERIFY(filter.side().isShort());
 
@@ -59,9 +56,7 @@ private slots:
         filter.affiliationInformation(any);
         QVERIFY(filter.hasAffiliationInformation());
         QCOMPARE(reports.count(), 0);
-
-        const Variant travelling = Variant::fromValue(filter);
-        QCOMPARE(travelling.strongValue<StorageFilter>().symbol(), &es);
+        QCOMPARE(Variant::fromValue(filter).strongValue<StorageFilter>().symbol(), &es);
     }
 
     void derivedFilters()
@@ -73,52 +68,46 @@ private slots:
         QCOMPARE(orders.symbol(), &es);
         QVERIFY(!orders.hasCanCancel() && !orders.hasWorking());
         orders.canCancel(false).working(true).side(TradeSide(TradeSide::Long));  // chains keep the order filter
-        QVERIFY(orders.hasCanCancel() && !orders.canCancel());
-        QVERIFY(orders.working());
+        QVERIFY(orders.hasCanCancel() && !orders.canCancel() && orders.working() && orders.side().isLong());
         QCOMPARE(reports.count(), 0);
-
-        const OrderStorageFilter copy = orders;
-        QVERIFY(copy.hasWorking() && copy.side().isLong());
 
         PositionStorageFilter positions(common);
         QVERIFY(!positions.canClose());
-        QVERIFY(!OrderStorageFilter().working());
-        QVERIFY(!OrderStorageFilter().canCancel());
+        QVERIFY(!OrderStorageFilter().working() && !OrderStorageFilter().canCancel());
         positions.canClose(true).symbol(&es);
         QVERIFY(positions.canClose());
         QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(u"position/positionstoragefilter", u"Trade::PositionStorageFilter::canClose", u"hasCanClose()"),
-                              ReportRecorder::line(u"order/orderstoragefilter", u"Trade::OrderStorageFilter::working", u"hasWorking()"),
-                              ReportRecorder::line(u"order/orderstoragefilter", u"Trade::OrderStorageFilter::canCancel", u"hasCanCancel()")}));
+                 QStringList({ReportRecorder::line(u"position/positionstoragefilter", u"Trade::PositionStorageFilter::canClose",
+                                                   u"hasCanClose()"),
+                              ReportRecorder::line(u"order/orderstoragefilter", u"Trade::OrderStorageFilter::working",
+                                                   u"hasWorking()"),
+                              ReportRecorder::line(u"order/orderstoragefilter", u"Trade::OrderStorageFilter::canCancel",
+                                                   u"hasCanCancel()")}));
         QCOMPARE(Variant::fromValue(positions).userType(), PositionStorageFilter::metaTypeId);
     }
 
-    void affiliationInLogs_data()
+    // How an affiliation reads in logs, and whether it alone makes an affiliation filter valid.
+    void affiliations()
     {
-        QTest::addColumn<QString>("document");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("text");
-
-        QTest::addRow("empty") << "" << "" << "affiliation <empty>";
-        QTest::addRow("document only") << "Desk" << "" << "affiliation [document='Desk', page='']";
-        QTest::addRow("both") << "Desk" << "Futures" << "affiliation [document='Desk', page='Futures']";
-    }
-
-    void affiliationInLogs()
-    {
-        QFETCH(QString, document);
-        QFETCH(QString, page);
-        QFETCH(QString, text);
-
+        const struct { const char *document, *page, *text; bool valid; } rows[] = {
+            {"", "", "affiliation <empty>", false},
+            {"Desk", "", "affiliation [document='Desk', page='']", true},
+            {"", "Futures", "affiliation [document='', page='Futures']", true},
+            {"Desk", "Futures", "affiliation [document='Desk', page='Futures']", true},
+        };
         ReportRecorder logs;
-        Shadow::LogStream(5, 3, u"test", 1, u"Test::log") << "affiliation " << AffiliationInformation{document, page};
-        QCOMPARE(logs.logs().size(), 1);
-        QCOMPARE(logs.logs().first().text, text);
+        for (const auto &row : rows) {
+            const AffiliationInformation affiliation{QString::fromLatin1(row.document), QString::fromLatin1(row.page)};
+            Shadow::LogStream(5, 3, u"test", 1, u"Test::log") << "affiliation " << affiliation;
+            QCOMPARE(logs.logs().last().text, QString::fromLatin1(row.text));
+            QCOMPARE(AffiliationInformationFilter(affiliation).isValid(), row.valid);
+        }
+        QCOMPARE(logs.logs().size(), 4);
         QCOMPARE(logs.logs().first().channel, 5);
 
         logs.setChannelLevel(5, -1);  // a low severity on a channel that is off is dropped
         Shadow::LogStream(5, 2, u"test", 1, u"Test::log") << "dropped";
-        QCOMPARE(logs.logs().size(), 1);
+        QCOMPARE(logs.logs().size(), 4);
     }
 };
 

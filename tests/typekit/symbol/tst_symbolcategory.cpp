@@ -8,69 +8,46 @@
 
 using Trade::SymbolCategory;
 
-namespace {
-SymbolCategory category(int number)
-{
-    return SymbolCategory(Symbology::KorSymbolType(number));
-}
-} // namespace
-
 class tst_SymbolCategory : public QObject
 {
     Q_OBJECT
 
+    static SymbolCategory category(int number) { return SymbolCategory(Symbology::KorSymbolType(number)); }
+
 private slots:
-    void table_data()
-    {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("pluralName");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<bool>("canRoll");
-        QTest::addColumn<bool>("tradeable");
-
-        QTest::addRow("0") << 0 << "Undefined" << "" << false << false << false;
-        QTest::addRow("3") << 3 << "Future" << "Futures" << true << true << true;
-        QTest::addRow("4") << 4 << "Future Continuous" << "Future Continuous'" << true << true << false;
-        QTest::addRow("5") << 5 << "Future Continuous" << "Future Continuous'" << true << true << false;
-        QTest::addRow("8") << 8 << "" << "" << false << false << false;
-        QTest::addRow("9") << 9 << "Future Spot" << "Future Spot" << true << true << false;
-        QTest::addRow("13") << 13 << "Index" << "Indexes" << true << false << false;
-        QTest::addRow("14") << 14 << "Stock" << "Stocks" << true << false << true;
-        QTest::addRow("17") << 17 << "User-Defined Spread" << "User-Defined Spreads" << true << false << true;
-        QTest::addRow("19") << 19 << "Money Fund" << "Money Funds" << true << false << true;
-        QTest::addRow("23") << 23 << "" << "" << false << false << false;
-        QTest::addRow("-1") << -1 << "" << "" << false << false << false;
-    }
-
     void table()
     {
-        QFETCH(int, number);
-        QFETCH(QString, name);
-        QFETCH(QString, pluralName);
-        QFETCH(bool, valid);
-        QFETCH(bool, canRoll);
-        QFETCH(bool, tradeable);
+        const struct { int number; const char *name, *plural; bool valid, canRoll, tradeable; } rows[] = {
+            {0, "Undefined", "", false, false, false}, {8, "", "", false, false, false},
+            {23, "", "", false, false, false},         {-1, "", "", false, false, false},
+            {3, "Future", "Futures", true, true, true},
+            {4, "Future Continuous", "Future Continuous'", true, true, false},
+            {5, "Future Continuous", "Future Continuous'", true, true, false},
+            {6, "Future Forward", "Future Forwards", true, true, false},  // the last that rolls in a row
+            {7, "Future Option", "Future Options", true, false, true},
+            {9, "Future Spot", "Future Spot", true, true, false},
+            {13, "Index", "Indexes", true, false, false},    {14, "Stock", "Stocks", true, false, true},
+            {19, "Money Fund", "Money Funds", true, false, true},
+            {17, "User-Defined Spread", "User-Defined Spreads", true, false, true}};
+        const QString file = QStringLiteral("symbol/symbolcategory");
+        const QStringList unexpected{
+            ReportRecorder::line(file, u"Trade::SymbolCategory::name", u"false && \"unexpected category\""),
+            ReportRecorder::line(file, u"Trade::SymbolCategory::pluralName", u"false && \"unexpected category\"")};
+        for (const auto &row : rows) {
+            const SymbolCategory value = category(row.number);
+            QCOMPARE(value.isValid(), row.valid);
+            QCOMPARE(value.canRoll(), row.canRoll);
+            QCOMPARE(value.isTradeble(), row.tradeable);
+            QCOMPARE(SymbolCategory::domain().contains(Trade::Variant::fromValue(value)), row.valid);
 
-        const SymbolCategory value = category(number);
-        QCOMPARE(value.isValid(), valid);
-        QCOMPARE(value.canRoll(), canRoll);
-        QCOMPARE(value.isTradeble(), tradeable);
-        QCOMPARE(SymbolCategory::domain().contains(Trade::Variant::fromValue(value)), valid);
-
-        ReportRecorder reports;
-        QCOMPARE(value.name(), name);
-        QCOMPARE(value.pluralName(), pluralName);
-        const QStringList expected = valid
-            ? QStringList()
-            : QStringList{ReportRecorder::line(u"symbol/symbolcategory", u"Trade::SymbolCategory::name",
-                                               u"false && \"unexpected category\""),
-                          ReportRecorder::line(u"symbol/symbolcategory", u"Trade::SymbolCategory::pluralName",
-                                               u"false && \"unexpected category\"")};
-        QCOMPARE(reports.lines(), expected);
+            ReportRecorder reports;
+            QCOMPARE(value.name(), QLatin1String(row.name));
+            QCOMPARE(value.pluralName(), QLatin1String(row.plural));
+            QCOMPARE(reports.lines(), row.valid ? QStringList() : unexpected);
+        }
     }
 
-    void textRoundTrip()
+    void textsAndDomains()
     {
         for (int number = 0; number <= 30; ++number)
             QCOMPARE(int(SymbolCategory::fromString(category(number).toString())), number);
@@ -78,10 +55,7 @@ private slots:
         QCOMPARE(int(SymbolCategory::fromString(QStringLiteral("Stock"))), 0);
         QCOMPARE(int(SymbolCategory::fromString(QStringLiteral("0x0E"))), 0);
         QCOMPARE(int(SymbolCategory::fromString(QString())), 0);
-    }
 
-    void domains()
-    {
         const auto numbers = [](const Trade::Domain &domain) {
             QList<int> result;
             for (const Trade::Variant &value : domain.values())
@@ -98,58 +72,38 @@ private slots:
         QCOMPARE(reports.count(), 0);
     }
 
-    void fromSymbolName_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("number");
-
-        QTest::addRow("stock") << "MSFT" << 14;
-        QTest::addRow("future") << "ESZ26" << 3;
-        QTest::addRow("continuous future is a future") << "@ES" << 3;
-        QTest::addRow("unknown syntax") << "12345" << 0;
-        QTest::addRow("dictionary stock") << "=TECH" << 14;
-        QTest::addRow("dictionary continuous future") << "=FRONT" << 3;
-        QTest::addRow("dictionary of dictionary") << "=TECH2" << 14;
-        QTest::addRow("dictionary unknown") << "=NONE" << 0;
-    }
-
     void fromSymbolName()
     {
-        QFETCH(QString, name);
-        QFETCH(int, number);
-
         Sample::Host host;
         host.dictionary().define("=TECH", "MSFT");
         host.dictionary().define("=TECH2", "=TECH");
         host.dictionary().define("=FRONT", "@ES");
-        ReportRecorder reports;
-        const SymbolCategory found = SymbolCategory::fromSymbolName(name);
-        QCOMPARE(int(found), number);
-        QCOMPARE(reports.count(), 0);
-        if (name == QLatin1String("@ES"))
-            QVERIFY(found.canRoll());
-    }
-
-    void dictionaryLoopsEnd()
-    {
-        Sample::Host host;
         host.dictionary().define("=A", "=B");
         host.dictionary().define("=B", "=A");
-        QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=A"))), 0);
-
-        // A chain as long as the bound still resolves; one hop more does not.
-        for (int i = 0; i < SymbolCategory::maxDictionaryHops; ++i)
-            host.dictionary().define("=C" + QByteArray::number(i), i + 1 < SymbolCategory::maxDictionaryHops ? "=C" + QByteArray::number(i + 1) : "MSFT");
-        QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=C0"))), 14);
+        // A chain as long as the bound still resolves (=C0); one hop more does not (=D).
+        const int hops = SymbolCategory::maxDictionaryHops;
+        for (int i = 0; i < hops; ++i)
+            host.dictionary().define("=C" + QByteArray::number(i), i + 1 < hops ? "=C" + QByteArray::number(i + 1) : "MSFT");
         host.dictionary().define("=D", "=C0");
-        QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=D"))), 0);
+        const auto found = [](const char *name) { return int(SymbolCategory::fromSymbolName(QString::fromLatin1(name))); };
 
-        // Without a host of its own, the stand-in's empty dictionary knows no name.
+        ReportRecorder reports;
+        const struct { const char *name; int number; } rows[] = {
+            {"MSFT", 14},  {"ESZ26", 3},  {"@ES", 3},  // a continuous future is a future
+            {"12345", 0},  {"=TECH", 14}, {"=FRONT", 3}, {"=TECH2", 14}, {"=NONE", 0},
+            {"=A", 0},  // a loop of dictionary names ends
+            {"=C0", 14}, {"=D", 0}};
+        for (const auto &row : rows)
+            QCOMPARE(found(row.name), row.number);
+        QVERIFY(SymbolCategory::fromSymbolName(QStringLiteral("@ES")).canRoll());
+        QCOMPARE(reports.count(), 0);
+
+        // A host installed over this one brings its own, empty, dictionary until it goes.
         {
             Sample::Host inner;
-            QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=A"))), 0);
+            QCOMPARE(found("=TECH"), 0);
         }
-        QCOMPARE(int(SymbolCategory::fromSymbolName(QStringLiteral("=C0"))), 14);
+        QCOMPARE(found("=TECH"), 14);
     }
 };
 

@@ -9,6 +9,27 @@
 
 using namespace Trade;
 
+// Every attribute of a symbol record with a value of its own, distinct from the others' values.
+#define SYMBOL_ATTRIBUTES(X)                                                          \
+    X(Name, name, QStringLiteral("ESZ26"))                                            \
+    X(BrokerName, brokerName, QStringLiteral("ES DEC26"))                             \
+    X(SymbolNameWithoutExchange, symbolNameWithoutExchange, QStringLiteral("ES"))     \
+    X(Category, category, Symbology::symbolTypeFuture)                                \
+    X(UserDefinedMinMovement, userDefinedMinMovement, 25)                             \
+    X(UserDefinedMinMovement2, userDefinedMinMovement2, 5)                            \
+    X(UserDefinedPriceScale, userDefinedPriceScale, 100)                              \
+    X(UserDefinedBigPointValue, userDefinedBigPointValue, 50.0)                       \
+    X(BrokerProvidedMinMovement, brokerProvidedMinMovement, 1)                        \
+    X(BrokerProvidedMinMovement2, brokerProvidedMinMovement2, 2)                      \
+    X(BrokerProvidedPriceScale, brokerProvidedPriceScale, 4)                          \
+    X(BrokerProvidedBigPointValue, brokerProvidedBigPointValue, 12.5)                 \
+    X(PriceMultiplier, priceMultiplier, 100.0)                                        \
+    X(BasketLegMultiplier, basketLegMultiplier, -1.5)                                 \
+    X(LotSize, lotSize, 10)                                                           \
+    X(IsResolved, isResolved, true)                                                   \
+    X(Aliases, aliases, QStringList({QStringLiteral("ES"), QStringLiteral("@ES")}))   \
+    X(SpreadLegs, spreadLegs, VariantRecordList{leg})
+
 class tst_SymbolRecord : public QObject
 {
     Q_OBJECT
@@ -21,46 +42,15 @@ private slots:
         // Each attribute keeps its own value: a write to one never shows in another.
         ReportRecorder reports;
         SymbolRecord record;
-        record.setName(QStringLiteral("ESZ26"));
-        record.setBrokerName(QStringLiteral("ES DEC26"));
-        record.setSymbolNameWithoutExchange(QStringLiteral("ES"));
-        record.setCategory(Symbology::symbolTypeFuture);
-        record.setUserDefinedMinMovement(25);
-        record.setUserDefinedMinMovement2(5);
-        record.setUserDefinedPriceScale(100);
-        record.setUserDefinedBigPointValue(50.0);
-        record.setBrokerProvidedMinMovement(1);
-        record.setBrokerProvidedMinMovement2(2);
-        record.setBrokerProvidedPriceScale(4);
-        record.setBrokerProvidedBigPointValue(12.5);
-        record.setPriceMultiplier(100.0);
-        record.setBasketLegMultiplier(-1.5);
-        record.setLotSize(10);
-        record.setIsResolved(true);
-        record.setAliases({QStringLiteral("ES"), QStringLiteral("@ES")});
         VariantRecord leg;
         leg.setValue(topics.symbol().nameField(), Variant(QStringLiteral("ESH27")));
-        record.setSpreadLegs(VariantRecordList{leg});
-
+#define SET(Name, name, value) record.set##Name(value);
+#define CHECK(Name, name, value) QVERIFY2(record.name() == (value), #name);
+        SYMBOL_ATTRIBUTES(SET)
         QCOMPARE(record.size(), 18);
-        QCOMPARE(record.name(), QStringLiteral("ESZ26"));
-        QCOMPARE(record.brokerName(), QStringLiteral("ES DEC26"));
-        QCOMPARE(record.symbolNameWithoutExchange(), QStringLiteral("ES"));
-        QCOMPARE(int(record.category()), 3);
-        QCOMPARE(record.userDefinedMinMovement(), 25);
-        QCOMPARE(record.userDefinedMinMovement2(), 5);
-        QCOMPARE(record.userDefinedPriceScale(), 100);
-        QCOMPARE(record.userDefinedBigPointValue(), 50.0);
-        QCOMPARE(record.brokerProvidedMinMovement(), 1);
-        QCOMPARE(record.brokerProvidedMinMovement2(), 2);
-        QCOMPARE(record.brokerProvidedPriceScale(), 4);
-        QCOMPARE(record.brokerProvidedBigPointValue(), 12.5);
-        QCOMPARE(record.priceMultiplier(), 100.0);
-        QCOMPARE(record.basketLegMultiplier(), -1.5);
-        QCOMPARE(record.lotSize(), 10);
-        QVERIFY(record.isResolved());
-        QCOMPARE(record.aliases(), QStringList({QStringLiteral("ES"), QStringLiteral("@ES")}));
-        QCOMPARE(record.spreadLegs(), VariantRecordList{leg});
+        SYMBOL_ATTRIBUTES(CHECK)
+#undef SET
+#undef CHECK
         QCOMPARE(reports.count(), 0);
 
         for (IField *field : record.fields()) {
@@ -69,29 +59,14 @@ private slots:
             QCOMPARE(without.size(), 17);
             QVERIFY(without != record);
         }
-    }
 
-    void optionalReads()
-    {
-        SymbolRecord record;
-        QCOMPARE(record.lotSizeOptional(1), 1);
-        record.setLotSize(100);
-        QCOMPARE(record.lotSizeOptional(1), 100);
-        record.setAliases(QStringList());  // an empty list is still a stored value
-        QCOMPARE(record.aliasesOptional({QStringLiteral("default")}), QStringList());
-        record.removeLotSize();
-        QVERIFY(!record.hasLotSize());
-    }
-
-    void assignment()
-    {
-        SymbolRecord first;
-        first.setName(QStringLiteral("MSFT"));
-        SymbolRecord second;
-        second = first;
-        QVERIFY(second == first);
-        second.setName(QStringLiteral("AAPL"));
-        QCOMPARE(first.name(), QStringLiteral("MSFT"));
+        SymbolRecord copy;
+        copy = record;
+        QVERIFY(copy == record);
+        copy.setName(QStringLiteral("AAPL"));
+        QCOMPARE(record.name(), QStringLiteral("ESZ26"));
+        copy.setAliases(QStringList());  // an empty list is still a stored value
+        QCOMPARE(copy.aliasesOptional({QStringLiteral("default")}), QStringList());
     }
 
     void dictionaryCategory()

@@ -15,9 +15,9 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_TESTS=ON -
     -DCMAKE_SHARED_LINKER_FLAGS=--coverage
 cmake --build "$build" --parallel "$(nproc)"
 find "$build" -name '*.gcda' -delete  # counts of earlier runs
-# Instrumented libraries name their build tree (where their counts go), so the check that packages
-# hold nothing of the tree does not apply to them; they are never packaged.
-(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --timeout 300 -E '^debian_packages$')
+# A Debug tree has no package tests: instrumented libraries name their build tree (where their
+# counts go) and are never packaged.
+(cd "$build" && ctest --output-on-failure --parallel "$(nproc)" --timeout 300)
 report="$build/coverage"
 mkdir -p "$report"
 echo "Writing the report to $report/index.html"

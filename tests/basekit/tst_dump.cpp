@@ -44,7 +44,6 @@ private slots:
         // Asking for another kind gives an empty node of that kind.
         QCOMPARE(atom.asStruct().size(), 0);
         QCOMPARE(atom.asContainer().size(), 0);
-        QVERIFY(Dump().isNull());
         QCOMPARE(Dump().asAtom(), Dump::Atom());
         QCOMPARE(Dump().typeName(), QString());
 
@@ -61,18 +60,15 @@ private slots:
         QCOMPARE(structure.size(), 2);
         QCOMPARE(structure.member(QStringLiteral("b")), four);  // the later member replaces the earlier
         QVERIFY(structure.member(QStringLiteral("missing")).isNull());
-        QVERIFY(!structure.contains(QStringLiteral("missing")));
-        QVERIFY(QJsonDocument::fromJson(Dump(structure).toJsonIndented().toUtf8()).isObject());
 
         // The kind, the type text, the value, the members and the items each tell dumps apart.
         Dump::Struct renamed(QStringLiteral("t"));
         renamed.insert(QStringLiteral("a"), atom).insert(QStringLiteral("b"), four);
-        const QList<Dump> distinct{Dump(), atom, four, Dump(Dump::Atom(QStringLiteral("uint"), QStringLiteral("3"))),
-                                   Dump(structure), Dump(Dump::Struct(structure).insert(QStringLiteral("a"), four)),
-                                   Dump(renamed),
-                                   Dump(Dump::Container(QStringLiteral("int")).append(atom)),
-                                   Dump(Dump::Container(QStringLiteral("int")).append(four)),
-                                   Dump(Dump::Container(QStringLiteral("uint")).append(atom))};
+        const QList<Dump> distinct{Dump(), atom, four, Dump::Atom(QStringLiteral("uint"), QStringLiteral("3")), structure,
+                                   Dump::Struct(structure).insert(QStringLiteral("a"), four), renamed,
+                                   Dump::Container(QStringLiteral("int")).append(atom),
+                                   Dump::Container(QStringLiteral("int")).append(four),
+                                   Dump::Container(QStringLiteral("uint")).append(atom)};
         for (qsizetype i = 0; i < distinct.size(); ++i) {
             for (qsizetype j = 0; j < distinct.size(); ++j)
                 QCOMPARE(distinct.at(i) != distinct.at(j), i != j);
@@ -131,8 +127,7 @@ private slots:
         QFETCH(QString, errorPart);
 
         QString error;
-        const Dump dump = Dump::fromJson(json, &error);
-        QVERIFY(dump.isNull());
+        QVERIFY(Dump::fromJson(json, &error).isNull());
         QVERIFY2(error.contains(errorPart), qPrintable(error));
         QVERIFY(Dump::fromJson(json).isNull());  // no error pointer: still no crash
     }

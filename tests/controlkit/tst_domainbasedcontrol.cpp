@@ -1,5 +1,4 @@
-// The control bases as the user and a plug-in meet them: the items of a domain, the value that
-// follows the user's choice or the program, and the read-only state.
+// The control bases as the user and a plug-in meet them: a domain's items, the value, the read-only state.
 #include <controlkit/domainbasedcontrol.h>
 
 #include <QtTest/QtTest>
@@ -9,7 +8,6 @@
 
 namespace {
 
-// "A B C" as a list of texts.
 QStringList words(const char *text)
 {
     return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -78,16 +76,14 @@ private slots:
         control.subscribe(&view);
 
         QComboBox *combo = control.comboControl();
-        if (gesture == "key") {
+        const QPointF at(5, 5);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        if (gesture == "key")
             QTest::keyClick(combo, Qt::Key_Down);
-        } else if (gesture == "wheel") {
-            const QPointF at(5, 5);
-            QWheelEvent wheel(at, combo->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
+        else if (gesture == "wheel")
             QApplication::sendEvent(combo, &wheel);
-        } else {
+        else
             QTest::mouseClick(combo, Qt::LeftButton);
-        }
 
         const bool chosen = !readOnly && gesture != "click";
         QCOMPARE(view.heard, chosen ? words("C") : QStringList());

@@ -1,5 +1,4 @@
-// The notifier: subscriptions, reports, attach and detach, observer and publisher lifetime,
-// calls and forwarding.
+// The notifier: subscriptions, reports, attach and detach, observer and publisher lifetime, calls and forwarding.
 #include <testsupport/reportrecorder.h>
 
 #include <notifierkit/idisposable.h>
@@ -22,9 +21,8 @@ public:
     ~Publisher() override { emit disposed(this); }
     int value = 7;
     QByteArrayList heard;
-    // Run (once) at the end of the valueChanged attach slot, of its detach slot, of the hook
-    // onUnsubscribed(): a place where an object can die.
-    std::function<void()> whenAttached, whenDetached, whenUnsubscribed;
+    // Run once when `heard` gets this entry: a place inside the notifier's calls where an object can die.
+    std::pair<QByteArray, std::function<void()>> death;
 
 public slots:
     void setValue(int newValue) { value = newValue; }
@@ -37,32 +35,23 @@ signals:
 private slots:
     void attached_valueChanged(const Link *link)
     {
-        heard << "attached";
         call(*link, Q_ARG(int, value), Q_ARG(QString, QString()));
-        runOnce(whenAttached);
+        hear("attached");
     }
-    void detached_valueChanged(const Link *)
-    {
-        heard << "detached";
-        runOnce(whenDetached);
-    }
+    void detached_valueChanged(const Link *) { hear("detached"); }
     void attached_counted(int) {}
     void detached_counted() {}
 
 protected:
-    void onSubscribed(const Link *link) override { heard << "+" + link->signal.name; }
-    void onUnsubscribed(const Link *link) override
-    {
-        heard << "-" + link->signal.name;
-        runOnce(whenUnsubscribed);
-    }
+    void onSubscribed(const Link *link) override { hear("+" + link->signal.name); }
+    void onUnsubscribed(const Link *link) override { hear("-" + link->signal.name); }
 
 private:
-    // The action may delete this publisher: it is taken out of the member first.
-    static void runOnce(std::function<void()> &action)
+    void hear(const QByteArray &entry)
     {
-        if (const std::function<void()> run = std::exchange(action, nullptr))
-            run();
+        heard << entry;
+        if (entry == death.first)
+            std::exchange(death, {}).second();  // taken out first: it may delete this publisher
     }
 };
 
@@ -73,7 +62,6 @@ class Observer : public QObject
 public:
     QByteArrayList calls;
     Publisher *watched = nullptr;  // asked during calls whether it still has this observer
-    bool dieOnValue = false;
 
 public slots:
     void slot_valueChanged(int value)
@@ -81,8 +69,6 @@ public slots:
         calls << "value " + QByteArray::number(value);
         if (watched)
             calls << (watched->isSubscribed(this) ? "subscribed" : "unsubscribed");
-        if (dieOnValue)
-            delete this;
     }
     void slot_disposed(Trade::IDisposable *) { calls << "disposed"; }
     void slot_destroyed(QObject *) { calls << "destroyed"; }
@@ -114,9 +100,8 @@ using Operation = std::function<void(World &)>;
 // A report of the notifier's function ("::subscribe", "Private::callAttachDetachSlots").
 QString line(const char *function, const QByteArray &condition, QStringView message = u"\"\" ")
 {
-    return ReportRecorder::line(u"notifier/commonabstractnotifier",
-                                QStringLiteral("Common::AbstractNotifier") + QLatin1String(function),
-                                QString::fromLatin1(condition), message);
+    const QString qualified = QStringLiteral("Common::AbstractNotifier") + QLatin1String(function);
+    return ReportRecorder::line(u"notifier/commonabstractnotifier", qualified, QString::fromLatin1(condition), message);
 }
 
 // A report of a refusal: the condition is false && "reason".
@@ -139,45 +124,78 @@ class tst_Notifier : public QObject
     Q_OBJECT
 
 private slots:
-    void subscribeByName()
+    // A subscription by the signal's name, then calls of its link.
+    void subscribeByNameAndCall()
     {
         World world;
+        world.observer.watched = &world.publisher;
         ReportRecorder recorder;
         world.publisher.subscribe(&world.observer, "valueChanged");
         world.publisher.subscribe(&world.observer, "2valueChanged(int, const QString&)");  // the same link
-        QCOMPARE(world.observer.calls, QByteArrayList{"value 7"});  // greeted once, by the attach slot
+        QCOMPARE(world.observer.calls, QByteArrayList({"value 7", "subscribed"}));  // greeted once, by the attach slot
         QCOMPARE(world.publisher.heard, QByteArrayList({"attached", "+valueChanged"}));
         QVERIFY(world.publisher.isSubscribed(&world.observer, "valueChanged"));
         QCOMPARE(world.publisher.linkCount("valueChanged"), 1);
         emit world.publisher.valueChanged(8, QString());
-        QCOMPARE(world.observer.calls.last(), QByteArray("value 8"));
+        QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 8", "subscribed"}));
 
-        const AbstractNotifier::Link *link = world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
-        QCOMPARE(link->delegate.slot, QByteArray("1slot_valueChanged(int)"));
-        QCOMPARE(link->signal.signature, QByteArray("2valueChanged(int,QString)"));
-        world.publisher.subscribe(*link);
+        const AbstractNotifier::Link link = *world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
+        QCOMPARE(link.delegate.slot, QByteArray("1slot_valueChanged(int)"));
+        QCOMPARE(link.signal.signature, QByteArray("2valueChanged(int,QString)"));
+        world.publisher.subscribe(link);
         QCOMPARE(recorder.lines(), QStringList{refused("::subscribe", "Such signal/slot pair is already subscribed")});
+
+        recorder.clear();
+        world.observer.calls.clear();
+        world.publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
+        QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed"}));
+        world.publisher.call(link, Q_ARG(int, 10));  // a link need not be recorded
+        QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 10", "unsubscribed"}));
+
+        world.publisher.callQueued("setValue", Q_ARG(int, 3));
+        AbstractNotifier::callQueued(&world.observer, "slot_valueChanged", Q_ARG(int, 4));
+        QCOMPARE(world.publisher.value, 7);
+        QCOMPARE(world.observer.calls.size(), 4);  // neither queued call ran yet
+        QTRY_COMPARE(world.observer.calls.mid(4), QByteArrayList({"value 4", "unsubscribed"}));
+        QCOMPARE(world.publisher.value, 3);
+        QCOMPARE(recorder.count(), 0);
     }
 
+    // All conventional slots, by the notifier (recorded, greeted by the attach slot) and by the static
+    // calls (neither); the publisher dies before its observers.
     void subscribeAll()
     {
         ReportRecorder recorder;
         auto *publisher = new Publisher;
         auto *observer = new Observer;
+        Observer unrecorded;
         Bare bare;
         publisher->subscribe(observer);
         // The signal inherited from QObject too; the slot taking one parameter does not fit destroyed().
-        QCOMPARE(publisher->linkCountByName("destroyed"), 1);
-        QCOMPARE(publisher->linkCountByName("disposed"), 1);
-        QCOMPARE(publisher->linkCountByName("valueChanged"), 1);
+        for (const char *signal : {"destroyed", "disposed", "valueChanged"})
+            QCOMPARE(publisher->linkCountByName(signal), 1);
         publisher->subscribe(&bare);
         QVERIFY(!publisher->isSubscribed(&bare));
         QCOMPARE(recorder.logs().size(), 1);
         QCOMPARE(recorder.logs().first().text, QStringLiteral("\"No signals/slots were connected during subscribe() call. "
                                                               "Event source: 'Publisher', observer: 'Bare'.\""));
-        delete publisher;  // before its observer
-        QCOMPARE(observer->calls, QByteArrayList({"value 7", "disposed", "destroyed"}));
+
+        AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection);
+        AbstractNotifier::unsubscribe(publisher, "valueChanged", &unrecorded);
+        AbstractNotifier::subscribe(publisher, "disposed", &unrecorded, "onGone", Qt::DirectConnection);
+        emit publisher->valueChanged(1, QString());
+        QCOMPARE(recorder.count(), 0);
+        AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection);  // two of three are there
+        QCOMPARE(recorder.lines(), QStringList(2, line("::subscribe", "QObject::connect(sender, signal.decoratedSignature(), "
+                                                                     "observer, slot.decoratedSignature(), connectionType)")));
+        QVERIFY(!publisher->isSubscribed(&unrecorded));
+        recorder.clear();
+
+        delete publisher;
+        QCOMPARE(observer->calls, QByteArrayList({"value 7", "value 1", "disposed", "destroyed"}));
+        QCOMPARE(unrecorded.calls, QByteArrayList({"disposed", "gone", "destroyed"}));
         QCOMPARE(helpers(observer), 1);  // left inert
+        QCOMPARE(helpers(&unrecorded), 0);
         delete observer;
         QCOMPARE(recorder.count(), 0);
     }
@@ -192,9 +210,7 @@ private slots:
         const QString failed = refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot");
         const QString notSubscribed = refused("::unsubscribe", "Such signal/slot pair is not subscribed");
         const QByteArray arguments = "val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)";
-        auto row = [](const char *name, const Operation &operation, const QStringList &reports) {
-            QTest::addRow("%s", name) << operation << reports;
-        };
+        const auto row = [](const char *name, Operation op, QStringList reports) { QTest::addRow("%s", name) << op << reports; };
         row("unknown signal", [](World &w) { w.publisher.subscribe(&w.observer, "absent"); }, {noSignal});
         row("decorated unknown signal", [](World &w) { w.publisher.subscribe("2absent(int)", &w.observer, "onGone"); }, {failed});
         row("wrong parameter type", [](World &w) { w.publisher.subscribe(&w.bare, "valueChanged"); }, {noSlot});
@@ -204,10 +220,7 @@ private slots:
         row("null observer, decorated", [](World &w) { w.publisher.subscribe("valueChanged", nullptr, "1onGone()"); }, {noSlot});
         row("not subscribed", [](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); }, {notSubscribed});
         row("empty link", [](World &w) { w.publisher.unsubscribe(AbstractNotifier::Link()); }, {notSubscribed});
-        row("null observer has nothing", [](World &w) {
-            w.publisher.unsubscribe(nullptr);
-            QVERIFY(!w.publisher.isSubscribed(nullptr));
-        }, {});
+        row("null observer has nothing", [](World &w) { w.publisher.unsubscribe(nullptr); }, {});
         row("missing slot is no subscription", [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); }, {});
         row("isSubscribed, unknown signal", [](World &w) { w.publisher.isSubscribed(&w.observer, "absent"); },
             {refused("::isSubscribed", "Appropriate signal could not be found")});
@@ -259,7 +272,8 @@ private slots:
         ReportRecorder recorder;
         operation(world);
         QCOMPARE(recorder.lines(), reports);
-        QVERIFY(!world.publisher.isSubscribed(&world.observer) && !world.publisher.isSubscribed(&world.bare));
+        QVERIFY(!world.publisher.isSubscribed(&world.observer) && !world.publisher.isSubscribed(&world.bare)
+                && !world.publisher.isSubscribed(nullptr));
         QCOMPARE(helpers(&world.observer) + helpers(&world.bare), 0);
     }
 
@@ -303,8 +317,7 @@ private slots:
     {
         ReportRecorder recorder;
         {
-            Publisher first;
-            Publisher second;
+            Publisher first, second;
             auto *observer = new Observer;
             first.subscribe(observer);
             second.subscribe(observer, "valueChanged");
@@ -317,76 +330,50 @@ private slots:
             QCOMPARE(second.heard, QByteArrayList({"detached", "-valueChanged"}));
             QVERIFY(!first.isSubscribed(observer) && !second.isSubscribed(observer));
         }
-        // Deaths inside the notifier's own calls.
-        {
-            // The attach slot's greeting makes the observer delete itself in the middle of
-            // subscribe(): the walk over the publisher's signals stops there.
-            Publisher publisher;
-            auto *observer = new Observer;
-            observer->dieOnValue = true;
-            publisher.subscribe(observer);
-            QVERIFY(!publisher.isSubscribed(observer));
-            QCOMPARE(publisher.linkCountByName("destroyed") + publisher.linkCountByName("disposed"), 0);
-        }
-        {
-            // The publisher deletes itself on the first of a destroyed observer's three links.
-            auto *publisher = new Publisher;
-            publisher->whenUnsubscribed = [publisher] { delete publisher; };
-            auto *observer = new Observer;
+        // Deaths inside the notifier's own calls: at the entry it hears, the publisher deletes the
+        // observer or itself. The notifier goes no further and keeps no link to the dead.
+        const auto dies = [](const char *entry, bool publisherDies, const std::function<void(Publisher *, Observer *)> &scene) {
+            QPointer<Publisher> publisher = new Publisher;
+            QPointer<Observer> observer = new Observer;
+            QObject *victim = publisherDies ? static_cast<QObject *>(publisher) : observer;
+            publisher->death = {entry, [victim] { delete victim; }};
+            scene(publisher, observer);
+            QVERIFY2(publisherDies ? publisher.isNull() : observer.isNull(), entry);
+            delete publisher.data();
+            delete observer.data();
+        };
+        // subscribe() walks the publisher's signals no further than the attach slot that killed the observer.
+        dies("attached", false, [](Publisher *publisher, Observer *observer) {
+            publisher->subscribe(observer);
+            QVERIFY(!publisher->isSubscribed(observer));
+            QCOMPARE(publisher->linkCountByName("destroyed") + publisher->linkCountByName("disposed"), 0);
+        });
+        // The first of a destroyed observer's three links kills the publisher.
+        dies("-destroyed", true, [](Publisher *publisher, Observer *observer) {
             publisher->subscribe(observer);
             delete observer;
+        });
+        // linkBySignalAndObserverOrSubscribe() whose attach slot kills either: no link, and nothing to
+        // report, since the slot existed.
+        for (const bool publisherDies : {false, true}) {
+            dies("attached", publisherDies, [](Publisher *publisher, Observer *observer) {
+                QVERIFY(!publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer)->isValid());
+            });
         }
-        // unsubscribeAndCall() whose detach slot or hook deletes the observer: nothing is called.
-        for (std::function<void()> Publisher::*place : {&Publisher::whenDetached, &Publisher::whenUnsubscribed}) {
-            Publisher publisher;
-            auto *observer = new Observer;
-            const AbstractNotifier::Link link = *publisher.linkBySignalAndObserverOrSubscribe("valueChanged", observer);
-            publisher.*place = [observer] { delete observer; };
-            publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
-            QCOMPARE(publisher.linkCountByName("valueChanged"), 0);
+        // unsubscribeAndCall() whose detach slot or hook kills the observer: nothing is called.
+        for (const char *entry : {"detached", "-valueChanged"}) {
+            dies(entry, false, [](Publisher *publisher, Observer *observer) {
+                const AbstractNotifier::Link *link = publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer);
+                publisher->unsubscribeAndCall(*link, Q_ARG(int, 9));
+                QCOMPARE(publisher->linkCountByName("valueChanged"), 0);
+            });
         }
-        // The attach slot of linkBySignalAndObserverOrSubscribe()'s subscription destroys the
-        // observer, or the publisher: no link, and nothing to report, since the slot existed.
-        {
-            Publisher publisher;
-            auto *observer = new Observer;
-            publisher.whenAttached = [observer] { delete observer; };
-            QVERIFY(!publisher.linkBySignalAndObserverOrSubscribe("valueChanged", observer)->isValid());
-        }
-        {
-            auto *publisher = new Publisher;
-            Observer observer;
-            publisher->whenAttached = [publisher] { delete publisher; };
-            QVERIFY(!publisher->linkBySignalAndObserverOrSubscribe("valueChanged", &observer)->isValid());
-        }
-        QCOMPARE(recorder.count(), 0);
-    }
-
-    void calls()
-    {
-        World world;
-        world.observer.watched = &world.publisher;
-        const AbstractNotifier::Link link = *world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
-        world.observer.calls.clear();
-        ReportRecorder recorder;
-        world.publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
-        QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed"}));
-        world.publisher.call(link, Q_ARG(int, 10));  // a link need not be recorded
-        QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 10", "unsubscribed"}));
-
-        world.publisher.callQueued("setValue", Q_ARG(int, 3));
-        AbstractNotifier::callQueued(&world.observer, "slot_valueChanged", Q_ARG(int, 4));
-        QCOMPARE(world.publisher.value, 7);
-        QTRY_COMPARE(world.observer.calls.size(), 6);
-        QCOMPARE(world.observer.calls.at(4), QByteArray("value 4"));
-        QCOMPARE(world.publisher.value, 3);
         QCOMPARE(recorder.count(), 0);
     }
 
     void forwarding()
     {
-        Publisher source;
-        Publisher target;
+        Publisher source, target;
         QSignalSpy same(&target, &Publisher::valueChanged);
         QSignalSpy renamed(&target, &Publisher::counted);
         ReportRecorder recorder;
@@ -404,32 +391,12 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
-    void staticMatching()
-    {
-        auto *publisher = new Publisher;
-        Observer observer;
-        ReportRecorder recorder;
-        AbstractNotifier::subscribe(publisher, &observer, Qt::UniqueConnection);
-        AbstractNotifier::unsubscribe(publisher, "valueChanged", &observer);
-        AbstractNotifier::subscribe(publisher, "disposed", &observer, "onGone", Qt::DirectConnection);
-        emit publisher->valueChanged(1, QString());
-        QCOMPARE(recorder.count(), 0);
-        AbstractNotifier::subscribe(publisher, &observer, Qt::UniqueConnection);  // two of three are there
-        QCOMPARE(recorder.lines(), QStringList(2, line("::subscribe", "QObject::connect(sender, signal.decoratedSignature(), "
-                                                                     "observer, slot.decoratedSignature(), connectionType)")));
-        QVERIFY(!publisher->isSubscribed(&observer));  // nothing recorded, no attach slot
-        delete publisher;
-        QCOMPARE(observer.calls, QByteArrayList({"disposed", "gone", "destroyed"}));
-        QCOMPARE(helpers(&observer), 0);
-    }
-
     // The observer, the slot and both signal texts each tell links apart, for equality and for
     // the order the notifier keeps its links in.
     void linkIdentity()
     {
         using Link = AbstractNotifier::Link;
-        Observer first;
-        Observer second;
+        Observer first, second;
         const Link link{{&first, "1slot_valueChanged(int)"}, {"valueChanged", "2valueChanged(int,QString)"}};
         QVERIFY(link == Link(link) && !(link < link));
         for (const Link &other : {Link{{&second, link.delegate.slot}, link.signal}, Link{{&first, "1onGone()"}, link.signal},

@@ -34,40 +34,26 @@ class tst_NotifierMatching : public QObject
     Q_OBJECT
 
 private slots:
-    void parse_data()
+    void parse()
     {
-        QTest::addColumn<QByteArray>("signature");
-        QTest::addColumn<QByteArray>("name");
-        QTest::addColumn<QList<QByteArray>>("parameters");
-        QTest::addColumn<QStringList>("reports");
-
         const QString noName = ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse", u"endOfName > 0");
         const QString noList = ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse",
                                                     u"endOfParameterList >= startOfParameterList");
-        const auto row = [](const char *signature, const char *name, const QList<QByteArray> &parameters,
-                            const QStringList &reports = {}) {
-            QTest::addRow("%s", signature) << QByteArray(signature) << QByteArray(name) << parameters << reports;
+        const struct { QByteArray signature, name; QList<QByteArray> parameters; QStringList reports; } rows[] = {
+            {"quoteChanged(Market::Quote*,Market::Feed*)", "quoteChanged", {"Market::Quote*", "Market::Feed*"}, {}},
+            {"reset()", "reset", {}, {}},
+            {"f(int, double)", "f", {"int", " double"}, {}},  // untrimmed
+            {"reset", "", {}, {noName, noList}},
+            {"(int)", "", {"int"}, {noName}},
+            {"f(int", "f", {}, {noList}},
         };
-        row("quoteChanged(Market::Quote*,Market::Feed*)", "quoteChanged", {"Market::Quote*", "Market::Feed*"});
-        row("reset()", "reset", {});
-        row("f(int, double)", "f", {"int", " double"});  // untrimmed
-        row("reset", "", {}, {noName, noList});
-        row("(int)", "", {"int"}, {noName});
-        row("f(int", "f", {}, {noList});
-    }
-
-    void parse()
-    {
-        QFETCH(QByteArray, signature);
-        QFETCH(QByteArray, name);
-        QFETCH(QList<QByteArray>, parameters);
-        QFETCH(QStringList, reports);
-
-        ReportRecorder recorder;
-        const MethodInfo method(signature);
-        QCOMPARE(method.name(), name);
-        QCOMPARE(method.parameters(), parameters);
-        QCOMPARE(recorder.lines(), reports);  // parsed once
+        for (const auto &row : rows) {
+            ReportRecorder recorder;
+            const MethodInfo method(row.signature);
+            QCOMPARE(method.name(), row.name);
+            QCOMPARE(method.parameters(), row.parameters);
+            QCOMPARE(recorder.lines(), row.reports);  // parsed once
+        }
     }
 
     void copiesShareNothing()
@@ -97,12 +83,9 @@ private slots:
         QCOMPARE(info.findSlot("slot_quoteChanged").signature(), QByteArray("slot_quoteChanged(Quote*)"));
         QVERIFY(info.findSlot("2slot_reset()").isEmpty());  // decorated for a signal, so a name
         QVERIFY(info.findSignal("2destroyed)(").isEmpty());   // "(" must come before ")"
-        QCOMPARE(SignalInfo("f(int)").decoratedSignature(), QByteArray("2f(int)"));
 
         // The conventional slot is the first whose parameters lead the signal's.
-        const auto slotFor = [&info](const char *signal) {
-            return info.findSlotForSignal(SignalInfo(signal)).signature();
-        };
+        const auto slotFor = [&info](const char *signal) { return info.findSlotForSignal(SignalInfo(signal)).signature(); };
         QCOMPARE(slotFor("quoteChanged(Market::Quote*,Market::Feed*)"), QByteArray("slot_quoteChanged(Market::Quote*)"));
         QCOMPARE(slotFor("reset(int,int)"), QByteArray("slot_reset()"));
         QVERIFY(slotFor("quoteChanged()").isEmpty());  // the slots want more

@@ -99,8 +99,7 @@ void tst_DebugStream::streamed()
     QCOMPARE(printed(ExitStrategyLevels{ExitStrategyLevel(0, 8, 0, nullptr)}),
              u"Trade::ExitStrategyLevels(Trade::ExitStrategyLevel(quantity: 0, profit: 8, stop: 0))");
     StopStrategyLevels stops;
-    stops << StopStrategyLevel(0, 2, 0, StopStrategyLevel::typeTrailing)
-          << StopStrategyLevel(1, 0, 3, StopStrategyLevel::typeStop);
+    stops << StopStrategyLevel(0, 2, 0, StopStrategyLevel::typeTrailing) << StopStrategyLevel(1, 0, 3, StopStrategyLevel::typeStop);
     QCOMPARE(printed(stops), u"Trade::StopStrategyLevels(Trade::StopStrategyLevel(Trailing, frequency: 0, trigger: 2, stop: 0), "
                              u"Trade::StopStrategyLevel(Stop, frequency: 1, trigger: 0, stop: 3))");
 

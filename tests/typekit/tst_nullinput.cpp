@@ -1,5 +1,5 @@
 // Null pointers handed to the public operations that take a topic, field, symbol, record, position
-// or provider, where the class's own test does not already: never a crash; a report where an
+// or provider, where the class's own test does not already: never a crash; a report and the neutral result where an
 // object is required, none where null has a meaning (no symbol, no selection, a key that matches
 // nothing). Prices, spread legs, storage filters, record lists, subscription holders and
 // position inputs are checked with null in their own tests.
@@ -26,6 +26,15 @@ using namespace Trade;
 using Call = std::function<void()>;
 Q_DECLARE_METATYPE(Call)
 
+// Through QDebug, which reads enumerations without a value without reporting.
+template <typename T>
+QString shown(const T &value)
+{
+    QString text;
+    QDebug(&text) << value;
+    return text;
+}
+
 class tst_NullInput : public QObject
 {
     Q_OBJECT
@@ -45,7 +54,10 @@ private slots:
         };
 
     #define UTIL(name) \
-        row("OrderUtils::" #name, [none] { (void)OrderUtils::name(none, nullptr); }, "OrderUtils::" #name ": topic != NULL")
+        row("OrderUtils::" #name, [none] { \
+            const auto result = OrderUtils::name(none, nullptr); \
+            QCOMPARE(shown(result), shown(decltype(result){})); \
+        }, "OrderUtils::" #name ": topic != NULL")
         UTIL(id); UTIL(zelTag); UTIL(type); UTIL(timestamp); UTIL(gtd); UTIL(limit); UTIL(stopPrice);
         UTIL(averagePrice); UTIL(category); UTIL(quantity); UTIL(filledQuantity); UTIL(exitStrategyTemplate);
         UTIL(symbol); UTIL(account); UTIL(action); UTIL(state); UTIL(expiry); UTIL(bracketCategory);

@@ -13,8 +13,7 @@
 
 namespace {
 
-// A context others can read but not set (no Trade::ISymbolAccountHolder), without a connection
-// provider.
+// A context others can read but not set (no Trade::ISymbolAccountHolder), without a connection provider.
 class ReadOnlyContext : public QObject, public Trade::AbstractNotifier, public virtual Trade::IOrderInfoProvider
 {
     Q_OBJECT
@@ -70,7 +69,6 @@ private:
 // The host's ticket with everything set, a follower and what the follower announces.
 struct World : SampleMarket
 {
-    Sample::Symbol *const symbol = &es;
     Sample::Connection connection{QStringLiteral("broker")};
     Sample::ExitStrategyTemplate exitStrategy{QStringLiteral("two targets")};
     QPointer<Sample::MarketDataProvider> marketData = new Sample::MarketDataProvider(QStringLiteral("quotes"));
@@ -83,16 +81,10 @@ struct World : SampleMarket
     World()
     {
         info.setValue(topics.order().idField(), QStringLiteral("settings"));
-        levels.firstPrice = Trade::Price(5012.25, symbol);
-        levels.secondPrice = Trade::Price(5000.0, symbol);
-        ticket->connectionProvider()->setBrokerConnection(&connection);
-        ticket->setSymbolName(QStringLiteral("E-mini S&P"));
-        ticket->setSymbol(symbol);
-        ticket->setAccount(&account);
-        ticket->setInfo(info);
-        ticket->setExitStrategy(&exitStrategy);
+        levels.firstPrice = Trade::Price(5012.25, &es);
+        levels.secondPrice = Trade::Price(5000.0, &es);
+        fill(*ticket);
         ticket->setPriceLevels(levels);
-        ticket->setMarketDataProvider(marketData);
         follower->subscribe(&journal);
         follower->connectionProvider()->subscribe(&journal);
         journal.heard.clear();  // not the connection provider's greeting
@@ -102,6 +94,17 @@ struct World : SampleMarket
         delete follower;
         delete ticket;
         delete marketData;
+    }
+    // Sets every item of the context but the price levels, one after the other.
+    void fill(Sample::TicketContext &context)
+    {
+        context.setSymbol(&es);
+        context.setSymbolName(QStringLiteral("E-mini S&P"));  // announced as a symbol change
+        context.setAccount(&account);
+        context.setInfo(info);
+        context.setExitStrategy(&exitStrategy);
+        context.setMarketDataProvider(marketData);
+        context.connectionProvider()->setBrokerConnection(&connection);
     }
     // Deletes the object once, when the follower announces `what` (anything, if empty). The pointer is
     // cleared first: the announcements go on while the object's destructor runs.
@@ -157,24 +160,18 @@ private slots:
         const auto after = [row](const Operation &start) {
             return [row, start](const char *name, const Operation &operation, const char *heard, const char *items,
                                 const QStringList &reports = {}) {
-                row(name, [start, operation](World &w) {
-                    start(w);
-                    w.journal.heard.clear();
-                    operation(w);
-                }, heard, items, reports);
+                row(name, [=](World &w) { start(w); w.journal.heard.clear(); operation(w); }, heard, items, reports);
             };
         };
         const auto following = after([](World &w) { w.follower->setExternalProvider(w.ticket); });
         const auto copied = after([](World &w) { w.follower->copyFrom(w.ticket); });
 
         // copyFrom announces every item once (three for the order settings), changed or not.
-        row("copy of a full context", [](World &w) { w.follower->copyFrom(w.ticket); }, "C S:ESZ26 A I I I M",
-            "++++++++");
+        row("copy of a full context", [](World &w) { w.follower->copyFrom(w.ticket); }, "C S:ESZ26 A I I I M", "++++++++");
         copied("copy of the same context", [](World &w) { w.follower->copyFrom(w.ticket); }, "C S:ESZ26 A I I I", "++++++++");
-        copied("copy of nothing onto a full context", [](World &w) { w.follower->copyFrom(nullptr); }, "C I I S:- A I I I M",
-               "--------");
-        row("copy of nothing onto an empty context", [](World &w) { w.follower->copyFrom(nullptr); }, "C S:- A I I I",
-            "--------");
+        const Operation copyNothing = [](World &w) { w.follower->copyFrom(nullptr); };
+        copied("copy of nothing onto a full context", copyNothing, "C I I S:- A I I I M", "--------");
+        row("copy of nothing onto an empty context", copyNothing, "C S:- A I I I", "--------");
         row("copy of a context without a connection provider", [](World &w) {
             ReadOnlyContext empty;
             w.follower->copyFrom(&empty);
@@ -187,20 +184,10 @@ private slots:
             middle.setExternalProvider(&head);
             w.follower->setExternalProvider(&middle);
             w.journal.heard.clear();
-            head.setSymbol(w.symbol);
-            head.setSymbolName(QStringLiteral("ES"));
-            head.setAccount(&w.account);
-            head.setInfo(w.info);
-            head.setExitStrategy(&w.exitStrategy);
-            head.setMarketDataProvider(w.marketData);
-            head.connectionProvider()->setBrokerConnection(&w.connection);
+            w.fill(head);
             head.setSymbol(nullptr);  // clears the settings first
             QCOMPARE(w.journal.heard.join(' '), QByteArray("S:ESZ26 S:ESZ26 A I I M C I S:-"));
-            QCOMPARE(w.follower->symbolName(), QStringLiteral("ES"));
-            QCOMPARE(w.follower->account(), &w.account);
-            QCOMPARE(w.follower->exitStrategy(), &w.exitStrategy);
-            QCOMPARE(w.follower->marketDataProvider(), w.marketData.data());
-            QCOMPARE(w.follower->connectionProvider()->brokerConnection(), &w.connection);
+            QCOMPARE(w.items(), QByteArray("++-+-+-+"));
             w.journal.heard.clear();
         }, "C S:- A I I I M", "--------");
 
@@ -230,12 +217,13 @@ private slots:
         row("price levels equal on the grid, then the flag alone", [](World &w) {
             Trade::PriceLevels other = w.levels;
             w.follower->setPriceLevels(w.levels);
-            other.firstPrice = Trade::Price(5012.30, w.symbol);
+            other.firstPrice = Trade::Price(5012.30, &w.es);
             w.follower->setPriceLevels(other);
             other.flag = true;
             w.follower->setPriceLevels(other);
         }, "I I", "------+-");
         row("same settings, exit strategy and name", [](World &w) {
+            QVERIFY(!w.follower->symbolAutoMappingShouldBeDisallowed());
             for (int i = 0; i < 2; ++i) {
                 w.follower->setInfo(w.info);
                 w.follower->setExitStrategy(&w.exitStrategy);
@@ -245,7 +233,7 @@ private slots:
             QVERIFY(w.follower->symbolAutoMappingShouldBeDisallowed());
         }, "I I S:-", "-+--++--");
         row("symbol dropped with its settings", [](World &w) {
-            w.follower->setSymbol(w.symbol);
+            w.follower->setSymbol(&w.es);
             w.follower->setInfo(w.info);
             w.follower->setPriceLevels(w.levels);
             w.follower->setSymbol(nullptr);
@@ -275,7 +263,7 @@ private slots:
         }, "I C I I S:- A I I I M", "--------");
         row("follower in the reset of its settings", [](World &w) {
             w.follower->setInfo(w.info);
-            w.follower->setSymbol(w.symbol);
+            w.follower->setSymbol(&w.es);
             w.journal.heard.clear();
             w.deleteOnHearing(w.follower);
             w.follower->setSymbol(nullptr);
@@ -283,7 +271,7 @@ private slots:
         row("itself as its external provider", [](World &w) {
             w.follower->setExternalProvider(w.follower);  // hears its own announcements, and ends
             QCOMPARE(w.journal.heard.join(' '), QByteArray("C S:- A I I I"));
-            w.follower->setSymbol(w.symbol);
+            w.follower->setSymbol(&w.es);
             delete w.follower;
         }, "C S:- A I I I S:ESZ26 C S:- A I I I", "");
         following("head changed by a listener of the follower's last disposed", [](World &w) {
@@ -320,20 +308,14 @@ private slots:
         row("symbol of a provider not followed", [](World &w) {
             w.ticket->subscribe(w.follower);
             w.ticket->setSymbol(nullptr);
-            QCOMPARE(w.follower->symbol(), nullptr);
-            w.ticket->setSymbol(w.symbol);  // taken all the same
-            QCOMPARE(w.follower->symbol(), w.symbol);
+            w.ticket->setSymbol(&w.es);  // taken all the same
         }, "I S:ESZ26", "--+--+--", QStringList(2, reportLine("slot_symbolChanged", "m_provider != 0")));
         following("disposal of an unknown provider", [](World &w) {
-            {
-                Sample::MarketDataProvider other(QStringLiteral("other"));
-                other.subscribe("disposed", w.follower, "onProviderDisposed");
-            }
+            Sample::MarketDataProvider(QStringLiteral("other")).subscribe("disposed", w.follower, "onProviderDisposed");
             QVERIFY(!w.ticket->isSubscribed(w.follower.data()));  // followed no more
         }, "C I I S:- A I I I M", "--------", {reportLine("onProviderDisposed", "object == m_provider")});
         row("disposal of unknown market data", [](World &w) {
-            Sample::MarketDataProvider other(QStringLiteral("other"));
-            other.subscribe("disposed", w.follower, "onMarketDataProviderDisposed");
+            Sample::MarketDataProvider(QStringLiteral("other")).subscribe("disposed", w.follower, "onMarketDataProviderDisposed");
         }, "", "--------", {reportLine("onMarketDataProviderDisposed", "object == m_marketDataProvider")});
     }
 

@@ -27,15 +27,12 @@ private slots:
         QCOMPARE(sizeof(NullableDouble), sizeof(double));
 
         QCOMPARE(double(Percent(200.0, 50.0)), 25.0);
-        QVERIFY(!Percent(0.0, 50.0).hasValue());
         QVERIFY(Percent(std::nan(""), 50.0).hasValue());  // NaN is not 0.0
+        QVERIFY(!Percent(0.0, 50.0).hasValue() && !Percent(QStringLiteral("abc")).hasValue() && !Percent(NullableDouble()).hasValue());
         QCOMPARE(double(Percent()), 0.0);
-        QVERIFY(!Percent(QStringLiteral("abc")).hasValue());
-        QVERIFY(!Percent(NullableDouble()).hasValue());
         QCOMPARE(double(Percent(NullableDouble(3.0))), 3.0);
         Percent assigned;
-        assigned = 7.0;
-        QVERIFY(assigned == 7.0);
+        QVERIFY((assigned = 7.0) == 7.0);
 
         QVERIFY(Percent() == Percent(0.0, 1.0));           // both keep the default's stored value
         QVERIFY(Percent() != Percent(NullableDouble()));   // stored 0.9 against 0.0

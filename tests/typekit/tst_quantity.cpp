@@ -10,6 +10,8 @@
 
 #include <QtTest/QtTest>
 
+#include "relations.h"
+
 using namespace Trade;
 
 class tst_Quantity : public QObject
@@ -61,31 +63,24 @@ private slots:
 
     void comparisons()
     {
+        // Units within the double epsilon are equal, whatever the symbols; the converter orders lots, with the same
+        // tolerance (lot size 1 without a symbol, so the same numbers). No value is least; two without value are equal.
         QuantityConverter converter;
-        const auto compare = [&converter](const Quantity &left, const Quantity &right) {
-            return converter.compare(Variant::fromValue(left), Variant::fromValue(right));
-        };
-        // Units within the double epsilon are equal, whatever the symbols; the converter applies the
-        // tolerance to lots (lot size 1 without a symbol, so the same numbers).
-        const struct { double left, right; bool equal, less; } rows[] = {
-            {0.0, 1e-17, true, false}, {0.0, 1e-15, false, true}, {5.0, 3.0, false, false}};
+        const Quantity zero(0.0, nullptr), some(5.0, &hundred);
+        const struct { Quantity left, right; const char16_t *holding; int order; } rows[] = {
+            {zero, Quantity(1e-17, nullptr), u"==", 0}, {zero, Quantity(1e-15, nullptr), u"!= <", -1},
+            {Quantity(5.0, nullptr), Quantity(3.0, nullptr), u"!=", 1}, {Quantity(5.0, &hundred), Quantity(3.0, &ten), u"!=", -1},
+            {Quantity(0.0, &hundred), Quantity(1e-15, &ten), u"!= <", 0}, {Quantity(&ten), some, u"!= <", -1},
+            {some, Quantity(&ten), u"!=", 1}, {Quantity(), Quantity(&ten), u"==", 0}};
         for (const auto &row : rows) {
-            const Quantity l(row.left, &hundred);
-            const Quantity r(row.right, &ten);
-            QCOMPARE(l == r, row.equal);
-            QCOMPARE(l != r, !row.equal);
-            QCOMPARE(l < r, row.less);
-            QCOMPARE(compare(Quantity(row.left, nullptr), Quantity(row.right, nullptr)), row.equal ? 0 : (row.less ? -1 : 1));
+            QCOMPARE(relations(row.left, row.right), row.holding);
+            QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.order);
         }
-        const Quantity some(5.0, &hundred);
-        QVERIFY(Quantity(&hundred) < some && !(some < Quantity(&hundred)));
-        QCOMPARE(compare(Quantity(&ten), some), -1);
-        QCOMPARE(compare(some, Quantity(&ten)), 1);
-        // Two without value are equal, neither less, in the operators as in the converter.
-        QVERIFY(Quantity() == Quantity(&ten) && !(Quantity() < Quantity(&ten)));
-        QCOMPARE(compare(Quantity(), Quantity(&ten)), 0);
 
         QVERIFY(Quantity(0.0, nullptr).isZero() && !Quantity(0.0, nullptr).isPositive() && !Quantity(0.0, nullptr).isNegative());
+        const Quantity withinEpsilon(std::numeric_limits<double>::epsilon(), nullptr);  // still zero
+        QVERIFY(withinEpsilon.isZero() && !withinEpsilon.isNonZero() && !withinEpsilon.isPositive());
+        QVERIFY(Quantity(-1e-15, nullptr).isNonZero() && Quantity(-1e-15, nullptr).isNegative());
         QVERIFY(Quantity(2147483647.0, nullptr).isOutOfLimits());
         QVERIFY(!Quantity(2147483646.0, nullptr).isOutOfLimits());
     }

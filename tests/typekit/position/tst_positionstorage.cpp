@@ -16,36 +16,39 @@ using namespace Trade;
 
 namespace {
 
+using Number = std::optional<double>;
+
 // One position's figures on the test future; an unset optional leaves the entry out.
 struct Figures
 {
-    std::optional<double> lots, openProfit, invested, price;
+    Number lots, openProfit, invested, price;
     std::optional<qint64> pullBack;
     bool onSymbol = true;  // false: the profit, respectively the price, has no symbol
     bool null = false;     // a null position in the container
 };
 
-using FigureList = QVector<Figures>;
-
-Figures returning(std::optional<double> lots, std::optional<double> openProfit, std::optional<double> invested,
-                  bool onSymbol = true)
+Figures returning(Number lots, Number openProfit, Number invested, bool onSymbol = true)
 {
     return {lots, openProfit, invested, std::nullopt, std::nullopt, onSymbol, false};
 }
 
-Figures pullingBack(std::optional<double> lots, std::optional<qint64> ticks, std::optional<double> price, bool onSymbol = true)
+Figures pullingBack(Number lots, std::optional<qint64> ticks, Number price, bool onSymbol = true)
 {
     return {lots, std::nullopt, std::nullopt, price, ticks, onSymbol, false};
 }
 
 const Figures nullPosition{std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, true, true};
 
+// A statistic over the positions of the figures, and what it gives: a percentage or no value.
+struct Statistic
+{
+    Common::Nullable<double> (*of)(const Container<IPosition *> &);
+    QVector<Figures> figures;
+    Number expected;
+};
+
 } // namespace
 
-Q_DECLARE_METATYPE(FigureList)
-using Result = std::optional<double>;
-Q_DECLARE_METATYPE(Result)
-using Statistic = Common::Nullable<double> (*)(const Container<IPosition *> &);
 Q_DECLARE_METATYPE(Statistic)
 
 class tst_PositionStorage : public QObject, SampleMarket
@@ -54,7 +57,7 @@ class tst_PositionStorage : public QObject, SampleMarket
 
     std::vector<std::unique_ptr<Sample::Position>> made;
 
-    Container<IPosition *> positions(const FigureList &figures)
+    Container<IPosition *> positions(const QVector<Figures> &figures)
     {
         Container<IPosition *> result;
         for (const Figures &figure : figures) {
@@ -86,44 +89,38 @@ private slots:
     void statistics_data()
     {
         QTest::addColumn<Statistic>("statistic");
-        QTest::addColumn<FigureList>("figures");
-        QTest::addColumn<Result>("expected");
+        const auto row = [](const char *name, const Statistic &statistic) { QTest::newRow(name) << statistic; };
+        const auto returns = &IPositionStorage::percentOfReturnTotal;
+        row("return of no positions", {returns, {}, {}});
+        row("zero and missing quantities", {returns, {returning(0.0, 10, 100), returning(std::nullopt, 10, 100)}, {}});
+        row("10 and 30 over 100 and 300", {returns, {returning(1, 10, 100), returning(-2, 30, 300)}, 10.0});
+        row("symbol-less return counts nowhere", {returns, {returning(1, 10, 100), returning(1, 50, 50, false)}, 10.0});
+        row("missing return counts nowhere", {returns, {returning(1, std::nullopt, 100), returning(1, 10, 100)}, 10.0});
+        row("missing base counts 0", {returns, {returning(1, 10, 100), returning(1, 10, std::nullopt)}, 20.0});
+        row("bases summing to 0", {returns, {returning(1, 10, 100), returning(1, 5, -100)}, {}});
+        row("return beside a null position", {returns, {nullPosition, returning(1, 10, 100)}, 10.0});
 
-        const auto row = [](const char *name, Statistic statistic, const FigureList &figures, Result expected) {
-            QTest::addRow("%s", name) << statistic << figures << expected;
-        };
-        const Statistic returns = &IPositionStorage::percentOfReturnTotal;
-        row("return of no positions", returns, {}, {});
-        row("zero and missing quantities", returns, {returning(0.0, 10, 100), returning(std::nullopt, 10, 100)}, {});
-        row("10 and 30 over 100 and 300", returns, {returning(1, 10, 100), returning(-2, 30, 300)}, 10.0);
-        row("symbol-less return counts nowhere", returns, {returning(1, 10, 100), returning(1, 50, 50, false)}, 10.0);
-        row("missing return counts nowhere", returns, {returning(1, std::nullopt, 100), returning(1, 10, 100)}, 10.0);
-        row("missing base counts 0", returns, {returning(1, 10, 100), returning(1, 10, std::nullopt)}, 20.0);
-        row("bases summing to 0", returns, {returning(1, 10, 100), returning(1, 5, -100)}, {});
-        row("return beside a null position", returns, {nullPosition, returning(1, 10, 100)}, 10.0);
-
-        // A price of 100.00 is 400 ticks of 0.25.
-        const Statistic pullBacks = &IPositionStorage::pullBackPercentageTotal;
-        row("pull-back of no positions", pullBacks, {}, {});
-        row("pull-backs over price ticks", pullBacks, {pullingBack(1, 20, 100), pullingBack(-2, 20, 100)}, 5.0);
-        row("without price", pullBacks, {pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)}, 2.5);
-        row("price without symbol", pullBacks, {pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)}, 2.5);
-        row("without pull-back", pullBacks, {pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)}, 2.5);
-        row("flat", pullBacks, {pullingBack(0.0, 20, 100)}, {});
-        row("pull-back beside a null position", pullBacks, {nullPosition, pullingBack(1, 10, 100)}, 2.5);
+        // A price of 100.00 is 400 ticks of 0.25, one of 50.00 200. Every position counts, summed before dividing:
+        // (20 + 40) / (400 + 200) is 10%, where either position alone or the mean of their percentages (5, 20) is not.
+        const auto pullBacks = &IPositionStorage::pullBackPercentageTotal;
+        row("pull-back of no positions", {pullBacks, {}, {}});
+        row("pull-backs summed over price ticks", {pullBacks, {pullingBack(1, 20, 100), pullingBack(-2, 40, 50)}, 10.0});
+        row("without price", {pullBacks, {pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)}, 2.5});
+        row("price without symbol", {pullBacks, {pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)}, 2.5});
+        row("without pull-back", {pullBacks, {pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)}, 2.5});
+        row("flat", {pullBacks, {pullingBack(0.0, 20, 100)}, {}});
+        row("pull-back beside a null position", {pullBacks, {nullPosition, pullingBack(1, 10, 100)}, 2.5});
     }
 
     void statistics()
     {
         QFETCH(Statistic, statistic);
-        QFETCH(FigureList, figures);
-        QFETCH(Result, expected);
-        const Container<IPosition *> given = positions(figures);
+        const Container<IPosition *> given = positions(statistic.figures);
         ReportRecorder reports;
-        const Common::Nullable<double> actual = statistic(given);
-        QCOMPARE(actual.hasValue(), expected.has_value());
-        if (expected)
-            QVERIFY2(std::fabs(actual.value() - *expected) < 1e-9, qPrintable(QString::number(actual.value())));
+        const Common::Nullable<double> actual = statistic.of(given);
+        QCOMPARE(actual.hasValue(), statistic.expected.has_value());
+        if (statistic.expected)
+            QVERIFY2(std::fabs(actual.value() - *statistic.expected) < 1e-9, qPrintable(QString::number(actual.value())));
         QCOMPARE(reports.count(), 0);  // positions without the data are skipped silently
     }
 
@@ -146,9 +143,7 @@ private slots:
 
         ReportRecorder reports;
         const Container<IPosition *> baskets = IPositionStorage::selectBasketPositions(all);
-        QCOMPARE(baskets.size(), 2);
-        QCOMPARE(baskets.value(0), &first);
-        QCOMPARE(baskets.value(1), &second);
+        QCOMPARE(QList<IPosition *>(baskets.begin(), baskets.end()), QList<IPosition *>({&first, &second}));
         QCOMPARE(reports.reports().size(), 1);  // the category that is set but no category
         QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IDictionaryVisibleSymbol::category"));
     }

@@ -27,8 +27,7 @@ class Observer : public QObject
 {
     Q_OBJECT
 public:
-    int changes = 0;
-    int disposals = 0;
+    int changes = 0, disposals = 0;
 public slots:
     void slot_recordChanged(Trade::IRecord *) { ++changes; }
     void slot_disposed(Trade::IDisposable *) { ++disposals; }
@@ -152,18 +151,17 @@ private slots:
             w.storage->add(record("b"));  // nobody left to subscribe
             QVERIFY(!w.storage->at(0)->isSubscribed(static_cast<const QObject *>(nullptr)));
         }
-        QCOMPARE(reports.count(), 0);
 
         Sample::Storage storage;
         Observer observer;
         StorageRecordsSubscriptionHolder noStorage(nullptr, &observer);
         StorageRecordsSubscriptionHolder noObserver(&storage, nullptr);
         storage.add(record("c"));
-        const QString function = QStringLiteral("Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder");
-        const auto line = [&function](QStringView condition) {
-            return ReportRecorder::line(u"storage/storagerecordssubscriptionholder", function, condition);
+        const auto line = [](QStringView condition) {
+            return ReportRecorder::line(u"storage/storagerecordssubscriptionholder",
+                                        u"Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder", condition);
         };
-        QCOMPARE(reports.lines(), QStringList({line(u"storage != NULL"), line(u"subscriber != NULL")}));
+        QCOMPARE(reports.lines(), QStringList({line(u"storage != NULL"), line(u"subscriber != NULL")}));  // and none above
     }
 
     // Host code that runs while the holder, walking a reset, subscribes the observer to b; then whom
@@ -185,9 +183,8 @@ private slots:
             Walk w;
             auto *b = new HookedRecord(QStringLiteral("b"));
             b->onAttached = [&] { row.change(w); };
-            Sample::Storage *live = w.storage.get();
             ReportRecorder reports;
-            live->reset({record("a"), b, record("c")});
+            w.storage->reset({record("a"), b, record("c")});  // may end the storage while it runs
             if (w.storage && w.observer)
                 QCOMPARE(subscribed(*w.storage, w.observer.get()), QString::fromLatin1(row.after));
             if (w.holder && w.storage && w.observer) {
@@ -233,9 +230,7 @@ private slots:
             made->setQuantity(Quantity::fromLots(lots, symbol));
             return made;
         };
-        Sample::Position *const flat = position(&msft, &account, 0);
-        positions.reset({position(&es, &account, 2), position(&es, &second, -1), flat});
-        QCOMPARE(positions.positions().value(2), flat);
+        positions.reset({position(&es, &account, 2), position(&es, &second, -1), position(&msft, &account, 0)});
 
         const auto keys = [](const Sample::Storage &storage, const StorageFilter &filter) {
             QStringList selected;
@@ -294,9 +289,8 @@ private slots:
         for (const auto &row : rows) {
             const SymbolStorageErrorInfo info{SymbolStorageErrorInfo::SymbolError(row.symbolError),
                                               SymbolStorageErrorInfo::StorageError(row.storageError)};
-            const QString texts = QString::fromLatin1(row.texts);
-            QCOMPARE(info.format(), QStringLiteral("SymbolStorageErrorInfo: symbolError: ") + texts + QLatin1Char('.'));
-            QVERIFY2(info.isOk() == row.ok && info.noDuplicateErrors() == row.noDuplicates, qPrintable(texts));
+            QCOMPARE(info.format(), QStringLiteral("SymbolStorageErrorInfo: symbolError: %1.").arg(QLatin1String(row.texts)));
+            QVERIFY2(info.isOk() == row.ok && info.noDuplicateErrors() == row.noDuplicates, row.texts);
         }
     }
 };

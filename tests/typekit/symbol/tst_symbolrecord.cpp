@@ -61,8 +61,7 @@ private slots:
         }
 
         SymbolRecord copy;
-        copy = record;
-        QVERIFY(copy == record);
+        QVERIFY((copy = record) == record);
         copy.setName(QStringLiteral("AAPL"));
         QCOMPARE(record.name(), QStringLiteral("ESZ26"));
         copy.setAliases(QStringList());  // an empty list is still a stored value

@@ -24,9 +24,6 @@ class tst_VariantRecord : public QObject, SampleMarket
     IField *tag = topics.order().zelTagField();
     Sample::ExitStrategyTemplate twoTargets{QStringLiteral("Two targets")};
 
-    // A value that is not the type's default, for each value type of the sample topics' fields.
-    Variant sampleValue(int typeId);
-
     // A record of "field:value" items, with fields I (id), T (type), A (action), P (plus) and Z (tag);
     // a value "-" is an empty variant.
     VariantRecord build(const char *items) const
@@ -42,10 +39,9 @@ private slots:
     void entriesAndOrder()
     {
         QCOMPARE(sizeof(VariantRecord), sizeof(void *));
-        VariantRecord forward = build("I:0 T:1 A:2 P:3 Z:4");
-        VariantRecord backward = build("Z:4 P:3 A:2 T:1 I:0");
-        forward.setValue(type, Variant(10));  // the same field again replaces the value
-        backward.setValue(type, Variant(10));
+        // The same field again (T) replaces the value.
+        VariantRecord forward = build("I:0 T:1 A:2 P:3 Z:4 T:10");
+        VariantRecord backward = build("Z:4 P:3 A:2 T:1 I:0 T:10");
         QCOMPARE(forward.size(), 5);
         QVERIFY(forward == backward);  // entry by entry: the same order whatever the insertion order
         const QList<IField *> fields = forward.fields();
@@ -92,8 +88,7 @@ private slots:
         QCOMPARE(moved.size(), 2);
 
         // The value handed in may live in the array that the insertion grows or moves.
-        VariantRecord record;
-        record.setValue(tag, Variant(QStringLiteral("kept")));
+        VariantRecord record = build("Z:kept");
         for (IField *field : {id, type, action, plus})
             record.setValue(field, record.rawValue(tag));
         const VariantRecord shared = record;
@@ -115,8 +110,7 @@ private slots:
     void removeAndExtractSplit()
     {
         const VariantRecord record = build("I:1 T:2 A:3 P:4");
-        const QList<FieldSet> sets{FieldSet(), FieldSet{id}, FieldSet{type, plus, tag}, FieldSet{id, type, action, plus}};
-        for (const FieldSet &set : sets) {
+        for (const FieldSet &set : {FieldSet(), FieldSet{id}, FieldSet{type, plus, tag}, FieldSet{id, type, action, plus}}) {
             const VariantRecord removed = record.remove(set);
             const VariantRecord extracted = record.extract(set);
             QCOMPARE(removed.size() + extracted.size(), record.size());
@@ -128,12 +122,9 @@ private slots:
 
     void validValuesAndConvert()
     {
-        VariantRecord record;
-        record.setValue(id, Variant(QStringLiteral("A1")));
-        record.setValue(type, Variant());                                       // empty
-        record.setValue(action, Variant(QDate(2026, 12, 6)));                   // another type than its field's
-        record.setValue(plus, Variant(QStringLiteral("7")));                    // converts to the field's int
-        record.setValue(tag, Variant(0));                                       // an int under a text field
+        VariantRecord record = build("I:A1 T:- P:7");          // a text, an empty variant, a text that converts to an int
+        record.setValue(action, Variant(QDate(2026, 12, 6)));  // another type than its field's
+        record.setValue(tag, Variant(0));                      // an int under a text field
         QCOMPARE(record.validValues().fields(), QList<IField *>{id});
 
         const VariantRecord converted = record.convert(Variant());
@@ -180,10 +171,9 @@ private slots:
         QVERIFY(record != static_cast<const IRecordData *>(nullptr));
     }
 
-    // Every field of the installed topics keeps a value of its type through a save and a load, in
-    // memory and through JSON, beside a text without value and an empty variant; the loaded record
-    // saves as it was read. A field whose type has no sample value here fails, so that a type added
-    // to the topics is added here too.
+    // Every field of the installed topics keeps a value of its type through a save and a load, in memory
+    // and through JSON, beside a text without value and an empty variant; the loaded record saves as it
+    // was read. A field whose type has no sample value fails, so that a type added to the topics is added here.
     void everyFieldRoundTrips_data()
     {
         QTest::addColumn<IField *>("field");
@@ -194,8 +184,31 @@ private slots:
     void everyFieldRoundTrips()
     {
         QFETCH(IField *, field);
-        const Variant value = sampleValue(field->valueType());
-        QVERIFY2(value.hasValue(field->valueType()), QMetaType(field->valueType()).name());
+        SpreadLegsOrderInfo legs;
+        legs.orderInfoBySymbol(&es).setQuantity(Quantity(2.0, &es));
+        // A value that is not the type's default, for each value type of the sample topics' fields.
+        const QList<Variant> values{
+            Variant::fromValue(static_cast<ISymbol *>(&es)), Variant::fromValue(static_cast<IAccount *>(&account)),
+            Variant::fromValue(static_cast<IExitStrategyTemplate *>(&twoTargets)),
+            Variant(QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5, 250), Qt::UTC)), Variant(QDate(2026, 12, 31)),
+            Variant(QStringLiteral("text")), Variant(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")}),
+            Variant(-42), Variant(1234.5625), Variant(true),
+            Variant::fromValue(OrderAction(OrderAction::SellShort)),
+            Variant::fromValue(BracketCategory(BracketCategory::TakeProfit)),
+            Variant::fromValue(OrderState(OrderState::Completed, OrderState::reasonCanceled)),
+            Variant::fromValue(OrderExpiry(OrderExpiry::GoodTillCancel)),
+            Variant::fromValue(OrderCategory(OrderCategory::StopLimit)),
+            Variant::fromValue(EventSource(EventSource::Chart, Common::InvocationType(2))),
+            Variant::fromValue(EventReason(QStringLiteral("weekly: rebalance"))),
+            Variant::fromValue(OrderFlags(OrderFlags::ZeroQuantityIsValid)),
+            Variant::fromValue(SymbolCategory(Symbology::symbolTypeFuture)),
+            Variant::fromValue(Price(5012.25, &es)), Variant::fromValue(Quantity(3.0, &es)),
+            Variant::fromValue(legs), Variant::fromValue(VariantRecordList{build("I:leg")}),
+        };
+        const int typeId = field->valueType();
+        const auto found = std::find_if(values.cbegin(), values.cend(), [&](const Variant &v) { return v.userType() == typeId; });
+        const Variant value = found == values.cend() ? Variant() : *found;
+        QVERIFY2(value.hasValue(typeId), QMetaType(typeId).name());
         IField *blank = field == tag ? type : tag;
         IField *empty = field == plus ? action : plus;
         VariantRecord record;
@@ -222,10 +235,7 @@ private slots:
     void loadDropsWhatItCannotRead()
     {
         const auto entry = [](const Dump &field, const Dump &value) {
-            Dump::Struct item{QString()};
-            item.insert(QStringLiteral("field"), field);
-            item.insert(QStringLiteral("value"), value);
-            return Dump(item);
+            return Dump(Dump::Struct(QString()).insert(QStringLiteral("field"), field).insert(QStringLiteral("value"), value));
         };
         const auto field = [](const char *type, const char *id) {
             return Dump(Dump::Atom(QString::fromLatin1(type), QString::fromLatin1(id)));
@@ -234,10 +244,9 @@ private slots:
         // An unknown field id, a field without a converter, a field of another type, an item that is
         // no struct and one without members are left out; the readable item after them is kept.
         Dump::Container saved(QStringLiteral("Trade::VariantRecord"));
-        for (const Dump &item : {entry(field("Trade::IField*", "Order.Nope"), value), entry(field("QObject*", ""), value),
-                                 entry(value, value), value, Dump(Dump::Struct()),
-                                 entry(field("Trade::IField*", "Order.Id"), value)})
-            saved.append(item);
+        saved.append(entry(field("Trade::IField*", "Order.Nope"), value)).append(entry(field("QObject*", ""), value))
+            .append(entry(value, value)).append(value).append(Dump(Dump::Struct()))
+            .append(entry(field("Trade::IField*", "Order.Id"), value));
 
         ReportRecorder reports;
         const VariantRecord loaded = Variant::load(Dump(saved), Variant()).valueOr(VariantRecord());
@@ -260,42 +269,6 @@ private slots:
         QCOMPARE(converter.fromVariant(record, Variant()).userType(), record.userType());
     }
 };
-
-Variant tst_VariantRecord::sampleValue(int typeId)
-{
-    SpreadLegsOrderInfo legs;
-    legs.orderInfoBySymbol(&es).setQuantity(Quantity(2.0, &es));
-    const QList<Variant> values{
-        Variant::fromValue(static_cast<ISymbol *>(&es)),
-        Variant::fromValue(static_cast<IAccount *>(&account)),
-        Variant::fromValue(static_cast<IExitStrategyTemplate *>(&twoTargets)),
-        Variant(QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5, 250), Qt::UTC)),
-        Variant(QDate(2026, 12, 31)),
-        Variant(QStringLiteral("text")),
-        Variant(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")}),
-        Variant(-42),
-        Variant(1234.5625),
-        Variant(true),
-        Variant::fromValue(OrderAction(OrderAction::SellShort)),
-        Variant::fromValue(BracketCategory(BracketCategory::TakeProfit)),
-        Variant::fromValue(OrderState(OrderState::Completed, OrderState::reasonCanceled)),
-        Variant::fromValue(OrderExpiry(OrderExpiry::GoodTillCancel)),
-        Variant::fromValue(OrderCategory(OrderCategory::StopLimit)),
-        Variant::fromValue(EventSource(EventSource::Chart, Common::InvocationType(2))),
-        Variant::fromValue(EventReason(QStringLiteral("weekly: rebalance"))),
-        Variant::fromValue(OrderFlags(OrderFlags::ZeroQuantityIsValid)),
-        Variant::fromValue(SymbolCategory(Symbology::symbolTypeFuture)),
-        Variant::fromValue(Price(5012.25, &es)),
-        Variant::fromValue(Quantity(3.0, &es)),
-        Variant::fromValue(legs),
-        Variant::fromValue(VariantRecordList{build("I:leg")}),
-    };
-    for (const Variant &value : values) {
-        if (value.userType() == typeId)
-            return value;
-    }
-    return Variant();
-}
 
 QTEST_GUILESS_MAIN(tst_VariantRecord)
 #include "tst_variantrecord.moc"

@@ -41,6 +41,7 @@ private slots:
         QTest::addRow("break even") << 0 << 0 << 1 << true << QStringList();
         QTest::addRow("trailing without frequency") << 0 << 10 << 0 << false << QStringList{frequency};
         QTest::addRow("trailing") << 2 << 10 << 0 << true << QStringList();
+        QTest::addRow("trailing without stop") << 2 << 0 << 0 << false << QStringList{stop};
         QTest::addRow("stop") << 0 << 10 << 2 << true << QStringList();
         QTest::addRow("stop without stop") << 0 << 0 << 2 << false << QStringList{stop};
         QTest::addRow("unexpected type") << 1 << 1 << 7 << false

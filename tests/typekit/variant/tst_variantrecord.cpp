@@ -86,6 +86,12 @@ private slots:
         QVERIFY(copy.contains(tag) && !third.contains(tag));
         VariantRecord moved = std::move(third);
         QCOMPARE(moved.size(), 2);
+        // An emptied record keeps its array: a copy of it still grows apart.
+        moved.remove(id);
+        moved.remove(plus);
+        const VariantRecord emptied = moved;
+        moved.setValue(tag, Variant(QStringLiteral("again")));
+        QVERIFY(emptied.isEmpty() && moved.rawValue(tag) == Variant(QStringLiteral("again")));
 
         // The value handed in may live in the array that the insertion grows or moves.
         VariantRecord record = build("Z:kept");

@@ -130,6 +130,7 @@ private slots:
         ReportRecorder reports;
         const OrderRecord merged = order.merge(update);
         QCOMPARE(merged.stateText(), QStringLiteral("Working"));  // the update's value wins
+        QCOMPARE(merged.id(), QStringLiteral("A-1"));               // what only the order has stays
         QCOMPARE(merged.topic(), topics.orderTopic());
 
         OrderRecord copy;

@@ -112,7 +112,7 @@ private slots:
     void remainingQuantity()
     {
         // The ordered and the filled quantity, and the remaining one; -1 for none.
-        const struct { double ordered, filled, remaining; } rows[] = {{10, -1, 10}, {10, 4, 6}, {-1, 4, -1}};
+        const struct { double ordered, filled, remaining; } rows[] = {{10, -1, 10}, {10, 4, 6}, {10, 10, 0}, {-1, 4, -1}};
         ReportRecorder reports;
         for (const auto &row : rows) {
             VariantRecord order;

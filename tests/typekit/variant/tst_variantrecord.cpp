@@ -86,7 +86,7 @@ private slots:
         QVERIFY(copy.contains(tag) && !third.contains(tag));
         VariantRecord moved = std::move(third);
         QCOMPARE(moved.size(), 2);
-        // An emptied record keeps its array: a copy of it still grows apart.
+        // Removing the last entry drops the array: a copy of the emptied record stays empty.
         moved.remove(id);
         moved.remove(plus);
         const VariantRecord emptied = moved;

@@ -20,6 +20,7 @@
 
 #include <QtTest/QtTest>
 
+#include "printed.h"
 #include "samplemarket.h"
 
 using namespace Trade;
@@ -27,14 +28,6 @@ using namespace Trade;
 class tst_DebugStream : public QObject, SampleMarket
 {
     Q_OBJECT
-
-    // What a failing QCOMPARE prints for the value.
-    template <typename T>
-    static QString printed(const T &value)
-    {
-        const QScopedArrayPointer<char> text(QTest::toString(value));
-        return QString::fromUtf8(text.data());
-    }
 
     Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
 

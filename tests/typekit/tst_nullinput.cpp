@@ -19,21 +19,14 @@
 
 #include <QtTest/QtTest>
 
+#include "printed.h"
+
 #include <functional>
 
 using namespace Trade;
 
 using Call = std::function<void()>;
 Q_DECLARE_METATYPE(Call)
-
-// Through QDebug, which reads enumerations without a value without reporting.
-template <typename T>
-QString shown(const T &value)
-{
-    QString text;
-    QDebug(&text) << value;
-    return text;
-}
 
 class tst_NullInput : public QObject
 {
@@ -56,7 +49,7 @@ private slots:
     #define UTIL(name) \
         row("OrderUtils::" #name, [none] { \
             const auto result = OrderUtils::name(none, nullptr); \
-            QCOMPARE(shown(result), shown(decltype(result){})); \
+            QCOMPARE(printed(result), printed(decltype(result){})); \
         }, "OrderUtils::" #name ": topic != NULL")
         UTIL(id); UTIL(zelTag); UTIL(type); UTIL(timestamp); UTIL(gtd); UTIL(limit); UTIL(stopPrice);
         UTIL(averagePrice); UTIL(category); UTIL(quantity); UTIL(filledQuantity); UTIL(exitStrategyTemplate);

@@ -78,7 +78,7 @@ public:
     static bool isDecorated(const QByteArray &text) { return MethodInfo::isDecorated(text, Code); }
 
 private:
-    /// Made with the description: its copies all share the one text.
+    /// Made once, when the info is made: its copies all share the one text.
     static QByteArray decorate(const QByteArray &signature)
     {
         return signature.isEmpty() ? QByteArray() : Code + signature;

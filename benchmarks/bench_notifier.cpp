@@ -24,7 +24,7 @@
 class TenSignals : public QObject, public Common::AbstractNotifier
 {
     Q_OBJECT
-signals:
+Q_SIGNALS:
     BENCH_TEN(BENCH_SIGNAL)
 };
 
@@ -33,21 +33,21 @@ class TenSlots : public QObject
     Q_OBJECT
 public:
     int sum = 0;
-public slots:
+public Q_SLOTS:
     BENCH_TEN(BENCH_SLOT)
 };
 
 class ManySignals : public QObject, public Common::AbstractNotifier
 {
     Q_OBJECT
-signals:
+Q_SIGNALS:
     BENCH_32(BENCH_PLAIN_SIGNAL)
 };
 
 class ManySlots : public QObject
 {
     Q_OBJECT
-public slots:
+public Q_SLOTS:
     BENCH_32(BENCH_PLAIN_SLOT)
 };
 
@@ -123,7 +123,7 @@ void BM_EmitPlain(benchmark::State &state)
     TenSlots observer;
     connectTen(publisher, observer);
     for (auto _ : state)
-        emit publisher.s3(1);
+        Q_EMIT publisher.s3(1);
     benchmark::DoNotOptimize(observer.sum);
 }
 BENCHMARK(BM_EmitPlain);
@@ -134,7 +134,7 @@ void BM_EmitSubscribed(benchmark::State &state)
     TenSlots observer;
     publisher.subscribe(&observer);
     for (auto _ : state)
-        emit publisher.s3(1);
+        Q_EMIT publisher.s3(1);
     benchmark::DoNotOptimize(observer.sum);
 }
 BENCHMARK(BM_EmitSubscribed);

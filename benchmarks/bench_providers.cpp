@@ -26,7 +26,7 @@ class SymbolObserver : public QObject
     Q_OBJECT
 public:
     int heard = 0;
-public slots:
+public Q_SLOTS:
     void slot_symbolChanged(Trade::ISymbol *, Trade::ISymbolAccountProvider *) { ++heard; }
 };
 
@@ -37,9 +37,9 @@ class Relay : public QObject
 public:
     bool watchSymbols = false;
     Trade::ISymbol *symbol = nullptr;
-signals:
+Q_SIGNALS:
     void symbolChanged(Trade::ISymbol *symbol, Trade::ISymbolAccountProvider *provider);
-public slots:
+public Q_SLOTS:
     void follow(Trade::ISymbol *newSymbol, Trade::ISymbolAccountProvider *)
     {
         if (watchSymbols) {
@@ -55,7 +55,7 @@ public slots:
             }
         }
         symbol = newSymbol;
-        emit symbolChanged(newSymbol, nullptr);
+        Q_EMIT symbolChanged(newSymbol, nullptr);
     }
     void onSymbolDisposed(Trade::IDisposable *) {}
     void onSymbolResolveChanged(Trade::ISymbol *) {}

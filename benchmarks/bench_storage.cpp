@@ -22,7 +22,7 @@
 class Follower : public QObject
 {
     Q_OBJECT
-public slots:
+public Q_SLOTS:
     void slot_recordChanged(Trade::IRecord *) {}
 };
 

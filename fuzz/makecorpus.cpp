@@ -97,7 +97,7 @@ void records(const Fuzz::Fixtures &f)
     VariantRecord plain;
     plain.setValue(symbols->nameField(), QByteArray("\x00\xff", 2));
     plain.setValue(symbols->brokerNameField(), QChar(u'\u00e9'));
-    plain.setValue(symbols->symbolNameWithoutExchangeField(), QDateTime::fromMSecsSinceEpoch(1798766400123, Qt::UTC));
+    plain.setValue(symbols->symbolNameWithoutExchangeField(), QDateTime::fromMSecsSinceEpoch(1798766400123).toUTC());
     plain.setValue(symbols->lotSizeField(), -(qint64(1) << 40));
     plain.setValue(symbols->isResolvedField(), QDate(2026, 12, 6));
     plain.setValue(symbols->priceMultiplierField(), Variant());

@@ -390,7 +390,7 @@ public:
         context->connectionProvider()->subscribe(this);  // greets the view with the connection
     }
 
-public slots:
+public Q_SLOTS:
     void slot_symbolChanged() { show("symbolChanged"); }
     void slot_accountChanged() { show("accountChanged"); }
     void slot_orderInfoChanged() { show("orderInfoChanged"); }

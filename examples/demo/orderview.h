@@ -15,7 +15,7 @@ class OrderView : public QObject
 public:
     explicit OrderView(QTextStream &out) : m_out(out) {}
 
-public slots:
+public Q_SLOTS:
     // Matched by name to the recordChanged signal of each order the view is subscribed to.
     void slot_recordChanged(Trade::IRecord *record)
     {

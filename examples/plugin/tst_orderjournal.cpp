@@ -36,7 +36,7 @@ class tst_OrderJournal : public QObject
         return order;
     }
 
-private slots:
+private Q_SLOTS:
     void saveAndLoad();
     void accountGone();
     void fills_data();

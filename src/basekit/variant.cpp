@@ -15,12 +15,6 @@
 namespace Trade {
 
 namespace {
-// QVariant::userType() goes through an out-of-line call; the held type is at hand inline.
-inline int heldTypeId(const QVariant &variant)
-{
-    return variant.data_ptr().typeId();
-}
-
 // The types without a converter that a saved text may name: plain values of QtCore, pointers,
 // and types registered with a conversion from QString. Dumps come from users' files; other types
 // (images, widgets, objects) are never constructed from them.
@@ -57,17 +51,12 @@ bool loadsFromText(const QMetaType &type)
     }
 }
 
-// Likewise QVariant::isValid().
-inline bool holdsAny(const QVariant &variant)
-{
-    return variant.data_ptr().typeInterface() != nullptr;
-}
 
 // The saved text of a value of a type without a converter: Qt's own text, except where that
 // does not read back. Characters are written as their numbers and byte arrays in Base64.
 QString plainText(const QVariant &value)
 {
-    switch (heldTypeId(value)) {
+    switch (value.typeId()) {
     case QMetaType::Char:
         return QString::number(int(*static_cast<const char *>(value.constData())));
     case QMetaType::SChar:
@@ -123,7 +112,7 @@ bool Variant::holdsNull() const
 {
     if (QVariant::isNull())  // empty, made null, or a null pointer
         return true;
-    switch (heldTypeId(*this)) {
+    switch (QVariant::typeId()) {
     case QMetaType::QString:
         return isNullValue(*static_cast<const QString *>(constData()));
     case QMetaType::QByteArray:
@@ -145,13 +134,13 @@ bool Variant::holdsNull() const
 
 bool Variant::hasValue(int typeId) const
 {
-    return heldTypeId(*this) == typeId && !holdsNull();
+    return QVariant::typeId() == typeId && !holdsNull();
 }
 
 Variant Variant::convert(int typeId, const Variant &context) const
 {
     if (is(typeId)) {
-        if (holdsAny(context)) {
+        if (context.isValid()) {
             IConverter *own = ConverterRegistry::forType(typeId);
             const auto *rebasing = dynamic_cast<const IRebasingConverter *>(own);
             if (rebasing && rebasing->rebasesOn(context))
@@ -162,7 +151,7 @@ Variant Variant::convert(int typeId, const Variant &context) const
     if (IConverter *target = ConverterRegistry::forType(typeId))
         return target->fromVariant(*this, context);
     Variant plain = *this;
-    if (IConverter *own = ConverterRegistry::forType(heldTypeId(*this)))
+    if (IConverter *own = ConverterRegistry::forType(QVariant::typeId()))
         plain = own->toVariant(*this);
     if (plain.is(typeId))
         return plain;
@@ -178,7 +167,7 @@ Dump Variant::save() const
 {
     if (!isValid())
         return Dump(Dump::Atom());
-    const int typeId = heldTypeId(*this);
+    const int typeId = QVariant::typeId();
     if (IConverter *converter = ConverterRegistry::forType(typeId))
         return converter->save(*this);
     const QString typeText = QString::fromUtf8(typeName());
@@ -263,20 +252,20 @@ Variant Variant::loadJsonFile(const QString &path, const Variant &context, QVect
 
 QString Variant::toString() const
 {
-    if (IConverter *converter = ConverterRegistry::forType(heldTypeId(*this)))
+    if (IConverter *converter = ConverterRegistry::forType(QVariant::typeId()))
         return converter->toString(*this);
     return QVariant::toString();
 }
 
 bool operator==(const Variant &left, const Variant &right)
 {
-    const bool leftValid = holdsAny(left);
-    const bool rightValid = holdsAny(right);
+    const bool leftValid = left.isValid();
+    const bool rightValid = right.isValid();
     if (!leftValid || !rightValid)
         return leftValid == rightValid;
-    IConverter *converter = ConverterRegistry::forType(heldTypeId(left));
-    if (!converter && heldTypeId(left) != heldTypeId(right))
-        converter = ConverterRegistry::forType(heldTypeId(right));
+    IConverter *converter = ConverterRegistry::forType(left.typeId());
+    if (!converter && left.typeId() != right.typeId())
+        converter = ConverterRegistry::forType(right.typeId());
     if (converter)
         return converter->compare(left, right) == 0;
     return static_cast<const QVariant &>(left) == static_cast<const QVariant &>(right);

@@ -33,7 +33,7 @@ public:
     }
 
     /// Holds exactly that meta-type.
-    bool is(int typeId) const { return data_ptr().typeId() == typeId; }
+    bool is(int typeId) const { return QVariant::typeId() == typeId; }
     /// Holds a value of exactly that type that is not null. Null keeps its older, stricter
     /// meaning: a null pointer and a null QString, QByteArray, QChar, QDate, QTime, QDateTime or
     /// QBitArray are no value. A value of another type is no value of this one, even when Qt could
@@ -114,7 +114,7 @@ public:
     template <typename T>
     bool is() const
     {
-        return data_ptr().type() == QMetaType::fromType<T>();
+        return metaType() == QMetaType::fromType<T>();
     }
     template <typename T>
     bool hasValue() const;
@@ -122,16 +122,20 @@ public:
 private:
     template <typename T>
     static bool isNullValue(const T &value);
-    /// The held T when the variant holds exactly a T that is not null; null otherwise. Inline and
-    /// without calls into QtCore: this is the path of every typed read that succeeds.
+    /// The held T when the variant holds exactly a T that is not null; null otherwise. This is the
+    /// path of every typed read that succeeds: on Qt 6.7 and later it is get_if(), inline and
+    /// without calls into QtCore; before, the held type and Qt's null flag are asked for.
     template <typename T>
     const T *heldValue() const
     {
-        const DataPtr &held = data_ptr();
-        if (held.is_null || held.type() != QMetaType::fromType<T>())
-            return nullptr;
-        const T &value = held.get<T>();
-        return isNullValue(value) ? nullptr : &value;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+        const T *value = get_if<T>(static_cast<const QVariant *>(this));
+#else
+        const T *value = metaType() == QMetaType::fromType<T>() && !isNull()
+                             ? static_cast<const T *>(constData())
+                             : nullptr;
+#endif
+        return value && !isNullValue(*value) ? value : nullptr;
     }
     template <typename T>
     const T &strongValueSlow(int typeId) const;

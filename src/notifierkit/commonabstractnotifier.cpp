@@ -11,7 +11,9 @@
 #include <QtCore/QPointer>
 
 #include <algorithm>
+#include <array>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace Common {
@@ -183,6 +185,33 @@ Info normalized(const QByteArray &text, const QVector<Info> &known)
     const auto same = std::find_if(known.begin(), known.end(),
                                    [&given](const Info &method) { return method.signature() == given.signature(); });
     return same == known.end() ? given : *same;
+}
+
+// The arguments a method is called with. A method may take fewer parameters than the call gives,
+// as a slot may take fewer than its signal: those it does not take are not passed (Qt 6.5 and
+// later would refuse the call otherwise). The rest must name the method's parameter types:
+// Qt 6.5 and later refuse a call whose types differ, and so does this on every Qt 6, since
+// before 6.5 the method would read the data as its own types (an int's bits as a double, a
+// derived pointer as its interface, unadjusted). Empty when they do not fit.
+std::optional<std::array<QGenericArgument, 10>> argumentsFor(const QMetaMethod &method,
+                                                             const std::array<QGenericArgument, 10> &given)
+{
+    std::array<QGenericArgument, 10> taken;
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    const QList<QByteArray> types = method.parameterTypes();
+#endif
+    const int count = std::min(std::max(method.parameterCount(), 0), int(given.size()));
+    for (int index = 0; index < count; ++index) {
+        const QGenericArgument &argument = given[index];
+        if (!argument.name())
+            break;  // too few: Qt refuses the call
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        if (QMetaObject::normalizedType(argument.name()) != types.at(index))
+            return std::nullopt;
+#endif
+        taken[index] = argument;
+    }
+    return taken;
 }
 
 } // namespace
@@ -614,8 +643,12 @@ void AbstractNotifier::call(const Link &link, QGenericArgument val0, QGenericArg
                             QGenericArgument val3, QGenericArgument val4, QGenericArgument val5, QGenericArgument val6,
                             QGenericArgument val7, QGenericArgument val8, QGenericArgument val9)
 {
-    const bool invoked = link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0,
-                                                           val1, val2, val3, val4, val5, val6, val7, val8, val9);
+    const QMetaMethod method = link.delegate.metaMethod();
+    const auto taken = argumentsFor(method, {val0, val1, val2, val3, val4, val5, val6, val7, val8, val9});
+    const bool invoked = taken
+                         && method.invoke(link.delegate.observer, m_private->m_connectionType, (*taken)[0],
+                                          (*taken)[1], (*taken)[2], (*taken)[3], (*taken)[4], (*taken)[5],
+                                          (*taken)[6], (*taken)[7], (*taken)[8], (*taken)[9]);
     TRADE_ASSERT_AS(invoked,
                     u"link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)",
                     u"Common::AbstractNotifier::call", unit, this);

@@ -11,13 +11,12 @@
 ///     class ConnectionProvider : public QObject, public Common::AbstractNotifier
 ///     {
 ///         Q_OBJECT
-///     signals:
-///         void connectionChanged(Trade::IBrokerConnection *connection, ConnectionProvider *provider);
-///     private slots:
-///         void attached_connectionChanged(const Link *link)
+///     Q_SIGNALS:
+///         void connectionChanged(Trade::IBrokerConnection* connection, ConnectionProvider* provider);
+///     private Q_SLOTS:
+///         void attached_connectionChanged(const Link* link)
 ///         {
-///             call(*link, Q_ARG(Trade::IBrokerConnection *, m_connection),
-///                  Q_ARG(ConnectionProvider *, this));
+///             call(*link, m_connection, this);
 ///         }
 ///     };
 ///
@@ -34,11 +33,71 @@
 #include <QtCore/QObject>
 #include <QtCore/QVector>
 
+#include <array>
 #include <memory>
+#include <type_traits>
 
 namespace Common {
 
 class AbstractNotifierPrivate;
+
+/// The arguments of the notifier's calls (AbstractNotifier::call(), unsubscribeAndCall() and
+/// callQueued()) as a caller writes them on every Qt 6: Q_ARG, which makes a QGenericArgument before
+/// Qt 6.5 and a QMetaMethodArgument from 6.5 on, or plain values. A plain value travels as its own
+/// type, under the name that Qt's meta-type system gives it ("Trade::IBrokerConnection*",
+/// "QString"), so its type must be the receiving parameter's: pass a pointer to the interface the
+/// method declares, not to a class derived from it (Qt 6.5 and later refuse a call whose types
+/// differ; before, the method would receive an unadjusted pointer). An argument refers to the
+/// caller's value, which must outlive the call; a queued call copies it at once.
+namespace CallArguments {
+
+using List = std::array<QGenericArgument, 10>;
+
+template <typename T>
+QGenericArgument make(const T &value)
+{
+    if constexpr (std::is_base_of_v<QGenericArgument, T>) {
+        return value;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    } else if constexpr (std::is_same_v<T, QMetaMethodArgument>) {
+        // Q_ARG's text is the type as the caller spelt it ("Trade::IRecord *"); the meta-type's
+        // name is the normalized one that the receiving method declares.
+        return QGenericArgument(value.metaType ? QMetaType(value.metaType).name() : value.name, value.data);
+#endif
+    } else {
+        static_assert(!std::is_array_v<T>, "pass a QString or a QByteArray instead of a character array");
+        return QGenericArgument(QMetaType::fromType<T>().name(), static_cast<const void *>(&value));
+    }
+}
+
+/// A queued call looks the argument types up by name: plain values' types are registered first.
+template <typename T>
+void registerType()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    constexpr bool fromQArg = std::is_base_of_v<QGenericArgument, T> || std::is_same_v<T, QMetaMethodArgument>;
+#else
+    constexpr bool fromQArg = std::is_base_of_v<QGenericArgument, T>;
+#endif
+    if constexpr (!fromQArg)
+        qRegisterMetaType<T>();
+}
+
+template <typename... Args>
+List list(const Args &...args)
+{
+    static_assert(sizeof...(Args) <= 10, "a call takes ten arguments at most");
+    return List{make(args)...};
+}
+
+template <typename... Args>
+List queuedList(const Args &...args)
+{
+    (registerType<Args>(), ...);
+    return list(args...);
+}
+
+} // namespace CallArguments
 
 class NOTIFIERKIT_EXPORT AbstractNotifier : public virtual INotifier, public virtual IObject
 {
@@ -124,6 +183,11 @@ public:
     /// Calls the link's method on the link's observer alone, with the arguments made by Q_ARG
     /// (through the connection type: directly when the observer lives in this thread). The link
     /// need not be recorded.
+    ///
+    /// Each of call(), unsubscribeAndCall() and callQueued() also takes up to ten arguments as
+    /// plain values, or as Q_ARG makes them on any Qt 6 (see CallArguments):
+    ///
+    ///     call(*link, m_connection, static_cast<Trade::IBrokerConnectionProvider *>(this));
     void call(const Link &link, QGenericArgument val0 = QGenericArgument(),
               QGenericArgument val1 = QGenericArgument(), QGenericArgument val2 = QGenericArgument(),
               QGenericArgument val3 = QGenericArgument(), QGenericArgument val4 = QGenericArgument(),
@@ -153,6 +217,33 @@ public:
                            QGenericArgument val5 = QGenericArgument(), QGenericArgument val6 = QGenericArgument(),
                            QGenericArgument val7 = QGenericArgument(), QGenericArgument val8 = QGenericArgument(),
                            QGenericArgument val9 = QGenericArgument());
+
+    template <typename... Args>
+    void call(const Link &link, const Args &...args)
+    {
+        const CallArguments::List list = CallArguments::list(args...);
+        call(link, list[0], list[1], list[2], list[3], list[4], list[5], list[6], list[7], list[8], list[9]);
+    }
+    template <typename... Args>
+    void unsubscribeAndCall(const Link &link, const Args &...args)
+    {
+        const CallArguments::List list = CallArguments::list(args...);
+        unsubscribeAndCall(link, list[0], list[1], list[2], list[3], list[4], list[5], list[6], list[7], list[8],
+                           list[9]);
+    }
+    template <typename... Args>
+    void callQueued(const QByteArray &method, const Args &...args)
+    {
+        const CallArguments::List list = CallArguments::queuedList(args...);
+        callQueued(method, list[0], list[1], list[2], list[3], list[4], list[5], list[6], list[7], list[8], list[9]);
+    }
+    template <typename... Args>
+    static void callQueued(QObject *object, const QByteArray &method, const Args &...args)
+    {
+        const CallArguments::List list = CallArguments::queuedList(args...);
+        callQueued(object, method, list[0], list[1], list[2], list[3], list[4], list[5], list[6], list[7], list[8],
+                   list[9]);
+    }
 
 protected:
     /// Called after a link is recorded (and after the attach slot), and after one is dropped

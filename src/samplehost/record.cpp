@@ -15,7 +15,7 @@ Record::Record(const QString &key, const Trade::FieldSet &topicFields, const Tra
 
 Record::~Record()
 {
-    emit disposed(this);
+    Q_EMIT disposed(this);
 }
 
 Trade::IStorage *Record::storage() const
@@ -41,7 +41,7 @@ void Record::changed()
     m_modified = QDateTime::currentDateTimeUtc();
     // An observer may remove the record from its storage, or delete it, while it hears this.
     const QPointer<Record> alive(this);
-    emit recordChanged(this);
+    Q_EMIT recordChanged(this);
     if (alive && m_storage)
         m_storage->announce(Trade::IStorage::Updated, this);
 }

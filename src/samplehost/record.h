@@ -47,7 +47,7 @@ public:
     void merge(const Trade::VariantRecord &changes);
     void setValue(Trade::IField *field, const Trade::Variant &value);
 
-signals:
+Q_SIGNALS:
     void recordChanged(Trade::IRecord *record);
     void disposed(Trade::IDisposable *object) const override;
 

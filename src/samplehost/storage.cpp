@@ -23,9 +23,9 @@ Storage::Storage(QObject *parent) : QObject(parent), m_view(m_records)
 Storage::~Storage()
 {
     if (!m_owned.isEmpty())
-        emit storageChanged(AboutToClear, nullptr, this);
+        Q_EMIT storageChanged(AboutToClear, nullptr, this);
     dropAll();
-    emit disposed(this);
+    Q_EMIT disposed(this);
 }
 
 Trade::Container<Trade::IRecord *> Storage::select(const Trade::StorageFilter &filter) const
@@ -102,7 +102,7 @@ void Storage::reset(const QVector<Record *> &records)
         m_records.append(record);
         m_owned.append(record);
     }
-    emit storageChanged(Reset, nullptr, this);
+    Q_EMIT storageChanged(Reset, nullptr, this);
 }
 
 void Storage::clear()
@@ -115,19 +115,19 @@ bool Storage::announceClearing()
 {
     // An observer may delete the storage while it hears this.
     const QPointer<Storage> alive(this);
-    emit storageChanged(AboutToClear, nullptr, this);
+    Q_EMIT storageChanged(AboutToClear, nullptr, this);
     return alive;
 }
 
 void Storage::attached_storageChanged(const Link *link)
 {
-    call(*link, Q_ARG(Trade::IStorage::ChangeEvent, Reset), Q_ARG(Trade::IRecord *, nullptr),
-         Q_ARG(Trade::IStorage *, this));
+    call(*link, Trade::IStorage::ChangeEvent(Reset), static_cast<Trade::IRecord *>(nullptr),
+         static_cast<Trade::IStorage *>(this));
 }
 
 void Storage::announce(Trade::IStorage::ChangeEvent event, Record *record)
 {
-    emit storageChanged(event, record, this);
+    Q_EMIT storageChanged(event, record, this);
 }
 
 void Storage::dropAll()

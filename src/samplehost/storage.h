@@ -58,12 +58,12 @@ public:
     void reset(const QVector<Record *> &records);
     void clear();
 
-signals:
+Q_SIGNALS:
     void storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record,
                         Trade::IStorage *storage) const override;
     void disposed(Trade::IDisposable *object) const override;
 
-private slots:
+private Q_SLOTS:
     void attached_storageChanged(const Link *link);
 
 protected:

@@ -54,7 +54,7 @@ Symbol::Symbol(const QString &name, Symbology::KorSymbolType category, int minMo
 
 Symbol::~Symbol()
 {
-    emit disposed(this);
+    Q_EMIT disposed(this);
     symbols().remove(this);
 }
 
@@ -116,7 +116,7 @@ void Symbol::setResolved(bool resolved)
     const bool before = isResolved();
     setFigure(&Trade::ISymbolTopic::isResolvedField, resolved);
     if (isResolved() != before)
-        emit symbolResolveChanged(this);
+        Q_EMIT symbolResolveChanged(this);
 }
 
 void Symbol::setBrokerName(const QString &brokerName)

@@ -23,7 +23,7 @@ MarketDataProvider::MarketDataProvider(const QString &name, QObject *parent) : Q
 
 MarketDataProvider::~MarketDataProvider()
 {
-    emit disposed(this);
+    Q_EMIT disposed(this);
 }
 
 ExitStrategyTemplate::ExitStrategyTemplate(const QString &name) : m_name(name)
@@ -58,7 +58,7 @@ ActiveExitStrategyProvider::ActiveExitStrategyProvider(QObject *parent) : QObjec
 
 ActiveExitStrategyProvider::~ActiveExitStrategyProvider()
 {
-    emit disposed(this);
+    Q_EMIT disposed(this);
 }
 
 bool ActiveExitStrategyProvider::isActive(const Trade::Variant &value) const
@@ -71,7 +71,7 @@ void ActiveExitStrategyProvider::setActiveTemplate(Trade::IExitStrategyTemplate 
     if (value == m_active)
         return;
     m_active = value;
-    emit activeExitStrategyChanged(this);
+    Q_EMIT activeExitStrategyChanged(this);
 }
 
 TicketContext::TicketContext(QObject *parent) : Trade::OrderInfoProvider(parent)

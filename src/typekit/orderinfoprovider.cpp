@@ -21,7 +21,7 @@ OrderInfoProvider::OrderInfoProvider(QObject *parent) : SymbolAccountProvider(pa
 
 OrderInfoProvider::~OrderInfoProvider()
 {
-    emit disposed(this);
+    Q_EMIT disposed(this);
 }
 
 QString OrderInfoProvider::symbolName()
@@ -80,7 +80,7 @@ void OrderInfoProvider::setSymbolName(const QString &value)
     if (value == symbolName())
         return;
     m_symbolName = value;
-    emit symbolChanged(symbol(), this);
+    Q_EMIT symbolChanged(symbol(), this);
 }
 
 void OrderInfoProvider::setSymbolAutoMappingShouldBeDisallowed(bool value)
@@ -93,7 +93,7 @@ void OrderInfoProvider::setInfo(const VariantRecord &value)
     if (info() == value)
         return;
     m_info = value;
-    emit orderInfoChanged(this);
+    Q_EMIT orderInfoChanged(this);
 }
 
 void OrderInfoProvider::setExitStrategy(IExitStrategyTemplate *value)
@@ -101,7 +101,7 @@ void OrderInfoProvider::setExitStrategy(IExitStrategyTemplate *value)
     if (exitStrategy() == value)
         return;
     m_exitStrategy = value;
-    emit orderInfoChanged(this);
+    Q_EMIT orderInfoChanged(this);
 }
 
 void OrderInfoProvider::setPriceLevels(const PriceLevels &value)
@@ -109,7 +109,7 @@ void OrderInfoProvider::setPriceLevels(const PriceLevels &value)
     if (priceLevels() == value)
         return;
     m_priceLevels = value;
-    emit orderInfoChanged(this);
+    Q_EMIT orderInfoChanged(this);
 }
 
 void OrderInfoProvider::setMarketDataProvider(IMarketDataProvider *provider)
@@ -121,7 +121,7 @@ void OrderInfoProvider::setMarketDataProvider(IMarketDataProvider *provider)
     m_marketDataProvider = provider;
     if (provider)
         provider->subscribe(QByteArrayLiteral("disposed"), this, QByteArrayLiteral("onMarketDataProviderDisposed"));
-    emit marketDataChanged(this);
+    Q_EMIT marketDataChanged(this);
 }
 
 void OrderInfoProvider::resetData()
@@ -197,7 +197,7 @@ void OrderInfoProvider::copyFrom(IOrderInfoProvider *source)
     if (newSymbol != symbol())
         setSymbol(newSymbol);
     else
-        emit symbolChanged(symbol(), this);
+        Q_EMIT symbolChanged(symbol(), this);
     if (gone())
         return;
 
@@ -205,7 +205,7 @@ void OrderInfoProvider::copyFrom(IOrderInfoProvider *source)
     if (newAccount != account())
         setAccount(newAccount);
     else
-        emit accountChanged(account(), this);
+        Q_EMIT accountChanged(account(), this);
     if (gone())
         return;
 
@@ -213,12 +213,12 @@ void OrderInfoProvider::copyFrom(IOrderInfoProvider *source)
     if (newInfo != info())
         setInfo(newInfo);
     else
-        emit orderInfoChanged(this);
+        Q_EMIT orderInfoChanged(this);
     if (gone())
         return;
 
     m_exitStrategy = source ? source->exitStrategy() : nullptr;
-    emit orderInfoChanged(this);
+    Q_EMIT orderInfoChanged(this);
     if (gone())
         return;
 
@@ -226,7 +226,7 @@ void OrderInfoProvider::copyFrom(IOrderInfoProvider *source)
     if (newLevels != priceLevels())
         setPriceLevels(newLevels);
     else
-        emit orderInfoChanged(this);
+        Q_EMIT orderInfoChanged(this);
     if (gone())
         return;
 
@@ -246,7 +246,7 @@ void OrderInfoProvider::onMarketDataProviderDisposed(IDisposable *object)
     if (!m_marketDataProvider)
         return;
     std::exchange(m_marketDataProvider, nullptr)->unsubscribe(this);
-    emit marketDataChanged(this);
+    Q_EMIT marketDataChanged(this);
 }
 
 void OrderInfoProvider::slot_symbolChanged(ISymbol *symbol, ISymbolAccountProvider *provider)
@@ -260,7 +260,7 @@ void OrderInfoProvider::slot_symbolChanged(ISymbol *symbol, ISymbolAccountProvid
         m_symbolName = name;
         if (nameChanged && symbol == this->symbol()) {
             const ObjectWatch self(this);
-            emit symbolChanged(this->symbol(), this);
+            Q_EMIT symbolChanged(this->symbol(), this);
             if (self.isGone())
                 return;
         }
@@ -311,7 +311,7 @@ void OrderInfoProvider::slot_orderInfoChanged(IOrderInfoProvider *provider)
     if (strategy == exitStrategy())
         return;
     m_exitStrategy = strategy;
-    emit orderInfoChanged(this);
+    Q_EMIT orderInfoChanged(this);
 }
 
 void OrderInfoProvider::slot_marketDataChanged(IOrderInfoProvider *provider)

@@ -24,7 +24,7 @@ SymbolAccountProvider::SymbolAccountProvider(QObject *parent)
 
 SymbolAccountProvider::~SymbolAccountProvider()
 {
-    emit disposed(this);
+    Q_EMIT disposed(this);
 }
 
 bool SymbolAccountProvider::providesSymbol() const
@@ -74,7 +74,7 @@ void SymbolAccountProvider::setSymbol(ISymbol *value)
         value->subscribe(QByteArrayLiteral("disposed"), this, QByteArrayLiteral("onSymbolDisposed"));
         value->subscribe(this, QByteArrayLiteral("symbolResolveChanged"));
     }
-    emit symbolChanged(m_symbol, this);
+    Q_EMIT symbolChanged(m_symbol, this);
 }
 
 void SymbolAccountProvider::setAccount(IAccount *value)
@@ -82,7 +82,7 @@ void SymbolAccountProvider::setAccount(IAccount *value)
     if (account() == value)
         return;
     m_account = value;
-    emit accountChanged(m_account, this);
+    Q_EMIT accountChanged(m_account, this);
 }
 
 void SymbolAccountProvider::onSymbolDisposed(IDisposable *object)

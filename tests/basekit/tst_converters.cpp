@@ -53,7 +53,7 @@ class tst_Converters : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         // The value type is registered here, as a library registers its types when it loads:

@@ -35,7 +35,7 @@ class tst_Dump : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void nodes()
     {
         const Dump atom(Dump::Atom(QStringLiteral("int"), QStringLiteral("3")));

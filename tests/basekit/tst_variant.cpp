@@ -72,7 +72,7 @@ class tst_Variant : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { Trade::registerConverterType<Trade::GaugeConverter>(); }
 
     void hasValue_data()
@@ -240,8 +240,8 @@ private slots:
         QTest::addRow("date") << Variant(day) << QStringLiteral("QDate");
         QTest::addRow("null date") << Variant(QDate()) << QStringLiteral("QDate");
         QTest::addRow("time") << Variant(QTime(23, 59, 59, 999)) << QStringLiteral("QTime");
-        QTest::addRow("date time in UTC") << Variant(QDateTime(day, QTime(1, 2, 3, 4), Qt::UTC)) << QStringLiteral("QDateTime");
-        QTest::addRow("date time at an offset") << Variant(QDateTime(day, QTime(1, 2, 3), Qt::OffsetFromUTC, -5 * 3600))
+        QTest::addRow("date time in UTC") << Variant(QDateTime(day, QTime(1, 2, 3, 4), QTimeZone::utc()).toUTC()) << QStringLiteral("QDateTime");
+        QTest::addRow("date time at an offset") << Variant(QDateTime(day, QTime(1, 2, 3), QTimeZone(-5 * 3600)))
                                                 << QStringLiteral("QDateTime");
         QTest::addRow("local date time") << Variant(QDateTime(day, QTime(1, 2, 3))) << QStringLiteral("QDateTime");
         QTest::addRow("empty") << Variant() << QString();

@@ -8,14 +8,14 @@ namespace {
 class Publisher : public QObject, public Trade::AbstractNotifier
 {
     Q_OBJECT
-signals:
+Q_SIGNALS:
     void changed(int value);
 };
 
 class Observer : public QObject
 {
     Q_OBJECT
-public slots:
+public Q_SLOTS:
     void slot_changed(int) {}
 };
 
@@ -25,7 +25,7 @@ class tst_AbstractNotifier : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void dumpNamesClassAndLinks()
     {
         Publisher publisher;

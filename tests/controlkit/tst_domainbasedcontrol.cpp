@@ -37,7 +37,7 @@ class View : public QObject
 public:
     QStringList heard;
 
-public slots:
+public Q_SLOTS:
     void slot_valueChanged(const Trade::Variant &value) { heard << value.toString(); }
 };
 
@@ -47,7 +47,7 @@ class tst_DomainBasedControl : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void userChoice_data()
     {
         QTest::addColumn<bool>("readOnly");

@@ -18,21 +18,21 @@ class Publisher : public QObject, public AbstractNotifier, public virtual Trade:
     Q_OBJECT
 
 public:
-    ~Publisher() override { emit disposed(this); }
+    ~Publisher() override { Q_EMIT disposed(this); }
     int value = 7;
     QByteArrayList heard;
     // Run once when `heard` gets this entry: a place inside the notifier's calls where an object can die.
     std::pair<QByteArray, std::function<void()>> death;
 
-public slots:
+public Q_SLOTS:
     void setValue(int newValue) { value = newValue; }
 
-signals:
+Q_SIGNALS:
     void valueChanged(int value, const QString &text);
     void counted(int count);
     void disposed(Trade::IDisposable *object) const override;
 
-private slots:
+private Q_SLOTS:
     void attached_valueChanged(const Link *link)
     {
         call(*link, Q_ARG(int, value), Q_ARG(QString, QString()));
@@ -63,7 +63,7 @@ public:
     QByteArrayList calls;
     Publisher *watched = nullptr;  // asked during calls whether it still has this observer
 
-public slots:
+public Q_SLOTS:
     void slot_valueChanged(int value)
     {
         calls << "value " + QByteArray::number(value);
@@ -72,6 +72,10 @@ public slots:
     }
     void slot_disposed(Trade::IDisposable *) { calls << "disposed"; }
     void slot_destroyed(QObject *) { calls << "destroyed"; }
+    void take(int number, const QString &text, Trade::IDisposable *object)
+    {
+        calls << QByteArray::number(number) + ' ' + text.toUtf8() + (object ? " object" : " null");
+    }
     void onGone(Trade::IDisposable *) { calls << "gone"; }
 };
 
@@ -80,7 +84,7 @@ class Bare : public QObject
 {
     Q_OBJECT
 
-public slots:
+public Q_SLOTS:
     void slot_valueChanged(double) {}
     void onGone(Trade::IDisposable *) {}
 };
@@ -110,6 +114,13 @@ QString refused(const char *function, const char *reason)
     return line(function, "false && \"" + QByteArray(reason) + '"');
 }
 
+// The report of a call that Qt would not make.
+QString callRefused()
+{
+    return line("::call", "link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, "
+                          "val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)");
+}
+
 int helpers(const QObject *observer)
 {
     return int(observer->findChildren<Common::ObserverDestroyHelper *>().size());
@@ -123,7 +134,7 @@ class tst_Notifier : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // A subscription by the signal's name, then calls of its link.
     void subscribeByNameAndCall()
     {
@@ -136,7 +147,7 @@ private slots:
         QCOMPARE(world.publisher.heard, QByteArrayList({"attached", "+valueChanged"}));
         QVERIFY(world.publisher.isSubscribed(&world.observer, "valueChanged"));
         QCOMPARE(world.publisher.linkCount("valueChanged"), 1);
-        emit world.publisher.valueChanged(8, QString());
+        Q_EMIT world.publisher.valueChanged(8, QString());
         QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 8", "subscribed"}));
 
         const AbstractNotifier::Link link = *world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
@@ -161,6 +172,83 @@ private slots:
         QCOMPARE(recorder.count(), 0);
     }
 
+    // The arguments of calls as code for Qt 6.4 and for Qt 6.5 and later writes them: Q_ARG (a
+    // QGenericArgument before 6.5, a QMetaMethodArgument from 6.5 on, with the type as spelt),
+    // plain values, and both mixed. A value of a type other than the parameter's is refused with
+    // the call's report on every Qt, as Qt 6.5 refuses it.
+    void callArguments_data()
+    {
+        QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QByteArrayList>("calls");
+        QTest::addColumn<QString>("report");
+        const QByteArrayList taken{"5 five object"};
+        const QString none;
+        // "take" on the observer: a link that need not be recorded, and the method's name.
+        static const auto link = [](World &w) {
+            return AbstractNotifier::Link{{&w.observer, "1take(int,QString,Trade::IDisposable*)"},
+                        {"valueChanged", "2valueChanged(int,QString)"}};
+        };
+        static const QString five = QStringLiteral("five");
+        QTest::addRow("call, Q_ARG") << Operation([](World &w) {
+            w.publisher.call(link(w), Q_ARG(int, 5), Q_ARG(QString, five), Q_ARG(Trade::IDisposable *, &w.publisher));
+        }) << taken << none;
+        QTest::addRow("call, values") << Operation([](World &w) {
+            w.publisher.call(link(w), 5, five, static_cast<Trade::IDisposable *>(&w.publisher));
+        }) << taken << none;
+        QTest::addRow("call, mixed") << Operation([](World &w) {
+            w.publisher.call(link(w), 5, Q_ARG(QString, five), static_cast<Trade::IDisposable *>(&w.publisher));
+        }) << taken << none;
+        QTest::addRow("call, null pointer value") << Operation([](World &w) {
+            w.publisher.call(link(w), 5, five, static_cast<Trade::IDisposable *>(nullptr));
+        }) << QByteArrayList{"5 five null"} << none;
+        // The link was not recorded: reported, and called all the same.
+        const QString notSubscribed = refused("::unsubscribe", "Such signal/slot pair is not subscribed");
+        QTest::addRow("unsubscribeAndCall, values") << Operation([](World &w) {
+            w.publisher.unsubscribeAndCall(link(w), 5, five, static_cast<Trade::IDisposable *>(&w.publisher));
+        }) << taken << notSubscribed;
+        QTest::addRow("unsubscribeAndCall, Q_ARG") << Operation([](World &w) {
+            w.publisher.unsubscribeAndCall(link(w), Q_ARG(int, 5), Q_ARG(QString, five),
+                                           Q_ARG(Trade::IDisposable *, &w.publisher));
+        }) << taken << notSubscribed;
+        QTest::addRow("callQueued, values") << Operation([](World &w) {
+            AbstractNotifier::callQueued(&w.observer, "take", 5, five, static_cast<Trade::IDisposable *>(&w.publisher));
+        }) << taken << none;
+        QTest::addRow("callQueued, Q_ARG") << Operation([](World &w) {
+            AbstractNotifier::callQueued(&w.observer, "take", Q_ARG(int, 5), Q_ARG(QString, five),
+                                         Q_ARG(Trade::IDisposable *, &w.publisher));
+        }) << taken << none;
+        QTest::addRow("callQueued on the publisher, value") << Operation([](World &w) {
+            w.publisher.callQueued("setValue", 5);
+            QTRY_COMPARE(w.publisher.value, 5);
+            w.observer.calls << "set " + QByteArray::number(w.publisher.value);
+        }) << QByteArrayList{"set 5"} << none;
+        QTest::addRow("call, more arguments than parameters") << Operation([](World &w) {
+            const AbstractNotifier::Link valueLink{{&w.observer, "1slot_valueChanged(int)"},
+                                                   {"valueChanged", "2valueChanged(int,QString)"}};
+            w.publisher.call(valueLink, 5, five, static_cast<Trade::IDisposable *>(nullptr));
+        }) << QByteArrayList{"value 5"} << none;
+        QTest::addRow("call, fewer arguments than parameters") << Operation([](World &w) {
+            w.publisher.call(link(w), 5, five);
+        }) << QByteArrayList() << callRefused();
+        QTest::addRow("call, a derived pointer for an interface") << Operation([](World &w) {
+            w.publisher.call(link(w), 5, five, &w.publisher);
+        }) << QByteArrayList() << callRefused();
+        QTest::addRow("call, a double for an int") << Operation([](World &w) {
+            w.publisher.call(link(w), 5.0, five, static_cast<Trade::IDisposable *>(nullptr));
+        }) << QByteArrayList() << callRefused();
+    }
+    void callArguments()
+    {
+        QFETCH(Operation, operation);
+        QFETCH(QByteArrayList, calls);
+        QFETCH(QString, report);
+        World world;
+        ReportRecorder recorder;
+        operation(world);
+        QTRY_COMPARE(world.observer.calls, calls);
+        QCOMPARE(recorder.lines(), report.isEmpty() ? QStringList() : QStringList{report});
+    }
+
     // All conventional slots, by the notifier (recorded, greeted by the attach slot) and by the static
     // calls (neither); the publisher dies before its observers.
     void subscribeAll()
@@ -183,7 +271,7 @@ private slots:
         AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection);
         AbstractNotifier::unsubscribe(publisher, "valueChanged", &unrecorded);
         AbstractNotifier::subscribe(publisher, "disposed", &unrecorded, "onGone", Qt::DirectConnection);
-        emit publisher->valueChanged(1, QString());
+        Q_EMIT publisher->valueChanged(1, QString());
         QCOMPARE(recorder.count(), 0);
         AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection);  // two of three are there
         QCOMPARE(recorder.lines(), QStringList(2, line("::subscribe", "QObject::connect(sender, signal.decoratedSignature(), "
@@ -237,8 +325,7 @@ private slots:
                          ReportRecorder::quoted(u"The observer must have an appropriate slot"))});
         row("call of a missing method", [](World &w) {
             w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
-        }, {line("::call", "link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, "
-                           + arguments)});
+        }, {callRefused()});
         row("queued call of a missing method", [](World &w) { w.publisher.callQueued("absent"); },
             {line("::callQueued", "QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, " + arguments)});
         row("interface casts", [](World &w) {
@@ -381,12 +468,12 @@ private slots:
         source.forward("valueChanged", &target, "counted");
         source.forward(&target, "valueChanged");  // already there
         QCOMPARE(same.size() + renamed.size(), 2);  // the attach slot greets forwarding links too
-        emit source.valueChanged(5, QStringLiteral("five"));
+        Q_EMIT source.valueChanged(5, QStringLiteral("five"));
         QCOMPARE(same.last(), QVariantList({5, QStringLiteral("five")}));
         QCOMPARE(renamed.last(), QVariantList{5});
         QCOMPARE(source.linkCount("2valueChanged(int,QString)"), 2);
         source.unsubscribe(&target);
-        emit source.valueChanged(6, QString());
+        Q_EMIT source.valueChanged(6, QString());
         QCOMPARE(same.size() + renamed.size(), 4);
         QCOMPARE(recorder.count(), 0);
     }

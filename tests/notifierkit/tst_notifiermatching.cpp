@@ -21,7 +21,7 @@ class Matcher : public QObject
 {
     Q_OBJECT
 
-public slots:
+public Q_SLOTS:
     void slot_quoteChanged(Quote *) {}
     void slot_quoteChanged(Market::Feed *, Market::Quote *) {}
     void slot_quoteChanged(Market::Quote *) {}
@@ -33,7 +33,7 @@ class tst_NotifierMatching : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void parse()
     {
         const QString noName = ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse", u"endOfName > 0");
@@ -107,7 +107,9 @@ private slots:
         MetaObjectInfo assigned;
         assigned = MetaObjectInfo(&QObject::staticMetaObject);
         assigned = info;
-        QCOMPARE(assigned.slotList().size(), 7);
+        // Matcher's slots and QObject's (how many QObject has depends on the Qt version).
+        QCOMPARE(assigned.slotList().size(), info.slotList().size());
+        QCOMPARE(assigned.findSlot("slot_reset").signature(), QByteArray("slot_reset()"));
         QCOMPARE(recorder.lines(), QStringList{ReportRecorder::line(
                                        u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::operator =",
                                        u"m_metaObject == NULL && \"Only initial assignment is allowed.\"")});

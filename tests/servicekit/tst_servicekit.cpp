@@ -7,7 +7,7 @@ class tst_ServiceKit : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void installAndRestore()
     {
         IMarquelService *builtIn = MarquelServiceApi();

@@ -9,7 +9,7 @@ class tst_KorSymbol : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void typeOf()
     {
         QCOMPARE(KorSymbol::typeOf(""), symbolTypeUndefined);

@@ -62,7 +62,7 @@ class tst_Container : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void misuseReports()
     {
         misuse<IRecord *>(QStringLiteral("class Trade::IRecord *"));

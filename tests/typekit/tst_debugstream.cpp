@@ -31,7 +31,7 @@ class tst_DebugStream : public QObject, SampleMarket
 
     Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { scaled.setPriceMultiplier(100.0); }
     void streamed();
 };

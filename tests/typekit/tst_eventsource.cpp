@@ -19,7 +19,7 @@ class tst_EventSource : public QObject
             .arg(value);
     }
 
-private slots:
+private Q_SLOTS:
     void eventSources()
     {
         const QString invalidGesture = ReportRecorder::line(u"invocationtype", u"Common::InvocationType::toString", u"false",

@@ -21,15 +21,15 @@ class NamingProvider : public QObject, public Trade::AbstractNotifier, public Tr
 public:
     QStringList names;
 
-    ~NamingProvider() override { emit disposed(this); }
+    ~NamingProvider() override { Q_EMIT disposed(this); }
     bool isActive(const Trade::Variant &value) const override { return names.contains(value.toString()); }
     void setNames(const QStringList &value)
     {
         names = value;
-        emit activeExitStrategyChanged(this);
+        Q_EMIT activeExitStrategyChanged(this);
     }
 
-signals:
+Q_SIGNALS:
     void activeExitStrategyChanged(Trade::IActiveExitStrategyProvider *provider) const override;
     void disposed(Trade::IDisposable *object) const override;
 };
@@ -45,7 +45,7 @@ class tst_ExitStrategyDomainControl : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void marks_data()
     {
         QTest::addColumn<QString>("steps");

@@ -13,7 +13,7 @@ class tst_Library : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // Custom meta-types take ids in the order they are registered, so the ids tell the order of
     // the load-time steps. It runs first, before this test asks for any type itself.
     void loadOrder()

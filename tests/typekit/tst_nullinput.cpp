@@ -34,7 +34,7 @@ class tst_NullInput : public QObject
 
     Sample::StandardTopics topics;
 
-private slots:
+private Q_SLOTS:
     void nullPointers_data()
     {
         QTest::addColumn<Call>("call");

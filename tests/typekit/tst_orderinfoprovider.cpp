@@ -31,7 +31,7 @@ public:
     Trade::PriceLevels priceLevels() override { return Trade::PriceLevels(); }
     Trade::IMarketDataProvider *marketDataProvider() const override { return nullptr; }
 
-signals:
+Q_SIGNALS:
     void symbolChanged(Trade::ISymbol *, Trade::ISymbolAccountProvider *) const override;
     void accountChanged(Trade::IAccount *, Trade::ISymbolAccountProvider *) const override;
     void disposed(Trade::IDisposable *) const override;
@@ -49,7 +49,7 @@ public:
     QByteArrayList heard;
     std::function<void(const QByteArray &)> onHeard;
 
-public slots:
+public Q_SLOTS:
     void slot_symbolChanged(Trade::ISymbol *symbol) { hear("S:" + (symbol ? symbol->name().toLatin1() : "-")); }
     void slot_accountChanged() { hear("A"); }
     void slot_orderInfoChanged() { hear("I"); }
@@ -144,7 +144,7 @@ class tst_OrderInfoProvider : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void announcements_data()
     {
         QTest::addColumn<Operation>("operation");

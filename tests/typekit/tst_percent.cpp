@@ -19,7 +19,7 @@ class tst_Percent : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void valuesAndEquality()
     {
         QVERIFY(NullableDouble(std::numeric_limits<double>::quiet_NaN()).hasValue());  // only all ones is null

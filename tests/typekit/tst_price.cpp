@@ -25,7 +25,7 @@ class tst_Price : public QObject, SampleMarket
     Sample::Symbol spread{QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100};
     Sample::Symbol unscaled{QStringLiteral("NOSCALE"), Symbology::symbolTypeStock, 1, 100};
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         scaled.setPriceMultiplier(100.0);

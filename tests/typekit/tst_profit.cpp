@@ -22,7 +22,7 @@ class tst_Profit : public QObject, SampleMarket
     Sample::Formatter formatter;
     Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
 
-private slots:
+private Q_SLOTS:
     void initTestCase() { scaled.setPriceMultiplier(100.0); }
 
     void ticksAndMoney()

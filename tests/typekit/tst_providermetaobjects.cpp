@@ -31,7 +31,7 @@ class tst_ProviderMetaObjects : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void methods_data()
     {
         QTest::addColumn<const QMetaObject *>("metaObject");

@@ -24,7 +24,7 @@ class tst_Quantity : public QObject
     Sample::Symbol ten{QStringLiteral("AAPL"), Symbology::symbolTypeStock, 1, 100, 1.0, 10};
     Sample::Connection connection{QStringLiteral("Paper")};
 
-private slots:
+private Q_SLOTS:
     void lots()
     {
         ReportRecorder reports;

@@ -21,7 +21,7 @@ public:
     QByteArray heard;
     std::function<void()> onSymbolChanged;
 
-public slots:
+public Q_SLOTS:
     void slot_symbolChanged(Trade::ISymbol *symbol)
     {
         heard += symbol ? symbol->name().toLatin1() : QByteArray("-");
@@ -36,7 +36,7 @@ class tst_SymbolAccountProvider : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void symbolLife_data()
     {
         QTest::addColumn<QStringList>("steps");

@@ -18,7 +18,7 @@ class tst_Translation : public QObject
 
     QTranslator translator;
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         // Texts are made once and kept: this runs before anything in this program asks for one.

@@ -18,7 +18,7 @@ class tst_VariantRecordList : public QObject, SampleMarket
     VariantRecord first;
     VariantRecord second;
 
-private slots:
+private Q_SLOTS:
     void initTestCase()
     {
         first.setValue(topics.order().idField(), Variant(QStringLiteral("leg 1")));

@@ -9,7 +9,7 @@ class tst_Version : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void parseAndPrint()
     {
         const char *const invalid = "65535.65535.65535.65535";

@@ -10,7 +10,7 @@ BrokerConnectionProvider::BrokerConnectionProvider(QObject *parent) : QObject(pa
 
 BrokerConnectionProvider::~BrokerConnectionProvider()
 {
-    emit disposed(this);
+    Q_EMIT disposed(this);
 }
 
 IBrokerConnection *BrokerConnectionProvider::brokerConnection() const
@@ -24,7 +24,7 @@ void BrokerConnectionProvider::setBrokerConnection(IBrokerConnection *connection
         return;
     IBrokerConnection *const previous = m_connection;
     m_connection = connection;
-    emit connectionChanged(previous, this);
+    Q_EMIT connectionChanged(previous, this);
 }
 
 void BrokerConnectionProvider::copyFrom(IBrokerConnectionProvider *source)
@@ -33,13 +33,15 @@ void BrokerConnectionProvider::copyFrom(IBrokerConnectionProvider *source)
     if (connection != m_connection)
         setBrokerConnection(connection);
     else
-        emit connectionChanged(m_connection, this);
+        Q_EMIT connectionChanged(m_connection, this);
 }
 
 void BrokerConnectionProvider::attached_connectionChanged(const Link *link)
 {
-    call(*link, Q_ARG(Trade::IBrokerConnection *, m_connection),
-         Q_ARG(Trade::IBrokerConnectionProvider *, this));
+    // The argument types by the names the subscriber's slot declares them with.
+    IBrokerConnectionProvider *const provider = this;
+    call(*link, QGenericArgument("Trade::IBrokerConnection*", &m_connection),
+         QGenericArgument("Trade::IBrokerConnectionProvider*", &provider));
 }
 
 } // namespace Trade

@@ -42,7 +42,7 @@ public:
     /// The observer while it lives; null once it has gone.
     QObject *subscriber() const { return m_subscriber; }
 
-private slots:
+private Q_SLOTS:
     void slot_storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record, Trade::IStorage *storage);
 
 private:

@@ -18,7 +18,7 @@ public:
     QList<Trade::IBrokerConnection *> heard;
     QList<Trade::IBrokerConnectionProvider *> providers;
 
-public slots:
+public Q_SLOTS:
     void slot_connectionChanged(Trade::IBrokerConnection *connection, Trade::IBrokerConnectionProvider *provider)
     {
         heard << connection;
@@ -32,7 +32,7 @@ class tst_BrokerConnectionProvider : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     // A change, and every copy, is announced with the previous connection; the same connection set
     // again is not. A new subscriber alone is greeted, with the current connection.
     void announcements()

@@ -11,7 +11,7 @@ class tst_ConnectionState : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void states()
     {
         const struct { int type; const char *text; bool isReady, canConnect, canDisconnect; } rows[] = {

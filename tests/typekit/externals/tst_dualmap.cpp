@@ -29,7 +29,7 @@ class tst_DualMap : public QObject
         return map;
     }
 
-private slots:
+private Q_SLOTS:
     void lookups()
     {
         const ShadeMap map = shades();

@@ -12,7 +12,7 @@ class tst_Formatting : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void cumulative()
     {
         Sample::Formatter formatter;

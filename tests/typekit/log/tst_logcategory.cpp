@@ -13,7 +13,7 @@ class tst_LogCategory : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void texts()
     {
         const char *const texts[] = {"", "Balance", "Broker Order", "Broker Message", "Connection", "Execution", "Local Order",

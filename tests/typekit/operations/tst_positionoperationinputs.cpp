@@ -55,7 +55,7 @@ class tst_PositionOperationInputs : public QObject
 
     Sample::StandardTopics topics;
 
-private slots:
+private Q_SLOTS:
     void lazyFills()
     {
         FakePosition position(QStringLiteral("P"), false);

@@ -58,7 +58,7 @@ class tst_OrderEnumerations : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void texts_data()
     {
         QTest::addColumn<QString>("kind");

@@ -51,7 +51,7 @@ class tst_OrderRecord : public QObject, SampleMarket
 
     Sample::ExitStrategyTemplate exitTemplate{QStringLiteral("Two targets")};
 
-private slots:
+private Q_SLOTS:
     void attributeAccessors_data()
     {
         QTest::addColumn<Check>("check");

@@ -12,7 +12,7 @@ class tst_OrderState : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void states_data()
     {
         QTest::addColumn<int>("type");

@@ -24,7 +24,7 @@ class tst_OrderUtils : public QObject
     Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0, 10};
     Sample::Account account{QStringLiteral("SIM-7")};
 
-private slots:
+private Q_SLOTS:
     void plainReadsAreSilent()
     {
         // Values of another type than their field's are no values, even where Qt could convert them.

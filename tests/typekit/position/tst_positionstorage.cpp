@@ -83,7 +83,7 @@ class tst_PositionStorage : public QObject, SampleMarket
         return result;
     }
 
-private slots:
+private Q_SLOTS:
     void cleanup() { made.clear(); }
 
     void statistics_data()

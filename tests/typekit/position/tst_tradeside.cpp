@@ -15,7 +15,7 @@ class tst_TradeSide : public QObject
 
     static Variant side(int type) { return Variant::fromValue(TradeSide(TradeSide::Type(type))); }
 
-private slots:
+private Q_SLOTS:
     void predicatesAndText()
     {
         ReportRecorder reports;

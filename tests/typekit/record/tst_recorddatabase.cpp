@@ -40,7 +40,7 @@ class tst_RecordDataBase : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void topicIsSetOnce()
     {
         Sample::OrderTopic first;

@@ -28,7 +28,7 @@ class Observer : public QObject
     Q_OBJECT
 public:
     int changes = 0, disposals = 0;
-public slots:
+public Q_SLOTS:
     void slot_recordChanged(Trade::IRecord *) { ++changes; }
     void slot_disposed(Trade::IDisposable *) { ++disposals; }
 };
@@ -40,7 +40,7 @@ class HookedRecord : public Sample::Record
 public:
     explicit HookedRecord(const QString &key) : Sample::Record(key, FieldSet()) {}
     std::function<void()> onAttached;
-private slots:
+private Q_SLOTS:
     void attached_recordChanged(const Link *)
     {
         if (const auto hook = std::exchange(onAttached, nullptr))
@@ -83,7 +83,7 @@ class tst_Storage : public QObject, SampleMarket
 
     Sample::Account second{QStringLiteral("SIM-2")};
 
-private slots:
+private Q_SLOTS:
     void holderFollowsTheStorage()
     {
         ReportRecorder reports;

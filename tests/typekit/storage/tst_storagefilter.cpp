@@ -18,7 +18,7 @@ class tst_StorageFilter : public QObject, SampleMarket
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void unsetPropertiesReport()
     {
         const auto line = [](const char *member, QStringView condition) {

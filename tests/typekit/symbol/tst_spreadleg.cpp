@@ -14,7 +14,7 @@ class tst_SpreadLeg : public QObject, SampleMarket
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void comparisonsLookupsAndReports()
     {
         ReportRecorder reports;

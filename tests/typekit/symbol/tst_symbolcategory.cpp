@@ -14,7 +14,7 @@ class tst_SymbolCategory : public QObject
 
     static SymbolCategory category(int number) { return SymbolCategory(Symbology::KorSymbolType(number)); }
 
-private slots:
+private Q_SLOTS:
     void table()
     {
         const struct { int number; const char *name, *plural; bool valid, canRoll, tradeable; } rows[] = {

@@ -36,7 +36,7 @@ class tst_SymbolRecord : public QObject
 
     Sample::StandardTopics topics;
 
-private slots:
+private Q_SLOTS:
     void attributes()
     {
         // Each attribute keeps its own value: a write to one never shows in another.

@@ -17,7 +17,7 @@ class tst_FieldSet : public QObject
     IField *c = topic.zelTagField();
     IField *d = topic.stopLimitPlusField();
 
-private slots:
+private Q_SLOTS:
     void addingAndRemoving()
     {
         FieldSet set;

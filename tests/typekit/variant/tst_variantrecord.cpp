@@ -35,7 +35,7 @@ class tst_VariantRecord : public QObject, SampleMarket
         return record;
     }
 
-private slots:
+private Q_SLOTS:
     void entriesAndOrder()
     {
         QCOMPARE(sizeof(VariantRecord), sizeof(void *));
@@ -196,7 +196,7 @@ private slots:
         const QList<Variant> values{
             Variant::fromValue(static_cast<ISymbol *>(&es)), Variant::fromValue(static_cast<IAccount *>(&account)),
             Variant::fromValue(static_cast<IExitStrategyTemplate *>(&twoTargets)),
-            Variant(QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5, 250), Qt::UTC)), Variant(QDate(2026, 12, 31)),
+            Variant(QDateTime::fromString(QStringLiteral("2026-12-06T14:30:05.250Z"), Qt::ISODateWithMs)), Variant(QDate(2026, 12, 31)),
             Variant(QStringLiteral("text")), Variant(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")}),
             Variant(-42), Variant(1234.5625), Variant(true),
             Variant::fromValue(OrderAction(OrderAction::SellShort)),

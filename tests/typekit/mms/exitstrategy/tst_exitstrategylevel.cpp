@@ -26,7 +26,7 @@ class tst_ExitStrategyLevel : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void validity()
     {
         // Quantity, profit target, stop, valid: the smallest valid level and one with a profit target,

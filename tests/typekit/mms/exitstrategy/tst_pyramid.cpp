@@ -17,7 +17,7 @@ class tst_Pyramid : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void texts()
     {
         // Display and persistent texts by value, from 0 to one beyond the last.

@@ -26,7 +26,7 @@ class tst_StopStrategyLevel : public QObject
 {
     Q_OBJECT
 
-private slots:
+private Q_SLOTS:
     void validity_data()
     {
         QTest::addColumn<int>("frequency");

@@ -5,7 +5,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup-debian.sh" --benchmarks
-build="$root/build-bench"
+build="${TYPEKIT_BUILD_ROOT:-$root}/build-bench"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTYPEKIT_BUILD_BENCHMARKS=ON \
     -DTYPEKIT_BUILD_TESTS=OFF -DTYPEKIT_BUILD_EXAMPLES=OFF
 cmake --build "$build" --parallel "$(nproc)"

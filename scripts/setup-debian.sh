@@ -1,20 +1,22 @@
 #!/usr/bin/env bash
-# Installs what building typekit needs on Debian 12 (run as root), skipping what is there.
-# Usage: scripts/setup-debian.sh [--benchmarks] [--fuzzers] [--coverage]
+# Installs what building typekit needs on Debian 12 or 13 (run as root), skipping what is there.
+# Usage: scripts/setup-debian.sh [--benchmarks] [--fuzzers] [--coverage] [--clazy]
 set -euo pipefail
 
 # fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
 # doxygen: the API reference, whose build without warnings is one of the tests.
-# pkgconf (pkg-config) and dpkg-dev (dpkg-shlibdeps): the package tests and scripts/package.sh.
+# pkgconf (pkg-config), dpkg-dev (dpkg-shlibdeps) and file (which CPack runs on the libraries): the
+# package tests and scripts/package.sh.
 # qt6-tools-dev (CMake's Qt6LinguistTools) and qt6-l10n-tools (lupdate, lrelease): the catalogues
 # of the display texts.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev
-          fonts-dejavu-core doxygen pkgconf dpkg-dev)
+          fonts-dejavu-core doxygen pkgconf dpkg-dev file)
 for arg in "$@"; do
     case "$arg" in
         --benchmarks) packages+=(libbenchmark-dev) ;;
-        --fuzzers) packages+=(clang libclang-rt-14-dev) ;;
+        --fuzzers) packages+=(clang libclang-rt-dev) ;;
         --coverage) packages+=(gcovr) ;;
+        --clazy) packages+=(clazy) ;;
         *) echo "unknown option: $arg" >&2; exit 2 ;;
     esac
 done

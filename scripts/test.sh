@@ -1,29 +1,35 @@
 #!/usr/bin/env bash
 # Sets up a Debian machine, builds typekit with its tests and runs them.
-# Usage: scripts/test.sh [--sanitize | --thread]
+# Usage: scripts/test.sh [--sanitize | --thread | --debian13]
 #   --sanitize: the whole suite under AddressSanitizer with leak detection and
 #               UndefinedBehaviorSanitizer, with the fuzz targets' corpus regressions;
-#   --thread:   only the tests that use threads (CTest label "threads"), under ThreadSanitizer.
-# Each mode has a build directory of its own.
+#   --thread:   only the tests that use threads (CTest label "threads"), under ThreadSanitizer;
+#   --debian13: the whole suite once more on Debian 13 (Qt 6.8, gcc 14), in a Debian 13 root
+#               made by scripts/debian13.sh.
+# Each mode has a build directory of its own, under TYPEKIT_BUILD_ROOT (the tree by default).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+if [ "${1:-}" = --debian13 ]; then
+    exec bash "$root/scripts/debian13.sh" bash scripts/test.sh
+fi
 "$root/scripts/setup-debian.sh"
 
-build="$root/build"
-options=(-DTYPEKIT_BUILD_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+build_root="${TYPEKIT_BUILD_ROOT:-$root}"
+build="$build_root/build"
+options=(-DTYPEKIT_BUILD_TESTS=ON -DTYPEKIT_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
 targets=()
 ctest_options=()
 case "${1:-}" in
     "") ;;
     --sanitize)
-        build="$root/build-sanitize"
+        build="$build_root/build-sanitize"
         options+=(-DTYPEKIT_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_EXAMPLES=OFF)
         export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:check_initialization_order=1:detect_stack_use_after_return=1"
         export LSAN_OPTIONS="suppressions=$root/.ci/lsan.supp:print_suppressions=0"
         export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
         ;;
     --thread)
-        build="$root/build-thread"
+        build="$build_root/build-thread"
         options+=(-DTYPEKIT_SANITIZE_THREAD=ON -DCMAKE_BUILD_TYPE=Debug -DTYPEKIT_BUILD_EXAMPLES=OFF)
         targets=(--target threaded_tests)
         ctest_options=(-L threads)

@@ -121,8 +121,7 @@ void forgetMissingConverters()
         IConverter *expected = absent();
         slot.compare_exchange_strong(expected, nullptr, std::memory_order_acq_rel);
     }
-    for (auto it = all.largeTypeIds.begin(); it != all.largeTypeIds.end();)
-        it = it.value() ? std::next(it) : all.largeTypeIds.erase(it);
+    all.largeTypeIds.removeIf([](const auto &entry) { return entry.value() == nullptr; });
 }
 
 void releaseConverters()

@@ -44,23 +44,34 @@ const QLocale &grouped()
 }
 
 // Installed formatters, newest last; the newest is the host's formatter.
-std::mutex s_mutex;
-std::vector<Formatter *> s_installed;
+struct Installed
+{
+    std::mutex mutex;
+    std::vector<Formatter *> formatters;
+};
+
+Installed &installed()
+{
+    static Installed all;
+    return all;
+}
 
 } // namespace
 
 Formatter::Formatter()
 {
-    const std::lock_guard<std::mutex> lock(s_mutex);
-    s_installed.push_back(this);
+    Installed &all = installed();
+    const std::lock_guard<std::mutex> lock(all.mutex);
+    all.formatters.push_back(this);
     s_instance = this;
 }
 
 Formatter::~Formatter()
 {
-    const std::lock_guard<std::mutex> lock(s_mutex);
-    s_installed.erase(std::remove(s_installed.begin(), s_installed.end(), this), s_installed.end());
-    s_instance = s_installed.empty() ? nullptr : s_installed.back();
+    Installed &all = installed();
+    const std::lock_guard<std::mutex> lock(all.mutex);
+    all.formatters.erase(std::remove(all.formatters.begin(), all.formatters.end(), this), all.formatters.end());
+    s_instance = all.formatters.empty() ? nullptr : all.formatters.back();
 }
 
 QString Formatter::formatMoney(double value, const Trade::Currency &currency) const

@@ -181,10 +181,15 @@ void OrderInfoProvider::setExternalHolder(IOrderInfoProvider *holder)
 
 void OrderInfoProvider::copyFrom(IOrderInfoProvider *source)
 {
-    // Every step announces something, and whoever hears it may delete this provider or the source.
+    // Every step announces something, and whoever hears it may delete this provider or the source,
+    // or make this provider follow another one: then that one's state was copied meanwhile, and
+    // this copy ends.
     const ObjectWatch self(this);
     const ObjectWatch watchedSource(source);
-    const auto gone = [&self, &watchedSource] { return self.isGone() || watchedSource.isGone(); };
+    IOrderInfoProvider *const following = m_provider;
+    const auto gone = [this, &self, &watchedSource, following] {
+        return self.isGone() || watchedSource.isGone() || m_provider != following;
+    };
 
     if (BrokerConnectionProvider *connection = connectionProviderInternal())
         connection->copyFrom(source ? source->connectionProvider() : nullptr);
@@ -254,18 +259,22 @@ void OrderInfoProvider::slot_symbolChanged(ISymbol *symbol, ISymbolAccountProvid
     if (provider == this)
         return;
     TRADE_ASSERT(m_provider != 0, u"Trade::OrderInfoProvider::slot_symbolChanged", unit, this);
-    if (m_provider) {
-        const QString name = m_provider->symbolName();
+    if (IOrderInfoProvider *const head = m_provider) {
+        const QString name = head->symbolName();
         const bool nameChanged = name != symbolName();
         m_symbolName = name;
-        if (nameChanged && symbol == this->symbol()) {
+        if (nameChanged && provider && provider->symbol() == this->symbol()) {
+            // Whoever hears this may delete this provider or the one announcing, or make this
+            // provider follow another one (whose state it then took already).
             const ObjectWatch self(this);
+            const ObjectWatch source(provider);
             Q_EMIT symbolChanged(this->symbol(), this);
-            if (self.isGone())
+            if (self.isGone() || source.isGone() || m_provider != head)
                 return;
         }
     }
-    setSymbol(symbol);
+    // The announcing provider's symbol as it is now, as the base class takes it.
+    setSymbol(provider ? provider->symbol() : symbol);
 }
 
 void OrderInfoProvider::slot_connectionChanged(IBrokerConnection *, IBrokerConnectionProvider *provider)
@@ -289,12 +298,14 @@ void OrderInfoProvider::slot_connectionChanged(IBrokerConnection *, IBrokerConne
 void OrderInfoProvider::slot_accountChanged(IAccount *account, ISymbolAccountProvider *provider)
 {
     if (provider != this) {
-        setAccount(account);
+        setAccount(provider ? provider->account() : account);
         return;
     }
+    // This provider's own account as it is now (an observer that heard the announcement first
+    // may have changed it).
     if (IOrderInfoProvider *const target = holder()) {
         if (ISymbolAccountHolder *const accounts = target->as<ISymbolAccountHolder>())
-            accounts->setAccount(account);
+            accounts->setAccount(this->account());
     }
 }
 

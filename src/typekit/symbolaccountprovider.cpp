@@ -93,9 +93,11 @@ void SymbolAccountProvider::onSymbolDisposed(IDisposable *object)
     setSymbol(nullptr);
 }
 
-void SymbolAccountProvider::slot_symbolChanged(ISymbol *symbol, ISymbolAccountProvider *)
+// The followed provider's symbol and account as they are now: an observer that heard the
+// announcement before this one may have changed them since (a host that maps the symbol, say).
+void SymbolAccountProvider::slot_symbolChanged(ISymbol *symbol, ISymbolAccountProvider *provider)
 {
-    setSymbol(symbol);
+    setSymbol(provider ? provider->symbol() : symbol);
 }
 
 void SymbolAccountProvider::slot_symbolResolveChanged(ISymbol *symbol)
@@ -111,20 +113,25 @@ void SymbolAccountProvider::slot_symbolResolveChanged(ISymbol *symbol)
     if (symbol != m_symbol)
         return;
     // Dropped and announced first; the observers of that announcement may delete the symbol or
-    // this provider.
+    // this provider, choose another symbol (or this one again), or the host may resolve it. What
+    // they chose stands; a symbol resolved meanwhile is current again.
     const ObjectWatch self(this);
     const ObjectWatch watchedSymbol(symbol);
     setSymbol(nullptr);
-    if (self.isGone() || watchedSymbol.isGone())
+    if (self.isGone() || watchedSymbol.isGone() || m_symbol || m_resolvingSymbol)
         return;
+    if (symbol->isResolved()) {
+        setSymbol(symbol);
+        return;
+    }
     m_resolvingSymbol = symbol;
     symbol->subscribe(this, QByteArrayLiteral("symbolResolveChanged"));
     symbol->subscribe(QByteArrayLiteral("disposed"), this, QByteArrayLiteral("onSymbolDisposed"));
 }
 
-void SymbolAccountProvider::slot_accountChanged(IAccount *account, ISymbolAccountProvider *)
+void SymbolAccountProvider::slot_accountChanged(IAccount *account, ISymbolAccountProvider *provider)
 {
-    setAccount(account);
+    setAccount(provider ? provider->account() : account);
 }
 
 SymbolTracker::SymbolTracker(QObject *parent) : QObject(parent)

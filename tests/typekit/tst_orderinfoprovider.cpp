@@ -10,6 +10,7 @@
 #include "samplemarket.h"
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -292,6 +293,50 @@ private Q_SLOTS:
             delete w.marketData;
             QCOMPARE(w.ticket->marketDataProvider(), nullptr);
         }, "M", "+++++++-");
+
+        // After any announcement a follower holds what its head holds now, whatever the observers
+        // did meanwhile: a host that maps the head's symbol while announcing it, a symbol deleted
+        // while the follower announces its new name, a follower told to follow another provider
+        // while it copies the first.
+        following("head's symbol mapped while the head announces it", [](World &w) {
+            Journal host;  // heard before the follower, having subscribed first
+            host.onHeard = [&w](const QByteArray &heard) {
+                if (heard == "S:NQZ26")
+                    w.ticket->setSymbol(&w.es);
+            };
+            w.follower->setExternalProvider(nullptr);
+            w.ticket->subscribe(&host);
+            w.follower->setExternalProvider(w.ticket);
+            w.journal.heard.clear();
+            w.ticket->setSymbol(&w.nq);
+            QCOMPARE(w.follower->symbol(), w.ticket->symbol());
+        }, "", "++++++++");
+        following("symbol deleted while the follower announces the head's new name", [](World &w) {
+            auto *doomed = new Sample::Symbol(QStringLiteral("YMZ26"), Symbology::symbolTypeFuture, 100, 100, 5.0);
+            w.ticket->setSymbol(doomed);
+            w.journal.heard.clear();
+            w.journal.onHeard = [&doomed](const QByteArray &heard) {
+                if (heard == "S:YMZ26")
+                    delete std::exchange(doomed, nullptr);
+            };
+            w.ticket->setSymbolName(QStringLiteral("E-mini Dow"));
+            QCOMPARE(w.follower->symbol(), nullptr);
+        }, "S:YMZ26 I I S:-", "++-+-+-+");
+        following("another provider followed while the first is copied", [](World &w) {
+            Sample::TicketContext other;
+            other.setAccount(&w.account);
+            w.follower->setExternalProvider(nullptr);
+            w.journal.onHeard = [&w, &other](const QByteArray &heard) {
+                if (heard == "C")
+                    w.follower->setExternalProvider(&other);
+            };
+            w.follower->setExternalProvider(w.ticket);
+            QCOMPARE(w.items(), QByteArray("---+----"));
+            w.ticket->setSymbol(&w.nq);  // followed no more
+            QCOMPARE(w.items(), QByteArray("---+----"));
+            w.journal.onHeard = nullptr;
+            w.journal.heard.clear();
+        }, "C S:- A I I I", "--------");
 
         // Misuse is reported, and the provider goes on.
         const QString notAnInterface = ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",

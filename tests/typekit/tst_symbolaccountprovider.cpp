@@ -72,6 +72,15 @@ private Q_SLOTS:
         row("provider deleted, then its symbol changes", "set A, drop, unresolve A, resolve A", "A", "x", false);
         row("symbol deleted while unresolved", "set A, unresolve A, dispose A, set A", "A-", "-", false);
 
+        // What the observers of the announcement of a lost resolution choose stands: a fallback stays
+        // when the lost symbol resolves again or goes; the same symbol set back is current and
+        // watched; a symbol resolved meanwhile is current again.
+        row("fallback chosen on losing resolution", "on A- set B, set A, unresolve A, resolve A", "A-B", "B", false);
+        row("fallback kept when the lost symbol goes", "on A- set B, set A, unresolve A, dispose A", "A-B", "B", false);
+        row("symbol set back on losing resolution", "on A- set A, set A, unresolve A, resolve A, dispose A", "A-A-",
+            "-", false, notResolved);
+        row("symbol resolved on losing resolution", "on A- resolve A, set A, unresolve A", "A-A", "A", true);
+
         // B wired to the provider's private slots by hand: signals of a symbol it does not hold.
         const auto line = [](const char *function, const char *condition) {
             return ReportRecorder::line(u"symbolaccountprovider", QString::fromLatin1(function),

@@ -7,6 +7,8 @@
 
 #include <QtWidgets/QComboBox>
 
+#include <utility>
+
 namespace Trade {
 
 namespace {
@@ -27,14 +29,25 @@ void ExitStrategyDomainControl::setActiveExitStrategyProvider(IActiveExitStrateg
     TRADE_ASSERT(provider != 0, u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider", unit, this);
     if (!provider || provider == m_activeStrategyProvider)
         return;
-    if (m_activeStrategyProvider)
-        m_activeStrategyProvider->unsubscribe(this);
-    m_activeStrategyProvider = provider;
-    // The provider may greet its new subscriber, and so call out.
+    // Letting the old provider go and subscribing to the new one call out (their detach and
+    // attach slots): this control or the new provider may be gone when they return. A provider
+    // that went while it was being subscribed to may have gone before its disposal was linked.
     const ObjectWatch self(this);
+    const ObjectWatch incoming(provider);
+    if (IActiveExitStrategyProvider *const old = std::exchange(m_activeStrategyProvider, nullptr))
+        old->unsubscribe(this);
+    if (self.isGone() || incoming.isGone())
+        return;
+    m_activeStrategyProvider = provider;
     provider->subscribe(this);
-    if (!self.isGone())
-        decorateActiveStrategy();
+    if (self.isGone())
+        return;
+    if (incoming.isGone()) {
+        if (m_activeStrategyProvider == provider)
+            m_activeStrategyProvider = nullptr;
+        return;
+    }
+    decorateActiveStrategy();
 }
 
 IActiveExitStrategyProvider *ExitStrategyDomainControl::activeStrategyProvider() const
@@ -64,8 +77,8 @@ void ExitStrategyDomainControl::slot_activeExitStrategyChanged()
 void ExitStrategyDomainControl::slot_disposed(IDisposable *object)
 {
     if (m_activeStrategyProvider && object == static_cast<IDisposable *>(m_activeStrategyProvider)) {
-        m_activeStrategyProvider->unsubscribe(this);
-        m_activeStrategyProvider = nullptr;
+        // Let go before the call out: the provider's detach slot may delete this control.
+        std::exchange(m_activeStrategyProvider, nullptr)->unsubscribe(this);
         return;
     }
     Shadow::LogStream(0, 4, unit, __LINE__, u"Trade::ExitStrategyDomainControl::slot_disposed", this)
@@ -78,14 +91,15 @@ void ExitStrategyDomainControl::decorateActiveStrategy()
         return;
     const ObjectWatch self(this);
     for (int i = 0; i < domain().size(); ++i) {
-        // Asking the host calls out: the provider may have been disposed by the last answer.
-        IActiveExitStrategyProvider *provider = activeStrategyProvider();
+        // Asking the host calls out: the answer may come from a provider that was disposed or
+        // replaced while it answered (then the texts stay as they are), or after this control went.
+        IActiveExitStrategyProvider *const provider = m_activeStrategyProvider;
         if (!provider)
             return;
         const Variant value = domain().values().at(i);
         const QString text = value.toString();
         const bool active = provider->isActive(value);
-        if (self.isGone())
+        if (self.isGone() || m_activeStrategyProvider != provider)
             return;
         comboControl()->setItemText(i, active ? QStringLiteral("%1 (Active)").arg(text) : text);
     }

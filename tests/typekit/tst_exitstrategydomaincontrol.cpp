@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -20,9 +21,19 @@ class NamingProvider : public QObject, public Trade::AbstractNotifier, public Tr
 
 public:
     QStringList names;
+    // Run once: when a subscriber is greeted, let go, or asks (after the answer is made). Each may
+    // delete this provider or the control.
+    std::function<void()> onAttached, onDetached;
+    mutable std::function<void()> onAsked;
 
     ~NamingProvider() override { Q_EMIT disposed(this); }
-    bool isActive(const Trade::Variant &value) const override { return names.contains(value.toString()); }
+    bool isActive(const Trade::Variant &value) const override
+    {
+        const bool active = names.contains(value.toString());
+        if (auto asked = std::exchange(onAsked, nullptr))
+            asked();
+        return active;
+    }
     void setNames(const QStringList &value)
     {
         names = value;
@@ -32,6 +43,18 @@ public:
 Q_SIGNALS:
     void activeExitStrategyChanged(Trade::IActiveExitStrategyProvider *provider) const override;
     void disposed(Trade::IDisposable *object) const override;
+
+private Q_SLOTS:
+    void attached_activeExitStrategyChanged(const Link *)
+    {
+        if (auto attached = std::exchange(onAttached, nullptr))
+            attached();
+    }
+    void detached_activeExitStrategyChanged(const Link *)
+    {
+        if (auto detached = std::exchange(onDetached, nullptr))
+            detached();
+    }
 };
 
 // A template of another host: it has no name in the sample host.
@@ -74,6 +97,13 @@ private Q_SLOTS:
             {QStringLiteral("4 exitstrategydomaincontrol Trade::ExitStrategyDomainControl::slot_disposed "
                             "unknown disposed object")});
         row("the control before its provider", "sample, active B, domain, dispose control, active A", "", "");
+        // The provider or the control gone inside a call the control makes: nothing is reached
+        // afterwards (the sanitizer run), nothing is reported, and the control has no provider.
+        row("provider deleted while it greets the control", "domain, naming A, doom naming on attach, naming", "A|B|C",
+            "");
+        row("control deleted while its provider lets it go", "naming, domain, doom control on detach, sample", "", "");
+        row("provider deleted while it answers", "naming A C, naming, doom naming on ask, domain", "A|B|C", "");
+        row("provider replaced while it answers", "naming A C, naming, doom sample on ask, domain", "A|B|C", "sample");
         row("null provider", "sample, active B, domain, null, active C", "A|B|C (Active)", "sample",
             {ReportRecorder::line(u"exitstrategydomaincontrol",
                                   u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider",
@@ -107,6 +137,10 @@ private Q_SLOTS:
             {QStringLiteral("dispose sample"), [&] { delete sample; }},
             {QStringLiteral("dispose naming"), [&] { delete naming; }},
             {QStringLiteral("dispose control"), [&] { control.reset(); }},
+            {QStringLiteral("doom naming on attach"), [&] { naming->onAttached = [&] { delete naming; }; }},
+            {QStringLiteral("doom control on detach"), [&] { naming->onDetached = [&] { control.reset(); }; }},
+            {QStringLiteral("doom naming on ask"), [&] { naming->onAsked = [&] { delete naming; }; }},
+            {QStringLiteral("doom sample on ask"), [&] { naming->onAsked = [&] { control->setActiveExitStrategyProvider(sample); }; }},
             {QStringLiteral("update"), [&] { control->update(); }}};
 
         ReportRecorder recorder;

@@ -13,6 +13,17 @@ QObject *objectOf(IStorage *storage)
     return dynamic_cast<QObject *>(storage);
 }
 
+// Whether the record is among the storage's records; looked for from the end, where storages add.
+bool holds(IStorage *storage, IRecord *record)
+{
+    const Enumerable<IRecord *> &records = storage->records();
+    for (int i = records.size(); i-- > 0;) {
+        if (records.value(i) == record)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder(IStorage *storage, QObject *subscriber)
@@ -42,7 +53,9 @@ void StorageRecordsSubscriptionHolder::slot_storageChanged(Trade::IStorage::Chan
         walk(storage, Walk::Subscribe);
         break;
     case IStorage::Added:
-        if (record)
+        // An observer that heard the announcement first may have taken the record out of the
+        // storage again, or deleted it: only a record that is still there is subscribed to.
+        if (record && (!storage || holds(storage, record)))
             record->subscribe(m_subscriber);
         break;
     case IStorage::Removed:

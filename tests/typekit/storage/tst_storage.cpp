@@ -33,6 +33,20 @@ public Q_SLOTS:
     void slot_disposed(Trade::IDisposable *) { ++disposals; }
 };
 
+// Host code that hears a storage's changes; it runs a piece of code on each Added.
+class StorageChanges : public QObject
+{
+    Q_OBJECT
+public:
+    std::function<void(Trade::IRecord *)> onAdded;
+public Q_SLOTS:
+    void slot_storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record)
+    {
+        if (event == IStorage::Added && onAdded)
+            onAdded(record);
+    }
+};
+
 // A record that runs a piece of host code when an observer subscribes to it.
 class HookedRecord : public Sample::Record
 {
@@ -133,6 +147,33 @@ private Q_SLOTS:
                                               Q_ARG(Trade::IStorage *, w.storage.get())));
             QCOMPARE(subscribed(*w.storage, w.observer.get()), QString::fromLatin1(row.after));
             QCOMPARE(reports.count(), 0);
+        }
+    }
+
+    // A record added and taken out again, or deleted, by host code that heard the announcement
+    // before the holder: the observer is on exactly the storage's records.
+    void holderAfterAnAddedRecordWent()
+    {
+        for (const bool deleted : {false, true}) {
+            Sample::Storage storage;
+            storage.reset({record("a")});
+            StorageChanges host;
+            storage.subscribe(&host);
+            Observer observer;
+            StorageRecordsSubscriptionHolder holder(&storage, &observer);
+            Sample::Record *taken = nullptr;
+            host.onAdded = [&](Trade::IRecord *added) {
+                auto *const sample = dynamic_cast<Sample::Record *>(added);
+                if (deleted)
+                    storage.remove(sample);
+                else
+                    taken = storage.take(sample);
+            };
+            storage.add(record("b"));
+            QCOMPARE(subscribed(storage, &observer), QStringLiteral("a"));
+            if (taken)
+                QVERIFY(!taken->isSubscribed(&observer));
+            delete taken;
         }
     }
 

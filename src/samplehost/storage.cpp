@@ -77,7 +77,8 @@ Record *Storage::take(Record *record)
     m_records.removeAt(index);
     m_owned.removeAt(index);
     record->m_storage = nullptr;
-    // Observers hear of the record while it still lives; one of them may delete it all the same.
+    // Observers hear of the record while it still lives, and must not delete it then (see
+    // Trade::IStorage); should one do it all the same, the caller gets no dangling pointer.
     const QPointer<Record> alive(record);
     announce(Removed, record);
     return alive.data();
@@ -94,7 +95,13 @@ void Storage::reset(const QVector<Record *> &records)
         qDeleteAll(records);  // they were given to a storage that has gone
         return;
     }
+    // The records' ends are announced (disposed), and whoever hears one may delete this storage.
+    const QPointer<Storage> alive(this);
     dropAll();
+    if (!alive) {
+        qDeleteAll(records);
+        return;
+    }
     for (Record *record : records) {
         if (!record || record->m_storage)
             continue;

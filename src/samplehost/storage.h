@@ -10,7 +10,10 @@
 /// already there as it would after a reset.
 ///
 /// A record that leaves the storage (take, remove, reset, clear) is out of the storage's list
-/// before it is deleted, so records() never shows a deleted record. select() gives every record;
+/// before it is deleted, so records() never shows a deleted record. During Removed the record
+/// still lives, as Trade::IStorage promises, and observers must not delete it then: take() hands
+/// it to its caller, remove() deletes it after the signal. Observers may delete the storage in
+/// any signal it sends, and in the disposal of its records; the operation under way stops there. select() gives every record;
 /// the order and position storages evaluate their filters.
 #pragma once
 

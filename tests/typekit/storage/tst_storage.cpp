@@ -177,6 +177,18 @@ private Q_SLOTS:
         }
     }
 
+    // The disposal of a record that a reset deletes, heard by code that deletes the storage: the
+    // reset stops there, and the records it was given go too (the sanitizer run).
+    void storageDeletedWhileItResets()
+    {
+        QPointer<Sample::Storage> storage = new Sample::Storage;
+        storage->reset({record("a")});
+        QObject host;
+        QObject::connect(storage->at(0), &Sample::Record::disposed, &host, [&storage] { delete storage; });
+        storage->reset({record("b"), record("c")});
+        QVERIFY(!storage);
+    }
+
     void lifetimes()
     {
         ReportRecorder reports;

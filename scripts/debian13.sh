@@ -19,17 +19,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 chroot_dir="$root/build-debian13/root"
 ready="$chroot_dir/.typekit-debian13"
 
-# debootstrap (and the trixie keys in debian-archive-keyring) on the machine itself.
-missing=()
-for package in debootstrap debian-archive-keyring; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+# debootstrap, and the trixie keys (debian-archive-keyring), on the machine itself.
+"$root/scripts/setup-debian.sh" --debootstrap
+
+# Mounts left by a run that was killed are undone first: the root is never deleted or used with
+# the tree or the machine's /dev still mounted inside it.
+while read -r _ target _; do
+    case "$target" in "$chroot_dir"/*) umount -l "$target" ;; esac
+done < <(tac /proc/mounts)
 
 if [ ! -f "$ready" ]; then
     # A root left half made by an interrupted run is made again from nothing.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building typekit needs on Debian 12 or 13 (run as root), skipping what is there.
-# Usage: scripts/setup-debian.sh [--benchmarks] [--fuzzers] [--coverage] [--clazy]
+# Usage: scripts/setup-debian.sh [--benchmarks] [--fuzzers] [--coverage] [--clazy] [--debootstrap]
 set -euo pipefail
 
 # fonts-dejavu-core: the offscreen platform draws the widget tests' and pictures' text with it.
@@ -17,6 +17,7 @@ for arg in "$@"; do
         --fuzzers) packages+=(clang libclang-rt-dev) ;;
         --coverage) packages+=(gcovr) ;;
         --clazy) packages+=(clazy) ;;
+        --debootstrap) packages=(debootstrap debian-archive-keyring) ;;  # what scripts/debian13.sh needs, alone
         *) echo "unknown option: $arg" >&2; exit 2 ;;
     esac
 done

@@ -9,6 +9,7 @@
 #include <servicekit/servicekit.h>
 
 #include <QtCore/QPointer>
+#include <QtCore/QThread>
 
 #include <algorithm>
 #include <array>
@@ -43,6 +44,10 @@ void report(AbstractNotifierPrivate::Result result, QStringView function, const 
         break;
     case AbstractNotifierPrivate::resultConnectFailed:
         TRADE_ASSERT(false && "Failed to subscribe/unsubscribe signal/slot", function, unit, object);
+        break;
+    case AbstractNotifierPrivate::resultObserverInAnotherThread:
+        TRADE_ASSERT(false && "The observer lives in another thread than the one that subscribes it", function,
+                     unit, object);
         break;
     default:
         break;
@@ -265,6 +270,10 @@ AbstractNotifierPrivate::Result AbstractNotifierPrivate::subscribe(const Link &g
 {
     if (isRecorded(given))
         return resultAlreadySubscribed;
+    // Links are made, and observers destroyed, in one thread: the observer's destroy helper is
+    // its child, which Qt makes, and deletes, in the observer's thread only.
+    if (given.delegate.observer && given.delegate.observer->thread() != QThread::currentThread())
+        return resultObserverInAnotherThread;
     // The argument may belong to an observer that goes away during the calls out below.
     const Link link = given;
     QObject *publisher = this->publisher();
@@ -309,8 +318,12 @@ bool AbstractNotifierPrivate::drop(const Link &link)
     m_linksBySignal.erase(link.signal.name, link);
     if (!m_linksByObserver.contains(link.delegate.observer)) {
         const auto helper = m_destroyHelpers.find(link.delegate.observer);
-        if (helper != m_destroyHelpers.end())
-            delete helper->second;  // which erases its own entry
+        if (helper != m_destroyHelpers.end()) {
+            ObserverDestroyHelper *const released = helper->second;
+            m_destroyHelpers.erase(helper);
+            released->detach();
+            delete released;
+        }
     }
 
     const Callout callout(this);
@@ -323,18 +336,21 @@ bool AbstractNotifierPrivate::drop(const Link &link)
 
 void AbstractNotifierPrivate::releaseObserver(QObject *observer, ObserverDestroyHelper *helper)
 {
+    // Only an observer's destruction gets here: the notifier detaches the helpers it deletes.
     const auto entry = m_destroyHelpers.find(observer);
     if (entry != m_destroyHelpers.end() && entry->second == helper)
         m_destroyHelpers.erase(entry);
-    // Qt has dropped the connections of a destroyed observer (and one whose helper the
-    // notifier deletes has no links left), so the links are only forgotten.
+    // Qt has dropped the connections of the destroyed observer, so the links are only forgotten.
     const LinkSet &recorded = m_linksByObserver.links(observer);
     const std::vector<Link> links(recorded.begin(), recorded.end());
+    m_dyingObservers.push_back(observer);
     for (const Link &link : links) {
-        // A detach slot may have dropped links of this observer already.
+        // A detach slot may have dropped links of this observer already, or deleted the
+        // publisher (and with it this record).
         if (isRecorded(link) && !drop(link))
             return;
     }
+    m_dyingObservers.pop_back();
 }
 
 void AbstractNotifierPrivate::callAttachDetachSlots(QObject *object, const QByteArray &prefix, const Link *link)
@@ -643,9 +659,11 @@ void AbstractNotifier::call(const Link &link, QGenericArgument val0, QGenericArg
                             QGenericArgument val3, QGenericArgument val4, QGenericArgument val5, QGenericArgument val6,
                             QGenericArgument val7, QGenericArgument val8, QGenericArgument val9)
 {
+    // An observer that is being destroyed (a detach slot has its link) is not called: its own
+    // part is gone already.
     const QMetaMethod method = link.delegate.metaMethod();
     const auto taken = argumentsFor(method, {val0, val1, val2, val3, val4, val5, val6, val7, val8, val9});
-    const bool invoked = taken
+    const bool invoked = taken && !m_private->isDying(link.delegate.observer)
                          && method.invoke(link.delegate.observer, m_private->m_connectionType, (*taken)[0],
                                           (*taken)[1], (*taken)[2], (*taken)[3], (*taken)[4], (*taken)[5],
                                           (*taken)[6], (*taken)[7], (*taken)[8], (*taken)[9]);
@@ -661,7 +679,8 @@ void AbstractNotifier::unsubscribeAndCall(const Link &link, QGenericArgument val
 {
     const Link copy = link;
     const AbstractNotifierPrivate::Callout callout(m_private.get());
-    const QPointer<QObject> observer(copy.delegate.observer);
+    // An observer that is being destroyed is not called, and no QPointer may be made to it.
+    const QPointer<QObject> observer(m_private->isDying(copy.delegate.observer) ? nullptr : copy.delegate.observer);
     unsubscribe(copy);
     // The detach slot or hook may have destroyed this publisher or the observer.
     if (!callout.notifierGone() && observer)

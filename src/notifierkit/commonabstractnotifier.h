@@ -21,9 +21,14 @@
 ///     };
 ///
 /// Subscriptions are made and dropped, and observers destroyed, in the publisher's thread; the
-/// records have no lock. Failures are reported and leave the records as they were. An observer
+/// records have no lock. An observer that lives in another thread is refused (reported, no link):
+/// its destroy helper would be a child made and deleted outside its thread. To hear a publisher
+/// in another thread, subscribe an observer of the publisher's thread that passes on what it
+/// hears by a queued connection. Failures are reported and leave the records as they were. An observer
 /// may be destroyed in a slot the notifier calls, and a publisher may delete itself in its own
-/// attach or detach slot or hook: the operation under way stops there.
+/// attach or detach slot or hook: the operation under way stops there. A detach slot that receives
+/// the link of an observer being destroyed must not call it: call() and unsubscribeAndCall() do
+/// nothing to such an observer (call() reports it as a call that could not be made).
 #pragma once
 
 #include <notifierkit/inotifier.h>

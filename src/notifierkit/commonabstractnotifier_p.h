@@ -11,6 +11,7 @@
 
 #include <basekit/nonfatalstreamlogwrapper.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -68,6 +69,7 @@ public:
         resultAlreadySubscribed = 3,
         resultNotSubscribed = 4,
         resultConnectFailed = 5,
+        resultObserverInAnotherThread = 6,
     };
 
     // A link that was built, or the reason why none was.
@@ -134,6 +136,12 @@ public:
     bool drop(const Link &link);
     // From an observer's destroy helper: forget the observer and all its links.
     void releaseObserver(QObject *observer, ObserverDestroyHelper *helper);
+    // Whether the observer is being destroyed: its links are being dropped, and the detach slots
+    // that receive them must not call it (nor take a QPointer to it, which Qt does not allow).
+    bool isDying(const QObject *observer) const
+    {
+        return std::find(m_dyingObservers.begin(), m_dyingObservers.end(), observer) != m_dyingObservers.end();
+    }
 
     // The publisher's (object's) slot prefix + the signal's name, taking one `const Link*`, is
     // invoked with the link; a slot of that name with another shape is reported. The link is
@@ -154,6 +162,7 @@ public:
     std::atomic<bool> m_metaObjectInfoFilled{false};
     CriticalSection m_metaObjectInfoLock;
     std::vector<Callout *> m_callouts;
+    std::vector<const QObject *> m_dyingObservers;
     QObject *m_publisher = nullptr;
 };
 

@@ -4,7 +4,6 @@
 
 #include <basekit/nonfatalstreamlogwrapper.h>
 
-#include <QtCore/QThread>
 
 namespace Common {
 
@@ -12,17 +11,13 @@ namespace {
 constexpr QStringView unit = u"notifier/observerdestroyhelper";
 }
 
+// The notifier makes helpers in the observer's thread only (it refuses observers of other threads),
+// where Qt makes children.
 ObserverDestroyHelper::ObserverDestroyHelper(QObject *observer, AbstractNotifierPrivate *notifier)
-    : QObject(observer && observer->thread() == QThread::currentThread() ? observer : nullptr),
-      m_notifier(notifier)
+    : QObject(observer), m_notifier(notifier)
 {
     TRADE_ASSERT(NULL != observer, u"Common::ObserverDestroyHelper::ObserverDestroyHelper", unit, this);
     TRADE_ASSERT(NULL != notifier, u"Common::ObserverDestroyHelper::ObserverDestroyHelper", unit, this);
-    // Qt makes children only in their parent's thread.
-    if (observer && !parent()) {
-        moveToThread(observer->thread());
-        setParent(observer);
-    }
 }
 
 ObserverDestroyHelper::~ObserverDestroyHelper()

@@ -23,6 +23,8 @@ public:
     QByteArrayList heard;
     // Run once when `heard` gets this entry: a place inside the notifier's calls where an object can die.
     std::pair<QByteArray, std::function<void()>> death;
+    // Run by the detach slot of valueChanged, with the link that was dropped.
+    std::function<void(const Link *)> onDetached;
 
 public Q_SLOTS:
     void setValue(int newValue) { value = newValue; }
@@ -38,7 +40,12 @@ private Q_SLOTS:
         call(*link, Q_ARG(int, value), Q_ARG(QString, QString()));
         hear("attached");
     }
-    void detached_valueChanged(const Link *) { hear("detached"); }
+    void detached_valueChanged(const Link *link)
+    {
+        hear("detached");
+        if (onDetached)
+            onDetached(link);
+    }
     void attached_counted(int) {}
     void detached_counted() {}
 
@@ -247,6 +254,56 @@ private Q_SLOTS:
         operation(world);
         QTRY_COMPARE(world.observer.calls, calls);
         QCOMPARE(recorder.lines(), report.isEmpty() ? QStringList() : QStringList{report});
+    }
+
+    // A publisher whose detach slot calls the observer it lets go, as it is being destroyed: the
+    // observer is not called (its own part is gone), and no QPointer is made to it (the sanitizer run).
+    void detachSlotOfADyingObserver()
+    {
+        World world;
+        auto *observer = new Observer;
+        world.publisher.subscribe(observer, "valueChanged");
+        int calls = 0;
+        world.publisher.onDetached = [&](const AbstractNotifier::Link *link) {
+            world.publisher.unsubscribeAndCall(*link, 1);
+            world.publisher.call(*link, 2);
+            ++calls;
+        };
+        ReportRecorder recorder;
+        delete observer;
+        QCOMPARE(calls, 1);
+        QCOMPARE(recorder.lines(), QStringList({refused("::unsubscribe", "Such signal/slot pair is not subscribed"),
+                                                callRefused()}));
+        world.publisher.onDetached = nullptr;
+    }
+
+    // Observers live in the thread that subscribes them: one of another thread is refused, with no
+    // link and no child made for it there (the ThreadSanitizer run).
+    void observerOfAnotherThread()
+    {
+        World world;
+        QThread thread;
+        thread.start();
+        auto *observer = new Observer;
+        observer->moveToThread(&thread);
+        ReportRecorder recorder;
+        world.publisher.subscribe(observer, "valueChanged");
+        world.publisher.subscribe(observer);  // valueChanged, disposed, destroyed
+        QCOMPARE(recorder.lines(),
+                 QStringList(4, refused("::subscribe", "The observer lives in another thread than the one that subscribes it")));
+        QVERIFY(!world.publisher.isSubscribed(static_cast<const QObject *>(observer)));
+        Q_EMIT world.publisher.valueChanged(1, QString());
+        int children = -1;
+        QByteArrayList calls;
+        QMetaObject::invokeMethod(observer, [&children, &calls, observer] {
+            children = helpers(observer);
+            calls = observer->calls;
+            delete observer;
+        }, Qt::BlockingQueuedConnection);
+        thread.quit();
+        thread.wait();
+        QCOMPARE(children, 0);
+        QCOMPARE(calls, QByteArrayList());
     }
 
     // All conventional slots, by the notifier (recorded, greeted by the attach slot) and by the static

@@ -116,11 +116,23 @@ void OrderInfoProvider::setMarketDataProvider(IMarketDataProvider *provider)
 {
     if (provider == m_marketDataProvider)
         return;
-    if (m_marketDataProvider)
-        m_marketDataProvider->unsubscribe(this);
-    m_marketDataProvider = provider;
-    if (provider)
+    // Letting the old provider go and subscribing to the new one call out (their detach and attach
+    // slots): this provider or the new one may be gone when they return, and one that went while
+    // it was subscribed to may have gone before its disposal was linked.
+    const ObjectWatch self(this);
+    const ObjectWatch incoming(provider);
+    if (IMarketDataProvider *const old = std::exchange(m_marketDataProvider, nullptr))
+        old->unsubscribe(this);
+    if (self.isGone())
+        return;
+    if (provider && !incoming.isGone()) {
+        m_marketDataProvider = provider;
         provider->subscribe(QByteArrayLiteral("disposed"), this, QByteArrayLiteral("onMarketDataProviderDisposed"));
+        if (self.isGone())
+            return;
+        if (incoming.isGone() && m_marketDataProvider == provider)
+            m_marketDataProvider = nullptr;
+    }
     Q_EMIT marketDataChanged(this);
 }
 

@@ -67,6 +67,26 @@ private:
     }
 };
 
+// Market data of another host that runs host code when it greets a subscriber to its disposal.
+class HookedQuotes : public QObject, public Trade::AbstractNotifier, public Trade::IMarketDataProvider
+{
+    Q_OBJECT
+
+public:
+    std::function<void()> onAttached;
+    ~HookedQuotes() override { Q_EMIT disposed(this); }
+
+Q_SIGNALS:
+    void disposed(Trade::IDisposable *object) const override;
+
+private Q_SLOTS:
+    void attached_disposed(const Link *)
+    {
+        if (const auto attached = std::exchange(onAttached, nullptr))
+            attached();
+    }
+};
+
 // The host's ticket with everything set, a follower and what the follower announces.
 struct World : SampleMarket
 {
@@ -337,6 +357,18 @@ private Q_SLOTS:
             w.journal.onHeard = nullptr;
             w.journal.heard.clear();
         }, "C S:- A I I I", "--------");
+
+        following("market data deleted while the ticket subscribes to it", [](World &w) {
+            auto *quotes = new HookedQuotes;
+            quotes->onAttached = [quotes] { delete quotes; };
+            w.ticket->setMarketDataProvider(quotes);
+            QCOMPARE(w.ticket->marketDataProvider(), nullptr);
+        }, "M", "+++++++-");
+        following("ticket deleted while it subscribes to market data", [](World &w) {
+            HookedQuotes quotes;
+            quotes.onAttached = [&w] { delete w.ticket; };
+            w.ticket->setMarketDataProvider(&quotes);
+        }, "C I I S:- A I I I M", "--------");
 
         // Misuse is reported, and the provider goes on.
         const QString notAnInterface = ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",

@@ -59,6 +59,11 @@ IOrderInfoProvider *OrderInfoProvider::provider() const
     return m_provider;
 }
 
+ISymbol *OrderInfoProvider::followedSymbol() const
+{
+    return m_provider ? m_provider->symbol() : nullptr;
+}
+
 IOrderInfoProvider *OrderInfoProvider::holder() const
 {
     return m_holderObject.isNull() ? nullptr : m_holder;

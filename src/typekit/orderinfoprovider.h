@@ -70,6 +70,8 @@ public Q_SLOTS:
 protected:
     /// The external provider, or null.
     IOrderInfoProvider *provider() const;
+    /// The external provider's symbol.
+    ISymbol *followedSymbol() const override;
     /// Follows a new market data provider until it is disposed, and announces it. Protected so
     /// that a host's own ticket context can hand in the market data of its ticket.
     void setMarketDataProvider(IMarketDataProvider *provider);

@@ -57,6 +57,11 @@ BrokerConnectionProvider *SymbolAccountProvider::connectionProviderInternal() co
     return m_connectionProvider.data();
 }
 
+ISymbol *SymbolAccountProvider::followedSymbol() const
+{
+    return nullptr;
+}
+
 void SymbolAccountProvider::setSymbol(ISymbol *value)
 {
     if (ISymbol *const resolving = std::exchange(m_resolvingSymbol, nullptr))
@@ -110,7 +115,7 @@ void SymbolAccountProvider::slot_symbolResolveChanged(ISymbol *symbol)
         setSymbol(symbol);
         return;
     }
-    if (symbol != m_symbol)
+    if (symbol != m_symbol || symbol == followedSymbol())
         return;
     // Dropped and announced first; the observers of that announcement may delete the symbol or
     // this provider, choose another symbol (or this one again), or the host may resolve it. What

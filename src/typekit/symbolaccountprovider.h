@@ -61,6 +61,10 @@ public Q_SLOTS:
 
 protected:
     BrokerConnectionProvider *connectionProviderInternal() const;
+    /// The symbol of the provider this one follows; null when it follows none. A symbol that
+    /// provider holds is kept when it loses its resolution: the followed provider drops it (and
+    /// this one with it), or chose it again after it lost its resolution.
+    virtual ISymbol *followedSymbol() const;
 
 private Q_SLOTS:
     void onSymbolDisposed(Trade::IDisposable *);

@@ -331,6 +331,20 @@ private Q_SLOTS:
             w.ticket->setSymbol(&w.nq);
             QCOMPARE(w.follower->symbol(), w.ticket->symbol());
         }, "", "++++++++");
+        following("head takes its symbol back while it announces its loss of resolution", [](World &w) {
+            Journal host;  // heard before the follower, having subscribed first
+            host.onHeard = [&w](const QByteArray &heard) {
+                if (heard == "S:-")
+                    w.ticket->setSymbol(&w.es);
+            };
+            w.follower->setExternalProvider(nullptr);
+            w.ticket->subscribe(&host);
+            w.follower->setExternalProvider(w.ticket);
+            w.journal.heard.clear();
+            w.es.setResolved(false);  // heard by the follower after the ticket
+            QCOMPARE(w.follower->symbol(), w.ticket->symbol());
+            w.es.setResolved(true);
+        }, "I", "++++-+++");
         following("symbol deleted while the follower announces the head's new name", [](World &w) {
             auto *doomed = new Sample::Symbol(QStringLiteral("YMZ26"), Symbology::symbolTypeFuture, 100, 100, 5.0);
             w.ticket->setSymbol(doomed);

@@ -139,6 +139,19 @@ struct World : SampleMarket
             }
         };
     }
+    // A host that hears the ticket before the follower does and, when the ticket announces
+    // `when`, sets the ticket's symbol to ES (mapping it, or taking it back).
+    void hearBeforeFollower(Journal &host, const QByteArray &when)
+    {
+        host.onHeard = [this, when](const QByteArray &heard) {
+            if (heard == when)
+                ticket->setSymbol(&es);
+        };
+        follower->setExternalProvider(nullptr);
+        ticket->subscribe(&host);
+        follower->setExternalProvider(ticket);
+        journal.heard.clear();
+    }
     // The follower's items, as one text.
     QByteArray items() const
     {
@@ -319,28 +332,14 @@ private Q_SLOTS:
         // while the follower announces its new name, a follower told to follow another provider
         // while it copies the first.
         following("head's symbol mapped while the head announces it", [](World &w) {
-            Journal host;  // heard before the follower, having subscribed first
-            host.onHeard = [&w](const QByteArray &heard) {
-                if (heard == "S:NQZ26")
-                    w.ticket->setSymbol(&w.es);
-            };
-            w.follower->setExternalProvider(nullptr);
-            w.ticket->subscribe(&host);
-            w.follower->setExternalProvider(w.ticket);
-            w.journal.heard.clear();
+            Journal host;
+            w.hearBeforeFollower(host, "S:NQZ26");
             w.ticket->setSymbol(&w.nq);
             QCOMPARE(w.follower->symbol(), w.ticket->symbol());
         }, "", "++++++++");
         following("head takes its symbol back while it announces its loss of resolution", [](World &w) {
-            Journal host;  // heard before the follower, having subscribed first
-            host.onHeard = [&w](const QByteArray &heard) {
-                if (heard == "S:-")
-                    w.ticket->setSymbol(&w.es);
-            };
-            w.follower->setExternalProvider(nullptr);
-            w.ticket->subscribe(&host);
-            w.follower->setExternalProvider(w.ticket);
-            w.journal.heard.clear();
+            Journal host;
+            w.hearBeforeFollower(host, "S:-");
             w.es.setResolved(false);  // heard by the follower after the ticket
             QCOMPARE(w.follower->symbol(), w.ticket->symbol());
             w.es.setResolved(true);

@@ -132,19 +132,9 @@ public:
             Trade::IAccount *expectedAccount = head ? head->account() : nullptr;
             if (follower->symbol() != expectedSymbol || follower->account() != expectedAccount) {
                 const auto name = [](Trade::ISymbol *symbol) { return symbol ? symbol->name() : QStringLiteral("-"); };
-                QString chain;
-                for (std::size_t j = 0; j < m_chain.size(); ++j) {
-                    const Trade::OrderInfoProvider *followed = m_follows[j];
-                    chain += QStringLiteral(" %1<-%2:%3")
-                                 .arg(followed == m_head ? QStringLiteral("head")
-                                      : followed     ? QString::number(std::find(m_chain.begin(), m_chain.end(), followed) - m_chain.begin())
-                                                     : QStringLiteral("none"))
-                                 .arg(j)
-                                 .arg(m_chain[j] ? name(m_chain[j]->symbol()) : QStringLiteral("x"));
-                }
-                return QStringLiteral("follower %1 differs from its provider: %2 against %3;%4")
+                return QStringLiteral("follower %1 holds %2, its provider %3")
                     .arg(i)
-                    .arg(name(follower->symbol()), name(expectedSymbol), chain);
+                    .arg(name(follower->symbol()), name(expectedSymbol));
             }
         }
         if (m_chain[0] && m_holder && m_chain[0]->account() != m_holder->account())

@@ -313,10 +313,13 @@ private:
                 m_storage->clear();
             break;
         case 15:
-            if (pick(6) == 0) {  // rarely: the storage goes, and another comes
-                delete taken(m_storage);
-                delete taken(m_subscriptions);
-                newStorage();
+            if (pick(6) == 0) {  // rarely: the storage goes, and another comes unless one came meanwhile
+                Sample::Storage *const storage = taken(m_storage);
+                Trade::StorageRecordsSubscriptionHolder *const subscriptions = taken(m_subscriptions);
+                delete storage;
+                delete subscriptions;
+                if (!m_storage)
+                    newStorage();
             }
             break;
         case 16:

@@ -53,8 +53,8 @@ public:
     ~MarketDataProvider() override;
     QString name() const { return m_name; }
 
-Q_SIGNALS:
-    void disposed(Trade::IDisposable *object) const override;
+protected:
+    Q_SIGNAL void disposed(Trade::IDisposable *object) const override;
 
 private:
     QString m_name;
@@ -109,9 +109,9 @@ public:
     /// Another template (null: none) is announced with activeExitStrategyChanged.
     void setActiveTemplate(Trade::IExitStrategyTemplate *value);
 
-Q_SIGNALS:
-    void activeExitStrategyChanged(Trade::IActiveExitStrategyProvider *provider) const override;
-    void disposed(Trade::IDisposable *object) const override;
+protected:
+    Q_SIGNAL void activeExitStrategyChanged(Trade::IActiveExitStrategyProvider *provider) const override;
+    Q_SIGNAL void disposed(Trade::IDisposable *object) const override;
 
 private:
     Trade::IExitStrategyTemplate *m_active = nullptr;

@@ -42,12 +42,10 @@ void ExitStrategyDomainControl::setActiveExitStrategyProvider(IActiveExitStrateg
     provider->subscribe(this);
     if (self.isGone())
         return;
-    if (incoming.isGone()) {
-        if (m_activeStrategyProvider == provider)
-            m_activeStrategyProvider = nullptr;
-        return;
-    }
-    decorateActiveStrategy();
+    if (incoming.isGone() && m_activeStrategyProvider == provider)
+        m_activeStrategyProvider = nullptr;
+    // The items keep their texts until the domain is set or updated, or the provider announces a
+    // change.
 }
 
 IActiveExitStrategyProvider *ExitStrategyDomainControl::activeStrategyProvider() const

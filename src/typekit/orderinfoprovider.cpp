@@ -66,7 +66,8 @@ ISymbol *OrderInfoProvider::followedSymbol() const
 
 IOrderInfoProvider *OrderInfoProvider::holder() const
 {
-    return m_holderObject.isNull() ? nullptr : m_holder;
+    // A holder that is a Qt object is followed while it lives; one that is not is taken as live.
+    return m_holderIsObject && m_holderObject.isNull() ? nullptr : m_holder;
 }
 
 void OrderInfoProvider::setSymbol(ISymbol *value)
@@ -187,6 +188,7 @@ void OrderInfoProvider::setExternalHolder(IOrderInfoProvider *holder)
         unsubscribeFrom(this);
     m_holder = holder;
     m_holderObject = dynamic_cast<QObject *>(holder);
+    m_holderIsObject = m_holderObject != nullptr;
     if (holder) {
         // From now on this provider observes its own signals; its slot_ slots push its account and
         // connection into the holder.

@@ -12,8 +12,9 @@
 ///     ticket.setSymbol(&es);                   // ticket, then follower, announce symbolChanged
 ///
 /// It may also push its own account and broker connection into an external holder, which must be
-/// a Trade::ISymbolAccountHolder as well (another provider, for instance). A holder is followed
-/// while its Qt object lives.
+/// a Trade::ISymbolAccountHolder as well (another provider, for instance). A holder that is a
+/// QObject is followed while it lives; one that is not is pushed into until the holder is changed
+/// (to null included) or this provider goes, so it must live as long.
 #pragma once
 
 #include <typekit/iorderinfoprovideraggregator.h>
@@ -52,9 +53,9 @@ public:
     /// marketDataChanged only when the market data provider changes.
     void copyFrom(Trade::IOrderInfoProvider *source);
 
-Q_SIGNALS:
-    void orderInfoChanged(Trade::IOrderInfoProvider *provider) const override;
-    void marketDataChanged(Trade::IOrderInfoProvider *provider) const override;
+protected:
+    Q_SIGNAL void orderInfoChanged(Trade::IOrderInfoProvider *provider) const override;
+    Q_SIGNAL void marketDataChanged(Trade::IOrderInfoProvider *provider) const override;
 
 public Q_SLOTS:
     /// A null symbol in the place of one clears the order settings and price levels first.
@@ -101,6 +102,8 @@ private:
     bool m_symbolAutoMappingShouldBeDisallowed = false;
     /// The holder's Qt object: a holder that has gone away receives nothing more.
     QPointer<QObject> m_holderObject;
+    /// Whether the holder is a Qt object (and so followed through m_holderObject).
+    bool m_holderIsObject = false;
 };
 
 } // namespace Trade

@@ -48,10 +48,10 @@ public:
     /// A child of this provider.
     IBrokerConnectionProvider *connectionProvider() const override;
 
-Q_SIGNALS:
-    void symbolChanged(Trade::ISymbol *symbol, Trade::ISymbolAccountProvider *provider) const override;
-    void accountChanged(Trade::IAccount *account, Trade::ISymbolAccountProvider *provider) const override;
-    void disposed(Trade::IDisposable *object) const override;
+protected:
+    Q_SIGNAL void symbolChanged(Trade::ISymbol *symbol, Trade::ISymbolAccountProvider *provider) const override;
+    Q_SIGNAL void accountChanged(Trade::IAccount *account, Trade::ISymbolAccountProvider *provider) const override;
+    Q_SIGNAL void disposed(Trade::IDisposable *object) const override;
 
 public Q_SLOTS:
     /// Ends any watching of an unresolved symbol; a new symbol (null included) is announced, the

@@ -83,7 +83,9 @@ private Q_SLOTS:
         };
         row("no provider", "domain", "A|B|C", "");
         row("one active", "sample, active B, domain", "A|B (Active)|C", "sample");
-        row("provider after the domain", "active B, domain, sample", "A|B (Active)|C", "sample");
+        // Setting the provider marks nothing: the next update or announcement does.
+        row("provider after the domain", "active B, domain, sample", "A|B|C", "sample");
+        row("provider after the domain, then update", "active B, domain, sample, update", "A|B (Active)|C", "sample");
         row("the mark moves", "sample, domain, active B, active C", "A|B|C (Active)", "sample");
         row("the mark goes", "sample, domain, active B, active -", "A|B|C", "sample");
         row("several active", "naming A C, naming, domain", "A (Active)|B|C (Active)", "naming");

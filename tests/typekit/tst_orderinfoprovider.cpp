@@ -10,6 +10,7 @@
 #include "samplemarket.h"
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -38,6 +39,37 @@ Q_SIGNALS:
     void disposed(Trade::IDisposable *) const override;
     void orderInfoChanged(Trade::IOrderInfoProvider *) const override;
     void marketDataChanged(Trade::IOrderInfoProvider *) const override;
+};
+
+// A holder that is no Qt object: it keeps the account pushed into it, and has a connection provider.
+class PlainHolder : public Trade::AbstractNotifier,
+                    public virtual Trade::IOrderInfoProvider,
+                    public virtual Trade::ISymbolAccountHolder
+{
+public:
+    bool providesSymbol() const override { return false; }
+    Trade::ISymbol *symbol() const override { return nullptr; }
+    bool providesAccount() const override { return m_account != nullptr; }
+    Trade::IAccount *account() const override { return m_account; }
+    Trade::IBrokerConnectionProvider *connectionProvider() const override { return m_connection; }
+    QString symbolName() override { return QString(); }
+    bool symbolAutoMappingShouldBeDisallowed() const override { return false; }
+    Trade::VariantRecord info() override { return Trade::VariantRecord(); }
+    Trade::IExitStrategyTemplate *exitStrategy() const override { return nullptr; }
+    Trade::PriceLevels priceLevels() override { return Trade::PriceLevels(); }
+    Trade::IMarketDataProvider *marketDataProvider() const override { return nullptr; }
+    void setSymbol(Trade::ISymbol *) override {}
+    void setAccount(Trade::IAccount *value) override { m_account = value; }
+    void symbolChanged(Trade::ISymbol *, Trade::ISymbolAccountProvider *) const override {}
+    void accountChanged(Trade::IAccount *, Trade::ISymbolAccountProvider *) const override {}
+    void disposed(Trade::IDisposable *) const override {}
+    void orderInfoChanged(Trade::IOrderInfoProvider *) const override {}
+    void marketDataChanged(Trade::IOrderInfoProvider *) const override {}
+
+private:
+    Trade::IAccount *m_account = nullptr;
+    Trade::BrokerConnectionProvider *m_connection = new Trade::BrokerConnectionProvider;
+    std::unique_ptr<Trade::BrokerConnectionProvider> m_ownedConnection{m_connection};
 };
 
 // What a provider announces, in order: "S:name" (or "S:-"), "A", "I", "M", and "C" from its
@@ -174,6 +206,25 @@ QString reportLine(const char *member, const char *condition)
 
 Q_DECLARE_METATYPE(Operation)
 
+// The follower pushes its account and connection into a holder of that kind until it lets it go.
+template <typename Holder>
+void pushesIntoHolder(World &w)
+{
+    Holder holder;
+    w.follower->setExternalHolder(&holder);
+    QSignalSpy connectionChanges(dynamic_cast<Trade::BrokerConnectionProvider *>(holder.connectionProvider()),
+                                 SIGNAL(connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*)));
+    w.follower->setExternalProvider(w.ticket);
+    QCOMPARE(holder.account(), &w.account);
+    QCOMPARE(holder.connectionProvider()->brokerConnection(), &w.connection);
+    w.ticket->setAccount(nullptr);
+    QCOMPARE(holder.account(), nullptr);
+    QCOMPARE(connectionChanges.size(), 1);
+    w.follower->setExternalHolder(nullptr);
+    w.ticket->setAccount(&w.account);
+    QCOMPARE(holder.account(), nullptr);
+}
+
 class tst_OrderInfoProvider : public QObject
 {
     Q_OBJECT
@@ -231,21 +282,9 @@ private Q_SLOTS:
             w.follower->setExternalProvider(nullptr);
             w.ticket->setAccount(nullptr);  // no longer heard
         }, "C I I S:- A I I I M", "--------");
-        row("pushes into its holder", [](World &w) {
-            Trade::OrderInfoProvider holder;
-            w.follower->setExternalHolder(&holder);
-            QSignalSpy connectionChanges(dynamic_cast<Trade::BrokerConnectionProvider *>(holder.connectionProvider()),
-                                         &Trade::BrokerConnectionProvider::connectionChanged);
-            w.follower->setExternalProvider(w.ticket);
-            QCOMPARE(holder.account(), &w.account);
-            QCOMPARE(holder.connectionProvider()->brokerConnection(), &w.connection);
-            w.ticket->setAccount(nullptr);
-            QCOMPARE(holder.account(), nullptr);
-            QCOMPARE(connectionChanges.size(), 1);
-            w.follower->setExternalHolder(nullptr);
-            w.ticket->setAccount(&w.account);
-            QCOMPARE(holder.account(), nullptr);
-        }, "C C S:ESZ26 A I I I M A A", "++++++++");
+        row("pushes into its holder", pushesIntoHolder<Trade::OrderInfoProvider>, "C C S:ESZ26 A I I I M A A", "++++++++");
+        row("pushes into a holder that is no Qt object", pushesIntoHolder<PlainHolder>, "C C S:ESZ26 A I I I M A A",
+            "++++++++");
 
         // Setters announce changes only. Prices compare on the symbol's tick grid.
         row("price levels equal on the grid, then the flag alone", [](World &w) {

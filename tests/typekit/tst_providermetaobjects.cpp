@@ -37,18 +37,18 @@ private Q_SLOTS:
         QTest::addColumn<const QMetaObject *>("metaObject");
         QTest::addColumn<QByteArrayList>("table");
 
-        // Qt 6's moc makes every signal public.
+        // Signals are protected: connected by their texts, announced through the notifier.
         QTest::addRow("broker connection") << &Trade::BrokerConnectionProvider::staticMetaObject << QByteArrayList{
             "Trade::BrokerConnectionProvider : QObject",
-            "signal public connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*) previous,",
-            "signal public disposed(Trade::IDisposable*) object",
+            "signal protected connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*) previous,",
+            "signal protected disposed(Trade::IDisposable*) object",
             "slot private attached_connectionChanged(const Link*) link",
         };
         QTest::addRow("symbol and account") << &Trade::SymbolAccountProvider::staticMetaObject << QByteArrayList{
             "Trade::SymbolAccountProvider : QObject",
-            "signal public symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,provider",
-            "signal public accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,provider",
-            "signal public disposed(Trade::IDisposable*) object",
+            "signal protected symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,provider",
+            "signal protected accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,provider",
+            "signal protected disposed(Trade::IDisposable*) object",
             "slot public setSymbol(Trade::ISymbol*) value",
             "slot public setAccount(Trade::IAccount*) value",
             "slot private onSymbolDisposed(Trade::IDisposable*) ",
@@ -58,8 +58,8 @@ private Q_SLOTS:
         };
         QTest::addRow("order info") << &Trade::OrderInfoProvider::staticMetaObject << QByteArrayList{
             "Trade::OrderInfoProvider : Trade::SymbolAccountProvider",
-            "signal public orderInfoChanged(Trade::IOrderInfoProvider*) provider",
-            "signal public marketDataChanged(Trade::IOrderInfoProvider*) provider",
+            "signal protected orderInfoChanged(Trade::IOrderInfoProvider*) provider",
+            "signal protected marketDataChanged(Trade::IOrderInfoProvider*) provider",
             "slot public setSymbol(Trade::ISymbol*) value",
             "slot public setSymbolName(QString) value",
             "slot public setSymbolAutoMappingShouldBeDisallowed(bool) value",

@@ -43,6 +43,26 @@ public Q_SLOTS:
     void slot_disposed() { act(); }
 };
 
+// Hears a provider's symbolChanged by its text (the signal is protected), for tracing.
+class SymbolTracer : public QObject
+{
+    Q_OBJECT
+
+public:
+    SymbolTracer(QObject *provider, std::function<void(Trade::ISymbol *)> hear)
+        : QObject(provider), m_hear(std::move(hear))
+    {
+        QObject::connect(provider, SIGNAL(symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*)), this,
+                         SLOT(heard(Trade::ISymbol*)));
+    }
+
+private Q_SLOTS:
+    void heard(Trade::ISymbol *symbol) { m_hear(symbol); }
+
+private:
+    std::function<void(Trade::ISymbol *)> m_hear;
+};
+
 // What the subscription holder subscribes to the storage's records.
 class RecordObserver : public QObject
 {
@@ -174,11 +194,9 @@ private:
     {
         if (!m_tracing)
             return;
-        QObject::connect(provider, &Trade::SymbolAccountProvider::symbolChanged, provider,
-                         [this, index](Trade::ISymbol *symbol) {
-                             qInfo("%*sprovider %d announces %s", m_depth * 2, "", index,
-                                   symbol ? qPrintable(symbol->name()) : "-");
-                         });
+        new SymbolTracer(provider, [this, index](Trade::ISymbol *symbol) {
+            qInfo("%*sprovider %d announces %s", m_depth * 2, "", index, symbol ? qPrintable(symbol->name()) : "-");
+        });
     }
 
     unsigned pick(unsigned count) { return count ? unsigned(m_random() % count) : 0; }

@@ -35,9 +35,9 @@ public:
     /// connectionChanged, also when the connection stays the same.
     void copyFrom(IBrokerConnectionProvider *source);
 
-Q_SIGNALS:
-    void connectionChanged(Trade::IBrokerConnection *previous, Trade::IBrokerConnectionProvider *) const override;
-    void disposed(Trade::IDisposable *object) const override;
+protected:
+    Q_SIGNAL void connectionChanged(Trade::IBrokerConnection *previous, Trade::IBrokerConnectionProvider *) const override;
+    Q_SIGNAL void disposed(Trade::IDisposable *object) const override;
 
 private Q_SLOTS:
     void attached_connectionChanged(const Link *link);

@@ -95,7 +95,7 @@ public:
 
     // The held T. Without a value of T (see hasValue()) it reports and gives a reference to a
     // per-type default (zero, empty) that lives as long as the process.
-        template <typename T>
+    template <typename T>
     const T &strongValue() const;
     /// The held T, or the fallback when there is no value of T; silent.
     template <typename T>

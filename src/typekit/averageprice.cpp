@@ -191,7 +191,7 @@ Dump AveragePriceConverter::save(const Variant &value)
 Variant AveragePriceConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    ISymbol *symbol = savedSymbol(saved, context);
+    ISymbol *symbol = Variant::load(saved.member(QStringLiteral("symbol")), context).valueOr<ISymbol *>(nullptr);
     const QString text = saved.member(QStringLiteral("value")).asAtom().value();
     return fromVariant(Variant(text), Variant::fromValue(symbol));
 }

@@ -390,7 +390,7 @@ Dump PriceConverter::save(const Variant &value)
 Variant PriceConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    ISymbol *symbol = savedSymbol(saved, context);
+    ISymbol *symbol = Variant::load(saved.member(QStringLiteral("symbol")), context).valueOr<ISymbol *>(nullptr);
     double raw = 0.0;
     const bool isNumber = detail::readSavedNumber(saved.member(QStringLiteral("value")).asAtom().value(), &raw);
     if (!symbol)

@@ -220,7 +220,7 @@ Dump ProfitConverter::save(const Variant &value)
 Variant ProfitConverter::load(const Dump &dump, const Variant &context)
 {
     const Dump::Struct &saved = dump.asStruct();
-    ISymbol *symbol = savedSymbol(saved, context);
+    ISymbol *symbol = Variant::load(saved.member(QStringLiteral("symbol")), context).valueOr<ISymbol *>(nullptr);
     double money = 0.0;
     const bool isNumber = detail::readSavedNumber(saved.member(QStringLiteral("value")).asAtom().value(), &money);
     return fromVariant(isNumber ? Variant(money) : Variant(QString()), Variant::fromValue(symbol));

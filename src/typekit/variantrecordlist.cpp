@@ -87,13 +87,11 @@ Dump VariantRecordListConverter::save(const Variant &value)
 
 Variant VariantRecordListConverter::load(const Dump &dump, const Variant &context)
 {
-    // As saved: items that load as no record, or as an empty one, are left out.
+    // Every item is taken: one that does not load as a record is an empty record. Saving leaves
+    // empty records out, so the saved form settles after one round.
     VariantRecordList list;
-    for (const Dump &item : dump.asContainer().items()) {
-        const VariantRecord record = Variant::load(item, context).heldOr(VariantRecord());
-        if (!record.isEmpty())
-            list.append(record);
-    }
+    for (const Dump &item : dump.asContainer().items())
+        list.append(Variant::load(item, context).valueOr(VariantRecord()));
     return Variant::fromValue(list);
 }
 

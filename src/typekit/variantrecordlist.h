@@ -27,8 +27,8 @@ public:
 };
 
 /// Lists travel in variants, compare for equality (not order), save their non-empty records and
-/// load them back (an item that loads as no record, or as an empty one, is left out, as saving
-/// leaves it out).
+/// load every saved item back (an item that does not load as a record is an empty record; saving
+/// it again leaves it out).
 class TYPEKIT_EXPORT VariantRecordListConverter : public StubConverterImpl
 {
 public:

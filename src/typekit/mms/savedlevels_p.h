@@ -24,16 +24,18 @@ Dump savedList(const Variant &value)
     return Dump(saved);
 }
 
-// The items of a saved list that load as an item, in order. Items saved as other types are left
-// out, even when they load as something: a list never holds a level that did not load as one.
+// The items of a saved list, in order: each that loads as something is taken as an item (a
+// default, invalid level when it is not one), each that loads as nothing (an invalid level among
+// them) is left out. A list holding a default level saves it with its reports and loads it back
+// as nothing, so its saved form settles after one round.
 template <typename List, typename Item>
 List loadedList(const Dump &dump)
 {
     List loaded;
     for (const Dump &saved : dump.asContainer().items()) {
         const Variant item = Variant::load(saved, Variant());
-        if (item.is<Item>())
-            loaded << item.strongValue<Item>();
+        if (item.isInit())
+            loaded << item.valueOr(Item());
     }
     return loaded;
 }

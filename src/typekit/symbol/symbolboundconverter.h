@@ -20,11 +20,6 @@ public:
 
 protected:
     ~SymbolBoundConverter() = default;
-
-    /// The symbol of a saved value: its "symbol" member, loaded through the host's converter of
-    /// "Trade::ISymbol*" with the load's context. A member that is missing or names no symbol
-    /// reads as a saved null symbol, so that the value loads as its own saved form will.
-    static ISymbol *savedSymbol(const Dump::Struct &saved, const Variant &context);
 };
 
 } // namespace Trade

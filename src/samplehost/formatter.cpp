@@ -10,39 +10,6 @@ namespace Sample {
 
 namespace {
 
-QString isoCode(DataApi::CurrencyType currency)
-{
-    switch (currency) {
-    case DataApi::currencyUSD:
-        return QStringLiteral("USD");
-    case DataApi::currencyEUR:
-        return QStringLiteral("EUR");
-    case DataApi::currencyGBP:
-        return QStringLiteral("GBP");
-    case DataApi::currencyJPY:
-        return QStringLiteral("JPY");
-    case DataApi::currencyCHF:
-        return QStringLiteral("CHF");
-    case DataApi::currencyCAD:
-        return QStringLiteral("CAD");
-    case DataApi::currencyAUD:
-        return QStringLiteral("AUD");
-    case DataApi::currencyUnknown:
-        break;
-    }
-    return QString();
-}
-
-const QLocale &grouped()
-{
-    static const QLocale locale = [] {
-        QLocale c = QLocale::c();
-        c.setNumberOptions(QLocale::DefaultNumberOptions);  // the C locale omits grouping
-        return c;
-    }();
-    return locale;
-}
-
 // Installed formatters, newest last; the newest is the host's formatter.
 struct Installed
 {
@@ -74,28 +41,19 @@ Formatter::~Formatter()
     s_instance = all.formatters.empty() ? nullptr : all.formatters.back();
 }
 
-QString Formatter::formatMoney(double value, const Trade::Currency &currency) const
+QString Formatter::formatMoney(double value, const Trade::Currency &) const
 {
-    const QString amount = grouped().toString(value, 'f', 2);
-    const QString code = isoCode(currency);
-    return code.isEmpty() ? amount : amount + QLatin1Char(' ') + code;
+    return QLocale::c().toString(value, 'f', 2);
 }
 
 QString Formatter::formatQuantity(double lots) const
 {
-    QString text = grouped().toString(lots, 'f', 4);
-    if (text.contains(QLatin1Char('.'))) {
-        while (text.endsWith(QLatin1Char('0')))
-            text.chop(1);
-        if (text.endsWith(QLatin1Char('.')))
-            text.chop(1);
-    }
-    return text;
+    return QLocale::c().toString(lots, 'f', QLocale::FloatingPointShortest);
 }
 
 QString Formatter::formatPercent(double value) const
 {
-    return grouped().toString(value, 'f', 2) + QLatin1Char('%');
+    return QLocale::c().toString(value, 'f', 2);
 }
 
 } // namespace Sample

@@ -50,8 +50,8 @@ private Q_SLOTS:
                                                                    u"s_instance != 0")});
         reports.clear();
         Sample::Formatter formatter;
-        QCOMPARE(QString(Percent(12.5)), QStringLiteral("12.50%"));
-        QCOMPARE(Variant::fromValue(Percent(-3.0)).toString(), QStringLiteral("-3.00%"));
+        QCOMPARE(QString(Percent(12.5)), QStringLiteral("12.50"));
+        QCOMPARE(Variant::fromValue(Percent(-3.0)).toString(), QStringLiteral("-3.00"));
         QCOMPARE(QString(Percent()), QString());
         QCOMPARE(reports.count(), 0);
     }

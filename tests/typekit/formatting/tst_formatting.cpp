@@ -2,7 +2,13 @@
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
+#include <samplehost/symbol.h>
+#include <samplehost/topics.h>
 #include <typekit/formatting/cumulativeorderquantityformatter.h>
+#include <typekit/percent.h>
+#include <typekit/price.h>
+#include <typekit/profit.h>
+#include <typekit/quantity.h>
 
 #include <QtTest/QtTest>
 
@@ -23,7 +29,7 @@ private Q_SLOTS:
             {{{2000000, 0}}, "2M"}, {{{2500000, 0}}, "2.5M"}, {{{10000000, 0}}, "10M"},
             {{{2000500, 0}}, "2000.5K"}, {{{1050, 0}}, "1050"},  // shortened for a multiple of 100 only
             {{{3000, 1000}}, "2K (3K)"}, {{{2.5, 0}}, "2.5"}, {{{2.5, 1}}, "1.5 (2.5)"}, {{{3, 0.5}}, "2.5 (3)"},
-            {{{3e9, 0}}, "3,000,000,000"},                              // beyond the int range
+            {{{3e9, 0}}, "3000000000"},                                 // beyond the int range
             {{{2147483647, -2147483647}}, "4294967294 (2147483647)"}};  // the difference leaves the int range
         for (const auto &row : rows) {
             CumulativeOrderQuantityFormatter cell;
@@ -52,6 +58,58 @@ private Q_SLOTS:
         QCOMPARE(Trade::IFormatter::instance(), &innermost);
         delete inner;
         QCOMPARE(Trade::IFormatter::instance(), &innermost);
+    }
+
+    // What a ticket shows reads back as the same value when typed back: each value's text,
+    // converted to its type with the symbol as context (the library's own parsing).
+    void readsBack_data()
+    {
+        QTest::addColumn<int>("minMovement");
+        QTest::addColumn<int>("priceScale");
+        QTest::addColumn<int>("lotSize");
+        QTest::addColumn<double>("multiplier");
+        QTest::addColumn<double>("price");
+        QTest::addColumn<double>("units");
+        QTest::addColumn<double>("money");
+        QTest::addColumn<double>("percent");
+        QTest::addRow("future, 1500 lots") << 25 << 100 << 1 << 1.0 << 5012.25 << 1500.0 << -1234.5 << 12.5;
+        QTest::addRow("stock in lots of 100") << 1 << 100 << 100 << 1.0 << 1234.56 << 150000.0 << 1234567.89 << -3.0;
+        QTest::addRow("odd lot") << 1 << 100 << 100 << 1.0 << 0.05 << 25.0 << 0.0 << 0.0;
+        QTest::addRow("forex, a hundredth of a lot") << 1 << 100000 << 100000 << 1.0 << 1.08765 << 1000.0 << 0.01
+                                                     << 0.25;
+        QTest::addRow("yen pair, 2500 lots") << 1 << 1000 << 1000 << 1.0 << 151.234 << 2500000.0 << -99.99 << 100.0;
+        QTest::addRow("bond in 64ths") << 1 << 64 << 1 << 1.0 << 112.515625 << 7.0 << 123456789.12 << -0.01;
+        QTest::addRow("a million short") << 25 << 100 << 1 << 1.0 << 21000.75 << -1e6 << 42.0 << 1e4;
+        QTest::addRow("price multiplier") << 1 << 100 << 100 << 100.0 << 12.34 << 300.0 << 5.5 << 50.0;
+    }
+    void readsBack()
+    {
+        QFETCH(int, minMovement);
+        QFETCH(int, priceScale);
+        QFETCH(int, lotSize);
+        QFETCH(double, multiplier);
+        Sample::StandardTopics topics;
+        Sample::Formatter formatter;
+        Sample::Symbol symbol(QStringLiteral("X"), Symbology::symbolTypeStock, minMovement, priceScale, 1.0, lotSize);
+        symbol.setPriceMultiplier(multiplier);
+        const Trade::Variant context = Trade::Variant::fromValue<Trade::ISymbol *>(&symbol);
+        Trade::Profit profit(&symbol);
+        QFETCH(double, money);
+        profit.setMoney(money);
+        QFETCH(double, price);
+        QFETCH(double, units);
+        QFETCH(double, percent);
+        const Trade::Variant values[] = {Trade::Variant::fromValue(Trade::Price(price, &symbol)),
+                                         Trade::Variant::fromValue(Trade::Quantity(units, &symbol)),
+                                         Trade::Variant::fromValue(profit),
+                                         Trade::Variant::fromValue(Trade::Percent(percent))};
+        for (const Trade::Variant &value : values) {
+            const QString text = value.toString();
+            const Trade::Variant typedBack = Trade::Variant(text).convert(value.typeId(), context);
+            QVERIFY2(typedBack == value, qPrintable(QStringLiteral("%1 \"%2\" reads back as \"%3\"")
+                                                        .arg(QString::fromLatin1(value.typeName()), text,
+                                                             typedBack.toString())));
+        }
     }
 };
 

@@ -1,5 +1,6 @@
 #include "price.h"
 
+#include <typekit/decimaltext_p.h>
 #include <typekit/numeric_p.h>
 #include <typekit/symbol/symbolcategory.h>
 
@@ -34,6 +35,22 @@ Price::Price(const QString &text, ISymbol *symbol) : Price()
 {
     setSymbol(symbol);
     setValue(text);
+}
+
+Price Price::fromDecimalText(const QString &text, ISymbol *symbol)
+{
+#if defined(TRADE_HAVE_EXACT_DECIMALS)
+    const int minMovement = symbol ? symbol->minMovement() : 0;
+    const int priceScale = symbol ? symbol->priceScale() : 0;
+    if (minMovement > 0 && priceScale > 0) {
+        if (const auto decimal = detail::readDecimal(text)) {
+            // ticks = value / (minMovement / priceScale), all in integers.
+            const detail::Wide tickDenominator = detail::Wide(minMovement) * detail::powerOfTen(decimal->scale);
+            return Price(detail::roundedQuotient(decimal->digits * priceScale, tickDenominator), symbol);
+        }
+    }
+#endif
+    return Price(text, symbol);
 }
 
 Price::Price(const Price &other, ISymbol *symbol) : Price()

@@ -28,6 +28,12 @@ public:
     /// An int is neither a price nor a tick count: say 5.0 or qint64(5).
     Price(int, ISymbol *) = delete;
     Price(const QString &text, ISymbol *symbol);
+    /// Beyond the described operations: a plain C-locale decimal text ("2.55", "-0.0001") put
+    /// on the symbol's grid exactly, rounding the decimal itself half away from zero to a tick
+    /// count of minMovement / priceScale ("2.55" on a 0.1 tick is 2.6, where Price(text) reads
+    /// the double 2.5499... and gives 2.5). Any other text (the host's own formats), a symbol
+    /// without positive tick figures, or a build without 128-bit integers: Price(text, symbol).
+    static Price fromDecimalText(const QString &text, ISymbol *symbol);
     /// The price on another symbol, aligned to that symbol's grid.
     Price(const Price &other, ISymbol *symbol);
 

@@ -1,6 +1,7 @@
 #include "quantity.h"
 
 #include <typekit/formatting/formatter.h>
+#include <typekit/decimaltext_p.h>
 #include <typekit/numeric_p.h>
 
 #include <cmath>
@@ -28,6 +29,16 @@ Quantity Quantity::fromLots(double lots, ISymbol *symbol)
 {
     TRADE_ASSERT(symbol != 0, u"Trade::Quantity::fromLots", unit, nullptr);
     return Quantity(double(lotSizeOf(symbol)) * lots, symbol);
+}
+
+Quantity Quantity::fromDecimalText(const QString &text, ISymbol *symbol)
+{
+#if defined(TRADE_HAVE_EXACT_DECIMALS)
+    if (const auto decimal = detail::readDecimal(text))
+        return Quantity(detail::quotientAsDouble(decimal->digits * lotSizeOf(symbol), detail::powerOfTen(decimal->scale)),
+                        symbol);
+#endif
+    return Quantity(text, symbol);
 }
 
 Quantity &Quantity::operator=(double value)

@@ -28,6 +28,11 @@ public:
     /// Lots of the symbol. Without a symbol (reported) the lot size is 1 and the quantity has no
     /// symbol.
     static Quantity fromLots(double lots, ISymbol *symbol);
+    /// Beyond the described operations: a plain C-locale decimal lot count ("0.29") times the
+    /// lot size computed exactly, so that 0.29 lots of 100 are 29 units (the lot-count text
+    /// reads the double 0.29 first and gives 28.999999999999996). Any other text, or a build
+    /// without 128-bit integers: Quantity(text, symbol).
+    static Quantity fromDecimalText(const QString &text, ISymbol *symbol);
 
     /// Units; the symbol stays.
     Quantity &operator=(double value);

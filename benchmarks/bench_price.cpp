@@ -156,6 +156,39 @@ void BM_DoubleEqual(benchmark::State &state)
 }
 BENCHMARK(BM_DoubleEqual);
 
+// The exact decimal readings against the described text readings they stand beside.
+void BM_PriceFromText(benchmark::State &state)
+{
+    const QString text = QStringLiteral("5012.375");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Trade::Price(text, &fixture().symbol));
+}
+BENCHMARK(BM_PriceFromText);
+
+void BM_PriceFromDecimalText(benchmark::State &state)
+{
+    const QString text = QStringLiteral("5012.375");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Trade::Price::fromDecimalText(text, &fixture().symbol));
+}
+BENCHMARK(BM_PriceFromDecimalText);
+
+void BM_QuantityFromText(benchmark::State &state)
+{
+    const QString text = QStringLiteral("0.29");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Trade::Quantity(text, &fixture().symbol));
+}
+BENCHMARK(BM_QuantityFromText);
+
+void BM_QuantityFromDecimalText(benchmark::State &state)
+{
+    const QString text = QStringLiteral("0.29");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Trade::Quantity::fromDecimalText(text, &fixture().symbol));
+}
+BENCHMARK(BM_QuantityFromDecimalText);
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -166,5 +199,7 @@ int main(int argc, char **argv)
                                  {"BM_PriceEqual", "BM_EqualByHand", 1.3},
                                  {"BM_PriceLess", "BM_LessByHand", 1.3},
                                  {"BM_QuantityEqual", "BM_QuantityEqualByHand", 1.3},
-                                 {"BM_PriceEqual", "BM_DoubleEqual", 0.0}});
+                                 {"BM_PriceEqual", "BM_DoubleEqual", 0.0},
+                                 {"BM_PriceFromDecimalText", "BM_PriceFromText", 1.5},
+                                 {"BM_QuantityFromDecimalText", "BM_QuantityFromText", 1.5}});
 }

@@ -15,11 +15,9 @@
 
 namespace {
 
-// A context others can read but not set (no Trade::ISymbolAccountHolder), without a connection provider.
-class ReadOnlyContext : public QObject, public Trade::AbstractNotifier, public virtual Trade::IOrderInfoProvider
+// A context with no symbol, account, connection provider or settings.
+class EmptyContext : public virtual Trade::IOrderInfoProvider
 {
-    Q_OBJECT
-
 public:
     bool providesSymbol() const override { return false; }
     Trade::ISymbol *symbol() const override { return nullptr; }
@@ -32,6 +30,12 @@ public:
     Trade::IExitStrategyTemplate *exitStrategy() const override { return nullptr; }
     Trade::PriceLevels priceLevels() override { return Trade::PriceLevels(); }
     Trade::IMarketDataProvider *marketDataProvider() const override { return nullptr; }
+};
+
+// A context others can read but not set (no Trade::ISymbolAccountHolder).
+class ReadOnlyContext : public QObject, public Trade::AbstractNotifier, public EmptyContext
+{
+    Q_OBJECT
 
 Q_SIGNALS:
     void symbolChanged(Trade::ISymbol *, Trade::ISymbolAccountProvider *) const override;
@@ -42,22 +46,12 @@ Q_SIGNALS:
 };
 
 // A holder that is no Qt object: it keeps the account pushed into it, and has a connection provider.
-class PlainHolder : public Trade::AbstractNotifier,
-                    public virtual Trade::IOrderInfoProvider,
-                    public virtual Trade::ISymbolAccountHolder
+class PlainHolder : public Trade::AbstractNotifier, public EmptyContext, public virtual Trade::ISymbolAccountHolder
 {
 public:
-    bool providesSymbol() const override { return false; }
-    Trade::ISymbol *symbol() const override { return nullptr; }
     bool providesAccount() const override { return m_account != nullptr; }
     Trade::IAccount *account() const override { return m_account; }
-    Trade::IBrokerConnectionProvider *connectionProvider() const override { return m_connection; }
-    QString symbolName() override { return QString(); }
-    bool symbolAutoMappingShouldBeDisallowed() const override { return false; }
-    Trade::VariantRecord info() override { return Trade::VariantRecord(); }
-    Trade::IExitStrategyTemplate *exitStrategy() const override { return nullptr; }
-    Trade::PriceLevels priceLevels() override { return Trade::PriceLevels(); }
-    Trade::IMarketDataProvider *marketDataProvider() const override { return nullptr; }
+    Trade::IBrokerConnectionProvider *connectionProvider() const override { return m_connection.get(); }
     void setSymbol(Trade::ISymbol *) override {}
     void setAccount(Trade::IAccount *value) override { m_account = value; }
     void symbolChanged(Trade::ISymbol *, Trade::ISymbolAccountProvider *) const override {}
@@ -68,8 +62,7 @@ public:
 
 private:
     Trade::IAccount *m_account = nullptr;
-    Trade::BrokerConnectionProvider *m_connection = new Trade::BrokerConnectionProvider;
-    std::unique_ptr<Trade::BrokerConnectionProvider> m_ownedConnection{m_connection};
+    std::unique_ptr<Trade::BrokerConnectionProvider> m_connection = std::make_unique<Trade::BrokerConnectionProvider>();
 };
 
 // What a provider announces, in order: "S:name" (or "S:-"), "A", "I", "M", and "C" from its

@@ -11,7 +11,7 @@ bool OrderJournal::save(const Trade::OrderRecord &order)
 Trade::OrderRecord OrderJournal::load(const QString &id)
 {
     m_problems.clear();
-    return Trade::OrderRecord::loadJsonFile(path(id), Trade::Variant(), &m_problems);
+    return Trade::OrderRecord::loadJsonFile(path(id), Trade::Variant(), &m_problems, Trade::LoadMode::Strict);
 }
 
 Trade::OrderRecord OrderJournal::applyFill(const Trade::OrderRecord &order, const Trade::Quantity &filled)

@@ -13,9 +13,10 @@ public:
 
     // Writes the order to "<id>.json"; false, with the reason in error(), when it cannot.
     bool save(const Trade::OrderRecord &order);
-    // The order saved under `id`. What the load could not make (a symbol or an account that is
-    // gone, a field the host does not know, a file that cannot be read) is left out of the order
-    // and listed in problems().
+    // The order saved under `id`, or no order (an empty record) when the load met any problem (a
+    // symbol or an account that is gone, a field the host does not know, a file that cannot be
+    // read): a journal must never bring back an order that is not the one it sent. problems()
+    // lists what went wrong, each with the saved form of what did not load.
     Trade::OrderRecord load(const QString &id);
 
     const QString &error() const { return m_error; }

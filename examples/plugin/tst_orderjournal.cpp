@@ -64,21 +64,22 @@ void tst_OrderJournal::saveAndLoad()
 
 void tst_OrderJournal::accountGone()
 {
-    // The account the order was saved with is closed before the plug-in reads it back: the
-    // order loads without it, the load lists it, and the host logs the identifier it could not
-    // find as an error. None of this is a report.
+    // The account the order was saved with is closed before the plug-in reads it back: no order
+    // loads, the load lists the account with its saved form, and the host logs the identifier it
+    // could not find as an error. None of this is a report.
     OrderJournal journal(directory.path());
     {
         Sample::Account closed(QStringLiteral("SIM-2"));
         QVERIFY(journal.save(order(&closed)));
     }
     ReportRecorder reports;
-    const Trade::OrderRecord loaded = journal.load(QStringLiteral("A-1"));
-    QVERIFY(!loaded.hasAccount());
-    QCOMPARE(loaded.symbol(), &es);
+    QVERIFY(journal.load(QStringLiteral("A-1")).isEmpty());
     QCOMPARE(journal.problems().size(), 1);
-    QCOMPARE(journal.problems().first().kind, Trade::LoadProblem::UnresolvedReference);
-    QCOMPARE(journal.problems().first().key, QStringLiteral("SIM-2"));
+    const Trade::LoadProblem &problem = journal.problems().first();
+    QCOMPARE(problem.kind, Trade::LoadProblem::UnresolvedReference);
+    QCOMPARE(problem.reference, Trade::LoadProblem::AccountReference);
+    QCOMPARE(problem.key, QStringLiteral("SIM-2"));
+    QCOMPARE(problem.saved.asAtom().value(), QStringLiteral("SIM-2"));
     QCOMPARE(reports.count(), 0);
     QCOMPARE(reports.logs().size(), 1);
     QCOMPARE(reports.logs().first().severity, 4);

@@ -191,7 +191,7 @@ Variant Variant::load(const Dump &dump, const Variant &context)
     if (!type.isValid() || typeName != type.name()) {
         if (!typeName.isEmpty())
             LoadProblems::add(LoadProblem::UnknownType, dump.typeName(), dump.typeName(),
-                              QStringLiteral("no type \"%1\" is known here").arg(dump.typeName()));
+                              QStringLiteral("no type \"%1\" is known here").arg(dump.typeName()), dump);
         return Variant();
     }
     if (dump.kind() == Dump::Kind::Container && type.id() == QMetaType::QStringList) {
@@ -213,7 +213,7 @@ QString Variant::toJson() const
     return save().toJsonIndented();
 }
 
-Variant Variant::fromJson(const QString &json, const Variant &context, QVector<LoadProblem> *problems)
+Variant Variant::fromJson(const QString &json, const Variant &context, QVector<LoadProblem> *problems, LoadMode mode)
 {
     LoadProblems collected;
     QString error;
@@ -225,7 +225,7 @@ Variant Variant::fromJson(const QString &json, const Variant &context, QVector<L
         value = load(dump, context);
     if (problems)
         *problems += collected.problems();
-    return value;
+    return mode == LoadMode::Strict && !collected.isEmpty() ? Variant() : value;
 }
 
 bool Variant::saveJsonFile(const QString &path, QString *error) const
@@ -238,16 +238,21 @@ bool Variant::saveJsonFile(const QString &path, QString *error) const
     return saved;
 }
 
-Variant Variant::loadJsonFile(const QString &path, const Variant &context, QVector<LoadProblem> *problems)
+Variant Variant::loadJsonFile(const QString &path, const Variant &context, QVector<LoadProblem> *problems,
+                              LoadMode mode)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (problems)
-            problems->append(LoadProblem{LoadProblem::UnreadableFile, QString(), path,
-                                         QStringLiteral("%1: %2").arg(path, file.errorString())});
+        if (problems) {
+            LoadProblem unreadable;
+            unreadable.kind = LoadProblem::UnreadableFile;
+            unreadable.key = path;
+            unreadable.message = QStringLiteral("%1: %2").arg(path, file.errorString());
+            problems->append(unreadable);
+        }
         return Variant();
     }
-    return fromJson(QString::fromUtf8(file.readAll()), context, problems);
+    return fromJson(QString::fromUtf8(file.readAll()), context, problems, mode);
 }
 
 QString Variant::toString() const

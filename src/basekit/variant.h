@@ -5,6 +5,7 @@
 #pragma once
 
 #include <basekit/basekit_export.h>
+#include <basekit/loadproblems.h>
 #include <basekit/nonfatalstreamlogwrapper.h>
 
 #include <QtCore/QDateTime>
@@ -16,7 +17,6 @@
 namespace Trade {
 
 class Dump;
-struct LoadProblem;
 
 class BASEKIT_EXPORT Variant : public QVariant
 {
@@ -79,15 +79,17 @@ public:
     /// a context (an empty variant) saved host objects are looked up by their saved keys only.
     ///
     /// What the load could not make (text that is no saved form, an unreadable file, an unknown
-    /// type, a field no topic has, a symbol or account that is gone) is appended to `problems`
-    /// when it is given, and left out of the value; the value is what could be loaded.
+    /// type, a field no topic has, a symbol or account that is gone or was replaced by the host)
+    /// is appended to `problems` when it is given, once per saved reference, each with its saved
+    /// form. A lenient load gives what could be loaded; a strict one gives an empty variant when
+    /// there was any problem.
     QString toJson() const;
     static Variant fromJson(const QString &json, const Variant &context = Variant(),
-                            QVector<LoadProblem> *problems = nullptr);
+                            QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient);
     /// Writes toJson() to the file, replacing it; false, with the reason in `error`, when it cannot.
     bool saveJsonFile(const QString &path, QString *error = nullptr) const;
     static Variant loadJsonFile(const QString &path, const Variant &context = Variant(),
-                                QVector<LoadProblem> *problems = nullptr);
+                                QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient);
 
     /// The display text, by the held type's converter, or Qt's own text of the value.
     QString toString() const;

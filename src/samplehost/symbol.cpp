@@ -195,10 +195,14 @@ QString SymbolKeys::keyOf(const Trade::ISymbol *symbol)
     return sample ? sample->name() : QString();
 }
 
-Trade::ISymbol *SymbolKeys::find(const QString &name, const Trade::Variant &context)
+Trade::ISymbol *SymbolKeys::find(const QString &name, const Trade::Variant &)
 {
-    Trade::ISymbol *symbol = name.isEmpty() ? nullptr : Symbol::byName(name);
-    return symbol ? symbol : context.valueOr<Trade::ISymbol *>(nullptr);
+    return Symbol::byName(name);
+}
+
+Trade::ISymbol *SymbolKeys::fallback(const Trade::Variant &context)
+{
+    return context.valueOr<Trade::ISymbol *>(nullptr);
 }
 
 Trade::IAccount *AccountKeys::find(const QString &id, const Trade::Variant &)

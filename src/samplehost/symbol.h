@@ -128,11 +128,13 @@ private:
 };
 
 /// The converter of "Trade::ISymbol*": a symbol is saved as its name and loaded back as the live
-/// sample symbol of that name; when none lives, the symbol of the load's context, if any.
+/// sample symbol of that name; a saved null, or a name of no live symbol, as the symbol of the
+/// load's context, if any (the second told to the load as a substitution).
 struct SAMPLEHOST_EXPORT SymbolKeys
 {
     static QString keyOf(const Trade::ISymbol *symbol);
     static Trade::ISymbol *find(const QString &name, const Trade::Variant &context);
+    static Trade::ISymbol *fallback(const Trade::Variant &context);
 };
 /// The registered converter of the sample host's symbols: saved by key, loaded back as the live
 /// object of that key (see the keys structure above).

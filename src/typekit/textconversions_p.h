@@ -35,7 +35,8 @@ bool registerOrderFlagsTextConversions();
 inline void malformedSavedText(const QString &text, const char *typeName, const QString &shape)
 {
     LoadProblems::add(LoadProblem::MalformedText, QString::fromLatin1(typeName), text,
-                      QStringLiteral("\"%1\" is no saved %2: it holds %3").arg(text, QString::fromLatin1(typeName), shape));
+                      QStringLiteral("\"%1\" is no saved %2: it holds %3").arg(text, QString::fromLatin1(typeName), shape),
+                      Dump(Dump::Atom(QString::fromLatin1(typeName), text)));
 }
 
 // Up to `count` whole numbers of a saved text written "a,b,...", into `numbers`; numbers left out

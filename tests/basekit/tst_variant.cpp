@@ -286,12 +286,17 @@ private Q_SLOTS:
         QCOMPARE(problems.size(), 3);
         QCOMPARE(problems.last().kind, Trade::LoadProblem::UnreadableFile);
 
-        // Collectors nest: a problem reaches the innermost one only.
+        // Collectors nest: a problem reaches the innermost one only, once however often it is
+        // met, with the saved form and no reference kind (it is about a type).
+        const Dump unknown(Dump::Atom(QStringLiteral("No::Such"), QString()));
         Trade::LoadProblems outer;
         {
             Trade::LoadProblems inner;
-            Variant::load(Dump::Atom(QStringLiteral("No::Such"), QString()), Variant());
+            Variant::load(unknown, Variant());
+            Variant::load(unknown, Variant());
             QCOMPARE(inner.problems().size(), 1);
+            QCOMPARE(inner.problems().first().saved, unknown);
+            QCOMPARE(inner.problems().first().reference, Trade::LoadProblem::NoReference);
         }
         QVERIFY(outer.isEmpty());
         QCOMPARE(reports.count(), 0);

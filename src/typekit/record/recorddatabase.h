@@ -61,15 +61,22 @@ protected:
         init();
     }
     void fromRecord(const VariantRecord &record) { m_record = record; }
-    /// The record a load gave (Variant::fromJson, loadJsonFile); a value that is no record is a
-    /// problem of the load and gives no entries.
-    static VariantRecord loadedRecord(const Variant &loaded, QVector<LoadProblem> *problems)
+    /// The record a lenient load gave (Variant::fromJson, loadJsonFile), with the problems it met;
+    /// a value that is no record is a problem of the load and gives no entries. A strict load
+    /// with any problem gives no entries either. The problems go to `problems` when given.
+    static VariantRecord loadedRecord(const Variant &loaded, QVector<LoadProblem> met, QVector<LoadProblem> *problems,
+                                      LoadMode mode)
     {
-        if (!loaded.is<VariantRecord>() && loaded.isInit() && problems)
-            problems->append(LoadProblem{LoadProblem::MalformedText, QString::fromLatin1(loaded.typeName()), QString(),
-                                         QStringLiteral("the saved form holds a %1, not a record")
-                                             .arg(QString::fromLatin1(loaded.typeName()))});
-        return loaded.heldOr(VariantRecord());
+        if (!loaded.is<VariantRecord>() && loaded.isInit()) {
+            LoadProblem notRecord;
+            notRecord.typeName = QString::fromLatin1(loaded.typeName());
+            notRecord.message = QStringLiteral("the saved form holds a %1, not a record").arg(notRecord.typeName);
+            notRecord.saved = loaded.save();
+            met.append(notRecord);
+        }
+        if (problems)
+            *problems += met;
+        return mode == LoadMode::Strict && !met.isEmpty() ? VariantRecord() : loaded.heldOr(VariantRecord());
     }
     void fromRecord(const IRecordData *data) { m_record = VariantRecord(data); }
 

@@ -26,19 +26,25 @@ public:
     SymbolRecord &operator=(const SymbolRecord &value);
     ~SymbolRecord() override;
 
-    /// The record saved with toJson() or saveJsonFile(), on the standard topic. The context and
-    /// the problems are those of Variant::fromJson: a variant holding the symbol the values belong
-    /// to, and what could not be loaded (malformed text, unknown fields, symbols and accounts
-    /// that are gone), which is left out of the record.
+    /// The record saved with toJson() or saveJsonFile(), on the standard topic. The context, the
+    /// problems and the mode are those of Variant::fromJson: a variant holding the symbol the
+    /// values belong to; what could not be loaded (malformed text, unknown fields, symbols,
+    /// accounts and templates that are gone or were replaced), each with its saved form; and
+    /// whether a problem gives no record at all (LoadMode::Strict) or the record keeps what loaded
+    /// (a reference that did not load stays as an entry with no value).
     static SymbolRecord fromJson(const QString &json, const Variant &context = Variant(),
-                              QVector<LoadProblem> *problems = nullptr)
+                              QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
     {
-        return SymbolRecord(loadedRecord(Variant::fromJson(json, context, problems), problems));
+        QVector<LoadProblem> met;
+        const Variant loaded = Variant::fromJson(json, context, &met);
+        return SymbolRecord(loadedRecord(loaded, met, problems, mode));
     }
     static SymbolRecord loadJsonFile(const QString &path, const Variant &context = Variant(),
-                                  QVector<LoadProblem> *problems = nullptr)
+                                  QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
     {
-        return SymbolRecord(loadedRecord(Variant::loadJsonFile(path, context, problems), problems));
+        QVector<LoadProblem> met;
+        const Variant loaded = Variant::loadJsonFile(path, context, &met);
+        return SymbolRecord(loadedRecord(loaded, met, problems, mode));
     }
 
     TRADE_RECORD_ATTRIBUTE(QString, name, Name, ISymbolTopic, nameField)

@@ -440,7 +440,7 @@ Variant VariantRecordConverter::load(const Dump &dump, const Variant &context)
         if (!field) {
             const QString id = savedField.kind() == Dump::Kind::Atom ? savedField.asAtom().value() : QString();
             LoadProblems::add(LoadProblem::UnknownField, savedField.typeName(), id,
-                              QStringLiteral("no field \"%1\" is known here; its value is left out").arg(id));
+                              QStringLiteral("no field \"%1\" is known here; its value is left out").arg(id), item);
             continue;
         }
         record.setValue(field, Variant::load(entry.member(QStringLiteral("value")), context));

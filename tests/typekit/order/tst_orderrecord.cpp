@@ -204,30 +204,89 @@ private Q_SLOTS:
         QCOMPARE(OrderRecord::fromJson(order.toJson(), Variant::fromValue<ISymbol *>(&nq)).quantity().symbol(), &nq);
         QVERIFY(problems.isEmpty());
 
-        // The host no longer knows the symbol, the account or a field: each is said once, logged
-        // as an error where a key found nothing, and left out.
+        // A field the host no longer knows is said once and left out, with its saved entry.
         QString text = order.toJson();
-        text.replace(QStringLiteral("\"ESZ26\""), QStringLiteral("\"ESH27\""))
-            .replace(QStringLiteral("\"SIM-1\""), QStringLiteral("\"SIM-9\""))
-            .replace(QStringLiteral("\"Order.Id\""), QStringLiteral("\"Order.Gone\""));
+        text.replace(QStringLiteral("\"Order.Id\""), QStringLiteral("\"Order.Gone\""));
         const OrderRecord loaded = OrderRecord::fromJson(text, Variant(), &problems);
-        QStringList said;
-        for (const LoadProblem &problem : problems)
-            said << QStringLiteral("%1 %2 %3").arg(int(problem.kind)).arg(problem.typeName, problem.key);
-        said.sort();
-        QCOMPARE(said, QStringList({QStringLiteral("4 Trade::IField* Order.Gone"), QStringLiteral("5 Trade::IAccount* SIM-9"),
-                                    QStringLiteral("5 Trade::ISymbol* ESH27"),     // the order's
-                                    QStringLiteral("5 Trade::ISymbol* ESH27")}));  // and the quantity's
-        QVERIFY(!loaded.hasSymbol() && !loaded.hasAccount() && !loaded.hasId());
-        QCOMPARE(loaded.quantity().value(), 30.0);
+        QCOMPARE(problems.size(), 1);
+        QCOMPARE(problems.first().kind, LoadProblem::UnknownField);
+        QCOMPARE(problems.first().reference, LoadProblem::FieldReference);
+        QCOMPARE(problems.first().saved.asStruct().member(QStringLiteral("field")).asAtom().value(),
+                 QStringLiteral("Order.Gone"));
+        QVERIFY(!loaded.hasId() && loaded.symbol() == &es);
         QCOMPARE(reports.count(), 0);
-        const auto logs = reports.logs();
-        QCOMPARE(int(std::count_if(logs.cbegin(), logs.cend(), [](const RecordedLog &log) { return log.severity == 4; })), 4);
-
         problems.clear();
         QVERIFY(OrderRecord::fromJson(Variant(5).toJson(), Variant(), &problems).isEmpty());
         QCOMPARE(problems.size(), 1);
         QCOMPARE(problems.first().kind, LoadProblem::MalformedText);
+    }
+
+    // An order whose symbol, account and exit strategy template are gone: one problem per saved
+    // reference (the symbol is loaded by the order, its price and its quantity), one error log
+    // each, a substitution where the host puts the context's symbol in the lost one's place, and
+    // the saved forms to write back. A strict load gives no order.
+    void goneReferences_data()
+    {
+        QTest::addColumn<bool>("withContext");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<QStringList>("said");
+        const QStringList lost{QStringLiteral("5 2 Trade::IAccount* SIM-2 "),
+                               QStringLiteral("5 4 Trade::IExitStrategyTemplate* runner ")};
+        QTest::addRow("lenient") << false << false << lost + QStringList{QStringLiteral("5 1 Trade::ISymbol* YMZ26 ")};
+        QTest::addRow("lenient, on a context")
+            << true << false << lost + QStringList{QStringLiteral("6 1 Trade::ISymbol* YMZ26 ESZ26")};
+        QTest::addRow("strict, on a context")
+            << true << true << lost + QStringList{QStringLiteral("6 1 Trade::ISymbol* YMZ26 ESZ26")};
+    }
+    void goneReferences()
+    {
+        QFETCH(bool, withContext);
+        QFETCH(bool, strict);
+        QFETCH(QStringList, said);
+        QString text;
+        {
+            Sample::Symbol ym(QStringLiteral("YMZ26"), Symbology::symbolTypeFuture, 1, 1, 5.0);
+            Sample::Account gone(QStringLiteral("SIM-2"));
+            Sample::ExitStrategyTemplate runner(QStringLiteral("runner"));
+            OrderRecord order;
+            order.setSymbol(&ym);
+            order.setAccount(&gone);
+            order.setExitStrategyTemplate(&runner);
+            order.setLimitPrice(Price(44000.0, &ym));
+            order.setQuantity(Quantity(2.0, &ym));
+            text = order.toJson();
+        }
+        ReportRecorder reports;
+        QVector<LoadProblem> problems;
+        const Variant context = withContext ? Variant::fromValue<ISymbol *>(&es) : Variant();
+        const LoadMode mode = strict ? LoadMode::Strict : LoadMode::Lenient;
+        const OrderRecord loaded = OrderRecord::fromJson(text, context, &problems, mode);
+        QStringList listed;
+        for (const LoadProblem &problem : problems) {
+            listed << QStringLiteral("%1 %2 %3 %4 %5")
+                          .arg(int(problem.kind))
+                          .arg(int(problem.reference))
+                          .arg(problem.typeName, problem.key, problem.substitute);
+            QCOMPARE(problem.saved, Dump(Dump::Atom(problem.typeName, problem.key)));
+        }
+        listed.sort();
+        said.sort();
+        QCOMPARE(listed, said);
+        const auto logs = reports.logs();
+        QCOMPARE(int(std::count_if(logs.cbegin(), logs.cend(), [](const RecordedLog &log) { return log.severity == 4; })),
+                 3);
+        QCOMPARE(Variant::fromJson(text, context, nullptr, mode).isValid(), !strict);  // any load
+        if (strict) {
+            QVERIFY(loaded.isEmpty());
+            return;
+        }
+        // The entries stay, without the values that did not load; the substituted symbol is used.
+        QVERIFY(loaded.record().contains(topics.order().accountField()) && !loaded.hasAccount());
+        QVERIFY(!loaded.hasExitStrategyTemplate());
+        QCOMPARE(loaded.record().rawValue(topics.order().symbolField()).valueOr<ISymbol *>(nullptr),
+                 withContext ? &es : nullptr);
+        if (withContext)
+            QCOMPARE(loaded.limitPrice(), Price(44000.0, &es));
     }
 
     void spreadLegsOrderInfo()

@@ -231,11 +231,12 @@ void showMoneyManagement()
     Trade::ExitStrategyLevels levels;
     levels << Trade::ExitStrategyLevel(2, 8, 4, nullptr) << Trade::ExitStrategyLevel(0, 12, 4, nullptr)  // no quantity
            << Trade::ExitStrategyLevel(1, 0, 6, nullptr);
+    // The report goes to stderr: what was written to stdout goes out first, so that it shows here.
+    out() << levels.size() << " levels saved; the one without quantity is reported (on stderr):" << Qt::endl;
     const QString json = Trade::Variant::fromValue(levels).save().toJsonIndented();
     const Trade::ExitStrategyLevels loaded =
         Trade::Variant::load(Trade::Dump::fromJson(json), Trade::Variant()).valueOr(Trade::ExitStrategyLevels());
-    out() << levels.size() << " levels saved (the one without quantity is reported on stderr), " << loaded.size()
-          << " valid ones loaded back:";
+    out() << loaded.size() << " valid ones loaded back:";
     for (const Trade::ExitStrategyLevel &level : loaded)
         out() << " [quantity " << level.quantity() << ", profit " << level.profit() << ", stop " << level.stop() << "]";
     out() << "\n";

@@ -8,14 +8,20 @@
 
 #include <servicekit/servicekit.h>
 
+#include <QtCore/QMutex>
 #include <QtCore/QPointer>
 #include <QtCore/QThread>
 
 #include <algorithm>
+#include <cstdlib>
 #include <array>
 #include <functional>
+#include <mutex>
 #include <optional>
+#include <set>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace Common {
 
@@ -67,6 +73,99 @@ void logNothingConnected(const QObject *sender, const QObject *observer, const v
         << QStringLiteral("\"No signals/slots were connected during subscribe() call. "
                           "Event source: '%1', observer: '%2'.\"")
                .arg(className(sender), className(observer));
+}
+
+// The number of single-letter insertions, deletions and replacements between two names, up to
+// `limit` + 1.
+int editDistance(QByteArrayView a, QByteArrayView b, int limit)
+{
+    if (std::abs(int(a.size()) - int(b.size())) > limit)
+        return limit + 1;
+    std::vector<int> row(size_t(b.size()) + 1);
+    for (size_t j = 0; j < row.size(); ++j)
+        row[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = int(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int above = row[size_t(j)];
+            row[size_t(j)] = std::min({above + 1, row[size_t(j) - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// How a method of the observer that carries a prefix of the convention stands to the signals of
+// a publisher: following the convention for one of them; meant for one (named after it, or
+// within two letters or a difference of case of its name) but not following it; or named after
+// none of them (meant for another publisher, and so not this subscription's concern).
+enum class Fit { Follows, Misfits, Unrelated };
+
+Fit fitOf(const QMetaMethod &method, QByteArrayView prefix, const QVector<SignalInfo> &published)
+{
+    const QByteArray name = method.name();
+    const QByteArrayView meant = QByteArrayView(name).sliced(prefix.size());
+    const QList<QByteArray> parameters = method.parameterTypes();
+    Fit fit = Fit::Unrelated;
+    for (const SignalInfo &signal : published) {
+        if (meant == signal.name()) {
+            const QList<QByteArray> &signalParameters = signal.parameters();
+            const bool fits = prefix == "slot_"
+                                  ? parameters.size() <= signalParameters.size()
+                                        && std::equal(parameters.begin(), parameters.end(), signalParameters.begin())
+                                  : parameters == QList<QByteArray>{QByteArrayLiteral("const Link*")};
+            if (fits && method.methodType() == QMetaMethod::Slot)
+                return Fit::Follows;
+            fit = Fit::Misfits;
+        } else if (meant.toByteArray().toLower() == signal.name().toLower()
+                   || editDistance(meant, signal.name(), 2) <= 2) {
+            fit = Fit::Misfits;
+        }
+    }
+    return fit;
+}
+
+// A log, not an assertion, like the one of a subscribe() that connected nothing: each method of
+// the observer that carries a prefix of the convention ("slot_", "attached_", "detached_") and is
+// meant for a signal of the publisher but does not follow the convention for it (a misspelt name,
+// other parameter types, a method that is not declared as a slot) is named, once per observer
+// class and publisher class. Methods named after signals the publisher does not have are meant
+// for other publishers; the attach and detach slots of an observer that publishes the signal
+// itself are its own.
+void logMisfitMethods(const QObject *publisher, const MetaObjectInfo &publisherInfo, const QObject *observer,
+                      const void *object)
+{
+    const QMetaObject *observerClass = observer ? observer->metaObject() : nullptr;
+    if (!observerClass || !publisher)
+        return;
+    {
+        static QBasicMutex mutex;
+        static std::set<std::pair<const QMetaObject *, const QMetaObject *>> checked;
+        const std::lock_guard<QBasicMutex> lock(mutex);
+        if (!checked.emplace(observerClass, publisher->metaObject()).second)
+            return;
+    }
+    const MetaObjectInfo &observerInfo = MetaObjectInfo::shared(observerClass);
+    for (int index = 0; index < observerClass->methodCount(); ++index) {
+        const QMetaMethod method = observerClass->method(index);
+        if (method.methodType() == QMetaMethod::Signal)
+            continue;
+        const QByteArray name = method.name();
+        QByteArrayView prefix;
+        for (const QByteArrayView candidate : {QByteArrayView("slot_"), QByteArrayView("attached_"), QByteArrayView("detached_")}) {
+            if (name.startsWith(candidate))
+                prefix = candidate;
+        }
+        if (prefix.isEmpty() || fitOf(method, prefix, publisherInfo.signalList()) != Fit::Misfits)
+            continue;
+        if (prefix != "slot_" && fitOf(method, prefix, observerInfo.signalList()) == Fit::Follows)
+            continue;
+        Shadow::LogStream(0, 3, unit, __LINE__, u"Common::AbstractNotifier::subscribe", object)
+            << QStringLiteral("\"%1::%2 follows no signal of %3%4.\"")
+                   .arg(className(observer), QString::fromLatin1(method.methodSignature()), className(publisher),
+                        method.methodType() == QMetaMethod::Slot ? QString() : QStringLiteral(": it is not a slot"));
+    }
 }
 
 const MetaObjectInfo &infoOf(const QObject *object)
@@ -421,6 +520,7 @@ void AbstractNotifier::subscribe(QObject *observer)
     }
     if (!found)
         logNothingConnected(d->publisher(), observer, this);
+    logMisfitMethods(d->publisher(), d->metaObjectInfo(), observer, this);
 }
 
 void AbstractNotifier::subscribe(QObject *observer, const QByteArray &signal)

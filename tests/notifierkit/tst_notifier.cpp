@@ -97,6 +97,31 @@ public Q_SLOTS:
     void onGone(Trade::IDisposable *) {}
 };
 
+// Methods of the convention meant for Publisher's signals that do not follow it, beside one
+// that does, one meant for another publisher and the attach slot of its own signal.
+class Misspelt : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Link = AbstractNotifier::Link;
+    Q_INVOKABLE void slot_counted(int) {}  // not a slot
+
+public Q_SLOTS:
+    void slot_valuechanged(int) {}      // the case
+    void slot_valeuChanged(int) {}      // two letters swapped
+    void slot_disposed(int) {}          // the parameter type
+    void attached_counted(int) {}       // an attach slot takes the link
+    void slot_valueChanged(int) {}      // follows
+    void slot_quoteChanged(int) {}      // another publisher's
+
+Q_SIGNALS:
+    void ready();
+
+private Q_SLOTS:
+    void attached_ready(const Link *) {}
+};
+
 struct Orphan : AbstractNotifier {};  // a notifier that is no QObject
 
 namespace {
@@ -299,6 +324,34 @@ private Q_SLOTS:
         QCOMPARE(observer->calls, QByteArrayList());
     }
 
+    // subscribe(observer) names the methods meant for the publisher's signals that do not
+    // follow the convention, once per observer class and publisher class.
+    void misfitMethods()
+    {
+        ReportRecorder recorder;
+        Publisher publisher;
+        Misspelt first, second;
+        publisher.subscribe(&first);
+        publisher.subscribe(&second);
+        QStringList logged;
+        for (const RecordedLog &log : recorder.logs()) {
+            QCOMPARE(log.severity, 3);
+            logged << log.text;
+        }
+        const auto misfit = [](const char *method, const char *more = "") {
+            return QStringLiteral("\"Misspelt::%1 follows no signal of Publisher%2.\"")
+                .arg(QLatin1String(method), QLatin1String(more));
+        };
+        QStringList expected{misfit("slot_counted(int)", ": it is not a slot"), misfit("slot_valuechanged(int)"),
+                             misfit("slot_valeuChanged(int)"), misfit("slot_disposed(int)"),
+                             misfit("attached_counted(int)")};
+        logged.sort();
+        expected.sort();
+        QCOMPARE(logged, expected);
+        QVERIFY(publisher.isSubscribed(&first, "valueChanged") && publisher.isSubscribed(&second, "valueChanged"));
+        QCOMPARE(recorder.count(), 0);
+    }
+
     // All conventional slots, by the notifier (recorded, greeted by the attach slot) and by the static
     // calls (neither); the publisher dies before its observers.
     void subscribeAll()
@@ -314,9 +367,11 @@ private Q_SLOTS:
             QCOMPARE(publisher->linkCountByName(signal), 1);
         publisher->subscribe(&bare);
         QVERIFY(!publisher->isSubscribed(&bare));
-        QCOMPARE(recorder.logs().size(), 1);
+        QCOMPARE(recorder.logs().size(), 2);
         QCOMPARE(recorder.logs().first().text, QStringLiteral("\"No signals/slots were connected during subscribe() call. "
                                                               "Event source: 'Publisher', observer: 'Bare'.\""));
+        QCOMPARE(recorder.logs().last().text,
+                 QStringLiteral("\"Bare::slot_valueChanged(double) follows no signal of Publisher.\""));
 
         AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection);
         AbstractNotifier::unsubscribe(publisher, "valueChanged", &unrecorded);

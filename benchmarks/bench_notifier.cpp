@@ -5,6 +5,7 @@
 #include "ratios.h"
 #include "timeafter.h"
 
+#include <notifierkit/checkedsubscription.h>
 #include <notifierkit/commonabstractnotifier.h>
 
 #include <QtCore/QObject>
@@ -117,6 +118,24 @@ void BM_UnsubscribeTen(benchmark::State &state)
 }
 BENCHMARK(BM_UnsubscribeTen);
 
+// One link checked by the compiler: the notifier's checked subscription against Qt's connection
+// by member pointers.
+void BM_ConnectOneByPointer(benchmark::State &state)
+{
+    bench::timeAfter<TenSignals, TenSlots>(
+        state, [](TenSignals &p, TenSlots &o) { QObject::disconnect(&p, &TenSignals::s3, &o, &TenSlots::slot_s3); },
+        [](TenSignals &p, TenSlots &o) { QObject::connect(&p, &TenSignals::s3, &o, &TenSlots::slot_s3); });
+}
+BENCHMARK(BM_ConnectOneByPointer);
+
+void BM_SubscribeOneChecked(benchmark::State &state)
+{
+    bench::timeAfter<TenSignals, TenSlots>(state, unsubscribeTen, [](TenSignals &p, TenSlots &o) {
+        Common::subscribe(&p, TRADE_SIGNAL(TenSignals, s3), &o, TRADE_SLOT(TenSlots, slot_s3));
+    });
+}
+BENCHMARK(BM_SubscribeOneChecked);
+
 void BM_EmitPlain(benchmark::State &state)
 {
     TenSignals publisher;
@@ -180,7 +199,8 @@ int main(int argc, char **argv)
     return bench::runWithRatios(argc, argv,
                                 {{"BM_SubscribeTen", "BM_ConnectTen", 3.0},
                                  {"BM_UnsubscribeTen", "BM_DisconnectTen", 3.0},
-                                 {"BM_EmitSubscribed", "BM_EmitPlain", 1.05}});
+                                 {"BM_EmitSubscribed", "BM_EmitPlain", 1.05},
+                                 {"BM_SubscribeOneChecked", "BM_ConnectOneByPointer", 2.0}});
 }
 
 #include "bench_notifier.moc"

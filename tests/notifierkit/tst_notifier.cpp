@@ -1,6 +1,7 @@
 // The notifier: subscriptions, reports, attach and detach, observer and publisher lifetime, calls and forwarding.
 #include <testsupport/reportrecorder.h>
 
+#include <notifierkit/checkedsubscription.h>
 #include <notifierkit/idisposable.h>
 #include <notifierkit/commonabstractnotifier.h>
 #include <notifierkit/observerdestroyhelper.h>
@@ -85,6 +86,9 @@ public Q_SLOTS:
         calls << QByteArray::number(number) + ' ' + text.toUtf8() + (object ? " object" : " null");
     }
     void onGone(Trade::IDisposable *) { calls << "gone"; }
+
+public:
+    void plain(int) {}  // no slot: the compiler accepts it, the meta-object does not have it
 };
 
 // No conventional slot fits Publisher: the parameter type is wrong.
@@ -350,6 +354,38 @@ private Q_SLOTS:
         QCOMPARE(logged, expected);
         QVERIFY(publisher.isSubscribed(&first, "valueChanged") && publisher.isSubscribed(&second, "valueChanged"));
         QCOMPARE(recorder.count(), 0);
+    }
+
+    // The checked forms make, find and drop ordinary links; the signal may be named through an
+    // interface the publisher implements. What the meta-objects lack is reported as by text.
+    void checkedSubscription()
+    {
+        ReportRecorder recorder;
+        World w;
+        const auto valueChanged = TRADE_SIGNAL(Publisher, valueChanged);
+        const auto valueSlot = TRADE_SLOT(Observer, slot_valueChanged);
+        Common::subscribe(&w.publisher, valueChanged, &w.observer, valueSlot);
+        QVERIFY(w.publisher.isSubscribed(&w.observer, "valueChanged"));
+        QVERIFY(Common::isSubscribed(&w.publisher, valueChanged, &w.observer, valueSlot));
+        Q_EMIT w.publisher.valueChanged(3, QString());
+        QCOMPARE(w.observer.calls, QByteArrayList({"value 7", "value 3"}));  // greeted by the attach slot
+        Common::unsubscribe(&w.publisher, valueChanged, &w.observer, valueSlot);
+        QVERIFY(!w.publisher.isSubscribed(&w.observer));
+        QCOMPARE(w.publisher.heard, QByteArrayList({"attached", "+valueChanged", "detached", "-valueChanged"}));
+
+        Common::subscribe(&w.publisher, TRADE_SIGNAL(Trade::IDisposable, disposed), &w.observer,
+                          TRADE_SLOT(Observer, onGone));
+        QVERIFY(w.publisher.isSubscribed("disposed", &w.observer, "onGone"));
+        QCOMPARE(recorder.count(), 0);
+
+        Common::subscribe(&w.publisher, TRADE_SIGNAL(Publisher, counted), &w.observer, TRADE_SLOT(Observer, plain));
+        Common::subscribe(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot);
+        QVERIFY(!Common::isSubscribed(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot));
+        QCOMPARE(recorder.lines(),
+                 QStringList({refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot"),
+                              ReportRecorder::line(u"notifier/checkedsubscription", u"Common::subscribe", u"publisher != 0"),
+                              ReportRecorder::line(u"notifier/checkedsubscription", u"Common::isSubscribed",
+                                                   u"publisher != 0")}));
     }
 
     // All conventional slots, by the notifier (recorded, greeted by the attach slot) and by the static

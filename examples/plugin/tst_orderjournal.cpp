@@ -46,7 +46,7 @@ private Q_SLOTS:
 
 void tst_OrderJournal::saveAndLoad()
 {
-    ReportRecorder reports;
+    Trade::ReportRecorder reports;
     OrderJournal journal(directory.path());
     const Trade::OrderRecord sent = order(&account);
     QVERIFY2(journal.save(sent), qPrintable(journal.error()));
@@ -72,7 +72,7 @@ void tst_OrderJournal::accountGone()
         Sample::Account closed(QStringLiteral("SIM-2"));
         QVERIFY(journal.save(order(&closed)));
     }
-    ReportRecorder reports;
+    Trade::ReportRecorder reports;
     QVERIFY(journal.load(QStringLiteral("A-1")).isEmpty());
     QCOMPARE(journal.problems().size(), 1);
     const Trade::LoadProblem &problem = journal.problems().first();
@@ -101,7 +101,7 @@ void tst_OrderJournal::fills()
     QFETCH(double, filledLots);
     QFETCH(double, remainingLots);
     QFETCH(bool, completed);
-    ReportRecorder reports;
+    Trade::ReportRecorder reports;
     const Trade::OrderRecord filled =
         OrderJournal::applyFill(order(&account), Trade::Quantity::fromLots(filledLots, &es));
     QCOMPARE(OrderJournal::remaining(filled), Trade::Quantity::fromLots(remainingLots, &es));
@@ -116,14 +116,14 @@ void tst_OrderJournal::reportsOfMisuse()
     // A read the library documents as reporting: the action of an order that has none. The
     // record reports the missing field, then the typed read the value it cannot convert; both
     // give the neutral result.
-    ReportRecorder reports;
+    Trade::ReportRecorder reports;
     Trade::OrderRecord order;
     QVERIFY(!order.action().isValid());
     QCOMPARE(reports.lines(),
-             QStringList({ReportRecorder::line(u"variant/variantrecord", u"Trade::VariantRecord::rawValue",
+             QStringList({Trade::ReportRecorder::line(u"variant/variantrecord", u"Trade::VariantRecord::rawValue",
                                                u"it != m_data.end()",
-                                               ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")),
-                          ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+                                               Trade::ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")),
+                          Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
                                                u"!\"unexpected data type or null value\"")}));
 }
 

@@ -2,6 +2,8 @@
 
 #include <QtCore/QHash>
 
+namespace Trade {
+
 ReportRecorder::ReportRecorder() : m_previous(setMarquelServiceApi(this)) {}
 
 ReportRecorder::~ReportRecorder()
@@ -88,3 +90,5 @@ qint8 ReportRecorder::channelLevel(int channel)
     const QMutexLocker lock(&m_mutex);
     return m_levels.value(channel, 0);
 }
+
+} // namespace Trade

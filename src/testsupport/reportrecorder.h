@@ -1,4 +1,4 @@
-/// \class ReportRecorder
+/// \class Trade::ReportRecorder
 /// Test support for code built on typekit: a recorder that collects the non-fatal reports and log
 /// texts made while it is alive, instead of letting them reach the installed service, so that a
 /// test can say which reports a block made and how many. It is the library's own test support and
@@ -8,11 +8,11 @@
 /// qualified function, the condition that did not hold, and the message streamed with it. A
 /// plug-in's Qt Test compares those lines:
 ///
-///     ReportRecorder reports;
+///     Trade::ReportRecorder reports;
 ///     Trade::OrderRecord order;
 ///     order.action();  // an order without action: the record's report, then the typed read's
 ///     QCOMPARE(reports.count(), 2);
-///     QCOMPARE(reports.lines().first(), ReportRecorder::line(u"variant/variantrecord",
+///     QCOMPARE(reports.lines().first(), Trade::ReportRecorder::line(u"variant/variantrecord",
 ///              u"Trade::VariantRecord::rawValue", u"it != m_data.end()",
 ///              ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")));
 ///
@@ -29,6 +29,8 @@
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 #include <QtCore/QVector>
+
+namespace Trade {
 
 /// One non-fatal report as the recorder received it.
 struct RecordedReport
@@ -95,3 +97,5 @@ private:
     RecordedLog m_pendingLog;
     IMarquelService *m_previous;
 };
+
+} // namespace Trade

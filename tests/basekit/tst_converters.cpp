@@ -36,7 +36,7 @@ namespace {
 
 QString enumLine(const char *operation, const char *condition)
 {
-    return ReportRecorder::line(u"trade/common/export/include/abstractenumerationconverter",
+    return Trade::ReportRecorder::line(u"trade/common/export/include/abstractenumerationconverter",
                                 QStringLiteral("Trade::AbstractEnumerationConverter<class Trade::Colour,0>::")
                                     + QLatin1String(operation),
                                 QString::fromLatin1(condition));
@@ -89,7 +89,7 @@ private Q_SLOTS:
     // The message goes with its report, even on a channel whose level lets no log text through.
     void reportMessage()
     {
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         reports.setChannelLevel(0, -1);
         const int code = 7;
         TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this);
@@ -101,7 +101,7 @@ private Q_SLOTS:
         for (const QString &message : {QStringLiteral("\"\" "), QStringLiteral("\"Key specified does not exist. 42\" "),
                                        QStringLiteral("\"invalid\" \"(int)code\"=\"{\n    \"type\": \"int\",\n"
                                                       "    \"value\": \"7\"\n}\n\" ")})
-            expected << ReportRecorder::line(u"test/unit", u"Test::plain", u"code == 8", message);
+            expected << Trade::ReportRecorder::line(u"test/unit", u"Test::plain", u"code == 8", message);
         QCOMPARE(reports.lines(), expected);
         QCOMPARE(reports.reports().first().object, static_cast<const void *>(this));
         QVERIFY(reports.reports().first().line > 0);
@@ -120,7 +120,7 @@ private Q_SLOTS:
     {
         Trade::StubConverterImpl stub;
         const Variant value(5);
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         QVERIFY(!stub.fromVariant(value, value).isValid());
         QVERIFY(!stub.toVariant(value).isValid());
         QVERIFY(stub.toString(value).isNull());
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QCOMPARE(stub.save(value), Dump(Dump::Atom(QStringLiteral("int"), QString())));
         QStringList expected;
         for (const char *operation : {"fromVariant", "toVariant", "toString", "compare", "load", "toString"})
-            expected << ReportRecorder::line(u"trade/common/export/include/iconverter",
+            expected << Trade::ReportRecorder::line(u"trade/common/export/include/iconverter",
                                              QStringLiteral("Trade::StubConverterImpl::") + QLatin1String(operation),
                                              u"!\"Not Implemented.\"");
         QCOMPARE(reports.lines(), expected);
@@ -181,7 +181,7 @@ private Q_SLOTS:
         QFETCH(QStringList, reportLines);
 
         Trade::ColourConverter converter;
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         const Variant made = operation == 'f'   ? converter.fromVariant(value, Variant(99))
                              : operation == 't' ? converter.toVariant(value)
                                                 : Variant(converter.toString(value));
@@ -195,7 +195,7 @@ private Q_SLOTS:
         Trade::ColourConverter converter;
         const Variant red = colour(Trade::Colour::Red);
         const Variant blue = colour(Trade::Colour::Blue);
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         QCOMPARE(converter.compare(red, red), 0);
         QCOMPARE(converter.compare(red, blue), -1);
         QCOMPARE(converter.compare(blue, colour(Trade::Colour::Green)), 1);
@@ -205,7 +205,7 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
 
         // Another type: both report, read the int as no colour (the typed read reports too), and go on.
-        const QString valueLine = ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+        const QString valueLine = Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
                                                        u"!\"unexpected data type or null value\"");
         QCOMPARE(converter.compare(red, Variant(1)), 1);
         QCOMPARE(converter.save(Variant(2)), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("0"))));

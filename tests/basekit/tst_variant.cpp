@@ -112,7 +112,7 @@ private Q_SLOTS:
     // there is no value of the type (also for an int that Qt would convert); valueOr() never reports.
     void typedReads()
     {
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         const Variant text(QStringLiteral("text"));
         const QString &held = text.strongValue<QString>();
         QCOMPARE(held, QStringLiteral("text"));
@@ -122,7 +122,7 @@ private Q_SLOTS:
         QCOMPARE(Variant(QStringLiteral("3")).valueOr(5), 5);  // no conversion
         QCOMPARE(Variant::fromValue(Trade::Gauge{3}).valueOr(Trade::Gauge{9}).level, 3);
         QCOMPARE(reports.count(), 0);
-        const QString line = ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+        const QString line = Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
                                                   u"!\"unexpected data type or null value\"");
         for (const Variant &variant : {Variant(), Variant(QString()), Variant::fromValue(Trade::Plain{4}), Variant(4)}) {
             reports.clear();
@@ -204,7 +204,7 @@ private Q_SLOTS:
         QFETCH(Make, make);
         QFETCH(Variant, expected);
 
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         const Variant made = make();
         QCOMPARE(made.userType(), expected.userType());
         QVERIFY(made == expected);
@@ -252,7 +252,7 @@ private Q_SLOTS:
         QFETCH(Variant, value);
         QFETCH(QString, typeText);
 
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         QCOMPARE(value.save().typeName(), typeText);
         for (const Variant &loaded : {Variant::load(value.save(), Variant()), Variant::fromJson(value.toJson())}) {
             QCOMPARE(loaded.userType(), value.userType());
@@ -264,7 +264,7 @@ private Q_SLOTS:
 
     void jsonTextAndFiles()
     {
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         // Problems are appended, each with its kind; what could not be loaded is an empty variant.
         QVector<Trade::LoadProblem> problems;
         QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"int\""), Variant(), &problems).isValid());

@@ -142,7 +142,7 @@ using Operation = std::function<void(World &)>;
 QString line(const char *function, const QByteArray &condition, QStringView message = u"\"\" ")
 {
     const QString qualified = QStringLiteral("Common::AbstractNotifier") + QLatin1String(function);
-    return ReportRecorder::line(u"notifier/commonabstractnotifier", qualified, QString::fromLatin1(condition), message);
+    return Trade::ReportRecorder::line(u"notifier/commonabstractnotifier", qualified, QString::fromLatin1(condition), message);
 }
 
 // A report of a refusal: the condition is false && "reason".
@@ -177,7 +177,7 @@ private Q_SLOTS:
     {
         World world;
         world.observer.watched = &world.publisher;
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         world.publisher.subscribe(&world.observer, "valueChanged");
         world.publisher.subscribe(&world.observer, "2valueChanged(int, const QString&)");  // the same link
         QCOMPARE(world.observer.calls, QByteArrayList({"value 7", "subscribed"}));  // greeted once, by the attach slot
@@ -280,7 +280,7 @@ private Q_SLOTS:
         QFETCH(QByteArrayList, calls);
         QFETCH(QString, report);
         World world;
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         operation(world);
         QTRY_COMPARE(world.observer.calls, calls);
         QCOMPARE(recorder.lines(), report.isEmpty() ? QStringList() : QStringList{report});
@@ -299,7 +299,7 @@ private Q_SLOTS:
             world.publisher.call(*link, 2);
             ++calls;
         };
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         delete observer;
         QCOMPARE(calls, 1);
         QCOMPARE(recorder.lines(), QStringList({refused("::unsubscribe", "Such signal/slot pair is not subscribed"),
@@ -316,7 +316,7 @@ private Q_SLOTS:
         QThread thread;
         auto observer = std::make_unique<Observer>();
         observer->moveToThread(&thread);
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         world.publisher.subscribe(observer.get(), "valueChanged");
         world.publisher.subscribe(observer.get());  // valueChanged, disposed, destroyed
         QCOMPARE(recorder.lines(),
@@ -332,13 +332,13 @@ private Q_SLOTS:
     // follow the convention, once per observer class and publisher class.
     void misfitMethods()
     {
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         Publisher publisher;
         Misspelt first, second;
         publisher.subscribe(&first);
         publisher.subscribe(&second);
         QStringList logged;
-        for (const RecordedLog &log : recorder.logs()) {
+        for (const Trade::RecordedLog &log : recorder.logs()) {
             QCOMPARE(log.severity, 3);
             logged << log.text;
         }
@@ -360,7 +360,7 @@ private Q_SLOTS:
     // interface the publisher implements. What the meta-objects lack is reported as by text.
     void checkedSubscription()
     {
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         World w;
         const auto valueChanged = TRADE_SIGNAL(Publisher, valueChanged);
         const auto valueSlot = TRADE_SLOT(Observer, slot_valueChanged);
@@ -383,8 +383,8 @@ private Q_SLOTS:
         QVERIFY(!Common::isSubscribed(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot));
         QCOMPARE(recorder.lines(),
                  QStringList({refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot"),
-                              ReportRecorder::line(u"notifier/checkedsubscription", u"Common::subscribe", u"publisher != 0"),
-                              ReportRecorder::line(u"notifier/checkedsubscription", u"Common::isSubscribed",
+                              Trade::ReportRecorder::line(u"notifier/checkedsubscription", u"Common::subscribe", u"publisher != 0"),
+                              Trade::ReportRecorder::line(u"notifier/checkedsubscription", u"Common::isSubscribed",
                                                    u"publisher != 0")}));
     }
 
@@ -392,7 +392,7 @@ private Q_SLOTS:
     // calls (neither); the publisher dies before its observers.
     void subscribeAll()
     {
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         auto *publisher = new Publisher;
         auto *observer = new Observer;
         Observer unrecorded;
@@ -463,7 +463,7 @@ private Q_SLOTS:
             QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &w.bare)->isValid());
             QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", nullptr)->isValid());
         }, {noSlot, line("::linkBySignalAndObserverOrSubscribe", "link->isValid()",
-                         ReportRecorder::quoted(u"The observer must have an appropriate slot"))});
+                         Trade::ReportRecorder::quoted(u"The observer must have an appropriate slot"))});
         row("call of a missing method", [](World &w) {
             w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
         }, {callRefused()});
@@ -477,13 +477,13 @@ private Q_SLOTS:
             QVERIFY(!object->as(typeid(int)));
             QVERIFY(!object->as<Trade::INotifier>());
             QVERIFY(!Orphan().qobject());
-        }, {ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
-                                 ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
-            line("::qobject", "result != NULL", ReportRecorder::quoted(u"object must be inherited from QObject"))});
+        }, {Trade::ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
+                                 Trade::ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
+            line("::qobject", "result != NULL", Trade::ReportRecorder::quoted(u"object must be inherited from QObject"))});
         const QString helper = QStringLiteral("Common::ObserverDestroyHelper::ObserverDestroyHelper");
         row("helper without observer or notifier", [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); },
-            {ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != observer"),
-             ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != notifier")});
+            {Trade::ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != observer"),
+             Trade::ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != notifier")});
         row("attach and detach slots of wrong shapes", [](World &w) {
             w.publisher.subscribe("counted", &w.observer, "slot_valueChanged");
             w.publisher.unsubscribe(&w.observer);
@@ -497,7 +497,7 @@ private Q_SLOTS:
         QFETCH(QStringList, reports);
 
         World world;
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         operation(world);
         QCOMPARE(recorder.lines(), reports);
         QVERIFY(!world.publisher.isSubscribed(&world.observer) && !world.publisher.isSubscribed(&world.bare)
@@ -529,7 +529,7 @@ private Q_SLOTS:
         world.publisher.subscribe(&world.observer, "valueChanged");
         world.publisher.subscribe("disposed", &world.bare, "onGone");
         world.publisher.heard.clear();
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         operation(world);
         // The link of valueChanged goes through its detach slot; disposed has none.
         const QByteArrayList heard = observerLeft ? QByteArrayList{"detached", "-valueChanged"} : QByteArrayList{"-disposed"};
@@ -543,7 +543,7 @@ private Q_SLOTS:
 
     void destroyed()
     {
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         {
             Publisher first, second;
             auto *observer = new Observer;
@@ -604,7 +604,7 @@ private Q_SLOTS:
         Publisher source, target;
         QSignalSpy same(&target, &Publisher::valueChanged);
         QSignalSpy renamed(&target, &Publisher::counted);
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         source.forward(&target, "valueChanged");
         source.forward("valueChanged", &target, "counted");
         source.forward(&target, "valueChanged");  // already there

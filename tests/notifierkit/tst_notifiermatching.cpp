@@ -36,8 +36,8 @@ class tst_NotifierMatching : public QObject
 private Q_SLOTS:
     void parse()
     {
-        const QString noName = ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse", u"endOfName > 0");
-        const QString noList = ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse",
+        const QString noName = Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse", u"endOfName > 0");
+        const QString noList = Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse",
                                                     u"endOfParameterList >= startOfParameterList");
         const struct { QByteArray signature, name; QList<QByteArray> parameters; QStringList reports; } rows[] = {
             {"quoteChanged(Market::Quote*,Market::Feed*)", "quoteChanged", {"Market::Quote*", "Market::Feed*"}, {}},
@@ -48,7 +48,7 @@ private Q_SLOTS:
             {"f(int", "f", {}, {noList}},
         };
         for (const auto &row : rows) {
-            ReportRecorder recorder;
+            Trade::ReportRecorder recorder;
             const MethodInfo method(row.signature);
             QCOMPARE(method.name(), row.name);
             QCOMPARE(method.parameters(), row.parameters);
@@ -58,7 +58,7 @@ private Q_SLOTS:
 
     void copiesShareNothing()
     {
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         SlotInfo original("1(int)");
         const SlotInfo copy(original);
         original.parse();
@@ -68,13 +68,13 @@ private Q_SLOTS:
 
         original = SlotInfo("1g()");
         QCOMPARE(original.signature(), QByteArray("(int)"));
-        QCOMPARE(recorder.lines().last(), ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::operator =",
+        QCOMPARE(recorder.lines().last(), Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::operator =",
                                                                u"false && \"Is not supposed to be called.\""));
     }
 
     void lookups()
     {
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         const MetaObjectInfo info(&Matcher::staticMetaObject);
         // Inherited signals come first; a decorated text is not looked up.
         QCOMPARE(info.findSignal("destroyed").signature(), QByteArray("destroyed(QObject*)"));
@@ -97,7 +97,7 @@ private Q_SLOTS:
         for (const SlotInfo &slot : info.slotList())
             info.checkNamespaceCompatibility(quoteChanged, slot);
         // Only Quote* against Market::Quote* is a near miss; the other order is a real mismatch.
-        QCOMPARE(recorder.lines(), QStringList{ReportRecorder::line(
+        QCOMPARE(recorder.lines(), QStringList{Trade::ReportRecorder::line(
                                        u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::checkNamespaceCompatibility",
                                        u"false && \"Signal/slot signatures seem to be compatible, "
                                        u"with the only difference in namespaces.\"")});
@@ -110,7 +110,7 @@ private Q_SLOTS:
         // Matcher's slots and QObject's (how many QObject has depends on the Qt version).
         QCOMPARE(assigned.slotList().size(), info.slotList().size());
         QCOMPARE(assigned.findSlot("slot_reset").signature(), QByteArray("slot_reset()"));
-        QCOMPARE(recorder.lines(), QStringList{ReportRecorder::line(
+        QCOMPARE(recorder.lines(), QStringList{Trade::ReportRecorder::line(
                                        u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::operator =",
                                        u"m_metaObject == NULL && \"Only initial assignment is allowed.\"")});
     }

@@ -13,10 +13,10 @@ private Q_SLOTS:
         IMarquelService *builtIn = MarquelServiceApi();
         QVERIFY(builtIn);
         {
-            ReportRecorder outer;
+            Trade::ReportRecorder outer;
             QCOMPARE(MarquelServiceApi(), &outer);
             {
-                ReportRecorder inner;
+                Trade::ReportRecorder inner;
                 QCOMPARE(MarquelServiceApi(), &inner);
                 MarquelServiceApi()->reportAssertion(u"f", 1, u"g", nullptr, u"c");
                 QCOMPARE(inner.count(), 1);

@@ -107,7 +107,7 @@ private Q_SLOTS:
         row("provider deleted while it answers", "naming A C, naming, doom naming on ask, domain", "A|B|C", "");
         row("provider replaced while it answers", "naming A C, naming, doom sample on ask, domain", "A|B|C", "sample");
         row("null provider", "sample, active B, domain, null, active C", "A|B|C (Active)", "sample",
-            {ReportRecorder::line(u"exitstrategydomaincontrol",
+            {Trade::ReportRecorder::line(u"exitstrategydomaincontrol",
                                   u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider",
                                   u"provider != 0")});
     }
@@ -145,7 +145,7 @@ private Q_SLOTS:
             {QStringLiteral("doom sample on ask"), [&] { naming->onAsked = [&] { control->setActiveExitStrategyProvider(sample); }; }},
             {QStringLiteral("update"), [&] { control->update(); }}};
 
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         for (const QString &step : steps.split(QLatin1String(", "))) {
             const QString rest = step.section(QLatin1Char(' '), 1);
             if (actions.contains(step))
@@ -163,7 +163,7 @@ private Q_SLOTS:
             items << control->comboControl()->itemText(i);
         QCOMPARE(items.join(QLatin1Char('|')), texts);
         QStringList reported = recorder.lines();
-        for (const RecordedLog &log : recorder.logs())
+        for (const Trade::RecordedLog &log : recorder.logs())
             reported << QStringLiteral("%1 %2 %3 %4").arg(log.severity).arg(log.file, log.function, log.text);
         QCOMPARE(reported, reports);
         // Once the control is gone, any link left on a provider would be a subscription it forgot.

@@ -191,7 +191,7 @@ using Operation = std::function<void(World &)>;
 
 QString reportLine(const char *member, const char *condition)
 {
-    return ReportRecorder::line(u"orderinfoprovider", QStringLiteral("Trade::OrderInfoProvider::") + QLatin1String(member),
+    return Trade::ReportRecorder::line(u"orderinfoprovider", QStringLiteral("Trade::OrderInfoProvider::") + QLatin1String(member),
                                 QString::fromLatin1(condition));
 }
 
@@ -416,8 +416,8 @@ private Q_SLOTS:
         }, "C I I S:- A I I I M", "--------");
 
         // Misuse is reported, and the provider goes on.
-        const QString notAnInterface = ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
-                                                            ReportRecorder::quoted(u"invalid type, type must be interface and "
+        const QString notAnInterface = Trade::ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
+                                                            Trade::ReportRecorder::quoted(u"invalid type, type must be interface and "
                                                                                    u"inherit Common::IObject"));
         const QString notAHolder = reportLine("setExternalHolder", "holder == 0 || (holder->as<ISymbolAccountHolder>() != 0)");
         row("holder that is no holder", [](World &w) {
@@ -448,7 +448,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, items);
         QFETCH(QStringList, reports);
 
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         World world;
         operation(world);
         QCOMPARE(world.journal.heard.join(' '), heard);

@@ -410,7 +410,7 @@ private Q_SLOTS:
         int run = 0;
         for (; run < seeds && (only >= 0 || timer.elapsed() < seconds * 1000); ++run) {
             const unsigned seed = only >= 0 ? unsigned(only) : unsigned(run + 1);
-            ReportRecorder reports;  // the logs of unresolved symbols, and nothing shown
+            Trade::ReportRecorder reports;  // the logs of unresolved symbols, and nothing shown
             World world(seed);
             for (int step = 0; step < 60; ++step) {
                 world.step();

@@ -83,7 +83,7 @@ private Q_SLOTS:
 
         // B wired to the provider's private slots by hand: signals of a symbol it does not hold.
         const auto line = [](const char *function, const char *condition) {
-            return ReportRecorder::line(u"symbolaccountprovider", QString::fromLatin1(function),
+            return Trade::ReportRecorder::line(u"symbolaccountprovider", QString::fromLatin1(function),
                                         QString::fromLatin1(condition));
         };
         const QString resolveChanged = line("Trade::SymbolAccountProvider::slot_symbolResolveChanged",
@@ -110,7 +110,7 @@ private Q_SLOTS:
         Journal journal;
         provider->subscribe(&journal);
 
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         std::function<void(const QString &)> run = [&](const QString &step) {
             const QString verb = step.section(QLatin1Char(' '), 0, 0);
             Sample::Symbol *symbol = step.endsWith(QLatin1Char('-')) ? nullptr : symbols[step.back() == QLatin1Char('B')];
@@ -141,7 +141,7 @@ private Q_SLOTS:
                  current);
         QCOMPARE(provider && symbols[0] && symbols[0]->isSubscribed(provider.data()), watchesA);
         QStringList reported = recorder.lines();
-        for (const RecordedLog &log : recorder.logs())
+        for (const Trade::RecordedLog &log : recorder.logs())
             reported << QStringLiteral("%1 %2 %3 %4").arg(log.severity).arg(log.file, log.function, log.text);
         QCOMPARE(reported, reports);
         delete provider;

@@ -37,7 +37,7 @@ private Q_SLOTS:
     // again is not. A new subscriber alone is greeted, with the current connection.
     void announcements()
     {
-        ReportRecorder recorder;
+        Trade::ReportRecorder recorder;
         Sample::Connection first(QStringLiteral("first")), second(QStringLiteral("second"));
         Trade::BrokerConnectionProvider provider, source;
         source.setBrokerConnection(&second);

@@ -33,7 +33,7 @@ private Q_SLOTS:
     void lookups()
     {
         const ShadeMap map = shades();
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         // Texts match exactly: case and spaces count.
         const struct { int enumerator; const char *text, *textFound; int enumeratorFound; } rows[] = {
             {1, "Light", "Light", 1}, {2, "Dark", "Dark", 2}, {3, "dark", "", 0}, {0, "Dark ", "", 0}, {4, "", "", 0}};
@@ -52,9 +52,9 @@ private Q_SLOTS:
         for (const auto &row : rows) {
             ShadeMap map = shades();
             const ShadeMap copy = map;
-            ReportRecorder reports;
+            Trade::ReportRecorder reports;
             map.insert(Shade::Type(row.enumerator), QLatin1String(row.text)).insert(Shade::Deep, QStringLiteral("Deep"));
-            QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(file, prefix + QStringLiteral("insert"),
+            QCOMPARE(reports.lines(), QStringList{Trade::ReportRecorder::line(file, prefix + QStringLiteral("insert"),
                                                                        u"!\"both key1 and key2 must be unique\"")});
             QCOMPARE(map.size(), 3);  // the chain went on after the duplicate
             QCOMPARE(map.findKey2(Shade::Light, QString()), QStringLiteral("Light"));
@@ -69,10 +69,10 @@ private Q_SLOTS:
 
     void nullKeys()
     {
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         const ShadeMap::Nullable<QString> null;
         QCOMPARE(null.value(), QString());
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(file, prefix + QStringLiteral("Nullable<class QString>::value"),
+        QCOMPARE(reports.lines(), QStringList{Trade::ReportRecorder::line(file, prefix + QStringLiteral("Nullable<class QString>::value"),
                                                                    u"!m_isNull")});
 
         reports.clear();

@@ -41,7 +41,7 @@ private Q_SLOTS:
 
     void formatters()
     {
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         CumulativeOrderQuantityFormatter cell;
         cell.addOrder(2.5, 1.0);
         QCOMPARE(cell.format(), QStringLiteral(" ()"));

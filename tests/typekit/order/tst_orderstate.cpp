@@ -57,14 +57,14 @@ private Q_SLOTS:
         for (int i = 0; i < 7; ++i)
             QCOMPARE(is[i], type == i + 1);
 
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         QCOMPARE(orderState.toString(), text);
         QCOMPARE(orderState.toLatin1String(), text);
         const QString file = QStringLiteral("order/orderstate");
         const QStringList expected = reportCondition.isEmpty()
             ? QStringList()
-            : QStringList{ReportRecorder::line(file, u"Trade::OrderState::toString", reportCondition),
-                          ReportRecorder::line(file, u"Trade::OrderState::toLatin1String", reportCondition)};
+            : QStringList{Trade::ReportRecorder::line(file, u"Trade::OrderState::toString", reportCondition),
+                          Trade::ReportRecorder::line(file, u"Trade::OrderState::toLatin1String", reportCondition)};
         QCOMPARE(reports.lines(), expected);
 
         // The persistent text is the display text; reading one back resets the state and keeps the reason.
@@ -77,10 +77,10 @@ private Q_SLOTS:
 
     void reasonOutsideCompletedIsReported()
     {
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         const OrderState odd(OrderState::Working, OrderState::reasonFilled);
         QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(u"order/orderstate", u"Trade::OrderState::OrderState",
+                 QStringList{Trade::ReportRecorder::line(u"order/orderstate", u"Trade::OrderState::OrderState",
                                                   u"reason == reasonUnknown || isCompleted() && \"Reason might be set "
                                                   u"only when overall state is 'completed'.\"")});
         // Kept as given: the reason makes it differ from the plain state.

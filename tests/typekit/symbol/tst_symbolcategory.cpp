@@ -31,8 +31,8 @@ private Q_SLOTS:
             {17, "User-Defined Spread", "User-Defined Spreads", true, false, true}};
         const QString file = QStringLiteral("symbol/symbolcategory");
         const QStringList unexpected{
-            ReportRecorder::line(file, u"Trade::SymbolCategory::name", u"false && \"unexpected category\""),
-            ReportRecorder::line(file, u"Trade::SymbolCategory::pluralName", u"false && \"unexpected category\"")};
+            Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::name", u"false && \"unexpected category\""),
+            Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::pluralName", u"false && \"unexpected category\"")};
         for (const auto &row : rows) {
             const SymbolCategory value = category(row.number);
             QCOMPARE(value.isValid(), row.valid);
@@ -40,7 +40,7 @@ private Q_SLOTS:
             QCOMPARE(value.isTradeble(), row.tradeable);
             QCOMPARE(SymbolCategory::domain().contains(Trade::Variant::fromValue(value)), row.valid);
 
-            ReportRecorder reports;
+            Trade::ReportRecorder reports;
             QCOMPARE(value.name(), QLatin1String(row.name));
             QCOMPARE(value.pluralName(), QLatin1String(row.plural));
             QCOMPARE(reports.lines(), row.valid ? QStringList() : unexpected);
@@ -62,7 +62,7 @@ private Q_SLOTS:
                 result << int(value.strongValue<SymbolCategory>());
             return result;
         };
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         QCOMPARE(numbers(SymbolCategory::domain()), QList<int>({1, 2, 3, 4, 5, 6, 7, 9, 10, 13, 14, 15, 17, 18, 19}));
         QCOMPARE(numbers(SymbolCategory::tradeDomain()), QList<int>({1, 2, 3, 10, 7, 14, 15, 18, 19, 17}));
         // Copies: a caller's edit does not reach the next caller.
@@ -87,7 +87,7 @@ private Q_SLOTS:
         host.dictionary().define("=D", "=C0");
         const auto found = [](const char *name) { return int(SymbolCategory::fromSymbolName(QString::fromLatin1(name))); };
 
-        ReportRecorder reports;
+        Trade::ReportRecorder reports;
         const struct { const char *name; int number; } rows[] = {
             {"MSFT", 14},  {"ESZ26", 3},  {"@ES", 3},  // a continuous future is a future
             {"12345", 0},  {"=TECH", 14}, {"=FRONT", 3}, {"=TECH2", 14}, {"=NONE", 0},

@@ -102,6 +102,8 @@ int editDistance(QByteArrayView a, QByteArrayView b, int limit)
 // none of them (meant for another publisher, and so not this subscription's concern).
 enum class Fit { Follows, Misfits, Unrelated };
 
+constexpr QByteArrayView slotPrefix = "slot_";
+
 Fit fitOf(const QMetaMethod &method, QByteArrayView prefix, const QVector<SignalInfo> &published)
 {
     const QByteArray name = method.name();
@@ -111,10 +113,10 @@ Fit fitOf(const QMetaMethod &method, QByteArrayView prefix, const QVector<Signal
     for (const SignalInfo &signal : published) {
         if (meant == signal.name()) {
             const QList<QByteArray> &signalParameters = signal.parameters();
-            const bool fits = prefix == "slot_"
+            const bool fits = prefix == slotPrefix
                                   ? parameters.size() <= signalParameters.size()
                                         && std::equal(parameters.begin(), parameters.end(), signalParameters.begin())
-                                  : parameters == QList<QByteArray>{QByteArrayLiteral("const Link*")};
+                                  : parameters == QList<QByteArray>{AbstractNotifierPrivate::s_linkParameterType};
             if (fits && method.methodType() == QMetaMethod::Slot)
                 return Fit::Follows;
             fit = Fit::Misfits;
@@ -147,23 +149,28 @@ void logMisfitMethods(const QObject *publisher, const MetaObjectInfo &publisherI
             return;
     }
     const MetaObjectInfo &observerInfo = MetaObjectInfo::shared(observerClass);
+    // Named before the loop: logging calls out to the host's service.
+    const QString observerName = className(observer);
+    const QString publisherName = className(publisher);
+    const QByteArrayView prefixes[] = {slotPrefix, AbstractNotifierPrivate::s_attachedPrefix,
+                                       AbstractNotifierPrivate::s_detachedPrefix};
     for (int index = 0; index < observerClass->methodCount(); ++index) {
         const QMetaMethod method = observerClass->method(index);
         if (method.methodType() == QMetaMethod::Signal)
             continue;
         const QByteArray name = method.name();
         QByteArrayView prefix;
-        for (const QByteArrayView candidate : {QByteArrayView("slot_"), QByteArrayView("attached_"), QByteArrayView("detached_")}) {
+        for (const QByteArrayView candidate : prefixes) {
             if (name.startsWith(candidate))
                 prefix = candidate;
         }
         if (prefix.isEmpty() || fitOf(method, prefix, publisherInfo.signalList()) != Fit::Misfits)
             continue;
-        if (prefix != "slot_" && fitOf(method, prefix, observerInfo.signalList()) == Fit::Follows)
+        if (prefix != slotPrefix && fitOf(method, prefix, observerInfo.signalList()) == Fit::Follows)
             continue;
         Shadow::LogStream(0, 3, unit, __LINE__, u"Common::AbstractNotifier::subscribe", object)
             << QStringLiteral("\"%1::%2 follows no signal of %3%4.\"")
-                   .arg(className(observer), QString::fromLatin1(method.methodSignature()), className(publisher),
+                   .arg(observerName, QString::fromLatin1(method.methodSignature()), publisherName,
                         method.methodType() == QMetaMethod::Slot ? QString() : QStringLiteral(": it is not a slot"));
     }
 }

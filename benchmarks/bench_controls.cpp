@@ -3,7 +3,7 @@
 #include "ratios.h"
 
 #include <samplehost/ticket.h>
-#include <typekit/exitstrategydomaincontrol.h>
+#include <widgetkit/exitstrategydomaincontrol.h>
 
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>

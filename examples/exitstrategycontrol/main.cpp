@@ -4,7 +4,7 @@
 //
 //     build/examples/exitstrategycontrol [picture.png]      (exitstrategycontrol.png by default)
 #include <samplehost/ticket.h>
-#include <typekit/exitstrategydomaincontrol.h>
+#include <widgetkit/exitstrategydomaincontrol.h>
 
 #include <QtGui/QFontDatabase>
 #include <QtGui/QPainter>

@@ -1,5 +1,5 @@
 #include <samplehost/ticket.h>
-#include <typekit/exitstrategydomaincontrol.h>
+#include <widgetkit/exitstrategydomaincontrol.h>
 
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>

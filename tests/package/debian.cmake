@@ -1,12 +1,16 @@
 # Makes the Debian packages of the build tree with CPack and checks what each holds (dpkg-deb):
-# exactly the files of its libraries, with their sonames, and nothing that names the tree.
+# exactly the files of its libraries, with their sonames, and nothing that names the tree; the
+# core packages depend on no Qt GUI module, and a headless program built against them (unpacked)
+# through pkg-config, with Qt Core's pkg-config files alone, loads no Qt Gui.
 include("${CMAKE_CURRENT_LIST_DIR}/run.cmake")
+include("${CMAKE_CURRENT_LIST_DIR}/coreconsumer.cmake")
 
 if(NOT DPKG_DEB OR NOT EXISTS "${CPACK}")
     message("dpkg-deb or cpack is missing: skipped")
     return()
 endif()
 string(REPLACE "," ";" CORE_LIBRARIES "${CORE_LIBRARIES}")
+string(REPLACE "," ";" WIDGETS_LIBRARIES "${WIDGETS_LIBRARIES}")
 string(REPLACE "," ";" SAMPLEHOST_LIBRARIES "${SAMPLEHOST_LIBRARIES}")
 string(REGEX MATCH "^[0-9]+" SOVERSION "${VERSION}")
 
@@ -32,9 +36,12 @@ endfunction()
 set(cmake "usr/${LIBDIR}/cmake/typekit")
 set(runtime "usr/share/typekit/translations/typekit_de.qm")
 set(dev "${cmake}/typekitConfig.cmake" "${cmake}/typekitConfigVersion.cmake" "${cmake}/typekitTargets.cmake"
-        "${cmake}/typekitTargets-CONFIG.cmake" "${cmake}/typekitWidgetsTargets.cmake")
+        "${cmake}/typekitTargets-CONFIG.cmake")
+set(widgets "")
+set(widgetsdev "${cmake}/typekitWidgetsTargets.cmake" "${cmake}/typekitWidgetsTargets-CONFIG.cmake")
 set(samplehost "${cmake}/typekitSampleHostTargets.cmake" "${cmake}/typekitSampleHostTargets-CONFIG.cmake")
 expect_libraries(runtime dev ${CORE_LIBRARIES})
+expect_libraries(widgets widgetsdev ${WIDGETS_LIBRARIES})
 expect_libraries(samplehost samplehost ${SAMPLEHOST_LIBRARIES})
 
 set(tree_pattern "")
@@ -93,8 +100,16 @@ function(check package expected field pattern)
 endfunction()
 
 set(version "\\(= ${VERSION}-[0-9]+\\)")
-check(libtypekit${SOVERSION} runtime Depends "libqt6core6.*libqt6widgets6|libqt6widgets6.*libqt6core6")
+check(libtypekit${SOVERSION} runtime Depends "libqt6core6")
+if(out MATCHES "libqt6(gui|widgets)")
+    message(FATAL_ERROR "libtypekit${SOVERSION} depends on a Qt GUI module: ${out}")
+endif()
 check(libtypekit-dev dev Depends "libtypekit${SOVERSION} ${version}")
+check(libtypekit-widgets${SOVERSION} widgets Depends "libqt6widgets6")
+if(NOT out MATCHES "libtypekit${SOVERSION} ${version}")
+    message(FATAL_ERROR "libtypekit-widgets${SOVERSION} does not depend on its core libraries: ${out}")
+endif()
+check(libtypekit-widgets-dev widgetsdev Depends "libtypekit-widgets${SOVERSION} ${version}")
 check(typekit-samplehost samplehost Depends "libtypekit-dev ${version}")
 
 # The shlibs file names each library by its soname.
@@ -106,3 +121,13 @@ foreach(lib IN LISTS CORE_LIBRARIES)
     endif()
 endforeach()
 message(STATUS "the packages hold what they should")
+
+# A headless program against the core packages and the sample host's, unpacked in one root.
+if(PKG_CONFIG)
+    set(root "${WORK_DIR}/extracted/all")
+    foreach(package libtypekit${SOVERSION} libtypekit-dev typekit-samplehost)
+        file(GLOB deb "${WORK_DIR}/${package}_${VERSION}-*.deb")
+        run(${DPKG_DEB} -x "${deb}" "${root}")
+    endforeach()
+    core_consumer(debian-consumer "${root}/usr/${LIBDIR}/pkgconfig")
+endif()

@@ -1,6 +1,7 @@
 // What loading the library sets up, and in which order: the converter meta-types and the text
 // conversions that Variant finds by name, the types of the storages' change signal, and the
-// version resource. Value types register lazily, when first asked for.
+// version resource. Value types register lazily, when first asked for. What it loads: the core
+// libraries and Qt Core, never Qt's GUI modules.
 #include <basekit/loadproblems.h>
 #include <typekit/connection/connectionstate.h>
 #include <typekit/position/tradeside.h>
@@ -98,6 +99,29 @@ private Q_SLOTS:
         for (const char *text : {"VERSIONINFO", "12,0,3598,1040", "\"12.0.3598.1040\"",
                                  "\"FileDescription\", \"Trade Plugins Support Library\""})
             QVERIFY2(script.contains(text), text);
+    }
+
+    // This test links the core libraries, the sample host and the test support, as a plug-in's
+    // test does: the core is in the process's memory map, and Qt's GUI modules are not.
+    void loadedLibraries_data()
+    {
+        QTest::addColumn<QString>("library");
+        QTest::addColumn<bool>("loaded");
+        for (const char *library : {"servicekit", "basekit", "notifierkit", "controlkit", "typekit", "Qt6Core"})
+            QTest::addRow("%s", library) << QString::fromLatin1(library) << true;
+        for (const char *library : {"Qt6Gui", "Qt6Widgets", "widgetkit"})
+            QTest::addRow("%s", library) << QString::fromLatin1(library) << false;
+    }
+
+    void loadedLibraries()
+    {
+        QFETCH(QString, library);
+        QFETCH(bool, loaded);
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
+            QSKIP("no /proc/self/maps on this system");
+        const QByteArray name = "/lib" + library.toLatin1() + ".so";
+        QCOMPARE(maps.readAll().contains(name), loaded);
     }
 };
 

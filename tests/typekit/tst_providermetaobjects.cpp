@@ -2,7 +2,7 @@
 // subscription holder: the host and the notifier find their methods by these exact texts, in this
 // order, and casts by these class names.
 #include <typekit/connection/brokerconnectionprovider.h>
-#include <typekit/exitstrategydomaincontrol.h>
+#include <widgetkit/exitstrategydomaincontrol.h>
 #include <typekit/orderinfoprovider.h>
 #include <typekit/storage/storagerecordssubscriptionholder.h>
 

@@ -12,7 +12,7 @@
 #include <samplehost/symbol.h>
 #include <samplehost/ticket.h>
 #include <samplehost/topics.h>
-#include <typekit/exitstrategydomaincontrol.h>
+#include <widgetkit/exitstrategydomaincontrol.h>
 #include <typekit/storage/storagerecordssubscriptionholder.h>
 
 #include <QtTest/QtTest>

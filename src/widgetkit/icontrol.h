@@ -8,7 +8,7 @@
 ///     categories->subscribe(view);   // view->slot_valueChanged(Trade::Variant)
 #pragma once
 
-#include <controlkit/controlkit_export.h>
+#include <widgetkit/widgetkit_export.h>
 
 #include <notifierkit/inotifier.h>
 
@@ -17,7 +17,7 @@
 
 namespace Trade {
 
-class CONTROLKIT_EXPORT IControl : public virtual INotifier
+class WIDGETKIT_EXPORT IControl : public virtual INotifier
 {
 public:
     /// A disabled control is greyed out and takes no input.
@@ -31,7 +31,7 @@ public:
 };
 
 /// A control that shows one value and announces when it changes.
-class CONTROLKIT_EXPORT IValueControl : public virtual IControl
+class WIDGETKIT_EXPORT IValueControl : public virtual IControl
 {
 public:
     virtual Variant value() const = 0;
@@ -45,7 +45,7 @@ public:
 };
 
 /// A value control whose value is one of a domain's values, chosen from a list.
-class CONTROLKIT_EXPORT IDomainBasedControl : public virtual IValueControl
+class WIDGETKIT_EXPORT IDomainBasedControl : public virtual IValueControl
 {
 public:
     /// The choices; the value stays what it is.

@@ -6,12 +6,12 @@
 ///     category.setValue(Trade::Variant::fromValue(Trade::SymbolCategory(Symbology::symbolTypeFuture)));
 #pragma once
 
-#include <controlkit/abstractdomainbasedcontrol.h>
-#include <controlkit/controlkit_export.h>
+#include <widgetkit/abstractdomainbasedcontrol.h>
+#include <widgetkit/widgetkit_export.h>
 
 namespace Trade {
 
-class CONTROLKIT_EXPORT DomainBasedControl : public AbstractDomainBasedControl
+class WIDGETKIT_EXPORT DomainBasedControl : public AbstractDomainBasedControl
 {
     Q_OBJECT
 

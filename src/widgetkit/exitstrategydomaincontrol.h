@@ -10,16 +10,16 @@
 /// Values, read-only and enabled states are those of Trade::DomainBasedControl.
 #pragma once
 
-#include <typekit/iactiveexitstrategyprovider.h>
-#include <typekit/typekit_export.h>
+#include <widgetkit/domainbasedcontrol.h>
+#include <widgetkit/icontrol.h>
+#include <widgetkit/widgetkit_export.h>
 
-#include <controlkit/domainbasedcontrol.h>
-#include <controlkit/icontrol.h>
+#include <typekit/iactiveexitstrategyprovider.h>
 
 namespace Trade {
 
 /// A choice among exit strategy templates that marks the host's active one, as its provider says.
-class TYPEKIT_EXPORT IExitStrategyDomainControl : public virtual IDomainBasedControl
+class WIDGETKIT_EXPORT IExitStrategyDomainControl : public virtual IDomainBasedControl
 {
 public:
     virtual void setActiveExitStrategyProvider(Trade::IActiveExitStrategyProvider *provider) = 0;
@@ -27,7 +27,7 @@ public:
     ~IExitStrategyDomainControl() override;
 };
 
-class TYPEKIT_EXPORT ExitStrategyDomainControl : public DomainBasedControl, public virtual IExitStrategyDomainControl
+class WIDGETKIT_EXPORT ExitStrategyDomainControl : public DomainBasedControl, public virtual IExitStrategyDomainControl
 {
     Q_OBJECT
 

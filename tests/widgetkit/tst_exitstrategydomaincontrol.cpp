@@ -3,7 +3,7 @@
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/ticket.h>
-#include <typekit/exitstrategydomaincontrol.h>
+#include <widgetkit/exitstrategydomaincontrol.h>
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QComboBox>

@@ -4,13 +4,13 @@
 /// the value is current when the domain has it, else no item is.
 #pragma once
 
-#include <controlkit/abstractcomboboxcontrol.h>
-#include <controlkit/controlkit_export.h>
-#include <controlkit/icontrol.h>
+#include <widgetkit/abstractcomboboxcontrol.h>
+#include <widgetkit/icontrol.h>
+#include <widgetkit/widgetkit_export.h>
 
 namespace Trade {
 
-class CONTROLKIT_EXPORT AbstractDomainBasedControl : public AbstractComboBoxControl, public virtual IDomainBasedControl
+class WIDGETKIT_EXPORT AbstractDomainBasedControl : public AbstractComboBoxControl, public virtual IDomainBasedControl
 {
     Q_OBJECT
 

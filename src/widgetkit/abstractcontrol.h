@@ -3,13 +3,14 @@
 /// which the control's widget honours.
 #pragma once
 
+#include <widgetkit/icontrol.h>
+#include <widgetkit/widgetkit_export.h>
+
 #include <controlkit/abstractnotifier.h>
-#include <controlkit/controlkit_export.h>
-#include <controlkit/icontrol.h>
 
 namespace Trade {
 
-class CONTROLKIT_EXPORT AbstractControl : public AbstractNotifier, public virtual IControl
+class WIDGETKIT_EXPORT AbstractControl : public AbstractNotifier, public virtual IControl
 {
 public:
     ~AbstractControl() override;

@@ -1,5 +1,5 @@
 // The control bases as the user and a plug-in meet them: a domain's items, the value, the read-only state.
-#include <controlkit/domainbasedcontrol.h>
+#include <widgetkit/domainbasedcontrol.h>
 
 #include <QtTest/QtTest>
 #include <QtWidgets/QAbstractItemView>

@@ -3,13 +3,13 @@
 /// announces each change once, whether the user or a caller made it.
 #pragma once
 
-#include <controlkit/abstractcontrol.h>
-#include <controlkit/controlkit_export.h>
-#include <controlkit/icontrol.h>
+#include <widgetkit/abstractcontrol.h>
+#include <widgetkit/icontrol.h>
+#include <widgetkit/widgetkit_export.h>
 
 namespace Trade {
 
-class CONTROLKIT_EXPORT AbstractValueControl : public AbstractControl, public virtual IValueControl
+class WIDGETKIT_EXPORT AbstractValueControl : public AbstractControl, public virtual IValueControl
 {
 public:
     ~AbstractValueControl() override;

@@ -5,8 +5,8 @@
 /// state, and takes no input while the control is read-only.
 #pragma once
 
-#include <controlkit/abstractvaluecontrol.h>
-#include <controlkit/controlkit_export.h>
+#include <widgetkit/abstractvaluecontrol.h>
+#include <widgetkit/widgetkit_export.h>
 
 #include <QtWidgets/QWidget>
 
@@ -14,7 +14,7 @@ class QComboBox;
 
 namespace Trade {
 
-class CONTROLKIT_EXPORT AbstractComboBoxControl : public QWidget, public AbstractValueControl
+class WIDGETKIT_EXPORT AbstractComboBoxControl : public QWidget, public AbstractValueControl
 {
     Q_OBJECT
 

@@ -1,0 +1,40 @@
+# core_consumer(name pcdir): builds SOURCE (a program of a headless host) through the pkg-config
+# files in `pcdir` on a machine state where Qt Core's are the only Qt ones (the others are not on
+# the search path), and runs it; the program itself fails when Qt Gui or Widgets were loaded.
+# Needs PKG_CONFIG, CXX, SOURCE and WORK_DIR, and run() of run.cmake.
+function(core_consumer name pcdir)
+    # Qt Core's pkg-config files alone: Qt6Core and what it requires.
+    set(qtcore "${WORK_DIR}/${name}-qtcore")
+    file(REMOVE_RECURSE "${qtcore}")
+    file(MAKE_DIRECTORY "${qtcore}")
+    run(${PKG_CONFIG} --variable=pcfiledir Qt6Core)
+    foreach(module Qt6Core Qt6Platform)
+        if(EXISTS "${out}/${module}.pc")
+            file(COPY "${out}/${module}.pc" DESTINATION "${qtcore}")
+        endif()
+    endforeach()
+
+    set(had_libdir FALSE)
+    if(DEFINED ENV{PKG_CONFIG_LIBDIR})
+        set(had_libdir TRUE)
+        set(saved_libdir "$ENV{PKG_CONFIG_LIBDIR}")
+    endif()
+    set(ENV{PKG_CONFIG_LIBDIR} "${pcdir}:${qtcore}")
+    execute_process(COMMAND ${PKG_CONFIG} --exists Qt6Gui RESULT_VARIABLE gui)
+    if(gui EQUAL 0)
+        message(FATAL_ERROR "${name}: Qt Gui's pkg-config file is still found")
+    endif()
+    run(${PKG_CONFIG} --cflags --libs typekit samplehost)
+    separate_arguments(flags UNIX_COMMAND "${out}")
+    run(${PKG_CONFIG} --variable=libdir typekit)
+    if(had_libdir)
+        set(ENV{PKG_CONFIG_LIBDIR} "${saved_libdir}")
+    else()
+        unset(ENV{PKG_CONFIG_LIBDIR})
+    endif()
+
+    set(program "${WORK_DIR}/${name}")
+    run(${CXX} -std=c++17 "${SOURCE}" ${flags} "-Wl,-rpath,${out}" -o "${program}")
+    run("${program}")
+    message(STATUS "${name}: built with Qt Core's pkg-config files alone, runs without Qt Gui: ${out}")
+endfunction()

@@ -1,5 +1,6 @@
 # Builds the API reference with warnings as errors and fails when a public class or struct has
-# no description. Run by CTest (docs_reference):
+# no description, or when the page "Writing a plug-in" (docs/writing-a-plugin.md) is missing or
+# not linked from the main page. Run by CTest (docs_reference):
 #   cmake -DDOXYGEN=<doxygen> -DDOXYFILE=<Doxyfile> -DOUTPUT=<directory> -P checkreference.cmake
 file(REMOVE_RECURSE "${OUTPUT}")
 file(MAKE_DIRECTORY "${OUTPUT}")
@@ -7,6 +8,17 @@ execute_process(COMMAND "${DOXYGEN}" "${DOXYFILE}" RESULT_VARIABLE result)
 file(READ "${OUTPUT}/warnings.log" warnings)
 if(NOT result EQUAL 0 OR NOT warnings STREQUAL "")
     message(FATAL_ERROR "The reference has warnings:\n${warnings}")
+endif()
+
+# The pages of docs/ are part of the reference, and the README's sections lead to them.
+set(page "${OUTPUT}/html/writing_a_plugin.html")
+if(NOT EXISTS "${page}")
+    message(FATAL_ERROR "The reference has no page \"Writing a plug-in\" (${page})")
+endif()
+file(READ "${OUTPUT}/html/index.html" mainPage)
+string(FIND "${mainPage}" "href=\"writing_a_plugin.html" link)
+if(link EQUAL -1)
+    message(FATAL_ERROR "The main page does not link to the page \"Writing a plug-in\"")
 endif()
 
 # A compound's own description follows its members' sections in doxygen's XML.

@@ -30,16 +30,18 @@
 namespace Common {
 
 /// A signal or slot named at compile time, as TRADE_SIGNAL and TRADE_SLOT make it: the member
-/// function, which the compiler checks, and its name, by which the notifier finds it.
-template <typename Function>
+/// function, which the compiler checks, and its name, by which the notifier finds it. The name
+/// comes from a function of a type of its own (a lambda at each place that names a member), so
+/// that each place makes the member's text once and keeps it.
+template <typename Function, typename Name>
 struct NamedMember
 {
     Function function;
-    const char *name;
+    Name name;
 };
 
-template <typename Function>
-constexpr NamedMember<Function> namedMember(Function function, const char *name)
+template <typename Function, typename Name>
+constexpr NamedMember<Function, Name> namedMember(Function function, Name name)
 {
     return {function, name};
 }
@@ -112,20 +114,27 @@ struct Checked
     static_assert(ArgumentsFit<typename MemberFunction<Signal>::Arguments, typename SlotFunction::Arguments>::value,
                   "the slot must take a leading part of the signal's arguments, each of the same type");
 
-    static QByteArray signal(NamedMember<Signal> signal)
+    // Made once for each place that names the member (the name's type is that place's own).
+    template <typename Name>
+    static const QByteArray &signal(NamedMember<Signal, Name> signal)
     {
-        return decoratedSignature('2', signal.name, typename MemberFunction<Signal>::Arguments());
+        static const QByteArray text =
+            decoratedSignature('2', signal.name(), typename MemberFunction<Signal>::Arguments());
+        return text;
     }
-    static QByteArray slot(NamedMember<Slot> slot)
+    template <typename Name>
+    static const QByteArray &slot(NamedMember<Slot, Name> slot)
     {
-        return decoratedSignature('1', slot.name, typename SlotFunction::Arguments());
+        static const QByteArray text = decoratedSignature('1', slot.name(), typename SlotFunction::Arguments());
+        return text;
     }
 };
 
 } // namespace detail
 
-template <typename Signal, typename Observer, typename Slot>
-void subscribe(INotifier *publisher, NamedMember<Signal> signal, Observer *observer, NamedMember<Slot> slot)
+template <typename Signal, typename SignalName, typename Observer, typename Slot, typename SlotName>
+void subscribe(INotifier *publisher, NamedMember<Signal, SignalName> signal, Observer *observer,
+        NamedMember<Slot, SlotName> slot)
 {
     using Checked = detail::Checked<Signal, Observer, Slot>;
     TRADE_ASSERT(publisher != 0, u"Common::subscribe", u"notifier/checkedsubscription", nullptr);
@@ -133,8 +142,9 @@ void subscribe(INotifier *publisher, NamedMember<Signal> signal, Observer *obser
         publisher->subscribe(Checked::signal(signal), observer, Checked::slot(slot));
 }
 
-template <typename Signal, typename Observer, typename Slot>
-void unsubscribe(INotifier *publisher, NamedMember<Signal> signal, Observer *observer, NamedMember<Slot> slot)
+template <typename Signal, typename SignalName, typename Observer, typename Slot, typename SlotName>
+void unsubscribe(INotifier *publisher, NamedMember<Signal, SignalName> signal, Observer *observer,
+        NamedMember<Slot, SlotName> slot)
 {
     using Checked = detail::Checked<Signal, Observer, Slot>;
     TRADE_ASSERT(publisher != 0, u"Common::unsubscribe", u"notifier/checkedsubscription", nullptr);
@@ -142,8 +152,9 @@ void unsubscribe(INotifier *publisher, NamedMember<Signal> signal, Observer *obs
         publisher->unsubscribe(Checked::signal(signal), observer, Checked::slot(slot));
 }
 
-template <typename Signal, typename Observer, typename Slot>
-bool isSubscribed(INotifier *publisher, NamedMember<Signal> signal, Observer *observer, NamedMember<Slot> slot)
+template <typename Signal, typename SignalName, typename Observer, typename Slot, typename SlotName>
+bool isSubscribed(INotifier *publisher, NamedMember<Signal, SignalName> signal, Observer *observer,
+                  NamedMember<Slot, SlotName> slot)
 {
     using Checked = detail::Checked<Signal, Observer, Slot>;
     TRADE_ASSERT(publisher != 0, u"Common::isSubscribed", u"notifier/checkedsubscription", nullptr);
@@ -153,5 +164,5 @@ bool isSubscribed(INotifier *publisher, NamedMember<Signal> signal, Observer *ob
 } // namespace Common
 
 /// A signal or slot for the checked subscriptions: the class that declares it and its name.
-#define TRADE_SIGNAL(Class, name) ::Common::namedMember(&Class::name, #name)
-#define TRADE_SLOT(Class, name) ::Common::namedMember(&Class::name, #name)
+#define TRADE_SIGNAL(Class, name) ::Common::namedMember(&Class::name, [] { return #name; })
+#define TRADE_SLOT(Class, name) ::Common::namedMember(&Class::name, [] { return #name; })

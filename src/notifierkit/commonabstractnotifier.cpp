@@ -292,6 +292,14 @@ namespace {
 template <typename Info>
 Info normalized(const QByteArray &text, const QVector<Info> &known)
 {
+    // A text that is normalized already (the checked subscriptions write them so) is found as it
+    // is: normalizing costs more than the search.
+    const auto asGiven = std::find_if(known.begin(), known.end(),
+                                      [&text](const Info &method) { return method.decoratedSignature() == text; });
+    if (asGiven != known.end()) {
+        asGiven->parse();  // once for the meta-object's description, not again for every copy
+        return *asGiven;
+    }
     const Info given(QMetaObject::normalizedSignature(text.constData()));
     const auto same = std::find_if(known.begin(), known.end(),
                                    [&given](const Info &method) { return method.signature() == given.signature(); });
@@ -355,7 +363,10 @@ LinkOrError AbstractNotifierPrivate::linkByConvention(const MetaObjectInfo &publ
     const SlotInfo &slot = infoOf(observer).findSlotForSignal(found);
     if (slot.isEmpty())
         return LinkOrError(resultSlotNotFound);
-    return LinkOrError(Link{{observer, slot.decoratedSignature()}, {found.name(), found.decoratedSignature()}});
+    LinkOrError built(Link{{observer, slot.decoratedSignature()}, {found.name(), found.decoratedSignature()}});
+    built.signalIndex = found.methodIndex();
+    built.slotIndex = slot.methodIndex();
+    return built;
 }
 
 LinkOrError AbstractNotifierPrivate::linkWithSlot(const MetaObjectInfo &publisher, const QByteArray &signal,
@@ -369,10 +380,13 @@ LinkOrError AbstractNotifierPrivate::linkWithSlot(const MetaObjectInfo &publishe
     if (!observer || method.isEmpty())
         return LinkOrError(resultSlotNotFound);
     // The parameters are left to QObject::connect.
-    return LinkOrError(Link{{observer, method.decoratedSignature()}, {found.name(), found.decoratedSignature()}});
+    LinkOrError built(Link{{observer, method.decoratedSignature()}, {found.name(), found.decoratedSignature()}});
+    built.signalIndex = found.methodIndex();
+    built.slotIndex = method.methodIndex();
+    return built;
 }
 
-AbstractNotifierPrivate::Result AbstractNotifierPrivate::subscribe(const Link &given)
+AbstractNotifierPrivate::Result AbstractNotifierPrivate::subscribe(const Link &given, int signalIndex, int slotIndex)
 {
     if (isRecorded(given))
         return resultAlreadySubscribed;
@@ -383,10 +397,20 @@ AbstractNotifierPrivate::Result AbstractNotifierPrivate::subscribe(const Link &g
     // The argument may belong to an observer that goes away during the calls out below.
     const Link link = given;
     QObject *publisher = this->publisher();
-    if (!QObject::connect(publisher, link.signal.signature.constData(), link.delegate.observer,
-                          link.delegate.slot.constData(), m_connectionType)) {
+    // By the methods' indexes when they are known and the parameters fit (the check that
+    // QObject::connect makes): the same connection as by the texts, without parsing them. Anything
+    // else goes by the texts, and so fails with Qt's own warning; so do queued connections, whose
+    // argument types Qt checks when it connects them by text.
+    QObject *observer = link.delegate.observer;
+    const bool byIndex = signalIndex >= 0 && slotIndex >= 0 && m_connectionType != Qt::QueuedConnection
+                         && QMetaObject::checkConnectArgs(publisher->metaObject()->method(signalIndex),
+                                                          observer->metaObject()->method(slotIndex));
+    const bool connected =
+        byIndex ? bool(QMetaObject::connect(publisher, signalIndex, observer, slotIndex, m_connectionType))
+                : bool(QObject::connect(publisher, link.signal.signature.constData(), observer,
+                                        link.delegate.slot.constData(), m_connectionType));
+    if (!connected)
         return resultConnectFailed;
-    }
     m_links.insert(link);
     m_linksByObserver.insert(link.delegate.observer, link);
     m_linksBySignal.insert(link.signal.name, link);
@@ -402,15 +426,21 @@ AbstractNotifierPrivate::Result AbstractNotifierPrivate::subscribe(const Link &g
     return resultOk;
 }
 
-AbstractNotifierPrivate::Result AbstractNotifierPrivate::unsubscribe(const Link &given)
+AbstractNotifierPrivate::Result AbstractNotifierPrivate::unsubscribe(const Link &given, int signalIndex, int slotIndex)
 {
     if (!isRecorded(given))
         return resultNotSubscribed;
     const Link link = given;  // the argument may live in the sets it is erased from
-    if (!QObject::disconnect(publisher(), link.signal.signature.constData(), link.delegate.observer,
-                             link.delegate.slot.constData())) {
+    // By the indexes when they are known, as subscribe() connects: the same connection as the
+    // texts name.
+    QObject *publisher = this->publisher();
+    const bool disconnected =
+        signalIndex >= 0 && slotIndex >= 0
+            ? QMetaObject::disconnect(publisher, signalIndex, link.delegate.observer, slotIndex)
+            : QObject::disconnect(publisher, link.signal.signature.constData(), link.delegate.observer,
+                                  link.delegate.slot.constData());
+    if (!disconnected)
         return resultConnectFailed;
-    }
     drop(link);
     return resultOk;
 }
@@ -520,7 +550,8 @@ void AbstractNotifier::subscribe(QObject *observer)
         TRADE_ASSERT(link.isValid(), u"Common::AbstractNotifier::subscribe", unit, this);
         if (!link.isValid() || d->isRecorded(link))
             continue;
-        report(d->subscribe(link), u"Common::AbstractNotifier::subscribe", this);
+        report(d->subscribe(link, signal.methodIndex(), slot.methodIndex()), u"Common::AbstractNotifier::subscribe",
+               this);
         // An attach slot may have destroyed the observer, or the publisher.
         if (callout.notifierGone() || !observerAlive)
             return;
@@ -536,7 +567,8 @@ void AbstractNotifier::subscribe(QObject *observer, const QByteArray &signal)
     if (built.result != AbstractNotifierPrivate::resultOk)
         report(built.result, u"Common::AbstractNotifier::subscribe", this);
     else if (!m_private->isRecorded(built.link))
-        report(m_private->subscribe(built.link), u"Common::AbstractNotifier::subscribe", this);
+        report(m_private->subscribe(built.link, built.signalIndex, built.slotIndex),
+               u"Common::AbstractNotifier::subscribe", this);
 }
 
 void AbstractNotifier::subscribe(const QByteArray &signal, QObject *observer, const QByteArray &slot)
@@ -545,7 +577,8 @@ void AbstractNotifier::subscribe(const QByteArray &signal, QObject *observer, co
     if (built.result != AbstractNotifierPrivate::resultOk)
         report(built.result, u"Common::AbstractNotifier::subscribe", this);
     else if (!m_private->isRecorded(built.link))
-        report(m_private->subscribe(built.link), u"Common::AbstractNotifier::subscribe", this);
+        report(m_private->subscribe(built.link, built.signalIndex, built.slotIndex),
+               u"Common::AbstractNotifier::subscribe", this);
 }
 
 void AbstractNotifier::subscribe(const Link &link)
@@ -595,7 +628,9 @@ void AbstractNotifier::unsubscribe(QObject *observer, const QByteArray &signal)
 void AbstractNotifier::unsubscribe(const QByteArray &signal, QObject *observer, const QByteArray &slot)
 {
     const LinkOrError built = AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
-    report(built.result != AbstractNotifierPrivate::resultOk ? built.result : m_private->unsubscribe(built.link),
+    report(built.result != AbstractNotifierPrivate::resultOk
+               ? built.result
+               : m_private->unsubscribe(built.link, built.signalIndex, built.slotIndex),
            u"Common::AbstractNotifier::unsubscribe", this);
 }
 

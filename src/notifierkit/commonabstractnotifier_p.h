@@ -88,6 +88,9 @@ public:
 
         Link link;
         Result result;
+        // The methods' indexes when the link was made from the meta-objects' descriptions.
+        int signalIndex = -1;
+        int slotIndex = -1;
     };
 
     // Open while a record operation calls out to the publisher or the observer; the
@@ -129,8 +132,10 @@ public:
     static SlotInfo slotOf(const MetaObjectInfo &info, const QByteArray &slot);
 
     bool isRecorded(const Link &link) const { return m_links.find(link) != m_links.end(); }
-    Result subscribe(const Link &link);
-    Result unsubscribe(const Link &link);
+    // With the methods' indexes (-1 when not known) the connection is made by them, without
+    // looking the texts up again.
+    Result subscribe(const Link &link, int signalIndex = -1, int slotIndex = -1);
+    Result unsubscribe(const Link &link, int signalIndex = -1, int slotIndex = -1);
     // Erases a recorded link, then tells the publisher (detach slot, hook). False when the
     // notifier was destroyed by one of them.
     bool drop(const Link &link);

@@ -81,8 +81,15 @@ void MetaObjectInfo::fill(QVector<Info> &list, std::atomic<bool> &filled, int me
     if (m_metaObject) {
         for (int index = 0; index < m_metaObject->methodCount(); ++index) {
             const QMetaMethod method = m_metaObject->method(index);
-            if (method.methodType() == methodType)
-                methods.append(Info(method.methodSignature()));
+            if (method.methodType() != methodType)
+                continue;
+            // The index that Qt's lookup by text finds: a method that a derived class declares
+            // again is found there. (A signal's form without its defaulted parameters keeps its own
+            // index; Qt connects it as the full signal, by index as by text.)
+            const QByteArray signature = method.methodSignature();
+            const int found = methodType == QMetaMethod::Signal ? m_metaObject->indexOfSignal(signature.constData())
+                                                                : m_metaObject->indexOfSlot(signature.constData());
+            methods.append(Info(signature, found));
         }
     }
     list.swap(methods);

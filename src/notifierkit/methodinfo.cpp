@@ -8,7 +8,7 @@ namespace {
 constexpr QStringView unit = u"notifier/methodinfo";
 }
 
-MethodInfo::MethodInfo(const MethodInfo &other) : m_signature(other.m_signature)
+MethodInfo::MethodInfo(const MethodInfo &other) : m_signature(other.m_signature), m_methodIndex(other.m_methodIndex)
 {
     // The other description may be parsed by another thread right now: its parsed part is
     // read only once its flag says it is complete.

@@ -22,6 +22,8 @@ class NOTIFIERKIT_EXPORT MethodInfo
 public:
     MethodInfo() = default;
     explicit MethodInfo(const QByteArray &signature) : m_signature(signature) {}
+    /// A description of a method of a meta-object, with the index by which Qt finds it.
+    MethodInfo(const QByteArray &signature, int methodIndex) : m_signature(signature), m_methodIndex(methodIndex) {}
     /// Copies the parsed part only if it is complete; the copy gets a lock of its own.
     MethodInfo(const MethodInfo &other);
     /// Descriptions are not reassigned: this reports and leaves the target as it was.
@@ -33,6 +35,9 @@ public:
     const QByteArray &name() const;
     const QList<QByteArray> &parameters() const;
     const QByteArray &signature() const { return m_signature; }
+    /// The index that the meta-object it was read from gives the method (the one Qt's lookup by
+    /// text finds, the most derived class's), or -1 for a description made from a text.
+    int methodIndex() const { return m_methodIndex; }
     /// An empty description stands for a lookup that found nothing.
     bool isEmpty() const { return m_signature.isEmpty(); }
 
@@ -47,6 +52,7 @@ private:
     mutable QByteArray m_name;
     mutable QList<QByteArray> m_parameters;
     QByteArray m_signature;
+    int m_methodIndex = -1;
     mutable CriticalSection m_lock;
     mutable std::atomic<bool> m_parsed{false};
 };
@@ -63,6 +69,11 @@ public:
     explicit CodedMethodInfo(const QByteArray &text)
         : MethodInfo(isDecorated(text) ? text.mid(1) : text),
           m_decoratedSignature(isDecorated(text) ? text : decorate(text))
+    {
+    }
+    /// A method of a meta-object: its signature (undecorated) and its index.
+    CodedMethodInfo(const QByteArray &signature, int methodIndex)
+        : MethodInfo(signature, methodIndex), m_decoratedSignature(decorate(signature))
     {
     }
     CodedMethodInfo(const CodedMethodInfo &other) = default;

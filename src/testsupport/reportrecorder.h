@@ -14,7 +14,7 @@
 ///     QCOMPARE(reports.count(), 2);
 ///     QCOMPARE(reports.lines().first(), Trade::ReportRecorder::line(u"variant/variantrecord",
 ///              u"Trade::VariantRecord::rawValue", u"it != m_data.end()",
-///              ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")));
+///              Trade::ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")));
 ///
 /// Log texts that belong to no report (a load that found no symbol for a saved name logs an
 /// error, severity 4) are kept apart in logs(). Recorders nest: each restores the service it

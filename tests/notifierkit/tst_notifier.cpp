@@ -128,6 +128,39 @@ private Q_SLOTS:
 
 struct Orphan : AbstractNotifier {};  // a notifier that is no QObject
 
+// Where Qt's lookup of a method by text picks one of several: a signal with a defaulted
+// parameter (two methods, one emitted), slots declared again in a derived class (found there).
+class Announcer : public QObject, public AbstractNotifier
+{
+    Q_OBJECT
+
+Q_SIGNALS:
+    void changed(int value = 5);
+    void named(const QString &name);
+};
+
+class BaseListener : public QObject
+{
+    Q_OBJECT
+
+public:
+    QByteArrayList calls;
+
+public Q_SLOTS:
+    void slot_changed(int value) { calls << "base " + QByteArray::number(value); }
+    void onChanged() { calls << "base"; }
+};
+
+class Listener : public BaseListener
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    void slot_changed(int value) { calls << "derived " + QByteArray::number(value); }
+    void onChanged() { calls << "derived"; }
+    void onNumber(int value) { calls << "number " + QByteArray::number(value); }
+};
+
 namespace {
 
 struct World
@@ -166,6 +199,8 @@ int helpers(const QObject *observer)
 } // namespace
 
 Q_DECLARE_METATYPE(Operation)
+using Subscription = std::function<void(Announcer &, Listener &)>;
+Q_DECLARE_METATYPE(Subscription)
 
 class tst_Notifier : public QObject
 {
@@ -621,6 +656,69 @@ private Q_SLOTS:
 
     // The observer, the slot and both signal texts each tell links apart, for equality and for
     // the order the notifier keeps its links in.
+    // The links connect what Qt connects when given the texts: the derived class's slot, the
+    // emitted form of a signal with a defaulted parameter; parameters that do not fit are refused
+    // (Qt's warning, the notifier's report). Unsubscribing by the same texts ends the calls.
+    void connectsAsQtByText_data()
+    {
+        QTest::addColumn<Subscription>("subscribe");
+        QTest::addColumn<Subscription>("unsubscribe");
+        QTest::addColumn<QByteArrayList>("calls");
+        QTest::addColumn<int>("reports");
+        const auto texts = [](const char *signal, const char *slot) {
+            return std::make_pair(Subscription([=](Announcer &a, Listener &l) { a.subscribe(signal, &l, slot); }),
+                                  Subscription([=](Announcer &a, Listener &l) { a.unsubscribe(signal, &l, slot); }));
+        };
+        const auto add = [](const char *name, std::pair<Subscription, Subscription> texts, QByteArrayList calls,
+                            int reports) { QTest::addRow("%s", name) << texts.first << texts.second << calls << reports; };
+        add("by convention, slot declared again", std::make_pair(Subscription([](Announcer &a, Listener &l) { a.subscribe(&l); }),
+                                                                  Subscription([](Announcer &a, Listener &l) { a.unsubscribe(&l); })),
+            {"derived 3"}, 0);
+        add("by signal name, slot declared again",
+            std::make_pair(Subscription([](Announcer &a, Listener &l) { a.subscribe(&l, "changed"); }),
+                           Subscription([](Announcer &a, Listener &l) { a.unsubscribe(&l, "changed"); })),
+            {"derived 3"}, 0);
+        add("by texts, slot declared again", texts("2changed(int)", "1onChanged()"), {"derived"}, 0);
+        add("by plain names", texts("changed", "onNumber"), {"number 3"}, 0);
+        add("defaulted parameter left out", texts("2changed()", "1onChanged()"), {"derived"}, 0);
+        add("defaulted parameter left out, slot takes it", texts("2changed()", "1onNumber(int)"), {}, 1);
+        add("parameters that do not fit", texts("2named(QString)", "1onNumber(int)"), {}, 1);
+        add("checked, slot declared again",
+            std::make_pair(Subscription([](Announcer &a, Listener &l) {
+                               Common::subscribe(&a, TRADE_SIGNAL(Announcer, changed), &l, TRADE_SLOT(Listener, onNumber));
+                           }),
+                           Subscription([](Announcer &a, Listener &l) {
+                               Common::unsubscribe(&a, TRADE_SIGNAL(Announcer, changed), &l, TRADE_SLOT(Listener, onNumber));
+                           })),
+            {"number 3"}, 0);
+    }
+
+    void connectsAsQtByText()
+    {
+        QFETCH(Subscription, subscribe);
+        QFETCH(Subscription, unsubscribe);
+        QFETCH(QByteArrayList, calls);
+        QFETCH(int, reports);
+        Trade::ReportRecorder recorder;
+        Announcer announcer;
+        Listener listener;
+        if (reports)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QObject::connect: Incompatible")));
+        subscribe(announcer, listener);
+        QCOMPARE(recorder.count(), reports);
+        QCOMPARE(announcer.isSubscribed(&listener), reports == 0);
+        Q_EMIT announcer.changed(3);
+        Q_EMIT announcer.named(QStringLiteral("x"));
+        QCOMPARE(listener.calls, calls);
+        if (reports)
+            return;
+        unsubscribe(announcer, listener);
+        QVERIFY(!announcer.isSubscribed(&listener));
+        Q_EMIT announcer.changed(4);
+        QCOMPARE(listener.calls, calls);
+        QCOMPARE(recorder.count(), 0);
+    }
+
     void linkIdentity()
     {
         using Link = AbstractNotifier::Link;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <typekit/order/orderrecord.h>
+#include <typekit/storage/istorage.h>
 
 #include <QtCore/QDir>
+#include <QtCore/QObject>
 
 class OrderJournal
 {
@@ -34,4 +36,31 @@ private:
     QDir m_directory;
     QString m_error;
     QVector<Trade::LoadProblem> m_problems;
+};
+
+// Keeps a journal current with the host's order storage: the orders it holds when the keeper
+// starts (the storage greets a new observer with Reset), and every order that comes in or
+// changes, are saved again. Wired with the checked subscription: a slot that does not fit the
+// storage's signal does not compile. The storage is the host's; the keeper's link to it ends
+// with the keeper (the notifier drops the links of an observer that is destroyed).
+class OrderJournalKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    OrderJournalKeeper(OrderJournal &journal, Trade::IStorage *orders);
+
+    // Orders saved since the keeper started, and those the journal could not write.
+    int saved() const { return m_saved; }
+    int failed() const { return m_failed; }
+
+private Q_SLOTS:
+    void keep(Trade::IStorage::ChangeEvent event, Trade::IRecord *record, Trade::IStorage *storage);
+
+private:
+    void save(Trade::IRecord *record);
+
+    OrderJournal &m_journal;
+    int m_saved = 0;
+    int m_failed = 0;
 };

@@ -3,6 +3,7 @@
 // ones the plug-in's code made.
 #include "orderjournal.h"
 
+#include <samplehost/orderstorage.h>
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
 #include <testsupport/reportrecorder.h>
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void fills_data();
     void fills();
     void reportsOfMisuse();
+    void keeperFollowsTheStorage();
 };
 
 void tst_OrderJournal::saveAndLoad()
@@ -125,6 +127,37 @@ void tst_OrderJournal::reportsOfMisuse()
                                                Trade::ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")),
                           Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
                                                u"!\"unexpected data type or null value\"")}));
+}
+
+// The keeper saves what the storage holds when it starts, then each order that comes in or
+// changes; once the keeper is gone the storage's changes reach nobody.
+void tst_OrderJournal::keeperFollowsTheStorage()
+{
+    Trade::ReportRecorder reports;
+    QTemporaryDir keptIn;
+    OrderJournal journal(keptIn.path());
+    Sample::OrderStorage orders;
+    orders.addOrder(order(&account));
+
+    auto *keeper = new OrderJournalKeeper(journal, &orders);
+    QCOMPARE(keeper->saved(), 1);  // greeted with the storage's contents
+    QVERIFY(journal.load(QStringLiteral("A-1")) == orders.order(QStringLiteral("A-1")));
+
+    Trade::OrderRecord second = order(&account);
+    second.setId(QStringLiteral("A-2"));
+    orders.addOrder(second);
+    orders.updateOrder(OrderJournal::applyFill(orders.order(QStringLiteral("A-1")), Trade::Quantity::fromLots(3, &es)));
+    QCOMPARE(keeper->saved(), 3);
+    QCOMPARE(keeper->failed(), 0);
+    QVERIFY(journal.load(QStringLiteral("A-2")) == second);
+    QVERIFY(journal.load(QStringLiteral("A-1")).state().isFilled());
+
+    delete keeper;
+    Trade::OrderRecord third = order(&account);
+    third.setId(QStringLiteral("A-3"));
+    orders.addOrder(third);
+    QVERIFY(journal.load(QStringLiteral("A-3")).isEmpty());  // never saved
+    QCOMPARE(reports.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_OrderJournal)

@@ -262,6 +262,24 @@ QString Variant::toString() const
     return QVariant::toString();
 }
 
+int Variant::order(const Variant &left, const Variant &right)
+{
+    const bool leftValid = left.isValid();
+    const bool rightValid = right.isValid();
+    if (!leftValid || !rightValid)
+        return int(leftValid) - int(rightValid);
+    IConverter *converter = ConverterRegistry::forType(left.typeId());
+    if (!converter && left.typeId() != right.typeId())
+        converter = ConverterRegistry::forType(right.typeId());
+    if (converter)
+        return converter->compare(left, right);
+    if (left.typeId() == QMetaType::QString && right.typeId() == QMetaType::QString)
+        return QString::localeAwareCompare(static_cast<const QVariant &>(left).toString(),
+                                           static_cast<const QVariant &>(right).toString());
+    const QPartialOrdering ordering = QVariant::compare(left, right);
+    return ordering == QPartialOrdering::Less ? -1 : ordering == QPartialOrdering::Greater ? 1 : 0;
+}
+
 bool operator==(const Variant &left, const Variant &right)
 {
     const bool leftValid = left.isValid();

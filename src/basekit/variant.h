@@ -95,6 +95,13 @@ public:
     QString toString() const;
     operator QString() const { return toString(); }
 
+    /// Negative, 0 or positive: the two values in the order of the held type's converter (a
+    /// price by its ticks, an enumeration by its order); values of a type without a converter in
+    /// Qt's order of the type (numbers, dates; texts by the locale). An empty variant comes
+    /// first; values that neither orders count as equal. For sorting views (beyond the described
+    /// operations).
+    static int order(const Variant &left, const Variant &right);
+
     // The held T. Without a value of T (see hasValue()) it reports and gives a reference to a
     // per-type default (zero, empty) that lives as long as the process.
     template <typename T>

@@ -4,6 +4,7 @@
 
 #include <QtCore/QPointer>
 
+#include <algorithm>
 #include <utility>
 
 namespace Sample {
@@ -23,7 +24,7 @@ Storage::Storage(QObject *parent) : QObject(parent), m_view(m_records)
 Storage::~Storage()
 {
     if (!m_owned.isEmpty())
-        Q_EMIT storageChanged(AboutToClear, nullptr, this);
+        announceClearing();
     dropAll();
     Q_EMIT disposed(this);
 }
@@ -36,6 +37,12 @@ Trade::Container<Trade::IRecord *> Storage::select(const Trade::StorageFilter &f
             selected.append(m_records.at(i));
     }
     return selected;
+}
+
+bool Storage::passesFilter(Trade::IRecord *record, const Trade::StorageFilter &filter) const
+{
+    const auto *own = dynamic_cast<const Record *>(record);
+    return own && own->m_storage == this && accepts(own, filter);
 }
 
 bool Storage::accepts(const Record *, const Trade::StorageFilter &) const
@@ -59,6 +66,8 @@ void Storage::add(Record *record)
     record->m_storage = this;
     m_records.append(record);
     m_owned.append(record);
+    if (m_lateRecords)
+        m_lateRecords->append(record);
     announce(Added, record);
 }
 
@@ -77,6 +86,8 @@ Record *Storage::take(Record *record)
     m_records.removeAt(index);
     m_owned.removeAt(index);
     record->m_storage = nullptr;
+    if (m_lateRecords)
+        m_lateRecords->removeAll(record);
     // Observers hear of the record while it still lives, and must not delete it then (see
     // Trade::IStorage); should one do it all the same, the caller gets no dangling pointer.
     const QPointer<Record> alive(record);
@@ -108,6 +119,8 @@ void Storage::reset(const QVector<Record *> &records)
         record->m_storage = this;
         m_records.append(record);
         m_owned.append(record);
+        if (m_lateRecords)  // a reset while a clearing is heard: these go with the rest
+            m_lateRecords->append(record);
     }
     Q_EMIT storageChanged(Reset, nullptr, this);
 }
@@ -120,9 +133,18 @@ void Storage::clear()
 
 bool Storage::announceClearing()
 {
-    // An observer may delete the storage while it hears this.
+    // An observer may delete the storage while it hears this, or add records: each of those is
+    // removed (taken out, announced as Removed, deleted), so that every record that goes was
+    // announced after it came. (Records are told apart by add() noting them, not by address: a
+    // new record may take the place of one deleted meanwhile.)
     const QPointer<Storage> alive(this);
+    QVector<Record *> late;
+    QVector<Record *> *const outer = std::exchange(m_lateRecords, &late);
     Q_EMIT storageChanged(AboutToClear, nullptr, this);
+    while (alive && !late.isEmpty())
+        remove(late.takeFirst());
+    if (alive)
+        m_lateRecords = outer;
     return alive;
 }
 

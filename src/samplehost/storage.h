@@ -4,7 +4,8 @@
 ///
 ///     add(record)       Added        take(record), remove(record)   Removed (before it goes)
 ///     a record's merge  Updated      reset(records)                 AboutToClear, then Reset
-///     clear()           AboutToClear (before the records go), and the same when the storage goes
+///     clear()           AboutToClear (before the records go), and the same when the storage goes;
+///                       a record added while observers hear it is removed (Removed) before the rest go
 ///
 /// A new subscriber to storageChanged hears Reset at once, and only it: it takes in the records
 /// already there as it would after a reset.
@@ -43,6 +44,8 @@ public:
 
     const Trade::Enumerable<Trade::IRecord *> &records() const override { return m_view; }
     Trade::Container<Trade::IRecord *> select(const Trade::StorageFilter &filter) const override;
+    /// The record's own test, as select() makes it; false for a record the storage does not hold.
+    bool passesFilter(Trade::IRecord *record, const Trade::StorageFilter &filter) const override;
 
     int count() const { return int(m_owned.size()); }
     Record *at(int index) const { return m_owned.value(index); }
@@ -91,7 +94,8 @@ private:
     };
 
     void announce(Trade::IStorage::ChangeEvent event, Record *record);
-    /// Sends AboutToClear; false when the storage went meanwhile.
+    /// Sends AboutToClear, then Removed for each record added meanwhile; false when the storage
+    /// went meanwhile.
     bool announceClearing();
     /// Empties both lists first, then deletes the records that were in them.
     void dropAll();
@@ -100,6 +104,8 @@ private:
     QVector<Trade::IRecord *> m_records;
     QVector<Record *> m_owned;
     View m_view;
+    /// While AboutToClear is heard: the records added meanwhile, which go before the others.
+    QVector<Record *> *m_lateRecords = nullptr;
 };
 
 } // namespace Sample

@@ -45,6 +45,11 @@ public:
     /// observers' slots match it by name and queued connections can carry it.
     virtual void storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record,
                                 Trade::IStorage *storage) const = 0;
+    /// Whether the record, one of the storage's, passes the filter as select() would take it:
+    /// for views that follow the storage record by record (beyond the described operations).
+    /// This implementation asks select() and so reads every record; a storage that can answer
+    /// for one record overrides it.
+    virtual bool passesFilter(IRecord *record, const StorageFilter &filter) const;
 
     ~IStorage() override;
 };

@@ -4,12 +4,13 @@
 
 #include <servicekit/servicekit.h>
 
+#include <QtCore/QHash>
 #include <QtCore/QPointer>
 #include <QtCore/QThread>
 
 #include <algorithm>
 #include <deque>
-#include <unordered_map>
+#include <memory>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -146,7 +147,20 @@ public:
     bool columnsGiven = false;
     std::unique_ptr<StorageFilter> filter;
 
-    std::unordered_map<IRecord *, StorageTableRow> rowOfRecord;
+    // The rows lie in blocks that never move (the first one as large as the storage when the
+    // model is built), and a removed row's place is taken again; the index finds a record's row.
+    struct Block
+    {
+        std::unique_ptr<StorageTableRow[]> rows;
+        size_t size;
+    };
+    std::vector<Block> blocks;
+    size_t usedInLastBlock = 0;
+    std::vector<StorageTableRow *> freeRows;
+    StorageTableRow *newRow();
+    void reserveRows(size_t count);
+    QHash<IRecord *, StorageTableRow *> rowOfRecord;
+    StorageTableRow *find(IRecord *record) const { return rowOfRecord.value(record, nullptr); }
     std::vector<StorageTableRow *> rows;
     size_t numbered = 0;                    // rows[0, numbered) know their numbers
     std::unordered_set<IRecord *> outside;  // the storage's records the filter turned away
@@ -179,19 +193,47 @@ void StorageTableModelPrivate::clearRows()
 {
     rows.clear();
     rowOfRecord.clear();
+    blocks.clear();
+    usedInLastBlock = 0;
+    freeRows.clear();
     outside.clear();
     numbered = 0;
 }
 
 void StorageTableModelPrivate::appendRow(IRecord *record, const VariantRecord &values)
 {
-    StorageTableRow &row = rowOfRecord[record];
+    StorageTableRow *const place = newRow();
+    rowOfRecord.insert(record, place);
+    StorageTableRow &row = *place;
     row.record = record;
     row.values = values;
     row.number = int(rows.size());
     if (numbered == rows.size())
         ++numbered;
     rows.push_back(&row);
+}
+
+void StorageTableModelPrivate::reserveRows(size_t count)
+{
+    if (blocks.empty() && count > 0) {
+        blocks.push_back({std::make_unique<StorageTableRow[]>(count), count});
+        usedInLastBlock = 0;
+    }
+}
+
+StorageTableRow *StorageTableModelPrivate::newRow()
+{
+    if (!freeRows.empty()) {
+        StorageTableRow *const row = freeRows.back();
+        freeRows.pop_back();
+        return row;
+    }
+    if (blocks.empty() || usedInLastBlock == blocks.back().size) {
+        constexpr size_t blockSize = 1024;
+        blocks.push_back({std::make_unique<StorageTableRow[]>(blockSize), blockSize});
+        usedInLastBlock = 0;
+    }
+    return &blocks.back().rows[usedInLastBlock++];
 }
 
 int StorageTableModelPrivate::numberOf(StorageTableRow *row)
@@ -292,8 +334,9 @@ bool StorageTableModelPrivate::build()
         return true;
     const QPointer<StorageTableModel> self(q);
     const Enumerable<IRecord *> &records = storage->records();
-    rowOfRecord.reserve(size_t(records.size()));
+    rowOfRecord.reserve(records.size());
     rows.reserve(size_t(records.size()));
+    reserveRows(size_t(records.size()));
     if (filter) {
         const Container<IRecord *> passed = storage->select(*filter);
         if (!self)
@@ -314,7 +357,7 @@ bool StorageTableModelPrivate::build()
         }
     } else {
         for (IRecord *record : records) {
-            if (record && !doomed.count(record))
+            if (record && (doomed.empty() || !doomed.count(record)))
                 appendRow(record, record->variantRecord());
         }
     }
@@ -337,7 +380,7 @@ bool StorageTableModelPrivate::passes(IRecord *record, bool *alive)
 bool StorageTableModelPrivate::added(IRecord *record, bool deferred)
 {
     doomed.erase(record);
-    if (!record || !storageAlive() || rowOfRecord.count(record) || outside.count(record))
+    if (!record || !storageAlive() || rowOfRecord.contains(record) || outside.count(record))
         return true;
     // An observer that heard the announcement first may have taken the record out again.
     if ((deferred && endsLater(record)) || !holds(record))
@@ -385,8 +428,8 @@ bool StorageTableModelPrivate::removed(IRecord *record)
 {
     outside.erase(record);
     doomed.erase(record);
-    const auto found = rowOfRecord.find(record);
-    return found == rowOfRecord.end() || removeRow(&found->second);
+    StorageTableRow *const row = find(record);
+    return !row || removeRow(row);
 }
 
 bool StorageTableModelPrivate::removeRow(StorageTableRow *row)
@@ -399,7 +442,9 @@ bool StorageTableModelPrivate::removeRow(StorageTableRow *row)
         return false;
     rows.erase(rows.begin() + number);
     numbered = std::min(numbered, size_t(number));
-    rowOfRecord.erase(record);
+    rowOfRecord.remove(record);
+    row->values = VariantRecord();
+    freeRows.push_back(row);
     q->endRemoveRows();
     return bool(self);
 }
@@ -408,8 +453,7 @@ bool StorageTableModelPrivate::updated(IRecord *record, bool deferred)
 {
     if (!record || !storageAlive() || (deferred && endsLater(record)))
         return true;
-    const auto found = rowOfRecord.find(record);
-    if (found == rowOfRecord.end()) {
+    if (!find(record)) {
         // Unknown records went already (or were never the storage's); only one the filter turned
         // away is asked again.
         if (!outside.count(record))
@@ -432,10 +476,10 @@ bool StorageTableModelPrivate::updated(IRecord *record, bool deferred)
             return true;
         if (!passed) {
             outside.insert(record);
-            return removeRow(&rowOfRecord.at(record));
+            return removeRow(find(record));
         }
     }
-    StorageTableRow *const row = &rowOfRecord.at(record);
+    StorageTableRow *const row = find(record);
     const VariantRecord before = std::exchange(row->values, record->variantRecord());
     const VariantRecord &after = row->values;
     const int number = numberOf(row);
@@ -629,8 +673,8 @@ IRecord *StorageTableModel::record(int row) const
 
 int StorageTableModel::rowOf(IRecord *record) const
 {
-    const auto found = d->rowOfRecord.find(record);
-    return found == d->rowOfRecord.end() ? -1 : d->numberOf(&found->second);
+    StorageTableRow *const row = d->find(record);
+    return row ? d->numberOf(row) : -1;
 }
 
 int StorageTableModel::rowCount(const QModelIndex &parent) const

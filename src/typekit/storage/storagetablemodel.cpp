@@ -124,8 +124,10 @@ public:
     bool insertRow(IRecord *record);
     bool removeRow(StorageTableRow *row);
     bool reconfigure();
-    // Asks the storage whether the record passes the filter; false in `alive` when the model went.
-    bool passes(IRecord *record, bool *alive);
+    // Whether the record passes the filter, as the storage says (a call to the host), and what
+    // that call left: the model gone, or the record no longer to be read.
+    enum class Verdict { ModelGone, RecordGone, Passes, Fails };
+    Verdict judge(IRecord *record);
 
     void attach(IStorage *newStorage);
     void detach();
@@ -366,15 +368,17 @@ bool StorageTableModelPrivate::build()
     return true;
 }
 
-bool StorageTableModelPrivate::passes(IRecord *record, bool *alive)
+StorageTableModelPrivate::Verdict StorageTableModelPrivate::judge(IRecord *record)
 {
-    *alive = true;
     if (!filter)
-        return true;
+        return Verdict::Passes;
     const QPointer<StorageTableModel> self(q);
-    const bool result = storage->passesFilter(record, *filter);
-    *alive = bool(self);
-    return result;
+    const bool passed = storage->passesFilter(record, *filter);
+    if (!self)
+        return Verdict::ModelGone;
+    if (!storageAlive() || endsLater(record))
+        return Verdict::RecordGone;
+    return passed ? Verdict::Passes : Verdict::Fails;
 }
 
 bool StorageTableModelPrivate::added(IRecord *record, bool deferred)
@@ -385,15 +389,16 @@ bool StorageTableModelPrivate::added(IRecord *record, bool deferred)
     // An observer that heard the announcement first may have taken the record out again.
     if ((deferred && endsLater(record)) || !holds(record))
         return true;
-    bool alive = true;
-    const bool passed = passes(record, &alive);
-    if (!alive)
+    switch (judge(record)) {
+    case Verdict::ModelGone:
         return false;
-    if (!storageAlive() || endsLater(record))
+    case Verdict::RecordGone:
         return true;
-    if (!passed) {
+    case Verdict::Fails:
         outside.insert(record);
         return true;
+    case Verdict::Passes:
+        break;
     }
     return insertRow(record);
 }
@@ -458,26 +463,22 @@ bool StorageTableModelPrivate::updated(IRecord *record, bool deferred)
         // away is asked again.
         if (!outside.count(record))
             return true;
-        bool alive = true;
-        const bool passed = passes(record, &alive);
-        if (!alive)
-            return false;
-        if (!passed || !storageAlive() || endsLater(record))
-            return true;
+        const Verdict verdict = judge(record);
+        if (verdict != Verdict::Passes)
+            return verdict != Verdict::ModelGone;
         outside.erase(record);
         return insertRow(record);
     }
-    if (filter) {
-        bool alive = true;
-        const bool passed = passes(record, &alive);
-        if (!alive)
-            return false;
-        if (!storageAlive() || endsLater(record))
-            return true;
-        if (!passed) {
-            outside.insert(record);
-            return removeRow(find(record));
-        }
+    switch (judge(record)) {
+    case Verdict::ModelGone:
+        return false;
+    case Verdict::RecordGone:
+        return true;
+    case Verdict::Fails:
+        outside.insert(record);
+        return removeRow(find(record));
+    case Verdict::Passes:
+        break;
     }
     StorageTableRow *const row = find(record);
     const VariantRecord before = std::exchange(row->values, record->variantRecord());

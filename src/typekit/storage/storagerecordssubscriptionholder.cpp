@@ -1,5 +1,7 @@
 #include "storagerecordssubscriptionholder.h"
 
+#include <typekit/storage/storageholds_p.h>
+
 #include <basekit/nonfatalstreamlogwrapper.h>
 
 namespace Trade {
@@ -11,17 +13,6 @@ constexpr QStringView unit = u"storage/storagerecordssubscriptionholder";
 QObject *objectOf(IStorage *storage)
 {
     return dynamic_cast<QObject *>(storage);
-}
-
-// Whether the record is among the storage's records; looked for from the end, where storages add.
-bool holds(IStorage *storage, IRecord *record)
-{
-    const Enumerable<IRecord *> &records = storage->records();
-    for (int i = records.size(); i-- > 0;) {
-        if (records.value(i) == record)
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -55,7 +46,7 @@ void StorageRecordsSubscriptionHolder::slot_storageChanged(Trade::IStorage::Chan
     case IStorage::Added:
         // An observer that heard the announcement first may have taken the record out of the
         // storage again, or deleted it: only a record that is still there is subscribed to.
-        if (record && (!storage || holds(storage, record)))
+        if (record && (!storage || storageHolds(storage, record)))
             record->subscribe(m_subscriber);
         break;
     case IStorage::Removed:

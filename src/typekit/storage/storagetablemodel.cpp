@@ -1,5 +1,7 @@
 #include "storagetablemodel.h"
 
+#include <typekit/storage/storageholds_p.h>
+
 #include <notifierkit/checkedsubscription.h>
 
 #include <servicekit/servicekit.h>
@@ -115,7 +117,8 @@ public:
 
     // Operations. Each returns false when the model went meanwhile (nothing may be touched then).
     bool drain();
-    bool apply(const Pending &pending);
+    // `deferred`: the item waited in `pending`, so a record it names may have gone meanwhile.
+    bool apply(const Pending &pending, bool deferred);
     bool reset(bool rebuild);
     bool build();
     bool added(IRecord *record, bool deferred);
@@ -137,8 +140,6 @@ public:
     // Whether an announcement waiting to be taken in ends the record (or all records): the
     // record may be gone already, and must not be read.
     bool endsLater(IRecord *record) const;
-    // Whether the storage still holds the record, looked for from the end.
-    bool holds(IRecord *record) const;
 
     StorageTableModel *const q;
     IStorage *storage = nullptr;
@@ -257,16 +258,6 @@ bool StorageTableModelPrivate::endsLater(IRecord *record) const
     });
 }
 
-bool StorageTableModelPrivate::holds(IRecord *record) const
-{
-    const Enumerable<IRecord *> &records = storage->records();
-    for (int i = records.size(); i-- > 0;) {
-        if (records.value(i) == record)
-            return true;
-    }
-    return false;
-}
-
 // --- Taking in the storage's announcements
 
 bool StorageTableModelPrivate::drain()
@@ -276,14 +267,14 @@ bool StorageTableModelPrivate::drain()
     while (!pending.empty()) {
         const Pending next = pending.front();
         pending.pop_front();
-        if (!apply(next) || !self)
+        if (!apply(next, true) || !self)
             return false;
     }
     busy = false;
     return true;
 }
 
-bool StorageTableModelPrivate::apply(const Pending &next)
+bool StorageTableModelPrivate::apply(const Pending &next, bool deferred)
 {
     switch (next.kind) {
     case StorageGone:
@@ -293,8 +284,6 @@ bool StorageTableModelPrivate::apply(const Pending &next)
     case Announcement:
         break;
     }
-    // An announcement that waited may name a record that went meanwhile.
-    const bool deferred = true;
     switch (next.event) {
     case IStorage::Reset:
         return reset(true);
@@ -387,7 +376,7 @@ bool StorageTableModelPrivate::added(IRecord *record, bool deferred)
     if (!record || !storageAlive() || rowOfRecord.contains(record) || outside.count(record))
         return true;
     // An observer that heard the announcement first may have taken the record out again.
-    if ((deferred && endsLater(record)) || !holds(record))
+    if ((deferred && endsLater(record)) || !storageHolds(storage, record))
         return true;
     switch (judge(record)) {
     case Verdict::ModelGone:
@@ -749,25 +738,7 @@ void StorageTableModel::slot_storageChanged(Trade::IStorage::ChangeEvent event, 
     // Taken in at once: the record is the one the storage announces now.
     const QPointer<StorageTableModel> self(this);
     d->busy = true;
-    bool alive = true;
-    switch (event) {
-    case IStorage::Reset:
-        alive = d->reset(true);
-        break;
-    case IStorage::AboutToClear:
-        alive = d->reset(false);
-        break;
-    case IStorage::Added:
-        alive = d->added(record, false);
-        break;
-    case IStorage::Removed:
-        alive = d->removed(record);
-        break;
-    case IStorage::Updated:
-        alive = d->updated(record, false);
-        break;
-    }
-    if (!alive || !self)
+    if (!d->apply({StorageTableModelPrivate::Announcement, event, record}, false) || !self)
         return;
     d->busy = false;
     if (!d->pending.empty())

@@ -367,6 +367,58 @@ private Q_SLOTS:
         QCOMPARE(ids(sorted), expected);
     }
 
+    // Indexes that views keep after the model changed, and indexes of another model, read
+    // nothing; announcements without a record change nothing.
+    void staleIndexesAndEmptyAnnouncements()
+    {
+        Market &m = *market;
+        Sample::OrderStorage orders;
+        orders.addOrder(m.order(QStringLiteral("A-1")));
+        orders.addOrder(m.order(QStringLiteral("A-2")));
+        StorageTableModel model(&orders, m.columns());
+        StorageTableModel other(&orders, m.columns());
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const QModelIndex lastRow = model.index(1, 0);
+        const QModelIndex lastColumn = model.index(0, 4);
+        QVERIFY(lastRow.data().isValid() && lastColumn.data().isValid());
+        QVERIFY(!model.data(other.index(0, 0)).isValid());
+
+        orders.remove(orders.find(QStringLiteral("A-2")));
+        QVERIFY(!model.data(lastRow).isValid());
+        model.setColumns(FieldSet{m.topic.idField(), m.topic.actionField(), m.topic.limitPriceField(), m.topic.quantityField()});
+        QVERIFY(!model.data(lastColumn).isValid());
+        QVERIFY(!model.data(lastColumn, StorageTableModel::RecordRole).isValid());
+
+        QSignalSpy changes(&model, &QAbstractItemModel::dataChanged);
+        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
+        for (IStorage::ChangeEvent event : {IStorage::Added, IStorage::Updated, IStorage::Removed})
+            Q_EMIT orders.storageChanged(event, nullptr, &orders);
+        QCOMPARE(ids(model), texts({"A-1"}));
+        QCOMPARE(changes.size() + inserted.size(), 0);
+    }
+
+    // A change announced while the model's observers run waits its turn; when a clearing waits
+    // behind it, the record it names is not read again (it may be gone by then).
+    void changesBehindAClearing()
+    {
+        Market &m = *market;
+        Sample::OrderStorage orders;
+        orders.addOrder(m.order(QStringLiteral("A-1")));
+        StorageTableModel model(&orders, m.columns());
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        bool once = true;
+        Relay relay([&] {
+            if (!std::exchange(once, false))
+                return;
+            orders.updateOrder(m.order(QStringLiteral("A-1"), "4000"));
+            orders.clear();
+        });
+        QObject::connect(&model, SIGNAL(rowsInserted(QModelIndex,int,int)), &relay, SLOT(fire()));
+        orders.addOrder(m.order(QStringLiteral("A-2")));
+        QCOMPARE(model.rowCount(), 0);
+        QCOMPARE(orders.count(), 0);
+    }
+
     void storageDestroyedFirst()
     {
         Market &m = *market;

@@ -2,13 +2,16 @@
 // trading host, and the recorder takes the library's reports, so that the test can say which
 // ones the plug-in's code made.
 #include "orderjournal.h"
+#include "workingorders.h"
 
+#include <samplehost/formatter.h>
 #include <samplehost/orderstorage.h>
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
 #include <testsupport/reportrecorder.h>
 
 #include <QtCore/QTemporaryDir>
+#include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QtTest>
 
 class tst_OrderJournal : public QObject
@@ -44,6 +47,7 @@ private Q_SLOTS:
     void fills();
     void reportsOfMisuse();
     void keeperFollowsTheStorage();
+    void workingOrdersFollowTheStorage();
 };
 
 void tst_OrderJournal::saveAndLoad()
@@ -157,6 +161,38 @@ void tst_OrderJournal::keeperFollowsTheStorage()
     third.setId(QStringLiteral("A-3"));
     orders.addOrder(third);
     QVERIFY(journal.load(QStringLiteral("A-3")).isEmpty());  // never saved
+    QCOMPARE(reports.count(), 0);
+}
+
+// The panel shows the working orders by price, highest first, as the host's storage changes;
+// Qt's model tester watches every signal the rows send.
+void tst_OrderJournal::workingOrdersFollowTheStorage()
+{
+    Sample::Formatter formatter;  // the host's: it writes the quantities in lots
+    Trade::ReportRecorder reports;
+    Sample::OrderStorage orders;
+    const auto send = [&](const char *id, Trade::OrderAction::Type action, const char *price) {
+        Trade::OrderRecord sent = order(&account);
+        sent.setId(QString::fromLatin1(id));
+        sent.setAction(action);
+        sent.setLimitPrice(Trade::Price(QString::fromLatin1(price), &es));
+        orders.addOrder(sent);
+    };
+    send("A-1", Trade::OrderAction::Buy, "999.75");  // by text it would come first
+    send("A-2", Trade::OrderAction::Sell, "5031.50");
+
+    WorkingOrders panel(&orders);
+    QAbstractItemModelTester tester(panel.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(panel.model()->headerData(WorkingOrders::LimitPriceColumn, Qt::Horizontal).toString(),
+             QStringLiteral("Limit Price"));
+    QCOMPARE(panel.summary(), QStringLiteral("2 working: Sell 3 @ 5031.50, Buy 3 @ 999.75"));
+
+    send("A-3", Trade::OrderAction::Buy, "5012.25");  // takes its place by price
+    orders.updateOrder(OrderJournal::applyFill(orders.order(QStringLiteral("A-2")), Trade::Quantity::fromLots(3, &es)));
+    QCOMPARE(panel.summary(), QStringLiteral("2 working: Buy 3 @ 5012.25, Buy 3 @ 999.75"));
+
+    orders.clear();
+    QCOMPARE(panel.summary(), QStringLiteral("No working orders"));
     QCOMPARE(reports.count(), 0);
 }
 

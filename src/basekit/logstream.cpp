@@ -10,8 +10,11 @@ LogStream::LogStream(int channel, int severity, QStringView file, unsigned line,
 {
 }
 
-LogStream::~LogStream()
+// Never inlined: the address it returns to is the code that logged, whose library names the
+// built-in service's logging category.
+Q_NEVER_INLINE LogStream::~LogStream()
 {
+    const MarquelServiceCaller caller(MARQUEL_RETURN_ADDRESS());
     IMarquelService *service = MarquelServiceApi();
     if (service->shouldLog(m_channel, m_severity))
         service->logMessage(m_channel, m_severity, m_file, m_line, m_function, m_object, m_text);

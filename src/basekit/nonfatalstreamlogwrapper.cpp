@@ -30,8 +30,11 @@ NonFatalStreamLogWrapper::NonFatalStreamLogWrapper(QStringView file, unsigned li
 {
 }
 
-NonFatalStreamLogWrapper::~NonFatalStreamLogWrapper()
+// Never inlined: the address it returns to is the code that reported, whose library names the
+// built-in service's logging category.
+Q_NEVER_INLINE NonFatalStreamLogWrapper::~NonFatalStreamLogWrapper()
 {
+    const MarquelServiceCaller caller(MARQUEL_RETURN_ADDRESS());
     IMarquelService *service = MarquelServiceApi();
     QString message = m_form == MessageForm::Quoted
                           ? QLatin1Char('"') + m_message + QLatin1String("\" ") + m_namedValues

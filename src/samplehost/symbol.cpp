@@ -2,6 +2,8 @@
 
 #include <samplehost/registry_p.h>
 
+#include <basekit/nonfatalstreamlogwrapper.h>
+
 #include <typekit/symbol/symbolcategory.h>
 #include <typekit/topic/istandardtopics.h>
 
@@ -31,7 +33,7 @@ const int s_accountConverterId = qRegisterMetaType<AccountConverter>("Trade::IAc
 
 Trade::ISymbolTopic *installedSymbolTopic()
 {
-    Trade::IStandardTopics *topics = Trade::IStandardTopics::instance();
+    Trade::IStandardTopics *topics = Trade::IStandardTopics::installed();
     return topics ? topics->symbolTopic() : nullptr;
 }
 
@@ -41,6 +43,10 @@ Symbol::Symbol(const QString &name, Symbology::KorSymbolType category, int minMo
                double pointValue, int lotSize, QObject *parent)
     : QObject(parent), m_topic(installedSymbolTopic())
 {
+    // The figures live in a record over the host's symbol topic: without it the symbol has none.
+    TRADE_ASSERT(m_topic != nullptr, u"Sample::Symbol::Symbol", u"samplehost/symbol", this)
+        << "The standard topics are not installed: the symbol has no name and no figures. Name=\"" << name
+        << "\"";
     setFigure(&Trade::ISymbolTopic::nameField, name);
     setFigure(&Trade::ISymbolTopic::categoryField, Trade::SymbolCategory(category));
     setFigure(&Trade::ISymbolTopic::userDefinedMinMovementField, minMovement);

@@ -1,7 +1,27 @@
-// The service object: installing it and putting the previous one back.
+// The service object: installing it and putting the previous one back, and the built-in
+// service's lines in Qt's logging, under the category of the library that made them.
+#include <basekit/iconverter.h>
+#include <basekit/logstream.h>
+#include <basekit/nonfatalstreamlogwrapper.h>
+#include <basekit/variant.h>
 #include <testsupport/reportrecorder.h>
 
 #include <QtTest/QtTest>
+
+namespace {
+
+// What reached Qt's message handler: "<category> <type> <message>", and the context's place.
+QStringList s_lines;
+QStringList s_places;
+
+void keepMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    static const char *const types[] = {"debug", "warning", "critical", "fatal", "info"};
+    s_lines << QStringLiteral("%1 %2 %3").arg(QLatin1String(context.category), QLatin1String(types[type]), message);
+    s_places << QStringLiteral("%1:%2 %3").arg(QLatin1String(context.file)).arg(context.line).arg(QLatin1String(context.function));
+}
+
+} // namespace
 
 class tst_ServiceKit : public QObject
 {
@@ -27,6 +47,68 @@ private Q_SLOTS:
         QCOMPARE(MarquelServiceApi(), builtIn);
         QCOMPARE(setMarquelServiceApi(nullptr), builtIn);  // null puts the built-in service back
         QCOMPARE(MarquelServiceApi(), builtIn);
+    }
+
+    void cleanup()
+    {
+        qInstallMessageHandler(nullptr);
+        QLoggingCategory::setFilterRules(QString());
+        s_lines.clear();
+        s_places.clear();
+    }
+
+    void throughQtLogging_data()
+    {
+        QTest::addColumn<QString>("rules");
+        QTest::addColumn<QList<int>>("shown");  // which of the lines below
+        QTest::newRow("every line") << QString() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("this program's warnings off")
+            << QStringLiteral("tst_servicekit.report.warning=false") << QList<int>{2, 3, 5, 6};
+        QTest::newRow("basekit's off") << QStringLiteral("basekit.report=false") << QList<int>{0, 1, 3, 4, 5, 6, 7};
+        QTest::newRow("below warnings off") << QStringLiteral("*.report.debug=false\n*.report.info=false")
+                                            << QList<int>{0, 1, 2, 3, 4, 7};
+        QTest::newRow("every report off") << QStringLiteral("*.report=false") << QList<int>();
+    }
+
+    // The built-in service's lines go through Qt's message handler, so that QT_LOGGING_RULES and
+    // a handler a host installs decide what is shown and where; the texts stay the service's,
+    // each under the category of the library whose code made it, the types by severity.
+    void throughQtLogging()
+    {
+        QFETCH(QString, rules);
+        QFETCH(QList<int>, shown);
+        QLoggingCategory::setFilterRules(rules);
+        qInstallMessageHandler(keepMessage);
+
+        const int index = 2;
+        const unsigned line = __LINE__ + 1;
+        TRADE_ASSERT(index < 2, u"Test::report", u"servicetest", this) << "Out of range.";
+        Trade::StubConverterImpl().toString(Trade::Variant());
+        for (int severity = 4; severity >= 1; --severity)
+            Shadow::LogStream(0, severity, u"servicetest", line, u"Test::log") << "severity " << severity;
+        MarquelServiceApi()->reportAssertion(u"direct", line, u"Test::direct", nullptr, u"called");
+        qInstallMessageHandler(nullptr);
+
+        const QString own = QStringLiteral("tst_servicekit.report %1 %2:") + QString::number(line);
+        const QStringList all = {
+            own.arg(u"warning", u"LOG[0/3] servicetest") + QStringLiteral(" Test::report: \"Out of range.\" "),
+            own.arg(u"warning", u"ASSERT servicetest") + QStringLiteral(" Test::report: index < 2"),
+            QStringLiteral("basekit.report warning ASSERT trade/common/export/include/iconverter:* "
+                           "Trade::StubConverterImpl::toString: !\"Not Implemented.\""),
+            own.arg(u"critical", u"LOG[0/4] servicetest") + QStringLiteral(" Test::log: severity 4"),
+            own.arg(u"warning", u"LOG[0/3] servicetest") + QStringLiteral(" Test::log: severity 3"),
+            own.arg(u"info", u"LOG[0/2] servicetest") + QStringLiteral(" Test::log: severity 2"),
+            own.arg(u"debug", u"LOG[0/1] servicetest") + QStringLiteral(" Test::log: severity 1"),
+            own.arg(u"warning", u"ASSERT direct") + QStringLiteral(" Test::direct: called"),
+        };
+        QStringList expected;
+        for (int i : std::as_const(shown))
+            expected << all.at(i);
+        QStringList seen = s_lines;  // basekit's line number is its own
+        seen.replaceInStrings(QRegularExpression(QStringLiteral("iconverter:\\d+")), QStringLiteral("iconverter:*"));
+        QCOMPARE(seen, expected);
+        if (shown.value(0, -1) == 0)  // the context carries the report's place
+            QCOMPARE(s_places.first(), QStringLiteral("servicetest:%1 Test::report").arg(line));
     }
 };
 

@@ -91,7 +91,7 @@ private:
 
 /// The address a function returns to: in a report stream's destructor, the code of the caller.
 #if defined(_MSC_VER)
-extern "C" void *_ReturnAddress();
+#include <intrin.h>
 #define MARQUEL_RETURN_ADDRESS() _ReturnAddress()
 #else
 #define MARQUEL_RETURN_ADDRESS() __builtin_return_address(0)

@@ -119,7 +119,7 @@ Sample::OrderStorage &storageOf(int count)
             entries.setValue(topic.limitPriceField(), Trade::Variant::fromValue(Trade::Price(qint64(20000 + i % 400), &f.symbol)));
             entries.setValue(topic.quantityField(), Trade::Variant::fromValue(Trade::Quantity::fromLots(1 + i % 9, &f.symbol)));
             entries.setValue(topic.stateField(), Trade::Variant::fromValue(Trade::OrderState(Trade::OrderState::Working)));
-            storage->add(new Sample::Record(QStringLiteral("O-%1").arg(i), topic.fields(), entries));
+            storage->add(std::make_unique<Sample::Record>(QStringLiteral("O-%1").arg(i), topic.fields(), entries));
         }
     }
     return *storage;
@@ -202,7 +202,7 @@ void insertRemove(benchmark::State &state)
         for (int i = 0; i < 1000; ++i) {
             Trade::VariantRecord entries;
             entries.setValue(topic.idField(), QStringLiteral("N-%1").arg(next));
-            storage.add(new Sample::Record(QStringLiteral("N-%1").arg(next++), topic.fields(), entries));
+            storage.add(std::make_unique<Sample::Record>(QStringLiteral("N-%1").arg(next++), topic.fields(), entries));
         }
         for (int i = 0; i < 1000; ++i)
             storage.remove(storage.at(int(random.bounded(storage.count()))));

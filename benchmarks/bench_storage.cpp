@@ -71,7 +71,10 @@ Sample::Storage &storageOf(int count)
     std::unique_ptr<Sample::Storage> &storage = storages[count];
     if (!storage) {
         storage = std::make_unique<Sample::Storage>();
-        storage->reset(makeRecords(count));
+        std::vector<std::unique_ptr<Sample::Record>> owned;
+        for (Sample::Record *record : makeRecords(count))
+            owned.emplace_back(record);
+        storage->reset(std::move(owned));
         // The first time that many subscriptions live at once the heap grows; not in a benchmark.
         Follower follower;
         subscribeByHand(*storage, &follower);
@@ -119,7 +122,7 @@ template <typename Added, typename Leaving>
 void churn(Sample::Storage &storage, const QVector<Sample::Record *> &records, Added added, Leaving leaving)
 {
     for (Sample::Record *record : records) {
-        storage.add(record);
+        storage.add(std::unique_ptr<Sample::Record>(record));  // taken back below
         added(record);
     }
     for (auto it = records.crbegin(); it != records.crend(); ++it) {
@@ -211,15 +214,15 @@ const Trade::Container<Trade::IPosition *> &manyPositions()
     static Sample::PositionStorage storage;
     static const Trade::Container<Trade::IPosition *> positions = [] {
         Sample::Symbol *symbol = &bench::fixture().symbol;
-        QVector<Sample::Record *> made;
+        std::vector<std::unique_ptr<Sample::Record>> made;
         for (int i = 0; i < manyRecords; ++i) {
-            auto *position = new Sample::Position(symbol, nullptr);
+            auto position = std::make_unique<Sample::Position>(symbol, nullptr);
             position->setQuantity(Trade::Quantity::fromLots(i % 10 == 0 ? 0 : 1 + i % 3, symbol));
             if (i % 7 != 0)
                 position->setReturn(Trade::Profit::fromMoney(i % 50 - 10, symbol), Trade::Profit::fromMoney(1000, symbol));
-            made << position;
+            made.push_back(std::move(position));
         }
-        storage.reset(made);
+        storage.reset(std::move(made));
         return storage.positions();
     }();
     return positions;

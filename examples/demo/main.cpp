@@ -348,13 +348,12 @@ void showStorages()
     Sample::PositionStorage positions;
     const auto open = [&positions](Sample::Symbol *symbol, Sample::Account *owner, double lots, double openProfit,
                                    double invested, qint64 pullBack, const QString &price) {
-        auto *position = new Sample::Position(symbol, owner);
-        position->setQuantity(Trade::Quantity::fromLots(lots, symbol));
-        position->setReturn(Trade::Profit::fromMoney(openProfit, symbol), Trade::Profit::fromMoney(invested, symbol));
-        position->setPullBack(pullBack);
-        position->setPrice(Trade::Price(price, symbol));
-        positions.add(position);
-        return position;
+        auto made = std::make_unique<Sample::Position>(symbol, owner);
+        made->setQuantity(Trade::Quantity::fromLots(lots, symbol));
+        made->setReturn(Trade::Profit::fromMoney(openProfit, symbol), Trade::Profit::fromMoney(invested, symbol));
+        made->setPullBack(pullBack);
+        made->setPrice(Trade::Price(price, symbol));
+        return static_cast<Sample::Position *>(positions.add(std::move(made)));
     };
     open(&es, &account, 2, 600.0, 24000.0, 6, QStringLiteral("5012.25"));
     open(&msft, &account, -3, -45.0, 12600.0, 20, QStringLiteral("420.15"));

@@ -26,9 +26,7 @@ OrderStorage::OrderStorage(QObject *parent) : Storage(parent)
 
 Record *OrderStorage::addOrder(const Trade::OrderRecord &order)
 {
-    auto *record = new Record(order.idOptional(QString()), fieldsOf(m_topic), order.record());
-    add(record);
-    return record;
+    return add(std::make_unique<Record>(order.idOptional(QString()), fieldsOf(m_topic), order.record()));
 }
 
 Record *OrderStorage::updateOrder(const Trade::OrderRecord &update)

@@ -2,10 +2,10 @@
 /// A position of the sample host: one account's holding in one symbol, kept as a record over the
 /// sample position topic (quantity, open profit, pull-back, invested money) in a position storage.
 ///
-///     Sample::Position *position = new Sample::Position(&es, &account);
+///     auto position = std::make_unique<Sample::Position>(&es, &account);
 ///     position->setQuantity(Trade::Quantity::fromLots(2, &es));      // long 2 lots
 ///     position->setReturn(Trade::Profit::fromMoney(150.0, &es), Trade::Profit::fromMoney(1000.0, &es));
-///     positions.add(position);
+///     positions.add(std::move(position));
 ///
 /// A position can be closed, and reversed, while it holds a quantity and is not locked (the host
 /// locks a position while an operation on it is under way). Its close order is a market order of

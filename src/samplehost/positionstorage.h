@@ -3,7 +3,7 @@
 /// storage filters.
 ///
 ///     Sample::PositionStorage positions;
-///     positions.add(new Sample::Position(&es, &account));
+///     positions.add(std::make_unique<Sample::Position>(&es, &account));
 ///     const auto total = Trade::IPositionStorage::percentOfReturnTotal(positions.positions());
 ///
 /// A filter is met when every property it sets is met: the symbol, one of the accounts, the side

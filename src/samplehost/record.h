@@ -2,8 +2,8 @@
 /// A record object of the sample host's storages: its entries over one topic, a key, and the
 /// notifier through which observers follow it. The storage that holds a record owns it.
 ///
-///     Sample::Record *order = new Sample::Record(QStringLiteral("A-1001"), topics.order().fields(), entries);
-///     storage.add(order);                       // the storage owns it now
+///     Sample::Record *order = storage.add(std::make_unique<Sample::Record>(
+///         QStringLiteral("A-1001"), topics.order().fields(), entries));   // the storage owns it
 ///     order->merge(update);                     // recordChanged, then the storage's Updated
 ///
 /// Signals: recordChanged(Trade::IRecord*) after every change of the entries (an observer's

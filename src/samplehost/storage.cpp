@@ -9,11 +9,15 @@
 
 namespace Sample {
 
+namespace {
+constexpr QStringView unit = u"samplehost/storage";
+} // namespace
+
 Trade::IRecord *const &Storage::View::value(int index) const
 {
     static Trade::IRecord *const none = nullptr;
     const bool inRange = index >= 0 && index < m_records.size();
-    TRADE_ASSERT(inRange, u"Sample::Storage::View::value", u"samplehost/storage", this);
+    TRADE_ASSERT(inRange, u"Sample::Storage::View::value", unit, this);
     return inRange ? m_records.at(index) : none;
 }
 
@@ -59,16 +63,32 @@ Record *Storage::find(const QString &key) const
     return nullptr;
 }
 
-void Storage::add(Record *record)
+bool Storage::adopt(std::unique_ptr<Record> &record, QStringView function)
 {
-    if (!record || record->m_storage)
-        return;
-    record->m_storage = this;
-    m_records.append(record);
-    m_owned.append(record);
-    if (m_lateRecords)
-        m_lateRecords->append(record);
-    announce(Added, record);
+    if (!record)
+        return false;
+    TRADE_ASSERT(record->m_storage == nullptr, function, unit, this)
+        << "The record is held by another storage, and stays there. Key=\"" << record->key() << "\"";
+    if (record->m_storage) {
+        record.release();  // its storage owns it
+        return false;
+    }
+    Record *const adopted = record.release();
+    adopted->m_storage = this;
+    m_records.append(adopted);
+    m_owned.append(adopted);
+    if (m_lateRecords)  // while a clearing is heard: it goes with the rest
+        m_lateRecords->append(adopted);
+    return true;
+}
+
+Record *Storage::add(std::unique_ptr<Record> record)
+{
+    const QPointer<Record> added = record.get();
+    if (!adopt(record, u"Sample::Storage::add"))
+        return nullptr;
+    announce(Added, added);
+    return added && added->m_storage == this ? added.data() : nullptr;
 }
 
 void Storage::update(Record *record, const Trade::VariantRecord &changes)
@@ -100,28 +120,28 @@ void Storage::remove(Record *record)
     delete take(record);
 }
 
-void Storage::reset(const QVector<Record *> &records)
+void Storage::reset(std::vector<std::unique_ptr<Record>> records)
 {
+    // Records given to a storage that goes before it takes them are deleted with the vector,
+    // those another storage holds let go.
+    const auto release = [&records] {
+        for (std::unique_ptr<Record> &record : records)
+            if (record && record->m_storage)
+                record.release();
+    };
     if (!m_owned.isEmpty() && !announceClearing()) {
-        qDeleteAll(records);  // they were given to a storage that has gone
+        release();
         return;
     }
     // The records' ends are announced (disposed), and whoever hears one may delete this storage.
     const QPointer<Storage> alive(this);
     dropAll();
     if (!alive) {
-        qDeleteAll(records);
+        release();
         return;
     }
-    for (Record *record : records) {
-        if (!record || record->m_storage)
-            continue;
-        record->m_storage = this;
-        m_records.append(record);
-        m_owned.append(record);
-        if (m_lateRecords)  // a reset while a clearing is heard: these go with the rest
-            m_lateRecords->append(record);
-    }
+    for (std::unique_ptr<Record> &record : records)
+        adopt(record, u"Sample::Storage::reset");
     Q_EMIT storageChanged(Reset, nullptr, this);
 }
 

@@ -29,6 +29,9 @@
 #include <QtCore/QObject>
 #include <QtCore/QVector>
 
+#include <memory>
+#include <vector>
+
 namespace Sample {
 
 class SAMPLEHOST_EXPORT Storage : public QObject,
@@ -52,16 +55,19 @@ public:
     /// The first record of that key, or null.
     Record *find(const QString &key) const;
 
-    /// Takes ownership of the record (a record another storage holds is left alone, and null is
-    /// ignored).
-    void add(Record *record);
+    /// Takes the record over and announces it (Added). Gives the record, or null when it is gone
+    /// by the time the announcement returns (an observer removed it, or deleted the storage), and
+    /// for null. A record that another storage holds stays with it: that is reported, and the
+    /// pointer let go without deleting the record.
+    Record *add(std::unique_ptr<Record> record);
     /// Merges the changes into the record it holds.
     void update(Record *record, const Trade::VariantRecord &changes);
     /// Lets the record go and hands it back to the caller; null when the storage does not hold it.
     Record *take(Record *record);
     void remove(Record *record);
-    /// Replaces all records by these (taking ownership).
-    void reset(const QVector<Record *> &records);
+    /// Replaces all records by these (AboutToClear, then Reset); records another storage holds
+    /// stay with it, as with add().
+    void reset(std::vector<std::unique_ptr<Record>> records);
     void clear();
 
 Q_SIGNALS:
@@ -94,6 +100,9 @@ private:
     };
 
     void announce(Trade::IStorage::ChangeEvent event, Record *record);
+    /// Takes the record into both lists; false (the pointer let go or empty) when it is null or
+    /// another storage's, which `function` reports.
+    bool adopt(std::unique_ptr<Record> &record, QStringView function);
     /// Sends AboutToClear, then Removed for each record added meanwhile; false when the storage
     /// went meanwhile.
     bool announceClearing();
@@ -107,5 +116,15 @@ private:
     /// While AboutToClear is heard: the records added meanwhile, which go before the others.
     QVector<Record *> *m_lateRecords = nullptr;
 };
+
+/// The records for Storage::reset(), in this order: reset(Sample::records(std::move(a), std::move(b))).
+template <typename... Records>
+std::vector<std::unique_ptr<Record>> records(std::unique_ptr<Records>... each)
+{
+    std::vector<std::unique_ptr<Record>> made;
+    made.reserve(sizeof...(each));
+    (made.push_back(std::move(each)), ...);
+    return made;
+}
 
 } // namespace Sample

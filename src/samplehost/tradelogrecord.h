@@ -9,8 +9,7 @@
 ///     fill.action = Trade::OrderAction::Buy;
 ///     fill.quantity = Trade::Quantity::fromLots(1, &es);
 ///     ...
-///     Sample::TradeLogRecord *entry = new Sample::TradeLogRecord(fill);
-///     log.add(entry);                                       // any Sample::Storage
+///     log.add(std::make_unique<Sample::TradeLogRecord>(fill));  // any Sample::Storage
 ///
 /// The sample host has no log topic: the values are the entry's own, and its variant record is
 /// empty. The key is the trade id, or, for an entry without execution, the order id and the time

@@ -1,4 +1,5 @@
 // The sample host's own edges: what it says when it is used out of order.
+#include <samplehost/storage.h>
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
 #include <testsupport/reportrecorder.h>
@@ -28,6 +29,43 @@ private Q_SLOTS:
         Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
         QCOMPARE(es.name(), QStringLiteral("ESZ26"));
         QCOMPARE(es.minMovement(), 25);
+        QCOMPARE(reports.count(), 1);
+    }
+
+    // A storage owns what it holds: a record that another storage holds, given to add() or
+    // reset() all the same, is reported and stays where it was, neither taken nor deleted (the
+    // sanitizer runs would see a second delete); the rest of a reset comes in.
+    void recordOfAnotherStorage_data()
+    {
+        QTest::addColumn<bool>("byReset");
+        QTest::newRow("add") << false;
+        QTest::newRow("reset") << true;
+    }
+
+    void recordOfAnotherStorage()
+    {
+        QFETCH(bool, byReset);
+        Sample::Storage first, second;
+        Sample::Record *held = first.add(std::make_unique<Sample::Record>(QStringLiteral("a"), Trade::FieldSet()));
+        QVERIFY(held);
+        Trade::ReportRecorder reports;
+        if (byReset) {
+            second.reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("b"), Trade::FieldSet()),
+                                         std::unique_ptr<Sample::Record>(held)));
+        } else {
+            QCOMPARE(second.add(std::unique_ptr<Sample::Record>(held)), nullptr);
+        }
+        QCOMPARE(reports.lines(),
+                 QStringList({Trade::ReportRecorder::line(
+                     u"samplehost/storage", byReset ? u"Sample::Storage::reset" : u"Sample::Storage::add",
+                     u"record->m_storage == nullptr",
+                     Trade::ReportRecorder::quoted(u"The record is held by another storage, and stays there. Key=\"a\""))}));
+        QCOMPARE(first.count(), 1);
+        QCOMPARE(first.at(0), held);
+        QCOMPARE(held->storage(), &first);
+        QCOMPARE(second.count(), byReset ? 1 : 0);
+        QCOMPARE(second.find(QStringLiteral("a")), nullptr);
+        QCOMPARE(second.add(nullptr), nullptr);  // nothing to add: silently nothing
         QCOMPARE(reports.count(), 1);
     }
 };

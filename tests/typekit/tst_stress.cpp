@@ -246,7 +246,10 @@ private:
         return std::exchange(object, nullptr).data();
     }
 
-    Sample::Record *newRecord() { return new Sample::Record(QStringLiteral("R%1").arg(m_names++), Trade::FieldSet()); }
+    std::unique_ptr<Sample::Record> newRecord()
+    {
+        return std::make_unique<Sample::Record>(QStringLiteral("R%1").arg(m_names++), Trade::FieldSet());
+    }
 
     Sample::Record *anyRecord() { return m_storage && m_storage->count() ? m_storage->at(int(pick(unsigned(m_storage->count())))) : nullptr; }
 
@@ -324,7 +327,7 @@ private:
             break;
         case 13:
             if (m_storage)
-                m_storage->reset({newRecord(), newRecord()});
+                m_storage->reset(Sample::records(newRecord(), newRecord()));
             break;
         case 14:
             if (m_storage && pick(3) == 0)

@@ -62,9 +62,9 @@ private Q_SLOTS:
     }
 };
 
-Sample::Record *record(const char *key)
+std::unique_ptr<Sample::Record> record(const char *key)
 {
-    return new Sample::Record(QString::fromLatin1(key), FieldSet());
+    return std::make_unique<Sample::Record>(QString::fromLatin1(key), FieldSet());
 }
 
 QString subscribed(const Sample::Storage &storage, QObject *observer)
@@ -102,7 +102,7 @@ private Q_SLOTS:
     {
         ReportRecorder reports;
         Sample::Storage storage;
-        storage.reset({record("a"), record("b")});
+        storage.reset(Sample::records(record("a"), record("b")));
         Observer observer;
         auto holder = std::make_unique<StorageRecordsSubscriptionHolder>(&storage, &observer);
         QCOMPARE(subscribed(storage, &observer), QStringLiteral("a,b"));  // greeted with Reset
@@ -115,7 +115,7 @@ private Q_SLOTS:
         delete b;
         QCOMPARE(subscribed(storage, &observer), QStringLiteral("a,c"));
 
-        storage.reset({record("d")});
+        storage.reset(Sample::records(record("d")));
         QCOMPARE(subscribed(storage, &observer), QStringLiteral("d"));
         storage.add(record("e"));
         storage.clear();  // unsubscribed before the records went
@@ -137,7 +137,7 @@ private Q_SLOTS:
         };
         for (const auto &row : rows) {
             Walk w;
-            w.storage->reset({record("a"), record("b")});
+            w.storage->reset(Sample::records(record("a"), record("b")));
             w.storage->find(QStringLiteral("b"))->unsubscribe(w.observer.get());
 
             ReportRecorder reports;
@@ -156,7 +156,7 @@ private Q_SLOTS:
     {
         for (const bool deleted : {false, true}) {
             Sample::Storage storage;
-            storage.reset({record("a")});
+            storage.reset(Sample::records(record("a")));
             StorageChanges host;
             storage.subscribe(&host);
             Observer observer;
@@ -182,10 +182,10 @@ private Q_SLOTS:
     void storageDeletedWhileItResets()
     {
         QPointer<Sample::Storage> storage = new Sample::Storage;
-        storage->reset({record("a")});
+        storage->reset(Sample::records(record("a")));
         QObject host;
         QObject::connect(storage->at(0), &Sample::Record::disposed, &host, [&storage] { delete storage; });
-        storage->reset({record("b"), record("c")});
+        storage->reset(Sample::records(record("b"), record("c")));
         QVERIFY(!storage);
     }
 
@@ -234,10 +234,10 @@ private Q_SLOTS:
         };
         for (const auto &row : rows) {
             Walk w;
-            auto *b = new HookedRecord(QStringLiteral("b"));
-            b->onAttached = [&] { row.change(w); };
+            auto hooked = std::make_unique<HookedRecord>(QStringLiteral("b"));
+            hooked->onAttached = [&] { row.change(w); };
             ReportRecorder reports;
-            w.storage->reset({record("a"), b, record("c")});  // may end the storage while it runs
+            w.storage->reset(Sample::records(record("a"), std::move(hooked), record("c")));  // may end the storage while it runs
             if (w.storage && w.observer)
                 QCOMPARE(subscribed(*w.storage, w.observer.get()), QString::fromLatin1(row.after));
             if (w.holder && w.storage && w.observer) {
@@ -279,11 +279,11 @@ private Q_SLOTS:
         addOrder("C", &msft, &second, OrderAction::BuyToCover, OrderState::Canceling);
         Sample::PositionStorage positions;
         const auto position = [](Sample::Symbol *symbol, Sample::Account *owner, double lots) {
-            auto *made = new Sample::Position(symbol, owner);
+            auto made = std::make_unique<Sample::Position>(symbol, owner);
             made->setQuantity(Quantity::fromLots(lots, symbol));
             return made;
         };
-        positions.reset({position(&es, &account, 2), position(&es, &second, -1), position(&msft, &account, 0)});
+        positions.reset(Sample::records(position(&es, &account, 2), position(&es, &second, -1), position(&msft, &account, 0)));
 
         const auto keys = [](const Sample::Storage &storage, const StorageFilter &filter) {
             QStringList selected;

@@ -173,7 +173,7 @@ private Q_SLOTS:
         Sample::OrderStorage orders;
         VariantRecord entries = m.order(QStringLiteral("A-1")).record();
         entries.setValue(m.topic.actionField(), Variant::fromValue(Unshowable()));
-        orders.add(new Sample::Record(QStringLiteral("A-1"), m.topic.fields(), entries));
+        orders.add(std::make_unique<Sample::Record>(QStringLiteral("A-1"), m.topic.fields(), entries));
         StorageTableModel model(&orders, m.columns());
         ReportRecorder reports;
         const QModelIndex action = model.index(0, 1);
@@ -278,7 +278,8 @@ private Q_SLOTS:
         QCOMPARE(model.rowOf(orders.find(QStringLiteral("A-3"))), 1);
         delete orders.take(first);
         QCOMPARE(ids(model), texts({"A-3"}));
-        orders.reset({new Sample::Record(QStringLiteral("B-1"), m.topic.fields(), m.order(QStringLiteral("B-1")).record())});
+        orders.reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("B-1"), m.topic.fields(),
+                                                                     m.order(QStringLiteral("B-1")).record())));
         QCOMPARE(ids(model), texts({"B-1"}));
         QCOMPARE(reset.size(), 2);  // AboutToClear, then Reset
         orders.clear();
@@ -507,7 +508,8 @@ private Q_SLOTS:
             orders->remove(orders->find(QStringLiteral("A-1")));
         QVERIFY(settled());
         if (orders)
-            orders->reset({new Sample::Record(QStringLiteral("D-1"), m.topic.fields(), m.order(QStringLiteral("D-1")).record())});
+            orders->reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("D-1"), m.topic.fields(),
+                                                                          m.order(QStringLiteral("D-1")).record())));
         QVERIFY(settled());
         QVERIFY(fired > 0);
         tester.reset();
@@ -631,12 +633,12 @@ void tst_StorageTableModel::churnWith(quint32 seed)
             orders->clear();
             break;
         case 8: {
-            QVector<Sample::Record *> records;
+            std::vector<std::unique_ptr<Sample::Record>> records;
             for (int i = int(random.bounded(4)); i > 0; --i) {
                 const QString id = QStringLiteral("S-%1").arg(nextId++);
-                records << new Sample::Record(id, m.topic.fields(), m.order(id).record());
+                records.push_back(std::make_unique<Sample::Record>(id, m.topic.fields(), m.order(id).record()));
             }
-            orders->reset(records);
+            orders->reset(std::move(records));
             break;
         }
         case 9:

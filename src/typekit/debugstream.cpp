@@ -4,7 +4,8 @@
 // Streaming reads only what a value holds. It makes no report, asks no display text (a display
 // text is translated once and kept, so streaming a value before the host installs its translator
 // would fix the untranslated text) and does not go through the host's formatter. Enumerations
-// stream by their enumerators' names; a value outside a table streams as its number.
+// stream by their enumerators' names, taken from the classes' meta-data; a value without an
+// enumerator streams as its number.
 
 #include <typekit/averageprice.h>
 #include <typekit/connection/connectionstate.h>
@@ -12,7 +13,6 @@
 #include <typekit/eventsource.h>
 #include <typekit/iaccount.h>
 #include <typekit/invocationtype.h>
-#include <typekit/lazytexts_p.h>
 #include <typekit/log/logcategory.h>
 #include <typekit/mms/exitstrategy/exitstrategylevel.h>
 #include <typekit/mms/exitstrategy/pyramid.h>
@@ -37,6 +37,7 @@
 #include <typekit/version.h>
 
 #include <QtCore/QDebug>
+#include <QtCore/QMetaEnum>
 
 #include <algorithm>
 #include <utility>
@@ -44,49 +45,6 @@
 namespace Trade {
 
 namespace {
-
-// The enumerators' names by value; null where a value has none.
-const char *const orderActionNames[] = {nullptr, "Buy", "Sell", "SellShort", "BuyToCover"};
-const char *const orderCategoryNames[] = {nullptr, "Market", "Limit", "Stop", "StopLimit", "LimitAtAsk", "LimitAtBid"};
-const char *const orderExpiryNames[] = {
-    nullptr,        "GoodTillCancel", "GoodTillCancelExt", "GoodTillDate",      "DayOrder",
-    "DayExt",       "Am",             "Pm",                "MOC",               "ImmediateOrCancel",
-    "DayNB",        "ExtendedHours",  "AtTheOpening",      "FillOrKill",        "OPG"};
-const char *const bracketCategoryNames[] = {"Unknown",      "None",        "StopLoss",
-                                            "TakeProfit",   "StopLossTakeProfit",
-                                            "TrailingStop", "TrailingStopTakeProfit"};
-const char *const orderStateNames[] = {nullptr,     "Queued",    "Working", "Updating",
-                                       "Canceling", "Completed", "Placing", "Virtual"};
-const char *const completeReasonNames[] = {nullptr, "Rejected", "Canceled", "Filled"};
-const char *const tradeSideNames[] = {nullptr, "Long", "Short", "Flat"};
-const char *const connectionStateNames[] = {nullptr, "Disconnected", "Connecting", "Connected", "Disconnecting"};
-const char *const symbolCategoryNames[] = {
-    "Undefined", "Bond",  "Forex", "Future", "FutureContinuous", "FutureContinuousAdjusted",
-    "FutureForward", "FutureOption", nullptr, "FutureSpot", "Spread", nullptr, nullptr, "Index",
-    "Stock", "StockOption", nullptr, "UserDefinedSpread", "MutualFund", "MoneyFund", nullptr,
-    nullptr, nullptr, "Dictionary"};
-const char *const logCategoryNames[] = {nullptr,     "Balance",   "BrokerOrder", "BrokerMessage",
-                                        "Connection", "Execution", "LocalOrder",  "Position"};
-const char *const eventSourceNames[] = {
-    nullptr,          "TradeManager",  "AccountManager", "Chart",          "ChartTradingPanel",
-    "ZelAt",          "MenuTrade",     "WatchList",      "TimeAndSales",   "MarketDepth",
-    "HotList",        "DetailedQuotes", "News",          "OptionChain",    "Scanner",
-    "Scanner2",       "Dashboard",     "MarketProfile",  "ForwardYieldCurve", "MarketScope",
-    "PartnerLinks",   "SymbolSearch",  "Research",       "QuoteTicker",    "GlobalCommand",
-    "ForexWindow",    "QuoteBoard"};
-const char *const eventReasonNames[] = {
-    nullptr,           "PlacingOrder",      "ModifyOrder",         "ClosePosition",
-    "ReversePosition", "CancelOrder",       "CancelOrders",        "CancelAllOrders",
-    "CloseAndCancelAll", "MmsGenerated",    "CancelAllOrdersForSymbol", "CancelAllLongOrders",
-    "CancelAllShortOrders", "CloseAllPositions", "CloseAllLongs",  "CloseAllShorts",
-    "CloseAndCancelLongs", "CloseAndCancelShorts"};
-const char *const invocationTypeNames[] = {nullptr,          "ButtonClick",      "MouseLeftClick",
-                                           "MouseRightClick", "MouseMiddleClick", "MouseDoubleClick",
-                                           "MouseDragDrop",   "ContextMenu",      "LabelContextMenu",
-                                           "LabelButton",     "MainMenu",         "HotKey"};
-const char *const pyramidNames[] = {nullptr, "None", "AdjustQuantityOnly", "AdjustQuantityAndPrice"};
-const char *const stopStrategyTypeNames[] = {"Trailing", "BreakEven", "Stop"};
-const char *const currencyNames[] = {nullptr, "USD", "EUR", "GBP", "JPY", "CHF", "CAD", "AUD"};
 
 // Writes "Name(", what `body` writes, then ")", without spaces between; the stream's own settings
 // come back afterwards.
@@ -100,19 +58,78 @@ QDebug streamed(QDebug debug, const char *name, Body &&body)
     return debug;
 }
 
-template <std::size_t N>
-void writeEnumerator(QDebug &debug, const char *const (&names)[N], qint64 value)
+// The name of an enumerator as its class's meta-data spells it (Q_ENUM in the class), so that an
+// enumerator added to a class streams by its name without a list here to keep up; `prefix` is what
+// the enumeration writes before every name ("reasonFilled" streams as "Filled"). Null for a value
+// without an enumerator.
+template <typename Enum>
+const char *enumeratorName(Enum value, const char *prefix = "")
 {
-    if (const char *name = detail::sourceText(names, value))
+    const char *key = QMetaEnum::fromType<Enum>().valueToKey(int(value));
+    if (!key)
+        return nullptr;
+    const std::size_t length = qstrlen(prefix);
+    return qstrncmp(key, prefix, length) == 0 ? key + length : key;
+}
+
+// The symbol classification sits below Qt and the host numbers its currencies, so these two
+// enumerations have no meta-data: their names are here, one case per enumerator and no default,
+// so that the compiler's switch warning (an error in the builds that tests run) names an
+// enumerator added without a name.
+const char *enumeratorName(Symbology::KorSymbolType type)
+{
+    switch (type) {
+    case Symbology::symbolTypeUndefined: return "Undefined";
+    case Symbology::symbolTypeBond: return "Bond";
+    case Symbology::symbolTypeForex: return "Forex";
+    case Symbology::symbolTypeFuture: return "Future";
+    case Symbology::symbolTypeFutureContinuous: return "FutureContinuous";
+    case Symbology::symbolTypeFutureContinuousAdjusted: return "FutureContinuousAdjusted";
+    case Symbology::symbolTypeFutureForward: return "FutureForward";
+    case Symbology::symbolTypeFutureOption: return "FutureOption";
+    case Symbology::symbolTypeFutureSpot: return "FutureSpot";
+    case Symbology::symbolTypeSpread: return "Spread";
+    case Symbology::symbolTypeIndex: return "Index";
+    case Symbology::symbolTypeStock: return "Stock";
+    case Symbology::symbolTypeStockOption: return "StockOption";
+    case Symbology::symbolTypeUserDefinedSpread: return "UserDefinedSpread";
+    case Symbology::symbolTypeMutualFund: return "MutualFund";
+    case Symbology::symbolTypeMoneyFund: return "MoneyFund";
+    case Symbology::symbolTypeDictionary: return "Dictionary";
+    }
+    return nullptr;
+}
+
+// The currency's code; none for currencyUnknown, which streams as its number.
+const char *enumeratorName(DataApi::CurrencyType currency)
+{
+    switch (currency) {
+    case DataApi::currencyUnknown: return nullptr;
+    case DataApi::currencyUSD: return "USD";
+    case DataApi::currencyEUR: return "EUR";
+    case DataApi::currencyGBP: return "GBP";
+    case DataApi::currencyJPY: return "JPY";
+    case DataApi::currencyCHF: return "CHF";
+    case DataApi::currencyCAD: return "CAD";
+    case DataApi::currencyAUD: return "AUD";
+    }
+    return nullptr;
+}
+
+// The name, or the number of a value without one.
+void writeEnumerator(QDebug &debug, const char *name, qint64 value)
+{
+    if (name)
         debug << name;
     else
         debug << value;
 }
 
-template <std::size_t N>
-QDebug streamedEnumerator(QDebug debug, const char *name, const char *const (&names)[N], qint64 value)
+template <typename Enum>
+QDebug streamedEnumerator(QDebug debug, const char *className, Enum value)
 {
-    return streamed(std::move(debug), name, [&](QDebug &out) { writeEnumerator(out, names, value); });
+    return streamed(std::move(debug), className,
+                    [&](QDebug &out) { writeEnumerator(out, enumeratorName(value), value); });
 }
 
 // The shortest text that reads back as the same double.
@@ -198,57 +215,57 @@ QDebug streamedList(QDebug debug, const char *name, const List &items)
 
 QDebug operator<<(QDebug debug, const OrderAction &action)
 {
-    return streamedEnumerator(std::move(debug), "Trade::OrderAction", orderActionNames, action.type());
+    return streamedEnumerator(std::move(debug), "Trade::OrderAction", action.type());
 }
 
 QDebug operator<<(QDebug debug, const OrderCategory &category)
 {
-    return streamedEnumerator(std::move(debug), "Trade::OrderCategory", orderCategoryNames, category.type());
+    return streamedEnumerator(std::move(debug), "Trade::OrderCategory", category.type());
 }
 
 QDebug operator<<(QDebug debug, const OrderExpiry &expiry)
 {
-    return streamedEnumerator(std::move(debug), "Trade::OrderExpiry", orderExpiryNames, expiry.type());
+    return streamedEnumerator(std::move(debug), "Trade::OrderExpiry", expiry.type());
 }
 
 QDebug operator<<(QDebug debug, const BracketCategory &category)
 {
-    return streamedEnumerator(std::move(debug), "Trade::BracketCategory", bracketCategoryNames, category.type());
+    return streamedEnumerator(std::move(debug), "Trade::BracketCategory", category.type());
 }
 
 QDebug operator<<(QDebug debug, const TradeSide &side)
 {
-    return streamedEnumerator(std::move(debug), "Trade::TradeSide", tradeSideNames, side.type());
+    return streamedEnumerator(std::move(debug), "Trade::TradeSide", side.type());
 }
 
 QDebug operator<<(QDebug debug, const ConnectionState &state)
 {
-    return streamedEnumerator(std::move(debug), "Trade::ConnectionState", connectionStateNames, state.type());
+    return streamedEnumerator(std::move(debug), "Trade::ConnectionState", state.type());
 }
 
 QDebug operator<<(QDebug debug, const SymbolCategory &category)
 {
-    return streamedEnumerator(std::move(debug), "Trade::SymbolCategory", symbolCategoryNames, category.type());
+    return streamedEnumerator(std::move(debug), "Trade::SymbolCategory", category.type());
 }
 
 QDebug operator<<(QDebug debug, const LogCategory &category)
 {
-    return streamedEnumerator(std::move(debug), "Trade::LogCategory", logCategoryNames, category.type());
+    return streamedEnumerator(std::move(debug), "Trade::LogCategory", category.type());
 }
 
 QDebug operator<<(QDebug debug, const Pyramid &pyramid)
 {
-    return streamedEnumerator(std::move(debug), "Trade::Pyramid", pyramidNames, pyramid.type());
+    return streamedEnumerator(std::move(debug), "Trade::Pyramid", pyramid.type());
 }
 
 // "Trade::OrderState(Completed, Filled)"; the reason only when there is one.
 QDebug operator<<(QDebug debug, const OrderState &state)
 {
     return streamed(std::move(debug), "Trade::OrderState", [&](QDebug &out) {
-        writeEnumerator(out, orderStateNames, state.type());
+        writeEnumerator(out, enumeratorName(state.type()), state.type());
         if (state.reason() != OrderState::reasonUnknown) {
             out << ", ";
-            writeEnumerator(out, completeReasonNames, state.reason());
+            writeEnumerator(out, enumeratorName(state.reason(), "reason"), state.reason());
         }
     });
 }
@@ -257,10 +274,10 @@ QDebug operator<<(QDebug debug, const OrderState &state)
 QDebug operator<<(QDebug debug, const EventSource &source)
 {
     return streamed(std::move(debug), "Trade::EventSource", [&](QDebug &out) {
-        writeEnumerator(out, eventSourceNames, source.type());
+        writeEnumerator(out, enumeratorName(source.type()), source.type());
         if (source.invocation().code() != 0) {
             out << ", ";
-            writeEnumerator(out, invocationTypeNames, source.invocation().code());
+            writeEnumerator(out, enumeratorName(source.invocation().type()), source.invocation().code());
         }
         if (source.isLogged())
             out << ", logged";
@@ -274,13 +291,13 @@ QDebug operator<<(QDebug debug, const EventReason &reason)
         if (reason.type() == 0)
             out << reason.toString();
         else
-            writeEnumerator(out, eventReasonNames, reason.type());
+            writeEnumerator(out, enumeratorName(reason.type()), reason.type());
     });
 }
 
 QDebug operator<<(QDebug debug, const Currency &currency)
 {
-    return streamedEnumerator(std::move(debug), "Trade::Currency", currencyNames, DataApi::CurrencyType(currency));
+    return streamedEnumerator(std::move(debug), "Trade::Currency", currency.type());
 }
 
 // The price users see on a valid symbol, else the stored number.
@@ -307,7 +324,7 @@ QDebug operator<<(QDebug debug, const Profit &profit)
 {
     return streamed(std::move(debug), "Trade::Profit", [&](QDebug &out) {
         writeAmount(out, profit.hasValue(), profit.hasValue() ? profit.money() : 0.0);
-        if (const char *code = detail::sourceText(currencyNames, DataApi::CurrencyType(profit.currency())))
+        if (const char *code = enumeratorName(DataApi::CurrencyType(profit.currency())))
             out << ' ' << code;
         writeSymbol(out, profit.hasSymbol() ? profit.symbol() : nullptr);
     });
@@ -376,7 +393,7 @@ QDebug operator<<(QDebug debug, const ExitStrategyLevels &levels)
 QDebug operator<<(QDebug debug, const StopStrategyLevel &level)
 {
     return streamed(std::move(debug), "Trade::StopStrategyLevel", [&](QDebug &out) {
-        writeEnumerator(out, stopStrategyTypeNames, level.m_type);
+        writeEnumerator(out, enumeratorName(level.m_type, "type"), level.m_type);
         out << ", frequency: " << level.m_frequency << ", trigger: " << level.m_trigger << ", stop: " << level.m_stop;
     });
 }
@@ -427,8 +444,7 @@ namespace Common {
 
 QDebug operator<<(QDebug debug, const InvocationType &invocation)
 {
-    return Trade::streamedEnumerator(std::move(debug), "Common::InvocationType", Trade::invocationTypeNames,
-                                     invocation.code());
+    return Trade::streamedEnumerator(std::move(debug), "Common::InvocationType", invocation.type());
 }
 
 QDebug operator<<(QDebug debug, const Nullable<double> &value)

@@ -8,6 +8,7 @@
 
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
+#include <QtCore/qobjectdefs.h>
 
 class QDebug;
 
@@ -15,6 +16,8 @@ namespace Trade {
 
 class TYPEKIT_EXPORT EventSource
 {
+    Q_GADGET
+
 public:
     enum Source : qint32 {
         TradeManager = 1,
@@ -44,6 +47,7 @@ public:
         ForexWindow = 25,
         QuoteBoard = 26,
     };
+    Q_ENUM(Source)
 
     EventSource() : m_source(Source(0)), m_logged(false) {}
     EventSource(Source source) : m_source(source), m_logged(false) {}
@@ -85,6 +89,8 @@ private:
 /// Why an order event happened: what the user asked for, or a free text.
 class TYPEKIT_EXPORT EventReason
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 {
         PlacingOrder = 1,
@@ -105,6 +111,7 @@ public:
         CloseAndCancelLongs = 16,
         CloseAndCancelShorts = 17,
     };
+    Q_ENUM(Type)
 
     EventReason(Type type = Type(0)) : m_type(type) {}
     /// A free-text reason: type 0 with the text.

@@ -5,6 +5,7 @@
 #include <typekit/typekit_export.h>
 
 #include <QtCore/QString>
+#include <QtCore/qobjectdefs.h>
 
 class QDebug;
 
@@ -12,6 +13,8 @@ namespace Common {
 
 class TYPEKIT_EXPORT InvocationType
 {
+    Q_GADGET
+
 public:
     enum Code : qint32 {
         ButtonClick = 1,
@@ -26,6 +29,7 @@ public:
         MainMenu = 10,
         HotKey = 11,
     };
+    Q_ENUM(Code)
 
     InvocationType(qint32 code = 0) : m_code(code) {}
 

@@ -6,14 +6,19 @@
 
 #include <basekit/iconverter.h>
 
+#include <QtCore/qobjectdefs.h>
+
 class QDebug;
 
 namespace Trade {
 
 class TYPEKIT_EXPORT ConnectionState
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 { Disconnected = 1, Connecting = 2, Connected = 3, Disconnecting = 4 };
+    Q_ENUM(Type)
 
     ConnectionState() : m_type(Type(0)) {}
     ConnectionState(Type type) : m_type(type) {}

@@ -6,12 +6,16 @@
 
 #include <basekit/abstractenumerationconverter.h>
 
+#include <QtCore/qobjectdefs.h>
+
 class QDebug;
 
 namespace Trade {
 
 class TYPEKIT_EXPORT LogCategory
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 {
         Balance = 1,
@@ -22,6 +26,7 @@ public:
         LocalOrder = 6,
         Position = 7,
     };
+    Q_ENUM(Type)
 
     LogCategory() : m_type(Type(0)) {}
     LogCategory(Type type) : m_type(type) {}

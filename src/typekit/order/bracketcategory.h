@@ -7,6 +7,7 @@
 
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
+#include <QtCore/qobjectdefs.h>
 
 class QDebug;
 
@@ -14,6 +15,8 @@ namespace Trade {
 
 class TYPEKIT_EXPORT BracketCategory : public PersistentTexts<BracketCategory>
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 {
         Unknown = 0,
@@ -24,6 +27,7 @@ public:
         TrailingStop = 5,
         TrailingStopTakeProfit = 6,
     };
+    Q_ENUM(Type)
 
     BracketCategory() : m_type(Unknown) {}
     BracketCategory(Type type) : m_type(type) {}

@@ -7,6 +7,7 @@
 
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
+#include <QtCore/qobjectdefs.h>
 
 class QDebug;
 
@@ -14,8 +15,11 @@ namespace Trade {
 
 class TYPEKIT_EXPORT OrderAction : public PersistentTexts<OrderAction>
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 { Buy = 1, Sell = 2, SellShort = 3, BuyToCover = 4 };
+    Q_ENUM(Type)
 
     OrderAction() : m_type(Type(0)) {}
     OrderAction(Type type) : m_type(type) {}

@@ -7,6 +7,7 @@
 
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
+#include <QtCore/qobjectdefs.h>
 
 class QDebug;
 
@@ -14,8 +15,11 @@ namespace Trade {
 
 class TYPEKIT_EXPORT OrderCategory : public PersistentTexts<OrderCategory>
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 { Market = 1, Limit = 2, Stop = 3, StopLimit = 4, LimitAtAsk = 5, LimitAtBid = 6 };
+    Q_ENUM(Type)
 
     OrderCategory() : m_type(Type(0)) {}
     OrderCategory(Type type) : m_type(type) {}

@@ -7,6 +7,7 @@
 
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
+#include <QtCore/qobjectdefs.h>
 
 class QDebug;
 
@@ -14,6 +15,8 @@ namespace Trade {
 
 class TYPEKIT_EXPORT OrderExpiry : public PersistentTexts<OrderExpiry>
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 {
         GoodTillCancel = 1,
@@ -31,6 +34,7 @@ public:
         FillOrKill = 13,
         OPG = 14,
     };
+    Q_ENUM(Type)
 
     OrderExpiry() : m_type(Type(0)) {}
     OrderExpiry(Type type) : m_type(type) {}

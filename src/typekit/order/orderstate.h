@@ -6,6 +6,7 @@
 
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
+#include <QtCore/qobjectdefs.h>
 
 class QDebug;
 
@@ -13,6 +14,8 @@ namespace Trade {
 
 class TYPEKIT_EXPORT OrderState
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 {
         Queued = 1,
@@ -23,7 +26,9 @@ public:
         Placing = 6,
         Virtual = 7,
     };
+    Q_ENUM(Type)
     enum Reason : qint32 { reasonUnknown = 0, reasonRejected = 1, reasonCanceled = 2, reasonFilled = 3 };
+    Q_ENUM(Reason)
 
     OrderState() : m_type(Type(0)), m_reason(reasonUnknown) {}
     /// A reason belongs to completed states only: another state with a reason is reported, and

@@ -6,14 +6,19 @@
 
 #include <basekit/iconverter.h>
 
+#include <QtCore/qobjectdefs.h>
+
 class QDebug;
 
 namespace Trade {
 
 class TYPEKIT_EXPORT TradeSide
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 { Long = 1, Short = 2, Flat = 3 };
+    Q_ENUM(Type)
 
     TradeSide() : m_type(Type(0)) {}
     TradeSide(Type type) : m_type(type) {}

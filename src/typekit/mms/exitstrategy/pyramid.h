@@ -8,14 +8,19 @@
 
 #include <basekit/iconverter.h>
 
+#include <QtCore/qobjectdefs.h>
+
 class QDebug;
 
 namespace Trade {
 
 class TYPEKIT_EXPORT Pyramid : public PersistentTexts<Pyramid>
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 { None = 1, AdjustQuantityOnly = 2, AdjustQuantityAndPrice = 3 };
+    Q_ENUM(Type)
 
     Pyramid(Type type = Type(0)) : m_type(type) {}
 

@@ -7,6 +7,7 @@
 #include <typekit/typekit_export.h>
 
 #include <QtCore/QList>
+#include <QtCore/qobjectdefs.h>
 
 class QDebug;
 
@@ -14,8 +15,11 @@ namespace Trade {
 
 class TYPEKIT_EXPORT StopStrategyLevel
 {
+    Q_GADGET
+
 public:
     enum Type : qint32 { typeTrailing = 0, typeBreakEven = 1, typeStop = 2 };
+    Q_ENUM(Type)
 
     StopStrategyLevel() : m_frequency(0), m_trigger(0), m_stop(0), m_type(typeTrailing) {}
     StopStrategyLevel(int frequency, int trigger, int stop, Type type)

@@ -9,6 +9,7 @@
 #include <QtTest/QtTest>
 
 #include "relations.h"
+#include "rows.h"
 
 #include <cmath>
 #include <limits>
@@ -49,7 +50,7 @@ private Q_SLOTS:
             {&market->es, 1.12, 1.0, 1.0, 4},       {&market->msft, 101.005, 101.01, 101.01, 10101},
             {&market->scaled, 1.25, 1.25, 0.0125, 5},  // stored divided by the multiplier
             {&market->es, 30000000.25, 30000000.25, 30000000.25, 120000001}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const Price price(row.input, row.symbol);
             QCOMPARE(price.value(), row.value);
             QCOMPARE(price.rawNonScaledValue(), row.raw);
@@ -67,12 +68,14 @@ private Q_SLOTS:
             {Price(1.0), Price(2.0), u"== < <="},  // without symbols all prices are equal, yet ordered
             {Price(1.0), Price(1.0 + 1e-11), u"== <= >="}, {Price(1.0), Price(1.0 + 1e-9), u"== < <="},
             // The finer tick decides; a symbol against none differs; no value is least.
-            {Price(1.25, &market->es), Price(1.25, &market->msft), u"== <= >="}, {Price(1.25, &market->es), Price(1.26, &market->msft), u"!= < <="},
+            {Price(1.25, &market->es), Price(1.25, &market->msft), u"== <= >="},
+            {Price(1.25, &market->es), Price(1.26, &market->msft), u"!= < <="},
             {Price(1.25, &market->es), Price(1.25), u"!= > >="}, {Price(&market->es), Price(-5.0, &market->es), u"!= < <="},
             {Price(&market->es), Price(&market->msft), u"== <= >="}, {Price(), Price(), u"== <= >="},
-            {Price(30000000.0, &market->es), Price(30000000.25, &market->es), u"!= < <="}, {Price(1.25, &market->scaled), Price(1.25, &market->es), u"== <= >="},
+            {Price(30000000.0, &market->es), Price(30000000.25, &market->es), u"!= < <="},
+            {Price(1.25, &market->scaled), Price(1.25, &market->es), u"== <= >="},
             {Price(std::nan(""), &market->es), Price(0.0, &market->es), u"== <= >="}};  // NaN counts as 0 ticks
-        for (const auto &row : rows)
+        for (const auto &row : eachRow(rows))
             QCOMPARE(relations(row.left, row.right), row.holding);
         QCOMPARE(reports.count(), 0);
     }
@@ -93,7 +96,7 @@ private Q_SLOTS:
             {qint64(1) + price, 1.5}, {qint64(1) - price, -1.0}, {scaledPrice, 1.5}, {-scaledPrice, -1.5},
             {scaledPrice - scaledPrice, 0.0}, {scaledPrice - Price(0.5, &market->scaled), 1.0}, {Price(Price(1.13), &market->es), 1.25},
             {Price(Price(1.13, &market->msft), &market->es), 1.25}, {price + Price(1.0, &market->msft), 2.25}};
-        for (const auto &[result, value] : results)
+        for (const auto &[result, value] : eachRow(results))
             QCOMPARE(result.value(), value);
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"price", u"Trade::Price::operator +=",
                                                                    u"isCompatible(price) && \"incompatible price\"")});
@@ -107,7 +110,7 @@ private Q_SLOTS:
             {Price(-5.0, &market->msft), false, false},  // an unresolved symbol has no floor
             {Price(-5.0, &market->spread), true, false}, {Price(-1e9 - 1, &market->spread), true, true},
             {Price(1e300, &market->es), true, true},     {Price(std::numeric_limits<double>::infinity(), &market->es), true, true}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             market->msft.setResolved(row.resolved);
             QCOMPARE(row.price.isOutOfRange(), row.out);
         }
@@ -117,8 +120,9 @@ private Q_SLOTS:
         constexpr qint64 most = std::numeric_limits<qint64>::max(), least = std::numeric_limits<qint64>::min();
         const std::pair<Price, qint64> limits[] = {{Price(1e300, &market->es), most}, {Price(-1e300, &market->es), least},
                                                    {Price(std::nan(""), &market->es), 0}, {Price(1.0, &market->es) / 0.0, most},
-                                                   {Price(most, &market->es) + qint64(1), most}, {Price(least, &market->es) - qint64(1), least}};
-        for (const auto &[price, ticks] : limits)
+                                                   {Price(most, &market->es) + qint64(1), most},
+                                                   {Price(least, &market->es) - qint64(1), least}};
+        for (const auto &[price, ticks] : eachRow(limits))
             QCOMPARE(price.ticks(), ticks);
         QCOMPARE(reports.count(), 0);
     }
@@ -183,7 +187,7 @@ private Q_SLOTS:
             {Variant(1.13), onEs, 1.25, 0},                       // a double is unscaled
             {Variant(QStringLiteral("2.6")), onEs, 2.5, 0},       // a text is a shown price
             {Variant(3), onEs, {}, 1}};                           // ticks are refused
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             ReportRecorder reports;
             const Variant made = converter.fromVariant(row.value, row.context);
             QCOMPARE(made.isValid(), row.context.isValid() && row.value.isValid());
@@ -197,25 +201,25 @@ private Q_SLOTS:
         const struct { Price left, right; int result; } orders[] = {
             {Price(1.0), Price(1.0 + 1e-11), -1}, {Price(1.0), Price(1.0), 0}, {Price(2.0), Price(1.0), 1},
             {Price(), Price(1.0), -1},            {Price(1.0), Price(), 1},    {Price(&market->es), Price(&market->msft), 0}};
-        for (const auto &row : orders)
+        for (const auto &row : eachRow(orders))
             QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.result);
     }
 
     void saveAndLoad()
     {
         ReportRecorder reports;
-        for (const Price &price : {Price(-5012.25, &market->es), Price(1.25, &market->scaled), Price(&market->es)}) {
+        for (const Price &price : eachRow(std::array{Price(-5012.25, &market->es), Price(1.25, &market->scaled), Price(&market->es)})) {
             const Dump saved = Variant::fromValue(price).save();
             QCOMPARE(saved.asStruct().member(QStringLiteral("symbol")).asAtom().value(),
                      static_cast<Sample::Symbol *>(price.symbol())->name());
-            for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+            for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
                 const Price loaded = Variant::load(form, Variant()).valueOr(Price(99.0));
                 QCOMPARE(loaded.symbol(), price.symbol());
                 QCOMPARE(loaded.hasValue(), price.hasValue());
                 QCOMPARE(loaded, price);
             }
             // A saved number that is not finite (a file's "nan", "inf" or "1e999") is no number.
-            for (const char *number : {"nan", "-inf", "1e999"}) {
+            for (const char *number : eachRow(std::array{"nan", "-inf", "1e999"})) {
                 Dump::Struct edited = saved.asStruct();
                 edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
                 QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Price>().hasValue());

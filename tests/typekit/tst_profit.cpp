@@ -10,6 +10,7 @@
 #include <QtTest/QtTest>
 
 #include "relations.h"
+#include "rows.h"
 
 using namespace Trade;
 
@@ -94,7 +95,7 @@ private Q_SLOTS:
         const std::pair<Profit, double> results[] = {{a + b, 14.0}, {a - b, 6.0}, {a - Profit(), 10.0}, {Profit() + b, 4.0},
                                                      {Profit() - b, -4.0}, {a + Profit(&market->es), 10.0},
                                                      {a + Profit::fromMoney(1.0, &market->nq), 11.0}};
-        for (const auto &[result, money] : results)
+        for (const auto &[result, money] : eachRow(results))
             QCOMPARE(result.money(), money);
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"profit", u"Trade::Profit::operator +", u"symbol() == other.symbol()")});
     }
@@ -115,14 +116,14 @@ private Q_SLOTS:
         const Profit zero = Profit::fromMoney(0.0, &market->es);
         const struct { Profit left, right; int order; } orders[] = {
             {zero, Profit::fromMoney(1e-17, &market->es), 0}, {zero, Profit::fromMoney(1e-15, &market->es), -1}, {euros, Profit(), 1}};
-        for (const auto &row : orders)
+        for (const auto &row : eachRow(orders))
             QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.order);
 
         // Loaded back in memory as through JSON, silently; one without value stays without.
         ReportRecorder reports;
-        for (const Profit &profit : {euros, Profit(&market->es)}) {
+        for (const Profit &profit : eachRow(std::array{euros, Profit(&market->es)})) {
             const Dump saved = Variant::fromValue(profit).save();
-            for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+            for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
                 const Profit back = Variant::load(form, Variant()).strongValue<Profit>();
                 QCOMPARE(back.symbol(), &market->es);
                 QCOMPARE(back.hasValue(), profit.hasValue());
@@ -141,7 +142,7 @@ private Q_SLOTS:
         Dump::Struct infinite = numbered;
         infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("inf"))));
         QVERIFY(!Variant::load(Dump(infinite), context).strongValue<Profit>().hasValue());  // no number
-        for (const Dump &form : {Dump(bare), Dump(numbered)}) {
+        for (const Dump &form : eachRow(std::array{Dump(bare), Dump(numbered)})) {
             const Variant back = Variant::load(form, context);
             QVERIFY(!back.strongValue<Profit>().hasSymbol());
             QCOMPARE(back.strongValue<Profit>().money(), 3.5);
@@ -164,7 +165,7 @@ private Q_SLOTS:
             {average, 101.13}, {onScaled, 101.13}, {-onScaled, -101.13}, {onScaled - AveragePrice(0.0113, &market->scaled), 100.0},
             {onScaled + 0.87, 102.0}, {average + none, 101.13}, {none + average, 101.13}, {average - none, 101.13},
             {none - average, -101.13}, {none + 1.0, 1.0}, {none - 1.0, -1.0}};
-        for (const auto &[result, value] : results)
+        for (const auto &[result, value] : eachRow(results))
             QCOMPARE(result.value(), value);
         const QString file = QStringLiteral("averageprice");
         const QString noValue = ReportRecorder::line(file, u"Trade::AveragePrice::value",
@@ -186,7 +187,8 @@ private Q_SLOTS:
         const Variant context = Variant::fromValue<ISymbol *>(&market->scaled);
         ReportRecorder reports;
         QCOMPARE(converter.fromVariant(Variant(1.0113), context).strongValue<AveragePrice>().value(), 101.13);
-        QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &market->es)), context).strongValue<AveragePrice>().value(), 101.13);
+        QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &market->es)), context).strongValue<AveragePrice>().value(),
+                 101.13);
         QVERIFY(!converter.fromVariant(Variant(1.0), Variant()).isValid());
         QVERIFY(!converter.fromVariant(Variant::fromValue(AveragePrice(&market->es)), context).strongValue<AveragePrice>().hasValue());
 

@@ -27,11 +27,7 @@ private Q_SLOTS:
         first.setValue(market->topics.order().idField(), Variant(QStringLiteral("leg 1")));
         second.setValue(market->topics.order().idField(), Variant(QStringLiteral("leg 2")));
     }
-    void cleanup()
-    {
-        first = second = VariantRecord();
-        market.reset();
-    }
+    void cleanup() { market.reset(); }
 
     void fromStorage()
     {

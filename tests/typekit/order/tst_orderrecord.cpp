@@ -8,6 +8,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <functional>
 
 using namespace Trade;
@@ -328,7 +330,8 @@ private Q_SLOTS:
         order.setSpreadLegs(info);
         const OrderRecord loaded = OrderRecord::fromJson(order.toJson());
         QVERIFY(loaded == order);
-        QCOMPARE(loaded.spreadLegs().orderInfoBySymbol(static_cast<const ISymbol *>(&market->nq)).limitPrice(), Price(18000.5, &market->nq));
+        QCOMPARE(loaded.spreadLegs().orderInfoBySymbol(static_cast<const ISymbol *>(&market->nq)).limitPrice(),
+                 Price(18000.5, &market->nq));
         QCOMPARE(reports.count(), 0);
 
         // A null symbol names no leg: reported, and answered by one order without symbol, never a loop.
@@ -340,7 +343,7 @@ private Q_SLOTS:
         SpreadLegsOrderInfo touched;
         (void)touched.begin();  // storage without orders
         QVERIFY(touched.isEmpty() && touched != SpreadLegsOrderInfo());
-        for (const SpreadLegsOrderInfo &none : {SpreadLegsOrderInfo(), touched}) {  // also told apart once saved
+        for (const SpreadLegsOrderInfo &none : eachRow(std::array{SpreadLegsOrderInfo(), touched})) {  // also told apart once saved
             const Dump saved = Variant::fromValue(none).save();
             QVERIFY(Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(info) == none);
         }

@@ -54,7 +54,6 @@ class tst_PositionStorage : public QObject
     Q_OBJECT
 
     std::unique_ptr<Sample::Market> market;
-    std::vector<std::unique_ptr<Sample::Position>> made;  // on the market's symbols: go first
 
     Container<IPosition *> positions(const QVector<Figures> &figures)
     {
@@ -65,7 +64,7 @@ class tst_PositionStorage : public QObject
                 continue;
             }
             ISymbol *symbol = figure.onSymbol ? &market->es : nullptr;
-            auto position = std::make_unique<Sample::Position>(&market->es, &market->account);
+            auto *position = new Sample::Position(&market->es, &market->account);
             if (figure.lots)
                 position->setQuantity(Quantity::fromLots(*figure.lots, &market->es));
             if (figure.openProfit || figure.invested) {
@@ -76,19 +75,15 @@ class tst_PositionStorage : public QObject
                 position->setPullBack(*figure.pullBack);
             if (figure.price)
                 position->setPrice(symbol ? Price(*figure.price, symbol) : Price(*figure.price));
-            result.append(position.get());
-            made.push_back(std::move(position));
+            market->positions.add(position);
+            result.append(position);
         }
         return result;
     }
 
 private Q_SLOTS:
     void init() { market = std::make_unique<Sample::Market>(); }
-    void cleanup()
-    {
-        made.clear();
-        market.reset();
-    }
+    void cleanup() { market.reset(); }
 
     void statistics_data()
     {

@@ -13,6 +13,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <functional>
 
 using namespace Trade;
@@ -135,7 +137,7 @@ private Q_SLOTS:
             {1, "", "a,b"}, {2, "b", "a,b"}, {3, "a", ""}, {4, "b", "a"},  // reset, added, removed, updated
             {5, "", ""}, {6, "b", "a"}, {0, "b", "a"}, {2, "", "a"},      // about to clear, unknown twice, added without record
         };
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             Walk w;
             w.storage->reset({record("a"), record("b")});
             w.storage->find(QStringLiteral("b"))->unsubscribe(w.observer.get());
@@ -154,7 +156,7 @@ private Q_SLOTS:
     // before the holder: the observer is on exactly the storage's records.
     void holderAfterAnAddedRecordWent()
     {
-        for (const bool deleted : {false, true}) {
+        for (const bool deleted : eachRow(std::array{false, true})) {
             Sample::Storage storage;
             storage.reset({record("a")});
             StorageChanges host;
@@ -232,7 +234,7 @@ private Q_SLOTS:
             {[](Walk &w) { w.storage.reset(); }, "-"},
             {[](Walk &w) { w.observer.reset(); }, "-"},
         };
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             Walk w;
             auto *b = new HookedRecord(QStringLiteral("b"));
             b->onAttached = [&] { row.change(w); };
@@ -340,7 +342,7 @@ private Q_SLOTS:
             {8, 0, "none, storageErrror: none", false, true},
             {0, 1, "none, storageErrror: duplicateName", false, false},
         };
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const SymbolStorageErrorInfo info{SymbolStorageErrorInfo::SymbolError(row.symbolError),
                                               SymbolStorageErrorInfo::StorageError(row.storageError)};
             QCOMPARE(info.format(), QStringLiteral("SymbolStorageErrorInfo: symbolError: %1.").arg(QLatin1String(row.texts)));

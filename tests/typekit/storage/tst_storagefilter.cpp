@@ -9,6 +9,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using namespace Trade;
 
 class tst_StorageFilter : public QObject
@@ -99,7 +101,7 @@ private Q_SLOTS:
             {"Desk", "Futures", "affiliation [document='Desk', page='Futures']", true},
         };
         ReportRecorder logs;
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const AffiliationInformation affiliation{QString::fromLatin1(row.document), QString::fromLatin1(row.page)};
             Shadow::LogStream(5, 3, u"test", 1, u"Test::log") << "affiliation " << affiliation;
             QCOMPARE(logs.logs().last().text, QString::fromLatin1(row.text));

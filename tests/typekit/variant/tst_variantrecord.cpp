@@ -10,6 +10,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using namespace Trade;
 
 class tst_VariantRecord : public QObject
@@ -18,11 +20,7 @@ class tst_VariantRecord : public QObject
 
     // A new market for each test, and the fields of its order topic that the records use.
     std::unique_ptr<Sample::Market> market;
-    IField *id = nullptr;
-    IField *type = nullptr;
-    IField *action = nullptr;
-    IField *plus = nullptr;
-    IField *tag = nullptr;
+    IField *id = nullptr, *type = nullptr, *action = nullptr, *plus = nullptr, *tag = nullptr;
     Sample::ExitStrategyTemplate twoTargets{QStringLiteral("Two targets")};
 
     // A record of "field:value" items, with fields I (id), T (type), A (action), P (plus) and Z (tag);
@@ -122,14 +120,15 @@ private Q_SLOTS:
         // Mine, theirs, merged: disjoint, theirs wins, an empty variant wins, either side empty, interleaved.
         const char *rows[][3] = {{"I:1", "T:2", "I:1 T:2"}, {"I:1 P:3", "I:9", "I:9 P:3"}, {"I:1", "I:-", "I:-"},
                                  {"", "T:2", "T:2"}, {"T:2", "", "T:2"}, {"I:1 P:3", "T:2 P:4", "I:1 T:2 P:4"}};
-        for (const auto &row : rows)
+        for (const auto &row : eachRow(rows))
             QCOMPARE(build(row[0]).merge(build(row[1])), build(row[2]));
     }
 
     void removeAndExtractSplit()
     {
         const VariantRecord record = build("I:1 T:2 A:3 P:4");
-        for (const FieldSet &set : {FieldSet(), FieldSet{id}, FieldSet{type, plus, tag}, FieldSet{id, type, action, plus}}) {
+        const FieldSet sets[] = {FieldSet(), FieldSet{id}, FieldSet{type, plus, tag}, FieldSet{id, type, action, plus}};
+        for (const FieldSet &set : eachRow(sets)) {
             const VariantRecord removed = record.remove(set);
             const VariantRecord extracted = record.extract(set);
             QCOMPARE(removed.size() + extracted.size(), record.size());
@@ -245,7 +244,7 @@ private Q_SLOTS:
         QCOMPARE(saved.asContainer().size(), 3);
         QCOMPARE(saved.asContainer().items().first().asStruct().member(QStringLiteral("field")).asAtom().value(),
                  record.fields().first()->id());
-        for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+        for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
             const VariantRecord loaded = Variant::load(form, Variant()).valueOr(VariantRecord());
             QCOMPARE(loaded.rawValue(field).userType(), value.userType());
             QVERIFY(loaded == record);

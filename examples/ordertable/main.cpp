@@ -4,10 +4,7 @@
 // so it needs no display, and writes a PNG:
 //
 //     build/examples/ordertable [picture.png]      (ordertable.png by default)
-#include <samplehost/formatter.h>
-#include <samplehost/orderstorage.h>
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
+#include <samplehost/market.h>
 #include <typekit/storage/storagetablemodel.h>
 
 #include <QtGui/QFontDatabase>
@@ -28,18 +25,16 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    Sample::Formatter formatter;
-    Sample::StandardTopics topics;
-    Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};
-    Sample::Account account{QStringLiteral("SIM-1")};
-    const Sample::OrderTopic &topic = topics.order();
+    Sample::Market market;  // the host: its formatter, topics, ESZ26, the account SIM-1 and its orders
+    Sample::Symbol &es = market.es;
+    Sample::OrderStorage &orders = market.orders;
+    const Sample::OrderTopic &topic = market.topics.order();
 
-    Sample::OrderStorage orders;
     const auto send = [&](const char *id, Trade::OrderAction::Type action, const char *price, int lots) {
         Trade::OrderRecord order;
         order.setId(QString::fromLatin1(id));
         order.setSymbol(&es);
-        order.setAccount(&account);
+        order.setAccount(&market.account);
         order.setAction(action);
         order.setCategory(Trade::OrderCategory::Limit);
         order.setLimitPrice(Trade::Price(QString::fromLatin1(price), &es));

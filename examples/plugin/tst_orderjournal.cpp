@@ -1,13 +1,10 @@
-// The journal's test, on the sample host: its topics, a symbol and accounts stand in for the
-// trading host, and the recorder takes the library's reports, so that the test can say which
-// ones the plug-in's code made.
+// The journal's test, on the sample host: its market (topics, symbols, accounts, an order
+// storage) stands in for the trading host, and the recorder takes the library's reports, so that
+// the test can say which ones the plug-in's code made.
 #include "orderjournal.h"
 #include "workingorders.h"
 
-#include <samplehost/formatter.h>
-#include <samplehost/orderstorage.h>
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
+#include <samplehost/market.h>
 #include <testsupport/reportrecorder.h>
 
 #include <QtCore/QTemporaryDir>
@@ -18,11 +15,10 @@ class tst_OrderJournal : public QObject
 {
     Q_OBJECT
 
-    // The host's side: its topics first (the symbol keeps its figures in a record over them), a
-    // symbol and an account. The recorder of each test takes the library's reports.
-    Sample::StandardTopics topics;
-    Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0};
-    Sample::Account account{QStringLiteral("SIM-1")};
+    // The host's side, new for each test: what one test leaves in the storage or changes on a
+    // symbol is not where the next one starts. The recorder of each test takes the library's
+    // reports.
+    std::unique_ptr<Sample::Market> market;
     QTemporaryDir directory;
 
     // An order of three lots, as the plug-in sends it.
@@ -30,17 +26,19 @@ class tst_OrderJournal : public QObject
     {
         Trade::OrderRecord order;
         order.setId(QStringLiteral("A-1"));
-        order.setSymbol(&es);
+        order.setSymbol(&market->es);
         order.setAccount(account);
         order.setAction(Trade::OrderAction::Buy);
         order.setCategory(Trade::OrderCategory::Limit);
-        order.setLimitPrice(Trade::Price(QStringLiteral("5012.25"), &es));
-        order.setQuantity(Trade::Quantity::fromLots(3, &es));
+        order.setLimitPrice(Trade::Price(QStringLiteral("5012.25"), &market->es));
+        order.setQuantity(Trade::Quantity::fromLots(3, &market->es));
         order.setState(Trade::OrderState(Trade::OrderState::Working));
         return order;
     }
 
 private Q_SLOTS:
+    void init() { market = std::make_unique<Sample::Market>(); }
+    void cleanup() { market.reset(); }
     void saveAndLoad();
     void accountGone();
     void fills_data();
@@ -54,12 +52,12 @@ void tst_OrderJournal::saveAndLoad()
 {
     Trade::ReportRecorder reports;
     OrderJournal journal(directory.path());
-    const Trade::OrderRecord sent = order(&account);
+    const Trade::OrderRecord sent = order(&market->account);
     QVERIFY2(journal.save(sent), qPrintable(journal.error()));
 
     const Trade::OrderRecord loaded = journal.load(QStringLiteral("A-1"));
     QVERIFY(loaded == sent);
-    QCOMPARE(loaded.symbol(), &es);
+    QCOMPARE(loaded.symbol(), &market->es);
     QVERIFY(journal.problems().isEmpty());
     QCOMPARE(reports.count(), 0);
 
@@ -75,7 +73,7 @@ void tst_OrderJournal::accountGone()
     // could not find as an error. None of this is a report.
     OrderJournal journal(directory.path());
     {
-        Sample::Account closed(QStringLiteral("SIM-2"));
+        Sample::Account closed(QStringLiteral("SIM-3"));
         QVERIFY(journal.save(order(&closed)));
     }
     Trade::ReportRecorder reports;
@@ -84,12 +82,12 @@ void tst_OrderJournal::accountGone()
     const Trade::LoadProblem &problem = journal.problems().first();
     QCOMPARE(problem.kind, Trade::LoadProblem::UnresolvedReference);
     QCOMPARE(problem.reference, Trade::LoadProblem::AccountReference);
-    QCOMPARE(problem.key, QStringLiteral("SIM-2"));
-    QCOMPARE(problem.saved.asAtom().value(), QStringLiteral("SIM-2"));
+    QCOMPARE(problem.key, QStringLiteral("SIM-3"));
+    QCOMPARE(problem.saved.asAtom().value(), QStringLiteral("SIM-3"));
     QCOMPARE(reports.count(), 0);
     QCOMPARE(reports.logs().size(), 1);
     QCOMPARE(reports.logs().first().severity, 4);
-    QVERIFY(reports.logs().first().text.contains(QStringLiteral("SIM-2")));
+    QVERIFY(reports.logs().first().text.contains(QStringLiteral("SIM-3")));
 }
 
 void tst_OrderJournal::fills_data()
@@ -109,11 +107,11 @@ void tst_OrderJournal::fills()
     QFETCH(bool, completed);
     Trade::ReportRecorder reports;
     const Trade::OrderRecord filled =
-        OrderJournal::applyFill(order(&account), Trade::Quantity::fromLots(filledLots, &es));
-    QCOMPARE(OrderJournal::remaining(filled), Trade::Quantity::fromLots(remainingLots, &es));
+        OrderJournal::applyFill(order(&market->account), Trade::Quantity::fromLots(filledLots, &market->es));
+    QCOMPARE(OrderJournal::remaining(filled), Trade::Quantity::fromLots(remainingLots, &market->es));
     QCOMPARE(filled.state().isFilled(), completed);
     QCOMPARE(filled.state().isWorking(), !completed);
-    QCOMPARE(filled.limitPrice(), Trade::Price(QStringLiteral("5012.25"), &es));  // the rest stays
+    QCOMPARE(filled.limitPrice(), Trade::Price(QStringLiteral("5012.25"), &market->es));  // the rest stays
     QCOMPARE(reports.count(), 0);
 }
 
@@ -140,24 +138,24 @@ void tst_OrderJournal::keeperFollowsTheStorage()
     Trade::ReportRecorder reports;
     QTemporaryDir keptIn;
     OrderJournal journal(keptIn.path());
-    Sample::OrderStorage orders;
-    orders.addOrder(order(&account));
+    Sample::OrderStorage &orders = market->orders;
+    orders.addOrder(order(&market->account));
 
     auto *keeper = new OrderJournalKeeper(journal, &orders);
     QCOMPARE(keeper->saved(), 1);  // greeted with the storage's contents
     QVERIFY(journal.load(QStringLiteral("A-1")) == orders.order(QStringLiteral("A-1")));
 
-    Trade::OrderRecord second = order(&account);
+    Trade::OrderRecord second = order(&market->account);
     second.setId(QStringLiteral("A-2"));
     orders.addOrder(second);
-    orders.updateOrder(OrderJournal::applyFill(orders.order(QStringLiteral("A-1")), Trade::Quantity::fromLots(3, &es)));
+    orders.updateOrder(OrderJournal::applyFill(orders.order(QStringLiteral("A-1")), Trade::Quantity::fromLots(3, &market->es)));
     QCOMPARE(keeper->saved(), 3);
     QCOMPARE(keeper->failed(), 0);
     QVERIFY(journal.load(QStringLiteral("A-2")) == second);
     QVERIFY(journal.load(QStringLiteral("A-1")).state().isFilled());
 
     delete keeper;
-    Trade::OrderRecord third = order(&account);
+    Trade::OrderRecord third = order(&market->account);
     third.setId(QStringLiteral("A-3"));
     orders.addOrder(third);
     QVERIFY(journal.load(QStringLiteral("A-3")).isEmpty());  // never saved
@@ -168,14 +166,13 @@ void tst_OrderJournal::keeperFollowsTheStorage()
 // Qt's model tester watches every signal the rows send.
 void tst_OrderJournal::workingOrdersFollowTheStorage()
 {
-    Sample::Formatter formatter;  // the host's: it writes the quantities in lots
     Trade::ReportRecorder reports;
-    Sample::OrderStorage orders;
+    Sample::OrderStorage &orders = market->orders;
     const auto send = [&](const char *id, Trade::OrderAction::Type action, const char *price) {
-        Trade::OrderRecord sent = order(&account);
+        Trade::OrderRecord sent = order(&market->account);
         sent.setId(QString::fromLatin1(id));
         sent.setAction(action);
-        sent.setLimitPrice(Trade::Price(QString::fromLatin1(price), &es));
+        sent.setLimitPrice(Trade::Price(QString::fromLatin1(price), &market->es));
         orders.addOrder(sent);
     };
     send("A-1", Trade::OrderAction::Buy, "999.75");  // by text it would come first
@@ -188,7 +185,7 @@ void tst_OrderJournal::workingOrdersFollowTheStorage()
     QCOMPARE(panel.summary(), QStringLiteral("2 working: Sell 3 @ 5031.50, Buy 3 @ 999.75"));
 
     send("A-3", Trade::OrderAction::Buy, "5012.25");  // takes its place by price
-    orders.updateOrder(OrderJournal::applyFill(orders.order(QStringLiteral("A-2")), Trade::Quantity::fromLots(3, &es)));
+    orders.updateOrder(OrderJournal::applyFill(orders.order(QStringLiteral("A-2")), Trade::Quantity::fromLots(3, &market->es)));
     QCOMPARE(panel.summary(), QStringLiteral("2 working: Buy 3 @ 5012.25, Buy 3 @ 999.75"));
 
     orders.clear();

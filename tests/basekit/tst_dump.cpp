@@ -3,6 +3,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using Trade::Dump;
 
 namespace {
@@ -81,8 +83,9 @@ private Q_SLOTS:
         Dump::Struct outer(QStringLiteral("outer"));
         outer.insert(QStringLiteral("record"), sampleRecord());
         outer.insert(QStringLiteral("type"), Dump(Dump::Atom()));  // member names are free
-        for (const Dump &dump : {Dump(), Dump(Dump::Atom()), Dump(Dump::Struct(QStringLiteral("Trade::Price"))), sampleRecord(),
-                                 Dump(Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long"))), Dump(outer)}) {
+        for (const Dump &dump : eachRow(std::array{Dump(), Dump(Dump::Atom()), Dump(Dump::Struct(QStringLiteral("Trade::Price"))),
+                                                   sampleRecord(), Dump(outer),
+                                                   Dump(Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long")))})) {
             QString error = QStringLiteral("untouched");
             const Dump back = Dump::fromJson(dump.toJsonIndented(), &error);
             QCOMPARE(error, QString());

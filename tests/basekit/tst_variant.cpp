@@ -8,6 +8,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <functional>
 
 namespace Trade {
@@ -124,7 +126,7 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
         const QString line = Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
                                                   u"!\"unexpected data type or null value\"");
-        for (const Variant &variant : {Variant(), Variant(QString()), Variant::fromValue(Trade::Plain{4}), Variant(4)}) {
+        for (const Variant &variant : eachRow(std::array{Variant(), Variant(QString()), Variant::fromValue(Trade::Plain{4}), Variant(4)})) {
             reports.clear();
             const Trade::Gauge &first = variant.strongValue<Trade::Gauge>();
             const Trade::Gauge &second = variant.strongValue<Trade::Gauge>();
@@ -149,7 +151,7 @@ private Q_SLOTS:
             {Variant::fromValue(Trade::Plain{1}), Variant::fromValue(Trade::Plain{1}), true, 0},
             {Variant(2), Variant(2), true, 0},
         };
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             Trade::GaugeConverter::compares = 0;
             QCOMPARE(row.left == row.right, row.equal);
             QCOMPARE(row.left != row.right, !row.equal);
@@ -254,7 +256,7 @@ private Q_SLOTS:
 
         Trade::ReportRecorder reports;
         QCOMPARE(value.save().typeName(), typeText);
-        for (const Variant &loaded : {Variant::load(value.save(), Variant()), Variant::fromJson(value.toJson())}) {
+        for (const Variant &loaded : eachRow(std::array{Variant::load(value.save(), Variant()), Variant::fromJson(value.toJson())})) {
             QCOMPARE(loaded.userType(), value.userType());
             QCOMPARE(static_cast<const QVariant &>(loaded), static_cast<const QVariant &>(value));
             QCOMPARE(loaded.holdsNull(), value.holdsNull());

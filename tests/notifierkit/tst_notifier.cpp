@@ -8,6 +8,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <functional>
 #include <memory>
 
@@ -434,7 +436,7 @@ private Q_SLOTS:
         Bare bare;
         publisher->subscribe(observer);
         // The signal inherited from QObject too; the slot taking one parameter does not fit destroyed().
-        for (const char *signal : {"destroyed", "disposed", "valueChanged"})
+        for (const char *signal : eachRow(std::array{"destroyed", "disposed", "valueChanged"}))
             QCOMPARE(publisher->linkCountByName(signal), 1);
         publisher->subscribe(&bare);
         QVERIFY(!publisher->isSubscribed(&bare));
@@ -618,13 +620,13 @@ private Q_SLOTS:
         });
         // linkBySignalAndObserverOrSubscribe() whose attach slot kills either: no link, and nothing to
         // report, since the slot existed.
-        for (const bool publisherDies : {false, true}) {
+        for (const bool publisherDies : eachRow(std::array{false, true})) {
             dies("attached", publisherDies, [](Publisher *publisher, Observer *observer) {
                 QVERIFY(!publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer)->isValid());
             });
         }
         // unsubscribeAndCall() whose detach slot or hook kills the observer: nothing is called.
-        for (const char *entry : {"detached", "-valueChanged"}) {
+        for (const char *entry : eachRow(std::array{"detached", "-valueChanged"})) {
             dies(entry, false, [](Publisher *publisher, Observer *observer) {
                 const AbstractNotifier::Link *link = publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer);
                 publisher->unsubscribeAndCall(*link, Q_ARG(int, 9));
@@ -725,9 +727,10 @@ private Q_SLOTS:
         Observer first, second;
         const Link link{{&first, "1slot_valueChanged(int)"}, {"valueChanged", "2valueChanged(int,QString)"}};
         QVERIFY(link == Link(link) && !(link < link));
-        for (const Link &other : {Link{{&second, link.delegate.slot}, link.signal}, Link{{&first, "1onGone()"}, link.signal},
-                                  Link{link.delegate, {"counted", link.signal.signature}},
-                                  Link{link.delegate, {link.signal.name, "2counted(int)"}}}) {
+        for (const Link &other : eachRow(std::array{Link{{&second, link.delegate.slot}, link.signal},
+                                                    Link{{&first, "1onGone()"}, link.signal},
+                                                    Link{link.delegate, {"counted", link.signal.signature}},
+                                                    Link{link.delegate, {link.signal.name, "2counted(int)"}}})) {
             QVERIFY(link != other);
             QVERIFY((link < other) != (other < link));
         }

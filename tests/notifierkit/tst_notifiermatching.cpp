@@ -5,6 +5,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <atomic>
 #include <thread>
 
@@ -47,7 +49,7 @@ private Q_SLOTS:
             {"(int)", "", {"int"}, {noName}},
             {"f(int", "f", {}, {noList}},
         };
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             Trade::ReportRecorder recorder;
             const MethodInfo method(row.signature);
             QCOMPARE(method.name(), row.name);

@@ -1,32 +1,37 @@
 // The limits of the values' arithmetic that the README lists, with its figures, and the exact
 // companions beside the described operations.
-#include <samplehost/formatter.h>
+#include <samplehost/market.h>
 #include <typekit/price.h>
 #include <typekit/profit.h>
 #include <typekit/quantity.h>
 
 #include <QtTest/QtTest>
 
-#include "samplemarket.h"
-
 using namespace Trade;
 
-class tst_Arithmetic : public QObject, SampleMarket
+class tst_Arithmetic : public QObject
 {
     Q_OBJECT
 
-    Sample::Formatter formatter;
-    Sample::Symbol tenths{QStringLiteral("TENTHS"), Symbology::symbolTypeFuture, 1, 10};
-    Sample::Symbol fx{QStringLiteral("EUR/USD"), Symbology::symbolTypeForex, 1, 100000, 1.0, 100000};
-    Sample::Symbol lots{QStringLiteral("LOTS"), Symbology::symbolTypeStock, 1, 100, 1.0, 100};
+    // A new market for each test, with symbols on coarser and finer grids and with lots.
+    struct World : Sample::Market
+    {
+        Sample::Symbol tenths{QStringLiteral("TENTHS"), Symbology::symbolTypeFuture, 1, 10};
+        Sample::Symbol fx{QStringLiteral("EUR/USD"), Symbology::symbolTypeForex, 1, 100000, 1.0, 100000};
+        Sample::Symbol lots{QStringLiteral("LOTS"), Symbology::symbolTypeStock, 1, 100, 1.0, 100};
+    };
+    std::unique_ptr<World> market;
 
 private Q_SLOTS:
+    void init() { market = std::make_unique<World>(); }
+    void cleanup() { market.reset(); }
+
     // Money and prices without a symbol compare in 1e-10 steps counted in a 64-bit integer: above
     // 922,337,203.69 every amount counts as the largest count.
     void money()
     {
         const auto profit = [this](double money) {
-            Profit made(&es);
+            Profit made(&market->es);
             made.setMoney(money);
             return made;
         };
@@ -42,49 +47,52 @@ private Q_SLOTS:
     // with an absolute tolerance of the double epsilon.
     void fractionalLots()
     {
-        const Quantity read(QStringLiteral("0.29"), &lots);
+        const Quantity read(QStringLiteral("0.29"), &market->lots);
         QCOMPARE(read.value(), 28.999999999999996);
         QCOMPARE(read.wholeValue(), 28);
-        QVERIFY(read != Quantity(29.0, &lots));
+        QVERIFY(read != Quantity(29.0, &market->lots));
         // Fills of 0.29 and 0.01 lots closed by 0.3 lots: not flat.
-        const Quantity net = read + Quantity(QStringLiteral("0.01"), &lots) - Quantity(QStringLiteral("0.3"), &lots);
+        const Quantity net =
+            read + Quantity(QStringLiteral("0.01"), &market->lots) - Quantity(QStringLiteral("0.3"), &market->lots);
         QVERIFY(!net.isZero());
         // The exact companion multiplies the decimal itself.
-        const Quantity exact = Quantity::fromDecimalText(QStringLiteral("0.29"), &lots);
+        const Quantity exact = Quantity::fromDecimalText(QStringLiteral("0.29"), &market->lots);
         QCOMPARE(exact.value(), 29.0);
-        QCOMPARE(exact.symbol(), &lots);
-        QVERIFY((exact + Quantity::fromDecimalText(QStringLiteral(" +.01"), &lots)
-                 - Quantity::fromDecimalText(QStringLiteral("0.30"), &lots)).isZero());
-        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("-1234.5"), &lots).value(), -123450.0);
-        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("0.00001"), &fx).value(), 1.0);
-        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("1"), &fx).value(), 100000.0);
+        QCOMPARE(exact.symbol(), &market->lots);
+        QVERIFY((exact + Quantity::fromDecimalText(QStringLiteral(" +.01"), &market->lots)
+                 - Quantity::fromDecimalText(QStringLiteral("0.30"), &market->lots)).isZero());
+        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("-1234.5"), &market->lots).value(), -123450.0);
+        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("0.00001"), &market->fx).value(), 1.0);
+        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("1"), &market->fx).value(), 100000.0);
         // What is no plain decimal is read as the lot-count text reads it.
-        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("2e2"), &lots).value(), 20000.0);
-        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("1,5"), &lots).value(), 0.0);
-        QVERIFY(!Quantity::fromDecimalText(QString(), &lots).hasValue());
+        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("2e2"), &market->lots).value(), 20000.0);
+        QCOMPARE(Quantity::fromDecimalText(QStringLiteral("1,5"), &market->lots).value(), 0.0);
+        QVERIFY(!Quantity::fromDecimalText(QString(), &market->lots).hasValue());
     }
 
     // Price texts are read as a double first and divided by the (inexact) tick size; the exact
     // companion rounds the decimal text half away from zero.
     void halfTickTexts_data()
     {
-        QTest::addColumn<Sample::Symbol *>("symbol");
+        QTest::addColumn<QString>("symbolName");  // the rows are made before the market
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("read");
         QTest::addColumn<double>("exact");
-        QTest::addRow("2.55 on tenths") << &tenths << "2.55" << 2.5 << 2.6;
-        QTest::addRow("-2.55 on tenths") << &tenths << "-2.55" << -2.5 << -2.6;
-        QTest::addRow("1.005 on cents") << &msft << "1.005" << 1.0 << 1.01;
-        QTest::addRow("2.675 on cents") << &msft << "2.675" << 2.68 << 2.68;
-        QTest::addRow("below half a tick") << &msft << "2.6749999" << 2.67 << 2.67;
-        QTest::addRow("quarter ticks") << &es << "5012.375" << 5012.5 << 5012.5;
-        QTest::addRow("fx, many decimals") << &fx << "1.087650000000000000000000001" << 1.08765 << 1.08765;
-        QTest::addRow("leading zeros") << &fx << "000.000015" << 0.00002 << 0.00002;
-        QTest::addRow("not plain: the host reads it") << &msft << " 1.5e1 " << 15.0 << 15.0;
+        QTest::addRow("2.55 on tenths") << "TENTHS" << "2.55" << 2.5 << 2.6;
+        QTest::addRow("-2.55 on tenths") << "TENTHS" << "-2.55" << -2.5 << -2.6;
+        QTest::addRow("1.005 on cents") << "MSFT" << "1.005" << 1.0 << 1.01;
+        QTest::addRow("2.675 on cents") << "MSFT" << "2.675" << 2.68 << 2.68;
+        QTest::addRow("below half a tick") << "MSFT" << "2.6749999" << 2.67 << 2.67;
+        QTest::addRow("quarter ticks") << "ESZ26" << "5012.375" << 5012.5 << 5012.5;
+        QTest::addRow("fx, many decimals") << "EUR/USD" << "1.087650000000000000000000001" << 1.08765 << 1.08765;
+        QTest::addRow("leading zeros") << "EUR/USD" << "000.000015" << 0.00002 << 0.00002;
+        QTest::addRow("not plain: the host reads it") << "MSFT" << " 1.5e1 " << 15.0 << 15.0;
     }
     void halfTickTexts()
     {
-        QFETCH(Sample::Symbol *, symbol);
+        QFETCH(QString, symbolName);
+        ISymbol *const symbol = Sample::Symbol::byName(symbolName);
+        QVERIFY(symbol);
         QFETCH(QString, text);
         QFETCH(double, read);
         QFETCH(double, exact);
@@ -97,20 +105,20 @@ private Q_SLOTS:
     // A price's value is its tick size times its tick count.
     void ticksTimesCount()
     {
-        QCOMPARE(Price(0.07, &msft).ticks(), qint64(7));
-        QCOMPARE(Price(0.07, &msft).value(), 7 * (1.0 / 100.0));
-        QVERIFY(Price(1e9, &fx).isOutOfRange());
-        QCOMPARE(Price(1e9, &fx).value(), 1000000000.0000001);
-        QVERIFY(!Price(1e9, &msft).isOutOfRange());
+        QCOMPARE(Price(0.07, &market->msft).ticks(), qint64(7));
+        QCOMPARE(Price(0.07, &market->msft).value(), 7 * (1.0 / 100.0));
+        QVERIFY(Price(1e9, &market->fx).isOutOfRange());
+        QCOMPARE(Price(1e9, &market->fx).value(), 1000000000.0000001);
+        QVERIFY(!Price(1e9, &market->msft).isOutOfRange());
     }
 
     // Prices on different symbols compare at the finer of the two ticks: 100.25 on quarter ticks
     // and 100.3 on tenths are both 1003 tenths.
     void differentSymbols()
     {
-        QVERIFY(Price(100.25, &es) == Price(100.3, &tenths));
-        QVERIFY(Price(100.25, &es) != Price(100.2, &tenths));
-        QVERIFY(Price(100.25, &es).ticks() != Price(100.3, &tenths).ticks());
+        QVERIFY(Price(100.25, &market->es) == Price(100.3, &market->tenths));
+        QVERIFY(Price(100.25, &market->es) != Price(100.2, &market->tenths));
+        QVERIFY(Price(100.25, &market->es).ticks() != Price(100.3, &market->tenths).ticks());
     }
 };
 

@@ -22,7 +22,7 @@
 #include <QtTest/QtTest>
 
 #include "printed.h"
-#include "samplemarket.h"
+#include <samplehost/market.h>
 
 using namespace Trade;
 
@@ -57,14 +57,21 @@ void addEnumeration(const char *className, const Names &names = enumerators<Enum
 
 } // namespace
 
-class tst_DebugStream : public QObject, SampleMarket
+class tst_DebugStream : public QObject
 {
     Q_OBJECT
 
-    Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
+    // A new market for each test, with a symbol whose prices are stored divided by 100.
+    struct World : Sample::Market
+    {
+        Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
+        World() { scaled.setPriceMultiplier(100.0); }
+    };
+    std::unique_ptr<World> market;
 
 private Q_SLOTS:
-    void initTestCase() { scaled.setPriceMultiplier(100.0); }
+    void init() { market = std::make_unique<World>(); }
+    void cleanup() { market.reset(); }
     void enumerations_data();
     void enumerations();
     void streamed();
@@ -148,16 +155,16 @@ void tst_DebugStream::streamed()
     QCOMPARE(printed(EventReason(QStringLiteral("weekly"))), u"Trade::EventReason(\"weekly\")");
 
     // Numbers in their shortest exact form; symbols by name.
-    QCOMPARE(printed(Price(5012.25, &es)), u"Trade::Price(5012.25 on ESZ26)");
+    QCOMPARE(printed(Price(5012.25, &market->es)), u"Trade::Price(5012.25 on ESZ26)");
     QCOMPARE(printed(Price(0.1)), u"Trade::Price(0.1)");
-    QCOMPARE(printed(Price(&es)), u"Trade::Price(no value on ESZ26)");
-    QCOMPARE(printed(Quantity(300.0, &es)), u"Trade::Quantity(300 on ESZ26)");
+    QCOMPARE(printed(Price(&market->es)), u"Trade::Price(no value on ESZ26)");
+    QCOMPARE(printed(Quantity(300.0, &market->es)), u"Trade::Quantity(300 on ESZ26)");
     QCOMPARE(printed(Quantity()), u"Trade::Quantity(no value)");
-    Profit profit = Profit::fromMoney(-125.5, &es);
+    Profit profit = Profit::fromMoney(-125.5, &market->es);
     profit.setCurrency(DataApi::currencyEUR);
     QCOMPARE(printed(profit), u"Trade::Profit(-125.5 EUR on ESZ26)");
     QCOMPARE(printed(Profit()), u"Trade::Profit(no value)");
-    QCOMPARE(printed(AveragePrice(0.050125, &scaled)), u"Trade::AveragePrice(5.0125 on SCALED)");
+    QCOMPARE(printed(AveragePrice(0.050125, &market->scaled)), u"Trade::AveragePrice(5.0125 on SCALED)");
     QCOMPARE(printed(unbound), u"Trade::AveragePrice(5012.3125)");
     QCOMPARE(printed(Percent(12.5)), u"Trade::Percent(12.5%)");
     QCOMPARE(printed(Percent()), u"Trade::Percent(no value)");
@@ -169,7 +176,7 @@ void tst_DebugStream::streamed()
     QCOMPARE(printed(Version()), u"Trade::Version(invalid)");
 
     // Composites stream their parts.
-    QCOMPARE(printed(PriceLevels{Price(5012.25, &es), Price(), true}),
+    QCOMPARE(printed(PriceLevels{Price(5012.25, &market->es), Price(), true}),
              u"Trade::PriceLevels(Trade::Price(5012.25 on ESZ26), Trade::Price(no value), flag)");
     QCOMPARE(printed(ExitStrategyLevels{ExitStrategyLevel(0, 8, 0, nullptr)}),
              u"Trade::ExitStrategyLevels(Trade::ExitStrategyLevel(quantity: 0, profit: 8, stop: 0))");
@@ -181,10 +188,10 @@ void tst_DebugStream::streamed()
     // Records by field identifier, each value by its own operator; an entry without value as Qt
     // shows an empty variant.
     OrderRecord order;
-    order.setSymbol(&es);
-    order.setAccount(&account);
+    order.setSymbol(&market->es);
+    order.setAccount(&market->account);
     order.setAction(OrderAction::Buy);
-    order.setLimitPrice(Price(5012.25, &es));
+    order.setLimitPrice(Price(5012.25, &market->es));
     order.setId(QStringLiteral("A-1"));
     order.setEmptyExitStrategyTemplate();
     QCOMPARE(printed(order), u"Trade::OrderRecord(Order.Account: Trade::IAccount(SIM-1), Order.Action: Trade::OrderAction(Buy), "

@@ -5,6 +5,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using namespace Trade;
 
 class tst_EventSource : public QObject
@@ -32,7 +34,7 @@ private Q_SLOTS:
             {8, 0, "Time & Sales", {}},           {26, 9, "Quote Board Label Button", {}},  // the last source
             {27, 1, "Button Click", {invalidSource}},
             {1, 12, "Trade Manager", {invalidGesture}}, {1, -1, "Trade Manager", {invalidGesture}}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             ReportRecorder reports;
             const EventSource event{EventSource::Source(row.source), Common::InvocationType(row.gesture)};
             QCOMPARE(event.toString(), QLatin1String(row.text));

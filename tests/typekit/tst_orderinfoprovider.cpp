@@ -2,12 +2,11 @@
 // chain, pushing into an external holder, bad input, and deletion in every order.
 #include <testsupport/reportrecorder.h>
 
+#include <samplehost/market.h>
 #include <samplehost/ticket.h>
 #include <typekit/orderinfoprovider.h>
 
 #include <QtTest/QtTest>
-
-#include "samplemarket.h"
 
 #include <functional>
 #include <memory>
@@ -112,10 +111,10 @@ private Q_SLOTS:
     }
 };
 
-// The host's ticket with everything set, a follower and what the follower announces.
-struct World : SampleMarket
+// The host's ticket with everything set (on the market's symbol, account and connection), a
+// follower and what the follower announces.
+struct World : Sample::Market
 {
-    Sample::Connection connection{QStringLiteral("broker")};
     Sample::ExitStrategyTemplate exitStrategy{QStringLiteral("two targets")};
     QPointer<Sample::MarketDataProvider> marketData = new Sample::MarketDataProvider(QStringLiteral("quotes"));
     Trade::VariantRecord info;

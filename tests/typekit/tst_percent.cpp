@@ -9,6 +9,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <cmath>
 #include <limits>
 
@@ -66,7 +68,7 @@ private Q_SLOTS:
             {percent(), percent(1.0), -1},               {percent(10.0), percent(10.0 + 1e-15), -1},  // no tolerance
             {percent(10.0), percent(10.0), 0},           {percent(11.0), percent(10.0), 1},
             {percent(std::nan("")), percent(1.0), 0},    {Variant(5.0), percent(1.0), -1}};  // a double is no percent
-        for (const auto &row : orders)
+        for (const auto &row : eachRow(orders))
             QCOMPARE(converter.compare(row.left, row.right), row.result);
         QCOMPARE(reports.count(), 0);
 
@@ -81,10 +83,10 @@ private Q_SLOTS:
     void saveAndLoad()
     {
         ReportRecorder reports;
-        for (const Percent &percent : {Percent(12.345), Percent(-0.1), Percent()}) {
+        for (const Percent &percent : eachRow(std::array{Percent(12.345), Percent(-0.1), Percent()})) {
             const Dump saved = Variant::fromValue(percent).save();
             QCOMPARE(saved.asStruct().typeName(), QStringLiteral("Trade::Percent"));
-            for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+            for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
                 const Variant loaded = Variant::load(form, Variant());
                 QCOMPARE(loaded.strongValue<Percent>().hasValue(), percent.hasValue());
                 QCOMPARE(double(loaded.strongValue<Percent>()), double(percent));

@@ -1,6 +1,7 @@
 // Prices on their symbols' tick grids: alignment, tolerance, arithmetic, range, texts, reports, converter.
 #include <testsupport/reportrecorder.h>
 
+#include <samplehost/market.h>
 #include <typekit/price.h>
 
 #include <basekit/dump.h>
@@ -8,7 +9,7 @@
 #include <QtTest/QtTest>
 
 #include "relations.h"
-#include "samplemarket.h"
+#include "rows.h"
 
 #include <cmath>
 #include <limits>
@@ -17,32 +18,39 @@
 using namespace Trade;
 
 // es has a tick of 0.25, msft one of 0.01.
-class tst_Price : public QObject, SampleMarket
+class tst_Price : public QObject
 {
     Q_OBJECT
 
-    Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
-    Sample::Symbol spread{QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100};
-    Sample::Symbol unscaled{QStringLiteral("NOSCALE"), Symbology::symbolTypeStock, 1, 100};
+    // A new market for each test: a test that changes a symbol changes it for itself alone.
+    struct World : Sample::Market
+    {
+        Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
+        Sample::Symbol spread{QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100};
+        Sample::Symbol unscaled{QStringLiteral("NOSCALE"), Symbology::symbolTypeStock, 1, 100};
+        World()
+        {
+            scaled.setPriceMultiplier(100.0);
+            unscaled.record().remove(topics.symbol().userDefinedPriceScaleField());  // not valid
+        }
+    };
+    std::unique_ptr<World> market;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        scaled.setPriceMultiplier(100.0);
-        unscaled.record().remove(topics.symbol().userDefinedPriceScaleField());  // not valid
-    }
+    void init() { market = std::make_unique<World>(); }
+    void cleanup() { market.reset(); }
 
     void alignment()
     {
         ReportRecorder reports;
         // Half a tick and more rounds away from zero.
         const struct { Sample::Symbol *symbol; double input, value, raw; qint64 ticks; } rows[] = {
-            {&es, 1.13, 1.25, 1.25, 5},     {&es, -1.13, -1.25, -1.25, -5},
-            {&es, 1.125, 1.25, 1.25, 5},    {&es, -1.125, -1.25, -1.25, -5},
-            {&es, 1.12, 1.0, 1.0, 4},       {&msft, 101.005, 101.01, 101.01, 10101},
-            {&scaled, 1.25, 1.25, 0.0125, 5},  // stored divided by the multiplier
-            {&es, 30000000.25, 30000000.25, 30000000.25, 120000001}};
-        for (const auto &row : rows) {
+            {&market->es, 1.13, 1.25, 1.25, 5},     {&market->es, -1.13, -1.25, -1.25, -5},
+            {&market->es, 1.125, 1.25, 1.25, 5},    {&market->es, -1.125, -1.25, -1.25, -5},
+            {&market->es, 1.12, 1.0, 1.0, 4},       {&market->msft, 101.005, 101.01, 101.01, 10101},
+            {&market->scaled, 1.25, 1.25, 0.0125, 5},  // stored divided by the multiplier
+            {&market->es, 30000000.25, 30000000.25, 30000000.25, 120000001}};
+        for (const auto &row : eachRow(rows)) {
             const Price price(row.input, row.symbol);
             QCOMPARE(price.value(), row.value);
             QCOMPARE(price.rawNonScaledValue(), row.raw);
@@ -60,12 +68,14 @@ private Q_SLOTS:
             {Price(1.0), Price(2.0), u"== < <="},  // without symbols all prices are equal, yet ordered
             {Price(1.0), Price(1.0 + 1e-11), u"== <= >="}, {Price(1.0), Price(1.0 + 1e-9), u"== < <="},
             // The finer tick decides; a symbol against none differs; no value is least.
-            {Price(1.25, &es), Price(1.25, &msft), u"== <= >="}, {Price(1.25, &es), Price(1.26, &msft), u"!= < <="},
-            {Price(1.25, &es), Price(1.25), u"!= > >="}, {Price(&es), Price(-5.0, &es), u"!= < <="},
-            {Price(&es), Price(&msft), u"== <= >="}, {Price(), Price(), u"== <= >="},
-            {Price(30000000.0, &es), Price(30000000.25, &es), u"!= < <="}, {Price(1.25, &scaled), Price(1.25, &es), u"== <= >="},
-            {Price(std::nan(""), &es), Price(0.0, &es), u"== <= >="}};  // NaN counts as 0 ticks
-        for (const auto &row : rows)
+            {Price(1.25, &market->es), Price(1.25, &market->msft), u"== <= >="},
+            {Price(1.25, &market->es), Price(1.26, &market->msft), u"!= < <="},
+            {Price(1.25, &market->es), Price(1.25), u"!= > >="}, {Price(&market->es), Price(-5.0, &market->es), u"!= < <="},
+            {Price(&market->es), Price(&market->msft), u"== <= >="}, {Price(), Price(), u"== <= >="},
+            {Price(30000000.0, &market->es), Price(30000000.25, &market->es), u"!= < <="},
+            {Price(1.25, &market->scaled), Price(1.25, &market->es), u"== <= >="},
+            {Price(std::nan(""), &market->es), Price(0.0, &market->es), u"== <= >="}};  // NaN counts as 0 ticks
+        for (const auto &row : eachRow(rows))
             QCOMPARE(relations(row.left, row.right), row.holding);
         QCOMPARE(reports.count(), 0);
     }
@@ -73,20 +83,20 @@ private Q_SLOTS:
     void arithmetic()
     {
         ReportRecorder reports;
-        const Price price(1.25, &es);
-        Price scaledPrice(1.25, &scaled);
+        const Price price(1.25, &market->es);
+        Price scaledPrice(1.25, &market->scaled);
         scaledPrice += 0.25;
         QCOMPARE(scaledPrice.rawNonScaledValue(), 0.015);
-        QCOMPARE(Price(Price(1.25, &es), &scaled).rawNonScaledValue(), 0.0125);
+        QCOMPARE(Price(Price(1.25, &market->es), &market->scaled).rawNonScaledValue(), 0.0125);
         // 2.5 ticks divided truncate to 2; negations and differences stay on the grid of unscaled values, whatever
         // the multiplier; prices are rebased onto another grid; different symbols are reported, added all the same.
         const std::pair<Price, double> results[] = {
             {price + 0.3, 1.5}, {price - 0.3, 1.0}, {price + qint64(2), 1.75}, {price - qint64(7), -0.5}, {price / 2.0, 0.5},
-            {-price, -1.25}, {price + Price(2.0, &es), 3.25}, {price - Price(2.0, &es), -0.75}, {10.0 - price, 8.75},
+            {-price, -1.25}, {price + Price(2.0, &market->es), 3.25}, {price - Price(2.0, &market->es), -0.75}, {10.0 - price, 8.75},
             {qint64(1) + price, 1.5}, {qint64(1) - price, -1.0}, {scaledPrice, 1.5}, {-scaledPrice, -1.5},
-            {scaledPrice - scaledPrice, 0.0}, {scaledPrice - Price(0.5, &scaled), 1.0}, {Price(Price(1.13), &es), 1.25},
-            {Price(Price(1.13, &msft), &es), 1.25}, {price + Price(1.0, &msft), 2.25}};
-        for (const auto &[result, value] : results)
+            {scaledPrice - scaledPrice, 0.0}, {scaledPrice - Price(0.5, &market->scaled), 1.0}, {Price(Price(1.13), &market->es), 1.25},
+            {Price(Price(1.13, &market->msft), &market->es), 1.25}, {price + Price(1.0, &market->msft), 2.25}};
+        for (const auto &[result, value] : eachRow(results))
             QCOMPARE(result.value(), value);
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"price", u"Trade::Price::operator +=",
                                                                    u"isCompatible(price) && \"incompatible price\"")});
@@ -96,23 +106,23 @@ private Q_SLOTS:
     {
         const struct { Price price; bool resolved, out; } rows[] = {
             {Price(1e9), true, false},           {Price(1e9 + 1), true, true},
-            {Price(-5.0), true, false},          {Price(-5.0, &msft), true, true},
-            {Price(-5.0, &msft), false, false},  // an unresolved symbol has no floor
-            {Price(-5.0, &spread), true, false}, {Price(-1e9 - 1, &spread), true, true},
-            {Price(1e300, &es), true, true},     {Price(std::numeric_limits<double>::infinity(), &es), true, true}};
-        for (const auto &row : rows) {
-            msft.setResolved(row.resolved);
+            {Price(-5.0), true, false},          {Price(-5.0, &market->msft), true, true},
+            {Price(-5.0, &market->msft), false, false},  // an unresolved symbol has no floor
+            {Price(-5.0, &market->spread), true, false}, {Price(-1e9 - 1, &market->spread), true, true},
+            {Price(1e300, &market->es), true, true},     {Price(std::numeric_limits<double>::infinity(), &market->es), true, true}};
+        for (const auto &row : eachRow(rows)) {
+            market->msft.setResolved(row.resolved);
             QCOMPARE(row.price.isOutOfRange(), row.out);
         }
-        msft.setResolved(true);
 
         // Nothing here may be undefined behaviour: tick counts saturate, NaN counts as 0 ticks.
         ReportRecorder reports;
         constexpr qint64 most = std::numeric_limits<qint64>::max(), least = std::numeric_limits<qint64>::min();
-        const std::pair<Price, qint64> limits[] = {{Price(1e300, &es), most}, {Price(-1e300, &es), least},
-                                                   {Price(std::nan(""), &es), 0}, {Price(1.0, &es) / 0.0, most},
-                                                   {Price(most, &es) + qint64(1), most}, {Price(least, &es) - qint64(1), least}};
-        for (const auto &[price, ticks] : limits)
+        const std::pair<Price, qint64> limits[] = {{Price(1e300, &market->es), most}, {Price(-1e300, &market->es), least},
+                                                   {Price(std::nan(""), &market->es), 0}, {Price(1.0, &market->es) / 0.0, most},
+                                                   {Price(most, &market->es) + qint64(1), most},
+                                                   {Price(least, &market->es) - qint64(1), least}};
+        for (const auto &[price, ticks] : eachRow(limits))
             QCOMPARE(price.ticks(), ticks);
         QCOMPARE(reports.count(), 0);
     }
@@ -120,13 +130,13 @@ private Q_SLOTS:
     void texts()
     {
         ReportRecorder reports;
-        QCOMPARE(Price(5012.3, &es).toString(), QStringLiteral("5012.25"));
-        QCOMPARE(Price(101.5, &msft).toString(), QStringLiteral("101.50"));
+        QCOMPARE(Price(5012.3, &market->es).toString(), QStringLiteral("5012.25"));
+        QCOMPARE(Price(101.5, &market->msft).toString(), QStringLiteral("101.50"));
         QCOMPARE(Price(1.0 / 3.0).toString(), QStringLiteral("0.333333"));
         QCOMPARE(Price().toString(), QString());
-        QCOMPARE(Price(QStringLiteral(" 5012.30 "), &es).value(), 5012.25);
+        QCOMPARE(Price(QStringLiteral(" 5012.30 "), &market->es).value(), 5012.25);
 
-        Price typed(1.0, &es);
+        Price typed(1.0, &market->es);
         typed.setValue(QStringLiteral("not a price"));  // the symbol cannot read it: all gone
         QVERIFY(!typed.hasValue() && !typed.hasSymbol());
 
@@ -147,7 +157,7 @@ private Q_SLOTS:
         QVERIFY(!bare.isOutOfRange());
         Price(static_cast<ISymbol *>(nullptr));
         // A symbol without price scale is not valid: reported, aligned with the figures it still answers (1 / 1).
-        const Price onInvalid(1.004, &unscaled);
+        const Price onInvalid(1.004, &market->unscaled);
         QCOMPARE(onInvalid.value(), 1.0);
         QVERIFY(!onInvalid.isValid());
         const QString symbolLine = ReportRecorder::line(file, u"Trade::Price::symbol", u"hasSymbol()",
@@ -169,7 +179,7 @@ private Q_SLOTS:
     void converter()
     {
         PriceConverter converter;
-        const Variant onEs = Variant::fromValue<ISymbol *>(&es);
+        const Variant onEs = Variant::fromValue<ISymbol *>(&market->es);
         const struct { Variant value, context; std::optional<double> made; int reports; } rows[] = {
             {Variant(), onEs, {}, 0}, {Variant(QDate(2026, 1, 1)), onEs, {}, 0},
             {Variant(1.0), Variant(), {}, 0},                     // no symbol in the context
@@ -177,7 +187,7 @@ private Q_SLOTS:
             {Variant(1.13), onEs, 1.25, 0},                       // a double is unscaled
             {Variant(QStringLiteral("2.6")), onEs, 2.5, 0},       // a text is a shown price
             {Variant(3), onEs, {}, 1}};                           // ticks are refused
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             ReportRecorder reports;
             const Variant made = converter.fromVariant(row.value, row.context);
             QCOMPARE(made.isValid(), row.context.isValid() && row.value.isValid());
@@ -190,26 +200,26 @@ private Q_SLOTS:
         // The converter compares with the double epsilon, where prices without symbol compare at 1e-10.
         const struct { Price left, right; int result; } orders[] = {
             {Price(1.0), Price(1.0 + 1e-11), -1}, {Price(1.0), Price(1.0), 0}, {Price(2.0), Price(1.0), 1},
-            {Price(), Price(1.0), -1},            {Price(1.0), Price(), 1},    {Price(&es), Price(&msft), 0}};
-        for (const auto &row : orders)
+            {Price(), Price(1.0), -1},            {Price(1.0), Price(), 1},    {Price(&market->es), Price(&market->msft), 0}};
+        for (const auto &row : eachRow(orders))
             QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.result);
     }
 
     void saveAndLoad()
     {
         ReportRecorder reports;
-        for (const Price &price : {Price(-5012.25, &es), Price(1.25, &scaled), Price(&es)}) {
+        for (const Price &price : eachRow(std::array{Price(-5012.25, &market->es), Price(1.25, &market->scaled), Price(&market->es)})) {
             const Dump saved = Variant::fromValue(price).save();
             QCOMPARE(saved.asStruct().member(QStringLiteral("symbol")).asAtom().value(),
                      static_cast<Sample::Symbol *>(price.symbol())->name());
-            for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+            for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
                 const Price loaded = Variant::load(form, Variant()).valueOr(Price(99.0));
                 QCOMPARE(loaded.symbol(), price.symbol());
                 QCOMPARE(loaded.hasValue(), price.hasValue());
                 QCOMPARE(loaded, price);
             }
             // A saved number that is not finite (a file's "nan", "inf" or "1e999") is no number.
-            for (const char *number : {"nan", "-inf", "1e999"}) {
+            for (const char *number : eachRow(std::array{"nan", "-inf", "1e999"})) {
                 Dump::Struct edited = saved.asStruct();
                 edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
                 QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Price>().hasValue());

@@ -1,7 +1,7 @@
 // Profits in money and ticks, and average prices off the tick grid.
 #include <testsupport/reportrecorder.h>
 
-#include <samplehost/formatter.h>
+#include <samplehost/market.h>
 #include <typekit/averageprice.h>
 #include <typekit/profit.h>
 
@@ -10,38 +10,44 @@
 #include <QtTest/QtTest>
 
 #include "relations.h"
-#include "samplemarket.h"
+#include "rows.h"
 
 using namespace Trade;
 
 // es has a point value of 50, nq one of 20.
-class tst_Profit : public QObject, SampleMarket
+class tst_Profit : public QObject
 {
     Q_OBJECT
 
-    Sample::Formatter formatter;
-    Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
+    // A new market for each test, with a symbol whose prices are stored divided by 100.
+    struct World : Sample::Market
+    {
+        Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
+        World() { scaled.setPriceMultiplier(100.0); }
+    };
+    std::unique_ptr<World> market;
 
 private Q_SLOTS:
-    void initTestCase() { scaled.setPriceMultiplier(100.0); }
+    void init() { market = std::make_unique<World>(); }
+    void cleanup() { market.reset(); }
 
     void ticksAndMoney()
     {
         ReportRecorder reports;
-        QCOMPARE(Profit::fromTicks(3, &es).money(), 37.5);
-        QCOMPARE(Profit::fromMoney(43.75, &es).ticks(), qint64(4));   // 3.5 ticks round away from zero
-        QCOMPARE(Profit::fromMoney(-43.75, &es).ticks(), qint64(-4));
-        Profit profit = Profit::fromMoney(-1234.5, &es);
+        QCOMPARE(Profit::fromTicks(3, &market->es).money(), 37.5);
+        QCOMPARE(Profit::fromMoney(43.75, &market->es).ticks(), qint64(4));   // 3.5 ticks round away from zero
+        QCOMPARE(Profit::fromMoney(-43.75, &market->es).ticks(), qint64(-4));
+        Profit profit = Profit::fromMoney(-1234.5, &market->es);
         profit.setCurrency(Currency(DataApi::currencyUSD));
         QCOMPARE(profit.toString(), QStringLiteral("-1234.50"));  // the sample host writes no currency
         QCOMPARE(Profit().toString(), QString());
 
         const QString file = QStringLiteral("profit");
-        Profit none(&es);
+        Profit none(&market->es);
         QCOMPARE(none.money(), 0.0);
         QCOMPARE(none.ticks(), qint64(0));
         none.setSymbol(nullptr);  // the previous symbol stays
-        QCOMPARE(none.symbol(), &es);
+        QCOMPARE(none.symbol(), &market->es);
         Profit orphan;
         orphan.setTicks(2);  // no tick value without a symbol: unchanged
         QVERIFY(!orphan.hasValue());
@@ -55,21 +61,21 @@ private Q_SLOTS:
     void comparisons()
     {
         ReportRecorder reports;
-        const Profit base = Profit::fromMoney(100.0, &es);
-        QCOMPARE(relations(base, Profit::fromMoney(100.0 + 4e-11, &es)), u"== <= >=");
-        QCOMPARE(relations(base, Profit::fromMoney(100.0 + 1e-9, &es)), u"!= < <=");
+        const Profit base = Profit::fromMoney(100.0, &market->es);
+        QCOMPARE(relations(base, Profit::fromMoney(100.0 + 4e-11, &market->es)), u"== <= >=");
+        QCOMPARE(relations(base, Profit::fromMoney(100.0 + 1e-9, &market->es)), u"!= < <=");
         QCOMPARE(relations(Profit(), Profit::fromMoney(5.0, nullptr)), u"== < <=");  // without symbols all are equal
-        QCOMPARE(relations(Profit(&es), base), u"!= < <=");
-        QCOMPARE(relations(base, Profit(&es)), u"!= > >=");
-        QCOMPARE(relations(Profit(&es), Profit(&nq)), u"== <= >=");
+        QCOMPARE(relations(Profit(&market->es), base), u"!= < <=");
+        QCOMPARE(relations(base, Profit(&market->es)), u"!= > >=");
+        QCOMPARE(relations(Profit(&market->es), Profit(&market->nq)), u"== <= >=");
         QCOMPARE(relations(base, Profit::fromMoney(100.0, nullptr)), u"!= > >=");
 
-        const AveragePrice average(101.13, &es);
-        const AveragePrice none(&es);
-        QCOMPARE(relations(average, AveragePrice(101.13 + 5e-11, &es)), u"== <= >=");
-        QCOMPARE(relations(average, AveragePrice(101.13 + 1e-9, &es)), u"!= < <=");
-        QCOMPARE(relations(none, AveragePrice(&es)), u"== <= >=");
-        QCOMPARE(relations(AveragePrice(0.0, &es), AveragePrice(1e-10, &es)), u"== <= >=");  // the tolerance itself
+        const AveragePrice average(101.13, &market->es);
+        const AveragePrice none(&market->es);
+        QCOMPARE(relations(average, AveragePrice(101.13 + 5e-11, &market->es)), u"== <= >=");
+        QCOMPARE(relations(average, AveragePrice(101.13 + 1e-9, &market->es)), u"!= < <=");
+        QCOMPARE(relations(none, AveragePrice(&market->es)), u"== <= >=");
+        QCOMPARE(relations(AveragePrice(0.0, &market->es), AveragePrice(1e-10, &market->es)), u"== <= >=");  // the tolerance itself
         QCOMPARE(relations(none, average), u"!= < <=");
         QCOMPARE(relations(average, none), u"!= > >=");
         QCOMPARE(reports.count(), 0);
@@ -77,9 +83,9 @@ private Q_SLOTS:
 
     void arithmetic()
     {
-        Profit a = Profit::fromMoney(10.0, &es);
+        Profit a = Profit::fromMoney(10.0, &market->es);
         a.setCurrency(Currency(DataApi::currencyEUR));
-        const Profit b = Profit::fromMoney(4.0, &es);
+        const Profit b = Profit::fromMoney(4.0, &market->es);
         ReportRecorder reports;
         QCOMPARE(int(DataApi::CurrencyType((a + b).currency())), 0);  // a sum is in the default currency
         QCOMPARE(int(DataApi::CurrencyType((a + Profit()).currency())), int(DataApi::currencyEUR));  // only a usable: a
@@ -87,9 +93,9 @@ private Q_SLOTS:
         // An operand without value, or with a symbol but no value, is left out: Profit() - b is 0 - b.
         // Profits on different symbols are reported, and added all the same.
         const std::pair<Profit, double> results[] = {{a + b, 14.0}, {a - b, 6.0}, {a - Profit(), 10.0}, {Profit() + b, 4.0},
-                                                     {Profit() - b, -4.0}, {a + Profit(&es), 10.0},
-                                                     {a + Profit::fromMoney(1.0, &nq), 11.0}};
-        for (const auto &[result, money] : results)
+                                                     {Profit() - b, -4.0}, {a + Profit(&market->es), 10.0},
+                                                     {a + Profit::fromMoney(1.0, &market->nq), 11.0}};
+        for (const auto &[result, money] : eachRow(results))
             QCOMPARE(result.money(), money);
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"profit", u"Trade::Profit::operator +", u"symbol() == other.symbol()")});
     }
@@ -97,29 +103,29 @@ private Q_SLOTS:
     void profitConverter()
     {
         ProfitConverter converter;
-        const Variant context = Variant::fromValue<ISymbol *>(&nq);
+        const Variant context = Variant::fromValue<ISymbol *>(&market->nq);
         const auto made = [&](const Variant &value) { return converter.fromVariant(value, context).strongValue<Profit>(); };
-        Profit euros = Profit::fromMoney(12.5, &es);
+        Profit euros = Profit::fromMoney(12.5, &market->es);
         euros.setCurrency(Currency(DataApi::currencyEUR));
         const Profit rebased = made(Variant::fromValue(euros));
         QCOMPARE(rebased.money(), 12.5);
-        QCOMPARE(rebased.symbol(), &nq);
+        QCOMPARE(rebased.symbol(), &market->nq);
         QCOMPARE(int(DataApi::CurrencyType(rebased.currency())), 0);  // the money, not the currency
         QCOMPARE(made(Variant(QStringLiteral("7.25"))).money(), 7.25);
         QVERIFY(!made(Variant(QStringLiteral("seven"))).hasValue());
-        const Profit zero = Profit::fromMoney(0.0, &es);
+        const Profit zero = Profit::fromMoney(0.0, &market->es);
         const struct { Profit left, right; int order; } orders[] = {
-            {zero, Profit::fromMoney(1e-17, &es), 0}, {zero, Profit::fromMoney(1e-15, &es), -1}, {euros, Profit(), 1}};
-        for (const auto &row : orders)
+            {zero, Profit::fromMoney(1e-17, &market->es), 0}, {zero, Profit::fromMoney(1e-15, &market->es), -1}, {euros, Profit(), 1}};
+        for (const auto &row : eachRow(orders))
             QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.order);
 
         // Loaded back in memory as through JSON, silently; one without value stays without.
         ReportRecorder reports;
-        for (const Profit &profit : {euros, Profit(&es)}) {
+        for (const Profit &profit : eachRow(std::array{euros, Profit(&market->es)})) {
             const Dump saved = Variant::fromValue(profit).save();
-            for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+            for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
                 const Profit back = Variant::load(form, Variant()).strongValue<Profit>();
-                QCOMPARE(back.symbol(), &es);
+                QCOMPARE(back.symbol(), &market->es);
                 QCOMPARE(back.hasValue(), profit.hasValue());
                 QVERIFY(back == profit);
             }
@@ -136,12 +142,12 @@ private Q_SLOTS:
         Dump::Struct infinite = numbered;
         infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("inf"))));
         QVERIFY(!Variant::load(Dump(infinite), context).strongValue<Profit>().hasValue());  // no number
-        for (const Dump &form : {Dump(bare), Dump(numbered)}) {
+        for (const Dump &form : eachRow(std::array{Dump(bare), Dump(numbered)})) {
             const Variant back = Variant::load(form, context);
             QVERIFY(!back.strongValue<Profit>().hasSymbol());
             QCOMPARE(back.strongValue<Profit>().money(), 3.5);
             const Variant settled = Variant::load(back.save(), context);
-            QCOMPARE(settled.strongValue<Profit>().symbol(), &nq);
+            QCOMPARE(settled.strongValue<Profit>().symbol(), &market->nq);
             QCOMPARE(Variant::load(settled.save(), context).save(), settled.save());
         }
     }
@@ -149,17 +155,17 @@ private Q_SLOTS:
     void averagePrice()
     {
         ReportRecorder reports;
-        const AveragePrice average(101.13, &es);  // off the grid
+        const AveragePrice average(101.13, &market->es);  // off the grid
         QCOMPARE(average.toPrice().value(), 101.25);
         QCOMPARE(average.toString(), QStringLiteral("101.1300"));
 
         // Stored unscaled, negated on the same scale; an operand without value counts as 0, after the report.
-        const AveragePrice onScaled(1.0113, &scaled), none(&es);
+        const AveragePrice onScaled(1.0113, &market->scaled), none(&market->es);
         const std::pair<AveragePrice, double> results[] = {
-            {average, 101.13}, {onScaled, 101.13}, {-onScaled, -101.13}, {onScaled - AveragePrice(0.0113, &scaled), 100.0},
+            {average, 101.13}, {onScaled, 101.13}, {-onScaled, -101.13}, {onScaled - AveragePrice(0.0113, &market->scaled), 100.0},
             {onScaled + 0.87, 102.0}, {average + none, 101.13}, {none + average, 101.13}, {average - none, 101.13},
             {none - average, -101.13}, {none + 1.0, 1.0}, {none - 1.0, -1.0}};
-        for (const auto &[result, value] : results)
+        for (const auto &[result, value] : eachRow(results))
             QCOMPARE(result.value(), value);
         const QString file = QStringLiteral("averageprice");
         const QString noValue = ReportRecorder::line(file, u"Trade::AveragePrice::value",
@@ -168,7 +174,7 @@ private Q_SLOTS:
 
         reports.clear();
         QCOMPARE(AveragePrice().value(), 0.0);
-        QCOMPARE((average + AveragePrice(1.0, &nq)).value(), 102.13);
+        QCOMPARE((average + AveragePrice(1.0, &market->nq)).value(), 102.13);
         QCOMPARE(reports.lines(),
                  QStringList({noValue,
                               ReportRecorder::line(file, u"Trade::AveragePrice::value", u"hasSymbol() && \"average price has no valid symbol\""),
@@ -178,18 +184,19 @@ private Q_SLOTS:
     void averagePriceConverter()
     {
         AveragePriceConverter converter;
-        const Variant context = Variant::fromValue<ISymbol *>(&scaled);
+        const Variant context = Variant::fromValue<ISymbol *>(&market->scaled);
         ReportRecorder reports;
         QCOMPARE(converter.fromVariant(Variant(1.0113), context).strongValue<AveragePrice>().value(), 101.13);
-        QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &es)), context).strongValue<AveragePrice>().value(), 101.13);
+        QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &market->es)), context).strongValue<AveragePrice>().value(),
+                 101.13);
         QVERIFY(!converter.fromVariant(Variant(1.0), Variant()).isValid());
-        QVERIFY(!converter.fromVariant(Variant::fromValue(AveragePrice(&es)), context).strongValue<AveragePrice>().hasValue());
+        QVERIFY(!converter.fromVariant(Variant::fromValue(AveragePrice(&market->es)), context).strongValue<AveragePrice>().hasValue());
 
         // Never a plain variant: saved, it loads back without value.
-        const Dump saved = Variant::fromValue(AveragePrice(101.13, &es)).save();
+        const Dump saved = Variant::fromValue(AveragePrice(101.13, &market->es)).save();
         const AveragePrice loaded = Variant::load(saved, Variant()).strongValue<AveragePrice>();
         QVERIFY(!loaded.hasValue());
-        QCOMPARE(loaded.symbol(), &es);
+        QCOMPARE(loaded.symbol(), &market->es);
         QCOMPARE(reports.lines(),
                  QStringList({ReportRecorder::line(u"averageprice", u"Trade::AveragePriceConverter::toVariant",
                                                    u"false && \"conversion of average prices to CComVariant is not supported\""),

@@ -8,6 +8,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 namespace {
 
 // The class and its base, then one line per method of the class itself: kind, access, signature,
@@ -120,7 +122,7 @@ private Q_SLOTS:
             {&control, "Trade::DomainBasedControl", at(static_cast<Trade::DomainBasedControl *>(&control))},
             {&control, "IDomainBasedControl", at(static_cast<Trade::IDomainBasedControl *>(&control))},
         };
-        for (const auto &cast : casts)
+        for (const auto &cast : eachRow(casts))
             QCOMPARE(cast.object->qt_metacast(cast.name), cast.answer);
     }
 };

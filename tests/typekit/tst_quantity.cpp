@@ -11,6 +11,7 @@
 #include <QtTest/QtTest>
 
 #include "relations.h"
+#include "rows.h"
 
 using namespace Trade;
 
@@ -72,7 +73,7 @@ private Q_SLOTS:
             {Quantity(5.0, nullptr), Quantity(3.0, nullptr), u"!=", 1}, {Quantity(5.0, &hundred), Quantity(3.0, &ten), u"!=", -1},
             {Quantity(0.0, &hundred), Quantity(1e-15, &ten), u"!= <", 0}, {Quantity(&ten), some, u"!= <", -1},
             {some, Quantity(&ten), u"!=", 1}, {Quantity(), Quantity(&ten), u"==", 0}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             QCOMPARE(relations(row.left, row.right), row.holding);
             QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.order);
         }
@@ -131,7 +132,7 @@ private Q_SLOTS:
         const Dump::Struct &entries = saved.asStruct();
         const std::pair<const char *, const char *> members[] = {{"value", "300"}, {"lotSize", "100"}, {"symbolAlias", "MSFT"},
                                                                  {"symbolBrokerName", "MSFT.NQ"}, {"connectionName", "Paper"}};
-        for (const auto &[name, text] : members)
+        for (const auto &[name, text] : eachRow(members))
             QCOMPARE(entries.member(QLatin1String(name)).asAtom().value(), QLatin1String(text));
 
         // Loaded as the same lot count on the context's symbol.
@@ -145,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(none.asStruct().member(QStringLiteral("symbolAlias")).asAtom().value(), QStringLiteral("MSFT"));
         QVERIFY(!Variant::load(none, Variant()).strongValue<Quantity>().hasValue());
         // A saved number that is not finite, or a lot count too large for the symbol's lots, is none.
-        for (const char *number : {"nan", "inf", "1e308"}) {
+        for (const char *number : eachRow(std::array{"nan", "inf", "1e308"})) {
             Dump::Struct edited = entries;
             edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
             edited.insert(QStringLiteral("lotSize"), Variant(1).save());

@@ -1,9 +1,8 @@
 // Record lists: made from a storage, saved without their empty records, compared for equality
 // only, and the converter's reports for other types.
 #include <testsupport/reportrecorder.h>
-#include "samplemarket.h"
 
-#include <samplehost/orderstorage.h>
+#include <samplehost/market.h>
 #include <typekit/order/orderrecord.h>
 #include <typekit/variantrecordlist.h>
 
@@ -11,19 +10,24 @@
 
 using namespace Trade;
 
-class tst_VariantRecordList : public QObject, SampleMarket
+class tst_VariantRecordList : public QObject
 {
     Q_OBJECT
 
+    // A new market for each test, and two records over its topics.
+    std::unique_ptr<Sample::Market> market;
     VariantRecord first;
     VariantRecord second;
 
 private Q_SLOTS:
-    void initTestCase()
+    void init()
     {
-        first.setValue(topics.order().idField(), Variant(QStringLiteral("leg 1")));
-        second.setValue(topics.order().idField(), Variant(QStringLiteral("leg 2")));
+        market = std::make_unique<Sample::Market>();
+        first = second = VariantRecord();
+        first.setValue(market->topics.order().idField(), Variant(QStringLiteral("leg 1")));
+        second.setValue(market->topics.order().idField(), Variant(QStringLiteral("leg 2")));
     }
+    void cleanup() { market.reset(); }
 
     void fromStorage()
     {

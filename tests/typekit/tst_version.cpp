@@ -3,6 +3,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using namespace Trade;
 
 class tst_Version : public QObject
@@ -19,7 +21,7 @@ private Q_SLOTS:
             {"1.x", "1.0.0.0", true}, {"70000.1", "0.1.0.0", true},  // parts that are no 16-bit number read 0
             {"1.2.3.4.5", invalid, false}, {"", invalid, false}, {invalid, invalid, false},
             {"65535.65535.65535", "65535.65535.65535.0", true}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const Version version{QLatin1String(row.text)};
             QCOMPARE(version.isValid(), row.valid);
             QCOMPARE(version.toString(QStringLiteral(".")), QLatin1String(row.dotted));
@@ -41,7 +43,7 @@ private Q_SLOTS:
             {Version(2, 0, 0, 0), Version(1, 65535, 65535, 65535), 1},  // the major part decides
             {Version(1, 1, 9, 9), Version(1, 2, 0, 0), -1},
             {Version(1, 2, 3, 4), Version(1, 2, 3, 5), -1}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             QCOMPARE(row.left.compare(row.right), row.result);
             QCOMPARE(row.right.compare(row.left), -row.result);
             QCOMPARE(row.left == row.right, row.result == 0);

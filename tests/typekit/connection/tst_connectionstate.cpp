@@ -5,6 +5,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using namespace Trade;
 
 class tst_ConnectionState : public QObject
@@ -20,7 +22,7 @@ private Q_SLOTS:
             {4, "disconnecting", false, false, false}, {5, "", false, false, false}, {-1, "", false, false, false}};
         const QString unexpected = ReportRecorder::line(u"connection/connectionstate", u"Trade::ConnectionState::toString",
                                                         u"false && \"unexpected connection state\"");
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const ConnectionState state{ConnectionState::Type(row.type)};
             QCOMPARE(state.isReady(), row.isReady);
             QCOMPARE(state.canConnect(), row.canConnect);

@@ -5,6 +5,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 namespace Trade {
 struct Shade
 {
@@ -37,7 +39,7 @@ private Q_SLOTS:
         // Texts match exactly: case and spaces count.
         const struct { int enumerator; const char *text, *textFound; int enumeratorFound; } rows[] = {
             {1, "Light", "Light", 1}, {2, "Dark", "Dark", 2}, {3, "dark", "", 0}, {0, "Dark ", "", 0}, {4, "", "", 0}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             QCOMPARE(map.findKey2(Shade::Type(row.enumerator), QString()), QLatin1String(row.textFound));
             QCOMPARE(int(map.findKey1(QLatin1String(row.text), Shade::Type(0))), row.enumeratorFound);
         }
@@ -49,7 +51,7 @@ private Q_SLOTS:
     {
         // The text taken, the enumerator taken, both taken.
         const struct { int enumerator; const char *text; } rows[] = {{3, "Dark"}, {1, "Pale"}, {2, "Dark"}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             ShadeMap map = shades();
             const ShadeMap copy = map;
             Trade::ReportRecorder reports;

@@ -12,6 +12,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using Trade::CumulativeOrderQuantityFormatter;
 
 class tst_Formatting : public QObject
@@ -31,7 +33,7 @@ private Q_SLOTS:
             {{{3000, 1000}}, "2K (3K)"}, {{{2.5, 0}}, "2.5"}, {{{2.5, 1}}, "1.5 (2.5)"}, {{{3, 0.5}}, "2.5 (3)"},
             {{{3e9, 0}}, "3000000000"},                                 // beyond the int range
             {{{2147483647, -2147483647}}, "4294967294 (2147483647)"}};  // the difference leaves the int range
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             CumulativeOrderQuantityFormatter cell;
             for (const auto &[first, second] : row.orders)
                 cell.addOrder(first, second);

@@ -8,6 +8,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <atomic>
 #include <thread>
 #include <tuple>
@@ -128,7 +130,7 @@ private Q_SLOTS:
                             {OrderAction::SellShort, false, true, true, OrderAction::Buy},
                             {OrderAction::BuyToCover, true, false, false, OrderAction::Sell}};
         ReportRecorder reports;
-        for (const auto &[value, isBuy, isSell, isOpen, reverse] : rows) {
+        for (const auto &[value, isBuy, isSell, isOpen, reverse] : eachRow(rows)) {
             const OrderAction action{value};
             QCOMPARE(action.isBuy(), isBuy);
             QCOMPARE(action.isSell(), isSell);

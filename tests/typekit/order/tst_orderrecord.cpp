@@ -2,12 +2,13 @@
 // topics, merging, flags and the saved form; the order details of spread legs.
 #include <testsupport/reportrecorder.h>
 
+#include <samplehost/market.h>
 #include <samplehost/ticket.h>
 #include <typekit/order/orderrecord.h>
 
 #include <QtTest/QtTest>
 
-#include "samplemarket.h"
+#include "rows.h"
 
 #include <functional>
 
@@ -31,9 +32,13 @@ Check accessors(Has has, Remove remove, Set set, Get get, Optional optional, con
     };
 }
 
-#define ATTRIBUTE(Name, name, value, fallback)                                                                       \
-    QTest::newRow(#name) << accessors(&OrderRecord::has##Name, &OrderRecord::remove##Name, &OrderRecord::set##Name, \
-                                      &OrderRecord::name, &OrderRecord::name##Optional, value, fallback)
+// The rows are made before the test's market: the values are made when the check runs, on the
+// market of that test.
+#define ATTRIBUTE(Name, name, value, fallback)                                                                     \
+    QTest::newRow(#name) << Check([this](OrderRecord &order) {                                                    \
+        accessors(&OrderRecord::has##Name, &OrderRecord::remove##Name, &OrderRecord::set##Name, &OrderRecord::name, \
+                  &OrderRecord::name##Optional, value, fallback)(order);                                          \
+    })
 
 // Installs other topics, or none, as a host may.
 struct Installer : IStandardTopics
@@ -45,20 +50,30 @@ struct Installer : IStandardTopics
 
 Q_DECLARE_METATYPE(Check)
 
-class tst_OrderRecord : public QObject, SampleMarket
+class tst_OrderRecord : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<Sample::Market> market;
     Sample::ExitStrategyTemplate exitTemplate{QStringLiteral("Two targets")};
 
+    // One leg of one lot on es.
+    SpreadLegsOrderInfo legs() const
+    {
+        SpreadLegsOrderInfo legs;
+        legs.orderInfoBySymbol(&market->es).setQuantity(Quantity(1.0, &market->es));
+        return legs;
+    }
+
 private Q_SLOTS:
+    void init() { market = std::make_unique<Sample::Market>(); }
+    void cleanup() { market.reset(); }
+
     void attributeAccessors_data()
     {
         QTest::addColumn<Check>("check");
-        SpreadLegsOrderInfo legs;
-        legs.orderInfoBySymbol(&es).setQuantity(Quantity(1.0, &es));
-        ATTRIBUTE(Symbol, symbol, static_cast<ISymbol *>(&es), static_cast<ISymbol *>(&nq));
-        ATTRIBUTE(Account, account, static_cast<IAccount *>(&account), {});
+        ATTRIBUTE(Symbol, symbol, static_cast<ISymbol *>(&market->es), static_cast<ISymbol *>(&market->nq));
+        ATTRIBUTE(Account, account, static_cast<IAccount *>(&market->account), {});
         ATTRIBUTE(ExitStrategyTemplate, exitStrategyTemplate, static_cast<IExitStrategyTemplate *>(&exitTemplate), {});
         ATTRIBUTE(Id, id, QStringLiteral("A-1"), QStringLiteral("none"));
         ATTRIBUTE(ZelTag, zelTag, QStringLiteral("scalp"), {});
@@ -66,16 +81,16 @@ private Q_SLOTS:
         ATTRIBUTE(StateText, stateText, QStringLiteral("Working"), {});
         ATTRIBUTE(StopLimitPlus, stopLimitPlus, 3, -1);
         ATTRIBUTE(Action, action, OrderAction(OrderAction::SellShort), OrderAction(OrderAction::Buy));
-        ATTRIBUTE(LimitPrice, limitPrice, Price(5012.25, &es), {});
-        ATTRIBUTE(StopPrice, stopPrice, Price(5000.0, &es), Price(1.0, &es));
+        ATTRIBUTE(LimitPrice, limitPrice, Price(5012.25, &market->es), {});
+        ATTRIBUTE(StopPrice, stopPrice, Price(5000.0, &market->es), Price(1.0, &market->es));
         ATTRIBUTE(Category, category, OrderCategory(OrderCategory::StopLimit), {});
         ATTRIBUTE(State, state, OrderState(OrderState::Completed, OrderState::reasonFilled), {});
         ATTRIBUTE(Expiry, expiry, OrderExpiry(OrderExpiry::DayOrder), {});
-        ATTRIBUTE(Quantity, quantity, Quantity(5.0, &es), {});
-        ATTRIBUTE(Filled, filled, Quantity(2.0, &es), Quantity(0.0, nullptr));
+        ATTRIBUTE(Quantity, quantity, Quantity(5.0, &market->es), {});
+        ATTRIBUTE(Filled, filled, Quantity(2.0, &market->es), Quantity(0.0, nullptr));
         ATTRIBUTE(EventSource, eventSource, EventSource(EventSource::Chart, Common::InvocationType(2)), {});
         ATTRIBUTE(EventReason, eventReason, EventReason(EventReason::ModifyOrder), {});
-        ATTRIBUTE(SpreadLegs, spreadLegs, legs, {});
+        ATTRIBUTE(SpreadLegs, spreadLegs, legs(), {});
     }
 
     void attributeAccessors()
@@ -100,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(reports.lines(), QStringList({missing, noValue}));
 
         reports.clear();
-        order.setValue(topics.order().stopLimitPlusField(), Variant(QStringLiteral("7")));  // a text under an int field
+        order.setValue(market->topics.order().stopLimitPlusField(), Variant(QStringLiteral("7")));  // a text under an int field
         QCOMPARE(order.stopLimitPlus(), 0);             // no int: reported, and the default
         QCOMPARE(order.stopLimitPlusOptional(-1), -1);  // silently
         QCOMPARE(reports.lines(), QStringList{noValue});
@@ -131,7 +146,7 @@ private Q_SLOTS:
         const OrderRecord merged = order.merge(update);
         QCOMPARE(merged.stateText(), QStringLiteral("Working"));  // the update's value wins
         QCOMPARE(merged.id(), QStringLiteral("A-1"));               // what only the order has stays
-        QCOMPARE(merged.topic(), topics.orderTopic());
+        QCOMPARE(merged.topic(), market->topics.orderTopic());
 
         OrderRecord copy;
         copy = order;
@@ -148,7 +163,7 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 1);  // setTopic over the standard topic: the first report here
         foreign.setValue(foreignTopic.idField(), Variant(QStringLiteral("X")));
         target = foreign;
-        QCOMPARE(target.topic(), topics.orderTopic());
+        QCOMPARE(target.topic(), market->topics.orderTopic());
         QVERIFY(target == foreign);  // same entries, whatever the topics
         (void)target.merge(foreign);
         QCOMPARE(reports.lines().mid(1), QStringList({ReportRecorder::line(u"order/orderrecord", u"Trade::OrderRecord::operator =",
@@ -165,14 +180,14 @@ private Q_SLOTS:
         QVERIFY(order.isFlagSet(OrderFlags::ZeroQuantityIsValid) && !order.isFlagSet(OrderFlags()));  // none in common with none
         order.clearFlag(OrderFlags::ZeroQuantityIsValid);
         QVERIFY(!order.isFlagSet(OrderFlags::ZeroQuantityIsValid));
-        QVERIFY(order.record().contains(topics.order().flagsField()));  // the field stays
+        QVERIFY(order.record().contains(market->topics.order().flagsField()));  // the field stays
 
         OrderFlags both(OrderFlags::ShouldBeIgnoredByBasketManager);
         both.setFlag(OrderFlags::ZeroQuantityIsValid);
-        order.setValue(topics.order().flagsField(), Variant::fromValue(both));
+        order.setValue(market->topics.order().flagsField(), Variant::fromValue(both));
         order.clearFlag(OrderFlags::ShouldBeIgnoredByBasketManager);
         QCOMPARE(both.toString(), QStringLiteral("ShouldBeIgnoredByBasketManager: 1\nZeroQuantityIsValid: 1"));
-        QCOMPARE(order.record().rawValue(topics.order().flagsField()).strongValue<OrderFlags>().toString(),
+        QCOMPARE(order.record().rawValue(market->topics.order().flagsField()).strongValue<OrderFlags>().toString(),
                  QStringLiteral("ShouldBeIgnoredByBasketManager: 0\nZeroQuantityIsValid: 1"));
 
         // An exit strategy template entry without value is the empty template, not a template.
@@ -189,10 +204,10 @@ private Q_SLOTS:
     void jsonWithProblems()
     {
         OrderRecord order;
-        order.setSymbol(&es);
-        order.setAccount(&account);
+        order.setSymbol(&market->es);
+        order.setAccount(&market->account);
         order.setId(QStringLiteral("A-1"));
-        order.setQuantity(Quantity(30.0, &es));
+        order.setQuantity(Quantity(30.0, &market->es));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("order.json"));
         QVERIFY(order.saveJsonFile(path));
@@ -201,7 +216,7 @@ private Q_SLOTS:
         QVector<LoadProblem> problems;
         QVERIFY(OrderRecord::loadJsonFile(path, Variant(), &problems) == order);
         // The context's symbol takes the quantity (in lots of 1: both symbols have lot size 1).
-        QCOMPARE(OrderRecord::fromJson(order.toJson(), Variant::fromValue<ISymbol *>(&nq)).quantity().symbol(), &nq);
+        QCOMPARE(OrderRecord::fromJson(order.toJson(), Variant::fromValue<ISymbol *>(&market->nq)).quantity().symbol(), &market->nq);
         QVERIFY(problems.isEmpty());
 
         // A field the host no longer knows is said once and left out, with its saved entry.
@@ -213,7 +228,7 @@ private Q_SLOTS:
         QCOMPARE(problems.first().reference, LoadProblem::FieldReference);
         QCOMPARE(problems.first().saved.asStruct().member(QStringLiteral("field")).asAtom().value(),
                  QStringLiteral("Order.Gone"));
-        QVERIFY(!loaded.hasId() && loaded.symbol() == &es);
+        QVERIFY(!loaded.hasId() && loaded.symbol() == &market->es);
         QCOMPARE(reports.count(), 0);
         problems.clear();
         QVERIFY(OrderRecord::fromJson(Variant(5).toJson(), Variant(), &problems).isEmpty());
@@ -230,7 +245,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("withContext");
         QTest::addColumn<bool>("strict");
         QTest::addColumn<QStringList>("said");
-        const QStringList lost{QStringLiteral("5 2 Trade::IAccount* SIM-2 "),
+        const QStringList lost{QStringLiteral("5 2 Trade::IAccount* SIM-9 "),
                                QStringLiteral("5 4 Trade::IExitStrategyTemplate* runner ")};
         QTest::addRow("lenient") << false << false << lost + QStringList{QStringLiteral("5 1 Trade::ISymbol* YMZ26 ")};
         QTest::addRow("lenient, on a context")
@@ -246,7 +261,7 @@ private Q_SLOTS:
         QString text;
         {
             Sample::Symbol ym(QStringLiteral("YMZ26"), Symbology::symbolTypeFuture, 1, 1, 5.0);
-            Sample::Account gone(QStringLiteral("SIM-2"));
+            Sample::Account gone(QStringLiteral("SIM-9"));
             Sample::ExitStrategyTemplate runner(QStringLiteral("runner"));
             OrderRecord order;
             order.setSymbol(&ym);
@@ -258,7 +273,7 @@ private Q_SLOTS:
         }
         ReportRecorder reports;
         QVector<LoadProblem> problems;
-        const Variant context = withContext ? Variant::fromValue<ISymbol *>(&es) : Variant();
+        const Variant context = withContext ? Variant::fromValue<ISymbol *>(&market->es) : Variant();
         const LoadMode mode = strict ? LoadMode::Strict : LoadMode::Lenient;
         const OrderRecord loaded = OrderRecord::fromJson(text, context, &problems, mode);
         QStringList listed;
@@ -281,12 +296,12 @@ private Q_SLOTS:
             return;
         }
         // The entries stay, without the values that did not load; the substituted symbol is used.
-        QVERIFY(loaded.record().contains(topics.order().accountField()) && !loaded.hasAccount());
+        QVERIFY(loaded.record().contains(market->topics.order().accountField()) && !loaded.hasAccount());
         QVERIFY(!loaded.hasExitStrategyTemplate());
-        QCOMPARE(loaded.record().rawValue(topics.order().symbolField()).valueOr<ISymbol *>(nullptr),
-                 withContext ? &es : nullptr);
+        QCOMPARE(loaded.record().rawValue(market->topics.order().symbolField()).valueOr<ISymbol *>(nullptr),
+                 withContext ? &market->es : nullptr);
         if (withContext)
-            QCOMPARE(loaded.limitPrice(), Price(44000.0, &es));
+            QCOMPARE(loaded.limitPrice(), Price(44000.0, &market->es));
     }
 
     void spreadLegsOrderInfo()
@@ -294,28 +309,29 @@ private Q_SLOTS:
         ReportRecorder reports;
         SpreadLegsOrderInfo info;
         QVERIFY(info.isEmpty());
-        QVERIFY(info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).isEmpty());  // the shared empty order
+        QVERIFY(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).isEmpty());  // the shared empty order
         QVERIFY(info == SpreadLegsOrderInfo());  // the lookup made no storage
 
-        OrderRecord &leg = info.orderInfoBySymbol(&es);
-        QCOMPARE(leg.symbol(), &es);
-        leg.setQuantity(Quantity(2.0, &es));
-        QCOMPARE(&info.orderInfoBySymbol(&es), &leg);  // found again, not added
+        OrderRecord &leg = info.orderInfoBySymbol(&market->es);
+        QCOMPARE(leg.symbol(), &market->es);
+        leg.setQuantity(Quantity(2.0, &market->es));
+        QCOMPARE(&info.orderInfoBySymbol(&market->es), &leg);  // found again, not added
         QCOMPARE(int(info.end() - info.begin()), 1);
 
         SpreadLegsOrderInfo copy;
         copy = info;
-        info.orderInfoBySymbol(&nq);
+        info.orderInfoBySymbol(&market->nq);
         QCOMPARE(int(copy.end() - copy.begin()), 1);  // copies do not share changes
         QVERIFY(copy != info);
 
         // Saved, each leg order is a record of its own (every attribute type's saved form: tst_variantrecord).
-        info.orderInfoBySymbol(&nq).setLimitPrice(Price(18000.5, &nq));
+        info.orderInfoBySymbol(&market->nq).setLimitPrice(Price(18000.5, &market->nq));
         OrderRecord order;
         order.setSpreadLegs(info);
         const OrderRecord loaded = OrderRecord::fromJson(order.toJson());
         QVERIFY(loaded == order);
-        QCOMPARE(loaded.spreadLegs().orderInfoBySymbol(static_cast<const ISymbol *>(&nq)).limitPrice(), Price(18000.5, &nq));
+        QCOMPARE(loaded.spreadLegs().orderInfoBySymbol(static_cast<const ISymbol *>(&market->nq)).limitPrice(),
+                 Price(18000.5, &market->nq));
         QCOMPARE(reports.count(), 0);
 
         // A null symbol names no leg: reported, and answered by one order without symbol, never a loop.
@@ -327,7 +343,7 @@ private Q_SLOTS:
         SpreadLegsOrderInfo touched;
         (void)touched.begin();  // storage without orders
         QVERIFY(touched.isEmpty() && touched != SpreadLegsOrderInfo());
-        for (const SpreadLegsOrderInfo &none : {SpreadLegsOrderInfo(), touched}) {  // also told apart once saved
+        for (const SpreadLegsOrderInfo &none : eachRow(std::array{SpreadLegsOrderInfo(), touched})) {  // also told apart once saved
             const Dump saved = Variant::fromValue(none).save();
             QVERIFY(Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(info) == none);
         }
@@ -340,18 +356,18 @@ private Q_SLOTS:
             // Without topics the shared order has none: the first lookup reports it (twice), later ones not.
             Installer::install(nullptr);
             ReportRecorder withoutTopics;
-            info.orderInfoBySymbol(static_cast<const ISymbol *>(&es));
+            info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es));
             QCOMPARE(withoutTopics.count(), 2);
-            info.orderInfoBySymbol(static_cast<const ISymbol *>(&es));
-            info.orderInfoBySymbol(static_cast<const ISymbol *>(&nq));
+            info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es));
+            info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->nq));
             QCOMPARE(withoutTopics.count(), 2);
         }
         {
             Sample::StandardTopics replacement;
-            QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).topic(), replacement.orderTopic());
+            QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).topic(), replacement.orderTopic());
         }
         Installer::install(installed);
-        QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&es)).topic(), topics.orderTopic());
+        QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).topic(), market->topics.orderTopic());
     }
 };
 

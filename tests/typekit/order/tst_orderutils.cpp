@@ -8,6 +8,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <functional>
 
 using namespace Trade;
@@ -50,7 +52,7 @@ private Q_SLOTS:
         QVERIFY(!OrderRecord(order).hasStopLimitPlus() && !OrderRecord(order).hasAction() && !OrderRecord(order).hasQuantity());
         QVERIFY(!OrderUtils::hasSymbol(order, topic) && !OrderUtils::hasAccount(order, topic));
         QVERIFY(!OrderUtils::hasTimestamp(order, topic) && !OrderUtils::hasSide(order, topic));
-        for (const VariantRecord &local : {VariantRecord(), emptyId, order})
+        for (const VariantRecord &local : eachRow(std::array{VariantRecord(), emptyId, order}))
             QCOMPARE(OrderUtils::logCategory(local, topic), LogCategory::LocalOrder);
         QCOMPARE(reports.count(), 0);
 
@@ -114,7 +116,7 @@ private Q_SLOTS:
         // The ordered and the filled quantity, and the remaining one; -1 for none.
         const struct { double ordered, filled, remaining; } rows[] = {{10, -1, 10}, {10, 4, 6}, {10, 10, 0}, {-1, 4, -1}};
         ReportRecorder reports;
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             VariantRecord order;
             if (row.ordered >= 0)
                 order.setValue(topic->quantityField(), Variant::fromValue(Quantity(row.ordered, &es)));
@@ -133,7 +135,7 @@ private Q_SLOTS:
                                                                     {OrderAction::Sell, TradeSide::Short},
                                                                     {OrderAction::SellShort, TradeSide::Short}};
         ReportRecorder reports;
-        for (const auto &[action, expected] : rows) {
+        for (const auto &[action, expected] : eachRow(rows)) {
             VariantRecord order;
             order.setValue(topic->actionField(), Variant::fromValue(OrderAction(action)));
             QCOMPARE(TradeSide::Type(OrderUtils::side(order, topic)), expected);

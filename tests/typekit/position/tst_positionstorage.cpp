@@ -1,12 +1,10 @@
 // Position statistics and basket selection over a set of positions.
 #include <testsupport/reportrecorder.h>
 
-#include <samplehost/position.h>
+#include <samplehost/market.h>
 #include <typekit/position/ipositionstorage.h>
 
 #include <QtTest/QtTest>
-
-#include "samplemarket.h"
 
 #include <cmath>
 #include <memory>
@@ -51,11 +49,11 @@ struct Statistic
 
 Q_DECLARE_METATYPE(Statistic)
 
-class tst_PositionStorage : public QObject, SampleMarket
+class tst_PositionStorage : public QObject
 {
     Q_OBJECT
 
-    std::vector<std::unique_ptr<Sample::Position>> made;
+    std::unique_ptr<Sample::Market> market;
 
     Container<IPosition *> positions(const QVector<Figures> &figures)
     {
@@ -65,26 +63,28 @@ class tst_PositionStorage : public QObject, SampleMarket
                 result.append(nullptr);
                 continue;
             }
-            ISymbol *symbol = figure.onSymbol ? &es : nullptr;
-            auto position = std::make_unique<Sample::Position>(&es, &account);
+            ISymbol *symbol = figure.onSymbol ? &market->es : nullptr;
+            auto made = std::make_unique<Sample::Position>(&market->es, &market->account);
+            Sample::Position *position = made.get();
             if (figure.lots)
-                position->setQuantity(Quantity::fromLots(*figure.lots, &es));
+                position->setQuantity(Quantity::fromLots(*figure.lots, &market->es));
             if (figure.openProfit || figure.invested) {
-                position->setReturn(figure.openProfit ? Profit::fromMoney(*figure.openProfit, symbol) : Profit(&es),
-                                    figure.invested ? Profit::fromMoney(*figure.invested, &es) : Profit(&es));
+                position->setReturn(figure.openProfit ? Profit::fromMoney(*figure.openProfit, symbol) : Profit(&market->es),
+                                    figure.invested ? Profit::fromMoney(*figure.invested, &market->es) : Profit(&market->es));
             }
             if (figure.pullBack)
                 position->setPullBack(*figure.pullBack);
             if (figure.price)
                 position->setPrice(symbol ? Price(*figure.price, symbol) : Price(*figure.price));
-            result.append(position.get());
-            made.push_back(std::move(position));
+            market->positions.add(std::move(made));
+            result.append(position);
         }
         return result;
     }
 
 private Q_SLOTS:
-    void cleanup() { made.clear(); }
+    void init() { market = std::make_unique<Sample::Market>(); }
+    void cleanup() { market.reset(); }
 
     void statistics_data()
     {
@@ -130,10 +130,11 @@ private Q_SLOTS:
         Sample::Symbol other(QStringLiteral("=BASKET2"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
         Sample::Symbol spread(QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100);
         Sample::Symbol uncategorized(QStringLiteral("UNCAT"), Symbology::symbolTypeUserDefinedSpread, 1, 100);
-        uncategorized.record().remove(topics.symbol().categoryField());
+        uncategorized.record().remove(market->topics.symbol().categoryField());
         Sample::Symbol undefined(QStringLiteral("UNDEF"), Symbology::symbolTypeUndefined, 1, 100);
 
-        Sample::Position first(&basket, &account), future(&es, &account), second(&other, &account),
+        Sample::Account &account = market->account;
+        Sample::Position first(&basket, &account), future(&market->es, &account), second(&other, &account),
             spreadPosition(&spread, &account), noCategory(&uncategorized, &account), noSymbol(nullptr, &account),
             undefinedCategory(&undefined, &account);
         Container<IPosition *> all;

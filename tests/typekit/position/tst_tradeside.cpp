@@ -7,6 +7,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using namespace Trade;
 
 class tst_TradeSide : public QObject
@@ -23,7 +25,7 @@ private Q_SLOTS:
         const struct { int type; bool isLong, isShort, isFlat; const char *text; } rows[] = {
             {0, false, false, false, ""},     {1, true, false, false, "Long"}, {2, false, true, false, "Short"},
             {3, false, false, true, "Flat"},  {4, false, false, false, ""}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const TradeSide value{TradeSide::Type(row.type)};
             QCOMPARE(value.isLong(), row.isLong);
             QCOMPARE(value.isShort(), row.isShort);
@@ -43,7 +45,7 @@ private Q_SLOTS:
         const struct { Variant left, right; int result; } rows[] = {
             {side(1), side(1), 0},    {side(1), side(3), -1},  {side(2), side(1), 1},
             {Variant(), side(1), -1}, {side(0), Variant(QStringLiteral("Long")), 0}};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             QCOMPARE(converter.compare(row.left, row.right), row.result);
             QCOMPARE(converter.compare(row.right, row.left), -row.result);
             if (row.left.isValid() && row.right.isValid())

@@ -3,8 +3,7 @@
 // storage's error texts.
 #include <testsupport/reportrecorder.h>
 
-#include <samplehost/orderstorage.h>
-#include <samplehost/positionstorage.h>
+#include <samplehost/market.h>
 #include <samplehost/tradelogrecord.h>
 #include <typekit/order/orderstoragefilter.h>
 #include <typekit/position/positionstoragefilter.h>
@@ -14,7 +13,7 @@
 
 #include <QtTest/QtTest>
 
-#include "samplemarket.h"
+#include "rows.h"
 
 #include <functional>
 
@@ -91,13 +90,16 @@ using Change = std::function<void(Walk &)>;
 
 } // namespace
 
-class tst_Storage : public QObject, SampleMarket
+class tst_Storage : public QObject
 {
     Q_OBJECT
 
-    Sample::Account second{QStringLiteral("SIM-2")};
+    std::unique_ptr<Sample::Market> market;
 
 private Q_SLOTS:
+    void init() { market = std::make_unique<Sample::Market>(); }
+    void cleanup() { market.reset(); }
+
     void holderFollowsTheStorage()
     {
         ReportRecorder reports;
@@ -135,7 +137,7 @@ private Q_SLOTS:
             {1, "", "a,b"}, {2, "b", "a,b"}, {3, "a", ""}, {4, "b", "a"},  // reset, added, removed, updated
             {5, "", ""}, {6, "b", "a"}, {0, "b", "a"}, {2, "", "a"},      // about to clear, unknown twice, added without record
         };
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             Walk w;
             w.storage->reset(Sample::records(record("a"), record("b")));
             w.storage->find(QStringLiteral("b"))->unsubscribe(w.observer.get());
@@ -154,7 +156,7 @@ private Q_SLOTS:
     // before the holder: the observer is on exactly the storage's records.
     void holderAfterAnAddedRecordWent()
     {
-        for (const bool deleted : {false, true}) {
+        for (const bool deleted : eachRow(std::array{false, true})) {
             Sample::Storage storage;
             storage.reset(Sample::records(record("a")));
             StorageChanges host;
@@ -232,7 +234,7 @@ private Q_SLOTS:
             {[](Walk &w) { w.storage.reset(); }, "-"},
             {[](Walk &w) { w.observer.reset(); }, "-"},
         };
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             Walk w;
             auto hooked = std::make_unique<HookedRecord>(QStringLiteral("b"));
             hooked->onAttached = [&] { row.change(w); };
@@ -263,7 +265,7 @@ private Q_SLOTS:
     // The sample storages select by the common filter and by their own flags.
     void sampleStoragesSelect()
     {
-        Sample::OrderStorage orders;
+        Sample::OrderStorage &orders = market->orders;
         const auto addOrder = [&orders](const char *id, Sample::Symbol *symbol, Sample::Account *owner, OrderAction::Type action,
                                         OrderState::Type state) {
             OrderRecord order;
@@ -274,16 +276,17 @@ private Q_SLOTS:
             order.setState(OrderState(state));
             orders.addOrder(order);
         };
-        addOrder("A", &es, &account, OrderAction::Buy, OrderState::Working);
-        addOrder("B", &es, &account, OrderAction::SellShort, OrderState::Completed);
-        addOrder("C", &msft, &second, OrderAction::BuyToCover, OrderState::Canceling);
-        Sample::PositionStorage positions;
+        addOrder("A", &market->es, &market->account, OrderAction::Buy, OrderState::Working);
+        addOrder("B", &market->es, &market->account, OrderAction::SellShort, OrderState::Completed);
+        addOrder("C", &market->msft, &market->second, OrderAction::BuyToCover, OrderState::Canceling);
+        Sample::PositionStorage &positions = market->positions;
         const auto position = [](Sample::Symbol *symbol, Sample::Account *owner, double lots) {
             auto made = std::make_unique<Sample::Position>(symbol, owner);
             made->setQuantity(Quantity::fromLots(lots, symbol));
             return made;
         };
-        positions.reset(Sample::records(position(&es, &account, 2), position(&es, &second, -1), position(&msft, &account, 0)));
+        positions.reset(Sample::records(position(&market->es, &market->account, 2), position(&market->es, &market->second, -1),
+                                        position(&market->msft, &market->account, 0)));
 
         const auto keys = [](const Sample::Storage &storage, const StorageFilter &filter) {
             QStringList selected;
@@ -291,17 +294,17 @@ private Q_SLOTS:
                 selected << record->key();
             return selected.join(QLatin1Char(','));
         };
-        QCOMPARE(keys(orders, OrderStorageFilter().symbol(&es)), QStringLiteral("A,B"));
-        QCOMPARE(keys(orders, OrderStorageFilter().account(&second)), QStringLiteral("C"));
+        QCOMPARE(keys(orders, OrderStorageFilter().symbol(&market->es)), QStringLiteral("A,B"));
+        QCOMPARE(keys(orders, OrderStorageFilter().account(&market->second)), QStringLiteral("C"));
         QCOMPARE(keys(orders, OrderStorageFilter().side(TradeSide::Long)), QStringLiteral("A,C"));
         QCOMPARE(keys(orders, OrderStorageFilter().working(true)), QStringLiteral("A,C"));
         QCOMPARE(keys(orders, OrderStorageFilter().canCancel(true)), QStringLiteral("A"));
-        QCOMPARE(keys(orders, OrderStorageFilter().symbol(&es).side(TradeSide::Short).working(false)), QStringLiteral("B"));
+        QCOMPARE(keys(orders, OrderStorageFilter().symbol(&market->es).side(TradeSide::Short).working(false)), QStringLiteral("B"));
         QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Long)), QStringLiteral("SIM-1:ESZ26"));
         QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Short)), QStringLiteral("SIM-2:ESZ26"));
         QCOMPARE(keys(positions, PositionStorageFilter().canClose(false)), QStringLiteral("SIM-1:MSFT"));
-        QCOMPARE(keys(positions, PositionStorageFilter().account(&account).canClose(true)), QStringLiteral("SIM-1:ESZ26"));
-        QCOMPARE(keys(positions, PositionStorageFilter().symbol(&es)), QStringLiteral("SIM-1:ESZ26,SIM-2:ESZ26"));
+        QCOMPARE(keys(positions, PositionStorageFilter().account(&market->account).canClose(true)), QStringLiteral("SIM-1:ESZ26"));
+        QCOMPARE(keys(positions, PositionStorageFilter().symbol(&market->es)), QStringLiteral("SIM-1:ESZ26,SIM-2:ESZ26"));
     }
 
     void tradeLogRecordInterfaces()
@@ -339,7 +342,7 @@ private Q_SLOTS:
             {8, 0, "none, storageErrror: none", false, true},
             {0, 1, "none, storageErrror: duplicateName", false, false},
         };
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const SymbolStorageErrorInfo info{SymbolStorageErrorInfo::SymbolError(row.symbolError),
                                               SymbolStorageErrorInfo::StorageError(row.storageError)};
             QCOMPARE(info.format(), QStringLiteral("SymbolStorageErrorInfo: symbolError: %1.").arg(QLatin1String(row.texts)));

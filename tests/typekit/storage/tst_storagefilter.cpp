@@ -1,8 +1,7 @@
 // Storage filters: chained building, the reports of unset properties, and the derived filters.
 #include <testsupport/reportrecorder.h>
 
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
+#include <samplehost/market.h>
 #include <typekit/order/orderstoragefilter.h>
 #include <typekit/position/positionstoragefilter.h>
 
@@ -10,15 +9,20 @@
 
 #include <QtTest/QtTest>
 
-#include "samplemarket.h"
+#include "rows.h"
 
 using namespace Trade;
 
-class tst_StorageFilter : public QObject, SampleMarket
+class tst_StorageFilter : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<Sample::Market> market;
+
 private Q_SLOTS:
+    void init() { market = std::make_unique<Sample::Market>(); }
+    void cleanup() { market.reset(); }
+
     void unsetPropertiesReport()
     {
         const auto line = [](const char *member, QStringView condition) {
@@ -46,9 +50,10 @@ private Q_SLOTS:
     {
         ReportRecorder reports;
         StorageFilter filter;
-        filter.type(StorageFilter::Type(2)).symbol(&es).account(&account).account(&account).side(TradeSide(TradeSide::Short));
-        filter.accounts({&account});
-        QCOMPARE(filter.accounts(), QVector<IAccount *>({&account, &account, &account}));  // repeats kept
+        filter.type(StorageFilter::Type(2)).symbol(&market->es).account(&market->account).account(&market->account)
+            .side(TradeSide(TradeSide::Short));
+        filter.accounts({&market->account});
+        QCOMPARE(filter.accounts(), QVector<IAccount *>({&market->account, &market->account, &market->account}));  // repeats kept
         QVERIFY(filter.side().isShort());
 
         AffiliationInformationFilter any;
@@ -56,16 +61,16 @@ private Q_SLOTS:
         filter.affiliationInformation(any);
         QVERIFY(filter.hasAffiliationInformation());
         QCOMPARE(reports.count(), 0);
-        QCOMPARE(Variant::fromValue(filter).strongValue<StorageFilter>().symbol(), &es);
+        QCOMPARE(Variant::fromValue(filter).strongValue<StorageFilter>().symbol(), &market->es);
     }
 
     void derivedFilters()
     {
         StorageFilter common;
-        common.symbol(&es).account(&account);
+        common.symbol(&market->es).account(&market->account);
         ReportRecorder reports;
         OrderStorageFilter orders(common);
-        QCOMPARE(orders.symbol(), &es);
+        QCOMPARE(orders.symbol(), &market->es);
         QVERIFY(!orders.hasCanCancel() && !orders.hasWorking());
         orders.canCancel(false).working(true).side(TradeSide(TradeSide::Long));  // chains keep the order filter
         QVERIFY(orders.hasCanCancel() && !orders.canCancel() && orders.working() && orders.side().isLong());
@@ -74,7 +79,7 @@ private Q_SLOTS:
         PositionStorageFilter positions(common);
         QVERIFY(!positions.canClose());
         QVERIFY(!OrderStorageFilter().working() && !OrderStorageFilter().canCancel());
-        positions.canClose(true).symbol(&es);
+        positions.canClose(true).symbol(&market->es);
         QVERIFY(positions.canClose());
         QCOMPARE(reports.lines(),
                  QStringList({ReportRecorder::line(u"position/positionstoragefilter", u"Trade::PositionStorageFilter::canClose",
@@ -96,7 +101,7 @@ private Q_SLOTS:
             {"Desk", "Futures", "affiliation [document='Desk', page='Futures']", true},
         };
         ReportRecorder logs;
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const AffiliationInformation affiliation{QString::fromLatin1(row.document), QString::fromLatin1(row.page)};
             Shadow::LogStream(5, 3, u"test", 1, u"Test::log") << "affiliation " << affiliation;
             QCOMPARE(logs.logs().last().text, QString::fromLatin1(row.text));

@@ -1,6 +1,6 @@
 // Spread legs: the multiplier's tolerance, ordering, lookups by symbol, reports of legs without symbol or multiplier.
 #include <testsupport/reportrecorder.h>
-#include "samplemarket.h"
+#include <samplehost/market.h>
 
 #include <typekit/symbol/spreadleg.h>
 
@@ -10,28 +10,33 @@
 
 using namespace Trade;
 
-class tst_SpreadLeg : public QObject, SampleMarket
+class tst_SpreadLeg : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<Sample::Market> market;
+
 private Q_SLOTS:
+    void init() { market = std::make_unique<Sample::Market>(); }
+    void cleanup() { market.reset(); }
+
     void comparisonsLookupsAndReports()
     {
         ReportRecorder reports;
-        QVERIFY(SpreadLeg(&es, 0.5) == SpreadLeg(&es, 0.5 + 1e-16));
-        QVERIFY(SpreadLeg(&es, 1.0) != SpreadLeg(&es, 1.0 + 1e-15));
-        QVERIFY(SpreadLeg(&es, 3.0) != SpreadLeg(&es, std::nextafter(3.0, 4.0)));  // absolute tolerance
-        QVERIFY(SpreadLeg(&es, 2.0) != SpreadLeg(&nq, 2.0));
-        QVERIFY(!SpreadLeg(&es, -2.0).isPositive());
-        QVERIFY(SpreadLeg(&es, 1.0) < SpreadLeg(&es, 2.0));
-        QVERIFY(!(SpreadLeg(&es, 2.0) < SpreadLeg(&es, 2.0)));
-        QCOMPARE(SpreadLeg(&es, 1.0) < SpreadLeg(&nq, -5.0), quintptr(&es) < quintptr(&nq));
-        const SpreadLegs legs{SpreadLeg(&nq, -1.0), SpreadLeg(&es, 2.0)};
-        QCOMPARE(legs.legBySymbol(&es).multiplier(), 2.0);
+        QVERIFY(SpreadLeg(&market->es, 0.5) == SpreadLeg(&market->es, 0.5 + 1e-16));
+        QVERIFY(SpreadLeg(&market->es, 1.0) != SpreadLeg(&market->es, 1.0 + 1e-15));
+        QVERIFY(SpreadLeg(&market->es, 3.0) != SpreadLeg(&market->es, std::nextafter(3.0, 4.0)));  // absolute tolerance
+        QVERIFY(SpreadLeg(&market->es, 2.0) != SpreadLeg(&market->nq, 2.0));
+        QVERIFY(!SpreadLeg(&market->es, -2.0).isPositive());
+        QVERIFY(SpreadLeg(&market->es, 1.0) < SpreadLeg(&market->es, 2.0));
+        QVERIFY(!(SpreadLeg(&market->es, 2.0) < SpreadLeg(&market->es, 2.0)));
+        QCOMPARE(SpreadLeg(&market->es, 1.0) < SpreadLeg(&market->nq, -5.0), quintptr(&market->es) < quintptr(&market->nq));
+        const SpreadLegs legs{SpreadLeg(&market->nq, -1.0), SpreadLeg(&market->es, 2.0)};
+        QCOMPARE(legs.legBySymbol(&market->es).multiplier(), 2.0);
         QVERIFY(!legs.legBySymbol(nullptr).isValid());
         QCOMPARE(legs.legBySymbol(nullptr).multiplier(), 0.0);
 
-        const SpreadLeg tiny(&es, 1e-17);
+        const SpreadLeg tiny(&market->es, 1e-17);
         QVERIFY(!tiny.isPositive());
         const SpreadLeg none(nullptr, 1.0);
         const SpreadLeg copied(none);

@@ -6,6 +6,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using Trade::SymbolCategory;
 
 class tst_SymbolCategory : public QObject
@@ -33,7 +35,7 @@ private Q_SLOTS:
         const QStringList unexpected{
             Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::name", u"false && \"unexpected category\""),
             Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::pluralName", u"false && \"unexpected category\"")};
-        for (const auto &row : rows) {
+        for (const auto &row : eachRow(rows)) {
             const SymbolCategory value = category(row.number);
             QCOMPARE(value.isValid(), row.valid);
             QCOMPARE(value.canRoll(), row.canRoll);
@@ -93,7 +95,7 @@ private Q_SLOTS:
             {"12345", 0},  {"=TECH", 14}, {"=FRONT", 3}, {"=TECH2", 14}, {"=NONE", 0},
             {"=A", 0},  // a loop of dictionary names ends
             {"=C0", 14}, {"=D", 0}};
-        for (const auto &row : rows)
+        for (const auto &row : eachRow(rows))
             QCOMPARE(found(row.name), row.number);
         QVERIFY(SymbolCategory::fromSymbolName(QStringLiteral("@ES")).canRoll());
         QCOMPARE(reports.count(), 0);

@@ -4,6 +4,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using Trade::FieldSet;
 using Trade::IField;
 
@@ -43,7 +45,7 @@ private Q_SLOTS:
     {
         const FieldSet left{c, a, b};
         const FieldSet right{d, b, a};
-        for (const FieldSet &united : {left | right, left + right, FieldSet(left) << right})
+        for (const FieldSet &united : eachRow(std::array{left | right, left + right, FieldSet(left) << right}))
             QCOMPARE(united, FieldSet({c, a, b, d}));
         QCOMPARE(left & right, FieldSet({a, b}));  // in the left's order
         QCOMPARE(right & left, FieldSet({b, a}));

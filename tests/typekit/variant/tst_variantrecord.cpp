@@ -1,6 +1,7 @@
 // Variant records: entries, copy-on-write, set algebra, equality, saved forms.
 #include <testsupport/reportrecorder.h>
 
+#include <samplehost/market.h>
 #include <samplehost/ticket.h>
 #include <typekit/order/bracketcategory.h>
 #include <typekit/order/orderrecord.h>  // and the types of its attributes
@@ -9,19 +10,17 @@
 
 #include <QtTest/QtTest>
 
-#include "samplemarket.h"
+#include "rows.h"
 
 using namespace Trade;
 
-class tst_VariantRecord : public QObject, SampleMarket
+class tst_VariantRecord : public QObject
 {
     Q_OBJECT
 
-    IField *id = topics.order().idField();
-    IField *type = topics.order().typeField();
-    IField *action = topics.order().actionField();
-    IField *plus = topics.order().stopLimitPlusField();
-    IField *tag = topics.order().zelTagField();
+    // A new market for each test, and the fields of its order topic that the records use.
+    std::unique_ptr<Sample::Market> market;
+    IField *id = nullptr, *type = nullptr, *action = nullptr, *plus = nullptr, *tag = nullptr;
     Sample::ExitStrategyTemplate twoTargets{QStringLiteral("Two targets")};
 
     // A record of "field:value" items, with fields I (id), T (type), A (action), P (plus) and Z (tag);
@@ -36,6 +35,18 @@ class tst_VariantRecord : public QObject, SampleMarket
     }
 
 private Q_SLOTS:
+    void init()
+    {
+        market = std::make_unique<Sample::Market>();
+        const Sample::OrderTopic &order = market->topics.order();
+        id = order.idField();
+        type = order.typeField();
+        action = order.actionField();
+        plus = order.stopLimitPlusField();
+        tag = order.zelTagField();
+    }
+    void cleanup() { market.reset(); }
+
     void entriesAndOrder()
     {
         QCOMPARE(sizeof(VariantRecord), sizeof(void *));
@@ -98,7 +109,7 @@ private Q_SLOTS:
         for (IField *field : {id, type, action, plus})
             record.setValue(field, record.rawValue(tag));
         const VariantRecord shared = record;
-        record.setValue(topics.order().gtdField(), record.rawValue(tag));
+        record.setValue(market->topics.order().gtdField(), record.rawValue(tag));
         for (IField *field : record.fields())
             QCOMPARE(record.rawValue(field).toString(), QStringLiteral("kept"));
         QCOMPARE(shared.size(), 5);
@@ -109,14 +120,15 @@ private Q_SLOTS:
         // Mine, theirs, merged: disjoint, theirs wins, an empty variant wins, either side empty, interleaved.
         const char *rows[][3] = {{"I:1", "T:2", "I:1 T:2"}, {"I:1 P:3", "I:9", "I:9 P:3"}, {"I:1", "I:-", "I:-"},
                                  {"", "T:2", "T:2"}, {"T:2", "", "T:2"}, {"I:1 P:3", "T:2 P:4", "I:1 T:2 P:4"}};
-        for (const auto &row : rows)
+        for (const auto &row : eachRow(rows))
             QCOMPARE(build(row[0]).merge(build(row[1])), build(row[2]));
     }
 
     void removeAndExtractSplit()
     {
         const VariantRecord record = build("I:1 T:2 A:3 P:4");
-        for (const FieldSet &set : {FieldSet(), FieldSet{id}, FieldSet{type, plus, tag}, FieldSet{id, type, action, plus}}) {
+        const FieldSet sets[] = {FieldSet(), FieldSet{id}, FieldSet{type, plus, tag}, FieldSet{id, type, action, plus}};
+        for (const FieldSet &set : eachRow(sets)) {
             const VariantRecord removed = record.remove(set);
             const VariantRecord extracted = record.extract(set);
             QCOMPARE(removed.size() + extracted.size(), record.size());
@@ -144,19 +156,19 @@ private Q_SLOTS:
 
         // Prices and quantities are rebased on the context's symbol.
         OrderRecord order;
-        order.setLimitPrice(Price(5012.25, &es));
-        order.setQuantity(Quantity(3.0, &es));
+        order.setLimitPrice(Price(5012.25, &market->es));
+        order.setQuantity(Quantity(3.0, &market->es));
         order.setId(QStringLiteral("A1"));
 
         ReportRecorder reports;
         const OrderRecord same(order.record().convert(Variant()));
-        QCOMPARE(same.limitPrice().symbol(), &es);
+        QCOMPARE(same.limitPrice().symbol(), &market->es);
         QVERIFY(same == order);
 
-        const OrderRecord rebased(order.record().convert(Variant::fromValue(static_cast<ISymbol *>(&msft))));
-        QCOMPARE(rebased.limitPrice().symbol(), &msft);
+        const OrderRecord rebased(order.record().convert(Variant::fromValue(static_cast<ISymbol *>(&market->msft))));
+        QCOMPARE(rebased.limitPrice().symbol(), &market->msft);
         QCOMPARE(rebased.limitPrice().value(), 5012.25);
-        QCOMPARE(rebased.quantity().symbol(), &msft);
+        QCOMPARE(rebased.quantity().symbol(), &market->msft);
         QCOMPARE(rebased.id(), QStringLiteral("A1"));
         QCOMPARE(reports.count(), 0);
     }
@@ -182,19 +194,23 @@ private Q_SLOTS:
     // was read. A field whose type has no sample value fails, so that a type added to the topics is added here.
     void everyFieldRoundTrips_data()
     {
-        QTest::addColumn<IField *>("field");
+        QTest::addColumn<QString>("fieldId");  // the rows are made before the market: topics of their own
+        const Sample::StandardTopics topics;
         for (IField *field : IStandardTopics::allFields())
-            QTest::addRow("%s", qPrintable(field->id())) << field;
+            QTest::addRow("%s", qPrintable(field->id())) << field->id();
     }
 
     void everyFieldRoundTrips()
     {
-        QFETCH(IField *, field);
+        QFETCH(QString, fieldId);
+        IField *const field = IStandardTopics::allFields().fieldById(fieldId);
+        QVERIFY(field);
         SpreadLegsOrderInfo legs;
-        legs.orderInfoBySymbol(&es).setQuantity(Quantity(2.0, &es));
+        legs.orderInfoBySymbol(&market->es).setQuantity(Quantity(2.0, &market->es));
         // A value that is not the type's default, for each value type of the sample topics' fields.
         const QList<Variant> values{
-            Variant::fromValue(static_cast<ISymbol *>(&es)), Variant::fromValue(static_cast<IAccount *>(&account)),
+            Variant::fromValue(static_cast<ISymbol *>(&market->es)),
+            Variant::fromValue(static_cast<IAccount *>(&market->account)),
             Variant::fromValue(static_cast<IExitStrategyTemplate *>(&twoTargets)),
             Variant(QDateTime::fromString(QStringLiteral("2026-12-06T14:30:05.250Z"), Qt::ISODateWithMs)), Variant(QDate(2026, 12, 31)),
             Variant(QStringLiteral("text")), Variant(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")}),
@@ -208,7 +224,7 @@ private Q_SLOTS:
             Variant::fromValue(EventReason(QStringLiteral("weekly: rebalance"))),
             Variant::fromValue(OrderFlags(OrderFlags::ZeroQuantityIsValid)),
             Variant::fromValue(SymbolCategory(Symbology::symbolTypeFuture)),
-            Variant::fromValue(Price(5012.25, &es)), Variant::fromValue(Quantity(3.0, &es)),
+            Variant::fromValue(Price(5012.25, &market->es)), Variant::fromValue(Quantity(3.0, &market->es)),
             Variant::fromValue(legs), Variant::fromValue(VariantRecordList{build("I:leg")}),
         };
         const int typeId = field->valueType();
@@ -228,7 +244,7 @@ private Q_SLOTS:
         QCOMPARE(saved.asContainer().size(), 3);
         QCOMPARE(saved.asContainer().items().first().asStruct().member(QStringLiteral("field")).asAtom().value(),
                  record.fields().first()->id());
-        for (const Dump &form : {saved, Dump::fromJson(saved.toJsonIndented())}) {
+        for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
             const VariantRecord loaded = Variant::load(form, Variant()).valueOr(VariantRecord());
             QCOMPARE(loaded.rawValue(field).userType(), value.userType());
             QVERIFY(loaded == record);

@@ -8,6 +8,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 #include <tuple>
 
 using namespace Trade;
@@ -33,7 +35,7 @@ private Q_SLOTS:
         // then a negative profit target, no quantity, no stop and nothing.
         const std::tuple<int, int, int, bool> rows[] = {{1, 0, 1, true},  {5, 20, 10, true}, {1, -1, 1, false},
                                                         {0, 1, 1, false}, {1, 1, 0, false},  {0, 0, 0, false}};
-        for (const auto &[quantity, profit, stop, valid] : rows) {
+        for (const auto &[quantity, profit, stop, valid] : eachRow(rows)) {
             const ExitStrategyLevel level(quantity, profit, stop, nullptr);
             QCOMPARE(level.isValid(), valid);
             QCOMPARE(level.hasProfit(), profit != 0);
@@ -54,8 +56,8 @@ private Q_SLOTS:
         Strategy second;
         const ExitStrategyLevel level(1, 2, 3, &first);
         QVERIFY(level == ExitStrategyLevel(1, 2, 3, &first));
-        for (const ExitStrategyLevel &other : {ExitStrategyLevel(2, 2, 3, &first), ExitStrategyLevel(1, 0, 3, &first),
-                                               ExitStrategyLevel(1, 2, 4, &first), ExitStrategyLevel(1, 2, 3, &second)})
+        for (const ExitStrategyLevel &other : eachRow(std::array{ExitStrategyLevel(2, 2, 3, &first), ExitStrategyLevel(1, 0, 3, &first),
+                                                                 ExitStrategyLevel(1, 2, 4, &first), ExitStrategyLevel(1, 2, 3, &second)}))
             QVERIFY(level != other);
 
         ReportRecorder reports;

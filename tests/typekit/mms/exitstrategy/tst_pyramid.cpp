@@ -7,6 +7,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using namespace Trade;
 
 namespace {
@@ -49,7 +51,7 @@ private Q_SLOTS:
         const Variant quantity = Variant::fromValue(Pyramid(Pyramid::AdjustQuantityOnly));
         ReportRecorder reports;
         // Only the exact persistent texts load: a display text, or one in another case, loads as None.
-        for (const char *text : {"Adj. Qty Only", "none"}) {
+        for (const char *text : eachRow(std::array{"Adj. Qty Only", "none"})) {
             const Dump saved(Dump::Atom(QStringLiteral("Trade::Pyramid"), QString::fromLatin1(text)));
             QCOMPARE(Variant::load(saved, Variant()).strongValue<Pyramid>(), Pyramid::None);
         }

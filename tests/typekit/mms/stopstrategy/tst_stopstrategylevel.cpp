@@ -7,6 +7,8 @@
 
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 using namespace Trade;
 
 namespace {
@@ -101,8 +103,8 @@ private Q_SLOTS:
         const Level level(2, 5, 10, Level::typeTrailing);
         QVERIFY(level == Level(2, 5, 10, Level::typeTrailing));
         QCOMPARE(converter.compare(held(level), held(level)), 0);
-        for (const Level &greater : {Level(3, 5, 10, Level::typeTrailing), Level(2, 6, 10, Level::typeTrailing),
-                                     Level(2, 5, 11, Level::typeTrailing), Level(2, 5, 10, Level::typeStop)}) {
+        for (const Level &greater : eachRow(std::array{Level(3, 5, 10, Level::typeTrailing), Level(2, 6, 10, Level::typeTrailing),
+                                                       Level(2, 5, 11, Level::typeTrailing), Level(2, 5, 10, Level::typeStop)})) {
             QVERIFY(level != greater);
             QCOMPARE(converter.compare(held(level), held(greater)), -1);
             QCOMPARE(converter.compare(held(greater), held(level)), 1);

@@ -1,0 +1,46 @@
+// Goes through a table of rows and, when a check fails on one, names that row (Qt Test gives the
+// failed check's line, the same for every row): for tables that cannot be a test's data. A table
+// made in the loop's head is kept for the loop, where a braced list would not be.
+//
+//     for (const auto &row : eachRow(rows))                  // QWARN: The check above failed in row 3 of 8
+//         QCOMPARE(Price(row.input, &market->es).value(), row.value);
+//     for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())}))
+
+#pragma once
+
+#include <QtTest/QtTest>
+
+#include <array>
+#include <iterator>
+#include <utility>
+
+template <typename Rows>
+struct EachRow
+{
+    Rows rows;
+    int row = 0;
+    bool failedBefore = QTest::currentTestFailed();
+
+    ~EachRow() { noteFailure(); }  // also when a failed check leaves the loop
+    void noteFailure()
+    {
+        if (row < int(std::size(rows)) && !std::exchange(failedBefore, QTest::currentTestFailed()) && failedBefore)
+            qWarning("The check above failed in row %d of %d", row + 1, int(std::size(rows)));
+    }
+    struct Iterator
+    {
+        EachRow *each;
+        decltype(std::cbegin(std::declval<const Rows &>())) at;
+        const auto &operator*() const { return *at; }
+        bool operator!=(const Iterator &other) const { return at != other.at; }
+        void operator++() { each->noteFailure(), ++each->row, ++at; }
+    };
+    Iterator begin() { return {this, std::cbegin(rows)}; }
+    Iterator end() { return {this, std::cend(rows)}; }
+};
+
+template <typename Rows>
+EachRow<Rows> eachRow(Rows &&rows)
+{
+    return {std::forward<Rows>(rows)};
+}

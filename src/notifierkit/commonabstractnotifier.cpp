@@ -270,18 +270,10 @@ AbstractNotifierPrivate::~AbstractNotifierPrivate()
 
 const MetaObjectInfo &AbstractNotifierPrivate::metaObjectInfo()
 {
-    if (!m_metaObjectInfoFilled.load(std::memory_order_acquire)) {
-        const CriticalSectionLocker lock(&m_metaObjectInfoLock);
-        if (!m_metaObjectInfoFilled.load(std::memory_order_relaxed)) {
-            const MetaObjectInfo &shared = infoOf(m_notifier->qobject());
-            // Filled before the copy, so that the copy shares the lists.
-            shared.signalList();
-            shared.slotList();
-            m_metaObjectInfo = shared;
-            m_metaObjectInfoFilled.store(true, std::memory_order_release);
-        }
-    }
-    return m_metaObjectInfo;
+    // Like publisher(), used in the publisher's thread only.
+    if (!m_metaObjectInfo)
+        m_metaObjectInfo = &infoOf(m_notifier->qobject());
+    return *m_metaObjectInfo;
 }
 
 namespace {
@@ -296,10 +288,8 @@ Info normalized(const QByteArray &text, const QVector<Info> &known)
     // is: normalizing costs more than the search.
     const auto asGiven = std::find_if(known.begin(), known.end(),
                                       [&text](const Info &method) { return method.decoratedSignature() == text; });
-    if (asGiven != known.end()) {
-        asGiven->parse();  // once for the meta-object's description, not again for every copy
+    if (asGiven != known.end())
         return *asGiven;
-    }
     const Info given(QMetaObject::normalizedSignature(text.constData()));
     const auto same = std::find_if(known.begin(), known.end(),
                                    [&given](const Info &method) { return method.signature() == given.signature(); });

@@ -116,7 +116,8 @@ public:
     explicit AbstractNotifierPrivate(AbstractNotifier *notifier) : m_notifier(notifier) {}
     ~AbstractNotifierPrivate();
 
-    // The publisher's description, taken from the shared registry on first use.
+    // The publisher's description: the shared registry's, looked up on first use (the
+    // publisher is not yet a QObject while this notifier is being made).
     const MetaObjectInfo &metaObjectInfo();
     // qobject(), asked until it gives an object (a notifier that is no QObject reports on each
     // use).
@@ -163,9 +164,7 @@ public:
     LinksByKey<QByteArray> m_linksBySignal;
     std::map<const QObject *, ObserverDestroyHelper *> m_destroyHelpers;
     AbstractNotifier *const m_notifier;
-    MetaObjectInfo m_metaObjectInfo;
-    std::atomic<bool> m_metaObjectInfoFilled{false};
-    CriticalSection m_metaObjectInfoLock;
+    const MetaObjectInfo *m_metaObjectInfo = nullptr;  // the registry's, kept for the process
     std::vector<Callout *> m_callouts;
     std::vector<const QObject *> m_dyingObservers;
     QObject *m_publisher = nullptr;

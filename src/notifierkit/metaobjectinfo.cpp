@@ -2,6 +2,8 @@
 
 #include "methodname_p.h"
 
+#include <notifierkit/criticalsection.h>
+
 #include <basekit/nonfatalstreamlogwrapper.h>
 
 #include <QtCore/QMetaMethod>
@@ -40,14 +42,38 @@ Info findMethod(const QByteArray &text, const QVector<Info> &methods)
     return found == methods.end() ? Info() : *found;
 }
 
+// The methods of one type (signals or slots) of a meta-object, in its method order.
+template <typename Info>
+QVector<Info> methodsOf(const QMetaObject *metaObject, QMetaMethod::MethodType methodType)
+{
+    QVector<Info> methods;
+    if (!metaObject)
+        return methods;
+    for (int index = 0; index < metaObject->methodCount(); ++index) {
+        const QMetaMethod method = metaObject->method(index);
+        if (method.methodType() != methodType)
+            continue;
+        // The index that Qt's lookup by text finds: a method that a derived class declares
+        // again is found there. (A signal's form without its defaulted parameters keeps its own
+        // index; Qt connects it as the full signal, by index as by text.)
+        const QByteArray signature = method.methodSignature();
+        const int found = methodType == QMetaMethod::Signal ? metaObject->indexOfSignal(signature.constData())
+                                                            : metaObject->indexOfSlot(signature.constData());
+        methods.append(Info(signature, found));
+    }
+    return methods;
+}
+
 } // namespace
 
-MetaObjectInfo::MetaObjectInfo(const QObject *object) : m_metaObject(object ? object->metaObject() : nullptr) {}
-
-MetaObjectInfo::MetaObjectInfo(const MetaObjectInfo &other)
+MetaObjectInfo::MetaObjectInfo(const QMetaObject *metaObject)
+    : m_metaObject(metaObject),
+      m_signals(methodsOf<SignalInfo>(metaObject, QMetaMethod::Signal)),
+      m_slots(methodsOf<SlotInfo>(metaObject, QMetaMethod::Slot))
 {
-    *this = other;
 }
+
+MetaObjectInfo::MetaObjectInfo(const QObject *object) : MetaObjectInfo(object ? object->metaObject() : nullptr) {}
 
 MetaObjectInfo &MetaObjectInfo::operator=(const MetaObjectInfo &other)
 {
@@ -56,56 +82,9 @@ MetaObjectInfo &MetaObjectInfo::operator=(const MetaObjectInfo &other)
     if (this == &other)
         return *this;
     m_metaObject = other.m_metaObject;
-    // A list of the other description is taken only once it is complete (another thread may
-    // be filling it); an incomplete one is filled anew here on first use.
-    const bool signalsFilled = other.m_signalsFilled.load(std::memory_order_acquire);
-    m_signals = signalsFilled ? other.m_signals : QVector<SignalInfo>();
-    m_signalsFilled.store(signalsFilled, std::memory_order_release);
-    const bool slotsFilled = other.m_slotsFilled.load(std::memory_order_acquire);
-    m_slots = slotsFilled ? other.m_slots : QVector<SlotInfo>();
-    m_slotsFilled.store(slotsFilled, std::memory_order_release);
+    m_signals = other.m_signals;
+    m_slots = other.m_slots;
     return *this;
-}
-
-MetaObjectInfo::~MetaObjectInfo() = default;
-
-template <typename Info>
-void MetaObjectInfo::fill(QVector<Info> &list, std::atomic<bool> &filled, int methodType) const
-{
-    if (filled.load(std::memory_order_acquire))
-        return;
-    const CriticalSectionLocker lock(&m_lock);
-    if (filled.load(std::memory_order_relaxed))
-        return;
-    QVector<Info> methods;
-    if (m_metaObject) {
-        for (int index = 0; index < m_metaObject->methodCount(); ++index) {
-            const QMetaMethod method = m_metaObject->method(index);
-            if (method.methodType() != methodType)
-                continue;
-            // The index that Qt's lookup by text finds: a method that a derived class declares
-            // again is found there. (A signal's form without its defaulted parameters keeps its own
-            // index; Qt connects it as the full signal, by index as by text.)
-            const QByteArray signature = method.methodSignature();
-            const int found = methodType == QMetaMethod::Signal ? m_metaObject->indexOfSignal(signature.constData())
-                                                                : m_metaObject->indexOfSlot(signature.constData());
-            methods.append(Info(signature, found));
-        }
-    }
-    list.swap(methods);
-    filled.store(true, std::memory_order_release);
-}
-
-const QVector<SignalInfo> &MetaObjectInfo::signalList() const
-{
-    fill(m_signals, m_signalsFilled, QMetaMethod::Signal);
-    return m_signals;
-}
-
-const QVector<SlotInfo> &MetaObjectInfo::slotList() const
-{
-    fill(m_slots, m_slotsFilled, QMetaMethod::Slot);
-    return m_slots;
 }
 
 SignalInfo MetaObjectInfo::findSignal(const QByteArray &text) const
@@ -156,7 +135,8 @@ void MetaObjectInfo::checkNamespaceCompatibility(const SignalInfo &signal, const
 
 const MetaObjectInfo &MetaObjectInfo::shared(const QMetaObject *metaObject)
 {
-    // std::map keeps its entries in place, so the references handed out stay valid.
+    // std::map keeps its entries in place, so the references handed out stay valid; an entry is
+    // complete when it is made (under the lock), so its readers need no lock.
     // Kept for the life of the process: observers may be destroyed after this library's statics.
     static CriticalSection &lock = *new CriticalSection;
     static std::map<const QMetaObject *, MetaObjectInfo> &registry = *new std::map<const QMetaObject *, MetaObjectInfo>;

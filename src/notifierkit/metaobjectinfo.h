@@ -2,15 +2,14 @@
 /// The signals and slots of one Qt meta-object as method descriptions, and the three lookups the
 /// notifier needs: a signal by name, a slot by name, and the conventional slot for a signal.
 ///
-/// Descriptions are shared per meta-object through shared(), so that each observer class's slot
-/// list is built once per process.
+/// A description is complete when it is made and never changes afterwards, so any thread may
+/// read it without a lock. Descriptions are shared per meta-object through shared(), so that each
+/// class's method lists are built once per process.
 #pragma once
 
 #include <notifierkit/methodinfo.h>
 
 #include <QtCore/QVector>
-
-#include <atomic>
 
 struct QMetaObject;
 class QObject;
@@ -21,20 +20,20 @@ class NOTIFIERKIT_EXPORT MetaObjectInfo
 {
 public:
     MetaObjectInfo() = default;
-    explicit MetaObjectInfo(const QMetaObject *metaObject) : m_metaObject(metaObject) {}
+    /// Reads the meta-object's signals and slots (none for null).
+    explicit MetaObjectInfo(const QMetaObject *metaObject);
     /// The object's metaObject(); an empty description for null.
     explicit MetaObjectInfo(const QObject *object);
-    /// Starts empty and assigns.
-    MetaObjectInfo(const MetaObjectInfo &other);
+    MetaObjectInfo(const MetaObjectInfo &other) = default;
     /// Meant only for an empty target; onto another one it reports and copies anyway.
     MetaObjectInfo &operator=(const MetaObjectInfo &other);
-    ~MetaObjectInfo();
+    ~MetaObjectInfo() = default;
 
     const QMetaObject *metaObject() const { return m_metaObject; }
-    /// The signals and the slots in meta-object method order (inherited ones first), each list
-    /// filled on first use. (signals and slots are Qt keywords, hence the names.)
-    const QVector<SignalInfo> &signalList() const;
-    const QVector<SlotInfo> &slotList() const;
+    /// The signals and the slots in meta-object method order (inherited ones first). (signals
+    /// and slots are Qt keywords, hence the names.)
+    const QVector<SignalInfo> &signalList() const { return m_signals; }
+    const QVector<SlotInfo> &slotList() const { return m_slots; }
 
     /// A decorated text is taken as it is, without looking at the meta-object; a plain name gives
     /// the first method of that name; an empty description when there is none.
@@ -53,19 +52,13 @@ public:
     static const MetaObjectInfo &shared(const QMetaObject *metaObject);
 
 private:
-    template <typename Info>
-    void fill(QVector<Info> &list, std::atomic<bool> &filled, int methodType) const;
-
     /// What prefixes a conventional slot's name ("slot_"), and what ends a type's namespace.
     static const QByteArray s_slotPrefix;
     static const QByteArray s_namespaceSeparator;
 
     const QMetaObject *m_metaObject = nullptr;
-    mutable QVector<SignalInfo> m_signals;
-    mutable std::atomic<bool> m_signalsFilled{false};
-    mutable QVector<SlotInfo> m_slots;
-    mutable std::atomic<bool> m_slotsFilled{false};
-    mutable CriticalSection m_lock;
+    QVector<SignalInfo> m_signals;
+    QVector<SlotInfo> m_slots;
 };
 
 } // namespace Common

@@ -7,13 +7,10 @@
 /// their code from a decorated text and put it back in decoratedSignature().
 #pragma once
 
-#include <notifierkit/criticalsection.h>
 #include <notifierkit/notifierkit_export.h>
 
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
-
-#include <atomic>
 
 namespace Common {
 
@@ -21,19 +18,20 @@ class NOTIFIERKIT_EXPORT MethodInfo
 {
 public:
     MethodInfo() = default;
-    explicit MethodInfo(const QByteArray &signature) : m_signature(signature) {}
+    /// The signature is taken apart here, once: a description never changes afterwards, so any
+    /// thread may read it and a copy shares its texts. A text that is no signature is reported
+    /// and parsed as far as it goes; an empty one stands for "none" and is not reported.
+    explicit MethodInfo(const QByteArray &signature);
     /// A description of a method of a meta-object, with the index by which Qt finds it.
-    MethodInfo(const QByteArray &signature, int methodIndex) : m_signature(signature), m_methodIndex(methodIndex) {}
-    /// Copies the parsed part only if it is complete; the copy gets a lock of its own.
-    MethodInfo(const MethodInfo &other);
+    MethodInfo(const QByteArray &signature, int methodIndex);
+    MethodInfo(const MethodInfo &other) = default;
     /// Descriptions are not reassigned: this reports and leaves the target as it was.
     MethodInfo &operator=(const MethodInfo &other);
-    ~MethodInfo();
+    ~MethodInfo() = default;
 
     /// The text before "(", and the texts between "(" and ")" split at ",", as they stand.
-    /// Parsed on first use.
-    const QByteArray &name() const;
-    const QList<QByteArray> &parameters() const;
+    const QByteArray &name() const { return m_name; }
+    const QList<QByteArray> &parameters() const { return m_parameters; }
     const QByteArray &signature() const { return m_signature; }
     /// The index that the meta-object it was read from gives the method (the one Qt's lookup by
     /// text finds, the most derived class's), or -1 for a description made from a text.
@@ -41,20 +39,18 @@ public:
     /// An empty description stands for a lookup that found nothing.
     bool isEmpty() const { return m_signature.isEmpty(); }
 
-    /// Parses the signature once; later calls (from any thread) find it done. A text that is no
-    /// signature is reported and parsed as far as it goes.
-    void parse() const;
+    /// Nothing to do: a description is parsed when it is made. Kept for callers written when
+    /// parsing waited for first use.
+    void parse() const {}
 
     /// Whether the text starts with the code and its first "(" stands before its last ")".
     static bool isDecorated(const QByteArray &text, char code);
 
 private:
-    mutable QByteArray m_name;
-    mutable QList<QByteArray> m_parameters;
     QByteArray m_signature;
+    QByteArray m_name;
+    QList<QByteArray> m_parameters;
     int m_methodIndex = -1;
-    mutable CriticalSection m_lock;
-    mutable std::atomic<bool> m_parsed{false};
 };
 
 /// A signal or slot description: a method description that knows its code.

@@ -1,10 +1,3 @@
-/// \class Trade::AbstractEnumerationConverter
-/// The converter of an enumeration class: a class that holds one enumerator of its nested Type
-/// (0 meaning no value, enumerators counting from 1), converts to it, is made from it, and has
-/// toString(), toSaveableString() and fromSaveableString(const QString &).
-///
-/// As plain integers, enumerations count from FirstInteger: with the usual 0, the integer 0 is the
-/// first enumerator (1), 1 the second, and so on.
 #pragma once
 
 #include <basekit/iconverter.h>
@@ -13,6 +6,12 @@
 
 namespace Trade {
 
+/// The converter of an enumeration class: a class that holds one enumerator of its nested Type
+/// (0 meaning no value, enumerators counting from 1), converts to it, is made from it, and has
+/// toString(), toSaveableString() and fromSaveableString(const QString &).
+///
+/// As plain integers, enumerations count from FirstInteger: with the usual 0, the integer 0 is the
+/// first enumerator (1), 1 the second, and so on.
 template <typename T, int FirstInteger = 0>
 class AbstractEnumerationConverter : public StubConverterImpl
 {

@@ -1,5 +1,3 @@
-/// \class Trade::Domain
-/// The ordered choices of a value control (a combo box of sides, of symbol categories, ...).
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -9,6 +7,7 @@
 
 namespace Trade {
 
+/// The ordered choices of a value control (a combo box of sides, of symbol categories, ...).
 class BASEKIT_EXPORT Domain
 {
 public:

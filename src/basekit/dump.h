@@ -1,8 +1,3 @@
-/// \class Trade::Dump
-/// The structured saved form of values and records: a tree of atoms (a type text and a value
-/// text), structs (a type text and named members) and containers (a type text and a list).
-/// Dumps are what values become when they are saved with a layout, and they print as indented
-/// JSON for reports and files. Copies are cheap: nodes are shared and never changed in place.
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -17,6 +12,10 @@
 
 namespace Trade {
 
+/// The structured saved form of values and records: a tree of atoms (a type text and a value
+/// text), structs (a type text and named members) and containers (a type text and a list).
+/// Dumps are what values become when they are saved with a layout, and they print as indented
+/// JSON for reports and files. Copies are cheap: nodes are shared and never changed in place.
 class BASEKIT_EXPORT Dump
 {
 public:

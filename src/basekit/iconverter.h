@@ -1,9 +1,3 @@
-/// \class Trade::IConverter
-/// Converters: how values of one type are made, shown, compared, saved and loaded.
-///
-/// A converter is found by name: the converter of the type "Trade::Price" is the Qt meta-type
-/// "Trade::PriceConverter". A library registers each converter class as a meta-type (see
-/// registerConverterType()) and Variant dispatches to it; nothing else is registered anywhere.
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -16,6 +10,11 @@
 
 namespace Trade {
 
+/// Converters: how values of one type are made, shown, compared, saved and loaded.
+///
+/// A converter is found by name: the converter of the type "Trade::Price" is the Qt meta-type
+/// "Trade::PriceConverter". A library registers each converter class as a meta-type (see
+/// registerConverterType()) and Variant dispatches to it; nothing else is registered anywhere.
 class BASEKIT_EXPORT IConverter
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::IHost
-/// The host application as the libraries see it. Of the host, the trading types need its symbol
-/// dictionary: names the host defines itself (baskets, synthetic instruments) that stand for an
-/// underlying symbol.
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -27,6 +23,9 @@ public:
     virtual ~ISymbolDictionary();
 };
 
+/// The host application as the libraries see it. Of the host, the trading types need its symbol
+/// dictionary: names the host defines itself (baskets, synthetic instruments) that stand for an
+/// underlying symbol.
 class BASEKIT_EXPORT IHost
 {
 public:

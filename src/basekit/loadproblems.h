@@ -1,19 +1,3 @@
-/// \class Trade::LoadProblems
-/// What a load could not make of a saved form: text that is no saved form, a type that nothing
-/// loads, a field the host does not know, a symbol or account that is no longer alive.
-///
-/// Converters meet these problems deep inside a load and cannot return them, so they hand them to
-/// the collectors alive on their thread. The loads that take a list of problems
-/// (Variant::fromJson, Variant::loadJsonFile, the typed records' fromJson) make a collector for
-/// the load; a caller can make one around any other load:
-///
-///     Trade::LoadProblems problems;
-///     const Trade::Variant order = Trade::Variant::load(dump, context);
-///     for (const Trade::LoadProblem &problem : problems.problems())
-///         qWarning() << problem.message;
-///
-/// Collectors nest: a problem goes to the innermost one alive, so that a converter can look at
-/// the problems of a part it loads and say in its own words what they mean for the whole.
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -79,6 +63,21 @@ struct BASEKIT_EXPORT LoadProblem
 /// problems are listed either way.
 enum class LoadMode { Lenient, Strict };
 
+/// What a load could not make of a saved form: text that is no saved form, a type that nothing
+/// loads, a field the host does not know, a symbol or account that is no longer alive.
+///
+/// Converters meet these problems deep inside a load and cannot return them, so they hand them to
+/// the collectors alive on their thread. The loads that take a list of problems
+/// (Variant::fromJson, Variant::loadJsonFile, the typed records' fromJson) make a collector for
+/// the load; a caller can make one around any other load:
+///
+///     Trade::LoadProblems problems;
+///     const Trade::Variant order = Trade::Variant::load(dump, context);
+///     for (const Trade::LoadProblem &problem : problems.problems())
+///         qWarning() << problem.message;
+///
+/// Collectors nest: a problem goes to the innermost one alive, so that a converter can look at
+/// the problems of a part it loads and say in its own words what they mean for the whole.
 class BASEKIT_EXPORT LoadProblems
 {
 public:

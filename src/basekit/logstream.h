@@ -1,10 +1,3 @@
-/// \class Shadow::LogStream
-/// A log text built with <<, sent to the service object when the stream goes out of scope:
-///
-///     Shadow::LogStream(0, 2, u"storage/storagefilter", __LINE__, u"Trade::Host::query", this)
-///         << "querying " << affiliation;
-///
-/// Texts of severity 2 and below are sent only when the channel's level lets them through.
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -14,6 +7,12 @@
 
 namespace Shadow {
 
+/// A log text built with <<, sent to the service object when the stream goes out of scope:
+///
+///     Shadow::LogStream(0, 2, u"storage/storagefilter", __LINE__, u"Trade::Host::query", this)
+///         << "querying " << affiliation;
+///
+/// Texts of severity 2 and below are sent only when the channel's level lets them through.
 class BASEKIT_EXPORT LogStream
 {
 public:

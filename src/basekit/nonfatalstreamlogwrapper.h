@@ -1,14 +1,3 @@
-/// \class Trade::NonFatalStreamLogWrapper
-/// The non-fatal assertion report. A broken precondition is reported once through the service
-/// object and the caller goes on with its neutral result; nothing throws.
-///
-///     TRADE_ASSERT(index < size(), u"Trade::Thing::at", u"thing", this) << "Index out of range.";
-///
-/// The report has channel 0 and severity 3. Its message is the streamed text in double quotes
-/// followed by one space (a plain assertion sends two quote characters around an empty text),
-/// then any named values as "expression"="indented JSON of the value's dump" plus one space.
-/// When the wrapper is destroyed the message goes to logMessage() and then the condition to
-/// reportAssertion().
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -34,6 +23,16 @@ private:
     QString m_text;
 };
 
+/// The non-fatal assertion report. A broken precondition is reported once through the service
+/// object and the caller goes on with its neutral result; nothing throws.
+///
+///     TRADE_ASSERT(index < size(), u"Trade::Thing::at", u"thing", this) << "Index out of range.";
+///
+/// The report has channel 0 and severity 3. Its message is the streamed text in double quotes
+/// followed by one space (a plain assertion sends two quote characters around an empty text),
+/// then any named values as "expression"="indented JSON of the value's dump" plus one space.
+/// When the wrapper is destroyed the message goes to logMessage() and then the condition to
+/// reportAssertion().
 class BASEKIT_EXPORT NonFatalStreamLogWrapper
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::Variant
-/// Trade::Variant: the QVariant that the trading libraries pass around. It adds typed access that
-/// reports misuse instead of converting silently, and dispatches display, comparison, conversion,
-/// saving and loading to the converter registered for the held type (see iconverter.h).
 #pragma once
 
 #include <basekit/basekit_export.h>
@@ -18,6 +14,9 @@ namespace Trade {
 
 class Dump;
 
+/// Trade::Variant: the QVariant that the trading libraries pass around. It adds typed access that
+/// reports misuse instead of converting silently, and dispatches display, comparison, conversion,
+/// saving and loading to the converter registered for the held type (see iconverter.h).
 class BASEKIT_EXPORT Variant : public QVariant
 {
 public:

@@ -1,5 +1,3 @@
-/// \class Trade::VariantList
-/// A list of variants that collects with <<.
 #pragma once
 
 #include <basekit/variant.h>
@@ -8,6 +6,7 @@
 
 namespace Trade {
 
+/// A list of variants that collects with <<.
 class VariantList : public QVector<Variant>
 {
 public:

@@ -1,11 +1,3 @@
-/// \class Trade::AbstractNotifier
-/// The notifier base of the host's providers and controls: a Common::AbstractNotifier that is also
-/// a Trade::INotifier, so that it can describe itself in a dump for logs and diagnostics.
-///
-///     class MyProvider : public QObject, public Trade::AbstractNotifier, public virtual IMyProvider
-///
-/// The class adds no behaviour to the notifier: subscriptions, calls and observer lifetime are
-/// those of Common::AbstractNotifier.
 #pragma once
 
 #include <controlkit/controlkit_export.h>
@@ -16,6 +8,13 @@
 
 namespace Trade {
 
+/// The notifier base of the host's providers and controls: a Common::AbstractNotifier that is also
+/// a Trade::INotifier, so that it can describe itself in a dump for logs and diagnostics.
+///
+///     class MyProvider : public QObject, public Trade::AbstractNotifier, public virtual IMyProvider
+///
+/// The class adds no behaviour to the notifier: subscriptions, calls and observer lifetime are
+/// those of Common::AbstractNotifier.
 class CONTROLKIT_EXPORT AbstractNotifier : public Common::AbstractNotifier, public virtual Trade::INotifier
 {
 public:

@@ -1,34 +1,3 @@
-/// \class Common::AbstractNotifier
-/// The notifier: turns a Qt object into a publisher whose observers are wired to its signals by
-/// name (see Common::INotifier), and keeps a record, a link, of every connection it made.
-///
-/// The links let the notifier answer whether an observer is subscribed, disconnect precisely,
-/// forget an observer the moment it is destroyed, and tell the publisher itself when a subscriber
-/// arrives or leaves: after a subscription to a signal, the publisher's slot
-/// "attached_" + signal name, taking one `const Link*`, is called; after an unsubscription the
-/// slot "detached_" + signal name. A publisher that greets each newcomer with its current state:
-///
-///     class ConnectionProvider : public QObject, public Common::AbstractNotifier
-///     {
-///         Q_OBJECT
-///     Q_SIGNALS:
-///         void connectionChanged(Trade::IBrokerConnection* connection, ConnectionProvider* provider);
-///     private Q_SLOTS:
-///         void attached_connectionChanged(const Link* link)
-///         {
-///             call(*link, m_connection, this);
-///         }
-///     };
-///
-/// Subscriptions are made and dropped, and observers destroyed, in the publisher's thread; the
-/// records have no lock. An observer that lives in another thread is refused (reported, no link):
-/// its destroy helper would be a child made and deleted outside its thread. To hear a publisher
-/// in another thread, subscribe an observer of the publisher's thread that passes on what it
-/// hears by a queued connection. Failures are reported and leave the records as they were. An observer
-/// may be destroyed in a slot the notifier calls, and a publisher may delete itself in its own
-/// attach or detach slot or hook: the operation under way stops there. A detach slot that receives
-/// the link of an observer being destroyed must not call it: call() and unsubscribeAndCall() do
-/// nothing to such an observer (call() reports it as a call that could not be made).
 #pragma once
 
 #include <notifierkit/inotifier.h>
@@ -104,6 +73,36 @@ List queuedList(const Args &...args)
 
 } // namespace CallArguments
 
+/// The notifier: turns a Qt object into a publisher whose observers are wired to its signals by
+/// name (see Common::INotifier), and keeps a record, a link, of every connection it made.
+///
+/// The links let the notifier answer whether an observer is subscribed, disconnect precisely,
+/// forget an observer the moment it is destroyed, and tell the publisher itself when a subscriber
+/// arrives or leaves: after a subscription to a signal, the publisher's slot
+/// "attached_" + signal name, taking one `const Link*`, is called; after an unsubscription the
+/// slot "detached_" + signal name. A publisher that greets each newcomer with its current state:
+///
+///     class ConnectionProvider : public QObject, public Common::AbstractNotifier
+///     {
+///         Q_OBJECT
+///     Q_SIGNALS:
+///         void connectionChanged(Trade::IBrokerConnection* connection, ConnectionProvider* provider);
+///     private Q_SLOTS:
+///         void attached_connectionChanged(const Link* link)
+///         {
+///             call(*link, m_connection, this);
+///         }
+///     };
+///
+/// Subscriptions are made and dropped, and observers destroyed, in the publisher's thread; the
+/// records have no lock. An observer that lives in another thread is refused (reported, no link):
+/// its destroy helper would be a child made and deleted outside its thread. To hear a publisher
+/// in another thread, subscribe an observer of the publisher's thread that passes on what it
+/// hears by a queued connection. Failures are reported and leave the records as they were. An observer
+/// may be destroyed in a slot the notifier calls, and a publisher may delete itself in its own
+/// attach or detach slot or hook: the operation under way stops there. A detach slot that receives
+/// the link of an observer being destroyed must not call it: call() and unsubscribeAndCall() do
+/// nothing to such an observer (call() reports it as a call that could not be made).
 class NOTIFIERKIT_EXPORT AbstractNotifier : public virtual INotifier, public virtual IObject
 {
 public:

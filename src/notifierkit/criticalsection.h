@@ -1,6 +1,3 @@
-/// \class Common::CriticalSection
-/// The lock of the notifier framework's lazy, once-only fills: recursive for the thread that holds
-/// it, with a try that never blocks.
 #pragma once
 
 #include <notifierkit/notifierkit_export.h>
@@ -10,6 +7,8 @@
 
 namespace Common {
 
+/// The lock of the notifier framework's lazy, once-only fills: recursive for the thread that holds
+/// it, with a try that never blocks.
 class NOTIFIERKIT_EXPORT CriticalSection
 {
 public:

@@ -1,12 +1,11 @@
-/// \class Trade::IDisposable
-/// An object that says when it is about to go away, so that holders of plain pointers to it can
-/// let go in time.
 #pragma once
 
 #include <notifierkit/iobject.h>
 
 namespace Trade {
 
+/// An object that says when it is about to go away, so that holders of plain pointers to it can
+/// let go in time.
 class NOTIFIERKIT_EXPORT IDisposable : public virtual Common::IObject
 {
 public:

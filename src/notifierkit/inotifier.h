@@ -1,11 +1,3 @@
-/// \class Common::INotifier
-/// A publisher whose observers are wired to its Qt signals by name.
-///
-/// An observer is subscribed to a signal given by its plain name ("disposed") or by its
-/// decorated signature (SIGNAL(disposed(Trade::IDisposable*))). Without a slot argument the
-/// observer's slot is found by convention: "slot_" followed by the signal's name, taking the
-/// signal's parameters or a leading part of them. A slot argument is a plain name or a decorated
-/// slot signature (SLOT(...)).
 #pragma once
 
 #include <notifierkit/iobject.h>
@@ -16,6 +8,13 @@ class QObject;
 
 namespace Common {
 
+/// A publisher whose observers are wired to its Qt signals by name.
+///
+/// An observer is subscribed to a signal given by its plain name ("disposed") or by its
+/// decorated signature (SIGNAL(disposed(Trade::IDisposable*))). Without a slot argument the
+/// observer's slot is found by convention: "slot_" followed by the signal's name, taking the
+/// signal's parameters or a leading part of them. A slot argument is a plain name or a decorated
+/// slot signature (SLOT(...)).
 class NOTIFIERKIT_EXPORT INotifier : public virtual IObject
 {
 public:

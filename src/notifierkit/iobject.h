@@ -1,9 +1,3 @@
-/// \class Common::IObject
-/// The root interfaces of the objects that the host and its plug-ins hand each other.
-///
-/// Common::IObject lets a caller holding one interface of an object ask for another one:
-///
-///     Trade::IDisposable *disposable = provider->as<Trade::IDisposable>();
 #pragma once
 
 #include <notifierkit/notifierkit_export.h>
@@ -18,6 +12,11 @@ class Dump;
 
 namespace Common {
 
+/// The root interfaces of the objects that the host and its plug-ins hand each other.
+///
+/// Common::IObject lets a caller holding one interface of an object ask for another one:
+///
+///     Trade::IDisposable *disposable = provider->as<Trade::IDisposable>();
 class NOTIFIERKIT_EXPORT IObject
 {
 public:

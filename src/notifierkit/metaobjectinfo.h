@@ -1,10 +1,3 @@
-/// \class Common::MetaObjectInfo
-/// The signals and slots of one Qt meta-object as method descriptions, and the three lookups the
-/// notifier needs: a signal by name, a slot by name, and the conventional slot for a signal.
-///
-/// A description is complete when it is made and never changes afterwards, so any thread may
-/// read it without a lock. Descriptions are shared per meta-object through shared(), so that each
-/// class's method lists are built once per process.
 #pragma once
 
 #include <notifierkit/methodinfo.h>
@@ -16,6 +9,12 @@ class QObject;
 
 namespace Common {
 
+/// The signals and slots of one Qt meta-object as method descriptions, and the three lookups the
+/// notifier needs: a signal by name, a slot by name, and the conventional slot for a signal.
+///
+/// A description is complete when it is made and never changes afterwards, so any thread may
+/// read it without a lock. Descriptions are shared per meta-object through shared(), so that each
+/// class's method lists are built once per process.
 class NOTIFIERKIT_EXPORT MetaObjectInfo
 {
 public:

@@ -1,10 +1,3 @@
-/// \class Common::MethodInfo
-/// A Qt method signature taken apart: the name and the parameter type texts of
-/// "connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*)".
-///
-/// A decorated signature carries Qt's method code in front, as QObject::connect takes it:
-/// '2' for a signal (SIGNAL(...)), '1' for a slot (SLOT(...)). SignalInfo and SlotInfo remove
-/// their code from a decorated text and put it back in decoratedSignature().
 #pragma once
 
 #include <notifierkit/notifierkit_export.h>
@@ -14,6 +7,12 @@
 
 namespace Common {
 
+/// A Qt method signature taken apart: the name and the parameter type texts of
+/// "connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*)".
+///
+/// A decorated signature carries Qt's method code in front, as QObject::connect takes it:
+/// '2' for a signal (SIGNAL(...)), '1' for a slot (SLOT(...)). SignalInfo and SlotInfo remove
+/// their code from a decorated text and put it back in decoratedSignature().
 class NOTIFIERKIT_EXPORT MethodInfo
 {
 public:

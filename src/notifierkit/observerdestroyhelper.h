@@ -1,12 +1,3 @@
-/// \class Common::ObserverDestroyHelper
-/// Makes a notifier forget an observer the moment the observer is destroyed, without the
-/// observer doing anything: the helper is a child object of the observer, so Qt deletes it with
-/// the observer, and its destructor tells the notifier.
-///
-/// A helper ends in one of three ways: with its observer (the notifier drops all the observer's
-/// links and calls its detach slots); when the observer's last link is dropped (the notifier
-/// deletes it); or, when the notifier goes first, it is detached and stays an inert child until
-/// the observer dies.
 #pragma once
 
 #include <notifierkit/notifierkit_export.h>
@@ -17,6 +8,14 @@ namespace Common {
 
 class AbstractNotifierPrivate;
 
+/// Makes a notifier forget an observer the moment the observer is destroyed, without the
+/// observer doing anything: the helper is a child object of the observer, so Qt deletes it with
+/// the observer, and its destructor tells the notifier.
+///
+/// A helper ends in one of three ways: with its observer (the notifier drops all the observer's
+/// links and calls its detach slots); when the observer's last link is dropped (the notifier
+/// deletes it); or, when the notifier goes first, it is detached and stays an inert child until
+/// the observer dies.
 class NOTIFIERKIT_EXPORT ObserverDestroyHelper : public QObject
 {
     Q_OBJECT

@@ -1,4 +1,11 @@
-/// \class Sample::Formatter
+#pragma once
+
+#include <samplehost/samplehost_export.h>
+
+#include <typekit/formatting/formatter.h>
+
+namespace Sample {
+
 /// The formatter the sample host installs for as long as it lives (a stack, like hosts: the
 /// newest live one is in force). Its texts are plain C-locale numbers, so that what a ticket
 /// shows reads back through the library's own parsing (Trade::Quantity from a text, a text
@@ -8,14 +15,6 @@
 ///          header), since a text with a code would read as no number;
 ///   percents: two decimals ("12.50"), without a percent sign for the same reason.
 /// No thousands are grouped: a grouped "1,500" reads as no number, and a quantity as 0.
-#pragma once
-
-#include <samplehost/samplehost_export.h>
-
-#include <typekit/formatting/formatter.h>
-
-namespace Sample {
-
 class SAMPLEHOST_EXPORT Formatter final : public Trade::IFormatter
 {
 public:

@@ -1,10 +1,3 @@
-/// \class Sample::Host
-/// An in-memory host for tests, examples and plug-in authors: it installs itself as the process's
-/// host for its lifetime and keeps a symbol dictionary that callers fill.
-///
-///     Sample::Host host;
-///     host.dictionary().define("=TECH", "MSFT");  // a dictionary name for a stock
-///     Trade::SymbolCategory::fromSymbolName(QStringLiteral("=TECH"));  // Stock
 #pragma once
 
 #include <samplehost/samplehost_export.h>
@@ -32,6 +25,12 @@ private:
     QHash<QByteArray, QByteArray> m_underlying;
 };
 
+/// An in-memory host for tests, examples and plug-in authors: it installs itself as the process's
+/// host for its lifetime and keeps a symbol dictionary that callers fill.
+///
+///     Sample::Host host;
+///     host.dictionary().define("=TECH", "MSFT");  // a dictionary name for a stock
+///     Trade::SymbolCategory::fromSymbolName(QStringLiteral("=TECH"));  // Stock
 class SAMPLEHOST_EXPORT Host final : public Trade::IHost
 {
 public:

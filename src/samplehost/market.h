@@ -1,4 +1,15 @@
-/// \class Sample::Market
+#pragma once
+
+#include <samplehost/formatter.h>
+#include <samplehost/host.h>
+#include <samplehost/orderstorage.h>
+#include <samplehost/positionstorage.h>
+#include <samplehost/samplehost_export.h>
+#include <samplehost/symbol.h>
+#include <samplehost/topics.h>
+
+namespace Sample {
+
 /// The sample host's world, ready to trade in: what a plug-in's test, an example or the library's
 /// own tests would otherwise build by hand, in the order the pieces need each other. While it
 /// lives it is the process's host, formatter and standard topics (each installed over whatever was
@@ -29,18 +40,6 @@
 /// records, two empty storages) and is not copied: its symbols and accounts are found again by
 /// name, and two markets alive at once would share those names. A symbol made before any market
 /// (or other standard topics) has no name and no figures.
-#pragma once
-
-#include <samplehost/formatter.h>
-#include <samplehost/host.h>
-#include <samplehost/orderstorage.h>
-#include <samplehost/positionstorage.h>
-#include <samplehost/samplehost_export.h>
-#include <samplehost/symbol.h>
-#include <samplehost/topics.h>
-
-namespace Sample {
-
 class SAMPLEHOST_EXPORT Market
 {
 public:

@@ -1,4 +1,12 @@
-/// \class Sample::OrderStorage
+#pragma once
+
+#include <samplehost/storage.h>
+
+#include <typekit/order/orderrecord.h>
+#include <typekit/topic/iordertopic.h>
+
+namespace Sample {
+
 /// The sample host's order storage: order records keyed by their order id, over the installed
 /// order topic, and the evaluation of order storage filters.
 ///
@@ -11,15 +19,6 @@
 /// (buy and buy-to-cover orders are long, the others short), working (the order is active: queued,
 /// placing, working, updating, canceling or virtual) and can-cancel (active and not already
 /// canceling). The filter's type and affiliation are not evaluated: the sample orders have none.
-#pragma once
-
-#include <samplehost/storage.h>
-
-#include <typekit/order/orderrecord.h>
-#include <typekit/topic/iordertopic.h>
-
-namespace Sample {
-
 class SAMPLEHOST_EXPORT OrderStorage : public Storage
 {
     Q_OBJECT

@@ -1,17 +1,3 @@
-/// \class Sample::Position
-/// A position of the sample host: one account's holding in one symbol, kept as a record over the
-/// sample position topic (quantity, open profit, pull-back, invested money) in a position storage.
-///
-///     auto position = std::make_unique<Sample::Position>(&es, &account);
-///     position->setQuantity(Trade::Quantity::fromLots(2, &es));      // long 2 lots
-///     position->setReturn(Trade::Profit::fromMoney(150.0, &es), Trade::Profit::fromMoney(1000.0, &es));
-///     positions.add(std::move(position));
-///
-/// A position can be closed, and reversed, while it holds a quantity and is not locked (the host
-/// locks a position while an operation on it is under way). Its close order is a market order of
-/// the opposite side for its quantity (sell, or buy to cover); its reverse order opens the
-/// opposite side with the same quantity (sell short, or buy); a position that cannot be closed
-/// gives empty orders. Orders need the installed order topic. Every setter is a change of the record: recordChanged, and the storage's Updated.
 #pragma once
 
 #include <samplehost/record.h>
@@ -26,6 +12,19 @@ namespace Sample {
 
 class StandardTopics;
 
+/// A position of the sample host: one account's holding in one symbol, kept as a record over the
+/// sample position topic (quantity, open profit, pull-back, invested money) in a position storage.
+///
+///     auto position = std::make_unique<Sample::Position>(&es, &account);
+///     position->setQuantity(Trade::Quantity::fromLots(2, &es));      // long 2 lots
+///     position->setReturn(Trade::Profit::fromMoney(150.0, &es), Trade::Profit::fromMoney(1000.0, &es));
+///     positions.add(std::move(position));
+///
+/// A position can be closed, and reversed, while it holds a quantity and is not locked (the host
+/// locks a position while an operation on it is under way). Its close order is a market order of
+/// the opposite side for its quantity (sell, or buy to cover); its reverse order opens the
+/// opposite side with the same quantity (sell short, or buy); a position that cannot be closed
+/// gives empty orders. Orders need the installed order topic. Every setter is a change of the record: recordChanged, and the storage's Updated.
 class SAMPLEHOST_EXPORT Position : public Record, public virtual Trade::IPosition
 {
     Q_OBJECT

@@ -1,4 +1,12 @@
-/// \class Sample::PositionStorage
+#pragma once
+
+#include <samplehost/position.h>
+#include <samplehost/storage.h>
+
+#include <typekit/position/ipositionstorage.h>
+
+namespace Sample {
+
 /// The sample host's position storage: Sample::Position records, and the evaluation of position
 /// storage filters.
 ///
@@ -9,15 +17,6 @@
 /// A filter is met when every property it sets is met: the symbol, one of the accounts, the side
 /// (long for a positive quantity, short for a negative one; a flat position has no side) and
 /// can-close. The filter's type and affiliation are not evaluated.
-#pragma once
-
-#include <samplehost/position.h>
-#include <samplehost/storage.h>
-
-#include <typekit/position/ipositionstorage.h>
-
-namespace Sample {
-
 class SAMPLEHOST_EXPORT PositionStorage : public Storage, public virtual Trade::IPositionStorage
 {
     Q_OBJECT

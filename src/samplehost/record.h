@@ -1,13 +1,3 @@
-/// \class Sample::Record
-/// A record object of the sample host's storages: its entries over one topic, a key, and the
-/// notifier through which observers follow it. The storage that holds a record owns it.
-///
-///     Sample::Record *order = storage.add(std::make_unique<Sample::Record>(
-///         QStringLiteral("A-1001"), topics.order().fields(), entries));   // the storage owns it
-///     order->merge(update);                     // recordChanged, then the storage's Updated
-///
-/// Signals: recordChanged(Trade::IRecord*) after every change of the entries (an observer's
-/// slot_recordChanged hears it), and disposed(Trade::IDisposable*) when the record goes.
 #pragma once
 
 #include <samplehost/samplehost_export.h>
@@ -23,6 +13,15 @@ namespace Sample {
 
 class Storage;
 
+/// A record object of the sample host's storages: its entries over one topic, a key, and the
+/// notifier through which observers follow it. The storage that holds a record owns it.
+///
+///     Sample::Record *order = storage.add(std::make_unique<Sample::Record>(
+///         QStringLiteral("A-1001"), topics.order().fields(), entries));   // the storage owns it
+///     order->merge(update);                     // recordChanged, then the storage's Updated
+///
+/// Signals: recordChanged(Trade::IRecord*) after every change of the entries (an observer's
+/// slot_recordChanged hears it), and disposed(Trade::IDisposable*) when the record goes.
 class SAMPLEHOST_EXPORT Record : public QObject,
                                  public Trade::AbstractNotifier,
                                  public virtual Trade::IRecord,

@@ -1,21 +1,3 @@
-/// \class Sample::Storage
-/// An in-memory record storage of the sample host: it owns its records, keeps them in the order
-/// they came, and announces every change through storageChanged (see Trade::IStorage):
-///
-///     add(record)       Added        take(record), remove(record)   Removed (before it goes)
-///     a record's merge  Updated      reset(records)                 AboutToClear, then Reset
-///     clear()           AboutToClear (before the records go), and the same when the storage goes;
-///                       a record added while observers hear it is removed (Removed) before the rest go
-///
-/// A new subscriber to storageChanged hears Reset at once, and only it: it takes in the records
-/// already there as it would after a reset.
-///
-/// A record that leaves the storage (take, remove, reset, clear) is out of the storage's list
-/// before it is deleted, so records() never shows a deleted record. During Removed the record
-/// still lives, as Trade::IStorage promises, and observers must not delete it then: take() hands
-/// it to its caller, remove() deletes it after the signal. Observers may delete the storage in
-/// any signal it sends, and in the disposal of its records; the operation under way stops there. select() gives every record;
-/// the order and position storages evaluate their filters.
 #pragma once
 
 #include <samplehost/record.h>
@@ -34,6 +16,23 @@
 
 namespace Sample {
 
+/// An in-memory record storage of the sample host: it owns its records, keeps them in the order
+/// they came, and announces every change through storageChanged (see Trade::IStorage):
+///
+///     add(record)       Added        take(record), remove(record)   Removed (before it goes)
+///     a record's merge  Updated      reset(records)                 AboutToClear, then Reset
+///     clear()           AboutToClear (before the records go), and the same when the storage goes;
+///                       a record added while observers hear it is removed (Removed) before the rest go
+///
+/// A new subscriber to storageChanged hears Reset at once, and only it: it takes in the records
+/// already there as it would after a reset.
+///
+/// A record that leaves the storage (take, remove, reset, clear) is out of the storage's list
+/// before it is deleted, so records() never shows a deleted record. During Removed the record
+/// still lives, as Trade::IStorage promises, and observers must not delete it then: take() hands
+/// it to its caller, remove() deletes it after the signal. Observers may delete the storage in
+/// any signal it sends, and in the disposal of its records; the operation under way stops there. select() gives every record;
+/// the order and position storages evaluate their filters.
 class SAMPLEHOST_EXPORT Storage : public QObject,
                                   public Trade::AbstractNotifier,
                                   public virtual Trade::IStorage,

@@ -1,26 +1,3 @@
-/// \class Sample::Symbol
-/// A symbol of the sample host. Its figures (minimum movement, price scale, point value, lot size,
-/// multipliers, resolved flag, category, names) live in its own record over the installed symbol
-/// topic, as the host keeps them, so that a test can also take one away. Prices print and parse
-/// with as many decimals as the tick size needs.
-///
-///     Sample::StandardTopics topics;                       // installed first: symbols use them
-///     Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100);   // 0.01
-///     Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
-///     Trade::Price limit(QStringLiteral("5012.30"), &es);                               // 5012.25
-///
-/// Saved prices, quantities and profits keep their symbol by name: the sample host registers the
-/// converter of "Trade::ISymbol*", which finds a live sample symbol of that name again (and that of
-/// "Trade::IAccount*", for accounts by identifier).
-///
-/// A symbol is a notifier, as the host's are: it emits disposed from its destructor and
-/// symbolResolveChanged when setResolved changes its flag, so that a test can make it lose its
-/// resolution and regain it under a provider that holds it:
-///
-///     Trade::SymbolAccountProvider context;
-///     context.setSymbol(&es);
-///     es.setResolved(false);                              // context drops it: symbolChanged(nullptr)
-///     es.setResolved(true);                               // and takes it back: symbolChanged(&es)
 #pragma once
 
 #include <samplehost/samplehost_export.h>
@@ -61,6 +38,28 @@ private:
     QString m_id;
 };
 
+/// A symbol of the sample host. Its figures (minimum movement, price scale, point value, lot size,
+/// multipliers, resolved flag, category, names) live in its own record over the installed symbol
+/// topic, as the host keeps them, so that a test can also take one away. Prices print and parse
+/// with as many decimals as the tick size needs.
+///
+///     Sample::StandardTopics topics;                       // installed first: symbols use them
+///     Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100);   // 0.01
+///     Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
+///     Trade::Price limit(QStringLiteral("5012.30"), &es);                               // 5012.25
+///
+/// Saved prices, quantities and profits keep their symbol by name: the sample host registers the
+/// converter of "Trade::ISymbol*", which finds a live sample symbol of that name again (and that of
+/// "Trade::IAccount*", for accounts by identifier).
+///
+/// A symbol is a notifier, as the host's are: it emits disposed from its destructor and
+/// symbolResolveChanged when setResolved changes its flag, so that a test can make it lose its
+/// resolution and regain it under a provider that holds it:
+///
+///     Trade::SymbolAccountProvider context;
+///     context.setSymbol(&es);
+///     es.setResolved(false);                              // context drops it: symbolChanged(nullptr)
+///     es.setResolved(true);                               // and takes it back: symbolChanged(&es)
 class SAMPLEHOST_EXPORT Symbol final : public QObject, public Trade::AbstractNotifier, public Trade::ISymbol
 {
     Q_OBJECT

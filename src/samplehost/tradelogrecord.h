@@ -1,19 +1,3 @@
-/// \class Sample::TradeLogRecord
-/// A trade log entry of the sample host, which is also an entry of its trade history: it answers
-/// every question of Trade::ILogRecord, Trade::IConnectionRecord, Trade::ITradeRecord and
-/// Trade::ITradeLogRecord from the values it was made with.
-///
-///     Sample::TradeLogEntry fill;
-///     fill.tradeId = QStringLiteral("X-77");
-///     fill.orderId = QStringLiteral("A-1001");
-///     fill.action = Trade::OrderAction::Buy;
-///     fill.quantity = Trade::Quantity::fromLots(1, &es);
-///     ...
-///     log.add(std::make_unique<Sample::TradeLogRecord>(fill));  // any Sample::Storage
-///
-/// The sample host has no log topic: the values are the entry's own, and its variant record is
-/// empty. The key is the trade id, or, for an entry without execution, the order id and the time
-/// it was logged.
 #pragma once
 
 #include <samplehost/record.h>
@@ -50,6 +34,21 @@ struct SAMPLEHOST_EXPORT TradeLogEntry
     Trade::Quantity filledQuantity;
 };
 
+/// A trade log entry of the sample host, which is also an entry of its trade history: it answers
+/// every question of Trade::ILogRecord, Trade::IConnectionRecord, Trade::ITradeRecord and
+/// Trade::ITradeLogRecord from the values it was made with.
+///
+///     Sample::TradeLogEntry fill;
+///     fill.tradeId = QStringLiteral("X-77");
+///     fill.orderId = QStringLiteral("A-1001");
+///     fill.action = Trade::OrderAction::Buy;
+///     fill.quantity = Trade::Quantity::fromLots(1, &es);
+///     ...
+///     log.add(std::make_unique<Sample::TradeLogRecord>(fill));  // any Sample::Storage
+///
+/// The sample host has no log topic: the values are the entry's own, and its variant record is
+/// empty. The key is the trade id, or, for an entry without execution, the order id and the time
+/// it was logged.
 class SAMPLEHOST_EXPORT TradeLogRecord : public Record, public virtual Trade::ITradeLogRecord
 {
     Q_OBJECT

@@ -1,24 +1,3 @@
-/// \class Trade::ReportRecorder
-/// Test support for code built on typekit: a recorder that collects the non-fatal reports and log
-/// texts made while it is alive, instead of letting them reach the installed service, so that a
-/// test can say which reports a block made and how many. It is the library's own test support and
-/// is installed with the sample host (typekit::testsupport, pkg-config testsupport).
-///
-/// A report is one line "file | function | condition | message": the unit's file text, the
-/// qualified function, the condition that did not hold, and the message streamed with it. A
-/// plug-in's Qt Test compares those lines:
-///
-///     Trade::ReportRecorder reports;
-///     Trade::OrderRecord order;
-///     order.action();  // an order without action: the record's report, then the typed read's
-///     QCOMPARE(reports.count(), 2);
-///     QCOMPARE(reports.lines().first(), Trade::ReportRecorder::line(u"variant/variantrecord",
-///              u"Trade::VariantRecord::rawValue", u"it != m_data.end()",
-///              Trade::ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")));
-///
-/// Log texts that belong to no report (a load that found no symbol for a saved name logs an
-/// error, severity 4) are kept apart in logs(). Recorders nest: each restores the service it
-/// replaced when it goes. The recorder is thread-safe; reports from other threads count too.
 #pragma once
 
 #include <servicekit/servicekit.h>
@@ -55,6 +34,26 @@ struct RecordedLog
     QString text;
 };
 
+/// Test support for code built on typekit: a recorder that collects the non-fatal reports and log
+/// texts made while it is alive, instead of letting them reach the installed service, so that a
+/// test can say which reports a block made and how many. It is the library's own test support and
+/// is installed with the sample host (typekit::testsupport, pkg-config testsupport).
+///
+/// A report is one line "file | function | condition | message": the unit's file text, the
+/// qualified function, the condition that did not hold, and the message streamed with it. A
+/// plug-in's Qt Test compares those lines:
+///
+///     Trade::ReportRecorder reports;
+///     Trade::OrderRecord order;
+///     order.action();  // an order without action: the record's report, then the typed read's
+///     QCOMPARE(reports.count(), 2);
+///     QCOMPARE(reports.lines().first(), Trade::ReportRecorder::line(u"variant/variantrecord",
+///              u"Trade::VariantRecord::rawValue", u"it != m_data.end()",
+///              Trade::ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")));
+///
+/// Log texts that belong to no report (a load that found no symbol for a saved name logs an
+/// error, severity 4) are kept apart in logs(). Recorders nest: each restores the service it
+/// replaced when it goes. The recorder is thread-safe; reports from other threads count too.
 class TESTSUPPORT_EXPORT ReportRecorder final : public IMarquelService
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::AveragePrice
-/// The price of averaged fills (an order's average fill price, a position's entry price). It is
-/// not aligned to the tick grid, since an average of tick prices lies between ticks; toPrice()
-/// aligns it. Stored unscaled (divided by the symbol's price multiplier), compared at 1e-10.
 #pragma once
 
 #include <typekit/price.h>
@@ -12,6 +8,9 @@ class QDebug;
 
 namespace Trade {
 
+/// The price of averaged fills (an order's average fill price, a position's entry price). It is
+/// not aligned to the tick grid, since an average of tick prices lies between ticks; toPrice()
+/// aligns it. Stored unscaled (divided by the symbol's price multiplier), compared at 1e-10.
 class TYPEKIT_EXPORT AveragePrice
 {
 public:

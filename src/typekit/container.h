@@ -1,17 +1,3 @@
-/// \class Trade::Container
-/// Read-only sequences of host objects, as storages hand out their records and positions.
-///
-/// Trade::Enumerable<T> is the interface: size(), empty() and value(index), and begin()/end() for
-/// range-for. A plain Enumerable forwards every call to another one (a storage may hand out a view
-/// of a sequence it keeps elsewhere); Trade::Container<T> keeps its own elements in an implicitly
-/// shared vector, so copies are cheap until one of them appends.
-///
-///     for (Trade::IRecord *record : storage->records())
-///         ...
-///
-/// Both are offered for T = Trade::IRecord* and T = Trade::IPosition* (instantiated and exported by
-/// the library). Broken preconditions are reported and the call goes on with a neutral result:
-/// an Enumerable that forwards to nothing is empty, an index out of range gives a null element.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -93,6 +79,19 @@ private:
     const Enumerable *m_other;
 };
 
+/// Read-only sequences of host objects, as storages hand out their records and positions.
+///
+/// Trade::Enumerable<T> is the interface: size(), empty() and value(index), and begin()/end() for
+/// range-for. A plain Enumerable forwards every call to another one (a storage may hand out a view
+/// of a sequence it keeps elsewhere); Trade::Container<T> keeps its own elements in an implicitly
+/// shared vector, so copies are cheap until one of them appends.
+///
+///     for (Trade::IRecord *record : storage->records())
+///         ...
+///
+/// Both are offered for T = Trade::IRecord* and T = Trade::IPosition* (instantiated and exported by
+/// the library). Broken preconditions are reported and the call goes on with a neutral result:
+/// an Enumerable that forwards to nothing is empty, an index out of range gives a null element.
 template <typename T>
 class TYPEKIT_EXPORT Container : public Enumerable<T>
 {

@@ -1,6 +1,3 @@
-/// \class Trade::Currency
-/// The currency a profit is counted in. The host numbers its currencies; the library carries the
-/// number and never interprets it.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -26,6 +23,8 @@ enum CurrencyType : qint32 {
 
 namespace Trade {
 
+/// The currency a profit is counted in. The host numbers its currencies; the library carries the
+/// number and never interprets it.
 class Currency
 {
 public:

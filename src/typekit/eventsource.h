@@ -1,6 +1,3 @@
-/// \class Trade::EventSource
-/// Where an order event came from (the window or tool that started it, and the user's gesture),
-/// and why it happened.
 #pragma once
 
 #include <typekit/invocationtype.h>
@@ -14,6 +11,8 @@ class QDebug;
 
 namespace Trade {
 
+/// Where an order event came from (the window or tool that started it, and the user's gesture),
+/// and why it happened.
 class TYPEKIT_EXPORT EventSource
 {
     Q_GADGET

@@ -1,5 +1,3 @@
-/// \class Trade::IAccount
-/// A trading account of the host.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -11,6 +9,7 @@ class QDebug;
 
 namespace Trade {
 
+/// A trading account of the host.
 class TYPEKIT_EXPORT IAccount
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::IActiveExitStrategyProvider
-/// The host's knowledge of which exit strategy is active (the one its orders get unless the user
-/// picks another). The library holds it by pointer, never owns it, and lets go of it when it says
-/// it is going away.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -13,6 +9,9 @@
 
 namespace Trade {
 
+/// The host's knowledge of which exit strategy is active (the one its orders get unless the user
+/// picks another). The library holds it by pointer, never owns it, and lets go of it when it says
+/// it is going away.
 class TYPEKIT_EXPORT IActiveExitStrategyProvider : public virtual INotifier, public virtual IDisposable
 {
 public:

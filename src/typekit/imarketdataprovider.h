@@ -1,6 +1,3 @@
-/// \class Trade::IMarketDataProvider
-/// The host's source of market data for an order ticket. The library holds it by pointer, never
-/// owns it, and lets go of it when it says it is going away.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -12,6 +9,8 @@
 
 namespace Trade {
 
+/// The host's source of market data for an order ticket. The library holds it by pointer, never
+/// owns it, and lets go of it when it says it is going away.
 class TYPEKIT_EXPORT IMarketDataProvider : public virtual Common::INotifier, public virtual IDisposable
 {
 public:

@@ -1,5 +1,3 @@
-/// \class Common::InvocationType
-/// The user gesture that started an action: a button click, a context menu, a hot key, ...
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -11,6 +9,7 @@ class QDebug;
 
 namespace Common {
 
+/// The user gesture that started an action: a button click, a context menu, a hot key, ...
 class TYPEKIT_EXPORT InvocationType
 {
     Q_GADGET

@@ -1,7 +1,3 @@
-/// \class Trade::IOrderInfoProvider
-/// The context of an order ticket: besides the symbol, account and broker connection, the
-/// symbol's display name, the order settings, the exit strategy, two price levels and the market
-/// data provider.
 #pragma once
 
 #include <typekit/imarketdataprovider.h>
@@ -16,6 +12,9 @@
 
 namespace Trade {
 
+/// The context of an order ticket: besides the symbol, account and broker connection, the
+/// symbol's display name, the order settings, the exit strategy, two price levels and the market
+/// data provider.
 class TYPEKIT_EXPORT IOrderInfoProvider : public virtual ISymbolAccountProvider
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::IOrderInfoProviderAggregator
-/// An order ticket's context that can be chained: it may follow an external provider (taking
-/// over everything that one has and following its changes) and push its own symbol, account and
-/// connection into an external holder.
 #pragma once
 
 #include <typekit/iorderinfoprovider.h>
@@ -9,6 +5,9 @@
 
 namespace Trade {
 
+/// An order ticket's context that can be chained: it may follow an external provider (taking
+/// over everything that one has and following its changes) and push its own symbol, account and
+/// connection into an external holder.
 class TYPEKIT_EXPORT IOrderInfoProviderAggregator : public virtual IOrderInfoProvider
 {
 public:

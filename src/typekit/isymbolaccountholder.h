@@ -1,6 +1,3 @@
-/// \class Trade::ISymbolAccountHolder
-/// A context provider whose symbol and account others may set: the target of a provider that
-/// pushes its own context on (see Trade::IOrderInfoProviderAggregator::setExternalHolder).
 #pragma once
 
 #include <typekit/isymbolaccountprovider.h>
@@ -8,6 +5,8 @@
 
 namespace Trade {
 
+/// A context provider whose symbol and account others may set: the target of a provider that
+/// pushes its own context on (see Trade::IOrderInfoProviderAggregator::setExternalHolder).
 class TYPEKIT_EXPORT ISymbolAccountHolder : public virtual ISymbolAccountProvider
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::ISymbolAccountProvider
-/// A context provider: tells the host's order and trading widgets which symbol and which account
-/// they currently work on, with which broker connection, and announces every change.
 #pragma once
 
 #include <typekit/connection/ibrokerconnectionprovider.h>
@@ -15,6 +12,8 @@
 
 namespace Trade {
 
+/// A context provider: tells the host's order and trading widgets which symbol and which account
+/// they currently work on, with which broker connection, and announces every change.
 class TYPEKIT_EXPORT ISymbolAccountProvider : public virtual Common::INotifier, public virtual IDisposable
 {
 public:

@@ -1,8 +1,3 @@
-/// \class Common::Nullable
-/// An optional value, as host interfaces and statistics return them.
-///
-/// Nullable<double> keeps the size of a double: its null state is the bit pattern with all 64 bits
-/// set (a quiet NaN), and every other pattern, other NaNs included, is a value.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -15,6 +10,10 @@ class QDebug;
 
 namespace Common {
 
+/// An optional value, as host interfaces and statistics return them.
+///
+/// Nullable<double> keeps the size of a double: its null state is the bit pattern with all 64 bits
+/// set (a quiet NaN), and every other pattern, other NaNs included, is a value.
 template <typename T>
 class Nullable
 {

@@ -1,4 +1,13 @@
-/// \class Trade::OrderInfoProvider
+#pragma once
+
+#include <typekit/iorderinfoprovideraggregator.h>
+#include <typekit/symbolaccountprovider.h>
+#include <typekit/typekit_export.h>
+
+#include <QtCore/QPointer>
+
+namespace Trade {
+
 /// The context of an order ticket: besides the symbol, account and broker connection of
 /// Trade::SymbolAccountProvider, the symbol's display name, the order settings, the exit strategy,
 /// two price levels, a market data provider and whether the symbol may be mapped automatically.
@@ -15,16 +24,6 @@
 /// a Trade::ISymbolAccountHolder as well (another provider, for instance). A holder that is a
 /// QObject is followed while it lives; one that is not is pushed into until the holder is changed
 /// (to null included) or this provider goes, so it must live as long.
-#pragma once
-
-#include <typekit/iorderinfoprovideraggregator.h>
-#include <typekit/symbolaccountprovider.h>
-#include <typekit/typekit_export.h>
-
-#include <QtCore/QPointer>
-
-namespace Trade {
-
 class TYPEKIT_EXPORT OrderInfoProvider : public SymbolAccountProvider, public virtual IOrderInfoProviderAggregator
 {
     Q_OBJECT

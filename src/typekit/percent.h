@@ -1,5 +1,3 @@
-/// \class Trade::Percent
-/// An optional percentage (12.5 means 12.5 %), shown through the host's formatter.
 #pragma once
 
 #include <typekit/nullable.h>
@@ -11,6 +9,7 @@ class QDebug;
 
 namespace Trade {
 
+/// An optional percentage (12.5 means 12.5 %), shown through the host's formatter.
 class TYPEKIT_EXPORT Percent
 {
 public:

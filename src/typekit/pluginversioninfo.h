@@ -1,5 +1,3 @@
-/// \class Trade::PluginVersionInfo
-/// A plug-in version and whether the host can work with it.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -9,6 +7,7 @@
 
 namespace Trade {
 
+/// A plug-in version and whether the host can work with it.
 class TYPEKIT_EXPORT PluginVersionInfo
 {
 public:

@@ -1,5 +1,3 @@
-/// \class Trade::PluginVersions
-/// The versions a plug-in offers, searchable by version.
 #pragma once
 
 #include <typekit/pluginversioninfo.h>
@@ -9,6 +7,7 @@
 
 namespace Trade {
 
+/// The versions a plug-in offers, searchable by version.
 class TYPEKIT_EXPORT PluginVersions : public QList<PluginVersionInfo>
 {
 public:

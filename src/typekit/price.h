@@ -1,9 +1,3 @@
-/// \class Trade::Price
-/// A price bound to its symbol. A price whose symbol is valid lies on the symbol's tick grid: it is
-/// aligned on every read and stored aligned, divided by the symbol's price multiplier. Prices
-/// compare by tick counts, so float noise never splits equal prices.
-///
-/// A symbol is valid when its record holds the user-defined minimum movement and price scale.
 #pragma once
 
 #include <typekit/symbol/isymbol.h>
@@ -16,6 +10,11 @@ class QDebug;
 
 namespace Trade {
 
+/// A price bound to its symbol. A price whose symbol is valid lies on the symbol's tick grid: it is
+/// aligned on every read and stored aligned, divided by the symbol's price multiplier. Prices
+/// compare by tick counts, so float noise never splits equal prices.
+///
+/// A symbol is valid when its record holds the user-defined minimum movement and price scale.
 class TYPEKIT_EXPORT Price
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::Profit
-/// The money of a position or trade, bound to its symbol so that it reads in ticks as well, with
-/// the currency it is shown in. Profits compare at 1e-10.
 #pragma once
 
 #include <typekit/currency.h>
@@ -14,6 +11,8 @@ class QDebug;
 
 namespace Trade {
 
+/// The money of a position or trade, bound to its symbol so that it reads in ticks as well, with
+/// the currency it is shown in. Profits compare at 1e-10.
 class TYPEKIT_EXPORT Profit
 {
 public:

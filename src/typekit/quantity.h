@@ -1,7 +1,3 @@
-/// \class Trade::Quantity
-/// An order or position size, held in units; the symbol's lot size relates units to the lots that
-/// users type and see. The lot size is read from the symbol whenever it is needed (1 without a
-/// symbol), so a symbol whose lot size changes changes the lot view of existing quantities.
 #pragma once
 
 #include <typekit/symbol/isymbol.h>
@@ -16,6 +12,9 @@ class QDebug;
 
 namespace Trade {
 
+/// An order or position size, held in units; the symbol's lot size relates units to the lots that
+/// users type and see. The lot size is read from the symbol whenever it is needed (1 without a
+/// symbol), so a symbol whose lot size changes changes the lot view of existing quantities.
 class TYPEKIT_EXPORT Quantity
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::Rational
-/// Sums a numerator and a denominator separately and gives their ratio as a percentage, as
-/// statistics accumulate them (profitable trades of all trades, and the like).
 #pragma once
 
 #include <typekit/nullable.h>
@@ -10,6 +7,8 @@ class QDebug;
 
 namespace Trade {
 
+/// Sums a numerator and a denominator separately and gives their ratio as a percentage, as
+/// statistics accumulate them (profitable trades of all trades, and the like).
 class TYPEKIT_EXPORT Rational
 {
 public:

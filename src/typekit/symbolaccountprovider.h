@@ -1,4 +1,16 @@
-/// \class Trade::SymbolAccountProvider
+#pragma once
+
+#include <typekit/connection/brokerconnectionprovider.h>
+#include <typekit/isymbolaccountholder.h>
+#include <typekit/typekit_export.h>
+
+#include <controlkit/abstractnotifier.h>
+
+#include <QtCore/QObject>
+#include <QtCore/QPointer>
+
+namespace Trade {
+
 /// The basic context provider: holds a symbol, an account and a broker connection provider, and
 /// announces every change of the symbol and the account.
 ///
@@ -14,19 +26,6 @@
 /// With its slot_ slots a provider follows another provider it is subscribed to:
 ///
 ///     head.subscribe(&follower);     // follower takes head's symbol and account from now on
-#pragma once
-
-#include <typekit/connection/brokerconnectionprovider.h>
-#include <typekit/isymbolaccountholder.h>
-#include <typekit/typekit_export.h>
-
-#include <controlkit/abstractnotifier.h>
-
-#include <QtCore/QObject>
-#include <QtCore/QPointer>
-
-namespace Trade {
-
 class TYPEKIT_EXPORT SymbolAccountProvider : public QObject,
                                              public AbstractNotifier,
                                              public virtual ISymbolAccountHolder

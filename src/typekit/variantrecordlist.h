@@ -1,6 +1,3 @@
-/// \class Trade::VariantRecordList
-/// An ordered list of records, for records that hold other records (the legs of a spread symbol).
-/// It travels in one field of a record, compares, saves and loads.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -12,6 +9,8 @@ namespace Trade {
 
 class IStorage;
 
+/// An ordered list of records, for records that hold other records (the legs of a spread symbol).
+/// It travels in one field of a record, compares, saves and loads.
 class TYPEKIT_EXPORT VariantRecordList : public QVector<VariantRecord>
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::Version
-/// The four-part version of a broker plug-in (major.minor.build.revision), with an explicit
-/// invalid state: all four parts 65535.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -11,6 +8,8 @@ class QDebug;
 
 namespace Trade {
 
+/// The four-part version of a broker plug-in (major.minor.build.revision), with an explicit
+/// invalid state: all four parts 65535.
 class TYPEKIT_EXPORT Version
 {
 public:

@@ -1,8 +1,3 @@
-/// \class Trade::AbstractComboBoxControl
-/// The base of controls whose user chooses an item of a combo box. The control is a widget that
-/// holds a real QComboBox (comboControl()) filling it; the item the user chooses becomes the
-/// control's value, announced once with valueChanged. The combo box follows the control's enabled
-/// state, and takes no input while the control is read-only.
 #pragma once
 
 #include <widgetkit/abstractvaluecontrol.h>
@@ -14,6 +9,10 @@ class QComboBox;
 
 namespace Trade {
 
+/// The base of controls whose user chooses an item of a combo box. The control is a widget that
+/// holds a real QComboBox (comboControl()) filling it; the item the user chooses becomes the
+/// control's value, announced once with valueChanged. The combo box follows the control's enabled
+/// state, and takes no input while the control is read-only.
 class WIDGETKIT_EXPORT AbstractComboBoxControl : public QWidget, public AbstractValueControl
 {
     Q_OBJECT

@@ -1,6 +1,3 @@
-/// \class Trade::AbstractControl
-/// The base of the host's input controls: a notifier that keeps the control's read-only state,
-/// which the control's widget honours.
 #pragma once
 
 #include <widgetkit/icontrol.h>
@@ -10,6 +7,8 @@
 
 namespace Trade {
 
+/// The base of the host's input controls: a notifier that keeps the control's read-only state,
+/// which the control's widget honours.
 class WIDGETKIT_EXPORT AbstractControl : public AbstractNotifier, public virtual IControl
 {
 public:

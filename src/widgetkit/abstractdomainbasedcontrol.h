@@ -1,7 +1,3 @@
-/// \class Trade::AbstractDomainBasedControl
-/// The base of combo box controls whose items are the values of a domain: item i shows the text
-/// of value i (Trade::Variant's toString). The value is independent of the domain: the item of
-/// the value is current when the domain has it, else no item is.
 #pragma once
 
 #include <widgetkit/abstractcomboboxcontrol.h>
@@ -10,6 +6,9 @@
 
 namespace Trade {
 
+/// The base of combo box controls whose items are the values of a domain: item i shows the text
+/// of value i (Trade::Variant's toString). The value is independent of the domain: the item of
+/// the value is current when the domain has it, else no item is.
 class WIDGETKIT_EXPORT AbstractDomainBasedControl : public AbstractComboBoxControl, public virtual IDomainBasedControl
 {
     Q_OBJECT

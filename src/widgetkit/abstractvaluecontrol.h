@@ -1,6 +1,3 @@
-/// \class Trade::AbstractValueControl
-/// The base of controls that hold one value: it keeps the value, has the widget show it and
-/// announces each change once, whether the user or a caller made it.
 #pragma once
 
 #include <widgetkit/abstractcontrol.h>
@@ -9,6 +6,8 @@
 
 namespace Trade {
 
+/// The base of controls that hold one value: it keeps the value, has the widget show it and
+/// announces each change once, whether the user or a caller made it.
 class WIDGETKIT_EXPORT AbstractValueControl : public AbstractControl, public virtual IValueControl
 {
 public:

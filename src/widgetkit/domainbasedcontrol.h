@@ -1,9 +1,3 @@
-/// \class Trade::DomainBasedControl
-/// A combo box control offering the values of a domain, as the host builds its choice controls:
-///
-///     Trade::DomainBasedControl category(parent);
-///     category.setDomain(Trade::SymbolCategory::domain());
-///     category.setValue(Trade::Variant::fromValue(Trade::SymbolCategory(Symbology::symbolTypeFuture)));
 #pragma once
 
 #include <widgetkit/abstractdomainbasedcontrol.h>
@@ -11,6 +5,11 @@
 
 namespace Trade {
 
+/// A combo box control offering the values of a domain, as the host builds its choice controls:
+///
+///     Trade::DomainBasedControl category(parent);
+///     category.setDomain(Trade::SymbolCategory::domain());
+///     category.setValue(Trade::Variant::fromValue(Trade::SymbolCategory(Symbology::symbolTypeFuture)));
 class WIDGETKIT_EXPORT DomainBasedControl : public AbstractDomainBasedControl
 {
     Q_OBJECT

@@ -1,13 +1,3 @@
-/// \class Trade::ExitStrategyDomainControl
-/// The combo box in which the user picks an exit strategy. Its items are the values of a domain
-/// of exit strategies; the item of the host's active exit strategy is marked " (Active)", and the
-/// mark follows the host's active exit strategy provider:
-///
-///     Trade::ExitStrategyDomainControl control(parent);
-///     control.setActiveExitStrategyProvider(provider);   // not owned; let go when disposed
-///     control.setDomain(strategies);                      // "Breakeven", "Two targets (Active)"
-///
-/// Values, read-only and enabled states are those of Trade::DomainBasedControl.
 #pragma once
 
 #include <widgetkit/domainbasedcontrol.h>
@@ -27,6 +17,15 @@ public:
     ~IExitStrategyDomainControl() override;
 };
 
+/// The combo box in which the user picks an exit strategy. Its items are the values of a domain
+/// of exit strategies; the item of the host's active exit strategy is marked " (Active)", and the
+/// mark follows the host's active exit strategy provider:
+///
+///     Trade::ExitStrategyDomainControl control(parent);
+///     control.setActiveExitStrategyProvider(provider);   // not owned; let go when disposed
+///     control.setDomain(strategies);                      // "Breakeven", "Two targets (Active)"
+///
+/// Values, read-only and enabled states are those of Trade::DomainBasedControl.
 class WIDGETKIT_EXPORT ExitStrategyDomainControl : public DomainBasedControl, public virtual IExitStrategyDomainControl
 {
     Q_OBJECT

@@ -1,11 +1,3 @@
-/// \class Trade::IControl
-/// The interfaces of the host's input controls, one layer on the other: every control can be
-/// disabled or made read-only; a value control holds one value, which the user chooses and which
-/// it announces; a domain-based control offers the values of a domain to choose from.
-///
-///     Trade::IDomainBasedControl *categories = ...;
-///     categories->setDomain(Trade::SymbolCategory::domain());
-///     categories->subscribe(view);   // view->slot_valueChanged(Trade::Variant)
 #pragma once
 
 #include <widgetkit/widgetkit_export.h>
@@ -17,6 +9,13 @@
 
 namespace Trade {
 
+/// The interfaces of the host's input controls, one layer on the other: every control can be
+/// disabled or made read-only; a value control holds one value, which the user chooses and which
+/// it announces; a domain-based control offers the values of a domain to choose from.
+///
+///     Trade::IDomainBasedControl *categories = ...;
+///     categories->setDomain(Trade::SymbolCategory::domain());
+///     categories->subscribe(view);   // view->slot_valueChanged(Trade::Variant)
 class WIDGETKIT_EXPORT IControl : public virtual INotifier
 {
 public:

@@ -1,12 +1,3 @@
-/// \class Trade::BrokerConnectionProvider
-/// Holds the broker connection a widget works with and announces every change.
-///
-///     Trade::BrokerConnectionProvider connection(parent);
-///     connection.subscribe(observer);     // observer has slot_connectionChanged(...)
-///     connection.setBrokerConnection(c);  // observer hears connectionChanged(previous, provider)
-///
-/// A subscriber to connectionChanged is greeted at once with the current connection (in the place
-/// of the previous one), and only it: the others hear nothing then.
 #pragma once
 
 #include <typekit/connection/ibrokerconnectionprovider.h>
@@ -18,6 +9,14 @@
 
 namespace Trade {
 
+/// Holds the broker connection a widget works with and announces every change.
+///
+///     Trade::BrokerConnectionProvider connection(parent);
+///     connection.subscribe(observer);     // observer has slot_connectionChanged(...)
+///     connection.setBrokerConnection(c);  // observer hears connectionChanged(previous, provider)
+///
+/// A subscriber to connectionChanged is greeted at once with the current connection (in the place
+/// of the previous one), and only it: the others hear nothing then.
 class TYPEKIT_EXPORT BrokerConnectionProvider : public QObject,
                                                 public AbstractNotifier,
                                                 public virtual IBrokerConnectionProvider

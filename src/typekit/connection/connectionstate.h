@@ -1,5 +1,3 @@
-/// \class Trade::ConnectionState
-/// The state of a broker connection, with what a user may do in it.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -12,6 +10,7 @@ class QDebug;
 
 namespace Trade {
 
+/// The state of a broker connection, with what a user may do in it.
 class TYPEKIT_EXPORT ConnectionState
 {
     Q_GADGET

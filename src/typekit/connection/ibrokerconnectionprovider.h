@@ -1,5 +1,3 @@
-/// \class Trade::IBrokerConnectionProvider
-/// The broker connection a widget works with, and its changes.
 #pragma once
 
 #include <typekit/symbol/isymbol.h>
@@ -12,6 +10,7 @@
 
 namespace Trade {
 
+/// The broker connection a widget works with, and its changes.
 class TYPEKIT_EXPORT IBrokerConnectionProvider : public virtual Common::INotifier, public virtual IDisposable
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::IConnectionRecord
-/// A record that belongs to one broker connection (an execution, a connection log entry). See
-/// log/ilogrecord.h for the record interfaces of the trade log and history.
 #pragma once
 
 #include <typekit/record/irecord.h>
@@ -9,6 +6,8 @@
 
 namespace Trade {
 
+/// A record that belongs to one broker connection (an execution, a connection log entry). See
+/// log/ilogrecord.h for the record interfaces of the trade log and history.
 class TYPEKIT_EXPORT IConnectionRecord : public virtual IRecord
 {
 public:

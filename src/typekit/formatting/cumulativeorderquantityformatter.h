@@ -1,8 +1,3 @@
-/// \class Trade::CumulativeOrderQuantityFormatter
-/// The short text of one display cell that sums the quantities of several orders: whole numbers
-/// shortened to thousands ("1.5K") and millions ("2M"), fractional ones through the host's
-/// formatter, the first total less the second before the first total in parentheses, and a
-/// plural "s" unless exactly one order was added.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -13,6 +8,10 @@
 
 namespace Trade {
 
+/// The short text of one display cell that sums the quantities of several orders: whole numbers
+/// shortened to thousands ("1.5K") and millions ("2M"), fractional ones through the host's
+/// formatter, the first total less the second before the first total in parentheses, and a
+/// plural "s" unless exactly one order was added.
 class TYPEKIT_EXPORT CumulativeOrderQuantityFormatter
 {
 public:

@@ -1,4 +1,12 @@
-/// \class Trade::ILogRecord
+#pragma once
+
+#include <typekit/record/irecord.h>
+#include <typekit/typekit_export.h>
+
+#include <QtCore/QString>
+
+namespace Trade {
+
 /// The record interfaces of the host's trade log and trade history. The host implements them on
 /// its record objects; the library supplies what every class of the hierarchy needs: public
 /// default and copy constructors, an assignment that copies nothing (the interfaces hold no data,
@@ -13,15 +21,6 @@
 ///
 /// Each interface declares the few questions that a log window, a trade history or a report asks
 /// of every entry; everything else an entry holds is in its variant record.
-#pragma once
-
-#include <typekit/record/irecord.h>
-#include <typekit/typekit_export.h>
-
-#include <QtCore/QString>
-
-namespace Trade {
-
 class TYPEKIT_EXPORT ILogRecord : public virtual IRecord
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::ITradeLogRecord
-/// A trade log entry: what happened to an order at one moment (placed, changed, filled, rejected),
-/// with the execution it reports, if any. See log/ilogrecord.h for the record interfaces of the
-/// trade log and history.
 #pragma once
 
 #include <typekit/eventsource.h>
@@ -15,6 +11,9 @@
 
 namespace Trade {
 
+/// A trade log entry: what happened to an order at one moment (placed, changed, filled, rejected),
+/// with the execution it reports, if any. See log/ilogrecord.h for the record interfaces of the
+/// trade log and history.
 class TYPEKIT_EXPORT ITradeLogRecord : public virtual ILogRecord, public virtual ITradeRecord
 {
 public:

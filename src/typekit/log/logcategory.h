@@ -1,5 +1,3 @@
-/// \class Trade::LogCategory
-/// The section of the trade log an entry belongs to.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -12,6 +10,7 @@ class QDebug;
 
 namespace Trade {
 
+/// The section of the trade log an entry belongs to.
 class TYPEKIT_EXPORT LogCategory
 {
     Q_GADGET

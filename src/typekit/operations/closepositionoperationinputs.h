@@ -1,14 +1,3 @@
-/// \class Trade::ClosePositionOperationInputs
-/// The order inputs with which a close-position operation closes each of its positions: inputs the
-/// user gave explicitly, or, until then, the position's own close order.
-///
-///     Trade::ListOfClosePositionOperationInputs inputs(storage->positions());
-///     for (Trade::IPosition *position : inputs.positions())          // those that can be closed
-///         send(inputs.findOrderInputsByPosition(position));
-///
-/// The close inputs are filled lazily: the first read while they are empty asks the position
-/// (when it can be closed) for its close order and keeps a copy, which is never refreshed. So a
-/// const read may write, and one object must not be read from two threads at once.
 #pragma once
 
 #include <typekit/container.h>
@@ -21,6 +10,16 @@
 
 namespace Trade {
 
+/// The order inputs with which a close-position operation closes each of its positions: inputs the
+/// user gave explicitly, or, until then, the position's own close order.
+///
+///     Trade::ListOfClosePositionOperationInputs inputs(storage->positions());
+///     for (Trade::IPosition *position : inputs.positions())          // those that can be closed
+///         send(inputs.findOrderInputsByPosition(position));
+///
+/// The close inputs are filled lazily: the first read while they are empty asks the position
+/// (when it can be closed) for its close order and keeps a copy, which is never refreshed. So a
+/// const read may write, and one object must not be read from two threads at once.
 class TYPEKIT_EXPORT ClosePositionOperationInputs
 {
 public:

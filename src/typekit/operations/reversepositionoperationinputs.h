@@ -1,13 +1,12 @@
-/// \class Trade::ReversePositionOperationInputs
-/// The order inputs with which a reverse-position operation turns each of its positions around:
-/// the close inputs, as for closing, and the inputs of the order that opens the opposite side.
-/// Both are filled lazily from the position, as ClosePositionOperationInputs describes.
 #pragma once
 
 #include <typekit/operations/closepositionoperationinputs.h>
 
 namespace Trade {
 
+/// The order inputs with which a reverse-position operation turns each of its positions around:
+/// the close inputs, as for closing, and the inputs of the order that opens the opposite side.
+/// Both are filled lazily from the position, as ClosePositionOperationInputs describes.
 class TYPEKIT_EXPORT ReversePositionOperationInputs : public ClosePositionOperationInputs
 {
 public:

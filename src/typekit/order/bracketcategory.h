@@ -1,5 +1,3 @@
-/// \class Trade::BracketCategory
-/// Which protective legs (stop loss, take profit, trailing stop) an order carries.
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -13,6 +11,7 @@ class QDebug;
 
 namespace Trade {
 
+/// Which protective legs (stop loss, take profit, trailing stop) an order carries.
 class TYPEKIT_EXPORT BracketCategory : public PersistentTexts<BracketCategory>
 {
     Q_GADGET

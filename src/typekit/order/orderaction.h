@@ -1,5 +1,3 @@
-/// \class Trade::OrderAction
-/// What an order does: buy or sell, opening or closing a position.
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -13,6 +11,7 @@ class QDebug;
 
 namespace Trade {
 
+/// What an order does: buy or sell, opening or closing a position.
 class TYPEKIT_EXPORT OrderAction : public PersistentTexts<OrderAction>
 {
     Q_GADGET

@@ -1,5 +1,3 @@
-/// \class Trade::OrderCategory
-/// The kind of an order: market, limit, stop, ...
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -13,6 +11,7 @@ class QDebug;
 
 namespace Trade {
 
+/// The kind of an order: market, limit, stop, ...
 class TYPEKIT_EXPORT OrderCategory : public PersistentTexts<OrderCategory>
 {
     Q_GADGET

@@ -1,5 +1,3 @@
-/// \class Trade::OrderExpiry
-/// How long an order lives: good till cancel, day, immediate or cancel, ...
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -13,6 +11,7 @@ class QDebug;
 
 namespace Trade {
 
+/// How long an order lives: good till cancel, day, immediate or cancel, ...
 class TYPEKIT_EXPORT OrderExpiry : public PersistentTexts<OrderExpiry>
 {
     Q_GADGET

@@ -1,5 +1,3 @@
-/// \class Trade::OrderFlags
-/// The small bit set of an order's flags.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -9,6 +7,7 @@
 
 namespace Trade {
 
+/// The small bit set of an order's flags.
 class TYPEKIT_EXPORT OrderFlags
 {
 public:

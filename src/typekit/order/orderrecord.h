@@ -1,7 +1,3 @@
-/// \class Trade::OrderRecord
-/// The typed view of one order: a record over the host's order topic with the accessors of every
-/// order attribute, and the order's flags. The record keeps no typed members: every accessor finds
-/// its field through the topic on each call.
 #pragma once
 
 #include <typekit/averageprice.h>
@@ -23,6 +19,9 @@ class QDebug;
 
 namespace Trade {
 
+/// The typed view of one order: a record over the host's order topic with the accessors of every
+/// order attribute, and the order's flags. The record keeps no typed members: every accessor finds
+/// its field through the topic on each call.
 class TYPEKIT_EXPORT OrderRecord : public RecordDataBase<IOrderTopic>
 {
 public:

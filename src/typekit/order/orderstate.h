@@ -1,5 +1,3 @@
-/// \class Trade::OrderState
-/// The life-cycle state of an order as users see it, with the reason a completed order completed.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -12,6 +10,7 @@ class QDebug;
 
 namespace Trade {
 
+/// The life-cycle state of an order as users see it, with the reason a completed order completed.
 class TYPEKIT_EXPORT OrderState
 {
     Q_GADGET

@@ -1,12 +1,11 @@
-/// \class Trade::OrderStorageFilter
-/// An order storage query: the common filter plus whether the order can be cancelled and whether
-/// it is working.
 #pragma once
 
 #include <typekit/storage/storagefilter.h>
 
 namespace Trade {
 
+/// An order storage query: the common filter plus whether the order can be cancelled and whether
+/// it is working.
 class TYPEKIT_EXPORT OrderStorageFilter : public StorageFilter
 {
 public:

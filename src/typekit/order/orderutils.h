@@ -1,7 +1,3 @@
-/// \class Trade::OrderUtils
-/// Typed reads of an order held as a bare record with its order topic, and a few facts derived
-/// from it. Each read says below whether a missing value is silent ("plain") or reported
-/// ("reporting"); both give the same default.
 #pragma once
 
 #include <typekit/iaccount.h>
@@ -23,6 +19,9 @@
 
 namespace Trade {
 
+/// Typed reads of an order held as a bare record with its order topic, and a few facts derived
+/// from it. Each read says below whether a missing value is silent ("plain") or reported
+/// ("reporting"); both give the same default.
 class TYPEKIT_EXPORT OrderUtils
 {
 public:

@@ -1,13 +1,12 @@
-/// \class Trade::PersistentTexts
-/// The persistent texts of an enumeration class: the fixed, untranslated texts under which its
-/// values are saved, one global two-way table per class. A class derives from this, names its
-/// table persistentTexts() and keeps its enumerator in m_type.
 #pragma once
 
 #include <typekit/externals/dual_map/dual_map.h>
 
 namespace Trade {
 
+/// The persistent texts of an enumeration class: the fixed, untranslated texts under which its
+/// values are saved, one global two-way table per class. A class derives from this, names its
+/// table persistentTexts() and keeps its enumerator in m_type.
 template <typename Derived>
 class PersistentTexts
 {

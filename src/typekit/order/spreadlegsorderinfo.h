@@ -1,6 +1,3 @@
-/// \class Trade::SpreadLegsOrderInfo
-/// The per-leg details of a spread order: one order record per leg symbol, kept in the spread
-/// order's own spread-legs field. Copies share the orders until one of them changes.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -15,6 +12,8 @@ namespace Trade {
 class ISymbol;
 class OrderRecord;
 
+/// The per-leg details of a spread order: one order record per leg symbol, kept in the spread
+/// order's own spread-legs field. Copies share the orders until one of them changes.
 class TYPEKIT_EXPORT SpreadLegsOrderInfo
 {
 public:

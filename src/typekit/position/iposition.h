@@ -1,6 +1,3 @@
-/// \class Trade::IPosition
-/// A position of the host: a record of its position storage seen as a position, with what the
-/// close and reverse operations need to know of it.
 #pragma once
 
 #include <typekit/container.h>  // first: it declares the record and position types exported
@@ -15,6 +12,8 @@
 
 namespace Trade {
 
+/// A position of the host: a record of its position storage seen as a position, with what the
+/// close and reverse operations need to know of it.
 class TYPEKIT_EXPORT IPosition
 {
 public:

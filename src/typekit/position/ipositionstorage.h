@@ -1,10 +1,3 @@
-/// \class Trade::IPositionStorage
-/// The host's position storage, and the statistics and selections that views and operations make
-/// over a set of its positions.
-///
-///     const Common::Nullable<double> total = Trade::IPositionStorage::percentOfReturnTotal(storage->positions());
-///     if (total.hasValue())
-///         ...
 #pragma once
 
 #include <typekit/container.h>
@@ -15,6 +8,12 @@
 
 namespace Trade {
 
+/// The host's position storage, and the statistics and selections that views and operations make
+/// over a set of its positions.
+///
+///     const Common::Nullable<double> total = Trade::IPositionStorage::percentOfReturnTotal(storage->positions());
+///     if (total.hasValue())
+///         ...
 class TYPEKIT_EXPORT IPositionStorage : public virtual IStorage
 {
 public:

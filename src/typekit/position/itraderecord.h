@@ -1,6 +1,3 @@
-/// \class Trade::ITradeRecord
-/// An entry of the trade history: one execution of an order, as the broker reported it. See
-/// log/ilogrecord.h for the record interfaces of the trade log and history.
 #pragma once
 
 #include <typekit/connection/iconnectionrecord.h>
@@ -15,6 +12,8 @@
 
 namespace Trade {
 
+/// An entry of the trade history: one execution of an order, as the broker reported it. See
+/// log/ilogrecord.h for the record interfaces of the trade log and history.
 class TYPEKIT_EXPORT ITradeRecord : public virtual IConnectionRecord
 {
 public:

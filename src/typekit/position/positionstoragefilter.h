@@ -1,11 +1,10 @@
-/// \class Trade::PositionStorageFilter
-/// A position storage query: the common filter plus whether the position can be closed.
 #pragma once
 
 #include <typekit/storage/storagefilter.h>
 
 namespace Trade {
 
+/// A position storage query: the common filter plus whether the position can be closed.
 class TYPEKIT_EXPORT PositionStorageFilter : public StorageFilter
 {
 public:

@@ -1,5 +1,3 @@
-/// \class Trade::TradeSide
-/// The side of a position: long, short or flat.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -12,6 +10,7 @@ class QDebug;
 
 namespace Trade {
 
+/// The side of a position: long, short or flat.
 class TYPEKIT_EXPORT TradeSide
 {
     Q_GADGET

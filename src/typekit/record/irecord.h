@@ -1,12 +1,3 @@
-/// \class Trade::IRecord
-/// A record object kept in one of the host's storages: an order, a position, a log entry. It is a
-/// notifier, so that observers can follow the one record they care about, and it hands out its
-/// entries as a variant record keyed by the fields of its topic.
-///
-/// The host implements the interface; the library reads the entries (VariantRecordList) and
-/// subscribes observers to records (StorageRecordsSubscriptionHolder). Which signals a record has
-/// is the host's business: the sample host's records announce recordChanged(Trade::IRecord*) and
-/// disposed(Trade::IDisposable*).
 #pragma once
 
 #include <typekit/container.h>  // first: it declares the record and position types exported
@@ -23,6 +14,14 @@ namespace Trade {
 
 class IStorage;
 
+/// A record object kept in one of the host's storages: an order, a position, a log entry. It is a
+/// notifier, so that observers can follow the one record they care about, and it hands out its
+/// entries as a variant record keyed by the fields of its topic.
+///
+/// The host implements the interface; the library reads the entries (VariantRecordList) and
+/// subscribes observers to records (StorageRecordsSubscriptionHolder). Which signals a record has
+/// is the host's business: the sample host's records announce recordChanged(Trade::IRecord*) and
+/// disposed(Trade::IDisposable*).
 class TYPEKIT_EXPORT IRecord : public virtual INotifier
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::RecordDataBase
-/// A record bound to the topic whose fields it uses, so that typed accessors (the limit price of
-/// an order, the lot size of a symbol) find their field without the caller knowing it. The topic
-/// is set once, when the record is made, and never changes.
 #pragma once
 
 #include <typekit/variant/variantrecord.h>
@@ -12,6 +8,9 @@
 
 namespace Trade {
 
+/// A record bound to the topic whose fields it uses, so that typed accessors (the limit price of
+/// an order, the lot size of a symbol) find their field without the caller knowing it. The topic
+/// is set once, when the record is made, and never changes.
 template <typename T>
 class RecordDataBase : public IRecordData
 {

@@ -1,16 +1,3 @@
-/// \class Trade::IStorage
-/// One of the host's record storages (orders, positions, log entries). It hands out its records
-/// as an enumerable, evaluates filters, and announces every change of its contents through its
-/// Qt signal storageChanged(event, record, storage):
-///
-///     Reset (1)          the contents were replaced; record is null, walk records() again
-///     Added (2)          record has come in
-///     Removed (3)        record has left; it is still alive during the signal
-///     Updated (4)        record's entries changed
-///     AboutToClear (5)   all records are about to go; they are still there during the signal
-///
-/// A host that replaces all its records therefore sends AboutToClear, then Reset. Observers that
-/// want to follow every record use Trade::StorageRecordsSubscriptionHolder.
 #pragma once
 
 #include <typekit/container.h>
@@ -24,6 +11,18 @@
 
 namespace Trade {
 
+/// One of the host's record storages (orders, positions, log entries). It hands out its records
+/// as an enumerable, evaluates filters, and announces every change of its contents through its
+/// Qt signal storageChanged(event, record, storage):
+///
+///     Reset (1)          the contents were replaced; record is null, walk records() again
+///     Added (2)          record has come in
+///     Removed (3)        record has left; it is still alive during the signal
+///     Updated (4)        record's entries changed
+///     AboutToClear (5)   all records are about to go; they are still there during the signal
+///
+/// A host that replaces all its records therefore sends AboutToClear, then Reset. Observers that
+/// want to follow every record use Trade::StorageRecordsSubscriptionHolder.
 class TYPEKIT_EXPORT IStorage : public virtual INotifier
 {
 public:

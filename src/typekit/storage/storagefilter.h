@@ -1,11 +1,3 @@
-/// \class Trade::StorageFilter
-/// The queries with which plug-ins ask the host's order and position storages for records: which
-/// kind of records, for which symbol, which accounts, which side, which document and page. A
-/// filter is built with chained calls and evaluated by the storage; reading a property that was
-/// never set is reported and gives its default.
-///
-///     Trade::OrderStorageFilter filter;
-///     filter.symbol(es).account(account).side(Trade::TradeSide::Long).working(true);
 #pragma once
 
 #include <typekit/iaccount.h>
@@ -58,6 +50,13 @@ private:
     bool m_useAnyAffiliation = false;
 };
 
+/// The queries with which plug-ins ask the host's order and position storages for records: which
+/// kind of records, for which symbol, which accounts, which side, which document and page. A
+/// filter is built with chained calls and evaluated by the storage; reading a property that was
+/// never set is reported and gives its default.
+///
+///     Trade::OrderStorageFilter filter;
+///     filter.symbol(es).account(account).side(Trade::TradeSide::Long).working(true);
 class TYPEKIT_EXPORT StorageFilter
 {
 public:

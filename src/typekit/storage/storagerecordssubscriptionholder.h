@@ -1,4 +1,13 @@
-/// \class Trade::StorageRecordsSubscriptionHolder
+#pragma once
+
+#include <typekit/storage/istorage.h>
+#include <typekit/typekit_export.h>
+
+#include <QtCore/QObject>
+#include <QtCore/QPointer>
+
+namespace Trade {
+
 /// Keeps one observer subscribed to every record of a storage while records come and go.
 ///
 ///     Trade::StorageRecordsSubscriptionHolder holder(orders, view);
@@ -19,16 +28,6 @@
 /// storage that changes, or goes, while the holder walks it is safe.
 ///
 /// A null storage or observer is reported when the holder is made; such a holder does nothing.
-#pragma once
-
-#include <typekit/storage/istorage.h>
-#include <typekit/typekit_export.h>
-
-#include <QtCore/QObject>
-#include <QtCore/QPointer>
-
-namespace Trade {
-
 class TYPEKIT_EXPORT StorageRecordsSubscriptionHolder : public QObject
 {
     Q_OBJECT

@@ -1,4 +1,19 @@
-/// \class Trade::StorageTableModel
+#pragma once
+
+#include <typekit/storage/istorage.h>
+#include <typekit/storage/storagefilter.h>
+#include <typekit/typekit_export.h>
+#include <typekit/variant/fieldset.h>
+
+#include <QtCore/QAbstractTableModel>
+#include <QtCore/QSortFilterProxyModel>
+
+#include <memory>
+
+namespace Trade {
+
+class StorageTableModelPrivate;
+
 /// A live table over one of the host's storages, for Qt's item views and QML: one row per record
 /// that the filter passes (all of them without a filter), in the storage's order, and one column
 /// per field. It follows the storage's storageChanged: records that come in are appended, those
@@ -43,22 +58,6 @@
 /// Costs: an update or a removal finds its row in constant time and compares the columns' values;
 /// an added record is looked for among the storage's records from the end (where storages add).
 /// With a filter each change asks the storage's passesFilter() for that record.
-#pragma once
-
-#include <typekit/storage/istorage.h>
-#include <typekit/storage/storagefilter.h>
-#include <typekit/typekit_export.h>
-#include <typekit/variant/fieldset.h>
-
-#include <QtCore/QAbstractTableModel>
-#include <QtCore/QSortFilterProxyModel>
-
-#include <memory>
-
-namespace Trade {
-
-class StorageTableModelPrivate;
-
 class TYPEKIT_EXPORT StorageTableModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -1,5 +1,3 @@
-/// \class Trade::IDictionaryVisibleSymbol
-/// A symbol object of the host that carries its own record over the symbol topic.
 #pragma once
 
 #include <typekit/symbol/symbolcategory.h>
@@ -9,6 +7,7 @@
 
 namespace Trade {
 
+/// A symbol object of the host that carries its own record over the symbol topic.
 class TYPEKIT_EXPORT IDictionaryVisibleSymbol
 {
 public:

@@ -1,8 +1,3 @@
-/// \class Trade::ISymbol
-/// The host's symbol, as the value types see it: the figures that put prices on a tick grid and
-/// relate units to lots, the texts of prices, and the symbol's own record. A symbol is also a
-/// notifier: holders that keep it subscribe to its end (`disposed`) and to changes of its
-/// resolution by the host's core (`symbolResolveChanged`).
 #pragma once
 
 #include <notifierkit/idisposable.h>
@@ -26,6 +21,10 @@ public:
     virtual ~IBrokerConnection();
 };
 
+/// The host's symbol, as the value types see it: the figures that put prices on a tick grid and
+/// relate units to lots, the texts of prices, and the symbol's own record. A symbol is also a
+/// notifier: holders that keep it subscribe to its end (`disposed`) and to changes of its
+/// resolution by the host's core (`symbolResolveChanged`).
 class TYPEKIT_EXPORT ISymbol : public virtual IDictionaryVisibleSymbol,
                                public virtual Common::INotifier,
                                public virtual IDisposable

@@ -1,6 +1,3 @@
-/// \class Trade::SpreadLeg
-/// One leg of a spread or basket: a symbol with a signed multiplier (negative for a leg on the
-/// other side). Multipliers compare within the double epsilon, absolutely.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -11,6 +8,8 @@ namespace Trade {
 
 class ISymbol;
 
+/// One leg of a spread or basket: a symbol with a signed multiplier (negative for a leg on the
+/// other side). Multipliers compare within the double epsilon, absolutely.
 class TYPEKIT_EXPORT SpreadLeg
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::SymbolBoundConverter
-/// What the converters of symbol-bound values (prices, quantities, profits, average prices) have
-/// in common: converting such a value with a context that holds a symbol makes it anew on that
-/// symbol, so that a record converted for another symbol carries that symbol's grid and lots.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -12,6 +8,9 @@ namespace Trade {
 
 class ISymbol;
 
+/// What the converters of symbol-bound values (prices, quantities, profits, average prices) have
+/// in common: converting such a value with a context that holds a symbol makes it anew on that
+/// symbol, so that a record converted for another symbol carries that symbol's grid and lots.
 class TYPEKIT_EXPORT SymbolBoundConverter : public IRebasingConverter
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::SymbolCategory
-/// The instrument class of a symbol (stock, future, forex, ...), numbered as symbol names are
-/// classified, with its display names and the choices offered to users.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -12,6 +9,8 @@ class QDebug;
 
 namespace Trade {
 
+/// The instrument class of a symbol (stock, future, forex, ...), numbered as symbol names are
+/// classified, with its display names and the choices offered to users.
 class TYPEKIT_EXPORT SymbolCategory
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::SymbolRecord
-/// The typed view of one traded symbol's description: a record over the host's symbol topic with
-/// the accessors of every symbol attribute. The figures mean nothing to the record itself.
 #pragma once
 
 #include <typekit/record/recorddatabase.h>
@@ -14,6 +11,8 @@ class QDebug;
 
 namespace Trade {
 
+/// The typed view of one traded symbol's description: a record over the host's symbol topic with
+/// the accessors of every symbol attribute. The figures mean nothing to the record itself.
 class TYPEKIT_EXPORT SymbolRecord : public RecordDataBase<ISymbolTopic>
 {
 public:

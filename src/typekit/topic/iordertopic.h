@@ -1,7 +1,3 @@
-/// \class Trade::IOrderTopic
-/// The host's order topic: the field of every order attribute. A topic hands out the same field
-/// object on every call, so that records find their values again. The value type stored under
-/// each field is given beside it.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -9,6 +5,9 @@
 
 namespace Trade {
 
+/// The host's order topic: the field of every order attribute. A topic hands out the same field
+/// object on every call, so that records find their values again. The value type stored under
+/// each field is given beside it.
 class TYPEKIT_EXPORT IOrderTopic
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::IPositionTopic
-/// The host's position topic: the fields of the position attributes that the library's position
-/// statistics read. The value type stored under each field is given beside it.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -8,6 +5,8 @@
 
 namespace Trade {
 
+/// The host's position topic: the fields of the position attributes that the library's position
+/// statistics read. The value type stored under each field is given beside it.
 class TYPEKIT_EXPORT IPositionTopic
 {
 public:

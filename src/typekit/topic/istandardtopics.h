@@ -1,6 +1,3 @@
-/// \class Trade::IStandardTopics
-/// The host's standard topics, installed once at host start and removed at shutdown. Order and
-/// symbol records take their topics from here when they are made.
 #pragma once
 
 #include <typekit/topic/iordertopic.h>
@@ -10,6 +7,8 @@
 
 namespace Trade {
 
+/// The host's standard topics, installed once at host start and removed at shutdown. Order and
+/// symbol records take their topics from here when they are made.
 class TYPEKIT_EXPORT IStandardTopics
 {
 public:

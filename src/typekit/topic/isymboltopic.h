@@ -1,6 +1,3 @@
-/// \class Trade::ISymbolTopic
-/// The host's symbol topic: the field of every symbol attribute, handed out as the same object on
-/// every call. The value type stored under each field is given beside it.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -8,6 +5,8 @@
 
 namespace Trade {
 
+/// The host's symbol topic: the field of every symbol attribute, handed out as the same object on
+/// every call. The value type stored under each field is given beside it.
 class TYPEKIT_EXPORT ISymbolTopic
 {
 public:

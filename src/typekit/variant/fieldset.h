@@ -1,10 +1,3 @@
-/// \class Trade::FieldSet
-/// An ordered collection of field descriptors with set operations: which fields to take out of a
-/// record or keep, which fields hold values of a type, which field has a name or an identifier.
-///
-/// Members keep the order in which they were added. The set operations never add a repeat; the
-/// constructors and the inherited vector operations take a sequence as it is, repeats included.
-/// Membership is pointer identity.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -17,6 +10,12 @@
 
 namespace Trade {
 
+/// An ordered collection of field descriptors with set operations: which fields to take out of a
+/// record or keep, which fields hold values of a type, which field has a name or an identifier.
+///
+/// Members keep the order in which they were added. The set operations never add a repeat; the
+/// constructors and the inherited vector operations take a sequence as it is, repeats included.
+/// Membership is pointer identity.
 class TYPEKIT_EXPORT FieldSet : public QVector<IField *>
 {
 public:

@@ -1,7 +1,3 @@
-/// \class Trade::IField
-/// A field descriptor of the host: one attribute of a kind of record (the limit price of an
-/// order, the lot size of a symbol). Records key their entries by the descriptor object itself,
-/// never by its name; the host owns the descriptors and keeps them for as long as records live.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -11,6 +7,9 @@
 
 namespace Trade {
 
+/// A field descriptor of the host: one attribute of a kind of record (the limit price of an
+/// order, the lot size of a symbol). Records key their entries by the descriptor object itself,
+/// never by its name; the host owns the descriptors and keeps them for as long as records live.
 class TYPEKIT_EXPORT IField
 {
 public:

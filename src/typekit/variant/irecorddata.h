@@ -1,5 +1,3 @@
-/// \class Trade::IRecordData
-/// The entries of a record, as any record object shows them.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -14,6 +12,7 @@ namespace Trade {
 class IField;
 class VariantRecord;
 
+/// The entries of a record, as any record object shows them.
 class TYPEKIT_EXPORT IRecordData
 {
 public:

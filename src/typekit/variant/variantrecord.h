@@ -1,10 +1,3 @@
-/// \class Trade::VariantRecord
-/// One record of the host's data (an order, a symbol, a spread leg): a map from field descriptors
-/// to values.
-///
-/// The entries lie in one implicitly shared array sorted by field address: a lookup is a binary
-/// search, a copy costs one atomic increment, and the first write to a shared copy gives it an
-/// array of its own. The record itself is one pointer; an empty record allocates nothing.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -18,6 +11,12 @@ class QDebug;
 
 namespace Trade {
 
+/// One record of the host's data (an order, a symbol, a spread leg): a map from field descriptors
+/// to values.
+///
+/// The entries lie in one implicitly shared array sorted by field address: a lookup is a binary
+/// search, a copy costs one atomic increment, and the first write to a shared copy gives it an
+/// array of its own. The record itself is one pointer; an empty record allocates nothing.
 class TYPEKIT_EXPORT VariantRecord
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::ExitStrategyLevel
-/// One level of an exit strategy: a quantity taken off at a profit target and protected by a
-/// stop, optionally managed by a stop strategy. Whole numbers in the host's units.
 #pragma once
 
 #include <typekit/mms/exitstrategy/iexitstrategytemplate.h>
@@ -15,6 +12,8 @@ class QDebug;
 
 namespace Trade {
 
+/// One level of an exit strategy: a quantity taken off at a profit target and protected by a
+/// stop, optionally managed by a stop strategy. Whole numbers in the host's units.
 class TYPEKIT_EXPORT ExitStrategyLevel
 {
 public:

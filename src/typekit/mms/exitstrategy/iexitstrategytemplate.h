@@ -1,5 +1,3 @@
-/// \class Trade::IExitStrategyTemplate
-/// An exit strategy template of the host: the set of exit levels an order can carry.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -8,6 +6,7 @@
 
 namespace Trade {
 
+/// An exit strategy template of the host: the set of exit levels an order can carry.
 class TYPEKIT_EXPORT IExitStrategyTemplate
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::Pyramid
-/// How an exit strategy reacts when a position is added to: not at all, by adjusting the
-/// quantities of its levels, or by adjusting quantities and prices.
 #pragma once
 
 #include <typekit/order/persistenttexts.h>
@@ -14,6 +11,8 @@ class QDebug;
 
 namespace Trade {
 
+/// How an exit strategy reacts when a position is added to: not at all, by adjusting the
+/// quantities of its levels, or by adjusting quantities and prices.
 class TYPEKIT_EXPORT Pyramid : public PersistentTexts<Pyramid>
 {
     Q_GADGET

@@ -1,5 +1,3 @@
-/// \class Trade::IStopStrategyTemplate
-/// A stop strategy template of the host: how a position's protective stop moves.
 #pragma once
 
 #include <typekit/typekit_export.h>
@@ -8,6 +6,7 @@
 
 namespace Trade {
 
+/// A stop strategy template of the host: how a position's protective stop moves.
 class TYPEKIT_EXPORT IStopStrategyTemplate
 {
 public:

@@ -1,6 +1,3 @@
-/// \class Trade::StopStrategyLevel
-/// The levels of a stop strategy: each fires at a trigger and trails the stop, moves it to break
-/// even, or sets it at a distance. Whole numbers in the host's units.
 #pragma once
 
 #include <typekit/mms/exitstrategy/exitstrategylevel.h>
@@ -13,6 +10,8 @@ class QDebug;
 
 namespace Trade {
 
+/// The levels of a stop strategy: each fires at a trigger and trails the stop, moves it to break
+/// even, or sets it at a distance. Whole numbers in the host's units.
 class TYPEKIT_EXPORT StopStrategyLevel
 {
     Q_GADGET

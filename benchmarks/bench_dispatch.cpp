@@ -45,7 +45,7 @@ BENCHMARK(BM_EqualDispatched);
 void BM_QVariantValueSide(benchmark::State &state)
 {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(longSide);  // read the variant anew each time
+        benchmark::DoNotOptimize(longSide); // read the variant anew each time
         Trade::TradeSide value = longSide.value<Trade::TradeSide>();
         benchmark::DoNotOptimize(value);
     }

@@ -36,7 +36,7 @@ BENCHMARK(BM_CopyQString);
 void BM_OrderExpiryToString(benchmark::State &state)
 {
     const Trade::OrderExpiry expiry(Trade::OrderExpiry::ImmediateOrCancel);
-    (void)expiry.toString();  // the first use makes the text
+    (void)expiry.toString(); // the first use makes the text
     for (auto _ : state) {
         benchmark::DoNotOptimize(expiry);
         QString text = expiry.toString();
@@ -75,7 +75,7 @@ BENCHMARK(BM_FromSaveableString);
 
 int main(int argc, char **argv)
 {
-    return bench::runWithRatios(argc, argv,
-                                {{"BM_OrderExpiryToString", "BM_CopyQString", 1.5},
-                                 {"BM_FromSaveableString", "BM_StdMapFind", 1.5}});
+    return bench::runWithRatios(
+        argc, argv,
+        {{"BM_OrderExpiryToString", "BM_CopyQString", 1.5}, {"BM_FromSaveableString", "BM_StdMapFind", 1.5}});
 }

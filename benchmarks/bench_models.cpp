@@ -36,11 +36,14 @@ public:
             m_rows.push_back({record, record->variantRecord()});
         }
         QObject::connect(dynamic_cast<QObject *>(storage),
-                         SIGNAL(storageChanged(Trade::IStorage::ChangeEvent,Trade::IRecord*,Trade::IStorage*)), this,
-                         SLOT(changed(Trade::IStorage::ChangeEvent,Trade::IRecord*)));
+                         SIGNAL(storageChanged(Trade::IStorage::ChangeEvent, Trade::IRecord *, Trade::IStorage *)),
+                         this, SLOT(changed(Trade::IStorage::ChangeEvent, Trade::IRecord *)));
     }
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
     int columnCount(const QModelIndex &parent = QModelIndex()) const override
     {
         return parent.isValid() ? 0 : int(m_columns.size());
@@ -106,7 +109,7 @@ private:
 // Storages of N orders, made once each.
 Sample::OrderStorage &storageOf(int count)
 {
-    bench::fixture();  // made first, so that its topics outlive the storages at exit
+    bench::fixture(); // made first, so that its topics outlive the storages at exit
     static std::map<int, std::unique_ptr<Sample::OrderStorage>> storages;
     std::unique_ptr<Sample::OrderStorage> &storage = storages[count];
     if (!storage) {
@@ -116,9 +119,12 @@ Sample::OrderStorage &storageOf(int count)
         for (int i = 0; i < count; ++i) {
             Trade::VariantRecord entries;
             entries.setValue(topic.idField(), QStringLiteral("O-%1").arg(i));
-            entries.setValue(topic.limitPriceField(), Trade::Variant::fromValue(Trade::Price(qint64(20000 + i % 400), &f.symbol)));
-            entries.setValue(topic.quantityField(), Trade::Variant::fromValue(Trade::Quantity::fromLots(1 + i % 9, &f.symbol)));
-            entries.setValue(topic.stateField(), Trade::Variant::fromValue(Trade::OrderState(Trade::OrderState::Working)));
+            entries.setValue(topic.limitPriceField(),
+                             Trade::Variant::fromValue(Trade::Price(qint64(20000 + i % 400), &f.symbol)));
+            entries.setValue(topic.quantityField(),
+                             Trade::Variant::fromValue(Trade::Quantity::fromLots(1 + i % 9, &f.symbol)));
+            entries.setValue(topic.stateField(),
+                             Trade::Variant::fromValue(Trade::OrderState(Trade::OrderState::Working)));
             storage->add(std::make_unique<Sample::Record>(QStringLiteral("O-%1").arg(i), topic.fields(), entries));
         }
     }
@@ -168,7 +174,8 @@ void update(benchmark::State &state)
         ++round;
         for (int i = 0; i < 10000; ++i) {
             Trade::VariantRecord changes;
-            changes.setValue(topic.quantityField(), Trade::Variant::fromValue(Trade::Quantity::fromLots(1 + (i + round) % 7, &f.symbol)));
+            changes.setValue(topic.quantityField(),
+                             Trade::Variant::fromValue(Trade::Quantity::fromLots(1 + (i + round) % 7, &f.symbol)));
             if (i % 2)
                 changes.setValue(topic.limitPriceField(),
                                  Trade::Variant::fromValue(Trade::Price(qint64(19000 + (i + round) % 300), &f.symbol)));

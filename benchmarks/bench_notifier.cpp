@@ -14,13 +14,20 @@
 
 #define BENCH_TEN(M) M(s0) M(s1) M(s2) M(s3) M(s4) M(s5) M(s6) M(s7) M(s8) M(s9)
 #define BENCH_SIGNAL(name) void name(int value);
-#define BENCH_SLOT(name) void slot_##name(int value) { sum += value; }
+#define BENCH_SLOT(name)                                                                                               \
+    void slot_##name(int value)                                                                                        \
+    {                                                                                                                  \
+        sum += value;                                                                                                  \
+    }
 
 // 32 signals and 32 slots without parameters: any slot fits any signal, 1024 distinct links.
 #define BENCH_EIGHT(M, p) M(p##a) M(p##b) M(p##c) M(p##d) M(p##e) M(p##f) M(p##g) M(p##h)
 #define BENCH_32(M) BENCH_EIGHT(M, a) BENCH_EIGHT(M, b) BENCH_EIGHT(M, c) BENCH_EIGHT(M, d)
 #define BENCH_PLAIN_SIGNAL(name) void name();
-#define BENCH_PLAIN_SLOT(name) void on##name() {}
+#define BENCH_PLAIN_SLOT(name)                                                                                         \
+    void on##name()                                                                                                    \
+    {                                                                                                                  \
+    }
 
 class TenSignals : public QObject, public Common::AbstractNotifier
 {
@@ -208,10 +215,10 @@ BENCHMARK(BM_DestroySubscribed)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchm
 
 void BM_DestroyConnected(benchmark::State &state)
 {
-    destroyObserverHolding(state, [](ManySignals &publisher, ManySlots *observer, const QByteArray &signal,
-                                     const QByteArray &slot) {
-        QObject::connect(&publisher, signal.constData(), observer, slot.constData());
-    });
+    destroyObserverHolding(
+        state, [](ManySignals &publisher, ManySlots *observer, const QByteArray &signal, const QByteArray &slot) {
+            QObject::connect(&publisher, signal.constData(), observer, slot.constData());
+        });
 }
 BENCHMARK(BM_DestroyConnected)->Arg(10)->Arg(100)->Arg(1000)->Complexity(benchmark::oN);
 

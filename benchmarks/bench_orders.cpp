@@ -55,9 +55,8 @@ void BM_RemainingByHand(benchmark::State &state)
                                             ? record.rawValue(quantityField).heldOr(Trade::Quantity())
                                             : Trade::Quantity();
         Trade::IField *filledField = topic->filledField();
-        const Trade::Quantity filled = record.contains(filledField)
-                                           ? record.rawValue(filledField).heldOr(Trade::Quantity())
-                                           : Trade::Quantity();
+        const Trade::Quantity filled =
+            record.contains(filledField) ? record.rawValue(filledField).heldOr(Trade::Quantity()) : Trade::Quantity();
         Trade::Quantity remaining = ordered.hasValue() && filled.hasValue() ? ordered - filled : ordered;
         benchmark::DoNotOptimize(remaining);
     }

@@ -44,7 +44,8 @@ public Q_SLOTS:
     {
         if (watchSymbols) {
             if (auto *old = dynamic_cast<QObject *>(symbol)) {
-                QObject::disconnect(old, "2disposed(Trade::IDisposable*)", this, "1onSymbolDisposed(Trade::IDisposable*)");
+                QObject::disconnect(old, "2disposed(Trade::IDisposable*)", this,
+                                    "1onSymbolDisposed(Trade::IDisposable*)");
                 QObject::disconnect(old, "2symbolResolveChanged(Trade::ISymbol*)", this,
                                     "1onSymbolResolveChanged(Trade::ISymbol*)");
             }
@@ -118,8 +119,8 @@ void chainByHand(benchmark::State &state, bool watchSymbols)
     std::array<SymbolObserver, 3> observers;
     for (size_t i = 0; i < relays.size(); ++i) {
         relays[i].watchSymbols = watchSymbols;
-        QObject::connect(&relays[i], "2symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*)",
-                         &observers[i], "1slot_symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*)");
+        QObject::connect(&relays[i], "2symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*)", &observers[i],
+                         "1slot_symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*)");
         if (i + 1 < relays.size())
             QObject::connect(&relays[i], "2symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*)",
                              &relays[i + 1], "1follow(Trade::ISymbol*,Trade::ISymbolAccountProvider*)");

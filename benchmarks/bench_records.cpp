@@ -21,7 +21,8 @@ const std::vector<std::unique_ptr<Sample::Field>> &allFields()
     static const auto fields = [] {
         std::vector<std::unique_ptr<Sample::Field>> made;
         for (int i = 0; i < 128; ++i)
-            made.push_back(std::make_unique<Sample::Field>(QString::number(i), QString::number(i), int(QMetaType::Int)));
+            made.push_back(
+                std::make_unique<Sample::Field>(QString::number(i), QString::number(i), int(QMetaType::Int)));
         return made;
     }();
     return fields;
@@ -49,14 +50,16 @@ Floor floor(const std::vector<Trade::IField *> &keys)
     Floor made;
     for (std::size_t i = 0; i < keys.size(); ++i)
         made.emplace_back(keys[i], QVariant(int(i)));
-    std::sort(made.begin(), made.end(), [](const Pair &l, const Pair &r) { return quintptr(l.first) < quintptr(r.first); });
+    std::sort(made.begin(), made.end(),
+              [](const Pair &l, const Pair &r) { return quintptr(l.first) < quintptr(r.first); });
     return made;
 }
 
 Floor::const_iterator lowerBound(const Floor &entries, Trade::IField *field)
 {
-    return std::lower_bound(entries.begin(), entries.end(), field,
-                            [](const Pair &entry, Trade::IField *key) { return quintptr(entry.first) < quintptr(key); });
+    return std::lower_bound(entries.begin(), entries.end(), field, [](const Pair &entry, Trade::IField *key) {
+        return quintptr(entry.first) < quintptr(key);
+    });
 }
 
 // Each lookup walks the record's fields in turn.
@@ -130,8 +133,10 @@ void BM_FloorSetExisting(benchmark::State &state)
     const QVariant value(7);
     std::size_t i = 0;
     for (auto _ : state) {
-        auto found = std::lower_bound(entries.begin(), entries.end(), keys[i],
-                                      [](const Pair &entry, Trade::IField *key) { return quintptr(entry.first) < quintptr(key); });
+        auto found =
+            std::lower_bound(entries.begin(), entries.end(), keys[i], [](const Pair &entry, Trade::IField *key) {
+                return quintptr(entry.first) < quintptr(key);
+            });
         if (found != entries.end() && found->first == keys[i])
             found->second = value;
         benchmark::ClobberMemory();

@@ -106,7 +106,7 @@ void BM_HolderReset(benchmark::State &state)
 {
     Sample::Storage &storage = storageOf(manyRecords);
     Follower follower;
-    Trade::StorageRecordsSubscriptionHolder holder(&storage, &follower);  // greeted with a reset
+    Trade::StorageRecordsSubscriptionHolder holder(&storage, &follower); // greeted with a reset
     tell(holder, Trade::IStorage::AboutToClear, &storage);
     for (auto _ : state) {
         tell(holder, Trade::IStorage::Reset, &storage);
@@ -122,7 +122,7 @@ template <typename Added, typename Leaving>
 void churn(Sample::Storage &storage, const QVector<Sample::Record *> &records, Added added, Leaving leaving)
 {
     for (Sample::Record *record : records) {
-        storage.add(std::unique_ptr<Sample::Record>(record));  // taken back below
+        storage.add(std::unique_ptr<Sample::Record>(record)); // taken back below
         added(record);
     }
     for (auto it = records.crbegin(); it != records.crend(); ++it) {
@@ -137,8 +137,9 @@ void BM_ChurnByHand(benchmark::State &state)
     Sample::Storage storage;
     Follower follower;
     for (auto _ : state) {
-        churn(storage, records, [&](Sample::Record *record) { record->subscribe(&follower); },
-              [&](Sample::Record *record) { record->unsubscribe(&follower); });
+        churn(
+            storage, records, [&](Sample::Record *record) { record->subscribe(&follower); },
+            [&](Sample::Record *record) { record->unsubscribe(&follower); });
     }
     qDeleteAll(records);
 }
@@ -151,7 +152,8 @@ void BM_ChurnFollowed(benchmark::State &state)
     Follower follower;
     Trade::StorageRecordsSubscriptionHolder holder(&storage, &follower);
     for (auto _ : state)
-        churn(storage, records, [](Sample::Record *) {}, [](Sample::Record *) {});
+        churn(
+            storage, records, [](Sample::Record *) {}, [](Sample::Record *) {});
     qDeleteAll(records);
 }
 BENCHMARK(BM_ChurnFollowed)->Unit(benchmark::kMillisecond);
@@ -168,7 +170,11 @@ void BM_UnsubscribeEachByHand(benchmark::State &state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_UnsubscribeEachByHand)->Arg(churnRecords)->Arg(manyRecords)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_UnsubscribeEachByHand)
+    ->Arg(churnRecords)
+    ->Arg(manyRecords)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 void BM_HolderDestruction(benchmark::State &state)
 {
@@ -182,7 +188,11 @@ void BM_HolderDestruction(benchmark::State &state)
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_HolderDestruction)->Arg(churnRecords)->Arg(manyRecords)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_HolderDestruction)
+    ->Arg(churnRecords)
+    ->Arg(manyRecords)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 
 void BM_CopyEntriesByHand(benchmark::State &state)
 {
@@ -219,7 +229,8 @@ const Trade::Container<Trade::IPosition *> &manyPositions()
             auto position = std::make_unique<Sample::Position>(symbol, nullptr);
             position->setQuantity(Trade::Quantity::fromLots(i % 10 == 0 ? 0 : 1 + i % 3, symbol));
             if (i % 7 != 0)
-                position->setReturn(Trade::Profit::fromMoney(i % 50 - 10, symbol), Trade::Profit::fromMoney(1000, symbol));
+                position->setReturn(Trade::Profit::fromMoney(i % 50 - 10, symbol),
+                                    Trade::Profit::fromMoney(1000, symbol));
             made.push_back(std::move(position));
         }
         storage.reset(std::move(made));

@@ -48,7 +48,7 @@ struct Host
     Host()
     {
         setMarquelServiceApi(&service);
-        (void)Trade::ConnectionState().toString();  // loads typekit, so that its converters are there
+        (void)Trade::ConnectionState().toString(); // loads typekit, so that its converters are there
         scaled.setPriceMultiplier(100.0);
         bare.record().remove(topics.symbol().userDefinedMinMovementField());
         bare.record().remove(topics.symbol().userDefinedPriceScaleField());
@@ -168,7 +168,8 @@ void checkLoads(const Trade::Dump &dump, const Inspect &inspect)
             if (resaved == form) {
                 // A record list's empty records are left out by saving: its first load may
                 // hold more than the settled form.
-                const bool dropsItems = round == 0 && loaded.typeName() == QByteArrayLiteral("Trade::VariantRecordList");
+                const bool dropsItems =
+                    round == 0 && loaded.typeName() == QByteArrayLiteral("Trade::VariantRecordList");
                 if (reloaded != value && value == value && !dropsItems)
                     fail("a saved form loads back equal", form, resaved);
                 break;

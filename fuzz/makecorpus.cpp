@@ -91,7 +91,7 @@ void records(const Fuzz::Fixtures &f)
     writeWithDump("fuzz_record", "record", Variant::fromValue(spread));
     write("fuzz_record", "record-scaled", Variant::fromValue(f.scaled->symbolRecord()));
     writeWithDump("fuzz_record", "recordlist",
-           Variant::fromValue(VariantRecordList{f.future->symbolRecord(), VariantRecord(), spread}));
+                  Variant::fromValue(VariantRecordList{f.future->symbolRecord(), VariantRecord(), spread}));
 
     // The plain types a record may hold, in fields of other types: loading keeps them as saved.
     VariantRecord plain;

@@ -36,20 +36,18 @@ int runWithRatios(int argc, char **argv, const std::vector<Ratio> &ratios)
     for (const Ratio &ratio : ratios) {
         const auto subject = reporter.cpuTimes.find(ratio.subject);
         const auto baseline = reporter.cpuTimes.find(ratio.baseline);
-        if (subject == reporter.cpuTimes.end() || baseline == reporter.cpuTimes.end()
-            || baseline->second <= 0) {
+        if (subject == reporter.cpuTimes.end() || baseline == reporter.cpuTimes.end() || baseline->second <= 0) {
             std::printf("  %-40s not measured in this run\n", ratio.subject.c_str());
             continue;
         }
         const double value = subject->second / baseline->second;
         if (ratio.target <= 0) {
-            std::printf("  %-40s / %-32s = %5.2f  (for information)\n", ratio.subject.c_str(),
-                        ratio.baseline.c_str(), value);
+            std::printf("  %-40s / %-32s = %5.2f  (for information)\n", ratio.subject.c_str(), ratio.baseline.c_str(),
+                        value);
             continue;
         }
-        std::printf("  %-40s / %-32s = %5.2f  (target <= %.2f: %s)\n", ratio.subject.c_str(),
-                    ratio.baseline.c_str(), value, ratio.target,
-                    value <= ratio.target ? "met" : "NOT MET");
+        std::printf("  %-40s / %-32s = %5.2f  (target <= %.2f: %s)\n", ratio.subject.c_str(), ratio.baseline.c_str(),
+                    value, ratio.target, value <= ratio.target ? "met" : "NOT MET");
     }
     return 0;
 }

@@ -12,9 +12,9 @@ namespace bench {
 
 struct Ratio
 {
-    std::string subject;   // benchmark name, as registered
-    std::string baseline;  // benchmark name, as registered
-    double target;         // the most the subject may cost, in baselines; 0 for information only
+    std::string subject;  // benchmark name, as registered
+    std::string baseline; // benchmark name, as registered
+    double target;        // the most the subject may cost, in baselines; 0 for information only
 };
 
 int runWithRatios(int argc, char **argv, const std::vector<Ratio> &ratios);

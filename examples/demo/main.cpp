@@ -74,12 +74,12 @@ void showVersions()
     Trade::PluginVersions offered;
     offered << Trade::PluginVersionInfo(Trade::Version(QStringLiteral("12.0")), true)
             << Trade::PluginVersionInfo(Trade::Version(QStringLiteral("11.4.2")), false);
-    for (const QString &text : {QStringLiteral("12"), QStringLiteral("11.4.2.0"), QStringLiteral("13.1"),
-                                QStringLiteral("1.2.3.4.5")}) {
+    for (const QString &text :
+         {QStringLiteral("12"), QStringLiteral("11.4.2.0"), QStringLiteral("13.1"), QStringLiteral("1.2.3.4.5")}) {
         const Trade::Version version(text);
         out() << '"' << text << "\" reads as " << version.toString(QStringLiteral("."))
-              << (version.isValid() ? "" : " (invalid)")
-              << (offered.contains(version) ? ", offered" : ", not offered") << '\n';
+              << (version.isValid() ? "" : " (invalid)") << (offered.contains(version) ? ", offered" : ", not offered")
+              << '\n';
     }
 }
 
@@ -95,9 +95,8 @@ void showValues()
     for (auto state : {Trade::ConnectionState::Disconnected, Trade::ConnectionState::Connecting,
                        Trade::ConnectionState::Connected, Trade::ConnectionState::Disconnecting}) {
         const Trade::ConnectionState connection(state);
-        out() << "connection " << connection.toString() << ": can connect "
-              << (connection.canConnect() ? "yes" : "no") << ", can disconnect "
-              << (connection.canDisconnect() ? "yes" : "no") << '\n';
+        out() << "connection " << connection.toString() << ": can connect " << (connection.canConnect() ? "yes" : "no")
+              << ", can disconnect " << (connection.canDisconnect() ? "yes" : "no") << '\n';
     }
 }
 
@@ -107,14 +106,12 @@ void showCategories()
     Sample::Host host;
     host.dictionary().define("=TECH", "MSFT");
     host.dictionary().define("=FRONT", "@ES");
-    for (const char *name : {"MSFT", "ESZ26", "@ES", "EUR/USD", "$SPX.X", "AAPL 261218C200",
-                             "ESZ26-ESH27", "=TECH", "=FRONT", "=UNKNOWN", "12345"}) {
-        const Trade::SymbolCategory category =
-            Trade::SymbolCategory::fromSymbolName(QString::fromLatin1(name));
-        out() << QString::fromLatin1(name).leftJustified(16) << category.toString().rightJustified(3)
-              << "  " << (category.isValid() ? category.name() : QStringLiteral("(not a category)"))
-              << (category.isTradeble() ? ", tradeable" : "") << (category.canRoll() ? ", rolls" : "")
-              << '\n';
+    for (const char *name : {"MSFT", "ESZ26", "@ES", "EUR/USD", "$SPX.X", "AAPL 261218C200", "ESZ26-ESH27", "=TECH",
+                             "=FRONT", "=UNKNOWN", "12345"}) {
+        const Trade::SymbolCategory category = Trade::SymbolCategory::fromSymbolName(QString::fromLatin1(name));
+        out() << QString::fromLatin1(name).leftJustified(16) << category.toString().rightJustified(3) << "  "
+              << (category.isValid() ? category.name() : QStringLiteral("(not a category)"))
+              << (category.isTradeble() ? ", tradeable" : "") << (category.canRoll() ? ", rolls" : "") << '\n';
     }
 }
 
@@ -126,7 +123,8 @@ void showOrder()
     const Trade::OrderExpiry expiry(Trade::OrderExpiry::ExtendedHours);
     const Trade::BracketCategory bracket(Trade::BracketCategory::StopLossTakeProfit);
     const Trade::OrderState state(Trade::OrderState::Completed, Trade::OrderState::reasonFilled);
-    const Trade::EventSource source(Trade::EventSource::Chart, Common::InvocationType(Common::InvocationType::MouseDoubleClick));
+    const Trade::EventSource source(Trade::EventSource::Chart,
+                                    Common::InvocationType(Common::InvocationType::MouseDoubleClick));
     const Trade::EventReason reason(Trade::EventReason::PlacingOrder);
     out() << "action:    " << action.toString() << " (opens: " << (action.isOpen() ? "yes" : "no")
           << ", reversed: " << action.reverseSide().toString() << ")\n"
@@ -145,7 +143,7 @@ void showOrder()
 void showQuantityCells()
 {
     heading("Quantity cells of a basket of orders");
-    Sample::Formatter formatter;  // the host's formatter for lots, money and percents
+    Sample::Formatter formatter; // the host's formatter for lots, money and percents
     Trade::CumulativeOrderQuantityFormatter filled;
     filled.addOrder(1500, 500);
     filled.addOrder(1500, 0);
@@ -162,7 +160,7 @@ void showQuantityCells()
 void showOrderUpdate()
 {
     heading("A typical order update");
-    Sample::StandardTopics topics;  // the host installs its topics before any record is made
+    Sample::StandardTopics topics; // the host installs its topics before any record is made
     Sample::Formatter formatter;
     Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
     Sample::Account account(QStringLiteral("SIM-1001"));
@@ -190,9 +188,9 @@ void showOrderUpdate()
         out() << "  " << o.action().toString() << " " << o.quantity().toString() << " "
               << o.symbol()->formatPrice(o.limitPrice().value()) << " " << o.category().toString() << " "
               << o.expiry().toString() << ", " << o.state().toString() << ", filled " << o.filled().toString()
-              << ", remaining " << Trade::OrderUtils::remainingQuantity(o.record(), o.topic()).toString()
-              << ", from " << o.eventSource().toString() << ", account "
-              << Trade::OrderUtils::accountId(o.record(), o.topic()) << "\n";
+              << ", remaining " << Trade::OrderUtils::remainingQuantity(o.record(), o.topic()).toString() << ", from "
+              << o.eventSource().toString() << ", account " << Trade::OrderUtils::accountId(o.record(), o.topic())
+              << "\n";
     };
     out() << "stored order:\n";
     show(stored);
@@ -210,17 +208,20 @@ void showPrices()
     heading("Prices on a symbol's tick grid");
     Sample::StandardTopics topics;
     Sample::Formatter formatter;
-    Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);  // tick 0.25
-    Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100, 1.0, 100);  // lots of 100
+    Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);    // tick 0.25
+    Sample::Symbol msft(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100, 1.0, 100); // lots of 100
 
     const Trade::Price typed(QStringLiteral("5012.30"), &es);
     out() << "the user types 5012.30 for ESZ26: " << typed.toString() << " (" << typed.ticks() << " ticks)\n";
     const Trade::Price market(5011.9, &es);
     out() << "market at 5011.90 reads " << market.toString() << "; limit "
-          << (typed == market ? "equals" : typed < market ? "is below" : "is above") << " it\n";
+          << (typed == market  ? "equals"
+              : typed < market ? "is below"
+                               : "is above")
+          << " it\n";
     const Trade::Price shifted = typed + qint64(3);
-    out() << "three ticks higher: " << shifted.toString() << ", out of range: "
-          << (shifted.isOutOfRange() ? "yes" : "no") << "\n";
+    out() << "three ticks higher: " << shifted.toString()
+          << ", out of range: " << (shifted.isOutOfRange() ? "yes" : "no") << "\n";
     const Trade::Quantity shares = Trade::Quantity::fromLots(2.5, &msft);
     out() << "2.5 lots of MSFT are " << shares.value() << " shares, shown as " << shares.toString() << " lots\n";
 }
@@ -229,7 +230,7 @@ void showMoneyManagement()
 {
     heading("Exit strategy levels and a storage query");
     Trade::ExitStrategyLevels levels;
-    levels << Trade::ExitStrategyLevel(2, 8, 4, nullptr) << Trade::ExitStrategyLevel(0, 12, 4, nullptr)  // no quantity
+    levels << Trade::ExitStrategyLevel(2, 8, 4, nullptr) << Trade::ExitStrategyLevel(0, 12, 4, nullptr) // no quantity
            << Trade::ExitStrategyLevel(1, 0, 6, nullptr);
     // The report goes to stderr: what was written to stdout goes out first, so that it shows here.
     out() << levels.size() << " levels saved; the one without quantity is reported (on stderr):" << Qt::endl;
@@ -337,8 +338,8 @@ void showStorages()
 
         out() << "the stop order is cancelled and leaves the storage:\n";
         orders.remove(orders.find(QStringLiteral("A-1002")));
-        out() << Trade::VariantRecordList(&orders).size() << " order left; the window follows it: "
-              << (orders.at(0)->isSubscribed(&window) ? "yes" : "no") << "\n";
+        out() << Trade::VariantRecordList(&orders).size()
+              << " order left; the window follows it: " << (orders.at(0)->isSubscribed(&window) ? "yes" : "no") << "\n";
         out() << "the host shuts the storage down:\n";
     }
 
@@ -358,7 +359,7 @@ void showStorages()
     open(&es, &account, 2, 600.0, 24000.0, 6, QStringLiteral("5012.25"));
     open(&msft, &account, -3, -45.0, 12600.0, 20, QStringLiteral("420.15"));
     open(&basket, &other, 1, 150.0, 5000.0, 4, QStringLiteral("12.50"));
-    open(&es, &other, 0, 0.0, 0.0, 0, QStringLiteral("5012.25"));  // flat: left out of everything
+    open(&es, &other, 0, 0.0, 0.0, 0, QStringLiteral("5012.25")); // flat: left out of everything
 
     const Trade::Container<Trade::IPosition *> all = positions.positions();
     out() << "return of all positions: " << percentText(Trade::IPositionStorage::percentOfReturnTotal(all))
@@ -387,7 +388,7 @@ public:
     explicit TicketView(Trade::OrderInfoProvider *context) : m_context(context)
     {
         context->subscribe(this);
-        context->connectionProvider()->subscribe(this);  // greets the view with the connection
+        context->connectionProvider()->subscribe(this); // greets the view with the connection
     }
 
 public Q_SLOTS:
@@ -439,10 +440,10 @@ void showContextChange()
     Sample::ExitStrategyTemplate twoTargets(QStringLiteral("two targets"));
     const auto step = [](const char *what) { out() << "-- " << what << '\n'; };
 
-    auto *ticket = new Sample::TicketContext;  // the host's order ticket
+    auto *ticket = new Sample::TicketContext; // the host's order ticket
     ticket->connectionProvider()->setBrokerConnection(&broker);
     ticket->setAccount(&account);
-    Trade::OrderInfoProvider plugin;  // a plug-in's provider, following the ticket
+    Trade::OrderInfoProvider plugin; // a plug-in's provider, following the ticket
     plugin.setExternalProvider(ticket);
     step("the plug-in's view subscribes to the plug-in's provider");
     TicketView view(&plugin);

@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    Sample::Market market;  // the host: its formatter, topics, ESZ26, the account SIM-1 and its orders
+    Sample::Market market; // the host: its formatter, topics, ESZ26, the account SIM-1 and its orders
     Sample::Symbol &es = market.es;
     Sample::OrderStorage &orders = market.orders;
     const Sample::OrderTopic &topic = market.topics.order();
@@ -48,9 +48,9 @@ int main(int argc, char *argv[])
 
     Trade::StorageTableModel model(&orders, {topic.idField(), topic.symbolField(), topic.actionField(),
                                              topic.limitPriceField(), topic.quantityField(), topic.filledField()});
-    Trade::StorageTableSortModel sorted;  // orders prices by ticks (Qt's own proxy would by text)
+    Trade::StorageTableSortModel sorted; // orders prices by ticks (Qt's own proxy would by text)
     sorted.setSourceModel(&model);
-    sorted.sort(3);                       // by limit price
+    sorted.sort(3); // by limit price
 
     QTableView view;
     view.setModel(&sorted);
@@ -79,8 +79,9 @@ int main(int argc, char *argv[])
         rows << sorted.index(row, 0).data().toString() + QLatin1Char(' ') + sorted.index(row, 3).data().toString();
     std::printf("Wrote %s: %s\n", qPrintable(path), qPrintable(rows.join(QStringLiteral(", "))));
     // Sorted by price, the new order among the others, the filled one still shown.
-    return rows == QStringList({QStringLiteral("A-1003 4998.75"), QStringLiteral("A-1001 5012.25"),
-                                QStringLiteral("A-1004 5020.00"), QStringLiteral("A-1002 5031.50")})
+    return rows
+                   == QStringList({QStringLiteral("A-1003 4998.75"), QStringLiteral("A-1001 5012.25"),
+                                   QStringLiteral("A-1004 5020.00"), QStringLiteral("A-1002 5031.50")})
                ? 0
                : 1;
 }

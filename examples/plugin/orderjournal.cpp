@@ -51,7 +51,7 @@ void OrderJournalKeeper::keep(Trade::IStorage::ChangeEvent event, Trade::IRecord
     case Trade::IStorage::Updated:
         save(record);
         break;
-    case Trade::IStorage::Removed:       // the broker's history keeps it; so does the journal
+    case Trade::IStorage::Removed: // the broker's history keeps it; so does the journal
     case Trade::IStorage::AboutToClear:
         break;
     }

@@ -61,7 +61,7 @@ void tst_OrderJournal::saveAndLoad()
     QVERIFY(journal.problems().isEmpty());
     QCOMPARE(reports.count(), 0);
 
-    journal.load(QStringLiteral("A-2"));  // never saved
+    journal.load(QStringLiteral("A-2")); // never saved
     QCOMPARE(journal.problems().size(), 1);
     QCOMPARE(journal.problems().first().kind, Trade::LoadProblem::UnreadableFile);
 }
@@ -111,7 +111,7 @@ void tst_OrderJournal::fills()
     QCOMPARE(OrderJournal::remaining(filled), Trade::Quantity::fromLots(remainingLots, &market->es));
     QCOMPARE(filled.state().isFilled(), completed);
     QCOMPARE(filled.state().isWorking(), !completed);
-    QCOMPARE(filled.limitPrice(), Trade::Price(QStringLiteral("5012.25"), &market->es));  // the rest stays
+    QCOMPARE(filled.limitPrice(), Trade::Price(QStringLiteral("5012.25"), &market->es)); // the rest stays
     QCOMPARE(reports.count(), 0);
 }
 
@@ -123,12 +123,13 @@ void tst_OrderJournal::reportsOfMisuse()
     Trade::ReportRecorder reports;
     Trade::OrderRecord order;
     QVERIFY(!order.action().isValid());
-    QCOMPARE(reports.lines(),
-             QStringList({Trade::ReportRecorder::line(u"variant/variantrecord", u"Trade::VariantRecord::rawValue",
-                                               u"it != m_data.end()",
-                                               Trade::ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")),
-                          Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
-                                               u"!\"unexpected data type or null value\"")}));
+    QCOMPARE(
+        reports.lines(),
+        QStringList({Trade::ReportRecorder::line(
+                         u"variant/variantrecord", u"Trade::VariantRecord::rawValue", u"it != m_data.end()",
+                         Trade::ReportRecorder::quoted(u"Key specified does not exist. Field=\"Order.Action\"")),
+                     Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+                                                 u"!\"unexpected data type or null value\"")}));
 }
 
 // The keeper saves what the storage holds when it starts, then each order that comes in or
@@ -142,13 +143,14 @@ void tst_OrderJournal::keeperFollowsTheStorage()
     orders.addOrder(order(&market->account));
 
     auto *keeper = new OrderJournalKeeper(journal, &orders);
-    QCOMPARE(keeper->saved(), 1);  // greeted with the storage's contents
+    QCOMPARE(keeper->saved(), 1); // greeted with the storage's contents
     QVERIFY(journal.load(QStringLiteral("A-1")) == orders.order(QStringLiteral("A-1")));
 
     Trade::OrderRecord second = order(&market->account);
     second.setId(QStringLiteral("A-2"));
     orders.addOrder(second);
-    orders.updateOrder(OrderJournal::applyFill(orders.order(QStringLiteral("A-1")), Trade::Quantity::fromLots(3, &market->es)));
+    orders.updateOrder(
+        OrderJournal::applyFill(orders.order(QStringLiteral("A-1")), Trade::Quantity::fromLots(3, &market->es)));
     QCOMPARE(keeper->saved(), 3);
     QCOMPARE(keeper->failed(), 0);
     QVERIFY(journal.load(QStringLiteral("A-2")) == second);
@@ -158,7 +160,7 @@ void tst_OrderJournal::keeperFollowsTheStorage()
     Trade::OrderRecord third = order(&market->account);
     third.setId(QStringLiteral("A-3"));
     orders.addOrder(third);
-    QVERIFY(journal.load(QStringLiteral("A-3")).isEmpty());  // never saved
+    QVERIFY(journal.load(QStringLiteral("A-3")).isEmpty()); // never saved
     QCOMPARE(reports.count(), 0);
 }
 
@@ -175,7 +177,7 @@ void tst_OrderJournal::workingOrdersFollowTheStorage()
         sent.setLimitPrice(Trade::Price(QString::fromLatin1(price), &market->es));
         orders.addOrder(sent);
     };
-    send("A-1", Trade::OrderAction::Buy, "999.75");  // by text it would come first
+    send("A-1", Trade::OrderAction::Buy, "999.75"); // by text it would come first
     send("A-2", Trade::OrderAction::Sell, "5031.50");
 
     WorkingOrders panel(&orders);
@@ -184,8 +186,9 @@ void tst_OrderJournal::workingOrdersFollowTheStorage()
              QStringLiteral("Limit Price"));
     QCOMPARE(panel.summary(), QStringLiteral("2 working: Sell 3 @ 5031.50, Buy 3 @ 999.75"));
 
-    send("A-3", Trade::OrderAction::Buy, "5012.25");  // takes its place by price
-    orders.updateOrder(OrderJournal::applyFill(orders.order(QStringLiteral("A-2")), Trade::Quantity::fromLots(3, &market->es)));
+    send("A-3", Trade::OrderAction::Buy, "5012.25"); // takes its place by price
+    orders.updateOrder(
+        OrderJournal::applyFill(orders.order(QStringLiteral("A-2")), Trade::Quantity::fromLots(3, &market->es)));
     QCOMPARE(panel.summary(), QStringLiteral("2 working: Buy 3 @ 5012.25, Buy 3 @ 999.75"));
 
     orders.clear();

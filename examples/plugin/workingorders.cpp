@@ -17,12 +17,11 @@ Trade::FieldSet columns()
 
 } // namespace
 
-WorkingOrders::WorkingOrders(Trade::IStorage *orders, QObject *parent)
-    : QObject(parent), m_orders(orders, columns())
+WorkingOrders::WorkingOrders(Trade::IStorage *orders, QObject *parent) : QObject(parent), m_orders(orders, columns())
 {
     m_orders.setFilter(Trade::OrderStorageFilter().working(true));
     m_sorted.setSourceModel(&m_orders);
-    m_sorted.sort(LimitPriceColumn, Qt::DescendingOrder);  // by ticks, not by text
+    m_sorted.sort(LimitPriceColumn, Qt::DescendingOrder); // by ticks, not by text
 }
 
 QString WorkingOrders::summary() const

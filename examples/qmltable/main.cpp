@@ -49,17 +49,20 @@ int main(int argc, char *argv[])
     QQmlApplicationEngine engine;
     engine.rootContext()->setContextProperty(QStringLiteral("orders"), &orders);
     engine.load(QUrl(QStringLiteral("qrc:/qmltable/main.qml")));
-    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    auto *window =
+        engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     if (!window) {
         std::fprintf(stderr, "The QML did not load\n");
         return 1;
     }
-    send("A-1003", Trade::OrderAction::SellShort, "5020.00", 4);  // after the window is up
+    send("A-1003", Trade::OrderAction::SellShort, "5020.00", 4); // after the window is up
 
     // The views lay out their rows when the event loop polishes them (given two seconds at most).
     QObject *table = window->findChild<QObject *>(QStringLiteral("table"));
     QObject *list = window->findChild<QObject *>(QStringLiteral("list"));
-    const auto shown = [&](QObject *view, const char *property) { return view ? view->property(property).toInt() : -1; };
+    const auto shown = [&](QObject *view, const char *property) {
+        return view ? view->property(property).toInt() : -1;
+    };
     QElapsedTimer waited;
     waited.start();
     while ((shown(table, "rows") != 3 || shown(list, "count") != 3) && waited.elapsed() < 2000)

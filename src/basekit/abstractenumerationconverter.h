@@ -62,8 +62,7 @@ public:
         if (!value.isInit())
             return Dump(Dump::Atom());
         TRADE_ASSERT(value.is<T>(), functionText(u"save"), unit(), this);
-        return Dump(Dump::Atom(QString::fromUtf8(value.typeName()),
-                               value.strongValue<T>().toSaveableString()));
+        return Dump(Dump::Atom(QString::fromUtf8(value.typeName()), value.strongValue<T>().toSaveableString()));
     }
 
     Variant load(const Dump &dump, const Variant &context) override

@@ -26,8 +26,8 @@ struct Instances
     }
 
     std::mutex mutex;
-    QHash<int, IConverter *> byConverterType;  // the one instance of each converter meta-type
-    QHash<int, IConverter *> largeTypeIds;     // held type id -> converter, beyond the table
+    QHash<int, IConverter *> byConverterType; // the one instance of each converter meta-type
+    QHash<int, IConverter *> largeTypeIds;    // held type id -> converter, beyond the table
     QHash<QByteArray, IConverter *> byTypeName;
 };
 

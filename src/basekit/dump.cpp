@@ -72,12 +72,11 @@ public:
             return Dump();
 
         for (auto it = object.begin(); it != object.end(); ++it) {
-            if (it.key() != typeKey && it.key() != valueKey && it.key() != membersKey
-                && it.key() != itemsKey)
+            if (it.key() != typeKey && it.key() != valueKey && it.key() != membersKey && it.key() != itemsKey)
                 return fail(path, QStringLiteral("unexpected key \"%1\"").arg(it.key()));
         }
-        const int bodies = int(object.contains(valueKey)) + int(object.contains(membersKey))
-                           + int(object.contains(itemsKey));
+        const int bodies =
+            int(object.contains(valueKey)) + int(object.contains(membersKey)) + int(object.contains(itemsKey));
         if (bodies != 1)
             return fail(path, QStringLiteral("exactly one of \"value\", \"members\" and \"items\" "
                                              "must be present"));
@@ -114,8 +113,7 @@ public:
         Dump::Container container(typeName);
         const QJsonArray array = items.toArray();
         for (qsizetype i = 0; i < array.size(); ++i) {
-            const Dump item = read(array.at(i), path + QLatin1Char('/') + QString::number(i),
-                                   depth + 1);
+            const Dump item = read(array.at(i), path + QLatin1Char('/') + QString::number(i), depth + 1);
             if (!error.isEmpty())
                 return Dump();
             container.append(item);
@@ -134,9 +132,15 @@ private:
 } // namespace
 
 Dump::Dump() = default;
-Dump::Dump(const Atom &atom) : d(std::make_shared<Node>(Node{atom})) {}
-Dump::Dump(const Struct &structure) : d(std::make_shared<Node>(Node{structure})) {}
-Dump::Dump(const Container &container) : d(std::make_shared<Node>(Node{container})) {}
+Dump::Dump(const Atom &atom) : d(std::make_shared<Node>(Node{atom}))
+{
+}
+Dump::Dump(const Struct &structure) : d(std::make_shared<Node>(Node{structure}))
+{
+}
+Dump::Dump(const Container &container) : d(std::make_shared<Node>(Node{container}))
+{
+}
 
 Dump::Kind Dump::kind() const
 {

@@ -60,12 +60,12 @@ protected:
 };
 
 // Declares all six operations in a converter that supports every one of them.
-#define TRADE_CONVERTER_OPERATIONS                                                                 \
-    Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override; \
-    Trade::Variant toVariant(const Trade::Variant &value) override;                                \
-    QString toString(const Trade::Variant &value) override;                                        \
-    int compare(const Trade::Variant &left, const Trade::Variant &right) const override;           \
-    Trade::Dump save(const Trade::Variant &value) override;                                        \
+#define TRADE_CONVERTER_OPERATIONS                                                                                     \
+    Trade::Variant fromVariant(const Trade::Variant &value, const Trade::Variant &context) override;                   \
+    Trade::Variant toVariant(const Trade::Variant &value) override;                                                    \
+    QString toString(const Trade::Variant &value) override;                                                            \
+    int compare(const Trade::Variant &left, const Trade::Variant &right) const override;                               \
+    Trade::Dump save(const Trade::Variant &value) override;                                                            \
     Trade::Variant load(const Trade::Dump &dump, const Trade::Variant &context) override;
 
 /// Forgets the types whose converter was looked up and not found, so that a converter registered
@@ -81,7 +81,7 @@ int registerConverterType()
     static_assert(std::is_base_of_v<IConverter, Converter>, "a converter implements IConverter");
     static_assert(std::is_polymorphic_v<Converter> && std::is_default_constructible_v<Converter>);
     const int id = qRegisterMetaType<Converter>();
-    forgetMissingConverters();  // types looked up before this registration are looked up again
+    forgetMissingConverters(); // types looked up before this registration are looked up again
     return id;
 }
 

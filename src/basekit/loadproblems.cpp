@@ -14,7 +14,11 @@ LoadProblem::Reference LoadProblem::referenceOf(Kind kind, QStringView typeName)
         return FieldReference;
     if (kind != UnresolvedReference && kind != SubstitutedReference)
         return NoReference;
-    static const struct { QStringView typeName; Reference reference; } references[] = {
+    static const struct
+    {
+        QStringView typeName;
+        Reference reference;
+    } references[] = {
         {u"Trade::ISymbol*", SymbolReference},
         {u"Trade::IAccount*", AccountReference},
         {u"Trade::IField*", FieldReference},

@@ -39,12 +39,12 @@ struct BASEKIT_EXPORT LoadProblem
     };
 
     Kind kind = MalformedText;
-    QString typeName;  // the saved type, "Trade::ISymbol*" say; empty for text and files
-    QString key;       // what was saved: a symbol's name, a field's identifier, a type's name
-    QString message;   // for people
+    QString typeName; // the saved type, "Trade::ISymbol*" say; empty for text and files
+    QString key;      // what was saved: a symbol's name, a field's identifier, a type's name
+    QString message;  // for people
     Reference reference = NoReference;
-    QString substitute;  // SubstitutedReference: the key of the object used instead
-    Dump saved;          // the saved form that did not load (null for text and files)
+    QString substitute; // SubstitutedReference: the key of the object used instead
+    Dump saved;         // the saved form that did not load (null for text and files)
 
     /// The reference kind of a problem of that kind with that saved type.
     static Reference referenceOf(Kind kind, QStringView typeName);

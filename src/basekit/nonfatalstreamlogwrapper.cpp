@@ -12,8 +12,7 @@ constexpr int assertionChannel = 0;
 constexpr int assertionSeverity = 3;
 } // namespace
 
-NamedValue::NamedValue(QStringView expression, const Variant &value)
-    : NamedValue(expression, value.save())
+NamedValue::NamedValue(QStringView expression, const Variant &value) : NamedValue(expression, value.save())
 {
 }
 
@@ -22,11 +21,9 @@ NamedValue::NamedValue(QStringView expression, const Dump &dump)
 {
 }
 
-NonFatalStreamLogWrapper::NonFatalStreamLogWrapper(QStringView file, unsigned line,
-                                                   QStringView function, const void *object,
-                                                   QStringView condition, MessageForm form)
-    : m_file(file), m_function(function), m_condition(condition), m_object(object), m_line(line),
-      m_form(form)
+NonFatalStreamLogWrapper::NonFatalStreamLogWrapper(QStringView file, unsigned line, QStringView function,
+                                                   const void *object, QStringView condition, MessageForm form)
+    : m_file(file), m_function(function), m_condition(condition), m_object(object), m_line(line), m_form(form)
 {
 }
 
@@ -40,8 +37,7 @@ Q_NEVER_INLINE NonFatalStreamLogWrapper::~NonFatalStreamLogWrapper()
                           ? QLatin1Char('"') + m_message + QLatin1String("\" ") + m_namedValues
                           : m_message + m_namedValues;
     if (!message.isEmpty() && service->shouldLog(assertionChannel, assertionSeverity)) {
-        service->logMessage(assertionChannel, assertionSeverity, m_file, m_line, m_function,
-                            m_object, message);
+        service->logMessage(assertionChannel, assertionSeverity, m_file, m_line, m_function, m_object, message);
     }
     message.clear();
     service->reportAssertion(m_file, m_line, m_function, m_object, m_condition);

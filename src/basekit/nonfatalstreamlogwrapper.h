@@ -40,9 +40,8 @@ public:
     /// streamed text as it is, and no message at all when nothing is streamed.
     enum class MessageForm { Quoted, Bare };
 
-    NonFatalStreamLogWrapper(QStringView file, unsigned line, QStringView function,
-                             const void *object, QStringView condition,
-                             MessageForm form = MessageForm::Quoted);
+    NonFatalStreamLogWrapper(QStringView file, unsigned line, QStringView function, const void *object,
+                             QStringView condition, MessageForm form = MessageForm::Quoted);
     ~NonFatalStreamLogWrapper();
     NonFatalStreamLogWrapper(const NonFatalStreamLogWrapper &) = delete;
     NonFatalStreamLogWrapper &operator=(const NonFatalStreamLogWrapper &) = delete;
@@ -71,29 +70,29 @@ private:
 // report carries ("Trade::Price::setValue"), the file text that of the unit ("price"); both are
 // UTF-16 texts (u"..." literals or QStrings that live to the end of the statement). A message and
 // named values may be streamed after it.
-#define TRADE_ASSERT(condition, function, file, object)                                          \
-    if (Q_LIKELY(condition)) {                                                                     \
-    } else                                                                                         \
-        ::Trade::NonFatalStreamLogWrapper(QStringView(file), __LINE__, QStringView(function),      \
-                                          (object), QStringView(u"" #condition))
+#define TRADE_ASSERT(condition, function, file, object)                                                                \
+    if (Q_LIKELY(condition)) {                                                                                         \
+    } else                                                                                                             \
+        ::Trade::NonFatalStreamLogWrapper(QStringView(file), __LINE__, QStringView(function), (object),                \
+                                          QStringView(u"" #condition))
 
 // The same report without a message unless one is streamed.
-#define TRADE_ASSERT_BARE(condition, function, file, object)                                     \
-    if (Q_LIKELY(condition)) {                                                                     \
-    } else                                                                                         \
-        ::Trade::NonFatalStreamLogWrapper(                                                         \
-            QStringView(file), __LINE__, QStringView(function), (object),                          \
-            QStringView(u"" #condition), ::Trade::NonFatalStreamLogWrapper::MessageForm::Bare)
+#define TRADE_ASSERT_BARE(condition, function, file, object)                                                           \
+    if (Q_LIKELY(condition)) {                                                                                         \
+    } else                                                                                                             \
+        ::Trade::NonFatalStreamLogWrapper(QStringView(file), __LINE__, QStringView(function), (object),                \
+                                          QStringView(u"" #condition),                                                 \
+                                          ::Trade::NonFatalStreamLogWrapper::MessageForm::Bare)
 
 // Reports `holds` being false under a condition text given apart: for a check of a result
 // computed beforehand (work with effects, such as a connect or an invocation, never runs inside a
 // report's condition), or whose report names the condition otherwise than the code reads.
-#define TRADE_ASSERT_AS(holds, conditionText, function, file, object)                            \
-    if (Q_LIKELY(holds)) {                                                                         \
-    } else                                                                                         \
-        ::Trade::NonFatalStreamLogWrapper(QStringView(file), __LINE__, QStringView(function),      \
-                                          (object), QStringView(conditionText))
+#define TRADE_ASSERT_AS(holds, conditionText, function, file, object)                                                  \
+    if (Q_LIKELY(holds)) {                                                                                             \
+    } else                                                                                                             \
+        ::Trade::NonFatalStreamLogWrapper(QStringView(file), __LINE__, QStringView(function), (object),                \
+                                          QStringView(conditionText))
 
 // A named value for a report's message: the expression's text and its value's dump.
-#define TRADE_NAMED_VALUE(expression)                                                              \
+#define TRADE_NAMED_VALUE(expression)                                                                                  \
     ::Trade::NamedValue(QStringView(u"" #expression), ::Trade::Variant::fromValue(expression))

@@ -51,7 +51,6 @@ bool loadsFromText(const QMetaType &type)
     }
 }
 
-
 // The saved text of a value of a type without a converter: Qt's own text, except where that
 // does not read back. Characters are written as their numbers and byte arrays in Base64.
 QString plainText(const QVariant &value)
@@ -110,7 +109,7 @@ QVariant fromPlainText(const QMetaType &type, const QString &text)
 
 bool Variant::holdsNull() const
 {
-    if (QVariant::isNull())  // empty, made null, or a null pointer
+    if (QVariant::isNull()) // empty, made null, or a null pointer
         return true;
     switch (QVariant::typeId()) {
     case QMetaType::QString:

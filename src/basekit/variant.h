@@ -172,9 +172,10 @@ bool Variant::isNullValue(const T &value)
 {
     if constexpr (std::is_pointer_v<T>) {
         return value == nullptr;
-    } else if constexpr (std::is_same_v<T, QString> || std::is_same_v<T, QByteArray>
-                         || std::is_same_v<T, QChar> || std::is_same_v<T, QDate>
-                         || std::is_same_v<T, QTime> || std::is_same_v<T, QDateTime>) {
+    } else if constexpr (
+        std::is_same_v<
+            T,
+            QString> || std::is_same_v<T, QByteArray> || std::is_same_v<T, QChar> || std::is_same_v<T, QDate> || std::is_same_v<T, QTime> || std::is_same_v<T, QDateTime>) {
         return value.isNull();
     } else {
         Q_UNUSED(value);
@@ -205,8 +206,7 @@ const T &Variant::strongValueSlow(int typeId) const
         return detail::defaultValue<T>();
     }
     /// hasValue() holds for a T only, so the held type is T: the check guards the cast below.
-    TRADE_ASSERT(typeId == userType(), u"Trade::Variant::strongValue",
-                 u"trade/common/export/include/variant", this)
+    TRADE_ASSERT(typeId == userType(), u"Trade::Variant::strongValue", u"trade/common/export/include/variant", this)
         << "Must not do calls that require type conversions.";
     if (typeId != userType())
         return detail::defaultValue<T>();

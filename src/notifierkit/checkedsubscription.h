@@ -84,8 +84,8 @@ struct ArgumentsFit<TypeList<Sent...>, TypeList<>> : std::true_type
 };
 template <typename S, typename... Sent, typename T, typename... Taken>
 struct ArgumentsFit<TypeList<S, Sent...>, TypeList<T, Taken...>>
-    : std::bool_constant<std::is_same_v<std::decay_t<S>, std::decay_t<T>>
-                         && ArgumentsFit<TypeList<Sent...>, TypeList<Taken...>>::value>
+    : std::bool_constant<std::is_same_v<std::decay_t<S>,
+                                        std::decay_t<T>> && ArgumentsFit<TypeList<Sent...>, TypeList<Taken...>>::value>
 {
 };
 
@@ -134,7 +134,7 @@ struct Checked
 
 template <typename Signal, typename SignalName, typename Observer, typename Slot, typename SlotName>
 void subscribe(INotifier *publisher, NamedMember<Signal, SignalName> signal, Observer *observer,
-        NamedMember<Slot, SlotName> slot)
+               NamedMember<Slot, SlotName> slot)
 {
     using Checked = detail::Checked<Signal, Observer, Slot>;
     TRADE_ASSERT(publisher != 0, u"Common::subscribe", u"notifier/checkedsubscription", nullptr);
@@ -144,7 +144,7 @@ void subscribe(INotifier *publisher, NamedMember<Signal, SignalName> signal, Obs
 
 template <typename Signal, typename SignalName, typename Observer, typename Slot, typename SlotName>
 void unsubscribe(INotifier *publisher, NamedMember<Signal, SignalName> signal, Observer *observer,
-        NamedMember<Slot, SlotName> slot)
+                 NamedMember<Slot, SlotName> slot)
 {
     using Checked = detail::Checked<Signal, Observer, Slot>;
     TRADE_ASSERT(publisher != 0, u"Common::unsubscribe", u"notifier/checkedsubscription", nullptr);

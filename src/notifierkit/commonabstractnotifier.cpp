@@ -52,8 +52,8 @@ void report(AbstractNotifierPrivate::Result result, QStringView function, const 
         TRADE_ASSERT(false && "Failed to subscribe/unsubscribe signal/slot", function, unit, object);
         break;
     case AbstractNotifierPrivate::resultObserverInAnotherThread:
-        TRADE_ASSERT(false && "The observer lives in another thread than the one that subscribes it", function,
-                     unit, object);
+        TRADE_ASSERT(false && "The observer lives in another thread than the one that subscribes it", function, unit,
+                     object);
         break;
     default:
         break;
@@ -181,7 +181,8 @@ const MetaObjectInfo &infoOf(const QObject *object)
 }
 
 // Connects, or disconnects, a built link directly, for the static forms that record nothing.
-AbstractNotifierPrivate::Result connectBuilt(const LinkOrError &built, QObject *sender, Qt::ConnectionType connectionType)
+AbstractNotifierPrivate::Result connectBuilt(const LinkOrError &built, QObject *sender,
+                                             Qt::ConnectionType connectionType)
 {
     if (built.result != AbstractNotifierPrivate::resultOk)
         return built.result;
@@ -313,7 +314,7 @@ std::optional<std::array<QGenericArgument, 10>> argumentsFor(const QMetaMethod &
     for (int index = 0; index < count; ++index) {
         const QGenericArgument &argument = given[index];
         if (!argument.name())
-            break;  // too few: Qt refuses the call
+            break; // too few: Qt refuses the call
 #if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
         if (QMetaObject::normalizedType(argument.name()) != types.at(index))
             return std::nullopt;
@@ -420,15 +421,14 @@ AbstractNotifierPrivate::Result AbstractNotifierPrivate::unsubscribe(const Link 
 {
     if (!isRecorded(given))
         return resultNotSubscribed;
-    const Link link = given;  // the argument may live in the sets it is erased from
+    const Link link = given; // the argument may live in the sets it is erased from
     // By the indexes when they are known, as subscribe() connects: the same connection as the
     // texts name.
     QObject *publisher = this->publisher();
-    const bool disconnected =
-        signalIndex >= 0 && slotIndex >= 0
-            ? QMetaObject::disconnect(publisher, signalIndex, link.delegate.observer, slotIndex)
-            : QObject::disconnect(publisher, link.signal.signature.constData(), link.delegate.observer,
-                                  link.delegate.slot.constData());
+    const bool disconnected = signalIndex >= 0 && slotIndex >= 0
+                                  ? QMetaObject::disconnect(publisher, signalIndex, link.delegate.observer, slotIndex)
+                                  : QObject::disconnect(publisher, link.signal.signature.constData(),
+                                                        link.delegate.observer, link.delegate.slot.constData());
     if (!disconnected)
         return resultConnectFailed;
     drop(link);
@@ -499,7 +499,7 @@ void AbstractNotifierPrivate::callAttachDetachSlots(QObject *object, const QByte
                          u"Common::AbstractNotifierPrivate::callAttachDetachSlots", unit, m_notifier);
             continue;
         }
-        const bool invoked = QMetaObject::invokeMethod(object, slot.name(), Q_ARG(const Link*, link));
+        const bool invoked = QMetaObject::invokeMethod(object, slot.name(), Q_ARG(const Link *, link));
         TRADE_ASSERT_AS(invoked, u"QMetaObject::invokeMethod(object, slot.name(), Q_ARG(const Link*, link))",
                         u"Common::AbstractNotifierPrivate::callAttachDetachSlots", unit, m_notifier);
         return;
@@ -508,7 +508,9 @@ void AbstractNotifierPrivate::callAttachDetachSlots(QObject *object, const QByte
 
 // --- AbstractNotifier
 
-AbstractNotifier::AbstractNotifier() : m_private(new AbstractNotifierPrivate(this)) {}
+AbstractNotifier::AbstractNotifier() : m_private(new AbstractNotifierPrivate(this))
+{
+}
 
 AbstractNotifier::~AbstractNotifier() = default;
 
@@ -520,9 +522,13 @@ QObject *AbstractNotifier::qobject() const
     return result;
 }
 
-void AbstractNotifier::onSubscribed(const Link *) {}
+void AbstractNotifier::onSubscribed(const Link *)
+{
+}
 
-void AbstractNotifier::onUnsubscribed(const Link *) {}
+void AbstractNotifier::onUnsubscribed(const Link *)
+{
+}
 
 void AbstractNotifier::subscribe(QObject *observer)
 {
@@ -563,7 +569,8 @@ void AbstractNotifier::subscribe(QObject *observer, const QByteArray &signal)
 
 void AbstractNotifier::subscribe(const QByteArray &signal, QObject *observer, const QByteArray &slot)
 {
-    const LinkOrError built = AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
+    const LinkOrError built =
+        AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
     if (built.result != AbstractNotifierPrivate::resultOk)
         report(built.result, u"Common::AbstractNotifier::subscribe", this);
     else if (!m_private->isRecorded(built.link))
@@ -617,7 +624,8 @@ void AbstractNotifier::unsubscribe(QObject *observer, const QByteArray &signal)
 
 void AbstractNotifier::unsubscribe(const QByteArray &signal, QObject *observer, const QByteArray &slot)
 {
-    const LinkOrError built = AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
+    const LinkOrError built =
+        AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
     report(built.result != AbstractNotifierPrivate::resultOk
                ? built.result
                : m_private->unsubscribe(built.link, built.signalIndex, built.slotIndex),
@@ -640,7 +648,8 @@ bool AbstractNotifier::isSubscribed(QObject *observer, const QByteArray &signal)
 
 bool AbstractNotifier::isSubscribed(const QByteArray &signal, QObject *observer, const QByteArray &slot)
 {
-    const LinkOrError built = AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
+    const LinkOrError built =
+        AbstractNotifierPrivate::linkWithSlot(m_private->metaObjectInfo(), signal, observer, slot);
     report(built.result, u"Common::AbstractNotifier::isSubscribed", this);
     return built.result == AbstractNotifierPrivate::resultOk && m_private->isRecorded(built.link);
 }
@@ -747,10 +756,11 @@ void AbstractNotifier::subscribe(QObject *sender, QObject *observer, Qt::Connect
         if (slot.isEmpty())
             continue;
         found = true;
-        const bool connected = bool(QObject::connect(sender, signal.decoratedSignature(), observer,
-                                                     slot.decoratedSignature(), connectionType));
+        const bool connected = bool(
+            QObject::connect(sender, signal.decoratedSignature(), observer, slot.decoratedSignature(), connectionType));
         TRADE_ASSERT_AS(connected,
-                        u"QObject::connect(sender, signal.decoratedSignature(), observer, slot.decoratedSignature(), connectionType)",
+                        u"QObject::connect(sender, signal.decoratedSignature(), observer, slot.decoratedSignature(), "
+                        u"connectionType)",
                         u"Common::AbstractNotifier::subscribe", unit, nullptr);
     }
     if (!found)
@@ -795,12 +805,13 @@ void AbstractNotifier::call(const Link &link, QGenericArgument val0, QGenericArg
     // part is gone already.
     const QMetaMethod method = link.delegate.metaMethod();
     const auto taken = argumentsFor(method, {val0, val1, val2, val3, val4, val5, val6, val7, val8, val9});
-    const bool invoked = taken && !m_private->isDying(link.delegate.observer)
-                         && method.invoke(link.delegate.observer, m_private->m_connectionType, (*taken)[0],
-                                          (*taken)[1], (*taken)[2], (*taken)[3], (*taken)[4], (*taken)[5],
-                                          (*taken)[6], (*taken)[7], (*taken)[8], (*taken)[9]);
+    const bool invoked =
+        taken && !m_private->isDying(link.delegate.observer)
+        && method.invoke(link.delegate.observer, m_private->m_connectionType, (*taken)[0], (*taken)[1], (*taken)[2],
+                         (*taken)[3], (*taken)[4], (*taken)[5], (*taken)[6], (*taken)[7], (*taken)[8], (*taken)[9]);
     TRADE_ASSERT_AS(invoked,
-                    u"link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)",
+                    u"link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, val0, "
+                    u"val1, val2, val3, val4, val5, val6, val7, val8, val9)",
                     u"Common::AbstractNotifier::call", unit, this);
 }
 
@@ -824,10 +835,11 @@ void AbstractNotifier::callQueued(const QByteArray &method, QGenericArgument val
                                   QGenericArgument val5, QGenericArgument val6, QGenericArgument val7,
                                   QGenericArgument val8, QGenericArgument val9)
 {
-    const bool queued = QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3,
-                                                  val4, val5, val6, val7, val8, val9);
+    const bool queued = QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4,
+                                                  val5, val6, val7, val8, val9);
     TRADE_ASSERT_AS(queued,
-                    u"QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)",
+                    u"QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, val0, val1, val2, val3, val4, "
+                    u"val5, val6, val7, val8, val9)",
                     u"Common::AbstractNotifier::callQueued", unit, this);
 }
 
@@ -839,7 +851,8 @@ void AbstractNotifier::callQueued(QObject *object, const QByteArray &method, QGe
     const bool queued = QMetaObject::invokeMethod(object, method, Qt::QueuedConnection, val0, val1, val2, val3, val4,
                                                   val5, val6, val7, val8, val9);
     TRADE_ASSERT_AS(queued,
-                    u"QMetaObject::invokeMethod(object, method, Qt::QueuedConnection, val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)",
+                    u"QMetaObject::invokeMethod(object, method, Qt::QueuedConnection, val0, val1, val2, val3, val4, "
+                    u"val5, val6, val7, val8, val9)",
                     u"Common::AbstractNotifier::callQueued", unit, nullptr);
 }
 

@@ -113,7 +113,7 @@ public:
         /// The receiving end of a link: the observer and its method.
         struct Delegate
         {
-            QObject *observer = nullptr;  // not owned
+            QObject *observer = nullptr; // not owned
             // Decorated and normalized: SLOT(...) for a slot, SIGNAL(...) when forwarding.
             QByteArray slot;
             // The observer's method that the slot text names; invalid when there is none.
@@ -122,8 +122,8 @@ public:
         /// The sending end of a link: the publisher's signal.
         struct Signal
         {
-            QByteArray name;       // "connectionChanged"
-            QByteArray signature;  // decorated and normalized
+            QByteArray name;      // "connectionChanged"
+            QByteArray signature; // decorated and normalized
         } signal;
 
         // An observer and all three texts.
@@ -178,11 +178,10 @@ public:
     static void subscribe(QObject *sender, QObject *observer, Qt::ConnectionType connectionType);
     static void subscribe(QObject *sender, const QByteArray &signal, QObject *observer,
                           Qt::ConnectionType connectionType);
-    static void subscribe(QObject *sender, const QByteArray &signal, QObject *observer,
-                          const QByteArray &slot, Qt::ConnectionType connectionType);
+    static void subscribe(QObject *sender, const QByteArray &signal, QObject *observer, const QByteArray &slot,
+                          Qt::ConnectionType connectionType);
     static void unsubscribe(QObject *sender, const QByteArray &signal, QObject *observer);
-    static void unsubscribe(QObject *sender, const QByteArray &signal, QObject *observer,
-                            const QByteArray &slot);
+    static void unsubscribe(QObject *sender, const QByteArray &signal, QObject *observer, const QByteArray &slot);
 
     /// Calls the link's method on the link's observer alone, with the arguments made by Q_ARG
     /// (through the connection type: directly when the observer lives in this thread). The link
@@ -192,12 +191,11 @@ public:
     /// plain values, or as Q_ARG makes them on any Qt 6 (see CallArguments):
     ///
     ///     call(*link, m_connection, static_cast<Trade::IBrokerConnectionProvider *>(this));
-    void call(const Link &link, QGenericArgument val0 = QGenericArgument(),
-              QGenericArgument val1 = QGenericArgument(), QGenericArgument val2 = QGenericArgument(),
-              QGenericArgument val3 = QGenericArgument(), QGenericArgument val4 = QGenericArgument(),
-              QGenericArgument val5 = QGenericArgument(), QGenericArgument val6 = QGenericArgument(),
-              QGenericArgument val7 = QGenericArgument(), QGenericArgument val8 = QGenericArgument(),
-              QGenericArgument val9 = QGenericArgument());
+    void call(const Link &link, QGenericArgument val0 = QGenericArgument(), QGenericArgument val1 = QGenericArgument(),
+              QGenericArgument val2 = QGenericArgument(), QGenericArgument val3 = QGenericArgument(),
+              QGenericArgument val4 = QGenericArgument(), QGenericArgument val5 = QGenericArgument(),
+              QGenericArgument val6 = QGenericArgument(), QGenericArgument val7 = QGenericArgument(),
+              QGenericArgument val8 = QGenericArgument(), QGenericArgument val9 = QGenericArgument());
     /// Drops the link first, then calls it: the observer is called once more and hears nothing
     /// after that. Nothing is called when the publisher or the observer went away while the link
     /// was dropped (in the detach slot or in onUnsubscribed()).

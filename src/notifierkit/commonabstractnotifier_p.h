@@ -124,10 +124,9 @@ public:
     QObject *publisher();
 
     // Links built from signal and slot arguments (the publisher's meta-object given).
-    static LinkOrError linkByConvention(const MetaObjectInfo &publisher, const QByteArray &signal,
-                                        QObject *observer);
-    static LinkOrError linkWithSlot(const MetaObjectInfo &publisher, const QByteArray &signal,
-                                    QObject *observer, const QByteArray &slot);
+    static LinkOrError linkByConvention(const MetaObjectInfo &publisher, const QByteArray &signal, QObject *observer);
+    static LinkOrError linkWithSlot(const MetaObjectInfo &publisher, const QByteArray &signal, QObject *observer,
+                                    const QByteArray &slot);
     // The signal or slot argument looked up; a decorated one comes back normalized.
     static SignalInfo signalOf(const MetaObjectInfo &info, const QByteArray &signal);
     static SlotInfo slotOf(const MetaObjectInfo &info, const QByteArray &slot);
@@ -154,9 +153,9 @@ public:
     // valid only during the call: a slot that needs it later keeps a copy.
     void callAttachDetachSlots(QObject *object, const QByteArray &prefix, const Link *link);
 
-    static const QByteArray s_linkParameterType;  // "const Link*"
-    static const QByteArray s_attachedPrefix;     // "attached_"
-    static const QByteArray s_detachedPrefix;     // "detached_"
+    static const QByteArray s_linkParameterType; // "const Link*"
+    static const QByteArray s_attachedPrefix;    // "attached_"
+    static const QByteArray s_detachedPrefix;    // "detached_"
 
     Qt::ConnectionType m_connectionType = Qt::AutoConnection;
     LinkSet m_links;
@@ -164,7 +163,7 @@ public:
     LinksByKey<QByteArray> m_linksBySignal;
     std::map<const QObject *, ObserverDestroyHelper *> m_destroyHelpers;
     AbstractNotifier *const m_notifier;
-    const MetaObjectInfo *m_metaObjectInfo = nullptr;  // the registry's, kept for the process
+    const MetaObjectInfo *m_metaObjectInfo = nullptr; // the registry's, kept for the process
     std::vector<Callout *> m_callouts;
     std::vector<const QObject *> m_dyingObservers;
     QObject *m_publisher = nullptr;

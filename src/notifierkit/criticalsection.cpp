@@ -8,7 +8,9 @@ namespace {
 constexpr QStringView unit = u"criticalsection";
 }
 
-CriticalSection::CriticalSection() : m_impl(new std::recursive_mutex) {}
+CriticalSection::CriticalSection() : m_impl(new std::recursive_mutex)
+{
+}
 
 CriticalSection::~CriticalSection() = default;
 

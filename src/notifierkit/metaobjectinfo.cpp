@@ -38,7 +38,8 @@ Info findMethod(const QByteArray &text, const QVector<Info> &methods)
 {
     if (Info::isDecorated(text))
         return Info(text);
-    const auto found = std::find_if(methods.begin(), methods.end(), [&text](const Info &method) { return method.name() == text; });
+    const auto found =
+        std::find_if(methods.begin(), methods.end(), [&text](const Info &method) { return method.name() == text; });
     return found == methods.end() ? Info() : *found;
 }
 
@@ -67,18 +68,19 @@ QVector<Info> methodsOf(const QMetaObject *metaObject, QMetaMethod::MethodType m
 } // namespace
 
 MetaObjectInfo::MetaObjectInfo(const QMetaObject *metaObject)
-    : m_metaObject(metaObject),
-      m_signals(methodsOf<SignalInfo>(metaObject, QMetaMethod::Signal)),
+    : m_metaObject(metaObject), m_signals(methodsOf<SignalInfo>(metaObject, QMetaMethod::Signal)),
       m_slots(methodsOf<SlotInfo>(metaObject, QMetaMethod::Slot))
 {
 }
 
-MetaObjectInfo::MetaObjectInfo(const QObject *object) : MetaObjectInfo(object ? object->metaObject() : nullptr) {}
+MetaObjectInfo::MetaObjectInfo(const QObject *object) : MetaObjectInfo(object ? object->metaObject() : nullptr)
+{
+}
 
 MetaObjectInfo &MetaObjectInfo::operator=(const MetaObjectInfo &other)
 {
-    TRADE_ASSERT(m_metaObject == NULL && "Only initial assignment is allowed.",
-                 u"Common::MetaObjectInfo::operator =", unit, this);
+    TRADE_ASSERT(m_metaObject == NULL && "Only initial assignment is allowed.", u"Common::MetaObjectInfo::operator =",
+                 unit, this);
     if (this == &other)
         return *this;
     m_metaObject = other.m_metaObject;
@@ -127,7 +129,8 @@ void MetaObjectInfo::checkNamespaceCompatibility(const SignalInfo &signal, const
         const QByteArray &given = slotParameters.at(i);
         if (wanted != given
             && withoutNamespace(wanted, s_namespaceSeparator) == withoutNamespace(given, s_namespaceSeparator)) {
-            TRADE_ASSERT(false && "Signal/slot signatures seem to be compatible, with the only difference in namespaces.",
+            TRADE_ASSERT(false
+                             && "Signal/slot signatures seem to be compatible, with the only difference in namespaces.",
                          u"Common::MetaObjectInfo::checkNamespaceCompatibility", unit, this);
         }
     }

@@ -8,17 +8,19 @@ namespace {
 constexpr QStringView unit = u"notifier/methodinfo";
 }
 
-MethodInfo::MethodInfo(const QByteArray &signature) : MethodInfo(signature, -1) {}
+MethodInfo::MethodInfo(const QByteArray &signature) : MethodInfo(signature, -1)
+{
+}
 
 MethodInfo::MethodInfo(const QByteArray &signature, int methodIndex)
     : m_signature(signature), m_methodIndex(methodIndex)
 {
     if (m_signature.isEmpty())
-        return;  // the description of a lookup that found nothing
+        return; // the description of a lookup that found nothing
 
     const qsizetype endOfName = m_signature.indexOf('(');
     TRADE_ASSERT(endOfName > 0, u"Common::MethodInfo::parse", unit, this);
-    m_name = m_signature.left(endOfName);  // empty without "("
+    m_name = m_signature.left(endOfName); // empty without "("
 
     const qsizetype startOfParameterList = endOfName + 1;
     const qsizetype endOfParameterList = m_signature.indexOf(')', startOfParameterList);

@@ -74,7 +74,7 @@ public:
     CodedMethodInfo(const CodedMethodInfo &other) = default;
     CodedMethodInfo &operator=(const CodedMethodInfo &other)
     {
-        MethodInfo::operator=(other);  // reports; nothing changes
+        MethodInfo::operator=(other); // reports; nothing changes
         return *this;
     }
 

@@ -4,7 +4,6 @@
 
 #include <basekit/nonfatalstreamlogwrapper.h>
 
-
 namespace Common {
 
 namespace {

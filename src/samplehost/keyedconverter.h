@@ -17,8 +17,7 @@ struct HasFallback : std::false_type
 {
 };
 template <typename Keys>
-struct HasFallback<Keys, std::void_t<decltype(Keys::fallback(std::declval<const Trade::Variant &>()))>>
-    : std::true_type
+struct HasFallback<Keys, std::void_t<decltype(Keys::fallback(std::declval<const Trade::Variant &>()))>> : std::true_type
 {
 };
 } // namespace detail
@@ -77,7 +76,8 @@ public:
             problem.kind = Trade::LoadProblem::UnresolvedReference;
         }
         if (Trade::LoadProblems::add(problem))
-            Shadow::LogStream(0, 4, u"samplehost/keyedconverter", __LINE__, u"Sample::KeyedPointerConverter::load", this)
+            Shadow::LogStream(0, 4, u"samplehost/keyedconverter", __LINE__, u"Sample::KeyedPointerConverter::load",
+                              this)
                 << problem.message;
         return Trade::Variant::fromValue(fallback);
     }

@@ -70,14 +70,14 @@ bool Storage::adopt(std::unique_ptr<Record> &record, QStringView function)
     TRADE_ASSERT(record->m_storage == nullptr, function, unit, this)
         << "The record is held by another storage, and stays there. Key=\"" << record->key() << "\"";
     if (record->m_storage) {
-        record.release();  // its storage owns it
+        record.release(); // its storage owns it
         return false;
     }
     Record *const adopted = record.release();
     adopted->m_storage = this;
     m_records.append(adopted);
     m_owned.append(adopted);
-    if (m_lateRecords)  // while a clearing is heard: it goes with the rest
+    if (m_lateRecords) // while a clearing is heard: it goes with the rest
         m_lateRecords->append(adopted);
     return true;
 }

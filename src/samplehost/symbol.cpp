@@ -30,7 +30,6 @@ Registry<Account> &accounts()
 const int s_symbolConverterId = qRegisterMetaType<SymbolConverter>("Trade::ISymbol*Converter");
 const int s_accountConverterId = qRegisterMetaType<AccountConverter>("Trade::IAccount*Converter");
 
-
 Trade::ISymbolTopic *installedSymbolTopic()
 {
     Trade::IStandardTopics *topics = Trade::IStandardTopics::installed();
@@ -45,8 +44,7 @@ Symbol::Symbol(const QString &name, Symbology::KorSymbolType category, int minMo
 {
     // The figures live in a record over the host's symbol topic: without it the symbol has none.
     TRADE_ASSERT(m_topic != nullptr, u"Sample::Symbol::Symbol", u"samplehost/symbol", this)
-        << "The standard topics are not installed: the symbol has no name and no figures. Name=\"" << name
-        << "\"";
+        << "The standard topics are not installed: the symbol has no name and no figures. Name=\"" << name << "\"";
     setFigure(&Trade::ISymbolTopic::nameField, name);
     setFigure(&Trade::ISymbolTopic::categoryField, Trade::SymbolCategory(category));
     setFigure(&Trade::ISymbolTopic::userDefinedMinMovementField, minMovement);
@@ -217,4 +215,3 @@ Trade::IAccount *AccountKeys::find(const QString &id, const Trade::Variant &)
 }
 
 } // namespace Sample
-

@@ -138,8 +138,7 @@ struct SAMPLEHOST_EXPORT SymbolKeys
 /// The registered converter of the sample host's symbols: saved by key, loaded back as the live
 /// object of that key (see the keys structure above).
 class SAMPLEHOST_EXPORT SymbolConverter : public KeyedPointerConverter<Trade::ISymbol, SymbolKeys>
-{
-};
+{};
 
 /// The converter of "Trade::IAccount*": an account is saved as its identifier and loaded back as
 /// the live sample account of that identifier.
@@ -151,7 +150,6 @@ struct SAMPLEHOST_EXPORT AccountKeys
 /// The registered converter of the sample host's accounts: saved by key, loaded back as the live
 /// object of that key (see the keys structure above).
 class SAMPLEHOST_EXPORT AccountConverter : public KeyedPointerConverter<Trade::IAccount, AccountKeys>
-{
-};
+{};
 
 } // namespace Sample

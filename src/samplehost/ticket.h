@@ -88,8 +88,7 @@ struct SAMPLEHOST_EXPORT ExitStrategyTemplateKeys
 /// template of that name.
 class SAMPLEHOST_EXPORT ExitStrategyTemplateConverter
     : public KeyedPointerConverter<Trade::IExitStrategyTemplate, ExitStrategyTemplateKeys>
-{
-};
+{};
 
 /// Which template is active, as the host's settings say. Domain values are active when they hold
 /// exactly the active template (compared by address; the template is never looked into).

@@ -24,17 +24,51 @@ namespace Sample {
 namespace {
 
 enum OrderField {
-    SymbolOf, Account, Timestamp, Action, BracketCategory, State, StateText, Expiry, LimitPrice,
-    StopPrice, Type, GoodTillDate, Category, Quantity, Filled, ExitStrategyTemplate, AveragePrice,
-    EventSource, EventReason, StopLimitPlus, OrderSpreadLegs, Id, ZelTag, Flags
+    SymbolOf,
+    Account,
+    Timestamp,
+    Action,
+    BracketCategory,
+    State,
+    StateText,
+    Expiry,
+    LimitPrice,
+    StopPrice,
+    Type,
+    GoodTillDate,
+    Category,
+    Quantity,
+    Filled,
+    ExitStrategyTemplate,
+    AveragePrice,
+    EventSource,
+    EventReason,
+    StopLimitPlus,
+    OrderSpreadLegs,
+    Id,
+    ZelTag,
+    Flags
 };
 
 enum SymbolField {
-    Name, BrokerName, NameWithoutExchange, SymbolCategory, UserDefinedMinMovement,
-    UserDefinedMinMovement2, UserDefinedPriceScale, UserDefinedBigPointValue,
-    BrokerProvidedMinMovement, BrokerProvidedPriceScale, BrokerProvidedMinMovement2,
-    BrokerProvidedBigPointValue, LotSize, IsResolved, SymbolSpreadLegs, BasketLegMultiplier,
-    PriceMultiplier, Aliases
+    Name,
+    BrokerName,
+    NameWithoutExchange,
+    SymbolCategory,
+    UserDefinedMinMovement,
+    UserDefinedMinMovement2,
+    UserDefinedPriceScale,
+    UserDefinedBigPointValue,
+    BrokerProvidedMinMovement,
+    BrokerProvidedPriceScale,
+    BrokerProvidedMinMovement2,
+    BrokerProvidedBigPointValue,
+    LotSize,
+    IsResolved,
+    SymbolSpreadLegs,
+    BasketLegMultiplier,
+    PriceMultiplier,
+    Aliases
 };
 
 Field *field(const char *id, const char *name, int valueType)
@@ -57,8 +91,7 @@ const int s_fieldConverterId = qRegisterMetaType<FieldConverter>("Trade::IField*
 
 } // namespace
 
-Field::Field(const QString &id, const QString &name, int valueType)
-    : m_id(id), m_name(name), m_valueType(valueType)
+Field::Field(const QString &id, const QString &name, int valueType) : m_id(id), m_name(name), m_valueType(valueType)
 {
 }
 
@@ -110,30 +143,102 @@ OrderTopic::~OrderTopic()
     qDeleteAll(m_fields);
 }
 
-Trade::IField *OrderTopic::symbolField() const { return m_fields.at(SymbolOf); }
-Trade::IField *OrderTopic::accountField() const { return m_fields.at(Account); }
-Trade::IField *OrderTopic::timestampField() const { return m_fields.at(Timestamp); }
-Trade::IField *OrderTopic::actionField() const { return m_fields.at(Action); }
-Trade::IField *OrderTopic::bracketCategoryField() const { return m_fields.at(BracketCategory); }
-Trade::IField *OrderTopic::stateField() const { return m_fields.at(State); }
-Trade::IField *OrderTopic::stateTextField() const { return m_fields.at(StateText); }
-Trade::IField *OrderTopic::expiryField() const { return m_fields.at(Expiry); }
-Trade::IField *OrderTopic::limitPriceField() const { return m_fields.at(LimitPrice); }
-Trade::IField *OrderTopic::stopPriceField() const { return m_fields.at(StopPrice); }
-Trade::IField *OrderTopic::typeField() const { return m_fields.at(Type); }
-Trade::IField *OrderTopic::gtdField() const { return m_fields.at(GoodTillDate); }
-Trade::IField *OrderTopic::categoryField() const { return m_fields.at(Category); }
-Trade::IField *OrderTopic::quantityField() const { return m_fields.at(Quantity); }
-Trade::IField *OrderTopic::filledField() const { return m_fields.at(Filled); }
-Trade::IField *OrderTopic::exitStrategyTemplateField() const { return m_fields.at(ExitStrategyTemplate); }
-Trade::IField *OrderTopic::averagePriceField() const { return m_fields.at(AveragePrice); }
-Trade::IField *OrderTopic::eventSourceField() const { return m_fields.at(EventSource); }
-Trade::IField *OrderTopic::eventReasonField() const { return m_fields.at(EventReason); }
-Trade::IField *OrderTopic::stopLimitPlusField() const { return m_fields.at(StopLimitPlus); }
-Trade::IField *OrderTopic::spreadLegsField() const { return m_fields.at(OrderSpreadLegs); }
-Trade::IField *OrderTopic::idField() const { return m_fields.at(Id); }
-Trade::IField *OrderTopic::zelTagField() const { return m_fields.at(ZelTag); }
-Trade::IField *OrderTopic::flagsField() const { return m_fields.at(Flags); }
+Trade::IField *OrderTopic::symbolField() const
+{
+    return m_fields.at(SymbolOf);
+}
+Trade::IField *OrderTopic::accountField() const
+{
+    return m_fields.at(Account);
+}
+Trade::IField *OrderTopic::timestampField() const
+{
+    return m_fields.at(Timestamp);
+}
+Trade::IField *OrderTopic::actionField() const
+{
+    return m_fields.at(Action);
+}
+Trade::IField *OrderTopic::bracketCategoryField() const
+{
+    return m_fields.at(BracketCategory);
+}
+Trade::IField *OrderTopic::stateField() const
+{
+    return m_fields.at(State);
+}
+Trade::IField *OrderTopic::stateTextField() const
+{
+    return m_fields.at(StateText);
+}
+Trade::IField *OrderTopic::expiryField() const
+{
+    return m_fields.at(Expiry);
+}
+Trade::IField *OrderTopic::limitPriceField() const
+{
+    return m_fields.at(LimitPrice);
+}
+Trade::IField *OrderTopic::stopPriceField() const
+{
+    return m_fields.at(StopPrice);
+}
+Trade::IField *OrderTopic::typeField() const
+{
+    return m_fields.at(Type);
+}
+Trade::IField *OrderTopic::gtdField() const
+{
+    return m_fields.at(GoodTillDate);
+}
+Trade::IField *OrderTopic::categoryField() const
+{
+    return m_fields.at(Category);
+}
+Trade::IField *OrderTopic::quantityField() const
+{
+    return m_fields.at(Quantity);
+}
+Trade::IField *OrderTopic::filledField() const
+{
+    return m_fields.at(Filled);
+}
+Trade::IField *OrderTopic::exitStrategyTemplateField() const
+{
+    return m_fields.at(ExitStrategyTemplate);
+}
+Trade::IField *OrderTopic::averagePriceField() const
+{
+    return m_fields.at(AveragePrice);
+}
+Trade::IField *OrderTopic::eventSourceField() const
+{
+    return m_fields.at(EventSource);
+}
+Trade::IField *OrderTopic::eventReasonField() const
+{
+    return m_fields.at(EventReason);
+}
+Trade::IField *OrderTopic::stopLimitPlusField() const
+{
+    return m_fields.at(StopLimitPlus);
+}
+Trade::IField *OrderTopic::spreadLegsField() const
+{
+    return m_fields.at(OrderSpreadLegs);
+}
+Trade::IField *OrderTopic::idField() const
+{
+    return m_fields.at(Id);
+}
+Trade::IField *OrderTopic::zelTagField() const
+{
+    return m_fields.at(ZelTag);
+}
+Trade::IField *OrderTopic::flagsField() const
+{
+    return m_fields.at(Flags);
+}
 
 Trade::FieldSet OrderTopic::fields() const
 {
@@ -167,24 +272,78 @@ SymbolTopic::~SymbolTopic()
     qDeleteAll(m_fields);
 }
 
-Trade::IField *SymbolTopic::nameField() const { return m_fields.at(Name); }
-Trade::IField *SymbolTopic::brokerNameField() const { return m_fields.at(BrokerName); }
-Trade::IField *SymbolTopic::symbolNameWithoutExchangeField() const { return m_fields.at(NameWithoutExchange); }
-Trade::IField *SymbolTopic::categoryField() const { return m_fields.at(SymbolCategory); }
-Trade::IField *SymbolTopic::userDefinedMinMovementField() const { return m_fields.at(UserDefinedMinMovement); }
-Trade::IField *SymbolTopic::userDefinedMinMovement2Field() const { return m_fields.at(UserDefinedMinMovement2); }
-Trade::IField *SymbolTopic::userDefinedPriceScaleField() const { return m_fields.at(UserDefinedPriceScale); }
-Trade::IField *SymbolTopic::userDefinedBigPointValueField() const { return m_fields.at(UserDefinedBigPointValue); }
-Trade::IField *SymbolTopic::brokerProvidedMinMovementField() const { return m_fields.at(BrokerProvidedMinMovement); }
-Trade::IField *SymbolTopic::brokerProvidedPriceScaleField() const { return m_fields.at(BrokerProvidedPriceScale); }
-Trade::IField *SymbolTopic::brokerProvidedMinMovement2Field() const { return m_fields.at(BrokerProvidedMinMovement2); }
-Trade::IField *SymbolTopic::brokerProvidedBigPointValueField() const { return m_fields.at(BrokerProvidedBigPointValue); }
-Trade::IField *SymbolTopic::lotSizeField() const { return m_fields.at(LotSize); }
-Trade::IField *SymbolTopic::isResolvedField() const { return m_fields.at(IsResolved); }
-Trade::IField *SymbolTopic::spreadLegsField() const { return m_fields.at(SymbolSpreadLegs); }
-Trade::IField *SymbolTopic::basketLegMultiplierField() const { return m_fields.at(BasketLegMultiplier); }
-Trade::IField *SymbolTopic::priceMultiplierField() const { return m_fields.at(PriceMultiplier); }
-Trade::IField *SymbolTopic::aliasesField() const { return m_fields.at(Aliases); }
+Trade::IField *SymbolTopic::nameField() const
+{
+    return m_fields.at(Name);
+}
+Trade::IField *SymbolTopic::brokerNameField() const
+{
+    return m_fields.at(BrokerName);
+}
+Trade::IField *SymbolTopic::symbolNameWithoutExchangeField() const
+{
+    return m_fields.at(NameWithoutExchange);
+}
+Trade::IField *SymbolTopic::categoryField() const
+{
+    return m_fields.at(SymbolCategory);
+}
+Trade::IField *SymbolTopic::userDefinedMinMovementField() const
+{
+    return m_fields.at(UserDefinedMinMovement);
+}
+Trade::IField *SymbolTopic::userDefinedMinMovement2Field() const
+{
+    return m_fields.at(UserDefinedMinMovement2);
+}
+Trade::IField *SymbolTopic::userDefinedPriceScaleField() const
+{
+    return m_fields.at(UserDefinedPriceScale);
+}
+Trade::IField *SymbolTopic::userDefinedBigPointValueField() const
+{
+    return m_fields.at(UserDefinedBigPointValue);
+}
+Trade::IField *SymbolTopic::brokerProvidedMinMovementField() const
+{
+    return m_fields.at(BrokerProvidedMinMovement);
+}
+Trade::IField *SymbolTopic::brokerProvidedPriceScaleField() const
+{
+    return m_fields.at(BrokerProvidedPriceScale);
+}
+Trade::IField *SymbolTopic::brokerProvidedMinMovement2Field() const
+{
+    return m_fields.at(BrokerProvidedMinMovement2);
+}
+Trade::IField *SymbolTopic::brokerProvidedBigPointValueField() const
+{
+    return m_fields.at(BrokerProvidedBigPointValue);
+}
+Trade::IField *SymbolTopic::lotSizeField() const
+{
+    return m_fields.at(LotSize);
+}
+Trade::IField *SymbolTopic::isResolvedField() const
+{
+    return m_fields.at(IsResolved);
+}
+Trade::IField *SymbolTopic::spreadLegsField() const
+{
+    return m_fields.at(SymbolSpreadLegs);
+}
+Trade::IField *SymbolTopic::basketLegMultiplierField() const
+{
+    return m_fields.at(BasketLegMultiplier);
+}
+Trade::IField *SymbolTopic::priceMultiplierField() const
+{
+    return m_fields.at(PriceMultiplier);
+}
+Trade::IField *SymbolTopic::aliasesField() const
+{
+    return m_fields.at(Aliases);
+}
 
 Trade::FieldSet SymbolTopic::fields() const
 {
@@ -204,10 +363,22 @@ PositionTopic::~PositionTopic()
     qDeleteAll(m_fields);
 }
 
-Trade::IField *PositionTopic::quantityField() const { return m_fields.at(PositionQuantity); }
-Trade::IField *PositionTopic::returnField() const { return m_fields.at(Return); }
-Trade::IField *PositionTopic::pullBackField() const { return m_fields.at(PullBack); }
-Trade::IField *PositionTopic::returnBaseField() const { return m_fields.at(ReturnBase); }
+Trade::IField *PositionTopic::quantityField() const
+{
+    return m_fields.at(PositionQuantity);
+}
+Trade::IField *PositionTopic::returnField() const
+{
+    return m_fields.at(Return);
+}
+Trade::IField *PositionTopic::pullBackField() const
+{
+    return m_fields.at(PullBack);
+}
+Trade::IField *PositionTopic::returnBaseField() const
+{
+    return m_fields.at(ReturnBase);
+}
 
 Trade::FieldSet PositionTopic::fields() const
 {

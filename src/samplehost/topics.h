@@ -170,7 +170,6 @@ struct SAMPLEHOST_EXPORT FieldKeys
 /// The registered converter of the sample host's fields: saved by key, loaded back as the live
 /// object of that key (see the keys structure above).
 class SAMPLEHOST_EXPORT FieldConverter : public KeyedPointerConverter<Trade::IField, FieldKeys>
-{
-};
+{};
 
 } // namespace Sample

@@ -44,8 +44,9 @@ QByteArray libraryOf(const void *code)
 #elif defined(Q_OS_WIN)
     HMODULE module = nullptr;
     wchar_t file[MAX_PATH] = {};
-    if (code && GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                                   static_cast<LPCWSTR>(code), &module)) {
+    if (code
+        && GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                              static_cast<LPCWSTR>(code), &module)) {
         const DWORD size = GetModuleFileNameW(module, file, MAX_PATH);
         path = QString::fromWCharArray(file, int(size)).toUtf8();
     }
@@ -83,7 +84,7 @@ private:
     struct Category
     {
         explicit Category(const QByteArray &text) : name(text), category(name.constData()) {}
-        const QByteArray name;  // the category keeps the pointer
+        const QByteArray name; // the category keeps the pointer
         QLoggingCategory category;
     };
 
@@ -94,7 +95,7 @@ private:
 
 Categories &categories()
 {
-    static auto *categories = new Categories;  // never destroyed: see above
+    static auto *categories = new Categories; // never destroyed: see above
     return *categories;
 }
 
@@ -108,8 +109,8 @@ public:
               QStringLiteral("ASSERT %1:%2 %3: %4").arg(file).arg(line).arg(function, condition));
     }
 
-    void logMessage(int channel, int severity, QStringView file, unsigned line,
-                    QStringView function, const void *, QStringView text) override
+    void logMessage(int channel, int severity, QStringView file, unsigned line, QStringView function, const void *,
+                    QStringView text) override
     {
         // A plain assertion's message is an empty quoted text: its assertion line says it all.
         if (text == u"\"\" ")
@@ -120,14 +121,18 @@ public:
                                                : QtDebugMsg;
         write(type, file, line, function, MARQUEL_RETURN_ADDRESS(),
               QStringLiteral("LOG[%1/%2] %3:%4 %5: %6")
-                  .arg(channel).arg(severity).arg(file).arg(line).arg(function, text));
+                  .arg(channel)
+                  .arg(severity)
+                  .arg(file)
+                  .arg(line)
+                  .arg(function, text));
     }
 
     qint8 channelLevel(int) override { return 0; }
 
 private:
-    static void write(QtMsgType type, QStringView file, unsigned line, QStringView function,
-                      const void *directCaller, const QString &text)
+    static void write(QtMsgType type, QStringView file, unsigned line, QStringView function, const void *directCaller,
+                      const QString &text)
     {
         const void *caller = MarquelServiceCaller::current();
         const QLoggingCategory &category = MarquelServiceCaller::category(caller ? caller : directCaller);
@@ -136,8 +141,7 @@ private:
         const QByteArray fileText = file.toUtf8();
         const QByteArray functionText = function.toUtf8();
         const QByteArray bytes = text.toUtf8();
-        const QMessageLogger logger(fileText.constData(), int(line), functionText.constData(),
-                                    category.categoryName());
+        const QMessageLogger logger(fileText.constData(), int(line), functionText.constData(), category.categoryName());
         switch (type) {
         case QtCriticalMsg:
             logger.critical(category, "%s", bytes.constData());
@@ -180,8 +184,7 @@ IMarquelService *setMarquelServiceApi(IMarquelService *service)
     return previous ? previous : &builtInService();
 }
 
-MarquelServiceScope::MarquelServiceScope(IMarquelService *service)
-    : m_previous(setMarquelServiceApi(service))
+MarquelServiceScope::MarquelServiceScope(IMarquelService *service) : m_previous(setMarquelServiceApi(service))
 {
 }
 

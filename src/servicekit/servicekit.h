@@ -19,11 +19,11 @@ class SERVICEKIT_EXPORT IMarquelService
 public:
     /// A non-fatal assertion: the condition that did not hold, where it was checked and on which
     /// object (null for static code).
-    virtual void reportAssertion(QStringView file, unsigned line, QStringView function,
-                                 const void *object, QStringView condition) = 0;
+    virtual void reportAssertion(QStringView file, unsigned line, QStringView function, const void *object,
+                                 QStringView condition) = 0;
     /// A log text of the given channel and severity (3 for assertion messages, 4 for errors).
-    virtual void logMessage(int channel, int severity, QStringView file, unsigned line,
-                            QStringView function, const void *object, QStringView text) = 0;
+    virtual void logMessage(int channel, int severity, QStringView file, unsigned line, QStringView function,
+                            const void *object, QStringView text) = 0;
     /// The level of a channel; a negative level switches the channel off. Callers log a
     /// severity above 2 always, a lower one only when the level is not negative and not
     /// above the severity (see shouldLog()).

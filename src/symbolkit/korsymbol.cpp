@@ -68,8 +68,7 @@ KorSymbolType bySyntax(const std::string &name)
     case '$':
         return name.size() > 1 ? symbolTypeIndex : symbolTypeUndefined;
     case '@':
-        return name.size() > 1 && allLetters(name, 1, name.size()) ? symbolTypeFutureContinuous
-                                                                   : symbolTypeUndefined;
+        return name.size() > 1 && allLetters(name, 1, name.size()) ? symbolTypeFutureContinuous : symbolTypeUndefined;
     default:
         break;
     }

@@ -4,7 +4,9 @@
 
 namespace Trade {
 
-ReportRecorder::ReportRecorder() : m_previous(setMarquelServiceApi(this)) {}
+ReportRecorder::ReportRecorder() : m_previous(setMarquelServiceApi(this))
+{
+}
 
 ReportRecorder::~ReportRecorder()
 {
@@ -48,8 +50,7 @@ QStringList ReportRecorder::lines() const
     return result;
 }
 
-QString ReportRecorder::line(QStringView file, QStringView function, QStringView condition,
-                             QStringView message)
+QString ReportRecorder::line(QStringView file, QStringView function, QStringView condition, QStringView message)
 {
     return QStringLiteral("%1 | %2 | %3 | %4").arg(file, function, condition, message);
 }
@@ -60,12 +61,11 @@ void ReportRecorder::setChannelLevel(int channel, qint8 level)
     m_levels.insert(channel, level);
 }
 
-void ReportRecorder::reportAssertion(QStringView file, unsigned line, QStringView function,
-                                     const void *object, QStringView condition)
+void ReportRecorder::reportAssertion(QStringView file, unsigned line, QStringView function, const void *object,
+                                     QStringView condition)
 {
     const QMutexLocker lock(&m_mutex);
-    RecordedReport report{file.toString(), line, function.toString(), object,
-                          condition.toString(), QString()};
+    RecordedReport report{file.toString(), line, function.toString(), object, condition.toString(), QString()};
     if (m_pending && m_pendingLog.file == report.file && m_pendingLog.function == report.function)
         report.message = m_pendingLog.text;
     else if (m_pending)
@@ -74,14 +74,13 @@ void ReportRecorder::reportAssertion(QStringView file, unsigned line, QStringVie
     m_reports.append(report);
 }
 
-void ReportRecorder::logMessage(int channel, int severity, QStringView file, unsigned,
-                                QStringView function, const void *, QStringView text)
+void ReportRecorder::logMessage(int channel, int severity, QStringView file, unsigned, QStringView function,
+                                const void *, QStringView text)
 {
     const QMutexLocker lock(&m_mutex);
     if (m_pending)
         m_logs.append(m_pendingLog);
-    m_pendingLog = RecordedLog{channel, severity, file.toString(), function.toString(),
-                               text.toString()};
+    m_pendingLog = RecordedLog{channel, severity, file.toString(), function.toString(), text.toString()};
     m_pending = true;
 }
 

@@ -72,8 +72,7 @@ public:
     QStringList lines() const;
     /// The line of a report as lines() writes it; the message defaults to that of a plain
     /// assertion.
-    static QString line(QStringView file, QStringView function, QStringView condition,
-                        QStringView message = u"\"\" ");
+    static QString line(QStringView file, QStringView function, QStringView condition, QStringView message = u"\"\" ");
     /// The message text of a report that streamed `text`.
     static QString quoted(QStringView text) { return u'"' + text.toString() + QStringLiteral("\" "); }
 
@@ -82,8 +81,8 @@ public:
 
     void reportAssertion(QStringView file, unsigned line, QStringView function, const void *object,
                          QStringView condition) override;
-    void logMessage(int channel, int severity, QStringView file, unsigned line,
-                    QStringView function, const void *object, QStringView text) override;
+    void logMessage(int channel, int severity, QStringView file, unsigned line, QStringView function,
+                    const void *object, QStringView text) override;
     qint8 channelLevel(int channel) override;
 
 private:

@@ -145,13 +145,13 @@ Variant AveragePriceConverter::fromVariant(const Variant &value, const Variant &
     AveragePrice price(symbol);
     if (value.is<AveragePrice>()) {
         const AveragePrice &held = value.strongValue<AveragePrice>();
-        if (held.hasValue())  // one without value stays without, on the new symbol
+        if (held.hasValue()) // one without value stays without, on the new symbol
             price.setValue(held.value());
     } else if (value.is(QMetaType::Double)) {
         price.setRawNonScaledValue(value.strongValue<double>());
     } else {
-        TRADE_ASSERT(false && "conversion from this type is not supported", u"Trade::AveragePriceConverter::fromVariant",
-                     unit, this);
+        TRADE_ASSERT(false && "conversion from this type is not supported",
+                     u"Trade::AveragePriceConverter::fromVariant", unit, this);
     }
     return Variant::fromValue(price);
 }

@@ -161,8 +161,9 @@ const T &Container<T>::value(int index) const
     if (Q_LIKELY(index >= 0 && index < count))
         return m_elements.at(index);
     const QString function = functionText<T>(u"Container", u"value");
-    Shadow::LogStream(0, 4, unit, __LINE__, function, this)
-        << "Index is out of range." << " index=" << index << "," << " size=" << count;
+    Shadow::LogStream(0, 4, unit, __LINE__, function, this) << "Index is out of range."
+                                                            << " index=" << index << ","
+                                                            << " size=" << count;
     TRADE_ASSERT_AS(false, u"false && \"Index is out of range.\"", function, unit, this);
     return noElement<T>();
 }

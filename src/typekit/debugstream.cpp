@@ -79,23 +79,40 @@ const char *enumeratorName(Enum value, const char *prefix = "")
 const char *enumeratorName(Symbology::KorSymbolType type)
 {
     switch (type) {
-    case Symbology::symbolTypeUndefined: return "Undefined";
-    case Symbology::symbolTypeBond: return "Bond";
-    case Symbology::symbolTypeForex: return "Forex";
-    case Symbology::symbolTypeFuture: return "Future";
-    case Symbology::symbolTypeFutureContinuous: return "FutureContinuous";
-    case Symbology::symbolTypeFutureContinuousAdjusted: return "FutureContinuousAdjusted";
-    case Symbology::symbolTypeFutureForward: return "FutureForward";
-    case Symbology::symbolTypeFutureOption: return "FutureOption";
-    case Symbology::symbolTypeFutureSpot: return "FutureSpot";
-    case Symbology::symbolTypeSpread: return "Spread";
-    case Symbology::symbolTypeIndex: return "Index";
-    case Symbology::symbolTypeStock: return "Stock";
-    case Symbology::symbolTypeStockOption: return "StockOption";
-    case Symbology::symbolTypeUserDefinedSpread: return "UserDefinedSpread";
-    case Symbology::symbolTypeMutualFund: return "MutualFund";
-    case Symbology::symbolTypeMoneyFund: return "MoneyFund";
-    case Symbology::symbolTypeDictionary: return "Dictionary";
+    case Symbology::symbolTypeUndefined:
+        return "Undefined";
+    case Symbology::symbolTypeBond:
+        return "Bond";
+    case Symbology::symbolTypeForex:
+        return "Forex";
+    case Symbology::symbolTypeFuture:
+        return "Future";
+    case Symbology::symbolTypeFutureContinuous:
+        return "FutureContinuous";
+    case Symbology::symbolTypeFutureContinuousAdjusted:
+        return "FutureContinuousAdjusted";
+    case Symbology::symbolTypeFutureForward:
+        return "FutureForward";
+    case Symbology::symbolTypeFutureOption:
+        return "FutureOption";
+    case Symbology::symbolTypeFutureSpot:
+        return "FutureSpot";
+    case Symbology::symbolTypeSpread:
+        return "Spread";
+    case Symbology::symbolTypeIndex:
+        return "Index";
+    case Symbology::symbolTypeStock:
+        return "Stock";
+    case Symbology::symbolTypeStockOption:
+        return "StockOption";
+    case Symbology::symbolTypeUserDefinedSpread:
+        return "UserDefinedSpread";
+    case Symbology::symbolTypeMutualFund:
+        return "MutualFund";
+    case Symbology::symbolTypeMoneyFund:
+        return "MoneyFund";
+    case Symbology::symbolTypeDictionary:
+        return "Dictionary";
     }
     return nullptr;
 }
@@ -104,14 +121,22 @@ const char *enumeratorName(Symbology::KorSymbolType type)
 const char *enumeratorName(DataApi::CurrencyType currency)
 {
     switch (currency) {
-    case DataApi::currencyUnknown: return nullptr;
-    case DataApi::currencyUSD: return "USD";
-    case DataApi::currencyEUR: return "EUR";
-    case DataApi::currencyGBP: return "GBP";
-    case DataApi::currencyJPY: return "JPY";
-    case DataApi::currencyCHF: return "CHF";
-    case DataApi::currencyCAD: return "CAD";
-    case DataApi::currencyAUD: return "AUD";
+    case DataApi::currencyUnknown:
+        return nullptr;
+    case DataApi::currencyUSD:
+        return "USD";
+    case DataApi::currencyEUR:
+        return "EUR";
+    case DataApi::currencyGBP:
+        return "GBP";
+    case DataApi::currencyJPY:
+        return "JPY";
+    case DataApi::currencyCHF:
+        return "CHF";
+    case DataApi::currencyCAD:
+        return "CAD";
+    case DataApi::currencyAUD:
+        return "AUD";
     }
     return nullptr;
 }
@@ -305,7 +330,9 @@ QDebug operator<<(QDebug debug, const Price &price)
 {
     return streamed(std::move(debug), "Trade::Price", [&](QDebug &out) {
         writeAmount(out, price.hasValue(),
-                    price.isValid() ? price.value() : price.hasValue() ? price.rawNonScaledValue() : 0.0);
+                    price.isValid()    ? price.value()
+                    : price.hasValue() ? price.rawNonScaledValue()
+                                       : 0.0);
         writeSymbol(out, price.hasSymbol() ? price.symbol() : nullptr);
     });
 }
@@ -449,9 +476,8 @@ QDebug operator<<(QDebug debug, const InvocationType &invocation)
 
 QDebug operator<<(QDebug debug, const Nullable<double> &value)
 {
-    return Trade::streamed(std::move(debug), "Common::Nullable", [&](QDebug &out) {
-        Trade::writeAmount(out, value.hasValue(), value);
-    });
+    return Trade::streamed(std::move(debug), "Common::Nullable",
+                           [&](QDebug &out) { Trade::writeAmount(out, value.hasValue(), value); });
 }
 
 } // namespace Common

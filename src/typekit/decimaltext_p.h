@@ -14,15 +14,15 @@ namespace detail {
 
 #if defined(__SIZEOF_INT128__)
 #define TRADE_HAVE_EXACT_DECIMALS 1
-__extension__ typedef __int128 Wide;  // __extension__: a GCC and Clang type
+__extension__ typedef __int128 Wide; // __extension__: a GCC and Clang type
 
 // A plain C-locale decimal ("-12.345", "+0.5", ".25", "7."; spaces around it allowed; no grouping,
 // no exponent) as digits over a power of ten. At most 27 significant digits and 27 decimals, so
 // that their products with a tick's or lot's int figures stay within 128 bits.
 struct DecimalText
 {
-    Wide digits = 0;  // signed
-    int scale = 0;    // the value is digits / 10^scale
+    Wide digits = 0; // signed
+    int scale = 0;   // the value is digits / 10^scale
 };
 
 inline std::optional<DecimalText> readDecimal(QStringView text)
@@ -47,7 +47,7 @@ inline std::optional<DecimalText> readDecimal(QStringView text)
         ++digits;
         if (decimal.digits == 0 && c == u'0') {
             if (point)
-                ++decimal.scale;  // leading zeros of the fraction only move the point
+                ++decimal.scale; // leading zeros of the fraction only move the point
             continue;
         }
         if (++significant > 27)

@@ -63,7 +63,7 @@ QString EventSource::formatSource() const
     if (const char *text = detail::sourceText(sourceTexts, m_source))
         return QCoreApplication::translate("Trade::EventSource", text);
     TRADE_ASSERT(false && "Invalid value", u"Trade::EventSource::formatSource", u"eventsource", this)
-        << TRADE_NAMED_VALUE( (int)m_source);
+        << TRADE_NAMED_VALUE((int)m_source);
     return QString();
 }
 
@@ -113,7 +113,7 @@ QString EventReason::toString() const
     if (const char *text = detail::sourceText(reasonTexts, m_type))
         return QCoreApplication::translate("Trade::EventReason", text);
     TRADE_ASSERT(false && "Invalid value", u"Trade::EventReason::toString", u"eventsource", this)
-        << TRADE_NAMED_VALUE( (int)type());
+        << TRADE_NAMED_VALUE((int)type());
     return QString();
 }
 

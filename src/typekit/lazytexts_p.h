@@ -24,8 +24,7 @@ public:
     // lupdate files it where the translation is looked up. The context and the array must
     // outlive this object (literals and a static array do).
     template <std::size_t N>
-    LazyTexts(const char *context, const char *const (&sources)[N],
-              Translation translation = Translation::Translated)
+    LazyTexts(const char *context, const char *const (&sources)[N], Translation translation = Translation::Translated)
         : m_context(context), m_sources(sources), m_count(N), m_translation(translation),
           m_texts(new std::atomic<const QString *>[N]())
     {

@@ -55,16 +55,13 @@ struct ConverterRelease
 
 } // namespace
 
-const int Trade::ConnectionStateConverter::metaTypeId =
-    Trade::registerConverterType<Trade::ConnectionStateConverter>();
-const int Trade::LogCategoryConverter::metaTypeId =
-    Trade::registerConverterType<Trade::LogCategoryConverter>();
+const int Trade::ConnectionStateConverter::metaTypeId = Trade::registerConverterType<Trade::ConnectionStateConverter>();
+const int Trade::LogCategoryConverter::metaTypeId = Trade::registerConverterType<Trade::LogCategoryConverter>();
 const int Trade::ExitStrategyLevelConverter::metaTypeId =
     Trade::registerConverterType<Trade::ExitStrategyLevelConverter>();
 const int Trade::ExitStrategyLevelsConverter::metaTypeId =
     Trade::registerConverterType<Trade::ExitStrategyLevelsConverter>();
-const int Trade::PyramidConverter::metaTypeId =
-    Trade::registerConverterType<Trade::PyramidConverter>();
+const int Trade::PyramidConverter::metaTypeId = Trade::registerConverterType<Trade::PyramidConverter>();
 const int Trade::StopStrategyLevelConverter::metaTypeId =
     Trade::registerConverterType<Trade::StopStrategyLevelConverter>();
 const int Trade::StopStrategyLevelsConverter::metaTypeId =
@@ -104,26 +101,19 @@ static const int s_storageChangeTypes[] = {qRegisterMetaType<Trade::IStorage::Ch
                                            qRegisterMetaType<Trade::IRecord *>(),
                                            qRegisterMetaType<Trade::IStorage *>()};
 
-const int Trade::VariantRecordConverter::metaTypeId =
-    Trade::registerConverterType<Trade::VariantRecordConverter>();
+const int Trade::VariantRecordConverter::metaTypeId = Trade::registerConverterType<Trade::VariantRecordConverter>();
 
 // The tolerance of average prices.
 const double Trade::s_averagePriceEpsilon = Trade::detail::tenToTheMinusTen();
 
-const int Trade::AveragePriceConverter::metaTypeId =
-    Trade::registerConverterType<Trade::AveragePriceConverter>();
+const int Trade::AveragePriceConverter::metaTypeId = Trade::registerConverterType<Trade::AveragePriceConverter>();
 // Field sets travel in variants without a converter.
 static const int s_fieldSetMetaTypeId = qRegisterMetaType<Trade::FieldSet>();
-const int Trade::PercentConverter::metaTypeId =
-    Trade::registerConverterType<Trade::PercentConverter>();
-const int Trade::PriceConverter::metaTypeId =
-    Trade::registerConverterType<Trade::PriceConverter>();
-const int Trade::ProfitConverter::metaTypeId =
-    Trade::registerConverterType<Trade::ProfitConverter>();
-const int Trade::QuantityConverter::metaTypeId =
-    Trade::registerConverterType<Trade::QuantityConverter>();
-const int Trade::TradeSideConverter::metaTypeId =
-    Trade::registerConverterType<Trade::TradeSideConverter>();
+const int Trade::PercentConverter::metaTypeId = Trade::registerConverterType<Trade::PercentConverter>();
+const int Trade::PriceConverter::metaTypeId = Trade::registerConverterType<Trade::PriceConverter>();
+const int Trade::ProfitConverter::metaTypeId = Trade::registerConverterType<Trade::ProfitConverter>();
+const int Trade::QuantityConverter::metaTypeId = Trade::registerConverterType<Trade::QuantityConverter>();
+const int Trade::TradeSideConverter::metaTypeId = Trade::registerConverterType<Trade::TradeSideConverter>();
 const int Trade::VariantRecordListConverter::metaTypeId =
     Trade::registerConverterType<Trade::VariantRecordListConverter>();
 const int Trade::SpreadLegsOrderInfoConverter::metaTypeId =

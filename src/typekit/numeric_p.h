@@ -88,7 +88,7 @@ inline int compareWithinEpsilon(double a, double b)
     constexpr double epsilon = std::numeric_limits<double>::epsilon();
     if (std::fabs(a - b) <= epsilon)
         return 0;
-    return b - a <= epsilon ? 1 : -1;  // and -1 when either is NaN
+    return b - a <= epsilon ? 1 : -1; // and -1 when either is NaN
 }
 
 // The text's finite number, stored in `number`; false (and `number` untouched) for any other text.

@@ -265,8 +265,7 @@ void OrderInfoProvider::onProviderDisposed(IDisposable *object)
 
 void OrderInfoProvider::onMarketDataProviderDisposed(IDisposable *object)
 {
-    TRADE_ASSERT(object == m_marketDataProvider, u"Trade::OrderInfoProvider::onMarketDataProviderDisposed", unit,
-                 this);
+    TRADE_ASSERT(object == m_marketDataProvider, u"Trade::OrderInfoProvider::onMarketDataProviderDisposed", unit, this);
     if (!m_marketDataProvider)
         return;
     std::exchange(m_marketDataProvider, nullptr)->unsubscribe(this);

@@ -83,7 +83,8 @@ Dump PercentConverter::save(const Variant &value)
 Variant PercentConverter::load(const Dump &dump, const Variant &context)
 {
     double number = 0.0;
-    const bool isNumber = detail::readSavedNumber(dump.asStruct().member(QStringLiteral("value")).asAtom().value(), &number);
+    const bool isNumber =
+        detail::readSavedNumber(dump.asStruct().member(QStringLiteral("value")).asAtom().value(), &number);
     return fromVariant(isNumber ? Variant(number) : Variant(QString()), context);
 }
 

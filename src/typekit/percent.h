@@ -34,10 +34,7 @@ public:
     operator QString() const;
 
     /// Exact comparisons, no tolerance: flags equal and stored values equal.
-    bool operator==(const Percent &other) const
-    {
-        return m_hasValue == other.m_hasValue && m_value == other.m_value;
-    }
+    bool operator==(const Percent &other) const { return m_hasValue == other.m_hasValue && m_value == other.m_value; }
     bool operator!=(const Percent &other) const { return !(*this == other); }
     bool operator==(double value) const { return m_hasValue && m_value == value; }
     bool operator!=(double value) const { return !m_hasValue || m_value != value; }

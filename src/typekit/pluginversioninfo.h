@@ -13,10 +13,7 @@ class TYPEKIT_EXPORT PluginVersionInfo
 public:
     /// An invalid version, not compatible.
     PluginVersionInfo() : m_compatible(false) {}
-    PluginVersionInfo(const Version &version, bool compatible)
-        : m_version(version), m_compatible(compatible)
-    {
-    }
+    PluginVersionInfo(const Version &version, bool compatible) : m_version(version), m_compatible(compatible) {}
 
     const Version &version() const { return m_version; }
     bool isValid() const { return m_version.isValid(); }

@@ -118,8 +118,8 @@ bool Price::isOutOfRange() const
         if (categoryField && m_symbol->hasValue(categoryField)) {
             const Symbology::KorSymbolType category =
                 m_symbol->symbolRecord().value(categoryField, Variant()).valueOr(SymbolCategory());
-            const bool spread = category == Symbology::symbolTypeUserDefinedSpread
-                                || category == Symbology::symbolTypeSpread;
+            const bool spread =
+                category == Symbology::symbolTypeUserDefinedSpread || category == Symbology::symbolTypeSpread;
             const double lower = spread ? -maximumValue() : 0.0;
             return lower - v > doubleEpsilon || aboveUpper;
         }
@@ -370,7 +370,8 @@ Variant PriceConverter::fromVariant(const Variant &value, const Variant &context
     } else if (value.is(QMetaType::QString)) {
         price.setValue(value.heldOr(QString()));
     } else if (value.is(QMetaType::Int)) {
-        TRADE_ASSERT(false && "conversion from ticks is not supported", u"Trade::PriceConverter::fromVariant", unit, this);
+        TRADE_ASSERT(false && "conversion from ticks is not supported", u"Trade::PriceConverter::fromVariant", unit,
+                     this);
     }
     return Variant::fromValue(price);
 }

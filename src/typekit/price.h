@@ -75,7 +75,7 @@ public:
     Price &operator-=(qint64 ticks);
     Price operator+(qint64 ticks) const;
     Price operator-(qint64 ticks) const;
-    Price &operator+=(int) = delete;  // say 1.0 for a price step, qint64(1) for a tick
+    Price &operator+=(int) = delete; // say 1.0 for a price step, qint64(1) for a tick
     Price &operator-=(int) = delete;
     Price operator+(int) const = delete;
     Price operator-(int) const = delete;

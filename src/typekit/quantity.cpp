@@ -35,8 +35,8 @@ Quantity Quantity::fromDecimalText(const QString &text, ISymbol *symbol)
 {
 #if defined(TRADE_HAVE_EXACT_DECIMALS)
     if (const auto decimal = detail::readDecimal(text))
-        return Quantity(detail::quotientAsDouble(decimal->digits * lotSizeOf(symbol), detail::powerOfTen(decimal->scale)),
-                        symbol);
+        return Quantity(
+            detail::quotientAsDouble(decimal->digits * lotSizeOf(symbol), detail::powerOfTen(decimal->scale)), symbol);
 #endif
     return Quantity(text, symbol);
 }
@@ -272,7 +272,7 @@ Variant QuantityConverter::load(const Dump &dump, const Variant &context)
     }
     const double lots = units / (savedLotSize > 0 ? savedLotSize : 1);
     const double value = lots * (symbol ? symbol->lotSize() : 1);
-    if (!isNumber || !std::isfinite(value))  // a count of lots too large for the symbol's lots
+    if (!isNumber || !std::isfinite(value)) // a count of lots too large for the symbol's lots
         return Variant::fromValue(Quantity(symbol));
     return Variant::fromValue(Quantity(value, symbol));
 }

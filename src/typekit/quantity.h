@@ -79,8 +79,9 @@ public:
         if (m_hasValue != other.m_hasValue)
             return false;
         const double difference = m_value - other.m_value;
-        return !m_hasValue || (difference <= std::numeric_limits<double>::epsilon()
-                               && -difference <= std::numeric_limits<double>::epsilon());
+        return !m_hasValue
+               || (difference <= std::numeric_limits<double>::epsilon()
+                   && -difference <= std::numeric_limits<double>::epsilon());
     }
     bool operator!=(const Quantity &other) const { return !(*this == other); }
     bool operator<(const Quantity &other) const;

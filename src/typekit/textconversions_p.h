@@ -34,9 +34,10 @@ bool registerOrderFlagsTextConversions();
 // `shape` says what such a text holds.
 inline void malformedSavedText(const QString &text, const char *typeName, const QString &shape)
 {
-    LoadProblems::add(LoadProblem::MalformedText, QString::fromLatin1(typeName), text,
-                      QStringLiteral("\"%1\" is no saved %2: it holds %3").arg(text, QString::fromLatin1(typeName), shape),
-                      Dump(Dump::Atom(QString::fromLatin1(typeName), text)));
+    LoadProblems::add(
+        LoadProblem::MalformedText, QString::fromLatin1(typeName), text,
+        QStringLiteral("\"%1\" is no saved %2: it holds %3").arg(text, QString::fromLatin1(typeName), shape),
+        Dump(Dump::Atom(QString::fromLatin1(typeName), text)));
 }
 
 // Up to `count` whole numbers of a saved text written "a,b,...", into `numbers`; numbers left out

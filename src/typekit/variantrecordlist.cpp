@@ -69,8 +69,8 @@ int VariantRecordListConverter::compare(const Variant &left, const Variant &righ
         return *order;
     if (holdsList(left) && holdsList(right))
         return left.strongValue<VariantRecordList>() == right.strongValue<VariantRecordList>() ? 0 : 1;
-    TRADE_ASSERT(!"Compare with input value type is not implemented",
-                 u"Trade::VariantRecordListConverter::compare", unit, this);
+    TRADE_ASSERT(!"Compare with input value type is not implemented", u"Trade::VariantRecordListConverter::compare",
+                 unit, this);
     return holdsList(left) ? 1 : -1;
 }
 

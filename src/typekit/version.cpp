@@ -7,13 +7,11 @@
 namespace Trade {
 
 Version::Version()
-    : m_major(s_invalidVersion), m_minor(s_invalidVersion), m_build(s_invalidVersion),
-      m_revision(s_invalidVersion)
+    : m_major(s_invalidVersion), m_minor(s_invalidVersion), m_build(s_invalidVersion), m_revision(s_invalidVersion)
 {
 }
 
-Version::Version(unsigned short major, unsigned short minor, unsigned short build,
-                 unsigned short revision)
+Version::Version(unsigned short major, unsigned short minor, unsigned short build, unsigned short revision)
     : m_major(major), m_minor(minor), m_build(build), m_revision(revision)
 {
 }
@@ -30,8 +28,8 @@ Version::Version(const QString &text) : Version()
 
 bool Version::isValid() const
 {
-    return !(m_major == s_invalidVersion && m_minor == s_invalidVersion
-             && m_build == s_invalidVersion && m_revision == s_invalidVersion);
+    return !(m_major == s_invalidVersion && m_minor == s_invalidVersion && m_build == s_invalidVersion
+             && m_revision == s_invalidVersion);
 }
 
 QString Version::toString(const QString &separator) const
@@ -50,8 +48,7 @@ QString Version::toString(const QString &separator) const
 
 quint64 Version::packedVersion() const
 {
-    return (quint64(m_major) << 48) | (quint64(m_minor) << 32) | (quint64(m_build) << 16)
-           | quint64(m_revision);
+    return (quint64(m_major) << 48) | (quint64(m_minor) << 32) | (quint64(m_build) << 16) | quint64(m_revision);
 }
 
 int Version::compare(const Version &other) const

@@ -15,8 +15,7 @@ class TYPEKIT_EXPORT Version
 public:
     /// Invalid.
     Version();
-    Version(unsigned short major, unsigned short minor, unsigned short build,
-            unsigned short revision);
+    Version(unsigned short major, unsigned short minor, unsigned short build, unsigned short revision);
     /// Parses "12.0.3598.1040". Empty parts are dropped ("1..2" has two parts); one to four parts
     /// give a version whose missing trailing parts are 0 ("12.1" is 12.1.0.0) and whose parts that
     /// are not 16-bit decimal numbers are 0 ("1.x" is 1.0.0.0); no part or more than four parts

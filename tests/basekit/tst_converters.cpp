@@ -23,7 +23,8 @@ struct Colour
     Type value;
 };
 
-class ColourConverter : public AbstractEnumerationConverter<Colour, 0> {};
+class ColourConverter : public AbstractEnumerationConverter<Colour, 0>
+{};
 
 } // namespace Trade
 
@@ -37,9 +38,9 @@ namespace {
 QString enumLine(const char *operation, const char *condition)
 {
     return Trade::ReportRecorder::line(u"trade/common/export/include/abstractenumerationconverter",
-                                QStringLiteral("Trade::AbstractEnumerationConverter<class Trade::Colour,0>::")
-                                    + QLatin1String(operation),
-                                QString::fromLatin1(condition));
+                                       QStringLiteral("Trade::AbstractEnumerationConverter<class Trade::Colour,0>::")
+                                           + QLatin1String(operation),
+                                       QString::fromLatin1(condition));
 }
 
 Variant colour(Trade::Colour::Type type)
@@ -94,7 +95,7 @@ private Q_SLOTS:
         const int code = 7;
         TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this);
         TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this) << "Key specified does not exist. " << 42;
-        TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this) << TRADE_NAMED_VALUE( (int)code) << "invalid";
+        TRADE_ASSERT(code == 8, u"Test::plain", u"test/unit", this) << TRADE_NAMED_VALUE((int)code) << "invalid";
         TRADE_ASSERT(code == 7, u"Test::plain", u"test/unit", this) << "never made";
 
         QStringList expected;
@@ -129,9 +130,9 @@ private Q_SLOTS:
         QCOMPARE(stub.save(value), Dump(Dump::Atom(QStringLiteral("int"), QString())));
         QStringList expected;
         for (const char *operation : {"fromVariant", "toVariant", "toString", "compare", "load", "toString"})
-            expected << Trade::ReportRecorder::line(u"trade/common/export/include/iconverter",
-                                             QStringLiteral("Trade::StubConverterImpl::") + QLatin1String(operation),
-                                             u"!\"Not Implemented.\"");
+            expected << Trade::ReportRecorder::line(
+                u"trade/common/export/include/iconverter",
+                QStringLiteral("Trade::StubConverterImpl::") + QLatin1String(operation), u"!\"Not Implemented.\"");
         QCOMPARE(reports.lines(), expected);
 
         reports.clear();
@@ -155,7 +156,9 @@ private Q_SLOTS:
 
         const QStringList none;
         const QStringList unexpected{enumLine("fromVariant", "false && \"Unexpected type.\"")};
-        const auto invalid = [](const char *operation) { return QStringList{enumLine(operation, "false && \"Invalid type.\"")}; };
+        const auto invalid = [](const char *operation) {
+            return QStringList{enumLine(operation, "false && \"Invalid type.\"")};
+        };
         const Variant red = colour(Trade::Colour::Red);
         const Variant blue = colour(Trade::Colour::Blue);
         QTest::addRow("from empty") << 'f' << Variant() << Variant() << none;
@@ -205,8 +208,9 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
 
         // Another type: both report, read the int as no colour (the typed read reports too), and go on.
-        const QString valueLine = Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
-                                                       u"!\"unexpected data type or null value\"");
+        const QString valueLine =
+            Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+                                        u"!\"unexpected data type or null value\"");
         QCOMPARE(converter.compare(red, Variant(1)), 1);
         QCOMPARE(converter.save(Variant(2)), Dump(Dump::Atom(QStringLiteral("int"), QStringLiteral("0"))));
         QCOMPARE(reports.lines(), QStringList({enumLine("compare", "left.userType() == right.userType()"), valueLine,

@@ -60,14 +60,19 @@ private Q_SLOTS:
         Dump::Struct structure(QStringLiteral("s"));
         structure.insert(QStringLiteral("b"), atom).insert(QStringLiteral("a"), atom).insert(QStringLiteral("b"), four);
         QCOMPARE(structure.size(), 2);
-        QCOMPARE(structure.member(QStringLiteral("b")), four);  // the later member replaces the earlier
+        QCOMPARE(structure.member(QStringLiteral("b")), four); // the later member replaces the earlier
         QVERIFY(structure.member(QStringLiteral("missing")).isNull());
 
         // The kind, the type text, the value, the members and the items each tell dumps apart.
         Dump::Struct renamed(QStringLiteral("t"));
         renamed.insert(QStringLiteral("a"), atom).insert(QStringLiteral("b"), four);
-        const QList<Dump> distinct{Dump(), atom, four, Dump::Atom(QStringLiteral("uint"), QStringLiteral("3")), structure,
-                                   Dump::Struct(structure).insert(QStringLiteral("a"), four), renamed,
+        const QList<Dump> distinct{Dump(),
+                                   atom,
+                                   four,
+                                   Dump::Atom(QStringLiteral("uint"), QStringLiteral("3")),
+                                   structure,
+                                   Dump::Struct(structure).insert(QStringLiteral("a"), four),
+                                   renamed,
                                    Dump::Container(QStringLiteral("int")).append(atom),
                                    Dump::Container(QStringLiteral("int")).append(four),
                                    Dump::Container(QStringLiteral("uint")).append(atom)};
@@ -82,10 +87,10 @@ private Q_SLOTS:
     {
         Dump::Struct outer(QStringLiteral("outer"));
         outer.insert(QStringLiteral("record"), sampleRecord());
-        outer.insert(QStringLiteral("type"), Dump(Dump::Atom()));  // member names are free
-        for (const Dump &dump : eachRow(std::array{Dump(), Dump(Dump::Atom()), Dump(Dump::Struct(QStringLiteral("Trade::Price"))),
-                                                   sampleRecord(), Dump(outer),
-                                                   Dump(Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long")))})) {
+        outer.insert(QStringLiteral("type"), Dump(Dump::Atom())); // member names are free
+        for (const Dump &dump : eachRow(std::array{
+                 Dump(), Dump(Dump::Atom()), Dump(Dump::Struct(QStringLiteral("Trade::Price"))), sampleRecord(),
+                 Dump(outer), Dump(Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long")))})) {
             QString error = QStringLiteral("untouched");
             const Dump back = Dump::fromJson(dump.toJsonIndented(), &error);
             QCOMPARE(error, QString());
@@ -93,7 +98,7 @@ private Q_SLOTS:
             QVERIFY2(back == dump, qPrintable(dump.toJsonIndented()));
             QCOMPARE(back.toJsonIndented(), dump.toJsonIndented());
         }
-        QVERIFY(!Dump::fromJson(nested(Dump::maxJsonDepth)).isNull());  // the deepest nesting read
+        QVERIFY(!Dump::fromJson(nested(Dump::maxJsonDepth)).isNull()); // the deepest nesting read
     }
 
     void malformedJson_data()
@@ -132,7 +137,7 @@ private Q_SLOTS:
         QString error;
         QVERIFY(Dump::fromJson(json, &error).isNull());
         QVERIFY2(error.contains(errorPart), qPrintable(error));
-        QVERIFY(Dump::fromJson(json).isNull());  // no error pointer: still no crash
+        QVERIFY(Dump::fromJson(json).isNull()); // no error pointer: still no crash
     }
 };
 

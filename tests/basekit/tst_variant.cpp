@@ -38,7 +38,10 @@ struct GaugeConverter : StubConverterImpl, IRebasingConverter
         ++compares;
         return level(left) - level(right);
     }
-    Dump save(const Variant &value) override { return Dump::Atom(QStringLiteral("Trade::Gauge"), QString::number(level(value))); }
+    Dump save(const Variant &value) override
+    {
+        return Dump::Atom(QStringLiteral("Trade::Gauge"), QString::number(level(value)));
+    }
     Variant load(const Dump &dump, const Variant &context) override
     {
         return Variant::fromValue(Gauge{dump.asAtom().value().toInt() + context.toInt()});
@@ -53,7 +56,8 @@ struct Plain
 };
 
 // A type whose converter is registered after the type is in use.
-struct Late {};
+struct Late
+{};
 struct LateConverter : StubConverterImpl
 {
     QString toString(const Variant &) override { return QStringLiteral("late"); }
@@ -118,21 +122,23 @@ private Q_SLOTS:
         const Variant text(QStringLiteral("text"));
         const QString &held = text.strongValue<QString>();
         QCOMPARE(held, QStringLiteral("text"));
-        QCOMPARE(static_cast<const void *>(&held), text.constData());  // no copy
+        QCOMPARE(static_cast<const void *>(&held), text.constData()); // no copy
         QCOMPARE(Variant(QString()).valueOr(QStringLiteral("fallback")), QStringLiteral("fallback"));
         QCOMPARE(Variant(QStringLiteral("x")).valueOr(QStringLiteral("fallback")), QStringLiteral("x"));
-        QCOMPARE(Variant(QStringLiteral("3")).valueOr(5), 5);  // no conversion
+        QCOMPARE(Variant(QStringLiteral("3")).valueOr(5), 5); // no conversion
         QCOMPARE(Variant::fromValue(Trade::Gauge{3}).valueOr(Trade::Gauge{9}).level, 3);
         QCOMPARE(reports.count(), 0);
-        const QString line = Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
-                                                  u"!\"unexpected data type or null value\"");
-        for (const Variant &variant : eachRow(std::array{Variant(), Variant(QString()), Variant::fromValue(Trade::Plain{4}), Variant(4)})) {
+        const QString line =
+            Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+                                        u"!\"unexpected data type or null value\"");
+        for (const Variant &variant :
+             eachRow(std::array{Variant(), Variant(QString()), Variant::fromValue(Trade::Plain{4}), Variant(4)})) {
             reports.clear();
             const Trade::Gauge &first = variant.strongValue<Trade::Gauge>();
             const Trade::Gauge &second = variant.strongValue<Trade::Gauge>();
             QCOMPARE(first.level, 0);
             QCOMPARE(&first, &second);
-            QCOMPARE(variant.valueOr(Trade::Gauge{8}).level, 8);  // silent
+            QCOMPARE(variant.valueOr(Trade::Gauge{8}).level, 8); // silent
             QCOMPARE(reports.lines(), QStringList({line, line}));
             QCOMPARE(reports.reports().first().object, static_cast<const void *>(&variant));
         }
@@ -142,12 +148,17 @@ private Q_SLOTS:
     void equality()
     {
         const auto gauge = [](int level) { return Variant::fromValue(Trade::Gauge{level}); };
-        const struct { Variant left, right; bool equal; int compares; } rows[] = {
+        const struct
+        {
+            Variant left, right;
+            bool equal;
+            int compares;
+        } rows[] = {
             {Variant(), Variant(), true, 0},
             {Variant(), gauge(3), false, 0},
             {gauge(3), gauge(3), true, 1},
             {gauge(3), gauge(4), false, 1},
-            {Variant(5), gauge(3), false, 1},  // the converter of the right side
+            {Variant(5), gauge(3), false, 1}, // the converter of the right side
             {Variant::fromValue(Trade::Plain{1}), Variant::fromValue(Trade::Plain{1}), true, 0},
             {Variant(2), Variant(2), true, 0},
         };
@@ -171,13 +182,17 @@ private Q_SLOTS:
             return Make([=] { return value.convert(typeId, context); });
         };
         const auto load = [](const Dump &dump) { return Make([=] { return Variant::load(dump, Variant()); }); };
-        const auto atom = [](const char *type, const QString &value) { return Dump::Atom(QString::fromUtf8(type), value); };
+        const auto atom = [](const char *type, const QString &value) {
+            return Dump::Atom(QString::fromUtf8(type), value);
+        };
         QTest::addRow("same type") << convert(gauge(2), gaugeId) << gauge(2);
         QTest::addRow("same type, rebased on the context") << convert(gauge(2), gaugeId, Variant(10)) << gauge(12);
-        QTest::addRow("same type, text context") << convert(gauge(2), gaugeId, Variant(QStringLiteral("10"))) << gauge(2);
+        QTest::addRow("same type, text context")
+            << convert(gauge(2), gaugeId, Variant(QStringLiteral("10"))) << gauge(2);
         QTest::addRow("no converter, with a context") << convert(Variant(3), QMetaType::Int, Variant(10)) << Variant(3);
         QTest::addRow("to a type with converter") << convert(Variant(6), gaugeId) << gauge(6);
-        QTest::addRow("through the held converter") << convert(gauge(6), QMetaType::QString) << Variant(QStringLiteral("6"));
+        QTest::addRow("through the held converter")
+            << convert(gauge(6), QMetaType::QString) << Variant(QStringLiteral("6"));
         QTest::addRow("builtin") << convert(Variant(QStringLiteral("2.5")), QMetaType::Double) << Variant(2.5);
         QTest::addRow("not convertible") << convert(Variant::fromValue(Trade::Plain{1}), QMetaType::Int) << Variant();
         QTest::addRow("empty") << convert(Variant(), QMetaType::Int) << Variant();
@@ -191,13 +206,17 @@ private Q_SLOTS:
         QTest::addRow("character out of range") << load(atom("uchar", QStringLiteral("256"))) << Variant();
         QTest::addRow("two characters") << load(atom("QChar", QStringLiteral("ab"))) << Variant();
         QTest::addRow("text list holding a struct")
-            << load(Dump::Container(QStringLiteral("QStringList")).append(Dump::Struct(QStringLiteral("QString")))) << Variant();
-        QTest::addRow("container of a type without converter") << load(Dump::Container(QStringLiteral("int"))) << Variant();
+            << load(Dump::Container(QStringLiteral("QStringList")).append(Dump::Struct(QStringLiteral("QString"))))
+            << Variant();
+        QTest::addRow("container of a type without converter")
+            << load(Dump::Container(QStringLiteral("int"))) << Variant();
         // Saved layouts come from users' disks: a GUI type named there is never constructed
         // (a pixmap without an application aborts the process), nor is a name cut by a NUL.
         QTest::addRow("gui type") << load(atom("QBitmap", QString())) << Variant();
-        QTest::addRow("name with NUL") << load(Dump::Atom(QStringLiteral("QBitmap\0\0Side"), QStringLiteral(" ng"))) << Variant();
-        QTest::addRow("converter name with NUL") << load(Dump::Atom(QStringLiteral("QBitmap\0"), QString())) << Variant();
+        QTest::addRow("name with NUL") << load(Dump::Atom(QStringLiteral("QBitmap\0\0Side"), QStringLiteral(" ng")))
+                                       << Variant();
+        QTest::addRow("converter name with NUL")
+            << load(Dump::Atom(QStringLiteral("QBitmap\0"), QString())) << Variant();
         QTest::addRow("null pointer") << load(atom("QObject*", QString())) << Variant::fromValue<QObject *>(nullptr);
     }
 
@@ -242,9 +261,10 @@ private Q_SLOTS:
         QTest::addRow("date") << Variant(day) << QStringLiteral("QDate");
         QTest::addRow("null date") << Variant(QDate()) << QStringLiteral("QDate");
         QTest::addRow("time") << Variant(QTime(23, 59, 59, 999)) << QStringLiteral("QTime");
-        QTest::addRow("date time in UTC") << Variant(QDateTime(day, QTime(1, 2, 3, 4), QTimeZone::utc()).toUTC()) << QStringLiteral("QDateTime");
-        QTest::addRow("date time at an offset") << Variant(QDateTime(day, QTime(1, 2, 3), QTimeZone(-5 * 3600)))
-                                                << QStringLiteral("QDateTime");
+        QTest::addRow("date time in UTC")
+            << Variant(QDateTime(day, QTime(1, 2, 3, 4), QTimeZone::utc()).toUTC()) << QStringLiteral("QDateTime");
+        QTest::addRow("date time at an offset")
+            << Variant(QDateTime(day, QTime(1, 2, 3), QTimeZone(-5 * 3600))) << QStringLiteral("QDateTime");
         QTest::addRow("local date time") << Variant(QDateTime(day, QTime(1, 2, 3))) << QStringLiteral("QDateTime");
         QTest::addRow("empty") << Variant() << QString();
     }
@@ -256,7 +276,8 @@ private Q_SLOTS:
 
         Trade::ReportRecorder reports;
         QCOMPARE(value.save().typeName(), typeText);
-        for (const Variant &loaded : eachRow(std::array{Variant::load(value.save(), Variant()), Variant::fromJson(value.toJson())})) {
+        for (const Variant &loaded :
+             eachRow(std::array{Variant::load(value.save(), Variant()), Variant::fromJson(value.toJson())})) {
             QCOMPARE(loaded.userType(), value.userType());
             QCOMPARE(static_cast<const QVariant &>(loaded), static_cast<const QVariant &>(value));
             QCOMPARE(loaded.holdsNull(), value.holdsNull());
@@ -270,7 +291,8 @@ private Q_SLOTS:
         // Problems are appended, each with its kind; what could not be loaded is an empty variant.
         QVector<Trade::LoadProblem> problems;
         QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"int\""), Variant(), &problems).isValid());
-        QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"No::Such\", \"value\": \"1\"}"), Variant(), &problems).isValid());
+        QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"No::Such\", \"value\": \"1\"}"), Variant(), &problems)
+                     .isValid());
         QCOMPARE(problems.size(), 2);
         QCOMPARE(problems.at(0).kind, Trade::LoadProblem::MalformedText);
         QCOMPARE(problems.at(1).kind, Trade::LoadProblem::UnknownType);
@@ -279,7 +301,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("value.json"));
         QVERIFY(Variant(QStringLiteral("a longer text")).saveJsonFile(path));
-        QVERIFY(Variant(7).saveJsonFile(path));  // replaced
+        QVERIFY(Variant(7).saveJsonFile(path)); // replaced
         QCOMPARE(Variant::loadJsonFile(path), Variant(7));
         QString error;
         QVERIFY(!Variant(7).saveJsonFile(dir.filePath(QStringLiteral("no/such/dir/value.json")), &error));
@@ -312,7 +334,8 @@ private Q_SLOTS:
         QCOMPARE(gauge.toString(), QStringLiteral("level 4"));
         const Dump saved = gauge.save();
         QCOMPARE(saved.asAtom().value(), QStringLiteral("4"));
-        QCOMPARE(Variant::load(saved, Variant(10)).valueOr(Trade::Gauge()).level, 14);  // the context reaches the converter
+        QCOMPARE(Variant::load(saved, Variant(10)).valueOr(Trade::Gauge()).level,
+                 14); // the context reaches the converter
 
         Trade::releaseConverters();
         QCOMPARE(Variant::load(saved, Variant()).valueOr(Trade::Gauge()).level, 4);

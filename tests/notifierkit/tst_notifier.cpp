@@ -62,7 +62,7 @@ private:
     {
         heard << entry;
         if (entry == death.first)
-            std::exchange(death, {}).second();  // taken out first: it may delete this publisher
+            std::exchange(death, {}).second(); // taken out first: it may delete this publisher
     }
 };
 
@@ -72,7 +72,7 @@ class Observer : public QObject
 
 public:
     QByteArrayList calls;
-    Publisher *watched = nullptr;  // asked during calls whether it still has this observer
+    Publisher *watched = nullptr; // asked during calls whether it still has this observer
 
 public Q_SLOTS:
     void slot_valueChanged(int value)
@@ -90,7 +90,7 @@ public Q_SLOTS:
     void onGone(Trade::IDisposable *) { calls << "gone"; }
 
 public:
-    void plain(int) {}  // no slot: the compiler accepts it, the meta-object does not have it
+    void plain(int) {} // no slot: the compiler accepts it, the meta-object does not have it
 };
 
 // No conventional slot fits Publisher: the parameter type is wrong.
@@ -111,15 +111,15 @@ class Misspelt : public QObject
 
 public:
     using Link = AbstractNotifier::Link;
-    Q_INVOKABLE void slot_counted(int) {}  // not a slot
+    Q_INVOKABLE void slot_counted(int) {} // not a slot
 
 public Q_SLOTS:
-    void slot_valuechanged(int) {}      // the case
-    void slot_valeuChanged(int) {}      // two letters swapped
-    void slot_disposed(int) {}          // the parameter type
-    void attached_counted(int) {}       // an attach slot takes the link
-    void slot_valueChanged(int) {}      // follows
-    void slot_quoteChanged(int) {}      // another publisher's
+    void slot_valuechanged(int) {} // the case
+    void slot_valeuChanged(int) {} // two letters swapped
+    void slot_disposed(int) {}     // the parameter type
+    void attached_counted(int) {}  // an attach slot takes the link
+    void slot_valueChanged(int) {} // follows
+    void slot_quoteChanged(int) {} // another publisher's
 
 Q_SIGNALS:
     void ready();
@@ -128,7 +128,8 @@ private Q_SLOTS:
     void attached_ready(const Link *) {}
 };
 
-struct Orphan : AbstractNotifier {};  // a notifier that is no QObject
+struct Orphan : AbstractNotifier
+{}; // a notifier that is no QObject
 
 // Where Qt's lookup of a method by text picks one of several: a signal with a defaulted
 // parameter (two methods, one emitted), slots declared again in a derived class (found there).
@@ -177,7 +178,8 @@ using Operation = std::function<void(World &)>;
 QString line(const char *function, const QByteArray &condition, QStringView message = u"\"\" ")
 {
     const QString qualified = QStringLiteral("Common::AbstractNotifier") + QLatin1String(function);
-    return Trade::ReportRecorder::line(u"notifier/commonabstractnotifier", qualified, QString::fromLatin1(condition), message);
+    return Trade::ReportRecorder::line(u"notifier/commonabstractnotifier", qualified, QString::fromLatin1(condition),
+                                       message);
 }
 
 // A report of a refusal: the condition is false && "reason".
@@ -216,15 +218,16 @@ private Q_SLOTS:
         world.observer.watched = &world.publisher;
         Trade::ReportRecorder recorder;
         world.publisher.subscribe(&world.observer, "valueChanged");
-        world.publisher.subscribe(&world.observer, "2valueChanged(int, const QString&)");  // the same link
-        QCOMPARE(world.observer.calls, QByteArrayList({"value 7", "subscribed"}));  // greeted once, by the attach slot
+        world.publisher.subscribe(&world.observer, "2valueChanged(int, const QString&)"); // the same link
+        QCOMPARE(world.observer.calls, QByteArrayList({"value 7", "subscribed"})); // greeted once, by the attach slot
         QCOMPARE(world.publisher.heard, QByteArrayList({"attached", "+valueChanged"}));
         QVERIFY(world.publisher.isSubscribed(&world.observer, "valueChanged"));
         QCOMPARE(world.publisher.linkCount("valueChanged"), 1);
         Q_EMIT world.publisher.valueChanged(8, QString());
         QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 8", "subscribed"}));
 
-        const AbstractNotifier::Link link = *world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
+        const AbstractNotifier::Link link =
+            *world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
         QCOMPARE(link.delegate.slot, QByteArray("1slot_valueChanged(int)"));
         QCOMPARE(link.signal.signature, QByteArray("2valueChanged(int,QString)"));
         world.publisher.subscribe(link);
@@ -234,13 +237,13 @@ private Q_SLOTS:
         world.observer.calls.clear();
         world.publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
         QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed"}));
-        world.publisher.call(link, Q_ARG(int, 10));  // a link need not be recorded
+        world.publisher.call(link, Q_ARG(int, 10)); // a link need not be recorded
         QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 10", "unsubscribed"}));
 
         world.publisher.callQueued("setValue", Q_ARG(int, 3));
         AbstractNotifier::callQueued(&world.observer, "slot_valueChanged", Q_ARG(int, 4));
         QCOMPARE(world.publisher.value, 7);
-        QCOMPARE(world.observer.calls.size(), 4);  // neither queued call ran yet
+        QCOMPARE(world.observer.calls.size(), 4); // neither queued call ran yet
         QTRY_COMPARE(world.observer.calls.mid(4), QByteArrayList({"value 4", "unsubscribed"}));
         QCOMPARE(world.publisher.value, 3);
         QCOMPARE(recorder.count(), 0);
@@ -260,7 +263,7 @@ private Q_SLOTS:
         // "take" on the observer: a link that need not be recorded, and the method's name.
         static const auto link = [](World &w) {
             return AbstractNotifier::Link{{&w.observer, "1take(int,QString,Trade::IDisposable*)"},
-                        {"valueChanged", "2valueChanged(int,QString)"}};
+                                          {"valueChanged", "2valueChanged(int,QString)"}};
         };
         static const QString five = QStringLiteral("five");
         QTest::addRow("call, Q_ARG") << Operation([](World &w) {
@@ -301,12 +304,11 @@ private Q_SLOTS:
                                                    {"valueChanged", "2valueChanged(int,QString)"}};
             w.publisher.call(valueLink, 5, five, static_cast<Trade::IDisposable *>(nullptr));
         }) << QByteArrayList{"value 5"} << none;
-        QTest::addRow("call, fewer arguments than parameters") << Operation([](World &w) {
-            w.publisher.call(link(w), 5, five);
-        }) << QByteArrayList() << callRefused();
-        QTest::addRow("call, a derived pointer for an interface") << Operation([](World &w) {
-            w.publisher.call(link(w), 5, five, &w.publisher);
-        }) << QByteArrayList() << callRefused();
+        QTest::addRow("call, fewer arguments than parameters")
+            << Operation([](World &w) { w.publisher.call(link(w), 5, five); }) << QByteArrayList() << callRefused();
+        QTest::addRow("call, a derived pointer for an interface")
+            << Operation([](World &w) { w.publisher.call(link(w), 5, five, &w.publisher); }) << QByteArrayList()
+            << callRefused();
         QTest::addRow("call, a double for an int") << Operation([](World &w) {
             w.publisher.call(link(w), 5.0, five, static_cast<Trade::IDisposable *>(nullptr));
         }) << QByteArrayList() << callRefused();
@@ -339,8 +341,8 @@ private Q_SLOTS:
         Trade::ReportRecorder recorder;
         delete observer;
         QCOMPARE(calls, 1);
-        QCOMPARE(recorder.lines(), QStringList({refused("::unsubscribe", "Such signal/slot pair is not subscribed"),
-                                                callRefused()}));
+        QCOMPARE(recorder.lines(),
+                 QStringList({refused("::unsubscribe", "Such signal/slot pair is not subscribed"), callRefused()}));
         world.publisher.onDetached = nullptr;
     }
 
@@ -355,9 +357,10 @@ private Q_SLOTS:
         observer->moveToThread(&thread);
         Trade::ReportRecorder recorder;
         world.publisher.subscribe(observer.get(), "valueChanged");
-        world.publisher.subscribe(observer.get());  // valueChanged, disposed, destroyed
+        world.publisher.subscribe(observer.get()); // valueChanged, disposed, destroyed
         QCOMPARE(recorder.lines(),
-                 QStringList(4, refused("::subscribe", "The observer lives in another thread than the one that subscribes it")));
+                 QStringList(4, refused("::subscribe",
+                                        "The observer lives in another thread than the one that subscribes it")));
         QVERIFY(!world.publisher.isSubscribed(static_cast<const QObject *>(observer.get())));
         QCOMPARE(helpers(observer.get()), 0);
         Q_EMIT world.publisher.valueChanged(1, QString());
@@ -405,7 +408,7 @@ private Q_SLOTS:
         QVERIFY(w.publisher.isSubscribed(&w.observer, "valueChanged"));
         QVERIFY(Common::isSubscribed(&w.publisher, valueChanged, &w.observer, valueSlot));
         Q_EMIT w.publisher.valueChanged(3, QString());
-        QCOMPARE(w.observer.calls, QByteArrayList({"value 7", "value 3"}));  // greeted by the attach slot
+        QCOMPARE(w.observer.calls, QByteArrayList({"value 7", "value 3"})); // greeted by the attach slot
         Common::unsubscribe(&w.publisher, valueChanged, &w.observer, valueSlot);
         QVERIFY(!w.publisher.isSubscribed(&w.observer));
         QCOMPARE(w.publisher.heard, QByteArrayList({"attached", "+valueChanged", "detached", "-valueChanged"}));
@@ -420,9 +423,10 @@ private Q_SLOTS:
         QVERIFY(!Common::isSubscribed(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot));
         QCOMPARE(recorder.lines(),
                  QStringList({refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot"),
-                              Trade::ReportRecorder::line(u"notifier/checkedsubscription", u"Common::subscribe", u"publisher != 0"),
+                              Trade::ReportRecorder::line(u"notifier/checkedsubscription", u"Common::subscribe",
+                                                          u"publisher != 0"),
                               Trade::ReportRecorder::line(u"notifier/checkedsubscription", u"Common::isSubscribed",
-                                                   u"publisher != 0")}));
+                                                          u"publisher != 0")}));
     }
 
     // All conventional slots, by the notifier (recorded, greeted by the attach slot) and by the static
@@ -441,8 +445,9 @@ private Q_SLOTS:
         publisher->subscribe(&bare);
         QVERIFY(!publisher->isSubscribed(&bare));
         QCOMPARE(recorder.logs().size(), 2);
-        QCOMPARE(recorder.logs().first().text, QStringLiteral("\"No signals/slots were connected during subscribe() call. "
-                                                              "Event source: 'Publisher', observer: 'Bare'.\""));
+        QCOMPARE(recorder.logs().first().text,
+                 QStringLiteral("\"No signals/slots were connected during subscribe() call. "
+                                "Event source: 'Publisher', observer: 'Bare'.\""));
         QCOMPARE(recorder.logs().last().text,
                  QStringLiteral("\"Bare::slot_valueChanged(double) follows no signal of Publisher.\""));
 
@@ -451,16 +456,17 @@ private Q_SLOTS:
         AbstractNotifier::subscribe(publisher, "disposed", &unrecorded, "onGone", Qt::DirectConnection);
         Q_EMIT publisher->valueChanged(1, QString());
         QCOMPARE(recorder.count(), 0);
-        AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection);  // two of three are there
-        QCOMPARE(recorder.lines(), QStringList(2, line("::subscribe", "QObject::connect(sender, signal.decoratedSignature(), "
-                                                                     "observer, slot.decoratedSignature(), connectionType)")));
+        AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection); // two of three are there
+        QCOMPARE(recorder.lines(),
+                 QStringList(2, line("::subscribe", "QObject::connect(sender, signal.decoratedSignature(), "
+                                                    "observer, slot.decoratedSignature(), connectionType)")));
         QVERIFY(!publisher->isSubscribed(&unrecorded));
         recorder.clear();
 
         delete publisher;
         QCOMPARE(observer->calls, QByteArrayList({"value 7", "value 1", "disposed", "destroyed"}));
         QCOMPARE(unrecorded.calls, QByteArrayList({"disposed", "gone", "destroyed"}));
-        QCOMPARE(helpers(observer), 1);  // left inert
+        QCOMPARE(helpers(observer), 1); // left inert
         QCOMPARE(helpers(&unrecorded), 0);
         delete observer;
         QCOMPARE(recorder.count(), 0);
@@ -476,56 +482,75 @@ private Q_SLOTS:
         const QString failed = refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot");
         const QString notSubscribed = refused("::unsubscribe", "Such signal/slot pair is not subscribed");
         const QByteArray arguments = "val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)";
-        const auto row = [](const char *name, Operation op, QStringList reports) { QTest::addRow("%s", name) << op << reports; };
+        const auto row = [](const char *name, Operation op, QStringList reports) {
+            QTest::addRow("%s", name) << op << reports;
+        };
         row("unknown signal", [](World &w) { w.publisher.subscribe(&w.observer, "absent"); }, {noSignal});
-        row("decorated unknown signal", [](World &w) { w.publisher.subscribe("2absent(int)", &w.observer, "onGone"); }, {failed});
+        row("decorated unknown signal", [](World &w) { w.publisher.subscribe("2absent(int)", &w.observer, "onGone"); },
+            {failed});
         row("wrong parameter type", [](World &w) { w.publisher.subscribe(&w.bare, "valueChanged"); }, {noSlot});
         row("unknown slot", [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "absent"); }, {noSlot});
         row("unfitting slot", [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "onGone"); }, {failed});
         row("null observer", [](World &w) { w.publisher.subscribe(nullptr, "valueChanged"); }, {noSlot});
-        row("null observer, decorated", [](World &w) { w.publisher.subscribe("valueChanged", nullptr, "1onGone()"); }, {noSlot});
+        row("null observer, decorated", [](World &w) { w.publisher.subscribe("valueChanged", nullptr, "1onGone()"); },
+            {noSlot});
         row("not subscribed", [](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); }, {notSubscribed});
         row("empty link", [](World &w) { w.publisher.unsubscribe(AbstractNotifier::Link()); }, {notSubscribed});
         row("null observer has nothing", [](World &w) { w.publisher.unsubscribe(nullptr); }, {});
-        row("missing slot is no subscription", [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); }, {});
+        row("missing slot is no subscription",
+            [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); }, {});
         row("isSubscribed, unknown signal", [](World &w) { w.publisher.isSubscribed(&w.observer, "absent"); },
             {refused("::isSubscribed", "Appropriate signal could not be found")});
         row("linkCount, unknown signal", [](World &w) { QCOMPARE(w.publisher.linkCount("absent"), 0); },
             {refused("::linkCount", "Appropriate signal could not be found")});
         row("forward to a target without the signal", [](World &w) { w.publisher.forward(&w.observer, "disposed"); },
             {refused("::forward", "Failed to subscribe/unsubscribe signal/slot")});
-        row("forward to an unknown signal", [](World &w) { w.publisher.forward("valueChanged", &w.observer, "absent"); },
+        row("forward to an unknown signal",
+            [](World &w) { w.publisher.forward("valueChanged", &w.observer, "absent"); },
             {refused("::forward", "Appropriate signal could not be found")});
-        row("link without a slot", [](World &w) {
-            QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &w.bare)->isValid());
-            QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", nullptr)->isValid());
-        }, {noSlot, line("::linkBySignalAndObserverOrSubscribe", "link->isValid()",
-                         Trade::ReportRecorder::quoted(u"The observer must have an appropriate slot"))});
-        row("call of a missing method", [](World &w) {
-            w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
-        }, {callRefused()});
+        row("link without a slot",
+            [](World &w) {
+                QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &w.bare)->isValid());
+                QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", nullptr)->isValid());
+            },
+            {noSlot, line("::linkBySignalAndObserverOrSubscribe", "link->isValid()",
+                          Trade::ReportRecorder::quoted(u"The observer must have an appropriate slot"))});
+        row("call of a missing method",
+            [](World &w) {
+                w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
+            },
+            {callRefused()});
         row("queued call of a missing method", [](World &w) { w.publisher.callQueued("absent"); },
             {line("::callQueued", "QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, " + arguments)});
-        row("interface casts", [](World &w) {
-            Common::IObject *object = &w.publisher;
-            QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&w.publisher));
-            QCOMPARE(object->as<Common::IObject>(), object);
-            QCOMPARE(static_cast<Trade::IDisposable *>(&w.publisher)->as<Common::IObject>(), object);
-            QVERIFY(!object->as(typeid(int)));
-            QVERIFY(!object->as<Trade::INotifier>());
-            QVERIFY(!Orphan().qobject());
-        }, {Trade::ReportRecorder::line(u"iobject", u"Common::IObject::as", u"result != NULL",
-                                 Trade::ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
-            line("::qobject", "result != NULL", Trade::ReportRecorder::quoted(u"object must be inherited from QObject"))});
+        row("interface casts",
+            [](World &w) {
+                Common::IObject *object = &w.publisher;
+                QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&w.publisher));
+                QCOMPARE(object->as<Common::IObject>(), object);
+                QCOMPARE(static_cast<Trade::IDisposable *>(&w.publisher)->as<Common::IObject>(), object);
+                QVERIFY(!object->as(typeid(int)));
+                QVERIFY(!object->as<Trade::INotifier>());
+                QVERIFY(!Orphan().qobject());
+            },
+            {Trade::ReportRecorder::line(
+                 u"iobject", u"Common::IObject::as", u"result != NULL",
+                 Trade::ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
+             line("::qobject", "result != NULL",
+                  Trade::ReportRecorder::quoted(u"object must be inherited from QObject"))});
         const QString helper = QStringLiteral("Common::ObserverDestroyHelper::ObserverDestroyHelper");
-        row("helper without observer or notifier", [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); },
+        row("helper without observer or notifier",
+            [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); },
             {Trade::ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != observer"),
              Trade::ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != notifier")});
-        row("attach and detach slots of wrong shapes", [](World &w) {
-            w.publisher.subscribe("counted", &w.observer, "slot_valueChanged");
-            w.publisher.unsubscribe(&w.observer);
-        }, {refused("Private::callAttachDetachSlots", "slot name matches the signal, while the argument type is incorrect"),
-            refused("Private::callAttachDetachSlots", "slot name matches the signal, while the argument count does not")});
+        row("attach and detach slots of wrong shapes",
+            [](World &w) {
+                w.publisher.subscribe("counted", &w.observer, "slot_valueChanged");
+                w.publisher.unsubscribe(&w.observer);
+            },
+            {refused("Private::callAttachDetachSlots",
+                     "slot name matches the signal, while the argument type is incorrect"),
+             refused("Private::callAttachDetachSlots",
+                     "slot name matches the signal, while the argument count does not")});
     }
 
     void reports()
@@ -545,16 +570,20 @@ private Q_SLOTS:
     void unsubscribe_data()
     {
         QTest::addColumn<Operation>("operation");
-        QTest::addColumn<bool>("observerLeft");  // else the bare observer left
+        QTest::addColumn<bool>("observerLeft"); // else the bare observer left
 
         QTest::addRow("by observer") << Operation([](World &w) { w.publisher.unsubscribe(&w.observer); }) << true;
-        QTest::addRow("by signal") << Operation([](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); }) << true;
+        QTest::addRow("by signal") << Operation([](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); })
+                                   << true;
         QTest::addRow("by link") << Operation([](World &w) {
-            w.publisher.unsubscribe(*w.publisher.linkBySignalAndObserverOrSubscribe("2valueChanged(int,QString)", &w.observer));
+            w.publisher.unsubscribe(
+                *w.publisher.linkBySignalAndObserverOrSubscribe("2valueChanged(int,QString)", &w.observer));
         }) << true;
-        QTest::addRow("by slot") << Operation([](World &w) { w.publisher.unsubscribe("disposed", &w.bare, "onGone"); }) << false;
+        QTest::addRow("by slot") << Operation([](World &w) { w.publisher.unsubscribe("disposed", &w.bare, "onGone"); })
+                                 << false;
         // Bare has no conventional slot for disposed: its link of that signal goes.
-        QTest::addRow("bare, by signal") << Operation([](World &w) { w.publisher.unsubscribe(&w.bare, "disposed"); }) << false;
+        QTest::addRow("bare, by signal") << Operation([](World &w) { w.publisher.unsubscribe(&w.bare, "disposed"); })
+                                         << false;
     }
 
     void unsubscribe()
@@ -569,12 +598,13 @@ private Q_SLOTS:
         Trade::ReportRecorder recorder;
         operation(world);
         // The link of valueChanged goes through its detach slot; disposed has none.
-        const QByteArrayList heard = observerLeft ? QByteArrayList{"detached", "-valueChanged"} : QByteArrayList{"-disposed"};
+        const QByteArrayList heard =
+            observerLeft ? QByteArrayList{"detached", "-valueChanged"} : QByteArrayList{"-disposed"};
         QCOMPARE(world.publisher.heard, heard);
         QObject *left = observerLeft ? static_cast<QObject *>(&world.observer) : &world.bare;
         QObject *stayed = observerLeft ? static_cast<QObject *>(&world.bare) : &world.observer;
         QVERIFY(!world.publisher.isSubscribed(left) && world.publisher.isSubscribed(stayed));
-        QCOMPARE(helpers(left), 0);  // gone with the last link
+        QCOMPARE(helpers(left), 0); // gone with the last link
         QCOMPARE(recorder.count(), 0);
     }
 
@@ -597,7 +627,8 @@ private Q_SLOTS:
         }
         // Deaths inside the notifier's own calls: at the entry it hears, the publisher deletes the
         // observer or itself. The notifier goes no further and keeps no link to the dead.
-        const auto dies = [](const char *entry, bool publisherDies, const std::function<void(Publisher *, Observer *)> &scene) {
+        const auto dies = [](const char *entry, bool publisherDies,
+                             const std::function<void(Publisher *, Observer *)> &scene) {
             QPointer<Publisher> publisher = new Publisher;
             QPointer<Observer> observer = new Observer;
             QObject *victim = publisherDies ? static_cast<QObject *>(publisher) : observer;
@@ -628,7 +659,8 @@ private Q_SLOTS:
         // unsubscribeAndCall() whose detach slot or hook kills the observer: nothing is called.
         for (const char *entry : eachRow(std::array{"detached", "-valueChanged"})) {
             dies(entry, false, [](Publisher *publisher, Observer *observer) {
-                const AbstractNotifier::Link *link = publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer);
+                const AbstractNotifier::Link *link =
+                    publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer);
                 publisher->unsubscribeAndCall(*link, Q_ARG(int, 9));
                 QCOMPARE(publisher->linkCountByName("valueChanged"), 0);
             });
@@ -644,8 +676,8 @@ private Q_SLOTS:
         Trade::ReportRecorder recorder;
         source.forward(&target, "valueChanged");
         source.forward("valueChanged", &target, "counted");
-        source.forward(&target, "valueChanged");  // already there
-        QCOMPARE(same.size() + renamed.size(), 2);  // the attach slot greets forwarding links too
+        source.forward(&target, "valueChanged");   // already there
+        QCOMPARE(same.size() + renamed.size(), 2); // the attach slot greets forwarding links too
         Q_EMIT source.valueChanged(5, QStringLiteral("five"));
         QCOMPARE(same.last(), QVariantList({5, QStringLiteral("five")}));
         QCOMPARE(renamed.last(), QVariantList{5});
@@ -672,9 +704,12 @@ private Q_SLOTS:
                                   Subscription([=](Announcer &a, Listener &l) { a.unsubscribe(signal, &l, slot); }));
         };
         const auto add = [](const char *name, std::pair<Subscription, Subscription> texts, QByteArrayList calls,
-                            int reports) { QTest::addRow("%s", name) << texts.first << texts.second << calls << reports; };
-        add("by convention, slot declared again", std::make_pair(Subscription([](Announcer &a, Listener &l) { a.subscribe(&l); }),
-                                                                  Subscription([](Announcer &a, Listener &l) { a.unsubscribe(&l); })),
+                            int reports) {
+            QTest::addRow("%s", name) << texts.first << texts.second << calls << reports;
+        };
+        add("by convention, slot declared again",
+            std::make_pair(Subscription([](Announcer &a, Listener &l) { a.subscribe(&l); }),
+                           Subscription([](Announcer &a, Listener &l) { a.unsubscribe(&l); })),
             {"derived 3"}, 0);
         add("by signal name, slot declared again",
             std::make_pair(Subscription([](Announcer &a, Listener &l) { a.subscribe(&l, "changed"); }),
@@ -686,12 +721,13 @@ private Q_SLOTS:
         add("defaulted parameter left out, slot takes it", texts("2changed()", "1onNumber(int)"), {}, 1);
         add("parameters that do not fit", texts("2named(QString)", "1onNumber(int)"), {}, 1);
         add("checked, slot declared again",
-            std::make_pair(Subscription([](Announcer &a, Listener &l) {
-                               Common::subscribe(&a, TRADE_SIGNAL(Announcer, changed), &l, TRADE_SLOT(Listener, onNumber));
-                           }),
-                           Subscription([](Announcer &a, Listener &l) {
-                               Common::unsubscribe(&a, TRADE_SIGNAL(Announcer, changed), &l, TRADE_SLOT(Listener, onNumber));
-                           })),
+            std::make_pair(
+                Subscription([](Announcer &a, Listener &l) {
+                    Common::subscribe(&a, TRADE_SIGNAL(Announcer, changed), &l, TRADE_SLOT(Listener, onNumber));
+                }),
+                Subscription([](Announcer &a, Listener &l) {
+                    Common::unsubscribe(&a, TRADE_SIGNAL(Announcer, changed), &l, TRADE_SLOT(Listener, onNumber));
+                })),
             {"number 3"}, 0);
     }
 

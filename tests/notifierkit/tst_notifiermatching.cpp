@@ -14,10 +14,13 @@
 using namespace Common;
 
 namespace Market {
-struct Quote {};
-struct Feed {};
+struct Quote
+{};
+struct Feed
+{};
 } // namespace Market
-struct Quote {};  // not Market's
+struct Quote
+{}; // not Market's
 
 // Slots that fit, nearly fit or do not fit quoteChanged(Market::Quote*,Market::Feed*).
 class Matcher : public QObject
@@ -39,24 +42,30 @@ class tst_NotifierMatching : public QObject
 private Q_SLOTS:
     void parse()
     {
-        const QString noName = Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse", u"endOfName > 0");
+        const QString noName =
+            Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse", u"endOfName > 0");
         const QString noList = Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse",
-                                                    u"endOfParameterList >= startOfParameterList");
-        const struct { QByteArray signature, name; QList<QByteArray> parameters; QStringList reports; } rows[] = {
+                                                           u"endOfParameterList >= startOfParameterList");
+        const struct
+        {
+            QByteArray signature, name;
+            QList<QByteArray> parameters;
+            QStringList reports;
+        } rows[] = {
             {"quoteChanged(Market::Quote*,Market::Feed*)", "quoteChanged", {"Market::Quote*", "Market::Feed*"}, {}},
             {"reset()", "reset", {}, {}},
-            {"f(int, double)", "f", {"int", " double"}, {}},  // untrimmed
+            {"f(int, double)", "f", {"int", " double"}, {}}, // untrimmed
             {"reset", "", {}, {noName, noList}},
             {"(int)", "", {"int"}, {noName}},
             {"f(int", "f", {}, {noList}},
-            {"", "", {}, {}},  // the description of a lookup that found nothing
+            {"", "", {}, {}}, // the description of a lookup that found nothing
         };
         for (const auto &row : eachRow(rows)) {
             Trade::ReportRecorder recorder;
             const MethodInfo method(row.signature);
             QCOMPARE(method.name(), row.name);
             QCOMPARE(method.parameters(), row.parameters);
-            QCOMPARE(recorder.lines(), row.reports);  // parsed once
+            QCOMPARE(recorder.lines(), row.reports); // parsed once
         }
     }
 
@@ -64,17 +73,18 @@ private Q_SLOTS:
     {
         Trade::ReportRecorder recorder;
         SlotInfo original("1(int)");
-        QCOMPARE(recorder.count(), 1);  // reported when made
+        QCOMPARE(recorder.count(), 1); // reported when made
         const SlotInfo copy(original);
         QCOMPARE(copy.parameters(), QList<QByteArray>{"int"});
         QCOMPARE(copy.decoratedSignature(), QByteArray("1(int)"));
-        QCOMPARE(recorder.count(), 1);  // a copy is not parsed again
+        QCOMPARE(recorder.count(), 1); // a copy is not parsed again
 
         original = SlotInfo("1g()");
         QCOMPARE(original.signature(), QByteArray("(int)"));
         QCOMPARE(original.name(), QByteArray());
-        QCOMPARE(recorder.lines().last(), Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::operator =",
-                                                               u"false && \"Is not supposed to be called.\""));
+        QCOMPARE(recorder.lines().last(),
+                 Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::operator =",
+                                             u"false && \"Is not supposed to be called.\""));
     }
 
     void lookups()
@@ -87,14 +97,17 @@ private Q_SLOTS:
         QVERIFY(info.findSignal("absent").isEmpty());
         QCOMPARE(info.findSlot("slot_quoteChanged").signature(), QByteArray("slot_quoteChanged(Quote*)"));
         QVERIFY(info.findSlot("2slot_reset()").isEmpty());  // decorated for a signal, so a name
-        QVERIFY(info.findSignal("2destroyed)(").isEmpty());   // "(" must come before ")"
+        QVERIFY(info.findSignal("2destroyed)(").isEmpty()); // "(" must come before ")"
 
         // The conventional slot is the first whose parameters lead the signal's.
-        const auto slotFor = [&info](const char *signal) { return info.findSlotForSignal(SignalInfo(signal)).signature(); };
-        QCOMPARE(slotFor("quoteChanged(Market::Quote*,Market::Feed*)"), QByteArray("slot_quoteChanged(Market::Quote*)"));
+        const auto slotFor = [&info](const char *signal) {
+            return info.findSlotForSignal(SignalInfo(signal)).signature();
+        };
+        QCOMPARE(slotFor("quoteChanged(Market::Quote*,Market::Feed*)"),
+                 QByteArray("slot_quoteChanged(Market::Quote*)"));
         QCOMPARE(slotFor("reset(int,int)"), QByteArray("slot_reset()"));
-        QVERIFY(slotFor("quoteChanged()").isEmpty());  // the slots want more
-        QVERIFY(slotFor("quoteChanged(Market::Feed*)").isEmpty());  // in another order
+        QVERIFY(slotFor("quoteChanged()").isEmpty());              // the slots want more
+        QVERIFY(slotFor("quoteChanged(Market::Feed*)").isEmpty()); // in another order
         QVERIFY(slotFor("resetAll()").isEmpty());
         QCOMPARE(recorder.count(), 0);
 
@@ -102,10 +115,11 @@ private Q_SLOTS:
         for (const SlotInfo &slot : info.slotList())
             info.checkNamespaceCompatibility(quoteChanged, slot);
         // Only Quote* against Market::Quote* is a near miss; the other order is a real mismatch.
-        QCOMPARE(recorder.lines(), QStringList{Trade::ReportRecorder::line(
-                                       u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::checkNamespaceCompatibility",
-                                       u"false && \"Signal/slot signatures seem to be compatible, "
-                                       u"with the only difference in namespaces.\"")});
+        QCOMPARE(recorder.lines(),
+                 QStringList{Trade::ReportRecorder::line(u"notifier/metaobjectinfo",
+                                                         u"Common::MetaObjectInfo::checkNamespaceCompatibility",
+                                                         u"false && \"Signal/slot signatures seem to be compatible, "
+                                                         u"with the only difference in namespaces.\"")});
 
         // Assignment is meant only for an empty description; onto another one it copies anyway.
         recorder.clear();

@@ -55,17 +55,18 @@ private Q_SLOTS:
         } else {
             QCOMPARE(second.add(std::unique_ptr<Sample::Record>(held)), nullptr);
         }
-        QCOMPARE(reports.lines(),
-                 QStringList({Trade::ReportRecorder::line(
-                     u"samplehost/storage", byReset ? u"Sample::Storage::reset" : u"Sample::Storage::add",
-                     u"record->m_storage == nullptr",
-                     Trade::ReportRecorder::quoted(u"The record is held by another storage, and stays there. Key=\"a\""))}));
+        QCOMPARE(
+            reports.lines(),
+            QStringList({Trade::ReportRecorder::line(
+                u"samplehost/storage", byReset ? u"Sample::Storage::reset" : u"Sample::Storage::add",
+                u"record->m_storage == nullptr",
+                Trade::ReportRecorder::quoted(u"The record is held by another storage, and stays there. Key=\"a\""))}));
         QCOMPARE(first.count(), 1);
         QCOMPARE(first.at(0), held);
         QCOMPARE(held->storage(), &first);
         QCOMPARE(second.count(), byReset ? 1 : 0);
         QCOMPARE(second.find(QStringLiteral("a")), nullptr);
-        QCOMPARE(second.add(nullptr), nullptr);  // nothing to add: silently nothing
+        QCOMPARE(second.add(nullptr), nullptr); // nothing to add: silently nothing
         QCOMPARE(reports.count(), 1);
     }
 };

@@ -18,7 +18,10 @@ void keepMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
 {
     static const char *const types[] = {"debug", "warning", "critical", "fatal", "info"};
     s_lines << QStringLiteral("%1 %2 %3").arg(QLatin1String(context.category), QLatin1String(types[type]), message);
-    s_places << QStringLiteral("%1:%2 %3").arg(QLatin1String(context.file)).arg(context.line).arg(QLatin1String(context.function));
+    s_places << QStringLiteral("%1:%2 %3")
+                    .arg(QLatin1String(context.file))
+                    .arg(context.line)
+                    .arg(QLatin1String(context.function));
 }
 
 } // namespace
@@ -45,7 +48,7 @@ private Q_SLOTS:
             QCOMPARE(outer.count(), 0);
         }
         QCOMPARE(MarquelServiceApi(), builtIn);
-        QCOMPARE(setMarquelServiceApi(nullptr), builtIn);  // null puts the built-in service back
+        QCOMPARE(setMarquelServiceApi(nullptr), builtIn); // null puts the built-in service back
         QCOMPARE(MarquelServiceApi(), builtIn);
     }
 
@@ -60,13 +63,13 @@ private Q_SLOTS:
     void throughQtLogging_data()
     {
         QTest::addColumn<QString>("rules");
-        QTest::addColumn<QList<int>>("shown");  // which of the lines below
+        QTest::addColumn<QList<int>>("shown"); // which of the lines below
         QTest::newRow("every line") << QString() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
         QTest::newRow("this program's warnings off")
             << QStringLiteral("tst_servicekit.report.warning=false") << QList<int>{2, 3, 5, 6};
         QTest::newRow("basekit's off") << QStringLiteral("basekit.report=false") << QList<int>{0, 1, 3, 4, 5, 6, 7};
-        QTest::newRow("below warnings off") << QStringLiteral("*.report.debug=false\n*.report.info=false")
-                                            << QList<int>{0, 1, 2, 3, 4, 7};
+        QTest::newRow("below warnings off")
+            << QStringLiteral("*.report.debug=false\n*.report.info=false") << QList<int>{0, 1, 2, 3, 4, 7};
         QTest::newRow("every report off") << QStringLiteral("*.report=false") << QList<int>();
     }
 
@@ -104,10 +107,10 @@ private Q_SLOTS:
         QStringList expected;
         for (int i : std::as_const(shown))
             expected << all.at(i);
-        QStringList seen = s_lines;  // basekit's line number is its own
+        QStringList seen = s_lines; // basekit's line number is its own
         seen.replaceInStrings(QRegularExpression(QStringLiteral("iconverter:\\d+")), QStringLiteral("iconverter:*"));
         QCOMPARE(seen, expected);
-        if (shown.value(0, -1) == 0)  // the context carries the report's place
+        if (shown.value(0, -1) == 0) // the context carries the report's place
             QCOMPARE(s_places.first(), QStringLiteral("servicetest:%1 Test::report").arg(line));
     }
 };

@@ -8,7 +8,7 @@
 #include <vector>
 
 template <typename T, typename = void>
-constexpr bool hasFullOrdering = false;  // a type with only ==, != and < answers those three
+constexpr bool hasFullOrdering = false; // a type with only ==, != and < answers those three
 template <typename T>
 constexpr bool hasFullOrdering<T, std::void_t<decltype(std::declval<T>() >= std::declval<T>())>> = true;
 

@@ -21,7 +21,7 @@ struct EachRow
     int row = 0;
     bool failedBefore = QTest::currentTestFailed();
 
-    ~EachRow() { noteFailure(); }  // also when a failed check leaves the loop
+    ~EachRow() { noteFailure(); } // also when a failed check leaves the loop
     void noteFailure()
     {
         if (row < int(std::size(rows)) && !std::exchange(failedBefore, QTest::currentTestFailed()) && failedBefore)

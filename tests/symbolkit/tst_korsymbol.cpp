@@ -20,7 +20,7 @@ private Q_SLOTS:
         QCOMPARE(KorSymbol::typeOf("EUR/USD"), symbolTypeForex);
         QCOMPARE(KorSymbol::typeOf("$SPX.X"), symbolTypeIndex);
         QCOMPARE(KorSymbol::typeOf("ESZ26-ESH27"), symbolTypeSpread);
-        QCOMPARE(KorSymbol::typeOf("MSFT-ESH27"), symbolTypeUndefined);  // a spread of futures only
+        QCOMPARE(KorSymbol::typeOf("MSFT-ESH27"), symbolTypeUndefined); // a spread of futures only
         QCOMPARE(KorSymbol::typeOf("AAPL 261218C200"), symbolTypeStockOption);
         QCOMPARE(KorSymbol::typeOf("ESZ26 C4000"), symbolTypeFutureOption);
         QCOMPARE(KorSymbol::typeOf("=TECH"), symbolTypeDictionary);
@@ -30,7 +30,7 @@ private Q_SLOTS:
     void registeredNames()
     {
         KorSymbol::registerName("912828YV6", symbolTypeBond);
-        KorSymbol::registerName("MSFT", symbolTypeMutualFund);  // an explicit name beats its syntax
+        KorSymbol::registerName("MSFT", symbolTypeMutualFund); // an explicit name beats its syntax
         QCOMPARE(KorSymbol::typeOf("912828YV6"), symbolTypeBond);
         QCOMPARE(KorSymbol::typeOf("MSFT"), symbolTypeMutualFund);
         KorSymbol::registerName("MSFT", symbolTypeMoneyFund);

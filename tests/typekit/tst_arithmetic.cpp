@@ -60,7 +60,8 @@ private Q_SLOTS:
         QCOMPARE(exact.value(), 29.0);
         QCOMPARE(exact.symbol(), &market->lots);
         QVERIFY((exact + Quantity::fromDecimalText(QStringLiteral(" +.01"), &market->lots)
-                 - Quantity::fromDecimalText(QStringLiteral("0.30"), &market->lots)).isZero());
+                 - Quantity::fromDecimalText(QStringLiteral("0.30"), &market->lots))
+                    .isZero());
         QCOMPARE(Quantity::fromDecimalText(QStringLiteral("-1234.5"), &market->lots).value(), -123450.0);
         QCOMPARE(Quantity::fromDecimalText(QStringLiteral("0.00001"), &market->fx).value(), 1.0);
         QCOMPARE(Quantity::fromDecimalText(QStringLiteral("1"), &market->fx).value(), 100000.0);
@@ -74,19 +75,28 @@ private Q_SLOTS:
     // companion rounds the decimal text half away from zero.
     void halfTickTexts_data()
     {
-        QTest::addColumn<QString>("symbolName");  // the rows are made before the market
+        QTest::addColumn<QString>("symbolName"); // the rows are made before the market
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("read");
         QTest::addColumn<double>("exact");
-        QTest::addRow("2.55 on tenths") << "TENTHS" << "2.55" << 2.5 << 2.6;
-        QTest::addRow("-2.55 on tenths") << "TENTHS" << "-2.55" << -2.5 << -2.6;
-        QTest::addRow("1.005 on cents") << "MSFT" << "1.005" << 1.0 << 1.01;
-        QTest::addRow("2.675 on cents") << "MSFT" << "2.675" << 2.68 << 2.68;
-        QTest::addRow("below half a tick") << "MSFT" << "2.6749999" << 2.67 << 2.67;
-        QTest::addRow("quarter ticks") << "ESZ26" << "5012.375" << 5012.5 << 5012.5;
-        QTest::addRow("fx, many decimals") << "EUR/USD" << "1.087650000000000000000000001" << 1.08765 << 1.08765;
-        QTest::addRow("leading zeros") << "EUR/USD" << "000.000015" << 0.00002 << 0.00002;
-        QTest::addRow("not plain: the host reads it") << "MSFT" << " 1.5e1 " << 15.0 << 15.0;
+        QTest::addRow("2.55 on tenths") << "TENTHS"
+                                        << "2.55" << 2.5 << 2.6;
+        QTest::addRow("-2.55 on tenths") << "TENTHS"
+                                         << "-2.55" << -2.5 << -2.6;
+        QTest::addRow("1.005 on cents") << "MSFT"
+                                        << "1.005" << 1.0 << 1.01;
+        QTest::addRow("2.675 on cents") << "MSFT"
+                                        << "2.675" << 2.68 << 2.68;
+        QTest::addRow("below half a tick") << "MSFT"
+                                           << "2.6749999" << 2.67 << 2.67;
+        QTest::addRow("quarter ticks") << "ESZ26"
+                                       << "5012.375" << 5012.5 << 5012.5;
+        QTest::addRow("fx, many decimals") << "EUR/USD"
+                                           << "1.087650000000000000000000001" << 1.08765 << 1.08765;
+        QTest::addRow("leading zeros") << "EUR/USD"
+                                       << "000.000015" << 0.00002 << 0.00002;
+        QTest::addRow("not plain: the host reads it") << "MSFT"
+                                                      << " 1.5e1 " << 15.0 << 15.0;
     }
     void halfTickTexts()
     {

@@ -34,21 +34,21 @@ void misuse(const QString &type)
     QCOMPARE(two.value(-1), T());
     QCOMPARE(two.value(2), T());
     QCOMPARE(EnumerableContainerIterator<T>(&two, -1).index(), -1);
-    QVERIFY(two.begin() == Container<T>().begin());  // by index alone
+    QVERIFY(two.begin() == Container<T>().begin()); // by index alone
 
     const auto line = [&type](const char *member, QStringView condition) {
         return ReportRecorder::line(u"container", QString::fromLatin1(member).arg(type), condition);
     };
     const QString outOfRange = QStringLiteral("false && \"Index is out of range.\"");
-    QCOMPARE(reports.lines(),
-             QStringList({line("Trade::Enumerable<%1>::size", u"m_other != NULL"),
-                          line("Trade::Enumerable<%1>::empty", u"m_other != NULL"),
-                          line("Trade::Enumerable<%1>::value", u"m_other != NULL"),
-                          line("Trade::Container<%1>::value", outOfRange),
-                          line("Trade::Container<%1>::value", outOfRange),
-                          line("Trade::EnumerableContainerIterator<%1>::EnumerableContainerIterator", u"index >= 0"),
-                          line("Trade::EnumerableContainerIterator<%1>::operator ==",
-                               u"m_parent == other.m_parent && \"Incompatible iterators.\"")}));
+    QCOMPARE(
+        reports.lines(),
+        QStringList({line("Trade::Enumerable<%1>::size", u"m_other != NULL"),
+                     line("Trade::Enumerable<%1>::empty", u"m_other != NULL"),
+                     line("Trade::Enumerable<%1>::value", u"m_other != NULL"),
+                     line("Trade::Container<%1>::value", outOfRange), line("Trade::Container<%1>::value", outOfRange),
+                     line("Trade::EnumerableContainerIterator<%1>::EnumerableContainerIterator", u"index >= 0"),
+                     line("Trade::EnumerableContainerIterator<%1>::operator ==",
+                          u"m_parent == other.m_parent && \"Incompatible iterators.\"")}));
     const QVector<RecordedLog> logs = reports.logs();
     QCOMPARE(logs.size(), 2);
     QCOMPARE(logs.at(0).severity, 4);
@@ -80,7 +80,7 @@ private Q_SLOTS:
 
         ReportRecorder reports;
         QVector<IRecord *> walked;
-        for (IRecord *record : view)  // the view shows the container as it is now
+        for (IRecord *record : view) // the view shows the container as it is now
             walked << record;
         QCOMPARE(walked, QVector<IRecord *>({element<IRecord *>(0), nullptr, element<IRecord *>(1)}));
         QCOMPARE(std::distance(records.begin(), std::find(records.begin(), records.end(), element<IRecord *>(1))), 2);

@@ -111,19 +111,31 @@ void tst_DebugStream::enumerations_data()
 
     // These two have no meta-data (the compiler checks the stream's switch over them instead):
     // their names are listed here, the gaps in the numbering included.
-    addEnumeration<SymbolCategory, Symbology::KorSymbolType>(
-        "Trade::SymbolCategory",
-        Names{{0, QStringLiteral("Undefined")}, {1, QStringLiteral("Bond")}, {2, QStringLiteral("Forex")},
-              {3, QStringLiteral("Future")}, {4, QStringLiteral("FutureContinuous")},
-              {5, QStringLiteral("FutureContinuousAdjusted")}, {6, QStringLiteral("FutureForward")},
-              {7, QStringLiteral("FutureOption")}, {9, QStringLiteral("FutureSpot")}, {10, QStringLiteral("Spread")},
-              {13, QStringLiteral("Index")}, {14, QStringLiteral("Stock")}, {15, QStringLiteral("StockOption")},
-              {17, QStringLiteral("UserDefinedSpread")}, {18, QStringLiteral("MutualFund")},
-              {19, QStringLiteral("MoneyFund")}, {23, QStringLiteral("Dictionary")}});
-    addEnumeration<Currency, DataApi::CurrencyType>(
-        "Trade::Currency", Names{{1, QStringLiteral("USD")}, {2, QStringLiteral("EUR")}, {3, QStringLiteral("GBP")},
-                                 {4, QStringLiteral("JPY")}, {5, QStringLiteral("CHF")}, {6, QStringLiteral("CAD")},
-                                 {7, QStringLiteral("AUD")}});
+    addEnumeration<SymbolCategory, Symbology::KorSymbolType>("Trade::SymbolCategory",
+                                                             Names{{0, QStringLiteral("Undefined")},
+                                                                   {1, QStringLiteral("Bond")},
+                                                                   {2, QStringLiteral("Forex")},
+                                                                   {3, QStringLiteral("Future")},
+                                                                   {4, QStringLiteral("FutureContinuous")},
+                                                                   {5, QStringLiteral("FutureContinuousAdjusted")},
+                                                                   {6, QStringLiteral("FutureForward")},
+                                                                   {7, QStringLiteral("FutureOption")},
+                                                                   {9, QStringLiteral("FutureSpot")},
+                                                                   {10, QStringLiteral("Spread")},
+                                                                   {13, QStringLiteral("Index")},
+                                                                   {14, QStringLiteral("Stock")},
+                                                                   {15, QStringLiteral("StockOption")},
+                                                                   {17, QStringLiteral("UserDefinedSpread")},
+                                                                   {18, QStringLiteral("MutualFund")},
+                                                                   {19, QStringLiteral("MoneyFund")},
+                                                                   {23, QStringLiteral("Dictionary")}});
+    addEnumeration<Currency, DataApi::CurrencyType>("Trade::Currency", Names{{1, QStringLiteral("USD")},
+                                                                             {2, QStringLiteral("EUR")},
+                                                                             {3, QStringLiteral("GBP")},
+                                                                             {4, QStringLiteral("JPY")},
+                                                                             {5, QStringLiteral("CHF")},
+                                                                             {6, QStringLiteral("CAD")},
+                                                                             {7, QStringLiteral("AUD")}});
 }
 
 void tst_DebugStream::enumerations()
@@ -142,7 +154,7 @@ void tst_DebugStream::enumerations()
 void tst_DebugStream::streamed()
 {
     ReportRecorder reports;
-    const AveragePrice unbound(5012.3125, nullptr);  // reports the missing symbol; streaming it does not
+    const AveragePrice unbound(5012.3125, nullptr); // reports the missing symbol; streaming it does not
     reports.clear();
 
     // Values that would report when converted or shown stream as their numbers; a state's reason
@@ -181,9 +193,11 @@ void tst_DebugStream::streamed()
     QCOMPARE(printed(ExitStrategyLevels{ExitStrategyLevel(0, 8, 0, nullptr)}),
              u"Trade::ExitStrategyLevels(Trade::ExitStrategyLevel(quantity: 0, profit: 8, stop: 0))");
     StopStrategyLevels stops;
-    stops << StopStrategyLevel(0, 2, 0, StopStrategyLevel::typeTrailing) << StopStrategyLevel(1, 0, 3, StopStrategyLevel::typeStop);
-    QCOMPARE(printed(stops), u"Trade::StopStrategyLevels(Trade::StopStrategyLevel(Trailing, frequency: 0, trigger: 2, stop: 0), "
-                             u"Trade::StopStrategyLevel(Stop, frequency: 1, trigger: 0, stop: 3))");
+    stops << StopStrategyLevel(0, 2, 0, StopStrategyLevel::typeTrailing)
+          << StopStrategyLevel(1, 0, 3, StopStrategyLevel::typeStop);
+    QCOMPARE(printed(stops),
+             u"Trade::StopStrategyLevels(Trade::StopStrategyLevel(Trailing, frequency: 0, trigger: 2, stop: 0), "
+             u"Trade::StopStrategyLevel(Stop, frequency: 1, trigger: 0, stop: 3))");
 
     // Records by field identifier, each value by its own operator; an entry without value as Qt
     // shows an empty variant.
@@ -194,9 +208,10 @@ void tst_DebugStream::streamed()
     order.setLimitPrice(Price(5012.25, &market->es));
     order.setId(QStringLiteral("A-1"));
     order.setEmptyExitStrategyTemplate();
-    QCOMPARE(printed(order), u"Trade::OrderRecord(Order.Account: Trade::IAccount(SIM-1), Order.Action: Trade::OrderAction(Buy), "
-                             u"Order.ExitStrategyTemplate: QVariant(Invalid), Order.Id: \"A-1\", "
-                             u"Order.LimitPrice: Trade::Price(5012.25 on ESZ26), Order.Symbol: Trade::ISymbol(ESZ26))");
+    QCOMPARE(printed(order),
+             u"Trade::OrderRecord(Order.Account: Trade::IAccount(SIM-1), Order.Action: Trade::OrderAction(Buy), "
+             u"Order.ExitStrategyTemplate: QVariant(Invalid), Order.Id: \"A-1\", "
+             u"Order.LimitPrice: Trade::Price(5012.25 on ESZ26), Order.Symbol: Trade::ISymbol(ESZ26))");
     QCOMPARE(printed(static_cast<const ISymbol *>(nullptr)), u"Trade::ISymbol(0x0)");
 
     // In a spaced stream, as qDebug() writes, the value is one item among others.

@@ -24,16 +24,26 @@ class tst_EventSource : public QObject
 private Q_SLOTS:
     void eventSources()
     {
-        const QString invalidGesture = ReportRecorder::line(u"invocationtype", u"Common::InvocationType::toString", u"false",
-                                                            ReportRecorder::quoted(u"Invalid value"));
-        const QString invalidSource = ReportRecorder::line(u"eventsource", u"Trade::EventSource::formatSource",
-                                                           u"false && \"Invalid value\"", namedInt("(int)m_source", 27));
+        const QString invalidGesture = ReportRecorder::line(u"invocationtype", u"Common::InvocationType::toString",
+                                                            u"false", ReportRecorder::quoted(u"Invalid value"));
+        const QString invalidSource =
+            ReportRecorder::line(u"eventsource", u"Trade::EventSource::formatSource", u"false && \"Invalid value\"",
+                                 namedInt("(int)m_source", 27));
         // {source, gesture, text, reports}: either text alone when the other is empty.
-        const struct { int source, gesture; const char *text; QStringList reports; } rows[] = {
-            {3, 2, "Chart Mouse Left Click", {}}, {3, 0, "Chart", {}},  {0, 11, "Hot Key", {}}, {0, 0, "", {}},
-            {8, 0, "Time & Sales", {}},           {26, 9, "Quote Board Label Button", {}},  // the last source
-            {27, 1, "Button Click", {invalidSource}},
-            {1, 12, "Trade Manager", {invalidGesture}}, {1, -1, "Trade Manager", {invalidGesture}}};
+        const struct
+        {
+            int source, gesture;
+            const char *text;
+            QStringList reports;
+        } rows[] = {{3, 2, "Chart Mouse Left Click", {}},
+                    {3, 0, "Chart", {}},
+                    {0, 11, "Hot Key", {}},
+                    {0, 0, "", {}},
+                    {8, 0, "Time & Sales", {}},
+                    {26, 9, "Quote Board Label Button", {}}, // the last source
+                    {27, 1, "Button Click", {invalidSource}},
+                    {1, 12, "Trade Manager", {invalidGesture}},
+                    {1, -1, "Trade Manager", {invalidGesture}}};
         for (const auto &row : eachRow(rows)) {
             ReportRecorder reports;
             const EventSource event{EventSource::Source(row.source), Common::InvocationType(row.gesture)};
@@ -43,7 +53,7 @@ private Q_SLOTS:
             EventSource logged = event;
             logged.setLogged(true);
             QVERIFY(logged.isLogged() && !event.isLogged());
-            QVERIFY(logged == event);  // the logged flag does not count
+            QVERIFY(logged == event); // the logged flag does not count
             QVERIFY(event != EventSource(EventSource::Source(row.source), Common::InvocationType(row.gesture + 1)));
         }
     }
@@ -57,13 +67,14 @@ private Q_SLOTS:
         QCOMPARE(EventReason(EventReason::CloseAndCancelAll).toString(), QStringLiteral("Close and Cancel All"));
         QCOMPARE(freeText.toString(), QStringLiteral("rebalancing"));
         QVERIFY(typed.isValid() && !freeText.isValid());
-        QVERIFY(freeText == EventReason(QStringLiteral("another text")));  // the reason alone counts
+        QVERIFY(freeText == EventReason(QStringLiteral("another text"))); // the reason alone counts
         QVERIFY(typed != freeText);
         QCOMPARE(reports.count(), 0);
 
         QCOMPARE(EventReason(EventReason::Type(18)).toString(), QString());
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"eventsource", u"Trade::EventReason::toString",
-                                                                   u"false && \"Invalid value\"", namedInt("(int)type()", 18))});
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(u"eventsource", u"Trade::EventReason::toString",
+                                                  u"false && \"Invalid value\"", namedInt("(int)type()", 18))});
     }
 };
 

@@ -25,12 +25,12 @@ private Q_SLOTS:
             "Trade::StopStrategyLevelsConverter",
             // Text conversions of the enumerations without a converter, then of the values saved as numbers.
             "Trade::BracketCategory", "Trade::OrderAction", "Trade::OrderCategory", "Trade::OrderExpiry",
-            "Trade::SymbolCategory", "Trade::EventSource", "Trade::EventReason", "Trade::OrderState", "Trade::OrderFlags",
-            "Trade::OrderStorageFilter", "Trade::PositionStorageFilter", "Trade::StorageFilter",
-            "Trade::IStorage::ChangeEvent", "Trade::IRecord*", "Trade::IStorage*",
-            "Trade::VariantRecordConverter", "Trade::AveragePriceConverter", "Trade::FieldSet",
-            "Trade::PercentConverter", "Trade::PriceConverter", "Trade::ProfitConverter", "Trade::QuantityConverter",
-            "Trade::TradeSideConverter", "Trade::VariantRecordListConverter", "Trade::SpreadLegsOrderInfoConverter"};
+            "Trade::SymbolCategory", "Trade::EventSource", "Trade::EventReason", "Trade::OrderState",
+            "Trade::OrderFlags", "Trade::OrderStorageFilter", "Trade::PositionStorageFilter", "Trade::StorageFilter",
+            "Trade::IStorage::ChangeEvent", "Trade::IRecord*", "Trade::IStorage*", "Trade::VariantRecordConverter",
+            "Trade::AveragePriceConverter", "Trade::FieldSet", "Trade::PercentConverter", "Trade::PriceConverter",
+            "Trade::ProfitConverter", "Trade::QuantityConverter", "Trade::TradeSideConverter",
+            "Trade::VariantRecordListConverter", "Trade::SpreadLegsOrderInfoConverter"};
         int previous = QMetaType::User - 1;
         for (const QByteArray &name : order) {
             const QMetaType type = QMetaType::fromName(name);
@@ -57,21 +57,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("loaded");
         QTest::addColumn<bool>("malformed");
-        QTest::addRow("state") << QByteArray("Trade::OrderState") << "5,2" << "5,2" << false;
-        QTest::addRow("state, reason not completed") << QByteArray("Trade::OrderState") << "4,2" << "0,0" << false;
-        QTest::addRow("state, word") << QByteArray("Trade::OrderState") << "4,x" << "0,0" << true;
-        QTest::addRow("state, no reason") << QByteArray("Trade::OrderState") << "4" << "4,0" << false;
-        QTest::addRow("state, reason 0") << QByteArray("Trade::OrderState") << "2,0" << "2,0" << false;
-        QTest::addRow("state, completed without reason") << QByteArray("Trade::OrderState") << "5" << "5,0" << false;
-        QTest::addRow("state, three numbers") << QByteArray("Trade::OrderState") << "5,3,1" << "0,0" << true;
-        QTest::addRow("source") << QByteArray("Trade::EventSource") << "2,3" << "2,3" << false;
-        QTest::addRow("source, empty") << QByteArray("Trade::EventSource") << "" << "0,0" << true;
-        QTest::addRow("reason, free text") << QByteArray("Trade::EventReason") << "0:a:b" << "0:a:b" << false;
-        QTest::addRow("reason, no number") << QByteArray("Trade::EventReason") << "x:text" << "0:" << true;
-        QTest::addRow("reason, no colon") << QByteArray("Trade::EventReason") << "3" << "0:" << true;
-        QTest::addRow("flags, unknown bits") << QByteArray("Trade::OrderFlags") << "7" << "3" << false;
-        QTest::addRow("flags, word") << QByteArray("Trade::OrderFlags") << "all" << "0" << true;
-        QTest::addRow("symbol category") << QByteArray("Trade::SymbolCategory") << "14" << "14" << false;
+        QTest::addRow("state") << QByteArray("Trade::OrderState") << "5,2"
+                               << "5,2" << false;
+        QTest::addRow("state, reason not completed") << QByteArray("Trade::OrderState") << "4,2"
+                                                     << "0,0" << false;
+        QTest::addRow("state, word") << QByteArray("Trade::OrderState") << "4,x"
+                                     << "0,0" << true;
+        QTest::addRow("state, no reason") << QByteArray("Trade::OrderState") << "4"
+                                          << "4,0" << false;
+        QTest::addRow("state, reason 0") << QByteArray("Trade::OrderState") << "2,0"
+                                         << "2,0" << false;
+        QTest::addRow("state, completed without reason") << QByteArray("Trade::OrderState") << "5"
+                                                         << "5,0" << false;
+        QTest::addRow("state, three numbers") << QByteArray("Trade::OrderState") << "5,3,1"
+                                              << "0,0" << true;
+        QTest::addRow("source") << QByteArray("Trade::EventSource") << "2,3"
+                                << "2,3" << false;
+        QTest::addRow("source, empty") << QByteArray("Trade::EventSource") << ""
+                                       << "0,0" << true;
+        QTest::addRow("reason, free text") << QByteArray("Trade::EventReason") << "0:a:b"
+                                           << "0:a:b" << false;
+        QTest::addRow("reason, no number") << QByteArray("Trade::EventReason") << "x:text"
+                                           << "0:" << true;
+        QTest::addRow("reason, no colon") << QByteArray("Trade::EventReason") << "3"
+                                          << "0:" << true;
+        QTest::addRow("flags, unknown bits") << QByteArray("Trade::OrderFlags") << "7"
+                                             << "3" << false;
+        QTest::addRow("flags, word") << QByteArray("Trade::OrderFlags") << "all"
+                                     << "0" << true;
+        QTest::addRow("symbol category") << QByteArray("Trade::SymbolCategory") << "14"
+                                         << "14" << false;
     }
 
     void savedNumbers()

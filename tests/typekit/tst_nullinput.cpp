@@ -38,7 +38,7 @@ private Q_SLOTS:
     void nullPointers_data()
     {
         QTest::addColumn<Call>("call");
-        QTest::addColumn<QString>("reports");  // "function: condition" without "Trade::", in order
+        QTest::addColumn<QString>("reports"); // "function: condition" without "Trade::", in order
 
         const VariantRecord none;
         const IRecordData *noData = nullptr;
@@ -46,26 +46,61 @@ private Q_SLOTS:
             QTest::newRow(name) << call << QString::fromLatin1(reports);
         };
 
-    #define UTIL(name) \
-        row("OrderUtils::" #name, [none] { \
-            const auto result = OrderUtils::name(none, nullptr); \
-            QCOMPARE(printed(result), printed(decltype(result){})); \
-        }, "OrderUtils::" #name ": topic != NULL")
-        UTIL(id); UTIL(zelTag); UTIL(type); UTIL(timestamp); UTIL(gtd); UTIL(limit); UTIL(stopPrice);
-        UTIL(averagePrice); UTIL(category); UTIL(quantity); UTIL(filledQuantity); UTIL(exitStrategyTemplate);
-        UTIL(symbol); UTIL(account); UTIL(action); UTIL(state); UTIL(expiry); UTIL(bracketCategory);
-        UTIL(hasSymbol); UTIL(hasAccount); UTIL(hasTimestamp); UTIL(hasSide); UTIL(isTrailingStop);
-        UTIL(logCategory); UTIL(accountId); UTIL(remainingQuantity); UTIL(side);
-    #undef UTIL
+#define UTIL(name)                                                                                                     \
+    row(                                                                                                               \
+        "OrderUtils::" #name,                                                                                          \
+        [none] {                                                                                                       \
+            const auto result = OrderUtils::name(none, nullptr);                                                       \
+            QCOMPARE(printed(result), printed(decltype(result){}));                                                    \
+        },                                                                                                             \
+        "OrderUtils::" #name ": topic != NULL")
+        UTIL(id);
+        UTIL(zelTag);
+        UTIL(type);
+        UTIL(timestamp);
+        UTIL(gtd);
+        UTIL(limit);
+        UTIL(stopPrice);
+        UTIL(averagePrice);
+        UTIL(category);
+        UTIL(quantity);
+        UTIL(filledQuantity);
+        UTIL(exitStrategyTemplate);
+        UTIL(symbol);
+        UTIL(account);
+        UTIL(action);
+        UTIL(state);
+        UTIL(expiry);
+        UTIL(bracketCategory);
+        UTIL(hasSymbol);
+        UTIL(hasAccount);
+        UTIL(hasTimestamp);
+        UTIL(hasSide);
+        UTIL(isTrailingStop);
+        UTIL(logCategory);
+        UTIL(accountId);
+        UTIL(remainingQuantity);
+        UTIL(side);
+#undef UTIL
 
         IField *id = topics.order().idField();
-        row("record of null data", [=] { VariantRecord record(noData); }, "VariantRecord::VariantRecord: data != NULL");
-        row("record == null data", [=] { (void)(none == noData); }, "VariantRecord::operator ==: other != NULL");
-        row("null data != record", [=] { (void)(noData != none); }, "VariantRecord::operator ==: other != NULL");
-        row("null field set", [] { VariantRecord().setValue(nullptr, Variant(1)); }, "VariantRecord::setValue: field != NULL");
-        row("null field removed", [] { VariantRecord().remove(nullptr); }, "VariantRecord::remove: field != NULL");
-        row("null field converted", [none] { (void)none.convert(nullptr, Variant()); }, "VariantRecord::convert: field != NULL");
-        row("raw value of a null field", [none] { (void)none.rawValue(nullptr); }, "VariantRecord::rawValue: it != m_data.end()");
+        row(
+            "record of null data", [=] { VariantRecord record(noData); }, "VariantRecord::VariantRecord: data != NULL");
+        row(
+            "record == null data", [=] { (void)(none == noData); }, "VariantRecord::operator ==: other != NULL");
+        row(
+            "null data != record", [=] { (void)(noData != none); }, "VariantRecord::operator ==: other != NULL");
+        row(
+            "null field set", [] { VariantRecord().setValue(nullptr, Variant(1)); },
+            "VariantRecord::setValue: field != NULL");
+        row(
+            "null field removed", [] { VariantRecord().remove(nullptr); }, "VariantRecord::remove: field != NULL");
+        row(
+            "null field converted", [none] { (void)none.convert(nullptr, Variant()); },
+            "VariantRecord::convert: field != NULL");
+        row(
+            "raw value of a null field", [none] { (void)none.rawValue(nullptr); },
+            "VariantRecord::rawValue: it != m_data.end()");
         row("queries of a null field", [id] {
             VariantRecord record;
             record.setValue(id, Variant(QStringLiteral("A-1")));
@@ -73,26 +108,41 @@ private Q_SLOTS:
             QCOMPARE(record.value(nullptr, Variant(2)), Variant(2));
             QCOMPARE(record.heldOr(nullptr, 3), 3);
         });
-        row("null field added to a field set", [] { FieldSet set; set += nullptr; QVERIFY(set.isEmpty()); },
+        row(
+            "null field added to a field set",
+            [] {
+                FieldSet set;
+                set += nullptr;
+                QVERIFY(set.isEmpty());
+            },
             "FieldSet::operator +=: field != NULL");
-        row("null field moved to the front", [] { FieldSet set; set.moveToBegin(nullptr); });
+        row("null field moved to the front", [] {
+            FieldSet set;
+            set.moveToBegin(nullptr);
+        });
 
-        row("average price on a null symbol", [] { QVERIFY(!AveragePrice(nullptr).hasValue()); },
+        row(
+            "average price on a null symbol", [] { QVERIFY(!AveragePrice(nullptr).hasValue()); },
             "AveragePrice::setSymbol: symbol != 0");
         row("quantity and profit without symbol", [] {
             QCOMPARE(Quantity(2.0, nullptr).lotQuantity(), 2.0);
             QVERIFY(!Profit(nullptr).hasValue());
         });
         row("valid figures of a null symbol", [] { QVERIFY(!ISymbol::hasValidFigures(nullptr)); });
-        row("leg order made for a null symbol", [] { SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<ISymbol *>(nullptr)); },
+        row(
+            "leg order made for a null symbol",
+            [] { SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<ISymbol *>(nullptr)); },
             "SpreadLegsOrderInfo::orderInfoBySymbol: symbol != NULL");
         row("leg order looked up by a null symbol",
             [] { (void)SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<const ISymbol *>(nullptr)); });
 
-        row("inputs found for a null position", [] {
-            QVERIFY(ListOfClosePositionOperationInputs().findOrderInputsByPosition(nullptr).isEmpty());
-            ListOfClosePositionOperationInputs().removeByPosition(nullptr);
-        }, "ListOfClosePositionOperationInputs::findOrderInputsByPosition: it != end()");
+        row(
+            "inputs found for a null position",
+            [] {
+                QVERIFY(ListOfClosePositionOperationInputs().findOrderInputsByPosition(nullptr).isEmpty());
+                ListOfClosePositionOperationInputs().removeByPosition(nullptr);
+            },
+            "ListOfClosePositionOperationInputs::findOrderInputsByPosition: it != end()");
 
         // Providers take null as "none": a cleared symbol, account, connection or strategy, no
         // source to copy from, no provider to follow, no holder to feed.

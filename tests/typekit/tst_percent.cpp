@@ -24,20 +24,21 @@ class tst_Percent : public QObject
 private Q_SLOTS:
     void valuesAndEquality()
     {
-        QVERIFY(NullableDouble(std::numeric_limits<double>::quiet_NaN()).hasValue());  // only all ones is null
+        QVERIFY(NullableDouble(std::numeric_limits<double>::quiet_NaN()).hasValue()); // only all ones is null
         QVERIFY(NullableDouble(NullableDouble::nullValue()).isNull());
         QCOMPARE(sizeof(NullableDouble), sizeof(double));
 
         QCOMPARE(double(Percent(200.0, 50.0)), 25.0);
-        QVERIFY(Percent(std::nan(""), 50.0).hasValue());  // NaN is not 0.0
-        QVERIFY(!Percent(0.0, 50.0).hasValue() && !Percent(QStringLiteral("abc")).hasValue() && !Percent(NullableDouble()).hasValue());
+        QVERIFY(Percent(std::nan(""), 50.0).hasValue()); // NaN is not 0.0
+        QVERIFY(!Percent(0.0, 50.0).hasValue() && !Percent(QStringLiteral("abc")).hasValue()
+                && !Percent(NullableDouble()).hasValue());
         QCOMPARE(double(Percent()), 0.0);
         QCOMPARE(double(Percent(NullableDouble(3.0))), 3.0);
         Percent assigned;
         QVERIFY((assigned = 7.0) == 7.0);
 
-        QVERIFY(Percent() == Percent(0.0, 1.0));           // both keep the default's stored value
-        QVERIFY(Percent() != Percent(NullableDouble()));   // stored 0.9 against 0.0
+        QVERIFY(Percent() == Percent(0.0, 1.0));         // both keep the default's stored value
+        QVERIFY(Percent() != Percent(NullableDouble())); // stored 0.9 against 0.0
         QVERIFY(Percent(10.0) != Percent(10.0 + 1e-15));
         // Against a number, a percent without value is never equal, whatever it stores.
         QVERIFY(Percent(5.0) == 5.0 && !(Percent(5.0) != 5.0) && Percent(5.0) != 6.0);
@@ -47,9 +48,9 @@ private Q_SLOTS:
     void text()
     {
         ReportRecorder reports;
-        QCOMPARE(QString(Percent(12.5)), QString());  // no formatter installed
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"formatting/formatter", u"Trade::IFormatter::instance",
-                                                                   u"s_instance != 0")});
+        QCOMPARE(QString(Percent(12.5)), QString()); // no formatter installed
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(
+                                      u"formatting/formatter", u"Trade::IFormatter::instance", u"s_instance != 0")});
         reports.clear();
         Sample::Formatter formatter;
         QCOMPARE(QString(Percent(12.5)), QStringLiteral("12.50"));
@@ -63,20 +64,28 @@ private Q_SLOTS:
         PercentConverter converter;
         ReportRecorder reports;
         const auto percent = [](auto... value) { return Variant::fromValue(Percent(value...)); };
-        const struct { Variant left, right; int result; } orders[] = {
-            {percent(), percent(0.0, 1.0), 0},           {percent(1.0), percent(), 1},
-            {percent(), percent(1.0), -1},               {percent(10.0), percent(10.0 + 1e-15), -1},  // no tolerance
-            {percent(10.0), percent(10.0), 0},           {percent(11.0), percent(10.0), 1},
-            {percent(std::nan("")), percent(1.0), 0},    {Variant(5.0), percent(1.0), -1}};  // a double is no percent
+        const struct
+        {
+            Variant left, right;
+            int result;
+        } orders[] = {{percent(), percent(0.0, 1.0), 0},
+                      {percent(1.0), percent(), 1},
+                      {percent(), percent(1.0), -1},
+                      {percent(10.0), percent(10.0 + 1e-15), -1}, // no tolerance
+                      {percent(10.0), percent(10.0), 0},
+                      {percent(11.0), percent(10.0), 1},
+                      {percent(std::nan("")), percent(1.0), 0},
+                      {Variant(5.0), percent(1.0), -1}}; // a double is no percent
         for (const auto &row : eachRow(orders))
             QCOMPARE(converter.compare(row.left, row.right), row.result);
         QCOMPARE(reports.count(), 0);
 
         QVERIFY(!converter.fromVariant(Variant(), Variant()).isValid());
         QCOMPARE(converter.fromVariant(Variant(QStringLiteral("2.5")), Variant()).valueOr(Percent()), Percent(2.5));
-        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("x")), Variant()).valueOr(Percent(1.0)), Percent(QStringLiteral("x")));
+        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("x")), Variant()).valueOr(Percent(1.0)),
+                 Percent(QStringLiteral("x")));
         QCOMPARE(converter.fromVariant(Variant(4.0), Variant()).valueOr(Percent()), Percent(4.0));
-        QCOMPARE(converter.fromVariant(Variant(4), Variant()).valueOr(Percent(1.0)), Percent());  // an int is not taken
+        QCOMPARE(converter.fromVariant(Variant(4), Variant()).valueOr(Percent(1.0)), Percent()); // an int is not taken
         QCOMPARE(Variant::fromValue(Percent(4.0)).convert(QMetaType::Double, Variant()), Variant(4.0));
     }
 
@@ -106,11 +115,11 @@ private Q_SLOTS:
         QVERIFY(ratio.valueAsPercentage().isNull());
         ratio.addNumerator(1);
         ratio.addNumerator(2);
-        QVERIFY(ratio.valueAsPercentage().isNull());  // numerators only
+        QVERIFY(ratio.valueAsPercentage().isNull()); // numerators only
         ratio.addDenominator(12);
         QCOMPARE(ratio.valueAsPercentage().value(), 25.0);
         ratio.addDenominator(-12);
-        QVERIFY(ratio.valueAsPercentage().isNull());  // a denominator summing to 0
+        QVERIFY(ratio.valueAsPercentage().isNull()); // a denominator summing to 0
         ratio.addDenominator(std::numeric_limits<double>::epsilon() * 2);
         QVERIFY(ratio.valueAsPercentage().hasValue());
     }

@@ -31,7 +31,7 @@ class tst_Price : public QObject
         World()
         {
             scaled.setPriceMultiplier(100.0);
-            unscaled.record().remove(topics.symbol().userDefinedPriceScaleField());  // not valid
+            unscaled.record().remove(topics.symbol().userDefinedPriceScaleField()); // not valid
         }
     };
     std::unique_ptr<World> market;
@@ -44,12 +44,19 @@ private Q_SLOTS:
     {
         ReportRecorder reports;
         // Half a tick and more rounds away from zero.
-        const struct { Sample::Symbol *symbol; double input, value, raw; qint64 ticks; } rows[] = {
-            {&market->es, 1.13, 1.25, 1.25, 5},     {&market->es, -1.13, -1.25, -1.25, -5},
-            {&market->es, 1.125, 1.25, 1.25, 5},    {&market->es, -1.125, -1.25, -1.25, -5},
-            {&market->es, 1.12, 1.0, 1.0, 4},       {&market->msft, 101.005, 101.01, 101.01, 10101},
-            {&market->scaled, 1.25, 1.25, 0.0125, 5},  // stored divided by the multiplier
-            {&market->es, 30000000.25, 30000000.25, 30000000.25, 120000001}};
+        const struct
+        {
+            Sample::Symbol *symbol;
+            double input, value, raw;
+            qint64 ticks;
+        } rows[] = {{&market->es, 1.13, 1.25, 1.25, 5},
+                    {&market->es, -1.13, -1.25, -1.25, -5},
+                    {&market->es, 1.125, 1.25, 1.25, 5},
+                    {&market->es, -1.125, -1.25, -1.25, -5},
+                    {&market->es, 1.12, 1.0, 1.0, 4},
+                    {&market->msft, 101.005, 101.01, 101.01, 10101},
+                    {&market->scaled, 1.25, 1.25, 0.0125, 5}, // stored divided by the multiplier
+                    {&market->es, 30000000.25, 30000000.25, 30000000.25, 120000001}};
         for (const auto &row : eachRow(rows)) {
             const Price price(row.input, row.symbol);
             QCOMPARE(price.value(), row.value);
@@ -64,17 +71,23 @@ private Q_SLOTS:
     void comparisons()
     {
         ReportRecorder reports;
-        const struct { Price left, right; const char16_t *holding; } rows[] = {
-            {Price(1.0), Price(2.0), u"== < <="},  // without symbols all prices are equal, yet ordered
-            {Price(1.0), Price(1.0 + 1e-11), u"== <= >="}, {Price(1.0), Price(1.0 + 1e-9), u"== < <="},
-            // The finer tick decides; a symbol against none differs; no value is least.
-            {Price(1.25, &market->es), Price(1.25, &market->msft), u"== <= >="},
-            {Price(1.25, &market->es), Price(1.26, &market->msft), u"!= < <="},
-            {Price(1.25, &market->es), Price(1.25), u"!= > >="}, {Price(&market->es), Price(-5.0, &market->es), u"!= < <="},
-            {Price(&market->es), Price(&market->msft), u"== <= >="}, {Price(), Price(), u"== <= >="},
-            {Price(30000000.0, &market->es), Price(30000000.25, &market->es), u"!= < <="},
-            {Price(1.25, &market->scaled), Price(1.25, &market->es), u"== <= >="},
-            {Price(std::nan(""), &market->es), Price(0.0, &market->es), u"== <= >="}};  // NaN counts as 0 ticks
+        const struct
+        {
+            Price left, right;
+            const char16_t *holding;
+        } rows[] = {{Price(1.0), Price(2.0), u"== < <="}, // without symbols all prices are equal, yet ordered
+                    {Price(1.0), Price(1.0 + 1e-11), u"== <= >="},
+                    {Price(1.0), Price(1.0 + 1e-9), u"== < <="},
+                    // The finer tick decides; a symbol against none differs; no value is least.
+                    {Price(1.25, &market->es), Price(1.25, &market->msft), u"== <= >="},
+                    {Price(1.25, &market->es), Price(1.26, &market->msft), u"!= < <="},
+                    {Price(1.25, &market->es), Price(1.25), u"!= > >="},
+                    {Price(&market->es), Price(-5.0, &market->es), u"!= < <="},
+                    {Price(&market->es), Price(&market->msft), u"== <= >="},
+                    {Price(), Price(), u"== <= >="},
+                    {Price(30000000.0, &market->es), Price(30000000.25, &market->es), u"!= < <="},
+                    {Price(1.25, &market->scaled), Price(1.25, &market->es), u"== <= >="},
+                    {Price(std::nan(""), &market->es), Price(0.0, &market->es), u"== <= >="}}; // NaN counts as 0 ticks
         for (const auto &row : eachRow(rows))
             QCOMPARE(relations(row.left, row.right), row.holding);
         QCOMPARE(reports.count(), 0);
@@ -90,12 +103,24 @@ private Q_SLOTS:
         QCOMPARE(Price(Price(1.25, &market->es), &market->scaled).rawNonScaledValue(), 0.0125);
         // 2.5 ticks divided truncate to 2; negations and differences stay on the grid of unscaled values, whatever
         // the multiplier; prices are rebased onto another grid; different symbols are reported, added all the same.
-        const std::pair<Price, double> results[] = {
-            {price + 0.3, 1.5}, {price - 0.3, 1.0}, {price + qint64(2), 1.75}, {price - qint64(7), -0.5}, {price / 2.0, 0.5},
-            {-price, -1.25}, {price + Price(2.0, &market->es), 3.25}, {price - Price(2.0, &market->es), -0.75}, {10.0 - price, 8.75},
-            {qint64(1) + price, 1.5}, {qint64(1) - price, -1.0}, {scaledPrice, 1.5}, {-scaledPrice, -1.5},
-            {scaledPrice - scaledPrice, 0.0}, {scaledPrice - Price(0.5, &market->scaled), 1.0}, {Price(Price(1.13), &market->es), 1.25},
-            {Price(Price(1.13, &market->msft), &market->es), 1.25}, {price + Price(1.0, &market->msft), 2.25}};
+        const std::pair<Price, double> results[] = {{price + 0.3, 1.5},
+                                                    {price - 0.3, 1.0},
+                                                    {price + qint64(2), 1.75},
+                                                    {price - qint64(7), -0.5},
+                                                    {price / 2.0, 0.5},
+                                                    {-price, -1.25},
+                                                    {price + Price(2.0, &market->es), 3.25},
+                                                    {price - Price(2.0, &market->es), -0.75},
+                                                    {10.0 - price, 8.75},
+                                                    {qint64(1) + price, 1.5},
+                                                    {qint64(1) - price, -1.0},
+                                                    {scaledPrice, 1.5},
+                                                    {-scaledPrice, -1.5},
+                                                    {scaledPrice - scaledPrice, 0.0},
+                                                    {scaledPrice - Price(0.5, &market->scaled), 1.0},
+                                                    {Price(Price(1.13), &market->es), 1.25},
+                                                    {Price(Price(1.13, &market->msft), &market->es), 1.25},
+                                                    {price + Price(1.0, &market->msft), 2.25}};
         for (const auto &[result, value] : eachRow(results))
             QCOMPARE(result.value(), value);
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"price", u"Trade::Price::operator +=",
@@ -104,12 +129,19 @@ private Q_SLOTS:
 
     void range()
     {
-        const struct { Price price; bool resolved, out; } rows[] = {
-            {Price(1e9), true, false},           {Price(1e9 + 1), true, true},
-            {Price(-5.0), true, false},          {Price(-5.0, &market->msft), true, true},
-            {Price(-5.0, &market->msft), false, false},  // an unresolved symbol has no floor
-            {Price(-5.0, &market->spread), true, false}, {Price(-1e9 - 1, &market->spread), true, true},
-            {Price(1e300, &market->es), true, true},     {Price(std::numeric_limits<double>::infinity(), &market->es), true, true}};
+        const struct
+        {
+            Price price;
+            bool resolved, out;
+        } rows[] = {{Price(1e9), true, false},
+                    {Price(1e9 + 1), true, true},
+                    {Price(-5.0), true, false},
+                    {Price(-5.0, &market->msft), true, true},
+                    {Price(-5.0, &market->msft), false, false}, // an unresolved symbol has no floor
+                    {Price(-5.0, &market->spread), true, false},
+                    {Price(-1e9 - 1, &market->spread), true, true},
+                    {Price(1e300, &market->es), true, true},
+                    {Price(std::numeric_limits<double>::infinity(), &market->es), true, true}};
         for (const auto &row : eachRow(rows)) {
             market->msft.setResolved(row.resolved);
             QCOMPARE(row.price.isOutOfRange(), row.out);
@@ -118,8 +150,10 @@ private Q_SLOTS:
         // Nothing here may be undefined behaviour: tick counts saturate, NaN counts as 0 ticks.
         ReportRecorder reports;
         constexpr qint64 most = std::numeric_limits<qint64>::max(), least = std::numeric_limits<qint64>::min();
-        const std::pair<Price, qint64> limits[] = {{Price(1e300, &market->es), most}, {Price(-1e300, &market->es), least},
-                                                   {Price(std::nan(""), &market->es), 0}, {Price(1.0, &market->es) / 0.0, most},
+        const std::pair<Price, qint64> limits[] = {{Price(1e300, &market->es), most},
+                                                   {Price(-1e300, &market->es), least},
+                                                   {Price(std::nan(""), &market->es), 0},
+                                                   {Price(1.0, &market->es) / 0.0, most},
                                                    {Price(most, &market->es) + qint64(1), most},
                                                    {Price(least, &market->es) - qint64(1), least}};
         for (const auto &[price, ticks] : eachRow(limits))
@@ -137,11 +171,11 @@ private Q_SLOTS:
         QCOMPARE(Price(QStringLiteral(" 5012.30 "), &market->es).value(), 5012.25);
 
         Price typed(1.0, &market->es);
-        typed.setValue(QStringLiteral("not a price"));  // the symbol cannot read it: all gone
+        typed.setValue(QStringLiteral("not a price")); // the symbol cannot read it: all gone
         QVERIFY(!typed.hasValue() && !typed.hasSymbol());
 
         Price without;
-        without.setValue(QStringLiteral("1.5"));  // no symbol to read it: unchanged, after the report
+        without.setValue(QStringLiteral("1.5")); // no symbol to read it: unchanged, after the report
         QVERIFY(!without.hasValue());
         QCOMPARE(reports.count(), 1);
     }
@@ -162,13 +196,13 @@ private Q_SLOTS:
         QVERIFY(!onInvalid.isValid());
         const QString symbolLine = ReportRecorder::line(file, u"Trade::Price::symbol", u"hasSymbol()",
                                                         ReportRecorder::quoted(u"invalid price symbol"));
-        const QString noValue = ReportRecorder::line(file, u"Trade::Price::rawNonScaledValue",
-                                                     u"hasValue() && \"price has not value\"");
+        const QString noValue =
+            ReportRecorder::line(file, u"Trade::Price::rawNonScaledValue", u"hasValue() && \"price has not value\"");
         const QString noSymbolSet = ReportRecorder::line(file, u"Trade::Price::setSymbol", u"symbol != 0");
         const QString invalidSet = ReportRecorder::line(file, u"Trade::Price::setValue", u"hasValidSymbol()");
         QCOMPARE(reports.lines(), QStringList({symbolLine, symbolLine, noValue,
-                                               ReportRecorder::line(file, u"Trade::Price::isOutOfRange", u"hasValue()"), noValue,
-                                               noSymbolSet, invalidSet}));
+                                               ReportRecorder::line(file, u"Trade::Price::isOutOfRange", u"hasValue()"),
+                                               noValue, noSymbolSet, invalidSet}));
 
         // Dividing reads the ticks first, then makes the result on the same (missing) symbol.
         reports.clear();
@@ -180,13 +214,18 @@ private Q_SLOTS:
     {
         PriceConverter converter;
         const Variant onEs = Variant::fromValue<ISymbol *>(&market->es);
-        const struct { Variant value, context; std::optional<double> made; int reports; } rows[] = {
-            {Variant(), onEs, {}, 0}, {Variant(QDate(2026, 1, 1)), onEs, {}, 0},
-            {Variant(1.0), Variant(), {}, 0},                     // no symbol in the context
-            {Variant::fromValue(Price(1.13)), onEs, 1.25, 0},     // a price is rebased
-            {Variant(1.13), onEs, 1.25, 0},                       // a double is unscaled
-            {Variant(QStringLiteral("2.6")), onEs, 2.5, 0},       // a text is a shown price
-            {Variant(3), onEs, {}, 1}};                           // ticks are refused
+        const struct
+        {
+            Variant value, context;
+            std::optional<double> made;
+            int reports;
+        } rows[] = {{Variant(), onEs, {}, 0},
+                    {Variant(QDate(2026, 1, 1)), onEs, {}, 0},
+                    {Variant(1.0), Variant(), {}, 0},                 // no symbol in the context
+                    {Variant::fromValue(Price(1.13)), onEs, 1.25, 0}, // a price is rebased
+                    {Variant(1.13), onEs, 1.25, 0},                   // a double is unscaled
+                    {Variant(QStringLiteral("2.6")), onEs, 2.5, 0},   // a text is a shown price
+                    {Variant(3), onEs, {}, 1}};                       // ticks are refused
         for (const auto &row : eachRow(rows)) {
             ReportRecorder reports;
             const Variant made = converter.fromVariant(row.value, row.context);
@@ -198,9 +237,16 @@ private Q_SLOTS:
         }
 
         // The converter compares with the double epsilon, where prices without symbol compare at 1e-10.
-        const struct { Price left, right; int result; } orders[] = {
-            {Price(1.0), Price(1.0 + 1e-11), -1}, {Price(1.0), Price(1.0), 0}, {Price(2.0), Price(1.0), 1},
-            {Price(), Price(1.0), -1},            {Price(1.0), Price(), 1},    {Price(&market->es), Price(&market->msft), 0}};
+        const struct
+        {
+            Price left, right;
+            int result;
+        } orders[] = {{Price(1.0), Price(1.0 + 1e-11), -1},
+                      {Price(1.0), Price(1.0), 0},
+                      {Price(2.0), Price(1.0), 1},
+                      {Price(), Price(1.0), -1},
+                      {Price(1.0), Price(), 1},
+                      {Price(&market->es), Price(&market->msft), 0}};
         for (const auto &row : eachRow(orders))
             QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.result);
     }
@@ -208,7 +254,8 @@ private Q_SLOTS:
     void saveAndLoad()
     {
         ReportRecorder reports;
-        for (const Price &price : eachRow(std::array{Price(-5012.25, &market->es), Price(1.25, &market->scaled), Price(&market->es)})) {
+        for (const Price &price :
+             eachRow(std::array{Price(-5012.25, &market->es), Price(1.25, &market->scaled), Price(&market->es)})) {
             const Dump saved = Variant::fromValue(price).save();
             QCOMPARE(saved.asStruct().member(QStringLiteral("symbol")).asAtom().value(),
                      static_cast<Sample::Symbol *>(price.symbol())->name());
@@ -221,7 +268,8 @@ private Q_SLOTS:
             // A saved number that is not finite (a file's "nan", "inf" or "1e999") is no number.
             for (const char *number : eachRow(std::array{"nan", "-inf", "1e999"})) {
                 Dump::Struct edited = saved.asStruct();
-                edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
+                edited.insert(QStringLiteral("value"),
+                              Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
                 QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Price>().hasValue());
             }
         }

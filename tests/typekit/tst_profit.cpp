@@ -35,27 +35,29 @@ private Q_SLOTS:
     {
         ReportRecorder reports;
         QCOMPARE(Profit::fromTicks(3, &market->es).money(), 37.5);
-        QCOMPARE(Profit::fromMoney(43.75, &market->es).ticks(), qint64(4));   // 3.5 ticks round away from zero
+        QCOMPARE(Profit::fromMoney(43.75, &market->es).ticks(), qint64(4)); // 3.5 ticks round away from zero
         QCOMPARE(Profit::fromMoney(-43.75, &market->es).ticks(), qint64(-4));
         Profit profit = Profit::fromMoney(-1234.5, &market->es);
         profit.setCurrency(Currency(DataApi::currencyUSD));
-        QCOMPARE(profit.toString(), QStringLiteral("-1234.50"));  // the sample host writes no currency
+        QCOMPARE(profit.toString(), QStringLiteral("-1234.50")); // the sample host writes no currency
         QCOMPARE(Profit().toString(), QString());
 
         const QString file = QStringLiteral("profit");
         Profit none(&market->es);
         QCOMPARE(none.money(), 0.0);
         QCOMPARE(none.ticks(), qint64(0));
-        none.setSymbol(nullptr);  // the previous symbol stays
+        none.setSymbol(nullptr); // the previous symbol stays
         QCOMPARE(none.symbol(), &market->es);
         Profit orphan;
-        orphan.setTicks(2);  // no tick value without a symbol: unchanged
+        orphan.setTicks(2); // no tick value without a symbol: unchanged
         QVERIFY(!orphan.hasValue());
         QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(file, u"Trade::Profit::money", u"false && \"profit has no value\""),
-                              ReportRecorder::line(file, u"Trade::Profit::ticks", u"false && \"profit has no value\""),
-                              ReportRecorder::line(file, u"Trade::Profit::setSymbol", u"false && \"invalid argument symbol\""),
-                              ReportRecorder::line(file, u"Trade::Profit::symbol", u"hasSymbol()", ReportRecorder::quoted(u"invalid symbol"))}));
+                 QStringList(
+                     {ReportRecorder::line(file, u"Trade::Profit::money", u"false && \"profit has no value\""),
+                      ReportRecorder::line(file, u"Trade::Profit::ticks", u"false && \"profit has no value\""),
+                      ReportRecorder::line(file, u"Trade::Profit::setSymbol", u"false && \"invalid argument symbol\""),
+                      ReportRecorder::line(file, u"Trade::Profit::symbol", u"hasSymbol()",
+                                           ReportRecorder::quoted(u"invalid symbol"))}));
     }
 
     void comparisons()
@@ -64,7 +66,7 @@ private Q_SLOTS:
         const Profit base = Profit::fromMoney(100.0, &market->es);
         QCOMPARE(relations(base, Profit::fromMoney(100.0 + 4e-11, &market->es)), u"== <= >=");
         QCOMPARE(relations(base, Profit::fromMoney(100.0 + 1e-9, &market->es)), u"!= < <=");
-        QCOMPARE(relations(Profit(), Profit::fromMoney(5.0, nullptr)), u"== < <=");  // without symbols all are equal
+        QCOMPARE(relations(Profit(), Profit::fromMoney(5.0, nullptr)), u"== < <="); // without symbols all are equal
         QCOMPARE(relations(Profit(&market->es), base), u"!= < <=");
         QCOMPARE(relations(base, Profit(&market->es)), u"!= > >=");
         QCOMPARE(relations(Profit(&market->es), Profit(&market->nq)), u"== <= >=");
@@ -75,7 +77,8 @@ private Q_SLOTS:
         QCOMPARE(relations(average, AveragePrice(101.13 + 5e-11, &market->es)), u"== <= >=");
         QCOMPARE(relations(average, AveragePrice(101.13 + 1e-9, &market->es)), u"!= < <=");
         QCOMPARE(relations(none, AveragePrice(&market->es)), u"== <= >=");
-        QCOMPARE(relations(AveragePrice(0.0, &market->es), AveragePrice(1e-10, &market->es)), u"== <= >=");  // the tolerance itself
+        QCOMPARE(relations(AveragePrice(0.0, &market->es), AveragePrice(1e-10, &market->es)),
+                 u"== <= >="); // the tolerance itself
         QCOMPARE(relations(none, average), u"!= < <=");
         QCOMPARE(relations(average, none), u"!= > >=");
         QCOMPARE(reports.count(), 0);
@@ -87,35 +90,47 @@ private Q_SLOTS:
         a.setCurrency(Currency(DataApi::currencyEUR));
         const Profit b = Profit::fromMoney(4.0, &market->es);
         ReportRecorder reports;
-        QCOMPARE(int(DataApi::CurrencyType((a + b).currency())), 0);  // a sum is in the default currency
-        QCOMPARE(int(DataApi::CurrencyType((a + Profit()).currency())), int(DataApi::currencyEUR));  // only a usable: a
+        QCOMPARE(int(DataApi::CurrencyType((a + b).currency())), 0); // a sum is in the default currency
+        QCOMPARE(int(DataApi::CurrencyType((a + Profit()).currency())), int(DataApi::currencyEUR)); // only a usable: a
         QVERIFY(!(Profit() - Profit()).hasValue());
         // An operand without value, or with a symbol but no value, is left out: Profit() - b is 0 - b.
         // Profits on different symbols are reported, and added all the same.
-        const std::pair<Profit, double> results[] = {{a + b, 14.0}, {a - b, 6.0}, {a - Profit(), 10.0}, {Profit() + b, 4.0},
-                                                     {Profit() - b, -4.0}, {a + Profit(&market->es), 10.0},
+        const std::pair<Profit, double> results[] = {{a + b, 14.0},
+                                                     {a - b, 6.0},
+                                                     {a - Profit(), 10.0},
+                                                     {Profit() + b, 4.0},
+                                                     {Profit() - b, -4.0},
+                                                     {a + Profit(&market->es), 10.0},
                                                      {a + Profit::fromMoney(1.0, &market->nq), 11.0}};
         for (const auto &[result, money] : eachRow(results))
             QCOMPARE(result.money(), money);
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"profit", u"Trade::Profit::operator +", u"symbol() == other.symbol()")});
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"profit", u"Trade::Profit::operator +",
+                                                                   u"symbol() == other.symbol()")});
     }
 
     void profitConverter()
     {
         ProfitConverter converter;
         const Variant context = Variant::fromValue<ISymbol *>(&market->nq);
-        const auto made = [&](const Variant &value) { return converter.fromVariant(value, context).strongValue<Profit>(); };
+        const auto made = [&](const Variant &value) {
+            return converter.fromVariant(value, context).strongValue<Profit>();
+        };
         Profit euros = Profit::fromMoney(12.5, &market->es);
         euros.setCurrency(Currency(DataApi::currencyEUR));
         const Profit rebased = made(Variant::fromValue(euros));
         QCOMPARE(rebased.money(), 12.5);
         QCOMPARE(rebased.symbol(), &market->nq);
-        QCOMPARE(int(DataApi::CurrencyType(rebased.currency())), 0);  // the money, not the currency
+        QCOMPARE(int(DataApi::CurrencyType(rebased.currency())), 0); // the money, not the currency
         QCOMPARE(made(Variant(QStringLiteral("7.25"))).money(), 7.25);
         QVERIFY(!made(Variant(QStringLiteral("seven"))).hasValue());
         const Profit zero = Profit::fromMoney(0.0, &market->es);
-        const struct { Profit left, right; int order; } orders[] = {
-            {zero, Profit::fromMoney(1e-17, &market->es), 0}, {zero, Profit::fromMoney(1e-15, &market->es), -1}, {euros, Profit(), 1}};
+        const struct
+        {
+            Profit left, right;
+            int order;
+        } orders[] = {{zero, Profit::fromMoney(1e-17, &market->es), 0},
+                      {zero, Profit::fromMoney(1e-15, &market->es), -1},
+                      {euros, Profit(), 1}};
         for (const auto &row : eachRow(orders))
             QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.order);
 
@@ -141,7 +156,7 @@ private Q_SLOTS:
         numbered.insert(QStringLiteral("symbol"), Variant(7).save());
         Dump::Struct infinite = numbered;
         infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("inf"))));
-        QVERIFY(!Variant::load(Dump(infinite), context).strongValue<Profit>().hasValue());  // no number
+        QVERIFY(!Variant::load(Dump(infinite), context).strongValue<Profit>().hasValue()); // no number
         for (const Dump &form : eachRow(std::array{Dump(bare), Dump(numbered)})) {
             const Variant back = Variant::load(form, context);
             QVERIFY(!back.strongValue<Profit>().hasSymbol());
@@ -155,21 +170,24 @@ private Q_SLOTS:
     void averagePrice()
     {
         ReportRecorder reports;
-        const AveragePrice average(101.13, &market->es);  // off the grid
+        const AveragePrice average(101.13, &market->es); // off the grid
         QCOMPARE(average.toPrice().value(), 101.25);
         QCOMPARE(average.toString(), QStringLiteral("101.1300"));
 
         // Stored unscaled, negated on the same scale; an operand without value counts as 0, after the report.
         const AveragePrice onScaled(1.0113, &market->scaled), none(&market->es);
         const std::pair<AveragePrice, double> results[] = {
-            {average, 101.13}, {onScaled, 101.13}, {-onScaled, -101.13}, {onScaled - AveragePrice(0.0113, &market->scaled), 100.0},
-            {onScaled + 0.87, 102.0}, {average + none, 101.13}, {none + average, 101.13}, {average - none, 101.13},
-            {none - average, -101.13}, {none + 1.0, 1.0}, {none - 1.0, -1.0}};
+            {average, 101.13},         {onScaled, 101.13},
+            {-onScaled, -101.13},      {onScaled - AveragePrice(0.0113, &market->scaled), 100.0},
+            {onScaled + 0.87, 102.0},  {average + none, 101.13},
+            {none + average, 101.13},  {average - none, 101.13},
+            {none - average, -101.13}, {none + 1.0, 1.0},
+            {none - 1.0, -1.0}};
         for (const auto &[result, value] : eachRow(results))
             QCOMPARE(result.value(), value);
         const QString file = QStringLiteral("averageprice");
-        const QString noValue = ReportRecorder::line(file, u"Trade::AveragePrice::value",
-                                                     u"hasValue() && \"average price has no value\"");
+        const QString noValue =
+            ReportRecorder::line(file, u"Trade::AveragePrice::value", u"hasValue() && \"average price has no value\"");
         QCOMPARE(reports.lines(), QStringList(6, noValue));
 
         reports.clear();
@@ -177,8 +195,10 @@ private Q_SLOTS:
         QCOMPARE((average + AveragePrice(1.0, &market->nq)).value(), 102.13);
         QCOMPARE(reports.lines(),
                  QStringList({noValue,
-                              ReportRecorder::line(file, u"Trade::AveragePrice::value", u"hasSymbol() && \"average price has no valid symbol\""),
-                              ReportRecorder::line(file, u"Trade::AveragePrice::operator +=", u"isCompatible(price) && \"incompatible price\"")}));
+                              ReportRecorder::line(file, u"Trade::AveragePrice::value",
+                                                   u"hasSymbol() && \"average price has no valid symbol\""),
+                              ReportRecorder::line(file, u"Trade::AveragePrice::operator +=",
+                                                   u"isCompatible(price) && \"incompatible price\"")}));
     }
 
     void averagePriceConverter()
@@ -187,10 +207,14 @@ private Q_SLOTS:
         const Variant context = Variant::fromValue<ISymbol *>(&market->scaled);
         ReportRecorder reports;
         QCOMPARE(converter.fromVariant(Variant(1.0113), context).strongValue<AveragePrice>().value(), 101.13);
-        QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &market->es)), context).strongValue<AveragePrice>().value(),
+        QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &market->es)), context)
+                     .strongValue<AveragePrice>()
+                     .value(),
                  101.13);
         QVERIFY(!converter.fromVariant(Variant(1.0), Variant()).isValid());
-        QVERIFY(!converter.fromVariant(Variant::fromValue(AveragePrice(&market->es)), context).strongValue<AveragePrice>().hasValue());
+        QVERIFY(!converter.fromVariant(Variant::fromValue(AveragePrice(&market->es)), context)
+                     .strongValue<AveragePrice>()
+                     .hasValue());
 
         // Never a plain variant: saved, it loads back without value.
         const Dump saved = Variant::fromValue(AveragePrice(101.13, &market->es)).save();
@@ -198,8 +222,9 @@ private Q_SLOTS:
         QVERIFY(!loaded.hasValue());
         QCOMPARE(loaded.symbol(), &market->es);
         QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(u"averageprice", u"Trade::AveragePriceConverter::toVariant",
-                                                   u"false && \"conversion of average prices to CComVariant is not supported\""),
+                 QStringList({ReportRecorder::line(
+                                  u"averageprice", u"Trade::AveragePriceConverter::toVariant",
+                                  u"false && \"conversion of average prices to CComVariant is not supported\""),
                               ReportRecorder::line(u"averageprice", u"Trade::AveragePriceConverter::fromVariant",
                                                    u"false && \"conversion from this type is not supported\"")}));
     }

@@ -19,10 +19,10 @@ QByteArrayList methodTable(const QMetaObject &metaObject)
     QByteArrayList lines{QByteArray(metaObject.className()) + " : " + metaObject.superClass()->className()};
     for (int index = metaObject.methodOffset(); index < metaObject.methodCount(); ++index) {
         const QMetaMethod method = metaObject.method(index);
-        static const char *const kinds[] = {"method", "signal", "slot", "constructor"};  // by QMetaMethod::MethodType
-        static const char *const accesses[] = {"private", "protected", "public"};         // by QMetaMethod::Access
-        lines << QByteArray(kinds[method.methodType()]) + ' ' + accesses[method.access()] + ' ' + method.methodSignature()
-                     + ' ' + method.parameterNames().join(',');
+        static const char *const kinds[] = {"method", "signal", "slot", "constructor"}; // by QMetaMethod::MethodType
+        static const char *const accesses[] = {"private", "protected", "public"};       // by QMetaMethod::Access
+        lines << QByteArray(kinds[method.methodType()]) + ' ' + accesses[method.access()] + ' '
+                     + method.methodSignature() + ' ' + method.parameterNames().join(',');
     }
     return lines;
 }
@@ -40,54 +40,65 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("table");
 
         // Signals are protected: connected by their texts, announced through the notifier.
-        QTest::addRow("broker connection") << &Trade::BrokerConnectionProvider::staticMetaObject << QByteArrayList{
-            "Trade::BrokerConnectionProvider : QObject",
-            "signal protected connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*) previous,",
-            "signal protected disposed(Trade::IDisposable*) object",
-            "slot private attached_connectionChanged(const Link*) link",
-        };
-        QTest::addRow("symbol and account") << &Trade::SymbolAccountProvider::staticMetaObject << QByteArrayList{
-            "Trade::SymbolAccountProvider : QObject",
-            "signal protected symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,provider",
-            "signal protected accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,provider",
-            "signal protected disposed(Trade::IDisposable*) object",
-            "slot public setSymbol(Trade::ISymbol*) value",
-            "slot public setAccount(Trade::IAccount*) value",
-            "slot private onSymbolDisposed(Trade::IDisposable*) ",
-            "slot private slot_symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,",
-            "slot private slot_symbolResolveChanged(Trade::ISymbol*) symbol",
-            "slot private slot_accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,",
-        };
-        QTest::addRow("order info") << &Trade::OrderInfoProvider::staticMetaObject << QByteArrayList{
-            "Trade::OrderInfoProvider : Trade::SymbolAccountProvider",
-            "signal protected orderInfoChanged(Trade::IOrderInfoProvider*) provider",
-            "signal protected marketDataChanged(Trade::IOrderInfoProvider*) provider",
-            "slot public setSymbol(Trade::ISymbol*) value",
-            "slot public setSymbolName(QString) value",
-            "slot public setSymbolAutoMappingShouldBeDisallowed(bool) value",
-            "slot public setInfo(Trade::VariantRecord) value",
-            "slot public setExitStrategy(Trade::IExitStrategyTemplate*) value",
-            "slot public setPriceLevels(Trade::PriceLevels) value",
-            "slot private onProviderDisposed(Trade::IDisposable*) object",
-            "slot private onMarketDataProviderDisposed(Trade::IDisposable*) object",
-            "slot private slot_symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,provider",
-            "slot private slot_connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*) ,provider",
-            "slot private slot_accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,provider",
-            "slot private slot_orderInfoChanged(Trade::IOrderInfoProvider*) provider",
-            "slot private slot_marketDataChanged(Trade::IOrderInfoProvider*) provider",
-        };
-        QTest::addRow("exit strategy control") << &Trade::ExitStrategyDomainControl::staticMetaObject << QByteArrayList{
-            "Trade::ExitStrategyDomainControl : Trade::DomainBasedControl",
-            "slot private slot_activeExitStrategyChanged() ",
-            "slot private slot_disposed(Trade::IDisposable*) object",
-        };
+        QTest::addRow("broker connection")
+            << &Trade::BrokerConnectionProvider::staticMetaObject
+            << QByteArrayList{
+                   "Trade::BrokerConnectionProvider : QObject",
+                   "signal protected connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*) "
+                   "previous,",
+                   "signal protected disposed(Trade::IDisposable*) object",
+                   "slot private attached_connectionChanged(const Link*) link",
+               };
+        QTest::addRow("symbol and account")
+            << &Trade::SymbolAccountProvider::staticMetaObject
+            << QByteArrayList{
+                   "Trade::SymbolAccountProvider : QObject",
+                   "signal protected symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,provider",
+                   "signal protected accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,provider",
+                   "signal protected disposed(Trade::IDisposable*) object",
+                   "slot public setSymbol(Trade::ISymbol*) value",
+                   "slot public setAccount(Trade::IAccount*) value",
+                   "slot private onSymbolDisposed(Trade::IDisposable*) ",
+                   "slot private slot_symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,",
+                   "slot private slot_symbolResolveChanged(Trade::ISymbol*) symbol",
+                   "slot private slot_accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,",
+               };
+        QTest::addRow("order info")
+            << &Trade::OrderInfoProvider::staticMetaObject
+            << QByteArrayList{
+                   "Trade::OrderInfoProvider : Trade::SymbolAccountProvider",
+                   "signal protected orderInfoChanged(Trade::IOrderInfoProvider*) provider",
+                   "signal protected marketDataChanged(Trade::IOrderInfoProvider*) provider",
+                   "slot public setSymbol(Trade::ISymbol*) value",
+                   "slot public setSymbolName(QString) value",
+                   "slot public setSymbolAutoMappingShouldBeDisallowed(bool) value",
+                   "slot public setInfo(Trade::VariantRecord) value",
+                   "slot public setExitStrategy(Trade::IExitStrategyTemplate*) value",
+                   "slot public setPriceLevels(Trade::PriceLevels) value",
+                   "slot private onProviderDisposed(Trade::IDisposable*) object",
+                   "slot private onMarketDataProviderDisposed(Trade::IDisposable*) object",
+                   "slot private slot_symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,provider",
+                   "slot private slot_connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*) "
+                   ",provider",
+                   "slot private slot_accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,provider",
+                   "slot private slot_orderInfoChanged(Trade::IOrderInfoProvider*) provider",
+                   "slot private slot_marketDataChanged(Trade::IOrderInfoProvider*) provider",
+               };
+        QTest::addRow("exit strategy control") << &Trade::ExitStrategyDomainControl::staticMetaObject
+                                               << QByteArrayList{
+                                                      "Trade::ExitStrategyDomainControl : Trade::DomainBasedControl",
+                                                      "slot private slot_activeExitStrategyChanged() ",
+                                                      "slot private slot_disposed(Trade::IDisposable*) object",
+                                                  };
         QTest::addRow("symbol tracker") << &Trade::SymbolTracker::staticMetaObject
                                         << QByteArrayList{"Trade::SymbolTracker : QObject"};
-        QTest::addRow("storage holder") << &Trade::StorageRecordsSubscriptionHolder::staticMetaObject << QByteArrayList{
-            "Trade::StorageRecordsSubscriptionHolder : QObject",
-            "slot private slot_storageChanged(Trade::IStorage::ChangeEvent,Trade::IRecord*,Trade::IStorage*) "
-            "event,record,storage",
-        };
+        QTest::addRow("storage holder")
+            << &Trade::StorageRecordsSubscriptionHolder::staticMetaObject
+            << QByteArrayList{
+                   "Trade::StorageRecordsSubscriptionHolder : QObject",
+                   "slot private slot_storageChanged(Trade::IStorage::ChangeEvent,Trade::IRecord*,Trade::IStorage*) "
+                   "event,record,storage",
+               };
     }
 
     void methods()
@@ -106,16 +117,23 @@ private Q_SLOTS:
         Trade::OrderInfoProvider orderInfo;
         Trade::ExitStrategyDomainControl control(nullptr);
         const auto at = [](auto *subobject) { return static_cast<void *>(subobject); };
-        const struct { QObject *object; const char *name; void *answer; } casts[] = {
+        const struct
+        {
+            QObject *object;
+            const char *name;
+            void *answer;
+        } casts[] = {
             {&connection, "Trade::BrokerConnectionProvider", at(&connection)},
             {&connection, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&connection))},
-            {&connection, "IBrokerConnectionProvider", at(static_cast<Trade::IBrokerConnectionProvider *>(&connection))},
+            {&connection, "IBrokerConnectionProvider",
+             at(static_cast<Trade::IBrokerConnectionProvider *>(&connection))},
             {&symbolAccount, "Trade::SymbolAccountProvider", at(&symbolAccount)},
             {&symbolAccount, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&symbolAccount))},
             {&symbolAccount, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&symbolAccount))},
             {&symbolAccount, "IOrderInfoProviderAggregator", nullptr},
             {&orderInfo, "Trade::OrderInfoProvider", at(&orderInfo)},
-            {&orderInfo, "IOrderInfoProviderAggregator", at(static_cast<Trade::IOrderInfoProviderAggregator *>(&orderInfo))},
+            {&orderInfo, "IOrderInfoProviderAggregator",
+             at(static_cast<Trade::IOrderInfoProviderAggregator *>(&orderInfo))},
             {&orderInfo, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&orderInfo))},
             {&control, "Trade::ExitStrategyDomainControl", at(&control)},
             {&control, "IExitStrategyDomainControl", at(static_cast<Trade::IExitStrategyDomainControl *>(&control))},

@@ -38,17 +38,17 @@ private Q_SLOTS:
 
         Quantity typed(QStringLiteral("3"), &hundred);
         QCOMPARE(typed.value(), 300.0);
-        typed.setSymbol(&ten);  // 3 lots stay 3 lots
+        typed.setSymbol(&ten); // 3 lots stay 3 lots
         QCOMPARE(typed.value(), 30.0);
         typed.setSymbol(nullptr);
         QCOMPARE(typed.value(), 3.0);
         typed = QString();
         QVERIFY(!typed.hasValue());
-        typed = QStringLiteral("abc");  // no number: 0 lots, with a value
+        typed = QStringLiteral("abc"); // no number: 0 lots, with a value
         QVERIFY(typed.hasValue() && typed.isZero());
         QCOMPARE(Quantity(-7.9, &hundred).abs().value(), 7.9);
         QCOMPARE(Quantity(-7.9, &hundred).wholeValue(), -7);
-        QCOMPARE(Quantity(1e12, &hundred).wholeValue(), std::numeric_limits<int>::max());  // saturates
+        QCOMPARE(Quantity(1e12, &hundred).wholeValue(), std::numeric_limits<int>::max()); // saturates
 
         // A symbol whose lot size changes changes the lots of its quantities.
         const Quantity held(200.0, &ten);
@@ -56,10 +56,11 @@ private Q_SLOTS:
         QCOMPARE(held.lotQuantity(), 10.0);
         ten.setLotSize(10);
 
-        const Quantity orphan = Quantity::fromLots(4, nullptr);  // reported; lot size 1, no symbol
+        const Quantity orphan = Quantity::fromLots(4, nullptr); // reported; lot size 1, no symbol
         QCOMPARE(orphan.value(), 4.0);
         QVERIFY(!orphan.isValid());
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"quantity", u"Trade::Quantity::fromLots", u"symbol != 0")});
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(u"quantity", u"Trade::Quantity::fromLots", u"symbol != 0")});
     }
 
     void comparisons()
@@ -68,18 +69,27 @@ private Q_SLOTS:
         // tolerance (lot size 1 without a symbol, so the same numbers). No value is least; two without value are equal.
         QuantityConverter converter;
         const Quantity zero(0.0, nullptr), some(5.0, &hundred);
-        const struct { Quantity left, right; const char16_t *holding; int order; } rows[] = {
-            {zero, Quantity(1e-17, nullptr), u"==", 0}, {zero, Quantity(1e-15, nullptr), u"!= <", -1},
-            {Quantity(5.0, nullptr), Quantity(3.0, nullptr), u"!=", 1}, {Quantity(5.0, &hundred), Quantity(3.0, &ten), u"!=", -1},
-            {Quantity(0.0, &hundred), Quantity(1e-15, &ten), u"!= <", 0}, {Quantity(&ten), some, u"!= <", -1},
-            {some, Quantity(&ten), u"!=", 1}, {Quantity(), Quantity(&ten), u"==", 0}};
+        const struct
+        {
+            Quantity left, right;
+            const char16_t *holding;
+            int order;
+        } rows[] = {{zero, Quantity(1e-17, nullptr), u"==", 0},
+                    {zero, Quantity(1e-15, nullptr), u"!= <", -1},
+                    {Quantity(5.0, nullptr), Quantity(3.0, nullptr), u"!=", 1},
+                    {Quantity(5.0, &hundred), Quantity(3.0, &ten), u"!=", -1},
+                    {Quantity(0.0, &hundred), Quantity(1e-15, &ten), u"!= <", 0},
+                    {Quantity(&ten), some, u"!= <", -1},
+                    {some, Quantity(&ten), u"!=", 1},
+                    {Quantity(), Quantity(&ten), u"==", 0}};
         for (const auto &row : eachRow(rows)) {
             QCOMPARE(relations(row.left, row.right), row.holding);
             QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.order);
         }
 
-        QVERIFY(Quantity(0.0, nullptr).isZero() && !Quantity(0.0, nullptr).isPositive() && !Quantity(0.0, nullptr).isNegative());
-        const Quantity withinEpsilon(std::numeric_limits<double>::epsilon(), nullptr);  // still zero
+        QVERIFY(Quantity(0.0, nullptr).isZero() && !Quantity(0.0, nullptr).isPositive()
+                && !Quantity(0.0, nullptr).isNegative());
+        const Quantity withinEpsilon(std::numeric_limits<double>::epsilon(), nullptr); // still zero
         QVERIFY(withinEpsilon.isZero() && !withinEpsilon.isNonZero() && !withinEpsilon.isPositive());
         QVERIFY(Quantity(-1e-15, nullptr).isNonZero() && Quantity(-1e-15, nullptr).isNegative());
         QVERIFY(Quantity(2147483647.0, nullptr).isOutOfLimits());
@@ -95,20 +105,23 @@ private Q_SLOTS:
         const Quantity sum = Quantity(300.0, &hundred) - Quantity(20.0, &ten);
         QCOMPARE(sum.value(), 280.0);
         QCOMPARE(sum.symbol(), &hundred);
-        QCOMPARE(reports.lines(), QStringList({ReportRecorder::line(file, u"Trade::Quantity::operator -", u"symbol() == other.symbol()"),
-                                               ReportRecorder::line(file, u"Trade::Quantity::operator -", u"lotSize() == other.lotSize()")}));
+        QCOMPARE(
+            reports.lines(),
+            QStringList({ReportRecorder::line(file, u"Trade::Quantity::operator -", u"symbol() == other.symbol()"),
+                         ReportRecorder::line(file, u"Trade::Quantity::operator -", u"lotSize() == other.lotSize()")}));
 
         // Without symbols every check fails, and reading the missing symbols reports too.
         reports.clear();
         (void)(Quantity(1.0, nullptr) + Quantity());
         const QString noSymbol = ReportRecorder::line(file, u"Trade::Quantity::symbol", u"isValid()",
                                                       ReportRecorder::quoted(u"invalid quantity symbol"));
-        QCOMPARE(reports.lines(), QStringList({ReportRecorder::line(file, u"Trade::Quantity::operator +", u"isValid()"),
-                                               ReportRecorder::line(file, u"Trade::Quantity::operator +", u"other.isValid()"),
-                                               noSymbol, noSymbol,
-                                               ReportRecorder::line(file, u"Trade::Quantity::value", u"false",
-                                                                    ReportRecorder::quoted(u"Quantity has no value")),
-                                               noSymbol}));
+        QCOMPARE(reports.lines(),
+                 QStringList({ReportRecorder::line(file, u"Trade::Quantity::operator +", u"isValid()"),
+                              ReportRecorder::line(file, u"Trade::Quantity::operator +", u"other.isValid()"), noSymbol,
+                              noSymbol,
+                              ReportRecorder::line(file, u"Trade::Quantity::value", u"false",
+                                                   ReportRecorder::quoted(u"Quantity has no value")),
+                              noSymbol}));
     }
 
     void converter()
@@ -116,7 +129,10 @@ private Q_SLOTS:
         QuantityConverter converter;
         const Variant context = Variant::fromValue<ISymbol *>(&ten);
         ReportRecorder reports;
-        QCOMPARE(converter.fromVariant(Variant::fromValue(Quantity(300.0, &hundred)), context).strongValue<Quantity>().value(), 30.0);
+        QCOMPARE(converter.fromVariant(Variant::fromValue(Quantity(300.0, &hundred)), context)
+                     .strongValue<Quantity>()
+                     .value(),
+                 30.0);
         QCOMPARE(converter.fromVariant(Variant(QStringLiteral("2")), context).strongValue<Quantity>().value(), 20.0);
         QCOMPARE(converter.fromVariant(Variant(7), context).strongValue<Quantity>().value(), 7.0);
         QCOMPARE(converter.fromVariant(Variant(7.5), Variant()).strongValue<Quantity>().value(), 7.5);
@@ -130,8 +146,11 @@ private Q_SLOTS:
         hundred.setConnection(&connection);
         const Dump saved = Variant::fromValue(Quantity(300.0, &hundred)).save();
         const Dump::Struct &entries = saved.asStruct();
-        const std::pair<const char *, const char *> members[] = {{"value", "300"}, {"lotSize", "100"}, {"symbolAlias", "MSFT"},
-                                                                 {"symbolBrokerName", "MSFT.NQ"}, {"connectionName", "Paper"}};
+        const std::pair<const char *, const char *> members[] = {{"value", "300"},
+                                                                 {"lotSize", "100"},
+                                                                 {"symbolAlias", "MSFT"},
+                                                                 {"symbolBrokerName", "MSFT.NQ"},
+                                                                 {"connectionName", "Paper"}};
         for (const auto &[name, text] : eachRow(members))
             QCOMPARE(entries.member(QLatin1String(name)).asAtom().value(), QLatin1String(text));
 
@@ -139,7 +158,7 @@ private Q_SLOTS:
         const Dump json = Dump::fromJson(saved.toJsonIndented());
         QCOMPARE(Variant::load(json, Variant::fromValue<ISymbol *>(&hundred)).strongValue<Quantity>().value(), 300.0);
         QCOMPARE(Variant::load(json, Variant::fromValue<ISymbol *>(&ten)).strongValue<Quantity>().value(), 30.0);
-        const Quantity byAlias = Variant::load(json, Variant()).strongValue<Quantity>();  // the alias finds MSFT
+        const Quantity byAlias = Variant::load(json, Variant()).strongValue<Quantity>(); // the alias finds MSFT
         QCOMPARE(byAlias.value(), 300.0);
         QCOMPARE(byAlias.symbol(), &hundred);
         const Dump none = Variant::fromValue(Quantity(&hundred)).save();
@@ -148,11 +167,14 @@ private Q_SLOTS:
         // A saved number that is not finite, or a lot count too large for the symbol's lots, is none.
         for (const char *number : eachRow(std::array{"nan", "inf", "1e308"})) {
             Dump::Struct edited = entries;
-            edited.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
+            edited.insert(QStringLiteral("value"),
+                          Dump(Dump::Atom(QStringLiteral("double"), QString::fromLatin1(number))));
             edited.insert(QStringLiteral("lotSize"), Variant(1).save());
             QVERIFY(!Variant::load(Dump(edited), Variant()).strongValue<Quantity>().hasValue());
         }
-        QCOMPARE(Variant::fromValue(Quantity()).save().asStruct().member(QStringLiteral("connectionName")).asAtom().value(), QString());
+        QCOMPARE(
+            Variant::fromValue(Quantity()).save().asStruct().member(QStringLiteral("connectionName")).asAtom().value(),
+            QString());
     }
 };
 

@@ -52,8 +52,8 @@ public:
     SymbolTracer(QObject *provider, std::function<void(Trade::ISymbol *)> hear)
         : QObject(provider), m_hear(std::move(hear))
     {
-        QObject::connect(provider, SIGNAL(symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*)), this,
-                         SLOT(heard(Trade::ISymbol*)));
+        QObject::connect(provider, SIGNAL(symbolChanged(Trade::ISymbol *, Trade::ISymbolAccountProvider *)), this,
+                         SLOT(heard(Trade::ISymbol *)));
     }
 
 private Q_SLOTS:
@@ -91,7 +91,8 @@ public:
         for (int i = 0; i < 3; ++i) {
             m_chain.emplace_back(new Trade::OrderInfoProvider);
             trace(m_chain.back(), i);
-            m_follows.push_back(i == 0 ? static_cast<Trade::OrderInfoProvider *>(m_head.data()) : m_chain[i - 1].data());
+            m_follows.push_back(i == 0 ? static_cast<Trade::OrderInfoProvider *>(m_head.data())
+                                       : m_chain[i - 1].data());
             m_chain[i]->setExternalProvider(m_follows[i]);
         }
         m_holder = new Trade::OrderInfoProvider;
@@ -101,8 +102,9 @@ public:
                         new Sample::ExitStrategyTemplate(QStringLiteral("two"))};
         m_active = new Sample::ActiveExitStrategyProvider;
         m_control = new Trade::ExitStrategyDomainControl(nullptr);
-        m_control->setDomain(Trade::Domain({Trade::Variant::fromValue<Trade::IExitStrategyTemplate *>(m_strategies[0]),
-                                            Trade::Variant::fromValue<Trade::IExitStrategyTemplate *>(m_strategies[1])}));
+        m_control->setDomain(
+            Trade::Domain({Trade::Variant::fromValue<Trade::IExitStrategyTemplate *>(m_strategies[0]),
+                           Trade::Variant::fromValue<Trade::IExitStrategyTemplate *>(m_strategies[1])}));
         m_control->setActiveExitStrategyProvider(m_active);
         for (int i = 0; i < 4; ++i) {
             m_actors.emplace_back(std::make_unique<Actor>());
@@ -251,7 +253,10 @@ private:
         return std::make_unique<Sample::Record>(QStringLiteral("R%1").arg(m_names++), Trade::FieldSet());
     }
 
-    Sample::Record *anyRecord() { return m_storage && m_storage->count() ? m_storage->at(int(pick(unsigned(m_storage->count())))) : nullptr; }
+    Sample::Record *anyRecord()
+    {
+        return m_storage && m_storage->count() ? m_storage->at(int(pick(unsigned(m_storage->count())))) : nullptr;
+    }
 
     Trade::IExitStrategyTemplate *anyStrategy() { return pick(3) == 0 ? nullptr : m_strategies[pick(2)]; }
 
@@ -297,7 +302,7 @@ private:
             // A follower follows another provider before it in the chain, or none.
             const unsigned i = pick(unsigned(m_chain.size()));
             if (Trade::OrderInfoProvider *follower = m_chain[i]) {
-                Trade::OrderInfoProvider *target = pick(4) == 0 ? nullptr
+                Trade::OrderInfoProvider *target = pick(4) == 0        ? nullptr
                                                    : i == 0 || pick(2) ? static_cast<Trade::OrderInfoProvider *>(m_head)
                                                                        : m_chain[pick(i)].data();
                 m_follows[i] = target;
@@ -306,7 +311,7 @@ private:
             break;
         }
         case 9:
-            if (pick(4) == 0) {  // rarely: a provider of the chain, or the head, goes
+            if (pick(4) == 0) { // rarely: a provider of the chain, or the head, goes
                 const unsigned i = pick(unsigned(m_chain.size()) + 1);
                 delete (i == m_chain.size() ? taken(m_head) : taken(m_chain[i]));
             }
@@ -334,7 +339,7 @@ private:
                 m_storage->clear();
             break;
         case 15:
-            if (pick(6) == 0) {  // rarely: the storage goes, and another comes unless one came meanwhile
+            if (pick(6) == 0) { // rarely: the storage goes, and another comes unless one came meanwhile
                 Sample::Storage *const storage = taken(m_storage);
                 Trade::StorageRecordsSubscriptionHolder *const subscriptions = taken(m_subscriptions);
                 delete storage;
@@ -376,7 +381,7 @@ private:
     Sample::Account m_accounts[2] = {Sample::Account(QStringLiteral("A1")), Sample::Account(QStringLiteral("A2"))};
     QPointer<Sample::TicketContext> m_head;
     std::vector<QPointer<Trade::OrderInfoProvider>> m_chain;
-    std::vector<QPointer<Trade::OrderInfoProvider>> m_follows;  // whom each of the chain follows
+    std::vector<QPointer<Trade::OrderInfoProvider>> m_follows; // whom each of the chain follows
     QPointer<Trade::OrderInfoProvider> m_holder;
     RecordObserver m_recordObserver;
     QPointer<Sample::Storage> m_storage;
@@ -413,7 +418,7 @@ private Q_SLOTS:
         int run = 0;
         for (; run < seeds && (only >= 0 || timer.elapsed() < seconds * 1000); ++run) {
             const unsigned seed = only >= 0 ? unsigned(only) : unsigned(run + 1);
-            Trade::ReportRecorder reports;  // the logs of unresolved symbols, and nothing shown
+            Trade::ReportRecorder reports; // the logs of unresolved symbols, and nothing shown
             World world(seed);
             for (int step = 0; step < 60; ++step) {
                 world.step();

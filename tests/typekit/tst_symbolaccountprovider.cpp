@@ -41,17 +41,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QByteArray>("heard");
-        QTest::addColumn<QByteArray>("current");     // "x": the provider is gone
-        QTest::addColumn<bool>("watchesA");          // the provider still has subscriptions on A
-        QTest::addColumn<QStringList>("reports");    // then the logs: severity, file, function, text
+        QTest::addColumn<QByteArray>("current");  // "x": the provider is gone
+        QTest::addColumn<bool>("watchesA");       // the provider still has subscriptions on A
+        QTest::addColumn<QStringList>("reports"); // then the logs: severity, file, function, text
 
         const auto row = [](const char *name, const char *steps, const char *heard, const char *current, bool watchesA,
                             const QStringList &reports = {}) {
             QTest::addRow("%s", name) << QString::fromLatin1(steps).split(QLatin1String(", ")) << QByteArray(heard)
                                       << QByteArray(current) << watchesA << reports;
         };
-        const QStringList notResolved{QStringLiteral("3 symbolaccountprovider Trade::SymbolAccountProvider::setSymbol "
-                                                     " Symbol=A is not resolved by core. It will be reset when subscribe")};
+        const QStringList notResolved{
+            QStringLiteral("3 symbolaccountprovider Trade::SymbolAccountProvider::setSymbol "
+                           " Symbol=A is not resolved by core. It will be reset when subscribe")};
         row("same symbol again", "set A, set A", "A", "A", true);
         row("none after a symbol", "set A, set -", "A-", "-", false);
         row("another symbol", "set A, set B", "AB", "B", false);
@@ -84,7 +85,7 @@ private Q_SLOTS:
         // B wired to the provider's private slots by hand: signals of a symbol it does not hold.
         const auto line = [](const char *function, const char *condition) {
             return Trade::ReportRecorder::line(u"symbolaccountprovider", QString::fromLatin1(function),
-                                        QString::fromLatin1(condition));
+                                               QString::fromLatin1(condition));
         };
         const QString resolveChanged = line("Trade::SymbolAccountProvider::slot_symbolResolveChanged",
                                             "symbol == m_symbol || symbol == m_resolvingSymbol");
@@ -113,7 +114,8 @@ private Q_SLOTS:
         Trade::ReportRecorder recorder;
         std::function<void(const QString &)> run = [&](const QString &step) {
             const QString verb = step.section(QLatin1Char(' '), 0, 0);
-            Sample::Symbol *symbol = step.endsWith(QLatin1Char('-')) ? nullptr : symbols[step.back() == QLatin1Char('B')];
+            Sample::Symbol *symbol =
+                step.endsWith(QLatin1Char('-')) ? nullptr : symbols[step.back() == QLatin1Char('B')];
             if (verb == QLatin1String("on")) {
                 journal.onSymbolChanged = [&, when = step.section(QLatin1Char(' '), 1, 1).toLatin1(),
                                            then = step.section(QLatin1Char(' '), 2)] {
@@ -137,7 +139,9 @@ private Q_SLOTS:
             run(step);
 
         QCOMPARE(journal.heard, heard);
-        QCOMPARE(!provider ? QByteArray("x") : provider->symbol() ? provider->symbol()->name().toLatin1() : QByteArray("-"),
+        QCOMPARE(!provider            ? QByteArray("x")
+                 : provider->symbol() ? provider->symbol()->name().toLatin1()
+                                      : QByteArray("-"),
                  current);
         QCOMPARE(provider && symbols[0] && symbols[0]->isSubscribed(provider.data()), watchesA);
         QStringList reported = recorder.lines();

@@ -39,7 +39,7 @@ private Q_SLOTS:
         QCOMPARE(BracketCategory(BracketCategory::StopLoss).toString(), u"Stop-Loss");
         QCOMPARE(TradeSide(TradeSide::Flat).toString(), u"Glatt");
         QCOMPARE(Pyramid(Pyramid::AdjustQuantityOnly).toString(), u"Nur Menge anp.");
-        QCOMPARE(OrderCategory(OrderCategory::LimitAtAsk).toString(), u"Limit At Ask");  // order kinds stay
+        QCOMPARE(OrderCategory(OrderCategory::LimitAtAsk).toString(), u"Limit At Ask"); // order kinds stay
     }
 };
 

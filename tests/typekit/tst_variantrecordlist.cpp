@@ -37,8 +37,9 @@ private Q_SLOTS:
         ReportRecorder reports;
         QCOMPARE(VariantRecordList(&orders), VariantRecordList({first, second}));
         QVERIFY(VariantRecordList(nullptr).isEmpty());
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"variantrecordlist", u"Trade::VariantRecordList::VariantRecordList",
-                                                                   u"storage != NULL")});
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(u"variantrecordlist", u"Trade::VariantRecordList::VariantRecordList",
+                                                  u"storage != NULL")});
     }
 
     void saveAndLoad()
@@ -46,8 +47,9 @@ private Q_SLOTS:
         const VariantRecordList list{first, VariantRecord(), second, VariantRecord()};
         ReportRecorder reports;
         const Dump saved = list.dump();
-        QCOMPARE(saved.asContainer().size(), 2);  // empty records are left out
-        const VariantRecordList loaded = Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(VariantRecordList());
+        QCOMPARE(saved.asContainer().size(), 2); // empty records are left out
+        const VariantRecordList loaded =
+            Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(VariantRecordList());
         QCOMPARE(loaded, VariantRecordList({first, second}));
         QVERIFY(Variant::load(VariantRecordList{VariantRecord()}.dump(), Variant()).valueOr(list).isEmpty());
         // Every item is taken: one that loads as no record (or as an empty one) is an empty record
@@ -57,7 +59,8 @@ private Q_SLOTS:
         foreign.append(Dump(Dump::Container(QStringLiteral("Trade::VariantRecord"))));
         foreign.append(saved.asContainer().items().first());
         const Variant fromForeign = Variant::load(Dump(foreign), Variant());
-        QCOMPARE(fromForeign.valueOr(VariantRecordList()), VariantRecordList({VariantRecord(), VariantRecord(), first}));
+        QCOMPARE(fromForeign.valueOr(VariantRecordList()),
+                 VariantRecordList({VariantRecord(), VariantRecord(), first}));
         QCOMPARE(Variant::load(fromForeign.save(), Variant()).valueOr(VariantRecordList()), VariantRecordList{first});
         QCOMPARE(reports.count(), 0);
     }
@@ -70,7 +73,7 @@ private Q_SLOTS:
         const Variant some = Variant::fromValue(list);
         const Variant other = Variant::fromValue(VariantRecordList{second});
         QCOMPARE(converter.compare(some, other), 1);
-        QCOMPARE(converter.compare(other, some), 1);  // equality, not order
+        QCOMPARE(converter.compare(other, some), 1); // equality, not order
         QCOMPARE(converter.compare(some, Variant::fromValue(list)), 0);
         QCOMPARE(converter.compare(Variant(), Variant::fromValue(VariantRecordList())), -1);
         QCOMPARE(converter.compare(Variant(), Variant()), 0);
@@ -88,10 +91,11 @@ private Q_SLOTS:
                                                      u"!\"Compare with input value type is not implemented\"");
         const QString conversion = QStringLiteral("!\"Conversion from input value type is not implemented\"");
         QCOMPARE(reports.lines(),
-                 QStringList({compare, compare, ReportRecorder::line(file, u"Trade::VariantRecordListConverter::fromVariant", conversion),
+                 QStringList({compare, compare,
+                              ReportRecorder::line(file, u"Trade::VariantRecordListConverter::fromVariant", conversion),
                               ReportRecorder::line(file, u"Trade::VariantRecordListConverter::toVariant", conversion),
-                              ReportRecorder::line(u"trade/common/export/include/iconverter", u"Trade::StubConverterImpl::toString",
-                                                   u"!\"Not Implemented.\"")}));
+                              ReportRecorder::line(u"trade/common/export/include/iconverter",
+                                                   u"Trade::StubConverterImpl::toString", u"!\"Not Implemented.\"")}));
     }
 };
 

@@ -15,12 +15,19 @@ private Q_SLOTS:
     void parseAndPrint()
     {
         const char *const invalid = "65535.65535.65535.65535";
-        const struct { const char *text, *dotted; bool valid; } rows[] = {
-            {"12.0.3598.1040", "12.0.3598.1040", true}, {"7", "7.0.0.0", true},
-            {"1..2", "1.2.0.0", true},                  // empty parts are dropped
-            {"1.x", "1.0.0.0", true}, {"70000.1", "0.1.0.0", true},  // parts that are no 16-bit number read 0
-            {"1.2.3.4.5", invalid, false}, {"", invalid, false}, {invalid, invalid, false},
-            {"65535.65535.65535", "65535.65535.65535.0", true}};
+        const struct
+        {
+            const char *text, *dotted;
+            bool valid;
+        } rows[] = {{"12.0.3598.1040", "12.0.3598.1040", true},
+                    {"7", "7.0.0.0", true},
+                    {"1..2", "1.2.0.0", true}, // empty parts are dropped
+                    {"1.x", "1.0.0.0", true},
+                    {"70000.1", "0.1.0.0", true}, // parts that are no 16-bit number read 0
+                    {"1.2.3.4.5", invalid, false},
+                    {"", invalid, false},
+                    {invalid, invalid, false},
+                    {"65535.65535.65535", "65535.65535.65535.0", true}};
         for (const auto &row : eachRow(rows)) {
             const Version version{QLatin1String(row.text)};
             QCOMPARE(version.isValid(), row.valid);
@@ -35,14 +42,17 @@ private Q_SLOTS:
 
     void compare()
     {
-        const struct { Version left, right; int result; } rows[] = {
-            {Version(), Version(), 0},                                  // both invalid
-            {Version(), Version(0, 0, 0, 0), -1},                       // invalid before any valid one
-            {Version(0, 0, 0, 1), Version(), 1},
-            {Version(1, 2, 3, 4), Version(QStringLiteral("1.2.3.4")), 0},
-            {Version(2, 0, 0, 0), Version(1, 65535, 65535, 65535), 1},  // the major part decides
-            {Version(1, 1, 9, 9), Version(1, 2, 0, 0), -1},
-            {Version(1, 2, 3, 4), Version(1, 2, 3, 5), -1}};
+        const struct
+        {
+            Version left, right;
+            int result;
+        } rows[] = {{Version(), Version(), 0},            // both invalid
+                    {Version(), Version(0, 0, 0, 0), -1}, // invalid before any valid one
+                    {Version(0, 0, 0, 1), Version(), 1},
+                    {Version(1, 2, 3, 4), Version(QStringLiteral("1.2.3.4")), 0},
+                    {Version(2, 0, 0, 0), Version(1, 65535, 65535, 65535), 1}, // the major part decides
+                    {Version(1, 1, 9, 9), Version(1, 2, 0, 0), -1},
+                    {Version(1, 2, 3, 4), Version(1, 2, 3, 5), -1}};
         for (const auto &row : eachRow(rows)) {
             QCOMPARE(row.left.compare(row.right), row.result);
             QCOMPARE(row.right.compare(row.left), -row.result);
@@ -60,10 +70,10 @@ private Q_SLOTS:
         const PluginVersionInfo compatible(Version(QStringLiteral("12.0")), true);
         const PluginVersionInfo incompatible(Version(QStringLiteral("12.0")), false);
         const PluginVersionInfo older(Version(QStringLiteral("11.9")), true);
-        QVERIFY(compatible != incompatible);  // the flag counts for equality ...
-        QVERIFY(!(compatible < incompatible) && !(incompatible < compatible));  // ... not for order
+        QVERIFY(compatible != incompatible);                                   // the flag counts for equality ...
+        QVERIFY(!(compatible < incompatible) && !(incompatible < compatible)); // ... not for order
         QVERIFY(older < incompatible);
-        QCOMPARE(qHash(compatible, 7), qHash(QStringLiteral("12.0.0.0"), 7));  // the version's text alone
+        QCOMPARE(qHash(compatible, 7), qHash(QStringLiteral("12.0.0.0"), 7)); // the version's text alone
         QCOMPARE((QSet<PluginVersionInfo>{compatible, incompatible, older, compatible}).size(), 3);
 
         PluginVersions versions;

@@ -77,7 +77,8 @@ private Q_SLOTS:
 
         QComboBox *combo = control.comboControl();
         const QPointF at(5, 5);
-        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
         if (gesture == "key")
             QTest::keyClick(combo, Qt::Key_Down);
         else if (gesture == "wheel")
@@ -104,7 +105,7 @@ private Q_SLOTS:
 
         control.setDomain(textDomain("A B C"));
         QCOMPARE(itemTexts(combo), words("A B C"));
-        QCOMPARE(combo->currentIndex(), -1);  // no value yet
+        QCOMPARE(combo->currentIndex(), -1); // no value yet
 
         control.setValue(Trade::Variant(QStringLiteral("B")));
         control.setValue(Trade::Variant(QStringLiteral("B")));

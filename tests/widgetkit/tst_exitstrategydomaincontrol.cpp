@@ -59,8 +59,7 @@ private Q_SLOTS:
 
 // A template of another host: it has no name in the sample host.
 class ForeignTemplate final : public Trade::IExitStrategyTemplate
-{
-};
+{};
 
 } // namespace
 
@@ -74,7 +73,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("texts");       // the items, joined by "|"
         QTest::addColumn<QString>("subscribed");  // the providers that still have the control subscribed
-        QTest::addColumn<QStringList>("reports");  // then the logs: severity, file, function, text
+        QTest::addColumn<QStringList>("reports"); // then the logs: severity, file, function, text
 
         const auto row = [](const char *name, const char *steps, const char *texts, const char *subscribed,
                             const QStringList &reports = {}) {
@@ -108,8 +107,8 @@ private Q_SLOTS:
         row("provider replaced while it answers", "naming A C, naming, doom sample on ask, domain", "A|B|C", "sample");
         row("null provider", "sample, active B, domain, null, active C", "A|B|C (Active)", "sample",
             {Trade::ReportRecorder::line(u"exitstrategydomaincontrol",
-                                  u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider",
-                                  u"provider != 0")});
+                                         u"Trade::ExitStrategyDomainControl::setActiveExitStrategyProvider",
+                                         u"provider != 0")});
     }
 
     void marks()
@@ -122,16 +121,23 @@ private Q_SLOTS:
         Sample::ExitStrategyTemplate a(QStringLiteral("A")), b(QStringLiteral("B")), c(QStringLiteral("C"));
         ForeignTemplate foreign;
         const auto value = [](Trade::IExitStrategyTemplate *strategy) { return Trade::Variant::fromValue(strategy); };
-        const QHash<QString, Trade::IExitStrategyTemplate *> byName{
-            {QStringLiteral("A"), &a}, {QStringLiteral("B"), &b}, {QStringLiteral("C"), &c},
-            {QStringLiteral("foreign"), &foreign}};
+        const QHash<QString, Trade::IExitStrategyTemplate *> byName{{QStringLiteral("A"), &a},
+                                                                    {QStringLiteral("B"), &b},
+                                                                    {QStringLiteral("C"), &c},
+                                                                    {QStringLiteral("foreign"), &foreign}};
         QPointer<Sample::ActiveExitStrategyProvider> sample = new Sample::ActiveExitStrategyProvider;
         QPointer<NamingProvider> naming = new NamingProvider;
         auto control = std::make_unique<Trade::ExitStrategyDomainControl>(nullptr);
         const QHash<QString, std::function<void()>> actions{
-            {QStringLiteral("domain"), [&] { control->setDomain(Trade::Domain({value(&a), value(&b), value(&c)})); }},
+            {QStringLiteral("domain"),
+             [&] {
+                 control->setDomain(Trade::Domain({value(&a), value(&b), value(&c)}));
+             }},
             {QStringLiteral("domain -"), [&] { control->setDomain(Trade::Domain()); }},
-            {QStringLiteral("domain blank"), [&] { control->setDomain(Trade::Domain({Trade::Variant(), value(&foreign)})); }},
+            {QStringLiteral("domain blank"),
+             [&] {
+                 control->setDomain(Trade::Domain({Trade::Variant(), value(&foreign)}));
+             }},
             {QStringLiteral("sample"), [&] { control->setActiveExitStrategyProvider(sample); }},
             {QStringLiteral("naming"), [&] { control->setActiveExitStrategyProvider(naming); }},
             {QStringLiteral("null"), [&] { control->setActiveExitStrategyProvider(nullptr); }},
@@ -142,7 +148,8 @@ private Q_SLOTS:
             {QStringLiteral("doom naming on attach"), [&] { naming->onAttached = [&] { delete naming; }; }},
             {QStringLiteral("doom control on detach"), [&] { naming->onDetached = [&] { control.reset(); }; }},
             {QStringLiteral("doom naming on ask"), [&] { naming->onAsked = [&] { delete naming; }; }},
-            {QStringLiteral("doom sample on ask"), [&] { naming->onAsked = [&] { control->setActiveExitStrategyProvider(sample); }; }},
+            {QStringLiteral("doom sample on ask"),
+             [&] { naming->onAsked = [&] { control->setActiveExitStrategyProvider(sample); }; }},
             {QStringLiteral("update"), [&] { control->update(); }}};
 
         Trade::ReportRecorder recorder;
@@ -172,7 +179,7 @@ private Q_SLOTS:
         };
         QCOMPARE(watching(sample), subscribed.contains(QLatin1String("sample")));
         QCOMPARE(watching(naming), subscribed.contains(QLatin1String("naming")));
-        delete sample;  // after the control, in the row that disposes it: reaches nothing (the sanitizer run)
+        delete sample; // after the control, in the row that disposes it: reaches nothing (the sanitizer run)
         delete naming;
     }
 };

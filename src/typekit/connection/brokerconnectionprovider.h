@@ -35,7 +35,8 @@ public:
     void copyFrom(IBrokerConnectionProvider *source);
 
 protected:
-    Q_SIGNAL void connectionChanged(Trade::IBrokerConnection *previous, Trade::IBrokerConnectionProvider *) const override;
+    Q_SIGNAL void connectionChanged(Trade::IBrokerConnection *previous,
+                                    Trade::IBrokerConnectionProvider *) const override;
     Q_SIGNAL void disposed(Trade::IDisposable *object) const override;
 
 private Q_SLOTS:

@@ -6,8 +6,7 @@ namespace Trade {
 
 namespace {
 
-const char *const stateTexts[] = {nullptr,
-                                  QT_TRANSLATE_NOOP("Trade::ConnectionState", "disconnected"),
+const char *const stateTexts[] = {nullptr, QT_TRANSLATE_NOOP("Trade::ConnectionState", "disconnected"),
                                   QT_TRANSLATE_NOOP("Trade::ConnectionState", "connecting"),
                                   QT_TRANSLATE_NOOP("Trade::ConnectionState", "connected"),
                                   QT_TRANSLATE_NOOP("Trade::ConnectionState", "disconnecting")};

@@ -25,8 +25,7 @@ bool roundToInt(double value, int *rounded)
 
 bool isWhole(double value, int *rounded)
 {
-    return roundToInt(value, rounded)
-           && std::fabs(value - *rounded) <= std::numeric_limits<double>::epsilon();
+    return roundToInt(value, rounded) && std::fabs(value - *rounded) <= std::numeric_limits<double>::epsilon();
 }
 
 QString withoutTrailingZeros(QString number)
@@ -72,12 +71,12 @@ QString CumulativeOrderQuantityFormatter::format() const
 QString CumulativeOrderQuantityFormatter::shortenNumber(int number)
 {
     if (number >= 1000000 && number % 1000 == 0) {
-        return QStringLiteral("%1M").arg(
-            withoutTrailingZeros(QString::number(number / 1000000.0, 'f', 3)), 0, QLatin1Char(' '));
+        return QStringLiteral("%1M").arg(withoutTrailingZeros(QString::number(number / 1000000.0, 'f', 3)), 0,
+                                         QLatin1Char(' '));
     }
     if (number >= 1000 && number % 100 == 0) {
-        return QStringLiteral("%1K").arg(
-            withoutTrailingZeros(QString::number(number / 1000.0, 'f', 1)), 0, QLatin1Char(' '));
+        return QStringLiteral("%1K").arg(withoutTrailingZeros(QString::number(number / 1000.0, 'f', 1)), 0,
+                                         QLatin1Char(' '));
     }
     return QString::number(number);
 }
@@ -89,8 +88,7 @@ QString CumulativeOrderQuantityFormatter::formatWholeNumbers(int total, int seco
     // The difference of two ints in range may not be; it is taken in 64 bits and, when it leaves
     // the int range, shown unshortened.
     const qint64 difference = qint64(total) - qint64(second);
-    const QString first = difference >= std::numeric_limits<int>::min()
-                                  && difference <= std::numeric_limits<int>::max()
+    const QString first = difference >= std::numeric_limits<int>::min() && difference <= std::numeric_limits<int>::max()
                               ? shortenNumber(int(difference))
                               : QString::number(difference);
     return QStringLiteral("%1 (%2)").arg(first, shortenNumber(total));

@@ -19,8 +19,7 @@ LogCategory::operator QString() const
 {
     if (const char *text = detail::sourceText(texts, m_type))
         return QCoreApplication::translate("Trade::LogCategory", text);
-    TRADE_ASSERT(false && "Unknown value", u"Trade::LogCategory::operator class QString",
-                 u"log/logcategory", this);
+    TRADE_ASSERT(false && "Unknown value", u"Trade::LogCategory::operator class QString", u"log/logcategory", this);
     return QString();
 }
 

@@ -29,7 +29,8 @@ ClosePositionOperationInputs::ClosePositionOperationInputs(IPosition *position, 
 }
 
 ClosePositionOperationInputs::ClosePositionOperationInputs(const ClosePositionOperationInputs &other) = default;
-ClosePositionOperationInputs &ClosePositionOperationInputs::operator=(const ClosePositionOperationInputs &other) = default;
+ClosePositionOperationInputs &ClosePositionOperationInputs::operator=(const ClosePositionOperationInputs &other) =
+    default;
 ClosePositionOperationInputs::~ClosePositionOperationInputs() = default;
 
 IPosition *ClosePositionOperationInputs::position() const
@@ -39,7 +40,7 @@ IPosition *ClosePositionOperationInputs::position() const
 }
 
 const OrderRecord &ClosePositionOperationInputs::filled(OrderRecord &stored, bool (IPosition::*available)() const,
-                                                       OrderRecord (IPosition::*order)() const) const
+                                                        OrderRecord (IPosition::*order)() const) const
 {
     if (!stored.isEmpty())
         return stored;
@@ -71,15 +72,16 @@ ListOfClosePositionOperationInputs::ListOfClosePositionOperationInputs(const Con
     detail::appendEachPosition(*this, positions);
 }
 
-ListOfClosePositionOperationInputs::ListOfClosePositionOperationInputs(const QList<ClosePositionOperationInputs> &inputs)
+ListOfClosePositionOperationInputs::ListOfClosePositionOperationInputs(
+    const QList<ClosePositionOperationInputs> &inputs)
     : QVector<ClosePositionOperationInputs>(inputs)
 {
 }
 
-ListOfClosePositionOperationInputs::ListOfClosePositionOperationInputs(const ListOfClosePositionOperationInputs &other) =
-    default;
-ListOfClosePositionOperationInputs &
-ListOfClosePositionOperationInputs::operator=(const ListOfClosePositionOperationInputs &other) = default;
+ListOfClosePositionOperationInputs::ListOfClosePositionOperationInputs(
+    const ListOfClosePositionOperationInputs &other) = default;
+ListOfClosePositionOperationInputs &ListOfClosePositionOperationInputs::operator=(
+    const ListOfClosePositionOperationInputs &other) = default;
 ListOfClosePositionOperationInputs::~ListOfClosePositionOperationInputs() = default;
 
 ListOfClosePositionOperationInputs::iterator ListOfClosePositionOperationInputs::findOperationInputsByPosition(
@@ -92,8 +94,9 @@ ListOfClosePositionOperationInputs::iterator ListOfClosePositionOperationInputs:
 ListOfClosePositionOperationInputs::const_iterator ListOfClosePositionOperationInputs::findOperationInputsByPosition(
     IPosition *position) const
 {
-    return std::find_if(cbegin(), cend(),
-                        [position](const ClosePositionOperationInputs &inputs) { return inputs.position() == position; });
+    return std::find_if(cbegin(), cend(), [position](const ClosePositionOperationInputs &inputs) {
+        return inputs.position() == position;
+    });
 }
 
 OrderRecord ListOfClosePositionOperationInputs::findOrderInputsByPosition(IPosition *position) const

@@ -18,8 +18,8 @@ ReversePositionOperationInputs::ReversePositionOperationInputs(IPosition *positi
 }
 
 ReversePositionOperationInputs::ReversePositionOperationInputs(const ReversePositionOperationInputs &other) = default;
-ReversePositionOperationInputs &
-ReversePositionOperationInputs::operator=(const ReversePositionOperationInputs &other) = default;
+ReversePositionOperationInputs &ReversePositionOperationInputs::operator=(const ReversePositionOperationInputs &other) =
+    default;
 ReversePositionOperationInputs::~ReversePositionOperationInputs() = default;
 
 const OrderRecord &ReversePositionOperationInputs::reverseInputs() const
@@ -36,8 +36,8 @@ ListOfReversePositionOperationInputs::ListOfReversePositionOperationInputs(const
 
 ListOfReversePositionOperationInputs::ListOfReversePositionOperationInputs(
     const ListOfReversePositionOperationInputs &other) = default;
-ListOfReversePositionOperationInputs &
-ListOfReversePositionOperationInputs::operator=(const ListOfReversePositionOperationInputs &other) = default;
+ListOfReversePositionOperationInputs &ListOfReversePositionOperationInputs::operator=(
+    const ListOfReversePositionOperationInputs &other) = default;
 ListOfReversePositionOperationInputs::~ListOfReversePositionOperationInputs() = default;
 
 ListOfClosePositionOperationInputs ListOfReversePositionOperationInputs::closePositionInputsList() const

@@ -12,7 +12,8 @@ class TYPEKIT_EXPORT ReversePositionOperationInputs : public ClosePositionOperat
 public:
     ReversePositionOperationInputs();
     explicit ReversePositionOperationInputs(IPosition *position);
-    ReversePositionOperationInputs(IPosition *position, const OrderRecord &closeInputs, const OrderRecord &reverseInputs);
+    ReversePositionOperationInputs(IPosition *position, const OrderRecord &closeInputs,
+                                   const OrderRecord &reverseInputs);
     ReversePositionOperationInputs(const ReversePositionOperationInputs &other);
     ReversePositionOperationInputs &operator=(const ReversePositionOperationInputs &other);
     ~ReversePositionOperationInputs();

@@ -36,8 +36,7 @@ dual_map<BracketCategory::Type, QString> BracketCategory::buildPersistentTexts()
 
 BracketCategory::operator Type() const
 {
-    TRADE_ASSERT(Unknown != m_type, u"Trade::BracketCategory::operator enum Trade::BracketCategory::Type",
-                 unit, this);
+    TRADE_ASSERT(Unknown != m_type, u"Trade::BracketCategory::operator enum Trade::BracketCategory::Type", unit, this);
     return m_type;
 }
 
@@ -45,8 +44,7 @@ QString BracketCategory::toString() const
 {
     if (const QString *text = texts.find(m_type))
         return *text;
-    TRADE_ASSERT(false && "unexpected bracket category", u"Trade::BracketCategory::toString", unit,
-                 this);
+    TRADE_ASSERT(false && "unexpected bracket category", u"Trade::BracketCategory::toString", unit, this);
     return QString();
 }
 

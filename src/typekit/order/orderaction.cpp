@@ -8,11 +8,9 @@ namespace {
 
 constexpr QStringView unit = u"order/orderaction";
 
-const char *const displayTexts[] = {nullptr,
-                                    QT_TRANSLATE_NOOP("Trade::OrderAction", "Buy"),
-                                    QT_TRANSLATE_NOOP("Trade::OrderAction", "Sell"),
-                                    QT_TRANSLATE_NOOP("Trade::OrderAction", "Sell Short"),
-                                    QT_TRANSLATE_NOOP("Trade::OrderAction", "Buy To Cover")};
+const char *const displayTexts[] = {
+    nullptr, QT_TRANSLATE_NOOP("Trade::OrderAction", "Buy"), QT_TRANSLATE_NOOP("Trade::OrderAction", "Sell"),
+    QT_TRANSLATE_NOOP("Trade::OrderAction", "Sell Short"), QT_TRANSLATE_NOOP("Trade::OrderAction", "Buy To Cover")};
 
 // Made while the library loads, so that it outlives everything loaded after it, and released
 // when the library unloads; each text in it is made on its value's first use.

@@ -26,7 +26,7 @@ public:
     OrderAction(bool isBuy, bool isOpen);
     /// Buy when true, else Sell.
     explicit OrderAction(bool isBuy) : m_type(isBuy ? Buy : Sell) {}
-    OrderAction(int) = delete;  // an integer is no action: say OrderAction::Type(n)
+    OrderAction(int) = delete; // an integer is no action: say OrderAction::Type(n)
 
     bool isValid() const { return m_type != Type(0); }
     /// These report an action without a value, then answer false.

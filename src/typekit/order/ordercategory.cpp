@@ -16,8 +16,7 @@ dual_map<OrderCategory::Type, QString> OrderCategory::buildPersistentTexts()
 
 OrderCategory OrderCategory::reverseLimitBidAsk() const
 {
-    TRADE_ASSERT(isLimitAtBidOrAsk(), u"Trade::OrderCategory::reverseLimitBidAsk",
-                 u"order/ordercategory", this);
+    TRADE_ASSERT(isLimitAtBidOrAsk(), u"Trade::OrderCategory::reverseLimitBidAsk", u"order/ordercategory", this);
     return m_type == LimitAtBid ? LimitAtAsk : LimitAtBid;
 }
 

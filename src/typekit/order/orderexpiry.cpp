@@ -54,8 +54,7 @@ QString OrderExpiry::toString() const
 {
     if (const QString *text = texts.find(m_type))
         return *text;
-    TRADE_ASSERT(false && "unexpected order expiry", u"Trade::OrderExpiry::toString",
-                 u"order/orderexpiry", this);
+    TRADE_ASSERT(false && "unexpected order expiry", u"Trade::OrderExpiry::toString", u"order/orderexpiry", this);
     return QString();
 }
 

@@ -13,14 +13,16 @@ QString OrderFlags::toString() const
 
 bool detail::registerOrderFlagsTextConversions()
 {
-    QMetaType::registerConverter<OrderFlags, QString>([](const OrderFlags &flags) { return QString::number(flags.bits()); });
+    QMetaType::registerConverter<OrderFlags, QString>(
+        [](const OrderFlags &flags) { return QString::number(flags.bits()); });
     // Bits that name no flag are dropped.
     return QMetaType::registerConverter<QString, OrderFlags>([](const QString &text) {
         int bits = 0;
         OrderFlags flags;
         if (!readSavedNumbers(text, "Trade::OrderFlags", 1, &bits))
             return flags;
-        for (const OrderFlags::Type flag : {OrderFlags::ShouldBeIgnoredByBasketManager, OrderFlags::ZeroQuantityIsValid}) {
+        for (const OrderFlags::Type flag :
+             {OrderFlags::ShouldBeIgnoredByBasketManager, OrderFlags::ZeroQuantityIsValid}) {
             if (quint32(bits) & flag)
                 flags.setFlag(flag);
         }

@@ -41,14 +41,14 @@ public:
     /// whether a problem gives no record at all (LoadMode::Strict) or the record keeps what loaded
     /// (a reference that did not load stays as an entry with no value).
     static OrderRecord fromJson(const QString &json, const Variant &context = Variant(),
-                              QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
+                                QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
     {
         QVector<LoadProblem> met;
         const Variant loaded = Variant::fromJson(json, context, &met);
         return OrderRecord(loadedRecord(loaded, met, problems, mode));
     }
     static OrderRecord loadJsonFile(const QString &path, const Variant &context = Variant(),
-                                  QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
+                                    QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
     {
         QVector<LoadProblem> met;
         const Variant loaded = Variant::loadJsonFile(path, context, &met);

@@ -18,18 +18,15 @@ const char *const stateTexts[] = {nullptr,
                                   QT_TRANSLATE_NOOP("Trade::OrderState", "Canceling"),
                                   nullptr,
                                   QT_TRANSLATE_NOOP("Trade::OrderState", "Placing")};
-const char *const reasonTexts[] = {nullptr,
-                                   QT_TRANSLATE_NOOP("Trade::OrderState", "Rejected"),
+const char *const reasonTexts[] = {nullptr, QT_TRANSLATE_NOOP("Trade::OrderState", "Rejected"),
                                    QT_TRANSLATE_NOOP("Trade::OrderState", "Canceled"),
                                    QT_TRANSLATE_NOOP("Trade::OrderState", "Filled")};
 
 // Made while the library loads and released when it unloads; each text is made on first use.
 const detail::LazyTexts translatedStates("Trade::OrderState", stateTexts);
 const detail::LazyTexts translatedReasons("Trade::OrderState", reasonTexts);
-const detail::LazyTexts latin1States("Trade::OrderState", stateTexts,
-                                     detail::LazyTexts::Translation::Latin1);
-const detail::LazyTexts latin1Reasons("Trade::OrderState", reasonTexts,
-                                      detail::LazyTexts::Translation::Latin1);
+const detail::LazyTexts latin1States("Trade::OrderState", stateTexts, detail::LazyTexts::Translation::Latin1);
+const detail::LazyTexts latin1Reasons("Trade::OrderState", reasonTexts, detail::LazyTexts::Translation::Latin1);
 
 } // namespace
 
@@ -39,15 +36,16 @@ OrderState::OrderState(Type type, Reason reason) : m_type(type), m_reason(reason
     QT_WARNING_PUSH
     QT_WARNING_DISABLE_GCC("-Wparentheses")
     QT_WARNING_DISABLE_CLANG("-Wlogical-op-parentheses")
-    TRADE_ASSERT(reason == reasonUnknown || isCompleted() && "Reason might be set only when overall state is 'completed'.",
+    TRADE_ASSERT(reason == reasonUnknown
+                     || isCompleted() && "Reason might be set only when overall state is 'completed'.",
                  u"Trade::OrderState::OrderState", unit, this);
     QT_WARNING_POP
 }
 
 QString OrderState::text(bool translated) const
 {
-    const QStringView function = translated ? QStringView(u"Trade::OrderState::toString")
-                                            : QStringView(u"Trade::OrderState::toLatin1String");
+    const QStringView function =
+        translated ? QStringView(u"Trade::OrderState::toString") : QStringView(u"Trade::OrderState::toLatin1String");
 
     if (m_type == Completed) {
         const QString *text = (translated ? translatedReasons : latin1Reasons).find(m_reason);
@@ -87,7 +85,8 @@ bool detail::registerOrderStateTextConversions()
     return QMetaType::registerConverter<QString, OrderState>([](const QString &text) {
         int parts[2];
         OrderState state;
-        if (readSavedNumbers(text, "Trade::OrderState", 2, parts) && (parts[1] == 0 || parts[0] == OrderState::Completed))
+        if (readSavedNumbers(text, "Trade::OrderState", 2, parts)
+            && (parts[1] == 0 || parts[0] == OrderState::Completed))
             state = OrderState(OrderState::Type(parts[0]), OrderState::Reason(parts[1]));
         return state;
     });

@@ -49,10 +49,7 @@ public:
     bool isActive() const { return m_type >= Queued && m_type <= Virtual && m_type != Completed; }
     bool isFilled() const { return m_type == Completed && m_reason == reasonFilled; }
 
-    bool operator==(const OrderState &other) const
-    {
-        return m_type == other.m_type && m_reason == other.m_reason;
-    }
+    bool operator==(const OrderState &other) const { return m_type == other.m_type && m_reason == other.m_reason; }
     bool operator!=(const OrderState &other) const { return !(*this == other); }
 
     /// The translated display text ("Working"; a virtual order shows as "Queued", a completed one

@@ -2,7 +2,6 @@
 
 namespace Trade {
 
-
 namespace {
 
 constexpr QStringView unit = u"order/orderutils";
@@ -160,8 +159,8 @@ BracketCategory OrderUtils::bracketCategory(const VariantRecord &record, const I
     if (!hasTopic(topic, u"Trade::OrderUtils::bracketCategory"))
         return BracketCategory();
     const BracketCategory result = read<BracketCategory>(record, topic->bracketCategoryField());
-    TRADE_ASSERT_AS(!result.isUnknown(), u"result != BracketCategory::Unknown",
-                    u"Trade::OrderUtils::bracketCategory", unit, nullptr)
+    TRADE_ASSERT_AS(!result.isUnknown(), u"result != BracketCategory::Unknown", u"Trade::OrderUtils::bracketCategory",
+                    unit, nullptr)
         << "invalid bracket type";
     return result;
 }

@@ -30,27 +30,27 @@ public:
     // false, or a side and a log category without value.
 
     /// Plain reads: silent; the default when the record holds no value of exactly the type.
-    static QString id(const VariantRecord &record, const IOrderTopic *topic);          // plain, empty
-    static QString zelTag(const VariantRecord &record, const IOrderTopic *topic);      // plain, empty
-    static QString type(const VariantRecord &record, const IOrderTopic *topic);        // plain, empty
-    static QDateTime timestamp(const VariantRecord &record, const IOrderTopic *topic); // plain, null
-    static QDate gtd(const VariantRecord &record, const IOrderTopic *topic);           // plain, null
-    static Price limit(const VariantRecord &record, const IOrderTopic *topic);         // plain, no value
-    static Price stopPrice(const VariantRecord &record, const IOrderTopic *topic);     // plain, no value
-    static Price averagePrice(const VariantRecord &record, const IOrderTopic *topic);  // plain, no value
+    static QString id(const VariantRecord &record, const IOrderTopic *topic);              // plain, empty
+    static QString zelTag(const VariantRecord &record, const IOrderTopic *topic);          // plain, empty
+    static QString type(const VariantRecord &record, const IOrderTopic *topic);            // plain, empty
+    static QDateTime timestamp(const VariantRecord &record, const IOrderTopic *topic);     // plain, null
+    static QDate gtd(const VariantRecord &record, const IOrderTopic *topic);               // plain, null
+    static Price limit(const VariantRecord &record, const IOrderTopic *topic);             // plain, no value
+    static Price stopPrice(const VariantRecord &record, const IOrderTopic *topic);         // plain, no value
+    static Price averagePrice(const VariantRecord &record, const IOrderTopic *topic);      // plain, no value
     static OrderCategory category(const VariantRecord &record, const IOrderTopic *topic);  // plain, 0
     static Quantity quantity(const VariantRecord &record, const IOrderTopic *topic);       // plain, no value
     static Quantity filledQuantity(const VariantRecord &record, const IOrderTopic *topic); // plain, no value
     static IExitStrategyTemplate *exitStrategyTemplate(const VariantRecord &record,
-                                                       const IOrderTopic *topic);          // plain, null
+                                                       const IOrderTopic *topic); // plain, null
 
     /// Reporting reads: a missing value is reported once (the condition names the missing
     /// value, the message says which attribute is invalid) and the default is given all the same.
-    static ISymbol *symbol(const VariantRecord &record, const IOrderTopic *topic);          // reporting, null
-    static IAccount *account(const VariantRecord &record, const IOrderTopic *topic);        // reporting, null
-    static OrderAction action(const VariantRecord &record, const IOrderTopic *topic);       // reporting, 0
-    static OrderState state(const VariantRecord &record, const IOrderTopic *topic);         // reporting, 0
-    static OrderExpiry expiry(const VariantRecord &record, const IOrderTopic *topic);       // reporting, 0
+    static ISymbol *symbol(const VariantRecord &record, const IOrderTopic *topic);                 // reporting, null
+    static IAccount *account(const VariantRecord &record, const IOrderTopic *topic);               // reporting, null
+    static OrderAction action(const VariantRecord &record, const IOrderTopic *topic);              // reporting, 0
+    static OrderState state(const VariantRecord &record, const IOrderTopic *topic);                // reporting, 0
+    static OrderExpiry expiry(const VariantRecord &record, const IOrderTopic *topic);              // reporting, 0
     static BracketCategory bracketCategory(const VariantRecord &record, const IOrderTopic *topic); // reporting, 0
 
     /// Tests: silent. A value of another type than the field's is no value.

@@ -159,9 +159,8 @@ int SpreadLegsOrderInfoConverter::compare(const Variant &left, const Variant &ri
 Dump SpreadLegsOrderInfoConverter::save(const Variant &value)
 {
     const QString typeName = QString::fromLatin1(QMetaType::fromType<SpreadLegsOrderInfo>().name());
-    const SpreadLegsOrderInfo *info = value.is<SpreadLegsOrderInfo>()
-                                          ? static_cast<const SpreadLegsOrderInfo *>(value.constData())
-                                          : nullptr;
+    const SpreadLegsOrderInfo *info =
+        value.is<SpreadLegsOrderInfo>() ? static_cast<const SpreadLegsOrderInfo *>(value.constData()) : nullptr;
     if (!info || !info->m_orders)
         return Dump(Dump::Atom(typeName, QString()));
     Dump::Container saved(typeName);

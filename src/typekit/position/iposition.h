@@ -1,6 +1,6 @@
 #pragma once
 
-#include <typekit/container.h>  // first: it declares the record and position types exported
+#include <typekit/container.h> // first: it declares the record and position types exported
 #include <typekit/order/orderrecord.h>
 #include <typekit/price.h>
 #include <typekit/record/irecord.h>

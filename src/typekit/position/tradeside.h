@@ -23,7 +23,7 @@ public:
     TradeSide(Type type) : m_type(type) {}
     /// Long when true, else short.
     explicit TradeSide(bool isLong) : m_type(isLong ? Long : Short) {}
-    TradeSide(int) = delete;  // an integer is no side: say TradeSide::Type(n)
+    TradeSide(int) = delete; // an integer is no side: say TradeSide::Type(n)
 
     bool isLong() const { return m_type == Long; }
     bool isShort() const { return m_type == Short; }

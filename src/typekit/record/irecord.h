@@ -1,6 +1,6 @@
 #pragma once
 
-#include <typekit/container.h>  // first: it declares the record and position types exported
+#include <typekit/container.h> // first: it declares the record and position types exported
 #include <typekit/typekit_export.h>
 #include <typekit/variant/fieldset.h>
 #include <typekit/variant/variantrecord.h>

@@ -132,9 +132,24 @@ private:
 //       and gives a default value.
 //   XOptional(d) gives the stored value when it is exactly a T, else d, silently.
 // Without a topic every accessor makes topic()'s report and gives the neutral result.
-#define TRADE_RECORD_ATTRIBUTE(Type, name, Name, Topic, field)                                     \
-    bool has##Name() const { return record().hasValue(fieldOf(&Topic::field)); }                   \
-    void remove##Name() { removeAttribute(&Topic::field); }                                        \
-    void set##Name(Type const &value) { setAttribute(&Topic::field, value); }                      \
-    Type const &name() const { return attribute<Type>(&Topic::field); }                            \
-    Type name##Optional(Type const &defaultValue) const { return attributeOr(&Topic::field, defaultValue); }
+#define TRADE_RECORD_ATTRIBUTE(Type, name, Name, Topic, field)                                                         \
+    bool has##Name() const                                                                                             \
+    {                                                                                                                  \
+        return record().hasValue(fieldOf(&Topic::field));                                                              \
+    }                                                                                                                  \
+    void remove##Name()                                                                                                \
+    {                                                                                                                  \
+        removeAttribute(&Topic::field);                                                                                \
+    }                                                                                                                  \
+    void set##Name(Type const &value)                                                                                  \
+    {                                                                                                                  \
+        setAttribute(&Topic::field, value);                                                                            \
+    }                                                                                                                  \
+    Type const &name() const                                                                                           \
+    {                                                                                                                  \
+        return attribute<Type>(&Topic::field);                                                                         \
+    }                                                                                                                  \
+    Type name##Optional(Type const &defaultValue) const                                                                \
+    {                                                                                                                  \
+        return attributeOr(&Topic::field, defaultValue);                                                               \
+    }

@@ -26,13 +26,7 @@ namespace Trade {
 class TYPEKIT_EXPORT IStorage : public virtual INotifier
 {
 public:
-    enum ChangeEvent {
-        Reset = 1,
-        Added = 2,
-        Removed = 3,
-        Updated = 4,
-        AboutToClear = 5
-    };
+    enum ChangeEvent { Reset = 1, Added = 2, Removed = 3, Updated = 4, AboutToClear = 5 };
 
     /// The records, in the storage's order. The enumerable belongs to the storage and shows its
     /// current contents; it lives as long as the storage.

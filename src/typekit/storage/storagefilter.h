@@ -108,23 +108,35 @@ private:
 };
 
 // The builders of the common part again, returning the derived filter, so that chains keep it.
-#define TRADE_STORAGE_FILTER_BUILDERS(Filter)                                                      \
-    Filter &type(Type value) { return static_cast<Filter &>(StorageFilter::type(value)); }          \
-    Filter &symbol(ISymbol *value) { return static_cast<Filter &>(StorageFilter::symbol(value)); }  \
-    Filter &account(IAccount *value) { return static_cast<Filter &>(StorageFilter::account(value)); } \
-    Filter &accounts(const QVector<IAccount *> &values)                                             \
-    {                                                                                               \
-        return static_cast<Filter &>(StorageFilter::accounts(values));                             \
-    }                                                                                               \
-    Filter &side(const TradeSide &value) { return static_cast<Filter &>(StorageFilter::side(value)); } \
-    Filter &affiliationInformation(const AffiliationInformationFilter &value)                      \
-    {                                                                                               \
-        return static_cast<Filter &>(StorageFilter::affiliationInformation(value));                \
-    }                                                                                               \
-    using StorageFilter::type;                                                                      \
-    using StorageFilter::symbol;                                                                    \
-    using StorageFilter::accounts;                                                                  \
-    using StorageFilter::side;                                                                      \
+#define TRADE_STORAGE_FILTER_BUILDERS(Filter)                                                                          \
+    Filter &type(Type value)                                                                                           \
+    {                                                                                                                  \
+        return static_cast<Filter &>(StorageFilter::type(value));                                                      \
+    }                                                                                                                  \
+    Filter &symbol(ISymbol *value)                                                                                     \
+    {                                                                                                                  \
+        return static_cast<Filter &>(StorageFilter::symbol(value));                                                    \
+    }                                                                                                                  \
+    Filter &account(IAccount *value)                                                                                   \
+    {                                                                                                                  \
+        return static_cast<Filter &>(StorageFilter::account(value));                                                   \
+    }                                                                                                                  \
+    Filter &accounts(const QVector<IAccount *> &values)                                                                \
+    {                                                                                                                  \
+        return static_cast<Filter &>(StorageFilter::accounts(values));                                                 \
+    }                                                                                                                  \
+    Filter &side(const TradeSide &value)                                                                               \
+    {                                                                                                                  \
+        return static_cast<Filter &>(StorageFilter::side(value));                                                      \
+    }                                                                                                                  \
+    Filter &affiliationInformation(const AffiliationInformationFilter &value)                                          \
+    {                                                                                                                  \
+        return static_cast<Filter &>(StorageFilter::affiliationInformation(value));                                    \
+    }                                                                                                                  \
+    using StorageFilter::type;                                                                                         \
+    using StorageFilter::symbol;                                                                                       \
+    using StorageFilter::accounts;                                                                                     \
+    using StorageFilter::side;                                                                                         \
     using StorageFilter::affiliationInformation;
 
 } // namespace Trade

@@ -22,8 +22,8 @@ StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder(IStorage *sto
 {
     TRADE_ASSERT(storage != NULL, u"Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder", unit,
                  this);
-    TRADE_ASSERT(subscriber != NULL, u"Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder",
-                 unit, this);
+    TRADE_ASSERT(subscriber != NULL, u"Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder", unit,
+                 this);
     if (storage && subscriber)
         storage->subscribe(this);
 }
@@ -35,7 +35,7 @@ StorageRecordsSubscriptionHolder::~StorageRecordsSubscriptionHolder()
 }
 
 void StorageRecordsSubscriptionHolder::slot_storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record,
-                                                            Trade::IStorage *storage)
+                                                           Trade::IStorage *storage)
 {
     if (!m_subscriber)
         return;

@@ -94,7 +94,7 @@ QByteArray roleName(const IField *field)
 struct StorageTableRow
 {
     IRecord *record = nullptr;
-    VariantRecord values;  // as the model last read them; a row never reads its record again after Removed
+    VariantRecord values; // as the model last read them; a row never reads its record again after Removed
     int number = 0;
 };
 
@@ -165,8 +165,8 @@ public:
     QHash<IRecord *, StorageTableRow *> rowOfRecord;
     StorageTableRow *find(IRecord *record) const { return rowOfRecord.value(record, nullptr); }
     std::vector<StorageTableRow *> rows;
-    size_t numbered = 0;                    // rows[0, numbered) know their numbers
-    std::unordered_set<IRecord *> outside;  // the storage's records the filter turned away
+    size_t numbered = 0;                   // rows[0, numbered) know their numbers
+    std::unordered_set<IRecord *> outside; // the storage's records the filter turned away
     // The records the storage said would go (AboutToClear): it may still hold them while its
     // announcement runs, and then drop them without another word; they are never shown again.
     // A record announced as added later is a new one.
@@ -353,7 +353,7 @@ bool StorageTableModelPrivate::build()
         }
     }
     if (!columnsGiven && columns.isEmpty() && !rows.empty())
-        columns = rows.front()->record->topicFields();  // read while the storage holds it
+        columns = rows.front()->record->topicFields(); // read while the storage holds it
     return true;
 }
 
@@ -505,9 +505,9 @@ void StorageTableModelPrivate::attach(IStorage *newStorage)
         storageDestroyed = QObject::connect(storageObject, &QObject::destroyed, q, [this] {
             // Its records may have gone with it: its announcements that wait are dropped, and the
             // model empties.
-            pending.erase(std::remove_if(pending.begin(), pending.end(),
-                                         [](const Pending &p) { return p.kind == Announcement; }),
-                          pending.end());
+            pending.erase(
+                std::remove_if(pending.begin(), pending.end(), [](const Pending &p) { return p.kind == Announcement; }),
+                pending.end());
             pending.push_back({StorageGone, IStorage::Reset, nullptr});
             if (!busy)
                 drain();

@@ -21,11 +21,7 @@ struct TYPEKIT_EXPORT SymbolStorageErrorInfo
         BadLotSize = 6,
         BadPriceMultiplier = 7
     };
-    enum StorageError : qint32 {
-        NoStorageError = 0,
-        DuplicateName = 1,
-        DuplicateDisplayName = 2
-    };
+    enum StorageError : qint32 { NoStorageError = 0, DuplicateName = 1, DuplicateDisplayName = 2 };
 
     SymbolStorageErrorInfo() = default;
     SymbolStorageErrorInfo(SymbolError symbol, StorageError storage) : symbolError(symbol), storageError(storage) {}

@@ -21,8 +21,7 @@ SymbolCategory IDictionaryVisibleSymbol::category() const
         return result;
     TRADE_ASSERT(result != Symbology::symbolTypeUndefined, u"Trade::IDictionaryVisibleSymbol::category",
                  u"symbol/idictionaryvisiblesymbol", this)
-        << "invalid symbol category"
-        << NamedValue(u"this", dump());
+        << "invalid symbol category" << NamedValue(u"this", dump());
     return result;
 }
 

@@ -111,8 +111,7 @@ bool SymbolCategory::isValid() const
 QString SymbolCategory::name() const
 {
     if (!isValid()) {
-        TRADE_ASSERT(false && "unexpected category", u"Trade::SymbolCategory::name", unit,
-                     this);
+        TRADE_ASSERT(false && "unexpected category", u"Trade::SymbolCategory::name", unit, this);
     }
     return names().value(m_type);
 }
@@ -120,8 +119,7 @@ QString SymbolCategory::name() const
 QString SymbolCategory::pluralName() const
 {
     if (!isValid()) {
-        TRADE_ASSERT(false && "unexpected category", u"Trade::SymbolCategory::pluralName", unit,
-                     this);
+        TRADE_ASSERT(false && "unexpected category", u"Trade::SymbolCategory::pluralName", unit, this);
     }
     return pluralNames().value(m_type);
 }

@@ -32,14 +32,14 @@ public:
     /// whether a problem gives no record at all (LoadMode::Strict) or the record keeps what loaded
     /// (a reference that did not load stays as an entry with no value).
     static SymbolRecord fromJson(const QString &json, const Variant &context = Variant(),
-                              QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
+                                 QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
     {
         QVector<LoadProblem> met;
         const Variant loaded = Variant::fromJson(json, context, &met);
         return SymbolRecord(loadedRecord(loaded, met, problems, mode));
     }
     static SymbolRecord loadJsonFile(const QString &path, const Variant &context = Variant(),
-                                  QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
+                                     QVector<LoadProblem> *problems = nullptr, LoadMode mode = LoadMode::Lenient)
     {
         QVector<LoadProblem> met;
         const Variant loaded = Variant::loadJsonFile(path, context, &met);
@@ -51,7 +51,8 @@ public:
     TRADE_RECORD_ATTRIBUTE(QString, symbolNameWithoutExchange, SymbolNameWithoutExchange, ISymbolTopic,
                            symbolNameWithoutExchangeField)
     TRADE_RECORD_ATTRIBUTE(SymbolCategory, category, Category, ISymbolTopic, categoryField)
-    TRADE_RECORD_ATTRIBUTE(int, userDefinedMinMovement, UserDefinedMinMovement, ISymbolTopic, userDefinedMinMovementField)
+    TRADE_RECORD_ATTRIBUTE(int, userDefinedMinMovement, UserDefinedMinMovement, ISymbolTopic,
+                           userDefinedMinMovementField)
     TRADE_RECORD_ATTRIBUTE(int, userDefinedMinMovement2, UserDefinedMinMovement2, ISymbolTopic,
                            userDefinedMinMovement2Field)
     TRADE_RECORD_ATTRIBUTE(int, userDefinedPriceScale, UserDefinedPriceScale, ISymbolTopic, userDefinedPriceScaleField)

@@ -10,10 +10,10 @@ namespace Trade {
 class TYPEKIT_EXPORT IPositionTopic
 {
 public:
-    virtual IField *quantityField() const = 0;    // Trade::Quantity, signed: short positions are negative
-    virtual IField *returnField() const = 0;      // Trade::Profit, the position's open profit or loss
-    virtual IField *pullBackField() const = 0;    // qint64, ticks given back from the best price
-    virtual IField *returnBaseField() const = 0;  // Trade::Profit, the money the return is measured on
+    virtual IField *quantityField() const = 0;   // Trade::Quantity, signed: short positions are negative
+    virtual IField *returnField() const = 0;     // Trade::Profit, the position's open profit or loss
+    virtual IField *pullBackField() const = 0;   // qint64, ticks given back from the best price
+    virtual IField *returnBaseField() const = 0; // Trade::Profit, the money the return is measured on
     virtual ~IPositionTopic();
 };
 

@@ -12,7 +12,6 @@ namespace {
 constexpr QStringView unit = u"variant/variantrecord";
 } // namespace
 
-
 struct VariantRecord::Entry
 {
     IField *field;
@@ -28,10 +27,7 @@ public:
     int size;
     int capacity;
 
-    static std::size_t entriesOffset()
-    {
-        return (sizeof(Data) + alignof(Entry) - 1) / alignof(Entry) * alignof(Entry);
-    }
+    static std::size_t entriesOffset() { return (sizeof(Data) + alignof(Entry) - 1) / alignof(Entry) * alignof(Entry); }
 
     static Data *create(int capacity)
     {
@@ -75,7 +71,7 @@ public:
             return data;
         if (data->isShared()) {
             Data *copy = clone(data, capacity);
-            release(data);  // the other copies keep the old array
+            release(data); // the other copies keep the old array
             return copy;
         }
         Data *grown = create(capacity);
@@ -199,7 +195,8 @@ const Variant &VariantRecord::rawValue(IField *field) const
 {
     const Entry *entry = find(field);
     TRADE_ASSERT_AS(entry, u"it != m_data.end()", u"Trade::VariantRecord::rawValue", unit, this)
-        << "Key specified does not exist." << " Field=\"" << (field ? field->id() : QString()) << "\"";
+        << "Key specified does not exist."
+        << " Field=\"" << (field ? field->id() : QString()) << "\"";
     return entry ? entry->value : emptyVariant();
 }
 

@@ -42,7 +42,7 @@ private Q_SLOTS:
         Trade::BrokerConnectionProvider provider, source;
         source.setBrokerConnection(&second);
         Listener early, late;
-        provider.subscribe(&early);  // greeted without a connection too
+        provider.subscribe(&early); // greeted without a connection too
         provider.setBrokerConnection(&first);
         provider.subscribe(&late);
         provider.setBrokerConnection(&first);

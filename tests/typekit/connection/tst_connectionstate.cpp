@@ -16,12 +16,21 @@ class tst_ConnectionState : public QObject
 private Q_SLOTS:
     void states()
     {
-        const struct { int type; const char *text; bool isReady, canConnect, canDisconnect; } rows[] = {
-            {0, "", false, false, false},             {1, "disconnected", false, true, false},
-            {2, "connecting", false, false, true},    {3, "connected", true, false, true},
-            {4, "disconnecting", false, false, false}, {5, "", false, false, false}, {-1, "", false, false, false}};
-        const QString unexpected = ReportRecorder::line(u"connection/connectionstate", u"Trade::ConnectionState::toString",
-                                                        u"false && \"unexpected connection state\"");
+        const struct
+        {
+            int type;
+            const char *text;
+            bool isReady, canConnect, canDisconnect;
+        } rows[] = {{0, "", false, false, false},
+                    {1, "disconnected", false, true, false},
+                    {2, "connecting", false, false, true},
+                    {3, "connected", true, false, true},
+                    {4, "disconnecting", false, false, false},
+                    {5, "", false, false, false},
+                    {-1, "", false, false, false}};
+        const QString unexpected =
+            ReportRecorder::line(u"connection/connectionstate", u"Trade::ConnectionState::toString",
+                                 u"false && \"unexpected connection state\"");
         for (const auto &row : eachRow(rows)) {
             const ConnectionState state{ConnectionState::Type(row.type)};
             QCOMPARE(state.isReady(), row.isReady);

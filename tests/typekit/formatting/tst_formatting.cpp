@@ -25,14 +25,27 @@ private Q_SLOTS:
     {
         Sample::Formatter formatter;
         // Each order is a pair of amounts; the cell shows the first total less the second, then the first total.
-        const struct { QList<QPair<double, double>> orders; const char *text; } rows[] = {
-            {{}, "0s"}, {{{1000, 0}, {500, 0}}, "1.5Ks"},  // "s" unless exactly one order
-            {{{1500, 0}}, "1.5K"}, {{{100000, 0}}, "100K"}, {{{999, 0}}, "999"}, {{{-2000, 0}}, "-2000"},
-            {{{2000000, 0}}, "2M"}, {{{2500000, 0}}, "2.5M"}, {{{10000000, 0}}, "10M"},
-            {{{2000500, 0}}, "2000.5K"}, {{{1050, 0}}, "1050"},  // shortened for a multiple of 100 only
-            {{{3000, 1000}}, "2K (3K)"}, {{{2.5, 0}}, "2.5"}, {{{2.5, 1}}, "1.5 (2.5)"}, {{{3, 0.5}}, "2.5 (3)"},
-            {{{3e9, 0}}, "3000000000"},                                 // beyond the int range
-            {{{2147483647, -2147483647}}, "4294967294 (2147483647)"}};  // the difference leaves the int range
+        const struct
+        {
+            QList<QPair<double, double>> orders;
+            const char *text;
+        } rows[] = {{{}, "0s"},
+                    {{{1000, 0}, {500, 0}}, "1.5Ks"}, // "s" unless exactly one order
+                    {{{1500, 0}}, "1.5K"},
+                    {{{100000, 0}}, "100K"},
+                    {{{999, 0}}, "999"},
+                    {{{-2000, 0}}, "-2000"},
+                    {{{2000000, 0}}, "2M"},
+                    {{{2500000, 0}}, "2.5M"},
+                    {{{10000000, 0}}, "10M"},
+                    {{{2000500, 0}}, "2000.5K"},
+                    {{{1050, 0}}, "1050"}, // shortened for a multiple of 100 only
+                    {{{3000, 1000}}, "2K (3K)"},
+                    {{{2.5, 0}}, "2.5"},
+                    {{{2.5, 1}}, "1.5 (2.5)"},
+                    {{{3, 0.5}}, "2.5 (3)"},
+                    {{{3e9, 0}}, "3000000000"},                                // beyond the int range
+                    {{{2147483647, -2147483647}}, "4294967294 (2147483647)"}}; // the difference leaves the int range
         for (const auto &row : eachRow(rows)) {
             CumulativeOrderQuantityFormatter cell;
             for (const auto &[first, second] : row.orders)
@@ -47,8 +60,8 @@ private Q_SLOTS:
         CumulativeOrderQuantityFormatter cell;
         cell.addOrder(2.5, 1.0);
         QCOMPARE(cell.format(), QStringLiteral(" ()"));
-        QCOMPARE(reports.count(), 2);  // one per quantity asked for
-        cell.addOrder(-2.5, -1.0);  // whole totals need no formatter
+        QCOMPARE(reports.count(), 2); // one per quantity asked for
+        cell.addOrder(-2.5, -1.0);    // whole totals need no formatter
         QCOMPARE(cell.format(), QStringLiteral("0s"));
         QCOMPARE(reports.count(), 2);
 
@@ -77,8 +90,8 @@ private Q_SLOTS:
         QTest::addRow("future, 1500 lots") << 25 << 100 << 1 << 1.0 << 5012.25 << 1500.0 << -1234.5 << 12.5;
         QTest::addRow("stock in lots of 100") << 1 << 100 << 100 << 1.0 << 1234.56 << 150000.0 << 1234567.89 << -3.0;
         QTest::addRow("odd lot") << 1 << 100 << 100 << 1.0 << 0.05 << 25.0 << 0.0 << 0.0;
-        QTest::addRow("forex, a hundredth of a lot") << 1 << 100000 << 100000 << 1.0 << 1.08765 << 1000.0 << 0.01
-                                                     << 0.25;
+        QTest::addRow("forex, a hundredth of a lot")
+            << 1 << 100000 << 100000 << 1.0 << 1.08765 << 1000.0 << 0.01 << 0.25;
         QTest::addRow("yen pair, 2500 lots") << 1 << 1000 << 1000 << 1.0 << 151.234 << 2500000.0 << -99.99 << 100.0;
         QTest::addRow("bond in 64ths") << 1 << 64 << 1 << 1.0 << 112.515625 << 7.0 << 123456789.12 << -0.01;
         QTest::addRow("a million short") << 25 << 100 << 1 << 1.0 << 21000.75 << -1e6 << 42.0 << 1e4;
@@ -108,9 +121,9 @@ private Q_SLOTS:
         for (const Trade::Variant &value : values) {
             const QString text = value.toString();
             const Trade::Variant typedBack = Trade::Variant(text).convert(value.typeId(), context);
-            QVERIFY2(typedBack == value, qPrintable(QStringLiteral("%1 \"%2\" reads back as \"%3\"")
-                                                        .arg(QString::fromLatin1(value.typeName()), text,
-                                                             typedBack.toString())));
+            QVERIFY2(typedBack == value,
+                     qPrintable(QStringLiteral("%1 \"%2\" reads back as \"%3\"")
+                                    .arg(QString::fromLatin1(value.typeName()), text, typedBack.toString())));
         }
     }
 };

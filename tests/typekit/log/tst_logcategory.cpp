@@ -16,8 +16,8 @@ class tst_LogCategory : public QObject
 private Q_SLOTS:
     void texts()
     {
-        const char *const texts[] = {"", "Balance", "Broker Order", "Broker Message", "Connection", "Execution", "Local Order",
-                                     "Position", ""};
+        const char *const texts[] = {
+            "", "Balance", "Broker Order", "Broker Message", "Connection", "Execution", "Local Order", "Position", ""};
         const QString unknown = ReportRecorder::line(u"log/logcategory", u"Trade::LogCategory::operator class QString",
                                                      u"false && \"Unknown value\"");
         for (int value = 0; value <= 8; ++value) {
@@ -35,7 +35,8 @@ private Q_SLOTS:
         const Variant execution = Variant::fromValue(LogCategory(LogCategory::Execution));
         QCOMPARE(execution.toString(), QStringLiteral("Execution"));
         QCOMPARE(execution.convert(QMetaType::Int, Variant()), Variant(4));
-        QCOMPARE(Variant(0).convert(qMetaTypeId<LogCategory>(), Variant()).valueOr(LogCategory()), LogCategory::Balance);
+        QCOMPARE(Variant(0).convert(qMetaTypeId<LogCategory>(), Variant()).valueOr(LogCategory()),
+                 LogCategory::Balance);
         const Dump saved = execution.save();
         QCOMPARE(saved, Dump(Dump::Atom(QStringLiteral("Trade::LogCategory"), QStringLiteral("Execution"))));
         // Categories are not read back from their text: a loaded one is the default.

@@ -63,13 +63,13 @@ private Q_SLOTS:
         QVERIFY(inputs.closeInputs().isEmpty() && inputs.reverseInputs().isEmpty());
         QCOMPARE(position.ordersAsked, 0);
 
-        position.closable = true;  // the next read fills the close inputs, and only those
+        position.closable = true; // the next read fills the close inputs, and only those
         QCOMPARE(idOf(inputs.closeInputs()), QStringLiteral("P-close"));
         QVERIFY(inputs.reverseInputs().isEmpty());
         position.reversible = true;
         QCOMPARE(idOf(inputs.reverseInputs()), QStringLiteral("P-reverse"));
 
-        position.close.setId(QStringLiteral("changed"));  // kept, not refreshed
+        position.close.setId(QStringLiteral("changed")); // kept, not refreshed
         position.closable = false;
         QCOMPARE(idOf(inputs.closeInputs()), QStringLiteral("P-close"));
         QCOMPARE(position.ordersAsked, 2);
@@ -86,7 +86,7 @@ private Q_SLOTS:
         QCOMPARE(position.ordersAsked, 0);
 
         QVERIFY(close == ClosePositionOperationInputs(&position, mine));
-        QVERIFY(close != ClosePositionOperationInputs(&position));  // which fills from the position
+        QVERIFY(close != ClosePositionOperationInputs(&position)); // which fills from the position
         QVERIFY(close != ClosePositionOperationInputs(&other, mine));
     }
 
@@ -96,7 +96,8 @@ private Q_SLOTS:
         const ReversePositionOperationInputs inputs;
         QCOMPARE(inputs.position(), nullptr);
         QVERIFY(inputs.closeInputs().isEmpty() && inputs.reverseInputs().isEmpty());
-        const QString line = ReportRecorder::line(unit, u"Trade::ClosePositionOperationInputs::position", u"m_position != 0");
+        const QString line =
+            ReportRecorder::line(unit, u"Trade::ClosePositionOperationInputs::position", u"m_position != 0");
         QCOMPARE(reports.lines(), QStringList({line, line, line}));
     }
 
@@ -118,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(reverse.positions().size(), 2);
         second.closable = true;
         QCOMPARE(reverse.positions().size(), 3);
-        QCOMPARE(close.positions().size(), 3);  // asked anew each time
+        QCOMPARE(close.positions().size(), 3); // asked anew each time
         QCOMPARE(first.ordersAsked + second.ordersAsked + third.ordersAsked, 0);
 
         // The close inputs of each reverse entry, copied as they are: what was filled before, and nothing more.
@@ -129,7 +130,8 @@ private Q_SLOTS:
         QCOMPARE(idOf(copied.at(0).closeInputs()), QStringLiteral("1-close"));
         QCOMPARE(first.ordersAsked + second.ordersAsked + third.ordersAsked, 1);
 
-        const ListOfClosePositionOperationInputs fromList(QList<ClosePositionOperationInputs>{close.at(2), close.at(0)});
+        const ListOfClosePositionOperationInputs fromList(
+            QList<ClosePositionOperationInputs>{close.at(2), close.at(0)});
         QCOMPARE(fromList.at(0).position(), &third);
         QCOMPARE(reports.count(), 0);
     }
@@ -148,18 +150,18 @@ private Q_SLOTS:
         const ListOfClosePositionOperationInputs &constList = list;
         QCOMPARE(constList.findOperationInputsByPosition(&second) - constList.cbegin(), 1);
         QCOMPARE(constList.findOperationInputsByPosition(&absent), constList.cend());
-        QCOMPARE(constList.constData(), shared.constData());  // the const find leaves the list shared
+        QCOMPARE(constList.constData(), shared.constData()); // the const find leaves the list shared
         QCOMPARE(list.findOperationInputsByPosition(&second) - list.begin(), 1);
 
         QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("1-close"));
         QVERIFY(list.findOrderInputsByPosition(&absent).isEmpty());
-        const QString notFound =
-            ReportRecorder::line(unit, u"Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition", u"it != end()");
+        const QString notFound = ReportRecorder::line(
+            unit, u"Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition", u"it != end()");
         QCOMPARE(reports.lines(), QStringList{notFound});
 
         list.removeByPosition(&absent);
         QCOMPARE(list.size(), 3);
-        list.removeByPosition(&first);  // the first of its two entries
+        list.removeByPosition(&first); // the first of its two entries
         QCOMPARE(list.size(), 2);
         QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("explicit"));
         QCOMPARE(shared.size(), 3);

@@ -84,16 +84,16 @@ private Q_SLOTS:
         add("action", {"", "Buy", "Sell", "Sell Short", "Buy To Cover", ""}, {},
             unexpected("order/orderaction", "Trade::OrderAction::toString", "unexpected order action"));
         // Categories show their persistent text, untranslated, and never report.
-        add("category", {"", "Market", "Limit", "Stop", "StopLimit", "Limit At Ask", "Limit At Bid", ""}, {}, QString());
+        add("category", {"", "Market", "Limit", "Stop", "StopLimit", "Limit At Ask", "Limit At Bid", ""}, {},
+            QString());
         add("expiry",
-            {"", "Good Till Cancel", "Good Till Cancel Ext", "Good Till Date", "Day Order", "Day Order Ext",
-             "Am", "Pm", "MOC", "Immediate Or Cancel", "Day NB",
-             "Extended Hours", "At The Opening", "Fill Or Kill", "OPG", ""},
-            {"", "GoodTillCancel", "GoodTillCancelExt", "GoodTillDate", "DayOrder", "DayExt",
-             "Am", "Pm", "MOC", "ImmediateOrCancel", "DayNB",
-             "ExtendetHours", "AtTheOpening", "FillOrKill", "OPG", ""},
+            {"", "Good Till Cancel", "Good Till Cancel Ext", "Good Till Date", "Day Order", "Day Order Ext", "Am", "Pm",
+             "MOC", "Immediate Or Cancel", "Day NB", "Extended Hours", "At The Opening", "Fill Or Kill", "OPG", ""},
+            {"", "GoodTillCancel", "GoodTillCancelExt", "GoodTillDate", "DayOrder", "DayExt", "Am", "Pm", "MOC",
+             "ImmediateOrCancel", "DayNB", "ExtendetHours", "AtTheOpening", "FillOrKill", "OPG", ""},
             unexpected("order/orderexpiry", "Trade::OrderExpiry::toString", "unexpected order expiry"));
-        add("bracket", {"", "None", "StopLoss", "TakeProfit", "StopLossTakeProfit", "TrailingStop", "TrailingStopTakeProfit", ""},
+        add("bracket",
+            {"", "None", "StopLoss", "TakeProfit", "StopLossTakeProfit", "TrailingStop", "TrailingStopTakeProfit", ""},
             {}, unexpected("order/bracketcategory", "Trade::BracketCategory::toString", "unexpected bracket category"));
     }
 
@@ -116,8 +116,8 @@ private Q_SLOTS:
     // hours keeps its old one), case or spacing, nor the display text.
     void otherTextsReadAsNothing()
     {
-        const char *const texts[][2] = {{"expiry", "ExtendedHours"}, {"expiry", "Extended Hours"},
-                                        {"action", "buy"},           {"action", "Sell "}};
+        const char *const texts[][2] = {
+            {"expiry", "ExtendedHours"}, {"expiry", "Extended Hours"}, {"action", "buy"}, {"action", "Sell "}};
         for (const auto &[kind, text] : texts)
             QVERIFY2(observe(QString::fromLatin1(kind), 1, QString::fromLatin1(text)).readBack == 0, text);
     }
@@ -149,21 +149,27 @@ private Q_SLOTS:
         QCOMPARE(none.reverseSide().toSaveableString(), QStringLiteral("Buy To Cover"));
         QCOMPARE(int(OrderAction::Type(none)), 0);
         QStringList expected;
-        for (const char *function : {"isBuy", "isSell", "isOpen", "isOpen", "isBuy", "operator enum Trade::OrderAction::Type"})
+        for (const char *function :
+             {"isBuy", "isSell", "isOpen", "isOpen", "isBuy", "operator enum Trade::OrderAction::Type"})
             expected << ReportRecorder::line(u"order/orderaction",
-                                             QStringLiteral("Trade::OrderAction::%1").arg(QLatin1String(function)), u"isValid()");
+                                             QStringLiteral("Trade::OrderAction::%1").arg(QLatin1String(function)),
+                                             u"isValid()");
         QCOMPARE(reports.lines(), expected);
     }
 
     void orderCategoryReverse()
     {
         ReportRecorder reports;
-        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::LimitAtBid).reverseLimitBidAsk()), OrderCategory::LimitAtAsk);
-        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::LimitAtAsk).reverseLimitBidAsk()), OrderCategory::LimitAtBid);
+        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::LimitAtBid).reverseLimitBidAsk()),
+                 OrderCategory::LimitAtAsk);
+        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::LimitAtAsk).reverseLimitBidAsk()),
+                 OrderCategory::LimitAtBid);
         QCOMPARE(reports.count(), 0);
-        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::Limit).reverseLimitBidAsk()), OrderCategory::LimitAtBid);
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"order/ordercategory", u"Trade::OrderCategory::reverseLimitBidAsk",
-                                                                   u"isLimitAtBidOrAsk()")});
+        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::Limit).reverseLimitBidAsk()),
+                 OrderCategory::LimitAtBid);
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(u"order/ordercategory", u"Trade::OrderCategory::reverseLimitBidAsk",
+                                                  u"isLimitAtBidOrAsk()")});
     }
 
     void bracketCategory()
@@ -178,9 +184,10 @@ private Q_SLOTS:
         }
         ReportRecorder reports;
         QCOMPARE(BracketCategory::Type(BracketCategory()), BracketCategory::Unknown);
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"order/bracketcategory",
-                                                                   u"Trade::BracketCategory::operator enum Trade::BracketCategory::Type",
-                                                                   u"Unknown != m_type")});
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(u"order/bracketcategory",
+                                                  u"Trade::BracketCategory::operator enum Trade::BracketCategory::Type",
+                                                  u"Unknown != m_type")});
     }
 
     // Threads released at once race for the first uses of the cached texts; each must see the same texts.
@@ -194,7 +201,8 @@ private Q_SLOTS:
                 while (!go.load())
                     std::this_thread::yield();
                 for (int i = 0; i < 168; ++i)
-                    list << OrderExpiry(OrderExpiry::Type(1 + i % 14)).toString() + OrderAction(OrderAction::Type(1 + i % 4)).toString()
+                    list << OrderExpiry(OrderExpiry::Type(1 + i % 14)).toString()
+                                + OrderAction(OrderAction::Type(1 + i % 4)).toString()
                                 + BracketCategory(BracketCategory::Type(1 + i % 6)).toString();
             });
         }

@@ -34,10 +34,10 @@ Check accessors(Has has, Remove remove, Set set, Get get, Optional optional, con
 
 // The rows are made before the test's market: the values are made when the check runs, on the
 // market of that test.
-#define ATTRIBUTE(Name, name, value, fallback)                                                                     \
-    QTest::newRow(#name) << Check([this](OrderRecord &order) {                                                    \
-        accessors(&OrderRecord::has##Name, &OrderRecord::remove##Name, &OrderRecord::set##Name, &OrderRecord::name, \
-                  &OrderRecord::name##Optional, value, fallback)(order);                                          \
+#define ATTRIBUTE(Name, name, value, fallback)                                                                         \
+    QTest::newRow(#name) << Check([this](OrderRecord &order) {                                                         \
+        accessors(&OrderRecord::has##Name, &OrderRecord::remove##Name, &OrderRecord::set##Name, &OrderRecord::name,    \
+                  &OrderRecord::name##Optional, value, fallback)(order);                                               \
     })
 
 // Installs other topics, or none, as a host may.
@@ -108,16 +108,19 @@ private Q_SLOTS:
         ReportRecorder reports;
         OrderRecord order;
         QCOMPARE(order.id(), QString());
-        const QString missing = ReportRecorder::line(u"variant/variantrecord", u"Trade::VariantRecord::rawValue",
-                                                     u"it != m_data.end()", u"\"Key specified does not exist. Field=\"Order.Id\"\" ");
-        const QString noValue = ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
-                                                     u"!\"unexpected data type or null value\"");
+        const QString missing =
+            ReportRecorder::line(u"variant/variantrecord", u"Trade::VariantRecord::rawValue", u"it != m_data.end()",
+                                 u"\"Key specified does not exist. Field=\"Order.Id\"\" ");
+        const QString noValue =
+            ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
+                                 u"!\"unexpected data type or null value\"");
         QCOMPARE(reports.lines(), QStringList({missing, noValue}));
 
         reports.clear();
-        order.setValue(market->topics.order().stopLimitPlusField(), Variant(QStringLiteral("7")));  // a text under an int field
-        QCOMPARE(order.stopLimitPlus(), 0);             // no int: reported, and the default
-        QCOMPARE(order.stopLimitPlusOptional(-1), -1);  // silently
+        order.setValue(market->topics.order().stopLimitPlusField(),
+                       Variant(QStringLiteral("7")));  // a text under an int field
+        QCOMPARE(order.stopLimitPlus(), 0);            // no int: reported, and the default
+        QCOMPARE(order.stopLimitPlusOptional(-1), -1); // silently
         QCOMPARE(reports.lines(), QStringList{noValue});
 
         // A record made while no standard topics are installed has no topic: every accessor reports.
@@ -144,8 +147,8 @@ private Q_SLOTS:
 
         ReportRecorder reports;
         const OrderRecord merged = order.merge(update);
-        QCOMPARE(merged.stateText(), QStringLiteral("Working"));  // the update's value wins
-        QCOMPARE(merged.id(), QStringLiteral("A-1"));               // what only the order has stays
+        QCOMPARE(merged.stateText(), QStringLiteral("Working")); // the update's value wins
+        QCOMPARE(merged.id(), QStringLiteral("A-1"));            // what only the order has stays
         QCOMPARE(merged.topic(), market->topics.orderTopic());
 
         OrderRecord copy;
@@ -160,16 +163,17 @@ private Q_SLOTS:
         };
         OrderRecord target;
         Foreign foreign(&foreignTopic);
-        QCOMPARE(reports.count(), 1);  // setTopic over the standard topic: the first report here
+        QCOMPARE(reports.count(), 1); // setTopic over the standard topic: the first report here
         foreign.setValue(foreignTopic.idField(), Variant(QStringLiteral("X")));
         target = foreign;
         QCOMPARE(target.topic(), market->topics.orderTopic());
-        QVERIFY(target == foreign);  // same entries, whatever the topics
+        QVERIFY(target == foreign); // same entries, whatever the topics
         (void)target.merge(foreign);
-        QCOMPARE(reports.lines().mid(1), QStringList({ReportRecorder::line(u"order/orderrecord", u"Trade::OrderRecord::operator =",
-                                                                           u"topic() == value.topic()"),
-                                                      ReportRecorder::line(u"order/orderrecord", u"Trade::OrderRecord::merge",
-                                                                           u"topic() == other.topic()")}));
+        QCOMPARE(reports.lines().mid(1),
+                 QStringList({ReportRecorder::line(u"order/orderrecord", u"Trade::OrderRecord::operator =",
+                                                   u"topic() == value.topic()"),
+                              ReportRecorder::line(u"order/orderrecord", u"Trade::OrderRecord::merge",
+                                                   u"topic() == other.topic()")}));
     }
 
     void flagsAndEmptyExitStrategyTemplate()
@@ -177,10 +181,11 @@ private Q_SLOTS:
         OrderRecord order;
         QVERIFY(!order.isFlagSet(OrderFlags::ZeroQuantityIsValid));
         order.setFlag(OrderFlags::ZeroQuantityIsValid);
-        QVERIFY(order.isFlagSet(OrderFlags::ZeroQuantityIsValid) && !order.isFlagSet(OrderFlags()));  // none in common with none
+        QVERIFY(order.isFlagSet(OrderFlags::ZeroQuantityIsValid)
+                && !order.isFlagSet(OrderFlags())); // none in common with none
         order.clearFlag(OrderFlags::ZeroQuantityIsValid);
         QVERIFY(!order.isFlagSet(OrderFlags::ZeroQuantityIsValid));
-        QVERIFY(order.record().contains(market->topics.order().flagsField()));  // the field stays
+        QVERIFY(order.record().contains(market->topics.order().flagsField())); // the field stays
 
         OrderFlags both(OrderFlags::ShouldBeIgnoredByBasketManager);
         both.setFlag(OrderFlags::ZeroQuantityIsValid);
@@ -216,7 +221,8 @@ private Q_SLOTS:
         QVector<LoadProblem> problems;
         QVERIFY(OrderRecord::loadJsonFile(path, Variant(), &problems) == order);
         // The context's symbol takes the quantity (in lots of 1: both symbols have lot size 1).
-        QCOMPARE(OrderRecord::fromJson(order.toJson(), Variant::fromValue<ISymbol *>(&market->nq)).quantity().symbol(), &market->nq);
+        QCOMPARE(OrderRecord::fromJson(order.toJson(), Variant::fromValue<ISymbol *>(&market->nq)).quantity().symbol(),
+                 &market->nq);
         QVERIFY(problems.isEmpty());
 
         // A field the host no longer knows is said once and left out, with its saved entry.
@@ -288,9 +294,10 @@ private Q_SLOTS:
         said.sort();
         QCOMPARE(listed, said);
         const auto logs = reports.logs();
-        QCOMPARE(int(std::count_if(logs.cbegin(), logs.cend(), [](const RecordedLog &log) { return log.severity == 4; })),
-                 3);
-        QCOMPARE(Variant::fromJson(text, context, nullptr, mode).isValid(), !strict);  // any load
+        QCOMPARE(
+            int(std::count_if(logs.cbegin(), logs.cend(), [](const RecordedLog &log) { return log.severity == 4; })),
+            3);
+        QCOMPARE(Variant::fromJson(text, context, nullptr, mode).isValid(), !strict); // any load
         if (strict) {
             QVERIFY(loaded.isEmpty());
             return;
@@ -309,19 +316,19 @@ private Q_SLOTS:
         ReportRecorder reports;
         SpreadLegsOrderInfo info;
         QVERIFY(info.isEmpty());
-        QVERIFY(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).isEmpty());  // the shared empty order
-        QVERIFY(info == SpreadLegsOrderInfo());  // the lookup made no storage
+        QVERIFY(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).isEmpty()); // the shared empty order
+        QVERIFY(info == SpreadLegsOrderInfo()); // the lookup made no storage
 
         OrderRecord &leg = info.orderInfoBySymbol(&market->es);
         QCOMPARE(leg.symbol(), &market->es);
         leg.setQuantity(Quantity(2.0, &market->es));
-        QCOMPARE(&info.orderInfoBySymbol(&market->es), &leg);  // found again, not added
+        QCOMPARE(&info.orderInfoBySymbol(&market->es), &leg); // found again, not added
         QCOMPARE(int(info.end() - info.begin()), 1);
 
         SpreadLegsOrderInfo copy;
         copy = info;
         info.orderInfoBySymbol(&market->nq);
-        QCOMPARE(int(copy.end() - copy.begin()), 1);  // copies do not share changes
+        QCOMPARE(int(copy.end() - copy.begin()), 1); // copies do not share changes
         QVERIFY(copy != info);
 
         // Saved, each leg order is a record of its own (every attribute type's saved form: tst_variantrecord).
@@ -341,9 +348,10 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 2);
 
         SpreadLegsOrderInfo touched;
-        (void)touched.begin();  // storage without orders
+        (void)touched.begin(); // storage without orders
         QVERIFY(touched.isEmpty() && touched != SpreadLegsOrderInfo());
-        for (const SpreadLegsOrderInfo &none : eachRow(std::array{SpreadLegsOrderInfo(), touched})) {  // also told apart once saved
+        for (const SpreadLegsOrderInfo &none :
+             eachRow(std::array{SpreadLegsOrderInfo(), touched})) { // also told apart once saved
             const Dump saved = Variant::fromValue(none).save();
             QVERIFY(Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(info) == none);
         }
@@ -364,10 +372,12 @@ private Q_SLOTS:
         }
         {
             Sample::StandardTopics replacement;
-            QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).topic(), replacement.orderTopic());
+            QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).topic(),
+                     replacement.orderTopic());
         }
         Installer::install(installed);
-        QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).topic(), market->topics.orderTopic());
+        QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).topic(),
+                 market->topics.orderTopic());
     }
 };
 

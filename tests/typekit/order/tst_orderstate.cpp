@@ -52,8 +52,9 @@ private Q_SLOTS:
         QCOMPARE(orderState.isActive(), active);
         QCOMPARE(orderState.isFilled(), filled);
         // One predicate per state, in the order of their values.
-        const bool is[] = {orderState.isQueued(),    orderState.isWorking(), orderState.isUpdating(), orderState.isCanceling(),
-                           orderState.isCompleted(), orderState.isPlacing(), orderState.isVirtual()};
+        const bool is[] = {orderState.isQueued(),    orderState.isWorking(),   orderState.isUpdating(),
+                           orderState.isCanceling(), orderState.isCompleted(), orderState.isPlacing(),
+                           orderState.isVirtual()};
         for (int i = 0; i < 7; ++i)
             QCOMPARE(is[i], type == i + 1);
 
@@ -61,10 +62,11 @@ private Q_SLOTS:
         QCOMPARE(orderState.toString(), text);
         QCOMPARE(orderState.toLatin1String(), text);
         const QString file = QStringLiteral("order/orderstate");
-        const QStringList expected = reportCondition.isEmpty()
-            ? QStringList()
-            : QStringList{Trade::ReportRecorder::line(file, u"Trade::OrderState::toString", reportCondition),
-                          Trade::ReportRecorder::line(file, u"Trade::OrderState::toLatin1String", reportCondition)};
+        const QStringList expected =
+            reportCondition.isEmpty()
+                ? QStringList()
+                : QStringList{Trade::ReportRecorder::line(file, u"Trade::OrderState::toString", reportCondition),
+                              Trade::ReportRecorder::line(file, u"Trade::OrderState::toLatin1String", reportCondition)};
         QCOMPARE(reports.lines(), expected);
 
         // The persistent text is the display text; reading one back resets the state and keeps the reason.
@@ -79,13 +81,14 @@ private Q_SLOTS:
     {
         Trade::ReportRecorder reports;
         const OrderState odd(OrderState::Working, OrderState::reasonFilled);
-        QCOMPARE(reports.lines(),
-                 QStringList{Trade::ReportRecorder::line(u"order/orderstate", u"Trade::OrderState::OrderState",
-                                                  u"reason == reasonUnknown || isCompleted() && \"Reason might be set "
-                                                  u"only when overall state is 'completed'.\"")});
+        QCOMPARE(reports.lines(), QStringList{Trade::ReportRecorder::line(
+                                      u"order/orderstate", u"Trade::OrderState::OrderState",
+                                      u"reason == reasonUnknown || isCompleted() && \"Reason might be set "
+                                      u"only when overall state is 'completed'.\"")});
         // Kept as given: the reason makes it differ from the plain state.
         QVERIFY(odd != OrderState(OrderState::Working));
-        QVERIFY(OrderState(OrderState::Completed, OrderState::reasonFilled) == OrderState(OrderState::Completed, OrderState::reasonFilled));
+        QVERIFY(OrderState(OrderState::Completed, OrderState::reasonFilled)
+                == OrderState(OrderState::Completed, OrderState::reasonFilled));
         QCOMPARE(reports.count(), 1);
     }
 };

@@ -49,7 +49,8 @@ private Q_SLOTS:
         QCOMPARE(OrderUtils::exitStrategyTemplate(order, topic), nullptr);
         QCOMPARE(OrderUtils::accountId(order, topic), QString());
         QVERIFY(!OrderUtils::isTrailingStop(order, topic));
-        QVERIFY(!OrderRecord(order).hasStopLimitPlus() && !OrderRecord(order).hasAction() && !OrderRecord(order).hasQuantity());
+        QVERIFY(!OrderRecord(order).hasStopLimitPlus() && !OrderRecord(order).hasAction()
+                && !OrderRecord(order).hasQuantity());
         QVERIFY(!OrderUtils::hasSymbol(order, topic) && !OrderUtils::hasAccount(order, topic));
         QVERIFY(!OrderUtils::hasTimestamp(order, topic) && !OrderUtils::hasSide(order, topic));
         for (const VariantRecord &local : eachRow(std::array{VariantRecord(), emptyId, order}))
@@ -63,10 +64,10 @@ private Q_SLOTS:
         order.setValue(topic->actionField(), Variant::fromValue(OrderAction()));
         QCOMPARE(OrderUtils::id(order, topic), QStringLiteral("A-1"));
         QCOMPARE(OrderUtils::accountId(order, topic), QStringLiteral("SIM-7"));
-        QVERIFY(OrderUtils::isTrailingStop(order, topic));  // the category numbered 5
+        QVERIFY(OrderUtils::isTrailingStop(order, topic)); // the category numbered 5
         QCOMPARE(OrderUtils::logCategory(order, topic), LogCategory::BrokerOrder);
         QVERIFY(OrderUtils::hasTimestamp(order, topic));
-        QVERIFY(!OrderUtils::hasSide(order, topic));  // an action, but not a valid one
+        QVERIFY(!OrderUtils::hasSide(order, topic)); // an action, but not a valid one
     }
 
     void reportingReads_data()
@@ -76,16 +77,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
 
         const IOrderTopic *t = topic;
-    #define READ(name, condition, message)                                                                \
-        QTest::newRow(#name) << Read([t](const VariantRecord &r) { (void)OrderUtils::name(r, t); }) \
-                             << QStringLiteral(condition) << QStringLiteral(message)
+#define READ(name, condition, message)                                                                                 \
+    QTest::newRow(#name) << Read([t](const VariantRecord &r) { (void)OrderUtils::name(r, t); })                        \
+                         << QStringLiteral(condition) << QStringLiteral(message)
         READ(symbol, "result != NULL", "invalid order symbol");
         READ(account, "result != NULL", "invalid order account");
         READ(action, "result != OrderAction::Unknown", "invalid order action");
         READ(state, "result != OrderState::Unknown", "invalid order state");
         READ(expiry, "result != OrderExpiry::Unknown", "invalid order expiry");
         READ(bracketCategory, "result != BracketCategory::Unknown", "invalid bracket type");
-    #undef READ
+#undef READ
     }
 
     void reportingReads()
@@ -106,15 +107,18 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
         read(VariantRecord());
         const QString function = QStringLiteral("Trade::OrderUtils::") + QLatin1String(QTest::currentDataTag());
-        QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(u"order/orderutils", function, condition, ReportRecorder::quoted(message))});
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"order/orderutils", function, condition,
+                                                                   ReportRecorder::quoted(message))});
         QCOMPARE(reports.reports().first().object, nullptr);
     }
 
     void remainingQuantity()
     {
         // The ordered and the filled quantity, and the remaining one; -1 for none.
-        const struct { double ordered, filled, remaining; } rows[] = {{10, -1, 10}, {10, 4, 6}, {10, 10, 0}, {-1, 4, -1}};
+        const struct
+        {
+            double ordered, filled, remaining;
+        } rows[] = {{10, -1, 10}, {10, 4, 6}, {10, 10, 0}, {-1, 4, -1}};
         ReportRecorder reports;
         for (const auto &row : eachRow(rows)) {
             VariantRecord order;

@@ -21,8 +21,8 @@ struct Figures
 {
     Number lots, openProfit, invested, price;
     std::optional<qint64> pullBack;
-    bool onSymbol = true;  // false: the profit, respectively the price, has no symbol
-    bool null = false;     // a null position in the container
+    bool onSymbol = true; // false: the profit, respectively the price, has no symbol
+    bool null = false;    // a null position in the container
 };
 
 Figures returning(Number lots, Number openProfit, Number invested, bool onSymbol = true)
@@ -69,8 +69,9 @@ class tst_PositionStorage : public QObject
             if (figure.lots)
                 position->setQuantity(Quantity::fromLots(*figure.lots, &market->es));
             if (figure.openProfit || figure.invested) {
-                position->setReturn(figure.openProfit ? Profit::fromMoney(*figure.openProfit, symbol) : Profit(&market->es),
-                                    figure.invested ? Profit::fromMoney(*figure.invested, &market->es) : Profit(&market->es));
+                position->setReturn(
+                    figure.openProfit ? Profit::fromMoney(*figure.openProfit, symbol) : Profit(&market->es),
+                    figure.invested ? Profit::fromMoney(*figure.invested, &market->es) : Profit(&market->es));
             }
             if (figure.pullBack)
                 position->setPullBack(*figure.pullBack);
@@ -104,7 +105,8 @@ private Q_SLOTS:
         // (20 + 40) / (400 + 200) is 10%, where either position alone or the mean of their percentages (5, 20) is not.
         const auto pullBacks = &IPositionStorage::pullBackPercentageTotal;
         row("pull-back of no positions", {pullBacks, {}, {}});
-        row("pull-backs summed over price ticks", {pullBacks, {pullingBack(1, 20, 100), pullingBack(-2, 40, 50)}, 10.0});
+        row("pull-backs summed over price ticks",
+            {pullBacks, {pullingBack(1, 20, 100), pullingBack(-2, 40, 50)}, 10.0});
         row("without price", {pullBacks, {pullingBack(1, 20, std::nullopt), pullingBack(1, 10, 100)}, 2.5});
         row("price without symbol", {pullBacks, {pullingBack(1, 20, 100, false), pullingBack(1, 10, 100)}, 2.5});
         row("without pull-back", {pullBacks, {pullingBack(1, std::nullopt, 100), pullingBack(1, 10, 100)}, 2.5});
@@ -120,8 +122,9 @@ private Q_SLOTS:
         const Common::Nullable<double> actual = statistic.of(given);
         QCOMPARE(actual.hasValue(), statistic.expected.has_value());
         if (statistic.expected)
-            QVERIFY2(std::fabs(actual.value() - *statistic.expected) < 1e-9, qPrintable(QString::number(actual.value())));
-        QCOMPARE(reports.count(), 0);  // positions without the data are skipped silently
+            QVERIFY2(std::fabs(actual.value() - *statistic.expected) < 1e-9,
+                     qPrintable(QString::number(actual.value())));
+        QCOMPARE(reports.count(), 0); // positions without the data are skipped silently
     }
 
     void basketSelection()
@@ -138,14 +141,14 @@ private Q_SLOTS:
             spreadPosition(&spread, &account), noCategory(&uncategorized, &account), noSymbol(nullptr, &account),
             undefinedCategory(&undefined, &account);
         Container<IPosition *> all;
-        for (IPosition *position : std::initializer_list<IPosition *>{&first, &future, nullptr, &second, &spreadPosition,
-                                                                      &noCategory, &noSymbol, &undefinedCategory})
+        for (IPosition *position : std::initializer_list<IPosition *>{
+                 &first, &future, nullptr, &second, &spreadPosition, &noCategory, &noSymbol, &undefinedCategory})
             all.append(position);
 
         ReportRecorder reports;
         const Container<IPosition *> baskets = IPositionStorage::selectBasketPositions(all);
         QCOMPARE(QList<IPosition *>(baskets.begin(), baskets.end()), QList<IPosition *>({&first, &second}));
-        QCOMPARE(reports.reports().size(), 1);  // the category that is set but no category
+        QCOMPARE(reports.reports().size(), 1); // the category that is set but no category
         QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IDictionaryVisibleSymbol::category"));
     }
 };

@@ -22,9 +22,16 @@ private Q_SLOTS:
     {
         ReportRecorder reports;
         // A value outside the three sides is none of them and shows nothing, silently.
-        const struct { int type; bool isLong, isShort, isFlat; const char *text; } rows[] = {
-            {0, false, false, false, ""},     {1, true, false, false, "Long"}, {2, false, true, false, "Short"},
-            {3, false, false, true, "Flat"},  {4, false, false, false, ""}};
+        const struct
+        {
+            int type;
+            bool isLong, isShort, isFlat;
+            const char *text;
+        } rows[] = {{0, false, false, false, ""},
+                    {1, true, false, false, "Long"},
+                    {2, false, true, false, "Short"},
+                    {3, false, false, true, "Flat"},
+                    {4, false, false, false, ""}};
         for (const auto &row : eachRow(rows)) {
             const TradeSide value{TradeSide::Type(row.type)};
             QCOMPARE(value.isLong(), row.isLong);
@@ -42,9 +49,15 @@ private Q_SLOTS:
         TradeSideConverter converter;
         ReportRecorder reports;
         // Anything that is no side (an empty variant, another type) reads as 0.
-        const struct { Variant left, right; int result; } rows[] = {
-            {side(1), side(1), 0},    {side(1), side(3), -1},  {side(2), side(1), 1},
-            {Variant(), side(1), -1}, {side(0), Variant(QStringLiteral("Long")), 0}};
+        const struct
+        {
+            Variant left, right;
+            int result;
+        } rows[] = {{side(1), side(1), 0},
+                    {side(1), side(3), -1},
+                    {side(2), side(1), 1},
+                    {Variant(), side(1), -1},
+                    {side(0), Variant(QStringLiteral("Long")), 0}};
         for (const auto &row : eachRow(rows)) {
             QCOMPARE(converter.compare(row.left, row.right), row.result);
             QCOMPARE(converter.compare(row.right, row.left), -row.result);

@@ -55,13 +55,13 @@ private Q_SLOTS:
         data.setTopic(&first);
         QCOMPARE(data.topic(), &first);
         QCOMPARE(reports.count(), 0);
-        data.setTopic(&second);  // reported, and done all the same
+        data.setTopic(&second); // reported, and done all the same
         data.setTopic(nullptr);
         QCOMPARE(data.initCalls, 3);
         const QString twice = ReportRecorder::line(recordFile, function + QStringLiteral("setTopic"),
                                                    u"m_topic == NULL && value != NULL", u"");
         QCOMPARE(reports.lines(), QStringList({twice, twice}));
-        QVERIFY(reports.logs().isEmpty());  // these reports carry no message
+        QVERIFY(reports.logs().isEmpty()); // these reports carry no message
     }
 
     void copiesAndRecordData()
@@ -72,7 +72,7 @@ private Q_SLOTS:
         data.setValue(topic.idField(), Variant(QStringLiteral("A1")));
         OrderData copy = data;
         QCOMPARE(copy.topic(), &topic);
-        QCOMPARE(copy.initCalls, 1);  // copying does not init again
+        QCOMPARE(copy.initCalls, 1); // copying does not init again
         copy.setValue(topic.idField(), Variant(QStringLiteral("B2")));
         QVERIFY(data.record() != copy.record());
         QVERIFY(VariantRecord(&copy) == copy.record());
@@ -85,17 +85,18 @@ private Q_SLOTS:
         ReportRecorder reports;
         QVERIFY(!IStandardTopics::instance());
         RawTopics raw;
-        RawTopics::install(nullptr);  // none over none
+        RawTopics::install(nullptr); // none over none
         RawTopics::install(&raw);
         RawTopics other;
-        RawTopics::install(&other);  // one over another: reported, and installed
+        RawTopics::install(&other); // one over another: reported, and installed
         QCOMPARE(IStandardTopics::instance(), &other);
         RawTopics::install(nullptr);
         const QString setInstance = ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::setInstance",
                                                          u"(s_instance != 0) != (value != 0)");
-        const QString instance = ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::instance", u"s_instance != 0");
+        const QString instance =
+            ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::instance", u"s_instance != 0");
         QCOMPARE(reports.lines(), QStringList({instance, setInstance, setInstance}));
-        QVERIFY(IStandardTopics::allFields().isEmpty());  // reported once more
+        QVERIFY(IStandardTopics::allFields().isEmpty()); // reported once more
 
         Sample::StandardTopics topics;
         QCOMPARE(IStandardTopics::allFields().size(), 24 + 18);
@@ -114,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 1);
         QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IStandardTopics::instance"));
 
-        Sample::StandardTopics again;  // a new host run: the field is found again by its identifier
+        Sample::StandardTopics again; // a new host run: the field is found again by its identifier
         const VariantRecord loaded = Variant::load(saved, Variant()).valueOr(VariantRecord());
         QCOMPARE(loaded.rawValue(again.symbol().lotSizeField()), Variant(100));
     }

@@ -81,7 +81,8 @@ struct Walk
 {
     std::unique_ptr<Sample::Storage> storage = std::make_unique<Sample::Storage>();
     std::unique_ptr<Observer> observer = std::make_unique<Observer>();
-    QPointer<StorageRecordsSubscriptionHolder> holder = new StorageRecordsSubscriptionHolder(storage.get(), observer.get());
+    QPointer<StorageRecordsSubscriptionHolder> holder =
+        new StorageRecordsSubscriptionHolder(storage.get(), observer.get());
 
     ~Walk() { delete holder; }
     void remove(const char *key) { storage->remove(storage->find(QString::fromLatin1(key))); }
@@ -107,7 +108,7 @@ private Q_SLOTS:
         storage.reset(Sample::records(record("a"), record("b")));
         Observer observer;
         auto holder = std::make_unique<StorageRecordsSubscriptionHolder>(&storage, &observer);
-        QCOMPARE(subscribed(storage, &observer), QStringLiteral("a,b"));  // greeted with Reset
+        QCOMPARE(subscribed(storage, &observer), QStringLiteral("a,b")); // greeted with Reset
 
         storage.add(record("c"));
         storage.update(storage.find(QStringLiteral("c")), VariantRecord());
@@ -120,7 +121,7 @@ private Q_SLOTS:
         storage.reset(Sample::records(record("d")));
         QCOMPARE(subscribed(storage, &observer), QStringLiteral("d"));
         storage.add(record("e"));
-        storage.clear();  // unsubscribed before the records went
+        storage.clear(); // unsubscribed before the records went
         storage.add(record("f"));
         QCOMPARE(observer.disposals, 0);
 
@@ -133,9 +134,15 @@ private Q_SLOTS:
     // Each event sent by hand, the observer subscribed to a alone before: whom it is subscribed to after.
     void holderReactions()
     {
-        const struct { int event; const char *record, *after; } rows[] = {
-            {1, "", "a,b"}, {2, "b", "a,b"}, {3, "a", ""}, {4, "b", "a"},  // reset, added, removed, updated
-            {5, "", ""}, {6, "b", "a"}, {0, "b", "a"}, {2, "", "a"},      // about to clear, unknown twice, added without record
+        const struct
+        {
+            int event;
+            const char *record, *after;
+        } rows[] = {
+            {1, "", "a,b"}, {2, "b", "a,b"},
+            {3, "a", ""},   {4, "b", "a"}, // reset, added, removed, updated
+            {5, "", ""},    {6, "b", "a"},
+            {0, "b", "a"},  {2, "", "a"}, // about to clear, unknown twice, added without record
         };
         for (const auto &row : eachRow(rows)) {
             Walk w;
@@ -197,13 +204,13 @@ private Q_SLOTS:
         {
             Walk w;
             w.storage->add(record("a"));
-            w.storage.reset();  // the holder never touches it again
+            w.storage.reset(); // the holder never touches it again
             QCOMPARE(w.holder->storage(), nullptr);
         }
         {
             Walk w;
             w.observer.reset();
-            w.storage->add(record("b"));  // nobody left to subscribe
+            w.storage->add(record("b")); // nobody left to subscribe
             QVERIFY(!w.storage->at(0)->isSubscribed(static_cast<const QObject *>(nullptr)));
         }
 
@@ -214,16 +221,22 @@ private Q_SLOTS:
         storage.add(record("c"));
         const auto line = [](QStringView condition) {
             return ReportRecorder::line(u"storage/storagerecordssubscriptionholder",
-                                        u"Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder", condition);
+                                        u"Trade::StorageRecordsSubscriptionHolder::StorageRecordsSubscriptionHolder",
+                                        condition);
         };
-        QCOMPARE(reports.lines(), QStringList({line(u"storage != NULL"), line(u"subscriber != NULL")}));  // and none above
+        QCOMPARE(reports.lines(),
+                 QStringList({line(u"storage != NULL"), line(u"subscriber != NULL")})); // and none above
     }
 
     // Host code that runs while the holder, walking a reset, subscribes the observer to b; then whom
     // the observer is subscribed to ("-": the storage or the observer is gone).
     void storageChangesDuringTheWalk()
     {
-        const struct { Change change; const char *after; } rows[] = {
+        const struct
+        {
+            Change change;
+            const char *after;
+        } rows[] = {
             {[](Walk &w) { w.remove("c"); }, "a,b"},
             {[](Walk &w) { w.remove("a"); }, "b,c"},
             {[](Walk &w) { w.storage->add(record("d")); }, "a,b,c,d"},
@@ -239,7 +252,8 @@ private Q_SLOTS:
             auto hooked = std::make_unique<HookedRecord>(QStringLiteral("b"));
             hooked->onAttached = [&] { row.change(w); };
             ReportRecorder reports;
-            w.storage->reset(Sample::records(record("a"), std::move(hooked), record("c")));  // may end the storage while it runs
+            w.storage->reset(
+                Sample::records(record("a"), std::move(hooked), record("c"))); // may end the storage while it runs
             if (w.storage && w.observer)
                 QCOMPARE(subscribed(*w.storage, w.observer.get()), QString::fromLatin1(row.after));
             if (w.holder && w.storage && w.observer) {
@@ -266,8 +280,8 @@ private Q_SLOTS:
     void sampleStoragesSelect()
     {
         Sample::OrderStorage &orders = market->orders;
-        const auto addOrder = [&orders](const char *id, Sample::Symbol *symbol, Sample::Account *owner, OrderAction::Type action,
-                                        OrderState::Type state) {
+        const auto addOrder = [&orders](const char *id, Sample::Symbol *symbol, Sample::Account *owner,
+                                        OrderAction::Type action, OrderState::Type state) {
             OrderRecord order;
             order.setId(QString::fromLatin1(id));
             order.setSymbol(symbol);
@@ -285,7 +299,8 @@ private Q_SLOTS:
             made->setQuantity(Quantity::fromLots(lots, symbol));
             return made;
         };
-        positions.reset(Sample::records(position(&market->es, &market->account, 2), position(&market->es, &market->second, -1),
+        positions.reset(Sample::records(position(&market->es, &market->account, 2),
+                                        position(&market->es, &market->second, -1),
                                         position(&market->msft, &market->account, 0)));
 
         const auto keys = [](const Sample::Storage &storage, const StorageFilter &filter) {
@@ -299,12 +314,15 @@ private Q_SLOTS:
         QCOMPARE(keys(orders, OrderStorageFilter().side(TradeSide::Long)), QStringLiteral("A,C"));
         QCOMPARE(keys(orders, OrderStorageFilter().working(true)), QStringLiteral("A,C"));
         QCOMPARE(keys(orders, OrderStorageFilter().canCancel(true)), QStringLiteral("A"));
-        QCOMPARE(keys(orders, OrderStorageFilter().symbol(&market->es).side(TradeSide::Short).working(false)), QStringLiteral("B"));
+        QCOMPARE(keys(orders, OrderStorageFilter().symbol(&market->es).side(TradeSide::Short).working(false)),
+                 QStringLiteral("B"));
         QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Long)), QStringLiteral("SIM-1:ESZ26"));
         QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Short)), QStringLiteral("SIM-2:ESZ26"));
         QCOMPARE(keys(positions, PositionStorageFilter().canClose(false)), QStringLiteral("SIM-1:MSFT"));
-        QCOMPARE(keys(positions, PositionStorageFilter().account(&market->account).canClose(true)), QStringLiteral("SIM-1:ESZ26"));
-        QCOMPARE(keys(positions, PositionStorageFilter().symbol(&market->es)), QStringLiteral("SIM-1:ESZ26,SIM-2:ESZ26"));
+        QCOMPARE(keys(positions, PositionStorageFilter().account(&market->account).canClose(true)),
+                 QStringLiteral("SIM-1:ESZ26"));
+        QCOMPARE(keys(positions, PositionStorageFilter().symbol(&market->es)),
+                 QStringLiteral("SIM-1:ESZ26,SIM-2:ESZ26"));
     }
 
     void tradeLogRecordInterfaces()
@@ -330,7 +348,12 @@ private Q_SLOTS:
     // Numbers the format does not know read "none"; "storageErrror" is spelt as the host's log tools match it.
     void errorInfoTexts()
     {
-        const struct { int symbolError, storageError; const char *texts; bool ok, noDuplicates; } rows[] = {
+        const struct
+        {
+            int symbolError, storageError;
+            const char *texts;
+            bool ok, noDuplicates;
+        } rows[] = {
             {0, 0, "none, storageErrror: none", true, true},
             {1, 3, "emptyBrokerName, storageErrror: none", false, true},
             {2, 2, "emptySymbolName, storageErrror: duplicateDisplayName", false, false},
@@ -345,7 +368,8 @@ private Q_SLOTS:
         for (const auto &row : eachRow(rows)) {
             const SymbolStorageErrorInfo info{SymbolStorageErrorInfo::SymbolError(row.symbolError),
                                               SymbolStorageErrorInfo::StorageError(row.storageError)};
-            QCOMPARE(info.format(), QStringLiteral("SymbolStorageErrorInfo: symbolError: %1.").arg(QLatin1String(row.texts)));
+            QCOMPARE(info.format(),
+                     QStringLiteral("SymbolStorageErrorInfo: symbolError: %1.").arg(QLatin1String(row.texts)));
             QVERIFY2(info.isOk() == row.ok && info.noDuplicateErrors() == row.noDuplicates, row.texts);
         }
     }

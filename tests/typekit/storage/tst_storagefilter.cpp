@@ -31,33 +31,38 @@ private Q_SLOTS:
         };
         ReportRecorder reports;
         const StorageFilter filter;
-        QVERIFY(!filter.hasSymbol() && !filter.hasAccounts() && !filter.hasSide() && !filter.hasAffiliationInformation());
+        QVERIFY(!filter.hasSymbol() && !filter.hasAccounts() && !filter.hasSide()
+                && !filter.hasAffiliationInformation());
         QCOMPARE(filter.symbol(), nullptr);
         QVERIFY(filter.accounts().isEmpty());
         QCOMPARE(int(TradeSide::Type(filter.side())), 0);
         QVERIFY(!filter.affiliationInformation().useAnyAffiliation());
         StorageFilter nulls;
         nulls.symbol(nullptr).account(nullptr).side(TradeSide());
-        QVERIFY(nulls.hasAccounts());  // stored all the same
+        QVERIFY(nulls.hasAccounts()); // stored all the same
         QCOMPARE(reports.lines(),
-                 QStringList({line("symbol", u"hasSymbol()"), line("accounts", u"hasAccounts()"), line("side", u"hasSide()"),
-                              line("affiliationInformation", u"hasAffiliationInformation()"),
-                              line("setSymbol", u"value != 0"), line("addAccount", u"value != 0"),
-                              line("setSide", u"value != TradeSide::Unknown")}));
+                 QStringList(
+                     {line("symbol", u"hasSymbol()"), line("accounts", u"hasAccounts()"), line("side", u"hasSide()"),
+                      line("affiliationInformation", u"hasAffiliationInformation()"), line("setSymbol", u"value != 0"),
+                      line("addAccount", u"value != 0"), line("setSide", u"value != TradeSide::Unknown")}));
     }
 
     void building()
     {
         ReportRecorder reports;
         StorageFilter filter;
-        filter.type(StorageFilter::Type(2)).symbol(&market->es).account(&market->account).account(&market->account)
+        filter.type(StorageFilter::Type(2))
+            .symbol(&market->es)
+            .account(&market->account)
+            .account(&market->account)
             .side(TradeSide(TradeSide::Short));
         filter.accounts({&market->account});
-        QCOMPARE(filter.accounts(), QVector<IAccount *>({&market->account, &market->account, &market->account}));  // repeats kept
+        QCOMPARE(filter.accounts(),
+                 QVector<IAccount *>({&market->account, &market->account, &market->account})); // repeats kept
         QVERIFY(filter.side().isShort());
 
         AffiliationInformationFilter any;
-        any.setUseAnyAffiliation(true);  // valid without document or page
+        any.setUseAnyAffiliation(true); // valid without document or page
         filter.affiliationInformation(any);
         QVERIFY(filter.hasAffiliationInformation());
         QCOMPARE(reports.count(), 0);
@@ -72,7 +77,7 @@ private Q_SLOTS:
         OrderStorageFilter orders(common);
         QCOMPARE(orders.symbol(), &market->es);
         QVERIFY(!orders.hasCanCancel() && !orders.hasWorking());
-        orders.canCancel(false).working(true).side(TradeSide(TradeSide::Long));  // chains keep the order filter
+        orders.canCancel(false).working(true).side(TradeSide(TradeSide::Long)); // chains keep the order filter
         QVERIFY(orders.hasCanCancel() && !orders.canCancel() && orders.working() && orders.side().isLong());
         QCOMPARE(reports.count(), 0);
 
@@ -82,8 +87,8 @@ private Q_SLOTS:
         positions.canClose(true).symbol(&market->es);
         QVERIFY(positions.canClose());
         QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(u"position/positionstoragefilter", u"Trade::PositionStorageFilter::canClose",
-                                                   u"hasCanClose()"),
+                 QStringList({ReportRecorder::line(u"position/positionstoragefilter",
+                                                   u"Trade::PositionStorageFilter::canClose", u"hasCanClose()"),
                               ReportRecorder::line(u"order/orderstoragefilter", u"Trade::OrderStorageFilter::working",
                                                    u"hasWorking()"),
                               ReportRecorder::line(u"order/orderstoragefilter", u"Trade::OrderStorageFilter::canCancel",
@@ -94,7 +99,11 @@ private Q_SLOTS:
     // How an affiliation reads in logs, and whether it alone makes an affiliation filter valid.
     void affiliations()
     {
-        const struct { const char *document, *page, *text; bool valid; } rows[] = {
+        const struct
+        {
+            const char *document, *page, *text;
+            bool valid;
+        } rows[] = {
             {"", "", "affiliation <empty>", false},
             {"Desk", "", "affiliation [document='Desk', page='']", true},
             {"", "Futures", "affiliation [document='', page='Futures']", true},
@@ -110,7 +119,7 @@ private Q_SLOTS:
         QCOMPARE(logs.logs().size(), 4);
         QCOMPARE(logs.logs().first().channel, 5);
 
-        logs.setChannelLevel(5, -1);  // a low severity on a channel that is off is dropped
+        logs.setChannelLevel(5, -1); // a low severity on a channel that is off is dropped
         Shadow::LogStream(5, 2, u"test", 1, u"Test::log") << "dropped";
         QCOMPARE(logs.logs().size(), 4);
     }

@@ -23,8 +23,7 @@ struct Unshowable
     bool operator==(const Unshowable &) const { return true; }
 };
 class UnshowableConverter : public StubConverterImpl
-{
-};
+{};
 } // namespace Trade
 
 Q_DECLARE_METATYPE(Trade::Unshowable)
@@ -42,7 +41,8 @@ struct World : Sample::Market
 
     FieldSet columns() const
     {
-        return {topic.idField(), topic.actionField(), topic.limitPriceField(), topic.quantityField(), topic.stateField()};
+        return {topic.idField(), topic.actionField(), topic.limitPriceField(), topic.quantityField(),
+                topic.stateField()};
     }
 
     OrderRecord order(const QString &id, const char *price = "5012.25", int lots = 3,
@@ -54,7 +54,7 @@ struct World : Sample::Market
         order.setAccount(const_cast<Sample::Account *>(&account));
         order.setAction(OrderAction::Buy);
         order.setCategory(OrderCategory::Limit);
-        if (price)  // null: no limit price
+        if (price) // null: no limit price
             order.setLimitPrice(Price(QString::fromLatin1(price), const_cast<Sample::Symbol *>(&es)));
         order.setQuantity(Quantity::fromLots(lots, const_cast<Sample::Symbol *>(&es)));
         order.setState(OrderState(state));
@@ -124,14 +124,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<int>("role");
         QTest::addColumn<QVariant>("expected");
-        QTest::addRow("display of a price") << QStringLiteral("Order.LimitPrice") << int(Qt::DisplayRole) << QVariant(QStringLiteral("5012.25"));
-        QTest::addRow("display of a quantity") << QStringLiteral("Order.Quantity") << int(Qt::DisplayRole) << QVariant(QStringLiteral("3"));
-        QTest::addRow("display of an enumeration") << QStringLiteral("Order.Action") << int(Qt::DisplayRole) << QVariant(QStringLiteral("Buy"));
-        QTest::addRow("field role by name") << QStringLiteral("Order.LimitPrice") << int(StorageTableModel::FieldRole + 2)
-                                           << QVariant(QStringLiteral("5012.25"));
+        QTest::addRow("display of a price")
+            << QStringLiteral("Order.LimitPrice") << int(Qt::DisplayRole) << QVariant(QStringLiteral("5012.25"));
+        QTest::addRow("display of a quantity")
+            << QStringLiteral("Order.Quantity") << int(Qt::DisplayRole) << QVariant(QStringLiteral("3"));
+        QTest::addRow("display of an enumeration")
+            << QStringLiteral("Order.Action") << int(Qt::DisplayRole) << QVariant(QStringLiteral("Buy"));
+        QTest::addRow("field role by name")
+            << QStringLiteral("Order.LimitPrice") << int(StorageTableModel::FieldRole + 2)
+            << QVariant(QStringLiteral("5012.25"));
         QTest::addRow("no entry") << QStringLiteral("Order.StopPrice") << int(Qt::DisplayRole) << QVariant();
         QTest::addRow("no tooltip") << QStringLiteral("Order.LimitPrice") << int(Qt::ToolTipRole) << QVariant();
-        QTest::addRow("edit") << QStringLiteral("Order.Action") << int(Qt::EditRole) << QVariant(Variant::fromValue(OrderAction(OrderAction::Buy)));
+        QTest::addRow("edit") << QStringLiteral("Order.Action") << int(Qt::EditRole)
+                              << QVariant(Variant::fromValue(OrderAction(OrderAction::Buy)));
         QTest::addRow("another role") << QStringLiteral("Order.Action") << int(Qt::DecorationRole) << QVariant();
     }
 
@@ -179,7 +184,7 @@ private Q_SLOTS:
         World &m = *market;
         Sample::OrderStorage orders;
         StorageTableModel empty(&orders);
-        QCOMPARE(empty.columnCount(), 0);  // no record yet, no topic to take the columns from
+        QCOMPARE(empty.columnCount(), 0); // no record yet, no topic to take the columns from
         orders.addOrder(m.order(QStringLiteral("A-1")));
         QCOMPARE(empty.columns(), orders.at(0)->topicFields());
         QCOMPARE(empty.rowCount(), 1);
@@ -197,7 +202,8 @@ private Q_SLOTS:
         QCOMPARE(model.record(0), orders.at(0));
         QCOMPARE(model.rowOf(orders.at(0)), 0);
         QCOMPARE(model.record(1), nullptr);
-        QVERIFY(Variant(model.index(0, 3).data(StorageTableModel::ValueRole)) == Variant::fromValue(Quantity::fromLots(3, &m.es)));
+        QVERIFY(Variant(model.index(0, 3).data(StorageTableModel::ValueRole))
+                == Variant::fromValue(Quantity::fromLots(3, &m.es)));
     }
 
     // An update signals the runs of adjacent columns whose values changed, and nothing else.
@@ -216,11 +222,10 @@ private Q_SLOTS:
             o.setAction(OrderAction::Sell);
             o.setState(OrderState(OrderState::Completed));
         }) << Runs{{1, 1}, {4, 4}};
-        QTest::addRow("same value again") << Edit([](OrderRecord &o) {
-            o.setLimitPrice(Price(QStringLiteral("5012.25"), o.symbol()));
-        }) << Runs();
-        QTest::addRow("a field not shown") << Edit([](OrderRecord &o) { o.setStopPrice(Price(QStringLiteral("4990"), o.symbol())); })
-                                           << Runs();
+        QTest::addRow("same value again")
+            << Edit([](OrderRecord &o) { o.setLimitPrice(Price(QStringLiteral("5012.25"), o.symbol())); }) << Runs();
+        QTest::addRow("a field not shown")
+            << Edit([](OrderRecord &o) { o.setStopPrice(Price(QStringLiteral("4990"), o.symbol())); }) << Runs();
     }
 
     void updatedCells()
@@ -269,9 +274,9 @@ private Q_SLOTS:
         delete orders.take(first);
         QCOMPARE(ids(model), texts({"A-3"}));
         orders.reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("B-1"), m.topic.fields(),
-                                                                     m.order(QStringLiteral("B-1")).record())));
+                                                                      m.order(QStringLiteral("B-1")).record())));
         QCOMPARE(ids(model), texts({"B-1"}));
-        QCOMPARE(reset.size(), 2);  // AboutToClear, then Reset
+        QCOMPARE(reset.size(), 2); // AboutToClear, then Reset
         orders.clear();
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(model.columnCount(), 5);
@@ -301,11 +306,11 @@ private Q_SLOTS:
         OrderRecord working = orders.order(QStringLiteral("A-2"));
         working.setState(OrderState(OrderState::Working));
         orders.updateOrder(working);
-        QCOMPARE(ids(model), texts({"A-3", "A-2"}));  // back in, at the end
+        QCOMPARE(ids(model), texts({"A-3", "A-2"})); // back in, at the end
         orders.addOrder(m.order(QStringLiteral("A-4"), "5000", 1, OrderState::Completed));
         orders.addOrder(m.order(QStringLiteral("A-5")));
         QCOMPARE(ids(model), texts({"A-3", "A-2", "A-5"}));
-        orders.remove(orders.find(QStringLiteral("A-4")));  // turned away, then gone: nothing to do
+        orders.remove(orders.find(QStringLiteral("A-4"))); // turned away, then gone: nothing to do
         OrderRecord again = m.order(QStringLiteral("A-6"), "5000", 1, OrderState::Completed);
         orders.addOrder(again);
         again.setState(OrderState(OrderState::Working));
@@ -342,7 +347,7 @@ private Q_SLOTS:
         add("A-3", "99.5", 9, OrderAction::SellShort);
         add("A-1", "100.25", 10, OrderAction::Sell);
         add("A-2", "1000", 2, OrderAction::Buy);
-        add("A-4", nullptr, 100, OrderAction::Buy);  // no limit price: first
+        add("A-4", nullptr, 100, OrderAction::Buy); // no limit price: first
         StorageTableModel model(&orders, m.columns());
         StorageTableSortModel sorted;
         sorted.setSourceModel(&model);
@@ -351,7 +356,7 @@ private Q_SLOTS:
         QCOMPARE(ids(sorted), expected);
         sorted.sort(column, Qt::DescendingOrder);
         std::reverse(expected.begin(), expected.end());
-        if (column == 1) {  // equal actions keep their order in both directions
+        if (column == 1) { // equal actions keep their order in both directions
             QCOMPARE(ids(sorted).size(), expected.size());
             return;
         }
@@ -376,7 +381,8 @@ private Q_SLOTS:
 
         orders.remove(orders.find(QStringLiteral("A-2")));
         QVERIFY(!model.data(lastRow).isValid());
-        model.setColumns(FieldSet{m.topic.idField(), m.topic.actionField(), m.topic.limitPriceField(), m.topic.quantityField()});
+        model.setColumns(
+            FieldSet{m.topic.idField(), m.topic.actionField(), m.topic.limitPriceField(), m.topic.quantityField()});
         QVERIFY(!model.data(lastColumn).isValid());
         QVERIFY(!model.data(lastColumn, StorageTableModel::RecordRole).isValid());
 
@@ -404,7 +410,7 @@ private Q_SLOTS:
             orders.updateOrder(m.order(QStringLiteral("A-1"), "4000"));
             orders.clear();
         });
-        QObject::connect(&model, SIGNAL(rowsInserted(QModelIndex,int,int)), &relay, SLOT(fire()));
+        QObject::connect(&model, SIGNAL(rowsInserted(QModelIndex, int, int)), &relay, SLOT(fire()));
         orders.addOrder(m.order(QStringLiteral("A-2")));
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(orders.count(), 0);
@@ -435,7 +441,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("action");
         for (const char *signal : {"rowsAboutToBeInserted", "rowsInserted", "rowsAboutToBeRemoved", "rowsRemoved",
                                    "dataChanged", "modelAboutToBeReset", "modelReset"}) {
-            const bool endsChange = !QByteArray(signal).contains("About");  // Qt's base goes on after the others
+            const bool endsChange = !QByteArray(signal).contains("About"); // Qt's base goes on after the others
             for (const char *action : {"delete model", "delete storage", "remove record", "add record", "filter"}) {
                 if (endsChange || qstrcmp(action, "delete model") != 0)
                     QTest::addRow("%s, %s", signal, action) << QByteArray(signal) << QString::fromLatin1(action);
@@ -499,7 +505,7 @@ private Q_SLOTS:
         QVERIFY(settled());
         if (orders)
             orders->reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("D-1"), m.topic.fields(),
-                                                                          m.order(QStringLiteral("D-1")).record())));
+                                                                           m.order(QStringLiteral("D-1")).record())));
         QVERIFY(settled());
         QVERIFY(fired > 0);
         tester.reset();
@@ -548,7 +554,7 @@ void tst_StorageTableModel::churnWith(quint32 seed)
     int nextId = 0;
     int depth = 0;
     std::function<void(bool)> meddle;
-    Relay after([&] { meddle(true); });    // signals that end a change: the model may go
+    Relay after([&] { meddle(true); }); // signals that end a change: the model may go
     Relay aboutTo([&] { meddle(false); });
 
     const auto makeModel = [&] {
@@ -556,15 +562,18 @@ void tst_StorageTableModel::churnWith(quint32 seed)
         sortedTester.reset();
         sorted.reset();
         model = new StorageTableModel(orders.get(), random.bounded(3) ? m.columns() : FieldSet());
-        tester = std::make_unique<QAbstractItemModelTester>(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        tester =
+            std::make_unique<QAbstractItemModelTester>(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
         sorted = std::make_unique<StorageTableSortModel>();
         sorted->setSourceModel(model);
         sorted->sort(int(random.bounded(5)));
-        sortedTester = std::make_unique<QAbstractItemModelTester>(sorted.get(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-        for (const char *signal : {SIGNAL(rowsInserted(QModelIndex,int,int)), SIGNAL(rowsRemoved(QModelIndex,int,int)),
-                                   SIGNAL(dataChanged(QModelIndex,QModelIndex,QList<int>)), SIGNAL(modelReset())})
+        sortedTester = std::make_unique<QAbstractItemModelTester>(
+            sorted.get(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        for (const char *signal :
+             {SIGNAL(rowsInserted(QModelIndex, int, int)), SIGNAL(rowsRemoved(QModelIndex, int, int)),
+              SIGNAL(dataChanged(QModelIndex, QModelIndex, QList<int>)), SIGNAL(modelReset())})
             QObject::connect(model, signal, &after, SLOT(fire()));
-        for (const char *signal : {SIGNAL(rowsAboutToBeRemoved(QModelIndex,int,int)), SIGNAL(modelAboutToBeReset())})
+        for (const char *signal : {SIGNAL(rowsAboutToBeRemoved(QModelIndex, int, int)), SIGNAL(modelAboutToBeReset())})
             QObject::connect(model, signal, &aboutTo, SLOT(fire()));
     };
 
@@ -577,13 +586,14 @@ void tst_StorageTableModel::churnWith(quint32 seed)
     std::function<void(bool, bool)> step = [&](bool inside, bool mayDelete) {
         const int choice = int(random.bounded(inside ? 7 : 10));
         if (trace)
-            qDebug("%*sstep %d%s", depth * 2, "", choice, inside ? (mayDelete ? " (inside, after)" : " (inside, about to)") : "");
+            qDebug("%*sstep %d%s", depth * 2, "", choice,
+                   inside ? (mayDelete ? " (inside, after)" : " (inside, about to)") : "");
         switch (choice) {
         case 0:
         case 1: {
-            OrderRecord order = m.order(QStringLiteral("R-%1").arg(nextId++), random.bounded(2) ? "5012.25" : "4999",
-                                        int(random.bounded(1, 5)),
-                                        random.bounded(3) ? OrderState::Working : OrderState::Completed);
+            OrderRecord order =
+                m.order(QStringLiteral("R-%1").arg(nextId++), random.bounded(2) ? "5012.25" : "4999",
+                        int(random.bounded(1, 5)), random.bounded(3) ? OrderState::Working : OrderState::Completed);
             orders->addOrder(order);
             break;
         }
@@ -597,7 +607,8 @@ void tst_StorageTableModel::churnWith(quint32 seed)
                 if (random.bounded(2))
                     update.setState(OrderState(random.bounded(2) ? OrderState::Working : OrderState::Completed));
                 if (random.bounded(2))
-                    update.setLimitPrice(Price(random.bounded(2) ? QStringLiteral("5012.25") : QStringLiteral("4999"), &m.es));
+                    update.setLimitPrice(
+                        Price(random.bounded(2) ? QStringLiteral("5012.25") : QStringLiteral("4999"), &m.es));
                 orders->updateOrder(update);
             }
             break;
@@ -617,7 +628,8 @@ void tst_StorageTableModel::churnWith(quint32 seed)
             if (inside && mayDelete && model && random.bounded(4) == 0)
                 delete model.data();
             else if (model && random.bounded(3) == 0)
-                model->setColumns(random.bounded(2) ? m.columns() : FieldSet{m.topic.quantityField(), m.topic.idField()});
+                model->setColumns(random.bounded(2) ? m.columns()
+                                                    : FieldSet{m.topic.quantityField(), m.topic.idField()});
             break;
         case 7:
             orders->clear();
@@ -677,14 +689,21 @@ void tst_StorageTableModel::churnWith(quint32 seed)
             if (!held.contains(record)) {
                 const int idColumn = int(model->columns().indexOf(m.topic.idField()));
                 QFAIL(qPrintable(QStringLiteral("seed %1 step %2: row %3 (%4) shows a record the storage no longer has")
-                                     .arg(seed).arg(i).arg(row)
+                                     .arg(seed)
+                                     .arg(i)
+                                     .arg(row)
                                      .arg(idColumn >= 0 ? model->index(row, idColumn).data().toString() : QString())));
             }
             shown << record->key();
             for (int column = 0; column < model->columnCount(); ++column) {
                 const Variant *value = record->variantRecord().stored(model->columns().at(column));
-                if (!(Variant(model->index(row, column).data(StorageTableModel::ValueRole)) == (value ? *value : Variant()))) {
-                    QFAIL(qPrintable(QStringLiteral("seed %1 step %2: row %3 column %4 is stale").arg(seed).arg(i).arg(row).arg(column)));
+                if (!(Variant(model->index(row, column).data(StorageTableModel::ValueRole))
+                      == (value ? *value : Variant()))) {
+                    QFAIL(qPrintable(QStringLiteral("seed %1 step %2: row %3 column %4 is stale")
+                                         .arg(seed)
+                                         .arg(i)
+                                         .arg(row)
+                                         .arg(column)));
                 }
             }
         }
@@ -692,7 +711,9 @@ void tst_StorageTableModel::churnWith(quint32 seed)
         shown.sort();
         if (shown != expected)
             QFAIL(qPrintable(QStringLiteral("seed %1 step %2: shows %3, the storage has %4")
-                                 .arg(seed).arg(i).arg(shown.join(u','), expected.join(u','))));
+                                 .arg(seed)
+                                 .arg(i)
+                                 .arg(shown.join(u','), expected.join(u','))));
     }
     tester.reset();
     sortedTester.reset();

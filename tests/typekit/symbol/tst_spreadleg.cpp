@@ -25,12 +25,13 @@ private Q_SLOTS:
         ReportRecorder reports;
         QVERIFY(SpreadLeg(&market->es, 0.5) == SpreadLeg(&market->es, 0.5 + 1e-16));
         QVERIFY(SpreadLeg(&market->es, 1.0) != SpreadLeg(&market->es, 1.0 + 1e-15));
-        QVERIFY(SpreadLeg(&market->es, 3.0) != SpreadLeg(&market->es, std::nextafter(3.0, 4.0)));  // absolute tolerance
+        QVERIFY(SpreadLeg(&market->es, 3.0) != SpreadLeg(&market->es, std::nextafter(3.0, 4.0))); // absolute tolerance
         QVERIFY(SpreadLeg(&market->es, 2.0) != SpreadLeg(&market->nq, 2.0));
         QVERIFY(!SpreadLeg(&market->es, -2.0).isPositive());
         QVERIFY(SpreadLeg(&market->es, 1.0) < SpreadLeg(&market->es, 2.0));
         QVERIFY(!(SpreadLeg(&market->es, 2.0) < SpreadLeg(&market->es, 2.0)));
-        QCOMPARE(SpreadLeg(&market->es, 1.0) < SpreadLeg(&market->nq, -5.0), quintptr(&market->es) < quintptr(&market->nq));
+        QCOMPARE(SpreadLeg(&market->es, 1.0) < SpreadLeg(&market->nq, -5.0),
+                 quintptr(&market->es) < quintptr(&market->nq));
         const SpreadLegs legs{SpreadLeg(&market->nq, -1.0), SpreadLeg(&market->es, 2.0)};
         QCOMPARE(legs.legBySymbol(&market->es).multiplier(), 2.0);
         QVERIFY(!legs.legBySymbol(nullptr).isValid());

@@ -19,22 +19,30 @@ class tst_SymbolCategory : public QObject
 private Q_SLOTS:
     void table()
     {
-        const struct { int number; const char *name, *plural; bool valid, canRoll, tradeable; } rows[] = {
-            {0, "Undefined", "", false, false, false}, {8, "", "", false, false, false},
-            {23, "", "", false, false, false},         {-1, "", "", false, false, false},
-            {3, "Future", "Futures", true, true, true},
-            {4, "Future Continuous", "Future Continuous'", true, true, false},
-            {5, "Future Continuous", "Future Continuous'", true, true, false},
-            {6, "Future Forward", "Future Forwards", true, true, false},  // the last that rolls in a row
-            {7, "Future Option", "Future Options", true, false, true},
-            {9, "Future Spot", "Future Spot", true, true, false},
-            {13, "Index", "Indexes", true, false, false},    {14, "Stock", "Stocks", true, false, true},
-            {19, "Money Fund", "Money Funds", true, false, true},
-            {17, "User-Defined Spread", "User-Defined Spreads", true, false, true}};
+        const struct
+        {
+            int number;
+            const char *name, *plural;
+            bool valid, canRoll, tradeable;
+        } rows[] = {{0, "Undefined", "", false, false, false},
+                    {8, "", "", false, false, false},
+                    {23, "", "", false, false, false},
+                    {-1, "", "", false, false, false},
+                    {3, "Future", "Futures", true, true, true},
+                    {4, "Future Continuous", "Future Continuous'", true, true, false},
+                    {5, "Future Continuous", "Future Continuous'", true, true, false},
+                    {6, "Future Forward", "Future Forwards", true, true, false}, // the last that rolls in a row
+                    {7, "Future Option", "Future Options", true, false, true},
+                    {9, "Future Spot", "Future Spot", true, true, false},
+                    {13, "Index", "Indexes", true, false, false},
+                    {14, "Stock", "Stocks", true, false, true},
+                    {19, "Money Fund", "Money Funds", true, false, true},
+                    {17, "User-Defined Spread", "User-Defined Spreads", true, false, true}};
         const QString file = QStringLiteral("symbol/symbolcategory");
         const QStringList unexpected{
             Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::name", u"false && \"unexpected category\""),
-            Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::pluralName", u"false && \"unexpected category\"")};
+            Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::pluralName",
+                                        u"false && \"unexpected category\"")};
         for (const auto &row : eachRow(rows)) {
             const SymbolCategory value = category(row.number);
             QCOMPARE(value.isValid(), row.valid);
@@ -85,16 +93,22 @@ private Q_SLOTS:
         // A chain as long as the bound still resolves (=C0); one hop more does not (=D).
         const int hops = SymbolCategory::maxDictionaryHops;
         for (int i = 0; i < hops; ++i)
-            host.dictionary().define("=C" + QByteArray::number(i), i + 1 < hops ? "=C" + QByteArray::number(i + 1) : "MSFT");
+            host.dictionary().define("=C" + QByteArray::number(i),
+                                     i + 1 < hops ? "=C" + QByteArray::number(i + 1) : "MSFT");
         host.dictionary().define("=D", "=C0");
-        const auto found = [](const char *name) { return int(SymbolCategory::fromSymbolName(QString::fromLatin1(name))); };
+        const auto found = [](const char *name) {
+            return int(SymbolCategory::fromSymbolName(QString::fromLatin1(name)));
+        };
 
         Trade::ReportRecorder reports;
-        const struct { const char *name; int number; } rows[] = {
-            {"MSFT", 14},  {"ESZ26", 3},  {"@ES", 3},  // a continuous future is a future
-            {"12345", 0},  {"=TECH", 14}, {"=FRONT", 3}, {"=TECH2", 14}, {"=NONE", 0},
-            {"=A", 0},  // a loop of dictionary names ends
-            {"=C0", 14}, {"=D", 0}};
+        const struct
+        {
+            const char *name;
+            int number;
+        } rows[] = {{"MSFT", 14},   {"ESZ26", 3},  {"@ES", 3}, // a continuous future is a future
+                    {"12345", 0},   {"=TECH", 14}, {"=FRONT", 3},
+                    {"=TECH2", 14}, {"=NONE", 0},  {"=A", 0}, // a loop of dictionary names ends
+                    {"=C0", 14},    {"=D", 0}};
         for (const auto &row : eachRow(rows))
             QCOMPARE(found(row.name), row.number);
         QVERIFY(SymbolCategory::fromSymbolName(QStringLiteral("@ES")).canRoll());

@@ -10,24 +10,24 @@
 using namespace Trade;
 
 // Every attribute of a symbol record with a value of its own, distinct from the others' values.
-#define SYMBOL_ATTRIBUTES(X)                                                          \
-    X(Name, name, QStringLiteral("ESZ26"))                                            \
-    X(BrokerName, brokerName, QStringLiteral("ES DEC26"))                             \
-    X(SymbolNameWithoutExchange, symbolNameWithoutExchange, QStringLiteral("ES"))     \
-    X(Category, category, Symbology::symbolTypeFuture)                                \
-    X(UserDefinedMinMovement, userDefinedMinMovement, 25)                             \
-    X(UserDefinedMinMovement2, userDefinedMinMovement2, 5)                            \
-    X(UserDefinedPriceScale, userDefinedPriceScale, 100)                              \
-    X(UserDefinedBigPointValue, userDefinedBigPointValue, 50.0)                       \
-    X(BrokerProvidedMinMovement, brokerProvidedMinMovement, 1)                        \
-    X(BrokerProvidedMinMovement2, brokerProvidedMinMovement2, 2)                      \
-    X(BrokerProvidedPriceScale, brokerProvidedPriceScale, 4)                          \
-    X(BrokerProvidedBigPointValue, brokerProvidedBigPointValue, 12.5)                 \
-    X(PriceMultiplier, priceMultiplier, 100.0)                                        \
-    X(BasketLegMultiplier, basketLegMultiplier, -1.5)                                 \
-    X(LotSize, lotSize, 10)                                                           \
-    X(IsResolved, isResolved, true)                                                   \
-    X(Aliases, aliases, QStringList({QStringLiteral("ES"), QStringLiteral("@ES")}))   \
+#define SYMBOL_ATTRIBUTES(X)                                                                                           \
+    X(Name, name, QStringLiteral("ESZ26"))                                                                             \
+    X(BrokerName, brokerName, QStringLiteral("ES DEC26"))                                                              \
+    X(SymbolNameWithoutExchange, symbolNameWithoutExchange, QStringLiteral("ES"))                                      \
+    X(Category, category, Symbology::symbolTypeFuture)                                                                 \
+    X(UserDefinedMinMovement, userDefinedMinMovement, 25)                                                              \
+    X(UserDefinedMinMovement2, userDefinedMinMovement2, 5)                                                             \
+    X(UserDefinedPriceScale, userDefinedPriceScale, 100)                                                               \
+    X(UserDefinedBigPointValue, userDefinedBigPointValue, 50.0)                                                        \
+    X(BrokerProvidedMinMovement, brokerProvidedMinMovement, 1)                                                         \
+    X(BrokerProvidedMinMovement2, brokerProvidedMinMovement2, 2)                                                       \
+    X(BrokerProvidedPriceScale, brokerProvidedPriceScale, 4)                                                           \
+    X(BrokerProvidedBigPointValue, brokerProvidedBigPointValue, 12.5)                                                  \
+    X(PriceMultiplier, priceMultiplier, 100.0)                                                                         \
+    X(BasketLegMultiplier, basketLegMultiplier, -1.5)                                                                  \
+    X(LotSize, lotSize, 10)                                                                                            \
+    X(IsResolved, isResolved, true)                                                                                    \
+    X(Aliases, aliases, QStringList({QStringLiteral("ES"), QStringLiteral("@ES")}))                                    \
     X(SpreadLegs, spreadLegs, VariantRecordList{leg})
 
 class tst_SymbolRecord : public QObject
@@ -64,7 +64,7 @@ private Q_SLOTS:
         QVERIFY((copy = record) == record);
         copy.setName(QStringLiteral("AAPL"));
         QCOMPARE(record.name(), QStringLiteral("ESZ26"));
-        copy.setAliases(QStringList());  // an empty list is still a stored value
+        copy.setAliases(QStringList()); // an empty list is still a stored value
         QCOMPARE(copy.aliasesOptional({QStringLiteral("default")}), QStringList());
     }
 
@@ -83,7 +83,7 @@ private Q_SLOTS:
         QCOMPARE(report.function, QStringLiteral("Trade::IDictionaryVisibleSymbol::category"));
         QVERIFY(report.message.startsWith(QStringLiteral("\"invalid symbol category\" \"this\"=\"{")));
         QVERIFY(report.message.contains(QStringLiteral("\"type\": \"Trade::IDictionaryVisibleSymbol\"")));
-        QVERIFY(report.message.contains(QStringLiteral("Symbol.Name")));  // the symbol's record names it
+        QVERIFY(report.message.contains(QStringLiteral("Symbol.Name"))); // the symbol's record names it
     }
 };
 

@@ -31,10 +31,10 @@ private Q_SLOTS:
         QCOMPARE(set - c, set);
         set.moveToBegin(b);
         QCOMPARE(set, FieldSet({b, a}));
-        set.moveToBegin(c);  // not a member: not added
+        set.moveToBegin(c); // not a member: not added
         QCOMPARE(set, FieldSet({b, a}));
 
-        FieldSet repeated(QList<IField *>{a, b, a});  // taken as it is, repeats and all
+        FieldSet repeated(QList<IField *>{a, b, a}); // taken as it is, repeats and all
         repeated -= a;
         QCOMPARE(repeated, FieldSet({b, a}));
         repeated -= a;
@@ -47,13 +47,13 @@ private Q_SLOTS:
         const FieldSet right{d, b, a};
         for (const FieldSet &united : eachRow(std::array{left | right, left + right, FieldSet(left) << right}))
             QCOMPARE(united, FieldSet({c, a, b, d}));
-        QCOMPARE(left & right, FieldSet({a, b}));  // in the left's order
+        QCOMPARE(left & right, FieldSet({a, b})); // in the left's order
         QCOMPARE(right & left, FieldSet({b, a}));
         QCOMPARE(left & FieldSet(), FieldSet());
         QCOMPARE(FieldSet() & left, FieldSet());
         QCOMPARE(left - right, FieldSet({c}));
 
-        QVERIFY(!FieldSet(QList<IField *>{a, a, b}).isSubsetOf(FieldSet{a, b}));  // longer than the other set
+        QVERIFY(!FieldSet(QList<IField *>{a, a, b}).isSubsetOf(FieldSet{a, b})); // longer than the other set
         QVERIFY(FieldSet({b, a}).isSubsetOf(FieldSet{a, b, c}));
         QVERIFY(!FieldSet({a, d}).isSubsetOf(FieldSet{a, b, c}));
         QVERIFY(FieldSet().isSubsetOf(FieldSet()));
@@ -68,7 +68,7 @@ private Q_SLOTS:
         QCOMPARE(set.fieldByName(QStringLiteral("tag")), nullptr);
         QCOMPARE(set.fieldById(QStringLiteral("Order.StopLimitPlus")), d);
         QCOMPARE(FieldSet().fieldById(QStringLiteral("Order.Id")), nullptr);
-        QCOMPARE(Trade::Variant::fromValue(set).value<FieldSet>(), set);  // travels in variants
+        QCOMPARE(Trade::Variant::fromValue(set).value<FieldSet>(), set); // travels in variants
     }
 };
 

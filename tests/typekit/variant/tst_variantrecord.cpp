@@ -4,7 +4,7 @@
 #include <samplehost/market.h>
 #include <samplehost/ticket.h>
 #include <typekit/order/bracketcategory.h>
-#include <typekit/order/orderrecord.h>  // and the types of its attributes
+#include <typekit/order/orderrecord.h> // and the types of its attributes
 #include <typekit/symbol/symbolcategory.h>
 #include <typekit/variantrecordlist.h>
 
@@ -30,7 +30,8 @@ class tst_VariantRecord : public QObject
         const QHash<QChar, IField *> fields{{u'I', id}, {u'T', type}, {u'A', action}, {u'P', plus}, {u'Z', tag}};
         VariantRecord record;
         for (const QString &item : QString::fromLatin1(items).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-            record.setValue(fields.value(item.at(0)), item.mid(2) == QLatin1String("-") ? Variant() : Variant(item.mid(2)));
+            record.setValue(fields.value(item.at(0)),
+                            item.mid(2) == QLatin1String("-") ? Variant() : Variant(item.mid(2)));
         return record;
     }
 
@@ -54,21 +55,22 @@ private Q_SLOTS:
         VariantRecord forward = build("I:0 T:1 A:2 P:3 Z:4 T:10");
         VariantRecord backward = build("Z:4 P:3 A:2 T:1 I:0 T:10");
         QCOMPARE(forward.size(), 5);
-        QVERIFY(forward == backward);  // entry by entry: the same order whatever the insertion order
+        QVERIFY(forward == backward); // entry by entry: the same order whatever the insertion order
         const QList<IField *> fields = forward.fields();
-        QVERIFY(std::is_sorted(fields.cbegin(), fields.cend(), [](IField *l, IField *r) { return quintptr(l) < quintptr(r); }));
+        QVERIFY(std::is_sorted(fields.cbegin(), fields.cend(),
+                               [](IField *l, IField *r) { return quintptr(l) < quintptr(r); }));
         QCOMPARE(forward.value(type, Variant()).toInt(), 10);
 
         forward.remove(type);
-        forward.remove(type);  // a missing field is no error
+        forward.remove(type); // a missing field is no error
         QCOMPARE(forward.size(), 4);
         QVERIFY(!forward.contains(type) && forward != backward);
-        forward.setValue(nullptr, Variant(1));  // a null field has no entry to keep
+        forward.setValue(nullptr, Variant(1)); // a null field has no entry to keep
         QCOMPARE(forward.size(), 4);
         forward.clear();
         QVERIFY(forward.isEmpty() && forward == VariantRecord());
 
-        forward.setValue(id, Variant());  // an empty variant is an entry, stored as it is
+        forward.setValue(id, Variant()); // an empty variant is an entry, stored as it is
         QVERIFY(forward.contains(id) && !forward.hasValue(id) && forward.size() == 1 && forward != VariantRecord());
         QCOMPARE(forward.value(id, Variant(5)), Variant());
         QCOMPARE(forward.value(type, Variant(5)), Variant(5));
@@ -76,18 +78,18 @@ private Q_SLOTS:
         ReportRecorder reports;
         const Variant &missing = forward.rawValue(type);
         QVERIFY(!missing.isValid());
-        QCOMPARE(&missing, &VariantRecord().rawValue(id));  // one empty variant that stays valid
-        QCOMPARE(reports.count(), 2);  // the report's line: see tst_orderrecord
+        QCOMPARE(&missing, &VariantRecord().rawValue(id)); // one empty variant that stays valid
+        QCOMPARE(reports.count(), 2);                      // the report's line: see tst_orderrecord
     }
 
     void copyOnWrite()
     {
         const VariantRecord original = build("I:A1 P:2");
         VariantRecord copy = original;
-        QCOMPARE(&copy.rawValue(id), &original.rawValue(id));  // one shared array
+        QCOMPARE(&copy.rawValue(id), &original.rawValue(id)); // one shared array
 
-        copy.setValue(id, Variant(QStringLiteral("B2")));        // an existing entry
-        copy.setValue(tag, Variant(QStringLiteral("new")));      // a new entry
+        copy.setValue(id, Variant(QStringLiteral("B2")));   // an existing entry
+        copy.setValue(tag, Variant(QStringLiteral("new"))); // a new entry
         QCOMPARE(original.rawValue(id).toString(), QStringLiteral("A1"));
         QCOMPARE(original.size(), 2);
         QCOMPARE(copy.size(), 3);
@@ -118,8 +120,9 @@ private Q_SLOTS:
     void merge()
     {
         // Mine, theirs, merged: disjoint, theirs wins, an empty variant wins, either side empty, interleaved.
-        const char *rows[][3] = {{"I:1", "T:2", "I:1 T:2"}, {"I:1 P:3", "I:9", "I:9 P:3"}, {"I:1", "I:-", "I:-"},
-                                 {"", "T:2", "T:2"}, {"T:2", "", "T:2"}, {"I:1 P:3", "T:2 P:4", "I:1 T:2 P:4"}};
+        const char *rows[][3] = {{"I:1", "T:2", "I:1 T:2"}, {"I:1 P:3", "I:9", "I:9 P:3"},
+                                 {"I:1", "I:-", "I:-"},     {"", "T:2", "T:2"},
+                                 {"T:2", "", "T:2"},        {"I:1 P:3", "T:2 P:4", "I:1 T:2 P:4"}};
         for (const auto &row : eachRow(rows))
             QCOMPARE(build(row[0]).merge(build(row[1])), build(row[2]));
     }
@@ -140,17 +143,18 @@ private Q_SLOTS:
 
     void validValuesAndConvert()
     {
-        VariantRecord record = build("I:A1 T:- P:7");          // a text, an empty variant, a text that converts to an int
-        record.setValue(action, Variant(QDate(2026, 12, 6)));  // another type than its field's
-        record.setValue(tag, Variant(0));                      // an int under a text field
+        VariantRecord record = build("I:A1 T:- P:7"); // a text, an empty variant, a text that converts to an int
+        record.setValue(action, Variant(QDate(2026, 12, 6))); // another type than its field's
+        record.setValue(tag, Variant(0));                     // an int under a text field
         QCOMPARE(record.validValues().fields(), QList<IField *>{id});
 
         const VariantRecord converted = record.convert(Variant());
         QCOMPARE(converted.rawValue(plus), Variant(7));
         QVERIFY(converted.hasValue(plus));
-        QVERIFY(!converted.rawValue(action).isValid());  // nothing converts a date to an action
-        record.setValue(action, Variant(QStringLiteral("Sell Short")));  // a persistent text does
-        QCOMPARE(record.convert(action, Variant()).valueOr(OrderAction()).toSaveableString(), QStringLiteral("Sell Short"));
+        QVERIFY(!converted.rawValue(action).isValid());                 // nothing converts a date to an action
+        record.setValue(action, Variant(QStringLiteral("Sell Short"))); // a persistent text does
+        QCOMPARE(record.convert(action, Variant()).valueOr(OrderAction()).toSaveableString(),
+                 QStringLiteral("Sell Short"));
         QCOMPARE(converted.size(), 5);
         QVERIFY(!record.convert(nullptr, Variant()).isValid());
 
@@ -175,7 +179,7 @@ private Q_SLOTS:
 
     void equalityWithRecordData()
     {
-        OrderRecord other;  // record data of another class
+        OrderRecord other; // record data of another class
         other.setId(QStringLiteral("A1"));
         other.setStopLimitPlus(3);
         const VariantRecord record(&other);
@@ -185,7 +189,7 @@ private Q_SLOTS:
         other.removeStopLimitPlus();
         other.setValue(tag, Variant(3));
         QVERIFY(record != &other);
-        QVERIFY(VariantRecord() == static_cast<const IRecordData *>(nullptr));  // a null record has no entries
+        QVERIFY(VariantRecord() == static_cast<const IRecordData *>(nullptr)); // a null record has no entries
         QVERIFY(record != static_cast<const IRecordData *>(nullptr));
     }
 
@@ -194,7 +198,7 @@ private Q_SLOTS:
     // was read. A field whose type has no sample value fails, so that a type added to the topics is added here.
     void everyFieldRoundTrips_data()
     {
-        QTest::addColumn<QString>("fieldId");  // the rows are made before the market: topics of their own
+        QTest::addColumn<QString>("fieldId"); // the rows are made before the market: topics of their own
         const Sample::StandardTopics topics;
         for (IField *field : IStandardTopics::allFields())
             QTest::addRow("%s", qPrintable(field->id())) << field->id();
@@ -212,9 +216,13 @@ private Q_SLOTS:
             Variant::fromValue(static_cast<ISymbol *>(&market->es)),
             Variant::fromValue(static_cast<IAccount *>(&market->account)),
             Variant::fromValue(static_cast<IExitStrategyTemplate *>(&twoTargets)),
-            Variant(QDateTime::fromString(QStringLiteral("2026-12-06T14:30:05.250Z"), Qt::ISODateWithMs)), Variant(QDate(2026, 12, 31)),
-            Variant(QStringLiteral("text")), Variant(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")}),
-            Variant(-42), Variant(1234.5625), Variant(true),
+            Variant(QDateTime::fromString(QStringLiteral("2026-12-06T14:30:05.250Z"), Qt::ISODateWithMs)),
+            Variant(QDate(2026, 12, 31)),
+            Variant(QStringLiteral("text")),
+            Variant(QStringList{QStringLiteral("ES"), QStringLiteral("@ES")}),
+            Variant(-42),
+            Variant(1234.5625),
+            Variant(true),
             Variant::fromValue(OrderAction(OrderAction::SellShort)),
             Variant::fromValue(BracketCategory(BracketCategory::TakeProfit)),
             Variant::fromValue(OrderState(OrderState::Completed, OrderState::reasonCanceled)),
@@ -224,11 +232,14 @@ private Q_SLOTS:
             Variant::fromValue(EventReason(QStringLiteral("weekly: rebalance"))),
             Variant::fromValue(OrderFlags(OrderFlags::ZeroQuantityIsValid)),
             Variant::fromValue(SymbolCategory(Symbology::symbolTypeFuture)),
-            Variant::fromValue(Price(5012.25, &market->es)), Variant::fromValue(Quantity(3.0, &market->es)),
-            Variant::fromValue(legs), Variant::fromValue(VariantRecordList{build("I:leg")}),
+            Variant::fromValue(Price(5012.25, &market->es)),
+            Variant::fromValue(Quantity(3.0, &market->es)),
+            Variant::fromValue(legs),
+            Variant::fromValue(VariantRecordList{build("I:leg")}),
         };
         const int typeId = field->valueType();
-        const auto found = std::find_if(values.cbegin(), values.cend(), [&](const Variant &v) { return v.userType() == typeId; });
+        const auto found =
+            std::find_if(values.cbegin(), values.cend(), [&](const Variant &v) { return v.userType() == typeId; });
         const Variant value = found == values.cend() ? Variant() : *found;
         QVERIFY2(value.hasValue(typeId), QMetaType(typeId).name());
         IField *blank = field == tag ? type : tag;
@@ -249,7 +260,7 @@ private Q_SLOTS:
             QCOMPARE(loaded.rawValue(field).userType(), value.userType());
             QVERIFY(loaded == record);
             QVERIFY(loaded.hasValue(field) && !loaded.hasValue(blank) && !loaded.rawValue(empty).isValid());
-            QCOMPARE(loaded.dump().toJsonIndented(), saved.toJsonIndented());  // also what == leaves out
+            QCOMPARE(loaded.dump().toJsonIndented(), saved.toJsonIndented()); // also what == leaves out
         }
         QCOMPARE(reports.count(), 0);
     }
@@ -257,7 +268,8 @@ private Q_SLOTS:
     void loadDropsWhatItCannotRead()
     {
         const auto entry = [](const Dump &field, const Dump &value) {
-            return Dump(Dump::Struct(QString()).insert(QStringLiteral("field"), field).insert(QStringLiteral("value"), value));
+            return Dump(
+                Dump::Struct(QString()).insert(QStringLiteral("field"), field).insert(QStringLiteral("value"), value));
         };
         const auto field = [](const char *type, const char *id) {
             return Dump(Dump::Atom(QString::fromLatin1(type), QString::fromLatin1(id)));
@@ -266,8 +278,11 @@ private Q_SLOTS:
         // An unknown field id, a field without a converter, a field of another type, an item that is
         // no struct and one without members are left out; the readable item after them is kept.
         Dump::Container saved(QStringLiteral("Trade::VariantRecord"));
-        saved.append(entry(field("Trade::IField*", "Order.Nope"), value)).append(entry(field("QObject*", ""), value))
-            .append(entry(value, value)).append(value).append(Dump(Dump::Struct()))
+        saved.append(entry(field("Trade::IField*", "Order.Nope"), value))
+            .append(entry(field("QObject*", ""), value))
+            .append(entry(value, value))
+            .append(value)
+            .append(Dump(Dump::Struct()))
             .append(entry(field("Trade::IField*", "Order.Id"), value));
 
         ReportRecorder reports;

@@ -8,7 +8,6 @@ namespace {
 constexpr QStringView unit = u"mms/exitstrategy/exitstrategylevel";
 } // namespace
 
-
 int ExitStrategyLevel::quantity() const
 {
     TRADE_ASSERT(0 < m_quantity, u"Trade::ExitStrategyLevel::quantity", unit, this);

@@ -8,8 +8,7 @@ namespace {
 
 constexpr QStringView unit = u"mms/exitstrategy/pyramid";
 
-const char *const displayTexts[] = {nullptr,
-                                    QT_TRANSLATE_NOOP("Trade::Pyramid", "None"),
+const char *const displayTexts[] = {nullptr, QT_TRANSLATE_NOOP("Trade::Pyramid", "None"),
                                     QT_TRANSLATE_NOOP("Trade::Pyramid", "Adj. Qty Only"),
                                     QT_TRANSLATE_NOOP("Trade::Pyramid", "Adj. Qty & Price")};
 
@@ -35,8 +34,7 @@ QString Pyramid::toString() const
 {
     if (const QString *text = texts.find(m_type))
         return *text;
-    TRADE_ASSERT(false && "Invalid type", u"Trade::Pyramid::toString", unit, this)
-        << TRADE_NAMED_VALUE( (int)m_type);
+    TRADE_ASSERT(false && "Invalid type", u"Trade::Pyramid::toString", unit, this) << TRADE_NAMED_VALUE((int)m_type);
     return QString();
 }
 

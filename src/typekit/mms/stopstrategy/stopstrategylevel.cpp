@@ -64,7 +64,8 @@ void StopStrategyLevels::removeAt(int i)
 
 bool StopStrategyLevels::isDefault() const
 {
-    return std::none_of(m_levels.cbegin(), m_levels.cend(), [](const StopStrategyLevel &level) { return level.isValid(); });
+    return std::none_of(m_levels.cbegin(), m_levels.cend(),
+                        [](const StopStrategyLevel &level) { return level.isValid(); });
 }
 
 bool StopStrategyLevels::isValid() const
@@ -96,7 +97,7 @@ Variant StopStrategyLevelConverter::load(const Dump &dump, const Variant &)
     const Dump::Struct &saved = dump.asStruct();
     const int type = detail::savedInt(saved, QStringLiteral("type"));
     if (type < StopStrategyLevel::typeTrailing || type > StopStrategyLevel::typeStop)
-        return Variant();  // a file's unknown type: no level, and nothing to report
+        return Variant(); // a file's unknown type: no level, and nothing to report
     const StopStrategyLevel level(detail::savedInt(saved, QStringLiteral("frequency")),
                                   detail::savedInt(saved, QStringLiteral("trigger")),
                                   detail::savedInt(saved, QStringLiteral("stop")), StopStrategyLevel::Type(type));
@@ -128,7 +129,8 @@ int StopStrategyLevelsConverter::compare(const Variant &left, const Variant &rig
     for (int i = 0; i < l.count(); ++i) {
         const StopStrategyLevel &a = l[i];
         const StopStrategyLevel &b = r[i];
-        if (a.stop() != b.stop() || a.frequency() != b.frequency() || a.trigger() != b.trigger() || a.type() != b.type())
+        if (a.stop() != b.stop() || a.frequency() != b.frequency() || a.trigger() != b.trigger()
+            || a.type() != b.type())
             return a < b ? -1 : 1;
     }
     return 0;

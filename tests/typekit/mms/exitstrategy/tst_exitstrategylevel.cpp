@@ -17,8 +17,7 @@ using namespace Trade;
 namespace {
 
 class Strategy final : public IStopStrategyTemplate
-{
-};
+{};
 
 const QString exitFile = QStringLiteral("mms/exitstrategy/exitstrategylevel");
 
@@ -41,7 +40,8 @@ private Q_SLOTS:
             QCOMPARE(level.hasProfit(), profit != 0);
             ReportRecorder reports;
             // Saving reads quantity and stop, which report; only a valid level loads back.
-            const Variant loaded = Variant::load(Dump::fromJson(Variant::fromValue(level).save().toJsonIndented()), Variant());
+            const Variant loaded =
+                Variant::load(Dump::fromJson(Variant::fromValue(level).save().toJsonIndented()), Variant());
             QCOMPARE(loaded.isValid(), valid);
             if (valid)
                 QVERIFY(loaded.strongValue<ExitStrategyLevel>() == level);
@@ -56,8 +56,9 @@ private Q_SLOTS:
         Strategy second;
         const ExitStrategyLevel level(1, 2, 3, &first);
         QVERIFY(level == ExitStrategyLevel(1, 2, 3, &first));
-        for (const ExitStrategyLevel &other : eachRow(std::array{ExitStrategyLevel(2, 2, 3, &first), ExitStrategyLevel(1, 0, 3, &first),
-                                                                 ExitStrategyLevel(1, 2, 4, &first), ExitStrategyLevel(1, 2, 3, &second)}))
+        for (const ExitStrategyLevel &other :
+             eachRow(std::array{ExitStrategyLevel(2, 2, 3, &first), ExitStrategyLevel(1, 0, 3, &first),
+                                ExitStrategyLevel(1, 2, 4, &first), ExitStrategyLevel(1, 2, 3, &second)}))
             QVERIFY(level != other);
 
         ReportRecorder reports;
@@ -65,9 +66,10 @@ private Q_SLOTS:
         empty.setProfit(-5);
         QCOMPARE(empty.quantity(), 0);
         QCOMPARE(empty.stop(), 0);
-        QCOMPARE(reports.lines(), QStringList({ReportRecorder::line(exitFile, u"Trade::ExitStrategyLevel::setProfit", u"profit >= 0"),
-                                               ReportRecorder::line(exitFile, u"Trade::ExitStrategyLevel::quantity", u"0 < m_quantity"),
-                                               ReportRecorder::line(exitFile, u"Trade::ExitStrategyLevel::stop", u"0 < m_stop")}));
+        QCOMPARE(reports.lines(),
+                 QStringList({ReportRecorder::line(exitFile, u"Trade::ExitStrategyLevel::setProfit", u"profit >= 0"),
+                              ReportRecorder::line(exitFile, u"Trade::ExitStrategyLevel::quantity", u"0 < m_quantity"),
+                              ReportRecorder::line(exitFile, u"Trade::ExitStrategyLevel::stop", u"0 < m_stop")}));
     }
 
     void saving()
@@ -75,7 +77,7 @@ private Q_SLOTS:
         Strategy strategy;
         ExitStrategyLevels levels{ExitStrategyLevel(1, 10, 5, &strategy), ExitStrategyLevel(0, 10, 5, nullptr),
                                   ExitStrategyLevel(3, 0, 8, nullptr)};
-        ReportRecorder quiet;  // the invalid level's quantity is read while saving
+        ReportRecorder quiet; // the invalid level's quantity is read while saving
         const Dump saved = Variant::fromValue(levels).save();
         QCOMPARE(saved.asContainer().size(), 3);
         // The invalid middle level is dropped, the order kept; without a host converter the strategy

@@ -23,8 +23,11 @@ private Q_SLOTS:
     void texts()
     {
         // Display and persistent texts by value, from 0 to one beyond the last.
-        const char *const texts[][2] = {{"", ""}, {"None", "None"}, {"Adj. Qty Only", "AdjustQuantityOnly"},
-                                        {"Adj. Qty & Price", "AdjustQuantityAndPrice"}, {"", ""}};
+        const char *const texts[][2] = {{"", ""},
+                                        {"None", "None"},
+                                        {"Adj. Qty Only", "AdjustQuantityOnly"},
+                                        {"Adj. Qty & Price", "AdjustQuantityAndPrice"},
+                                        {"", ""}};
         for (int value = 0; value < 5; ++value) {
             const QString display = QString::fromLatin1(texts[value][0]);
             const QString persistent = QString::fromLatin1(texts[value][1]);
@@ -32,9 +35,10 @@ private Q_SLOTS:
             const Pyramid pyramid{Pyramid::Type(value)};
             QCOMPARE(QString(pyramid), display);
             const QString named =
-                QStringLiteral("\"\" \"(int)m_type\"=\"{\n    \"type\": \"int\",\n    \"value\": \"%1\"\n}\n\" ").arg(value);
-            QCOMPARE(reports.lines(), display.isEmpty() ? QStringList{ReportRecorder::line(file, u"Trade::Pyramid::toString",
-                                                                                           u"false && \"Invalid type\"", named)}
+                QStringLiteral("\"\" \"(int)m_type\"=\"{\n    \"type\": \"int\",\n    \"value\": \"%1\"\n}\n\" ")
+                    .arg(value);
+            QCOMPARE(reports.lines(), display.isEmpty() ? QStringList{ReportRecorder::line(
+                                          file, u"Trade::Pyramid::toString", u"false && \"Invalid type\"", named)}
                                                         : QStringList());
             reports.clear();
             const Dump saved(Dump::Atom(QStringLiteral("Trade::Pyramid"), persistent));
@@ -61,10 +65,12 @@ private Q_SLOTS:
         QVERIFY(!converter.fromVariant(Variant(2), Variant()).isValid());
         QVERIFY(!converter.toVariant(quantity).isValid());
         QCOMPARE(converter.compare(quantity, quantity), 0);
-        QCOMPARE(reports.lines(),
-                 QStringList({ReportRecorder::line(file, u"Trade::PyramidConverter::fromVariant", u"false && \"Not implemented\""),
-                              ReportRecorder::line(file, u"Trade::PyramidConverter::toVariant", u"false && \"Not implemented.\""),
-                              ReportRecorder::line(file, u"Trade::PyramidConverter::compare", u"false && \"Not implemented.\"")}));
+        QCOMPARE(
+            reports.lines(),
+            QStringList(
+                {ReportRecorder::line(file, u"Trade::PyramidConverter::fromVariant", u"false && \"Not implemented\""),
+                 ReportRecorder::line(file, u"Trade::PyramidConverter::toVariant", u"false && \"Not implemented.\""),
+                 ReportRecorder::line(file, u"Trade::PyramidConverter::compare", u"false && \"Not implemented.\"")}));
     }
 };
 

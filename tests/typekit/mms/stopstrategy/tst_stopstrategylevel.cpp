@@ -39,7 +39,8 @@ private Q_SLOTS:
 
         const QString frequency = ReportRecorder::line(stopFile, u"Trade::StopStrategyLevel::frequency",
                                                        u"0 < m_frequency || m_type != typeTrailing");
-        const QString stop = ReportRecorder::line(stopFile, u"Trade::StopStrategyLevel::stop", u"0 < m_stop || m_type == typeBreakEven");
+        const QString stop =
+            ReportRecorder::line(stopFile, u"Trade::StopStrategyLevel::stop", u"0 < m_stop || m_type == typeBreakEven");
         QTest::addRow("break even") << 0 << 0 << 1 << true << QStringList();
         QTest::addRow("trailing without frequency") << 0 << 10 << 0 << false << QStringList{frequency};
         QTest::addRow("trailing") << 2 << 10 << 0 << true << QStringList();
@@ -47,8 +48,9 @@ private Q_SLOTS:
         QTest::addRow("stop") << 0 << 10 << 2 << true << QStringList();
         QTest::addRow("stop without stop") << 0 << 0 << 2 << false << QStringList{stop};
         QTest::addRow("unexpected type") << 1 << 1 << 7 << false
-                                         << QStringList{ReportRecorder::line(stopFile, u"Trade::StopStrategyLevel::isValid",
-                                                                             u"false && \"unexpected stop strategy level type\"")};
+                                         << QStringList{ReportRecorder::line(
+                                                stopFile, u"Trade::StopStrategyLevel::isValid",
+                                                u"false && \"unexpected stop strategy level type\"")};
     }
 
     void validity()
@@ -81,9 +83,9 @@ private Q_SLOTS:
         levels << invalidAt5;
         QVERIFY(levels.isDefault());
         levels << at5 << atDefault << atDefault;
-        QVERIFY(!levels.isDefault() && levels.isValid());  // default triggers may repeat
+        QVERIFY(!levels.isDefault() && levels.isValid()); // default triggers may repeat
         levels << invalidAt5;
-        QVERIFY(levels.isValid());  // invalid levels do not count
+        QVERIFY(levels.isValid()); // invalid levels do not count
         levels << alsoAt5;
         QVERIFY(!levels.isValid());
 
@@ -103,8 +105,9 @@ private Q_SLOTS:
         const Level level(2, 5, 10, Level::typeTrailing);
         QVERIFY(level == Level(2, 5, 10, Level::typeTrailing));
         QCOMPARE(converter.compare(held(level), held(level)), 0);
-        for (const Level &greater : eachRow(std::array{Level(3, 5, 10, Level::typeTrailing), Level(2, 6, 10, Level::typeTrailing),
-                                                       Level(2, 5, 11, Level::typeTrailing), Level(2, 5, 10, Level::typeStop)})) {
+        for (const Level &greater :
+             eachRow(std::array{Level(3, 5, 10, Level::typeTrailing), Level(2, 6, 10, Level::typeTrailing),
+                                Level(2, 5, 11, Level::typeTrailing), Level(2, 5, 10, Level::typeStop)})) {
             QVERIFY(level != greater);
             QCOMPARE(converter.compare(held(level), held(greater)), -1);
             QCOMPARE(converter.compare(held(greater), held(level)), 1);
@@ -121,9 +124,10 @@ private Q_SLOTS:
         QCOMPARE(converter.compare(held(b, a), held(a)), 1);
 
         ReportRecorder reports;
-        QCOMPARE(converter.compare(held(a), Variant(3)), 1);  // an int holds no levels
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(stopFile, u"Trade::StopStrategyLevelsConverter::compare",
-                                                                   u"left.userType() == right.userType()")});
+        QCOMPARE(converter.compare(held(a), Variant(3)), 1); // an int holds no levels
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(stopFile, u"Trade::StopStrategyLevelsConverter::compare",
+                                                  u"left.userType() == right.userType()")});
     }
 
     void saving()
@@ -131,8 +135,9 @@ private Q_SLOTS:
         StopStrategyLevels levels;
         levels << Level(2, 5, 10, Level::typeTrailing) << Level(0, 7, 0, Level::typeStop)
                << Level(0, 9, 0, Level::typeBreakEven) << Level(0, 3, 4, Level::typeStop);
-        ReportRecorder quiet;  // the invalid level's stop is read while saving
-        const Variant loaded = Variant::load(Dump::fromJson(Variant::fromValue(levels).save().toJsonIndented()), Variant());
+        ReportRecorder quiet; // the invalid level's stop is read while saving
+        const Variant loaded =
+            Variant::load(Dump::fromJson(Variant::fromValue(levels).save().toJsonIndented()), Variant());
         QCOMPARE(loaded.valueOr(StopStrategyLevels()).all(), QList<Level>({levels[0], levels[2], levels[3]}));
 
         // A saved level without "type" is a trailing one.

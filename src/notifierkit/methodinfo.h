@@ -5,6 +5,8 @@
 #include <QtCore/QByteArray>
 #include <QtCore/QList>
 
+#include <atomic>
+
 namespace Common {
 
 /// A Qt method signature taken apart: the name and the parameter type texts of
@@ -17,20 +19,20 @@ class NOTIFIERKIT_EXPORT MethodInfo
 {
 public:
     MethodInfo() = default;
-    /// The signature is taken apart here, once: a description never changes afterwards, so any
-    /// thread may read it and a copy shares its texts. A text that is no signature is reported
-    /// and parsed as far as it goes; an empty one stands for "none" and is not reported.
-    explicit MethodInfo(const QByteArray &signature);
+    explicit MethodInfo(const QByteArray &signature) : m_signature(signature) {}
     /// A description of a method of a meta-object, with the index by which Qt finds it.
-    MethodInfo(const QByteArray &signature, int methodIndex);
-    MethodInfo(const MethodInfo &other) = default;
+    MethodInfo(const QByteArray &signature, int methodIndex) : m_signature(signature), m_methodIndex(methodIndex) {}
+    /// Copies the parsed part only if it is complete (a copy of a description not yet parsed
+    /// parses on its own first use).
+    MethodInfo(const MethodInfo &other);
     /// Descriptions are not reassigned: this reports and leaves the target as it was.
     MethodInfo &operator=(const MethodInfo &other);
-    ~MethodInfo() = default;
+    ~MethodInfo();
 
     /// The text before "(", and the texts between "(" and ")" split at ",", as they stand.
-    const QByteArray &name() const { return m_name; }
-    const QList<QByteArray> &parameters() const { return m_parameters; }
+    /// Parsed on first use.
+    const QByteArray &name() const;
+    const QList<QByteArray> &parameters() const;
     const QByteArray &signature() const { return m_signature; }
     /// The index that the meta-object it was read from gives the method (the one Qt's lookup by
     /// text finds, the most derived class's), or -1 for a description made from a text.
@@ -38,18 +40,21 @@ public:
     /// An empty description stands for a lookup that found nothing.
     bool isEmpty() const { return m_signature.isEmpty(); }
 
-    /// Nothing to do: a description is parsed when it is made. Kept for callers written when
-    /// parsing waited for first use.
-    void parse() const {}
+    /// Parses the signature once; later calls (from any thread) find it done. A text that is no
+    /// signature is reported and parsed as far as it goes. First parses of all descriptions go
+    /// through one process-wide lock: they are rare (once per description) and short, so a
+    /// description carries no lock of its own and copies stay cheap.
+    void parse() const;
 
     /// Whether the text starts with the code and its first "(" stands before its last ")".
     static bool isDecorated(const QByteArray &text, char code);
 
 private:
+    mutable QByteArray m_name;
+    mutable QList<QByteArray> m_parameters;
     QByteArray m_signature;
-    QByteArray m_name;
-    QList<QByteArray> m_parameters;
     int m_methodIndex = -1;
+    mutable std::atomic<bool> m_parsed{false};
 };
 
 /// A signal or slot description: a method description that knows its code.

@@ -289,8 +289,10 @@ Info normalized(const QByteArray &text, const QVector<Info> &known)
     // is: normalizing costs more than the search.
     const auto asGiven = std::find_if(known.begin(), known.end(),
                                       [&text](const Info &method) { return method.decoratedSignature() == text; });
-    if (asGiven != known.end())
+    if (asGiven != known.end()) {
+        asGiven->parse(); // once for the registry's description, not again for every copy
         return *asGiven;
+    }
     const Info given(QMetaObject::normalizedSignature(text.constData()));
     const auto same = std::find_if(known.begin(), known.end(),
                                    [&given](const Info &method) { return method.signature() == given.signature(); });

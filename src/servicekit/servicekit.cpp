@@ -106,7 +106,7 @@ public:
                          QStringView condition) override
     {
         write(QtWarningMsg, file, line, function, MARQUEL_RETURN_ADDRESS(),
-              QStringLiteral("ASSERT %1:%2 %3: %4").arg(file).arg(line).arg(function, condition));
+              [&] { return QStringLiteral("ASSERT %1:%2 %3: %4").arg(file).arg(line).arg(function, condition); });
     }
 
     void logMessage(int channel, int severity, QStringView file, unsigned line, QStringView function, const void *,
@@ -119,20 +119,23 @@ public:
                                : severity == 3 ? QtWarningMsg
                                : severity == 2 ? QtInfoMsg
                                                : QtDebugMsg;
-        write(type, file, line, function, MARQUEL_RETURN_ADDRESS(),
-              QStringLiteral("LOG[%1/%2] %3:%4 %5: %6")
-                  .arg(channel)
-                  .arg(severity)
-                  .arg(file)
-                  .arg(line)
-                  .arg(function, text));
+        write(type, file, line, function, MARQUEL_RETURN_ADDRESS(), [&] {
+            return QStringLiteral("LOG[%1/%2] %3:%4 %5: %6")
+                .arg(channel)
+                .arg(severity)
+                .arg(file)
+                .arg(line)
+                .arg(function, text);
+        });
     }
 
     qint8 channelLevel(int) override { return 0; }
 
 private:
+    // The line is made only when its category lets it through.
+    template <typename Text>
     static void write(QtMsgType type, QStringView file, unsigned line, QStringView function, const void *directCaller,
-                      const QString &text)
+                      const Text &text)
     {
         const void *caller = MarquelServiceCaller::current();
         const QLoggingCategory &category = MarquelServiceCaller::category(caller ? caller : directCaller);
@@ -140,7 +143,7 @@ private:
             return;
         const QByteArray fileText = file.toUtf8();
         const QByteArray functionText = function.toUtf8();
-        const QByteArray bytes = text.toUtf8();
+        const QByteArray bytes = text().toUtf8();
         const QMessageLogger logger(fileText.constData(), int(line), functionText.constData(), category.categoryName());
         switch (type) {
         case QtCriticalMsg:

@@ -1,8 +1,11 @@
 // Goes through a table of rows and, when a check fails on one, names that row (Qt Test gives the
-// failed check's line, the same for every row): for tables that cannot be a test's data. A table
-// made in the loop's head is kept for the loop, where a braced list would not be.
+// failed check's line, the same for every row): by its place in the table, counted from 1 as the
+// rows stand in the source, and by its value where Qt Test can print it (texts, numbers, flags,
+// registered enumerations). For tables that cannot be a test's data. A table made in the loop's
+// head is kept for the loop, where a braced list would not be.
 //
 //     for (const auto &row : eachRow(rows))                  // QWARN: The check above failed in row 3 of 8
+//     for (const char *text : eachRow(std::array{"nan", "inf"})) // ... failed in row 2 of 2: "inf"
 //         QCOMPARE(Price(row.input, &market->es).value(), row.value);
 //     for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())}))
 
@@ -12,6 +15,7 @@
 
 #include <array>
 #include <iterator>
+#include <memory>
 #include <utility>
 
 template <typename Rows>
@@ -24,8 +28,11 @@ struct EachRow
     ~EachRow() { noteFailure(); } // also when a failed check leaves the loop
     void noteFailure()
     {
-        if (row < int(std::size(rows)) && !std::exchange(failedBefore, QTest::currentTestFailed()) && failedBefore)
-            qWarning("The check above failed in row %d of %d", row + 1, int(std::size(rows)));
+        if (row >= int(std::size(rows)) || std::exchange(failedBefore, QTest::currentTestFailed()) || !failedBefore)
+            return;
+        const std::unique_ptr<char[]> value(QTest::toString(*std::next(std::cbegin(rows), row)));
+        qWarning("The check above failed in row %d of %d%s%s", row + 1, int(std::size(rows)), value ? ": " : "",
+                 value ? value.get() : "");
     }
     struct Iterator
     {

@@ -10,8 +10,9 @@ set -euo pipefail
 # qt6-tools-dev (CMake's Qt6LinguistTools) and qt6-l10n-tools (lupdate, lrelease): the catalogues
 # of the display texts.
 # qt6-declarative-dev and the QtQuick QML modules: the QML example over the live table model.
+# abigail-tools (abidw, abidiff), xz-utils and git: the binary interface against its baselines.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libgl-dev
-          fonts-dejavu-core doxygen pkgconf dpkg-dev file
+          fonts-dejavu-core doxygen pkgconf dpkg-dev file abigail-tools xz-utils git
           qt6-declarative-dev qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml-workerscript)
 for arg in "$@"; do
     case "$arg" in

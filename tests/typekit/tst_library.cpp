@@ -57,36 +57,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("loaded");
         QTest::addColumn<bool>("malformed");
-        QTest::addRow("state") << QByteArray("Trade::OrderState") << "5,2"
-                               << "5,2" << false;
-        QTest::addRow("state, reason not completed") << QByteArray("Trade::OrderState") << "4,2"
-                                                     << "0,0" << false;
-        QTest::addRow("state, word") << QByteArray("Trade::OrderState") << "4,x"
-                                     << "0,0" << true;
-        QTest::addRow("state, no reason") << QByteArray("Trade::OrderState") << "4"
-                                          << "4,0" << false;
-        QTest::addRow("state, reason 0") << QByteArray("Trade::OrderState") << "2,0"
-                                         << "2,0" << false;
-        QTest::addRow("state, completed without reason") << QByteArray("Trade::OrderState") << "5"
-                                                         << "5,0" << false;
-        QTest::addRow("state, three numbers") << QByteArray("Trade::OrderState") << "5,3,1"
-                                              << "0,0" << true;
-        QTest::addRow("source") << QByteArray("Trade::EventSource") << "2,3"
-                                << "2,3" << false;
-        QTest::addRow("source, empty") << QByteArray("Trade::EventSource") << ""
-                                       << "0,0" << true;
-        QTest::addRow("reason, free text") << QByteArray("Trade::EventReason") << "0:a:b"
-                                           << "0:a:b" << false;
-        QTest::addRow("reason, no number") << QByteArray("Trade::EventReason") << "x:text"
-                                           << "0:" << true;
-        QTest::addRow("reason, no colon") << QByteArray("Trade::EventReason") << "3"
-                                          << "0:" << true;
-        QTest::addRow("flags, unknown bits") << QByteArray("Trade::OrderFlags") << "7"
-                                             << "3" << false;
-        QTest::addRow("flags, word") << QByteArray("Trade::OrderFlags") << "all"
-                                     << "0" << true;
-        QTest::addRow("symbol category") << QByteArray("Trade::SymbolCategory") << "14"
-                                         << "14" << false;
+        const auto row = [](const char *name, const char *type, const char *text, const char *loaded, bool malformed) {
+            QTest::addRow("%s", name) << QByteArray(type) << QString::fromLatin1(text) << QString::fromLatin1(loaded)
+                                      << malformed;
+        };
+        row("state", "Trade::OrderState", "5,2", "5,2", false);
+        row("state, reason not completed", "Trade::OrderState", "4,2", "0,0", false);
+        row("state, word", "Trade::OrderState", "4,x", "0,0", true);
+        row("state, no reason", "Trade::OrderState", "4", "4,0", false);
+        row("state, reason 0", "Trade::OrderState", "2,0", "2,0", false);
+        row("state, completed without reason", "Trade::OrderState", "5", "5,0", false);
+        row("state, three numbers", "Trade::OrderState", "5,3,1", "0,0", true);
+        row("source", "Trade::EventSource", "2,3", "2,3", false);
+        row("source, empty", "Trade::EventSource", "", "0,0", true);
+        row("reason, free text", "Trade::EventReason", "0:a:b", "0:a:b", false);
+        row("reason, no number", "Trade::EventReason", "x:text", "0:", true);
+        row("reason, no colon", "Trade::EventReason", "3", "0:", true);
+        row("flags, unknown bits", "Trade::OrderFlags", "7", "3", false);
+        row("flags, word", "Trade::OrderFlags", "all", "0", true);
+        row("symbol category", "Trade::SymbolCategory", "14", "14", false);
     }
 
     void savedNumbers()

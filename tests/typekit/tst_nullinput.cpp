@@ -42,18 +42,15 @@ private Q_SLOTS:
 
         const VariantRecord none;
         const IRecordData *noData = nullptr;
-        const auto row = [](const char *name, Call call, const char *reports = "") {
+        const auto row = [](const char *name, const char *reports, Call call) {
             QTest::newRow(name) << call << QString::fromLatin1(reports);
         };
 
 #define UTIL(name)                                                                                                     \
-    row(                                                                                                               \
-        "OrderUtils::" #name,                                                                                          \
-        [none] {                                                                                                       \
-            const auto result = OrderUtils::name(none, nullptr);                                                       \
-            QCOMPARE(printed(result), printed(decltype(result){}));                                                    \
-        },                                                                                                             \
-        "OrderUtils::" #name ": topic != NULL")
+    row("OrderUtils::" #name, "OrderUtils::" #name ": topic != NULL", [none] {                                         \
+        const auto result = OrderUtils::name(none, nullptr);                                                           \
+        QCOMPARE(printed(result), printed(decltype(result){}));                                                        \
+    })
         UTIL(id);
         UTIL(zelTag);
         UTIL(type);
@@ -84,69 +81,51 @@ private Q_SLOTS:
 #undef UTIL
 
         IField *id = topics.order().idField();
-        row(
-            "record of null data", [=] { VariantRecord record(noData); }, "VariantRecord::VariantRecord: data != NULL");
-        row(
-            "record == null data", [=] { (void)(none == noData); }, "VariantRecord::operator ==: other != NULL");
-        row(
-            "null data != record", [=] { (void)(noData != none); }, "VariantRecord::operator ==: other != NULL");
-        row(
-            "null field set", [] { VariantRecord().setValue(nullptr, Variant(1)); },
-            "VariantRecord::setValue: field != NULL");
-        row(
-            "null field removed", [] { VariantRecord().remove(nullptr); }, "VariantRecord::remove: field != NULL");
-        row(
-            "null field converted", [none] { (void)none.convert(nullptr, Variant()); },
-            "VariantRecord::convert: field != NULL");
-        row(
-            "raw value of a null field", [none] { (void)none.rawValue(nullptr); },
-            "VariantRecord::rawValue: it != m_data.end()");
-        row("queries of a null field", [id] {
+        row("record of null data", "VariantRecord::VariantRecord: data != NULL", [=] { VariantRecord record(noData); });
+        row("record == null data", "VariantRecord::operator ==: other != NULL", [=] { (void)(none == noData); });
+        row("null data != record", "VariantRecord::operator ==: other != NULL", [=] { (void)(noData != none); });
+        row("null field set", "VariantRecord::setValue: field != NULL",
+            [] { VariantRecord().setValue(nullptr, Variant(1)); });
+        row("null field removed", "VariantRecord::remove: field != NULL", [] { VariantRecord().remove(nullptr); });
+        row("null field converted", "VariantRecord::convert: field != NULL",
+            [none] { (void)none.convert(nullptr, Variant()); });
+        row("raw value of a null field", "VariantRecord::rawValue: it != m_data.end()",
+            [none] { (void)none.rawValue(nullptr); });
+        row("queries of a null field", "", [id] {
             VariantRecord record;
             record.setValue(id, Variant(QStringLiteral("A-1")));
             QVERIFY(!record.contains(nullptr) && !record.hasValue(nullptr) && !record.stored(nullptr));
             QCOMPARE(record.value(nullptr, Variant(2)), Variant(2));
             QCOMPARE(record.heldOr(nullptr, 3), 3);
         });
-        row(
-            "null field added to a field set",
-            [] {
-                FieldSet set;
-                set += nullptr;
-                QVERIFY(set.isEmpty());
-            },
-            "FieldSet::operator +=: field != NULL");
-        row("null field moved to the front", [] {
+        row("null field added to a field set", "FieldSet::operator +=: field != NULL", [] {
             FieldSet set;
-            set.moveToBegin(nullptr);
+            set += nullptr;
+            QVERIFY(set.isEmpty());
         });
+        row("null field moved to the front", "", [] { FieldSet().moveToBegin(nullptr); });
 
-        row(
-            "average price on a null symbol", [] { QVERIFY(!AveragePrice(nullptr).hasValue()); },
-            "AveragePrice::setSymbol: symbol != 0");
-        row("quantity and profit without symbol", [] {
+        row("average price on a null symbol", "AveragePrice::setSymbol: symbol != 0",
+            [] { QVERIFY(!AveragePrice(nullptr).hasValue()); });
+        row("quantity and profit without symbol", "", [] {
             QCOMPARE(Quantity(2.0, nullptr).lotQuantity(), 2.0);
             QVERIFY(!Profit(nullptr).hasValue());
         });
-        row("valid figures of a null symbol", [] { QVERIFY(!ISymbol::hasValidFigures(nullptr)); });
-        row(
-            "leg order made for a null symbol",
-            [] { SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<ISymbol *>(nullptr)); },
-            "SpreadLegsOrderInfo::orderInfoBySymbol: symbol != NULL");
-        row("leg order looked up by a null symbol",
+        row("valid figures of a null symbol", "", [] { QVERIFY(!ISymbol::hasValidFigures(nullptr)); });
+        row("leg order made for a null symbol", "SpreadLegsOrderInfo::orderInfoBySymbol: symbol != NULL",
+            [] { SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<ISymbol *>(nullptr)); });
+        row("leg order looked up by a null symbol", "",
             [] { (void)SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<const ISymbol *>(nullptr)); });
 
-        row(
-            "inputs found for a null position",
-            [] {
+        row("inputs found for a null position",
+            "ListOfClosePositionOperationInputs::findOrderInputsByPosition: it != end()", [] {
                 QVERIFY(ListOfClosePositionOperationInputs().findOrderInputsByPosition(nullptr).isEmpty());
                 ListOfClosePositionOperationInputs().removeByPosition(nullptr);
-            },
-            "ListOfClosePositionOperationInputs::findOrderInputsByPosition: it != end()");
+            });
 
         // Providers take null as "none": a cleared symbol, account, connection or strategy, no
         // source to copy from, no provider to follow, no holder to feed.
-        row("providers given null", [] {
+        row("providers given null", "", [] {
             OrderInfoProvider provider;
             provider.setSymbol(nullptr);
             provider.setAccount(nullptr);

@@ -1,5 +1,7 @@
 // The order info provider: what each change announces, following an external provider along a
-// chain, pushing into an external holder, bad input, and deletion in every order.
+// chain, pushing into an external holder, bad input, and deletion in every order. Its base, the
+// symbol and account provider: the symbol's life (resolution lost and regained, disposal) as its
+// holder sees it, and deletion at any point of that.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/market.h>
@@ -88,6 +90,24 @@ private:
         heard << what;
         if (onHeard)
             onHeard(what);
+    }
+};
+
+// Hears a provider's symbolChanged: the symbol's name, "-" for none.
+class SymbolJournal : public QObject
+{
+    Q_OBJECT
+
+public:
+    QByteArray heard;
+    std::function<void()> onSymbolChanged;
+
+public Q_SLOTS:
+    void slot_symbolChanged(Trade::ISymbol *symbol)
+    {
+        heard += symbol ? symbol->name().toLatin1() : QByteArray("-");
+        if (onSymbolChanged)
+            onSymbolChanged();
     }
 };
 
@@ -231,267 +251,202 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("items"); // afterwards, see World::items(), if the follower lives
         QTest::addColumn<QStringList>("reports");
 
-        const auto row = [](const char *name, const Operation &operation, const char *heard, const char *items,
+        const auto row = [](const char *name, const char *heard, const char *items, const Operation &operation,
                             const QStringList &reports = {}) {
             QTest::addRow("%s", name) << operation << QByteArray(heard) << QByteArray(items) << reports;
         };
         // Rows that begin with the follower following, or having copied, the ticket; what that announced is forgotten.
         const auto after = [row](const Operation &start) {
-            return [row, start](const char *name, const Operation &operation, const char *heard, const char *items,
+            return [row, start](const char *name, const char *heard, const char *items, const Operation &operation,
                                 const QStringList &reports = {}) {
-                row(
-                    name,
-                    [=](World &w) {
-                        start(w);
-                        w.journal.heard.clear();
-                        operation(w);
-                    },
-                    heard, items, reports);
+                const auto started = [=](World &w) {
+                    start(w);
+                    w.journal.heard.clear();
+                    operation(w);
+                };
+                row(name, heard, items, started, reports);
             };
         };
         const auto following = after([](World &w) { w.follower->setExternalProvider(w.ticket); });
         const auto copied = after([](World &w) { w.follower->copyFrom(w.ticket); });
 
         // copyFrom announces every item once (three for the order settings), changed or not.
-        row(
-            "copy of a full context", [](World &w) { w.follower->copyFrom(w.ticket); }, "C S:ESZ26 A I I I M",
-            "++++++++");
-        copied(
-            "copy of the same context", [](World &w) { w.follower->copyFrom(w.ticket); }, "C S:ESZ26 A I I I",
-            "++++++++");
+        row("copy of a full context", "C S:ESZ26 A I I I M", "++++++++",
+            [](World &w) { w.follower->copyFrom(w.ticket); });
+        copied("copy of the same context", "C S:ESZ26 A I I I", "++++++++",
+               [](World &w) { w.follower->copyFrom(w.ticket); });
         const Operation copyNothing = [](World &w) { w.follower->copyFrom(nullptr); };
-        copied("copy of nothing onto a full context", copyNothing, "C I I S:- A I I I M", "--------");
-        row("copy of nothing onto an empty context", copyNothing, "C S:- A I I I", "--------");
-        row(
-            "copy of a context without a connection provider",
-            [](World &w) {
-                ReadOnlyContext empty;
-                w.follower->copyFrom(&empty);
-            },
-            "C S:- A I I I", "--------");
+        copied("copy of nothing onto a full context", "C I I S:- A I I I M", "--------", copyNothing);
+        row("copy of nothing onto an empty context", "C S:- A I I I", "--------", copyNothing);
+        row("copy of a context without a connection provider", "C S:- A I I I", "--------", [](World &w) {
+            ReadOnlyContext empty;
+            w.follower->copyFrom(&empty);
+        });
 
         // The tail of a chain of three hears a change at the head once, and is emptied when the chain goes.
-        row(
-            "tail of a chain",
-            [](World &w) {
-                Sample::TicketContext head;
-                Trade::OrderInfoProvider middle;
-                middle.setExternalProvider(&head);
-                w.follower->setExternalProvider(&middle);
-                w.journal.heard.clear();
-                w.fill(head);
-                head.setSymbol(nullptr); // clears the settings first
-                QCOMPARE(w.journal.heard.join(' '), QByteArray("S:ESZ26 S:ESZ26 A I I M C I S:-"));
-                QCOMPARE(w.items(), QByteArray("++-+-+-+"));
-                w.journal.heard.clear();
-            },
-            "C S:- A I I I M", "--------");
+        row("tail of a chain", "C S:- A I I I M", "--------", [](World &w) {
+            Sample::TicketContext head;
+            Trade::OrderInfoProvider middle;
+            middle.setExternalProvider(&head);
+            w.follower->setExternalProvider(&middle);
+            w.journal.heard.clear();
+            w.fill(head);
+            head.setSymbol(nullptr); // clears the settings first
+            QCOMPARE(w.journal.heard.join(' '), QByteArray("S:ESZ26 S:ESZ26 A I I M C I S:-"));
+            QCOMPARE(w.items(), QByteArray("++-+-+-+"));
+            w.journal.heard.clear();
+        });
 
         // Following: the same provider again changes nothing; none resets every item.
-        following(
-            "follow twice", [](World &w) { w.follower->setExternalProvider(w.ticket); }, "", "++++++++");
-        following(
-            "follow none",
-            [](World &w) {
-                w.follower->setExternalProvider(nullptr);
-                w.ticket->setAccount(nullptr); // no longer heard
-            },
-            "C I I S:- A I I I M", "--------");
-        row("pushes into its holder", pushesIntoHolder<Trade::OrderInfoProvider>, "C C S:ESZ26 A I I I M A A",
-            "++++++++");
-        row("pushes into a holder that is no Qt object", pushesIntoHolder<PlainHolder>, "C C S:ESZ26 A I I I M A A",
-            "++++++++");
+        following("follow twice", "", "++++++++", [](World &w) { w.follower->setExternalProvider(w.ticket); });
+        following("follow none", "C I I S:- A I I I M", "--------", [](World &w) {
+            w.follower->setExternalProvider(nullptr);
+            w.ticket->setAccount(nullptr); // no longer heard
+        });
+        row("pushes into its holder", "C C S:ESZ26 A I I I M A A", "++++++++",
+            pushesIntoHolder<Trade::OrderInfoProvider>);
+        row("pushes into a holder that is no Qt object", "C C S:ESZ26 A I I I M A A", "++++++++",
+            pushesIntoHolder<PlainHolder>);
 
         // Setters announce changes only. Prices compare on the symbol's tick grid.
-        row(
-            "price levels equal on the grid, then the flag alone",
-            [](World &w) {
-                Trade::PriceLevels other = w.levels;
-                w.follower->setPriceLevels(w.levels);
-                other.firstPrice = Trade::Price(5012.30, &w.es);
-                w.follower->setPriceLevels(other);
-                other.flag = true;
-                w.follower->setPriceLevels(other);
-            },
-            "I I", "------+-");
-        row(
-            "same settings, exit strategy and name",
-            [](World &w) {
-                QVERIFY(!w.follower->symbolAutoMappingShouldBeDisallowed());
-                for (int i = 0; i < 2; ++i) {
-                    w.follower->setInfo(w.info);
-                    w.follower->setExitStrategy(&w.exitStrategy);
-                    w.follower->setSymbolName(QStringLiteral("E-mini S&P"));
-                    w.follower->setSymbolAutoMappingShouldBeDisallowed(true);
-                }
-                QVERIFY(w.follower->symbolAutoMappingShouldBeDisallowed());
-            },
-            "I I S:-", "-+--++--");
-        row(
-            "symbol dropped with its settings",
-            [](World &w) {
-                w.follower->setSymbol(&w.es);
+        row("price levels equal on the grid, then the flag alone", "I I", "------+-", [](World &w) {
+            Trade::PriceLevels other = w.levels;
+            w.follower->setPriceLevels(w.levels);
+            other.firstPrice = Trade::Price(5012.30, &w.es);
+            w.follower->setPriceLevels(other);
+            other.flag = true;
+            w.follower->setPriceLevels(other);
+        });
+        row("same settings, exit strategy and name", "I I S:-", "-+--++--", [](World &w) {
+            QVERIFY(!w.follower->symbolAutoMappingShouldBeDisallowed());
+            for (int i = 0; i < 2; ++i) {
                 w.follower->setInfo(w.info);
-                w.follower->setPriceLevels(w.levels);
-                w.follower->setSymbol(nullptr);
-            },
-            "S:ESZ26 I I I I S:-", "--------");
+                w.follower->setExitStrategy(&w.exitStrategy);
+                w.follower->setSymbolName(QStringLiteral("E-mini S&P"));
+                w.follower->setSymbolAutoMappingShouldBeDisallowed(true);
+            }
+            QVERIFY(w.follower->symbolAutoMappingShouldBeDisallowed());
+        });
+        row("symbol dropped with its settings", "S:ESZ26 I I I I S:-", "--------", [](World &w) {
+            w.follower->setSymbol(&w.es);
+            w.follower->setInfo(w.info);
+            w.follower->setPriceLevels(w.levels);
+            w.follower->setSymbol(nullptr);
+        });
 
         // Deletion, whatever goes first and whenever: nothing is reached afterwards (the sanitizer
         // run), nothing is reported. Items are empty when the follower is gone.
-        following(
-            "head before its follower", [](World &w) { delete w.ticket; }, "C I I S:- A I I I M", "--------");
-        row(
-            "follower in its own announcement",
-            [](World &w) {
-                w.deleteOnHearing(w.follower, "S:ESZ26");
-                w.follower->setExternalProvider(w.ticket);
-                QCOMPARE(w.ticket->linkCountByName("symbolChanged"), 0);
-            },
-            "C C S:ESZ26", "");
-        row(
-            "head in its follower's announcement",
-            [](World &w) {
-                w.deleteOnHearing(w.ticket, "S:ESZ26");
-                w.follower->setExternalProvider(w.ticket);
-            },
-            "C C S:ESZ26 C S:- A I I I", "--------");
-        row(
-            "follower in its greeting",
-            [](World &w) {
-                w.deleteOnHearing(w.follower);
-                w.follower->setExternalProvider(w.ticket);
-            },
-            "C", "");
-        following(
-            "head in its follower's settings announcement",
-            [](World &w) {
-                w.deleteOnHearing(w.ticket);
-                Trade::VariantRecord changed;
-                changed.setValue(w.topics.order().idField(), QStringLiteral("changed"));
-                w.ticket->setInfo(changed);
-            },
-            "I C I I S:- A I I I M", "--------");
-        row(
-            "follower in the reset of its settings",
-            [](World &w) {
-                w.follower->setInfo(w.info);
-                w.follower->setSymbol(&w.es);
-                w.journal.heard.clear();
-                w.deleteOnHearing(w.follower);
-                w.follower->setSymbol(nullptr);
-            },
-            "I", "");
-        row(
-            "itself as its external provider",
-            [](World &w) {
-                w.follower->setExternalProvider(w.follower); // hears its own announcements, and ends
-                QCOMPARE(w.journal.heard.join(' '), QByteArray("C S:- A I I I"));
-                w.follower->setSymbol(&w.es);
-                delete w.follower;
-            },
-            "C S:- A I I I S:ESZ26 C S:- A I I I", "");
-        following(
-            "head changed by a listener of the follower's last disposed",
-            [](World &w) {
-                Journal listener;
-                w.follower->subscribe("disposed", &listener, "onDisposed");
-                listener.onHeard = [&w](const QByteArray &) { w.ticket->setSymbolName(w.ticket->symbolName() + u'+'); };
-                delete w.follower;
-                QCOMPARE(listener.heard.size(), 2); // the provider's and its base part's
-            },
-            "S:ESZ26", ""); // the first still reaches the follower
-        row(
-            "holder before it is pushed into",
-            [](World &w) {
-                auto *holder = new Trade::OrderInfoProvider;
-                w.follower->setExternalHolder(holder);
-                delete holder;
-                w.follower->setAccount(&w.account);
-                w.follower->connectionProvider()->setBrokerConnection(&w.connection);
-            },
-            "A C", "+--+----");
-        following(
-            "market data provider",
-            [](World &w) {
-                delete w.marketData;
-                QCOMPARE(w.ticket->marketDataProvider(), nullptr);
-            },
-            "M", "+++++++-");
+        following("head before its follower", "C I I S:- A I I I M", "--------", [](World &w) { delete w.ticket; });
+        row("follower in its own announcement", "C C S:ESZ26", "", [](World &w) {
+            w.deleteOnHearing(w.follower, "S:ESZ26");
+            w.follower->setExternalProvider(w.ticket);
+            QCOMPARE(w.ticket->linkCountByName("symbolChanged"), 0);
+        });
+        row("head in its follower's announcement", "C C S:ESZ26 C S:- A I I I", "--------", [](World &w) {
+            w.deleteOnHearing(w.ticket, "S:ESZ26");
+            w.follower->setExternalProvider(w.ticket);
+        });
+        row("follower in its greeting", "C", "", [](World &w) {
+            w.deleteOnHearing(w.follower);
+            w.follower->setExternalProvider(w.ticket);
+        });
+        following("head in its follower's settings announcement", "I C I I S:- A I I I M", "--------", [](World &w) {
+            w.deleteOnHearing(w.ticket);
+            Trade::VariantRecord changed;
+            changed.setValue(w.topics.order().idField(), QStringLiteral("changed"));
+            w.ticket->setInfo(changed);
+        });
+        row("follower in the reset of its settings", "I", "", [](World &w) {
+            w.follower->setInfo(w.info);
+            w.follower->setSymbol(&w.es);
+            w.journal.heard.clear();
+            w.deleteOnHearing(w.follower);
+            w.follower->setSymbol(nullptr);
+        });
+        row("itself as its external provider", "C S:- A I I I S:ESZ26 C S:- A I I I", "", [](World &w) {
+            w.follower->setExternalProvider(w.follower); // hears its own announcements, and ends
+            QCOMPARE(w.journal.heard.join(' '), QByteArray("C S:- A I I I"));
+            w.follower->setSymbol(&w.es);
+            delete w.follower;
+        });
+        // The first change still reaches the follower.
+        following("head changed by a listener of the follower's last disposed", "S:ESZ26", "", [](World &w) {
+            Journal listener;
+            w.follower->subscribe("disposed", &listener, "onDisposed");
+            listener.onHeard = [&w](const QByteArray &) { w.ticket->setSymbolName(w.ticket->symbolName() + u'+'); };
+            delete w.follower;
+            QCOMPARE(listener.heard.size(), 2); // the provider's and its base part's
+        });
+        row("holder before it is pushed into", "A C", "+--+----", [](World &w) {
+            auto *holder = new Trade::OrderInfoProvider;
+            w.follower->setExternalHolder(holder);
+            delete holder;
+            w.follower->setAccount(&w.account);
+            w.follower->connectionProvider()->setBrokerConnection(&w.connection);
+        });
+        following("market data provider", "M", "+++++++-", [](World &w) {
+            delete w.marketData;
+            QCOMPARE(w.ticket->marketDataProvider(), nullptr);
+        });
 
         // After any announcement a follower holds what its head holds now, whatever the observers
         // did meanwhile: a host that maps the head's symbol while announcing it, a symbol deleted
         // while the follower announces its new name, a follower told to follow another provider
         // while it copies the first.
-        following(
-            "head's symbol mapped while the head announces it",
-            [](World &w) {
-                Journal host;
-                w.hearBeforeFollower(host, "S:NQZ26");
-                w.ticket->setSymbol(&w.nq);
-                QCOMPARE(w.follower->symbol(), w.ticket->symbol());
-            },
-            "", "++++++++");
-        following(
-            "head takes its symbol back while it announces its loss of resolution",
-            [](World &w) {
-                Journal host;
-                w.hearBeforeFollower(host, "S:-");
-                w.es.setResolved(false); // heard by the follower after the ticket
-                QCOMPARE(w.follower->symbol(), w.ticket->symbol());
-                w.es.setResolved(true);
-            },
-            "I", "++++-+++");
-        following(
-            "symbol deleted while the follower announces the head's new name",
-            [](World &w) {
-                auto *doomed = new Sample::Symbol(QStringLiteral("YMZ26"), Symbology::symbolTypeFuture, 100, 100, 5.0);
-                w.ticket->setSymbol(doomed);
-                w.journal.heard.clear();
-                w.journal.onHeard = [&doomed](const QByteArray &heard) {
-                    if (heard == "S:YMZ26")
-                        delete std::exchange(doomed, nullptr);
-                };
-                w.ticket->setSymbolName(QStringLiteral("E-mini Dow"));
-                QCOMPARE(w.follower->symbol(), nullptr);
-            },
-            "S:YMZ26 I I S:-", "++-+-+-+");
-        following(
-            "another provider followed while the first is copied",
-            [](World &w) {
-                Sample::TicketContext other;
-                other.setAccount(&w.account);
-                w.follower->setExternalProvider(nullptr);
-                w.journal.onHeard = [&w, &other](const QByteArray &heard) {
-                    if (heard == "C")
-                        w.follower->setExternalProvider(&other);
-                };
-                w.follower->setExternalProvider(w.ticket);
-                QCOMPARE(w.items(), QByteArray("---+----"));
-                w.ticket->setSymbol(&w.nq); // followed no more
-                QCOMPARE(w.items(), QByteArray("---+----"));
-                w.journal.onHeard = nullptr;
-                w.journal.heard.clear();
-            },
-            "C S:- A I I I", "--------");
+        following("head's symbol mapped while the head announces it", "", "++++++++", [](World &w) {
+            Journal host;
+            w.hearBeforeFollower(host, "S:NQZ26");
+            w.ticket->setSymbol(&w.nq);
+            QCOMPARE(w.follower->symbol(), w.ticket->symbol());
+        });
+        following("head takes its symbol back while it announces its loss of resolution", "I", "++++-+++",
+                  [](World &w) {
+                      Journal host;
+                      w.hearBeforeFollower(host, "S:-");
+                      w.es.setResolved(false); // heard by the follower after the ticket
+                      QCOMPARE(w.follower->symbol(), w.ticket->symbol());
+                      w.es.setResolved(true);
+                  });
+        following("symbol deleted while the follower announces the head's new name", "S:YMZ26 I I S:-", "++-+-+-+",
+                  [](World &w) {
+                      auto *doomed =
+                          new Sample::Symbol(QStringLiteral("YMZ26"), Symbology::symbolTypeFuture, 100, 100, 5.0);
+                      w.ticket->setSymbol(doomed);
+                      w.journal.heard.clear();
+                      w.journal.onHeard = [&doomed](const QByteArray &heard) {
+                          if (heard == "S:YMZ26")
+                              delete std::exchange(doomed, nullptr);
+                      };
+                      w.ticket->setSymbolName(QStringLiteral("E-mini Dow"));
+                      QCOMPARE(w.follower->symbol(), nullptr);
+                  });
+        following("another provider followed while the first is copied", "C S:- A I I I", "--------", [](World &w) {
+            Sample::TicketContext other;
+            other.setAccount(&w.account);
+            w.follower->setExternalProvider(nullptr);
+            w.journal.onHeard = [&w, &other](const QByteArray &heard) {
+                if (heard == "C")
+                    w.follower->setExternalProvider(&other);
+            };
+            w.follower->setExternalProvider(w.ticket);
+            QCOMPARE(w.items(), QByteArray("---+----"));
+            w.ticket->setSymbol(&w.nq); // followed no more
+            QCOMPARE(w.items(), QByteArray("---+----"));
+            w.journal.onHeard = nullptr;
+            w.journal.heard.clear();
+        });
 
-        following(
-            "market data deleted while the ticket subscribes to it",
-            [](World &w) {
-                auto *quotes = new HookedQuotes;
-                quotes->onAttached = [quotes] { delete quotes; };
-                w.ticket->setMarketDataProvider(quotes);
-                QCOMPARE(w.ticket->marketDataProvider(), nullptr);
-            },
-            "M", "+++++++-");
-        following(
-            "ticket deleted while it subscribes to market data",
-            [](World &w) {
-                HookedQuotes quotes;
-                quotes.onAttached = [&w] { delete w.ticket; };
-                w.ticket->setMarketDataProvider(&quotes);
-            },
-            "C I I S:- A I I I M", "--------");
+        following("market data deleted while the ticket subscribes to it", "M", "+++++++-", [](World &w) {
+            auto *quotes = new HookedQuotes;
+            quotes->onAttached = [quotes] { delete quotes; };
+            w.ticket->setMarketDataProvider(quotes);
+            QCOMPARE(w.ticket->marketDataProvider(), nullptr);
+        });
+        following("ticket deleted while it subscribes to market data", "C I I S:- A I I I M", "--------", [](World &w) {
+            HookedQuotes quotes;
+            quotes.onAttached = [&w] { delete w.ticket; };
+            w.ticket->setMarketDataProvider(&quotes);
+        });
 
         // Misuse is reported, and the provider goes on.
         const QString notAnInterface =
@@ -500,7 +455,7 @@ private Q_SLOTS:
                                                                       u"inherit Common::IObject"));
         const QString notAHolder =
             reportLine("setExternalHolder", "holder == 0 || (holder->as<ISymbolAccountHolder>() != 0)");
-        row("holder that is no holder",
+        row("holder that is no holder", "A A", "--------",
             [](World &w) {
                 ReadOnlyContext context;
                 w.follower->setExternalHolder(&context);
@@ -508,28 +463,28 @@ private Q_SLOTS:
                 w.follower->setExternalHolder(nullptr);
                 w.follower->setAccount(nullptr);
             },
-            "A A", "--------", {notAnInterface, notAHolder, notAnInterface});
+            {notAnInterface, notAHolder, notAnInterface});
         row(
-            "symbol of a provider not followed",
+            "symbol of a provider not followed", "I S:ESZ26", "--+--+--",
             [](World &w) {
                 w.ticket->subscribe(w.follower);
                 w.ticket->setSymbol(nullptr);
                 w.ticket->setSymbol(&w.es); // taken all the same
             },
-            "I S:ESZ26", "--+--+--", QStringList(2, reportLine("slot_symbolChanged", "m_provider != 0")));
-        following("disposal of an unknown provider",
+            QStringList(2, reportLine("slot_symbolChanged", "m_provider != 0")));
+        following("disposal of an unknown provider", "C I I S:- A I I I M", "--------",
                   [](World &w) {
                       Sample::MarketDataProvider(QStringLiteral("other"))
                           .subscribe("disposed", w.follower, "onProviderDisposed");
                       QVERIFY(!w.ticket->isSubscribed(w.follower.data())); // followed no more
                   },
-                  "C I I S:- A I I I M", "--------", {reportLine("onProviderDisposed", "object == m_provider")});
-        row("disposal of unknown market data",
+                  {reportLine("onProviderDisposed", "object == m_provider")});
+        row("disposal of unknown market data", "", "--------",
             [](World &w) {
                 Sample::MarketDataProvider(QStringLiteral("other"))
                     .subscribe("disposed", w.follower, "onMarketDataProviderDisposed");
             },
-            "", "--------", {reportLine("onMarketDataProviderDisposed", "object == m_marketDataProvider")});
+            {reportLine("onMarketDataProviderDisposed", "object == m_marketDataProvider")});
     }
 
     void announcements()
@@ -545,6 +500,122 @@ private Q_SLOTS:
         QCOMPARE(world.journal.heard.join(' '), heard);
         QCOMPARE(world.follower ? world.items() : QByteArray(), items);
         QCOMPARE(recorder.lines(), reports);
+    }
+
+    void symbolLife_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QByteArray>("heard");
+        QTest::addColumn<QByteArray>("current");  // "x": the provider is gone
+        QTest::addColumn<bool>("watchesA");       // the provider still has subscriptions on A
+        QTest::addColumn<QStringList>("reports"); // then the logs: severity, file, function, text
+
+        const auto row = [](const char *name, const char *steps, const char *heard, const char *current, bool watchesA,
+                            const QStringList &reports = {}) {
+            QTest::addRow("%s", name) << QString::fromLatin1(steps).split(QLatin1String(", ")) << QByteArray(heard)
+                                      << QByteArray(current) << watchesA << reports;
+        };
+        const QStringList notResolved{
+            QStringLiteral("3 symbolaccountprovider Trade::SymbolAccountProvider::setSymbol "
+                           " Symbol=A is not resolved by core. It will be reset when subscribe")};
+        row("same symbol again", "set A, set A", "A", "A", true);
+        row("none after a symbol", "set A, set -", "A-", "-", false);
+        row("another symbol", "set A, set B", "AB", "B", false);
+        row("watched while unresolved", "set A, unresolve A", "A-", "-", true);
+        row("resolution regained", "set A, unresolve A, resolve A", "A-A", "A", true);
+        row("unresolved symbol accepted", "unresolve A, set A", "A", "A", true, notResolved);
+        row("unresolved symbol set again", "set A, unresolve A, set A", "A-A", "A", true, notResolved);
+        row("disposed while current", "set A, dispose A", "A-", "-", false);
+        row("disposed while unresolved", "set A, unresolve A, dispose A", "A-", "-", false);
+        row("another symbol ends the watch", "set A, unresolve A, set B, resolve A", "A-B", "B", false);
+        row("resolution of a symbol let go", "set A, set B, unresolve A, resolve A", "AB", "B", false);
+
+        // Whatever is deleted ("drop": the provider), and whenever ("on <heard> <step>": in the announcement
+        // that completes what was heard): nothing reaches it afterwards (the sanitizer run), nothing is reported.
+        row("provider deleted on its new symbol", "on A drop, set A, unresolve A, resolve A", "A", "x", false);
+        row("provider deleted on losing resolution", "on A- drop, set A, unresolve A, resolve A", "A-", "x", false);
+        row("symbol deleted on losing resolution", "on A- dispose A, set A, unresolve A", "A-", "-", false);
+        row("provider deleted, then its symbol changes", "set A, drop, unresolve A, resolve A", "A", "x", false);
+        row("symbol deleted while unresolved", "set A, unresolve A, dispose A, set A", "A-", "-", false);
+
+        // What the observers of the announcement of a lost resolution choose stands: a fallback stays
+        // when the lost symbol resolves again or goes; the same symbol set back is current and
+        // watched; a symbol resolved meanwhile is current again.
+        row("fallback chosen on losing resolution", "on A- set B, set A, unresolve A, resolve A", "A-B", "B", false);
+        row("fallback kept when the lost symbol goes", "on A- set B, set A, unresolve A, dispose A", "A-B", "B", false);
+        row("symbol set back on losing resolution", "on A- set A, set A, unresolve A, resolve A, dispose A", "A-A-",
+            "-", false, notResolved);
+        row("symbol resolved on losing resolution", "on A- resolve A, set A, unresolve A", "A-A", "A", true);
+
+        // B wired to the provider's private slots by hand: signals of a symbol it does not hold.
+        const auto line = [](const char *function, const char *condition) {
+            return Trade::ReportRecorder::line(u"symbolaccountprovider", QString::fromLatin1(function),
+                                               QString::fromLatin1(condition));
+        };
+        const QString resolveChanged = line("Trade::SymbolAccountProvider::slot_symbolResolveChanged",
+                                            "symbol == m_symbol || symbol == m_resolvingSymbol");
+        row("resolution changes of an unknown symbol", "set A, hook B, unresolve B, resolve B", "AB", "B", false,
+            {resolveChanged, resolveChanged});
+        row("disposal of an unknown object", "set A, hook B, dispose B", "A-", "-", false,
+            {line("Trade::SymbolAccountProvider::onSymbolDisposed",
+                  "m_symbol == symbol || symbol == m_resolvingSymbol")});
+    }
+
+    void symbolLife()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QByteArray, heard);
+        QFETCH(QByteArray, current);
+        QFETCH(bool, watchesA);
+        QFETCH(QStringList, reports);
+
+        Sample::StandardTopics topics;
+        const auto stock = [](QChar name) { return new Sample::Symbol(name, Symbology::symbolTypeStock, 1, 100); };
+        QPointer<Sample::Symbol> symbols[] = {stock(u'A'), stock(u'B')};
+        QPointer<Trade::SymbolAccountProvider> provider = new Trade::SymbolAccountProvider;
+        SymbolJournal journal;
+        provider->subscribe(&journal);
+
+        Trade::ReportRecorder recorder;
+        std::function<void(const QString &)> run = [&](const QString &step) {
+            const QString verb = step.section(QLatin1Char(' '), 0, 0);
+            Sample::Symbol *symbol =
+                step.endsWith(QLatin1Char('-')) ? nullptr : symbols[step.back() == QLatin1Char('B')];
+            if (verb == QLatin1String("on")) {
+                journal.onSymbolChanged = [&, when = step.section(QLatin1Char(' '), 1, 1).toLatin1(),
+                                           then = step.section(QLatin1Char(' '), 2)] {
+                    if (journal.heard == when)
+                        run(then);
+                };
+            } else if (verb == QLatin1String("set")) {
+                provider->setSymbol(symbol);
+            } else if (verb == QLatin1String("unresolve") || verb == QLatin1String("resolve")) {
+                symbol->setResolved(verb == QLatin1String("resolve"));
+            } else if (verb == QLatin1String("dispose")) {
+                delete symbol;
+            } else if (verb == QLatin1String("drop")) {
+                delete provider;
+            } else if (verb == QLatin1String("hook")) {
+                symbol->subscribe(provider.data(), "symbolResolveChanged");
+                symbol->subscribe("disposed", provider.data(), "onSymbolDisposed");
+            }
+        };
+        for (const QString &step : steps)
+            run(step);
+
+        QCOMPARE(journal.heard, heard);
+        QCOMPARE(!provider            ? QByteArray("x")
+                 : provider->symbol() ? provider->symbol()->name().toLatin1()
+                                      : QByteArray("-"),
+                 current);
+        QCOMPARE(provider && symbols[0] && symbols[0]->isSubscribed(provider.data()), watchesA);
+        QStringList reported = recorder.lines();
+        for (const Trade::RecordedLog &log : recorder.logs())
+            reported << QStringLiteral("%1 %2 %3 %4").arg(log.severity).arg(log.file, log.function, log.text);
+        QCOMPARE(reported, reports);
+        delete provider;
+        for (Sample::Symbol *symbol : symbols)
+            delete symbol;
     }
 };
 

@@ -43,26 +43,6 @@ public Q_SLOTS:
     void slot_disposed() { act(); }
 };
 
-// Hears a provider's symbolChanged by its text (the signal is protected), for tracing.
-class SymbolTracer : public QObject
-{
-    Q_OBJECT
-
-public:
-    SymbolTracer(QObject *provider, std::function<void(Trade::ISymbol *)> hear)
-        : QObject(provider), m_hear(std::move(hear))
-    {
-        QObject::connect(provider, SIGNAL(symbolChanged(Trade::ISymbol *, Trade::ISymbolAccountProvider *)), this,
-                         SLOT(heard(Trade::ISymbol *)));
-    }
-
-private Q_SLOTS:
-    void heard(Trade::ISymbol *symbol) { m_hear(symbol); }
-
-private:
-    std::function<void(Trade::ISymbol *)> m_hear;
-};
-
 // What the subscription holder subscribes to the storage's records.
 class RecordObserver : public QObject
 {
@@ -87,10 +67,8 @@ public:
         for (int i = 0; i < 4; ++i)
             newSymbol();
         m_head = new Sample::TicketContext;
-        trace(m_head, -1);
         for (int i = 0; i < 3; ++i) {
             m_chain.emplace_back(new Trade::OrderInfoProvider);
-            trace(m_chain.back(), i);
             m_follows.push_back(i == 0 ? static_cast<Trade::OrderInfoProvider *>(m_head.data())
                                        : m_chain[i - 1].data());
             m_chain[i]->setExternalProvider(m_follows[i]);
@@ -191,16 +169,6 @@ public:
     }
 
 private:
-    // With tracing, each provider's announcements of a symbol as they begin.
-    void trace(Trade::OrderInfoProvider *provider, int index)
-    {
-        if (!m_tracing)
-            return;
-        new SymbolTracer(provider, [this, index](Trade::ISymbol *symbol) {
-            qInfo("%*sprovider %d announces %s", m_depth * 2, "", index, symbol ? qPrintable(symbol->name()) : "-");
-        });
-    }
-
     unsigned pick(unsigned count) { return count ? unsigned(m_random() % count) : 0; }
 
     template <typename T>
@@ -423,11 +391,8 @@ private Q_SLOTS:
             for (int step = 0; step < 60; ++step) {
                 world.step();
                 const QString broken = world.broken();
-                QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1 (replay with TYPEKIT_STRESS_SEED=%1), "
-                                                                     "step %2: %3")
-                                                          .arg(seed)
-                                                          .arg(step)
-                                                          .arg(broken)));
+                const QString where = QStringLiteral("seed %1 (replay with TYPEKIT_STRESS_SEED=%1), step %2: ");
+                QVERIFY2(broken.isEmpty(), qPrintable(where.arg(seed).arg(step) + broken));
             }
         }
         qInfo("%d seeds", run);

@@ -1,11 +1,16 @@
 // The broker connection provider: which changes it announces, and the greeting that only a new
-// subscriber receives.
+// subscriber receives; connection states: what each allows, their texts, and their converter.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
 #include <typekit/connection/brokerconnectionprovider.h>
+#include <typekit/connection/connectionstate.h>
 
 #include <QtTest/QtTest>
+
+#include "rows.h"
+
+using namespace Trade;
 
 namespace {
 
@@ -55,6 +60,52 @@ private Q_SLOTS:
         QCOMPARE(late.heard, QList<Trade::IBrokerConnection *>({&first, &first, nullptr, &second, &second}));
         QCOMPARE(early.providers + late.providers, QList<Trade::IBrokerConnectionProvider *>(11, &provider));
         QCOMPARE(recorder.count(), 0);
+    }
+
+    void connectionStates()
+    {
+        const struct
+        {
+            int type;
+            const char *text;
+            bool isReady, canConnect, canDisconnect;
+        } rows[] = {{0, "", false, false, false},
+                    {1, "disconnected", false, true, false},
+                    {2, "connecting", false, false, true},
+                    {3, "connected", true, false, true},
+                    {4, "disconnecting", false, false, false},
+                    {5, "", false, false, false},
+                    {-1, "", false, false, false}};
+        const QString unexpected =
+            ReportRecorder::line(u"connection/connectionstate", u"Trade::ConnectionState::toString",
+                                 u"false && \"unexpected connection state\"");
+        for (const auto &row : eachRow(rows)) {
+            const ConnectionState state{ConnectionState::Type(row.type)};
+            QCOMPARE(state.isReady(), row.isReady);
+            QCOMPARE(state.canConnect(), row.canConnect);
+            QCOMPARE(state.canDisconnect(), row.canDisconnect);
+
+            // Each text is made once and kept; a value outside the states reports, each time.
+            ReportRecorder reports;
+            QCOMPARE(state.toString(), QLatin1String(row.text));
+            QCOMPARE(&state.toString(), &ConnectionState(state.type()).toString());
+            QCOMPARE(reports.lines(), *row.text ? QStringList() : QStringList(3, unexpected));
+        }
+    }
+
+    void connectionStateConverter()
+    {
+        const Variant connected = Variant::fromValue(ConnectionState(ConnectionState::Connected));
+        ReportRecorder reports;
+        QCOMPARE(connected.toString(), QStringLiteral("connected"));
+        ConnectionStateConverter converter;
+        QVERIFY(!converter.toVariant(connected).isValid());
+        // A variant without a state reads as state 0, whose text reports.
+        QCOMPARE(converter.toString(Variant(3)), QString());
+        QCOMPARE(reports.count(), 1);
+        // Comparison is not supported by this converter.
+        QVERIFY(connected == Variant::fromValue(ConnectionState(ConnectionState::Disconnected)));
+        QCOMPARE(reports.reports().last().function, QStringLiteral("Trade::StubConverterImpl::compare"));
     }
 };
 

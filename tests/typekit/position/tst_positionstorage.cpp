@@ -1,10 +1,16 @@
-// Position statistics and basket selection over a set of positions.
+// Position statistics and basket selection over a set of positions; trade sides, in variants and
+// through their converter.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/market.h>
 #include <typekit/position/ipositionstorage.h>
+#include <typekit/position/tradeside.h>
+
+#include <basekit/dump.h>
 
 #include <QtTest/QtTest>
+
+#include "rows.h"
 
 #include <cmath>
 #include <memory>
@@ -54,6 +60,8 @@ class tst_PositionStorage : public QObject
     Q_OBJECT
 
     std::unique_ptr<Sample::Market> market;
+
+    static Variant side(int type) { return Variant::fromValue(TradeSide(TradeSide::Type(type))); }
 
     Container<IPosition *> positions(const QVector<Figures> &figures)
     {
@@ -150,6 +158,64 @@ private Q_SLOTS:
         QCOMPARE(QList<IPosition *>(baskets.begin(), baskets.end()), QList<IPosition *>({&first, &second}));
         QCOMPARE(reports.reports().size(), 1); // the category that is set but no category
         QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IDictionaryVisibleSymbol::category"));
+    }
+
+    void tradeSides()
+    {
+        ReportRecorder reports;
+        // A value outside the three sides is none of them and shows nothing, silently.
+        const struct
+        {
+            int type;
+            bool isLong, isShort, isFlat;
+            const char *text;
+        } rows[] = {{0, false, false, false, ""},
+                    {1, true, false, false, "Long"},
+                    {2, false, true, false, "Short"},
+                    {3, false, false, true, "Flat"},
+                    {4, false, false, false, ""}};
+        for (const auto &row : eachRow(rows)) {
+            const TradeSide value{TradeSide::Type(row.type)};
+            QCOMPARE(value.isLong(), row.isLong);
+            QCOMPARE(value.isShort(), row.isShort);
+            QCOMPARE(value.isFlat(), row.isFlat);
+            QCOMPARE(side(row.type).toString(), QLatin1String(row.text));
+        }
+        QCOMPARE(TradeSide(true), TradeSide::Long);
+        QCOMPARE(TradeSide(false), TradeSide::Short);
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void tradeSideConverter()
+    {
+        TradeSideConverter converter;
+        ReportRecorder reports;
+        // Anything that is no side (an empty variant, another type) reads as 0.
+        const struct
+        {
+            Variant left, right;
+            int result;
+        } rows[] = {{side(1), side(1), 0},
+                    {side(1), side(3), -1},
+                    {side(2), side(1), 1},
+                    {Variant(), side(1), -1},
+                    {side(0), Variant(QStringLiteral("Long")), 0}};
+        for (const auto &row : eachRow(rows)) {
+            QCOMPARE(converter.compare(row.left, row.right), row.result);
+            QCOMPARE(converter.compare(row.right, row.left), -row.result);
+            if (row.left.isValid() && row.right.isValid())
+                QCOMPARE(row.left == row.right, row.result == 0);
+        }
+
+        const Variant longSide = side(1);
+        // Saving goes through the stub, which writes the converter's own text.
+        QCOMPARE(longSide.save(), Dump(Dump::Atom(QStringLiteral("Trade::TradeSide"), QStringLiteral("Long"))));
+        // Loading and conversion are not supported: one report each, and no value.
+        QVERIFY(!Variant::load(longSide.save(), Variant()).isValid());
+        QVERIFY(!Variant(1).convert(qMetaTypeId<TradeSide>(), Variant()).isValid());
+        QCOMPARE(reports.count(), 2);
+        QCOMPARE(reports.reports().at(0).function, QStringLiteral("Trade::StubConverterImpl::load"));
+        QCOMPARE(reports.reports().at(1).function, QStringLiteral("Trade::StubConverterImpl::fromVariant"));
     }
 };
 

@@ -209,23 +209,23 @@ private Q_SLOTS:
     // An update signals the runs of adjacent columns whose values changed, and nothing else.
     void updatedCells_data()
     {
-        QTest::addColumn<Edit>("edit");
         QTest::addColumn<Runs>("expected");
-        QTest::addRow("nothing") << Edit([](OrderRecord &) {}) << Runs();
-        QTest::addRow("one cell") << Edit([](OrderRecord &o) { o.setQuantity(Quantity::fromLots(4, o.symbol())); })
-                                  << Runs{{3, 3}};
-        QTest::addRow("two adjacent") << Edit([](OrderRecord &o) {
+        QTest::addColumn<Edit>("edit");
+        QTest::addRow("nothing") << Runs() << Edit([](OrderRecord &) {});
+        QTest::addRow("one cell") << Runs{{3, 3}}
+                                  << Edit([](OrderRecord &o) { o.setQuantity(Quantity::fromLots(4, o.symbol())); });
+        QTest::addRow("two adjacent") << Runs{{2, 3}} << Edit([](OrderRecord &o) {
             o.setLimitPrice(Price(QStringLiteral("5000"), o.symbol()));
             o.setQuantity(Quantity::fromLots(4, o.symbol()));
-        }) << Runs{{2, 3}};
-        QTest::addRow("two apart") << Edit([](OrderRecord &o) {
+        });
+        QTest::addRow("two apart") << Runs{{1, 1}, {4, 4}} << Edit([](OrderRecord &o) {
             o.setAction(OrderAction::Sell);
             o.setState(OrderState(OrderState::Completed));
-        }) << Runs{{1, 1}, {4, 4}};
+        });
         QTest::addRow("same value again")
-            << Edit([](OrderRecord &o) { o.setLimitPrice(Price(QStringLiteral("5012.25"), o.symbol())); }) << Runs();
+            << Runs() << Edit([](OrderRecord &o) { o.setLimitPrice(Price(QStringLiteral("5012.25"), o.symbol())); });
         QTest::addRow("a field not shown")
-            << Edit([](OrderRecord &o) { o.setStopPrice(Price(QStringLiteral("4990"), o.symbol())); }) << Runs();
+            << Runs() << Edit([](OrderRecord &o) { o.setStopPrice(Price(QStringLiteral("4990"), o.symbol())); });
     }
 
     void updatedCells()
@@ -667,53 +667,36 @@ void tst_StorageTableModel::churnWith(quint32 seed)
     makeModel();
     for (int i = 0; i < 150; ++i) {
         step(false, false);
-        if (!model) {
-            tester.reset();
-            sortedTester.reset();
-            sorted.reset();
+        if (!model)
             makeModel();
-        }
+        const auto where = [&] { return QStringLiteral("seed %1 step %2: ").arg(seed).arg(i); };
         // The model shows the storage's records that pass its filter, with their values.
         QStringList expected;
+        QSet<IRecord *> held;
         for (int r = 0; r < orders->count(); ++r) {
             Sample::Record *record = orders->at(r);
+            held.insert(record);
             if (!model->hasFilter() || orders->passesFilter(record, *model->filter()))
                 expected << record->key();
         }
         QStringList shown;
-        QSet<IRecord *> held;
-        for (int r = 0; r < orders->count(); ++r)
-            held.insert(orders->at(r));
         for (int row = 0; row < model->rowCount(); ++row) {
             IRecord *record = model->record(row);
-            if (!held.contains(record)) {
-                const int idColumn = int(model->columns().indexOf(m.topic.idField()));
-                QFAIL(qPrintable(QStringLiteral("seed %1 step %2: row %3 (%4) shows a record the storage no longer has")
-                                     .arg(seed)
-                                     .arg(i)
-                                     .arg(row)
-                                     .arg(idColumn >= 0 ? model->index(row, idColumn).data().toString() : QString())));
-            }
+            if (!held.contains(record))
+                QFAIL(qPrintable(where() + QStringLiteral("row %1 shows a record the storage no longer has").arg(row)));
             shown << record->key();
             for (int column = 0; column < model->columnCount(); ++column) {
                 const Variant *value = record->variantRecord().stored(model->columns().at(column));
                 if (!(Variant(model->index(row, column).data(StorageTableModel::ValueRole))
-                      == (value ? *value : Variant()))) {
-                    QFAIL(qPrintable(QStringLiteral("seed %1 step %2: row %3 column %4 is stale")
-                                         .arg(seed)
-                                         .arg(i)
-                                         .arg(row)
-                                         .arg(column)));
-                }
+                      == (value ? *value : Variant())))
+                    QFAIL(qPrintable(where() + QStringLiteral("row %1 column %2 is stale").arg(row).arg(column)));
             }
         }
         expected.sort();
         shown.sort();
         if (shown != expected)
-            QFAIL(qPrintable(QStringLiteral("seed %1 step %2: shows %3, the storage has %4")
-                                 .arg(seed)
-                                 .arg(i)
-                                 .arg(shown.join(u','), expected.join(u','))));
+            QFAIL(qPrintable(
+                where() + QStringLiteral("shows %1, the storage has %2").arg(shown.join(u','), expected.join(u','))));
     }
     tester.reset();
     sortedTester.reset();

@@ -1,4 +1,7 @@
-// Variant records: entries, copy-on-write, set algebra, equality, saved forms.
+// Variant records: entries, copy-on-write, set algebra, equality, saved forms; the field sets
+// they are cut by: order, repeats and the set operations; record lists: made from a storage,
+// saved without their empty records, compared for equality only, and the converter's reports
+// for other types.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/market.h>
@@ -291,6 +294,127 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
     }
 
+    void fieldSetAddingAndRemoving()
+    {
+        FieldSet set;
+        set << id << type << id;
+        set += type;
+        QCOMPARE(set, FieldSet({id, type}));
+        QCOMPARE(set + tag, FieldSet({id, type, tag}));
+        QCOMPARE(set - id, FieldSet({type}));
+        QCOMPARE(set - tag, set);
+        set.moveToBegin(type);
+        QCOMPARE(set, FieldSet({type, id}));
+        set.moveToBegin(tag); // not a member: not added
+        QCOMPARE(set, FieldSet({type, id}));
+
+        FieldSet repeated(QList<IField *>{id, type, id}); // taken as it is, repeats and all
+        repeated -= id;
+        QCOMPARE(repeated, FieldSet({type, id}));
+        repeated -= id;
+        QCOMPARE(repeated, FieldSet({type}));
+    }
+
+    void fieldSetOperations()
+    {
+        const FieldSet left{tag, id, type};
+        const FieldSet right{plus, type, id};
+        for (const FieldSet &united : eachRow(std::array{left | right, left + right, FieldSet(left) << right}))
+            QCOMPARE(united, FieldSet({tag, id, type, plus}));
+        QCOMPARE(left & right, FieldSet({id, type})); // in the left's order
+        QCOMPARE(right & left, FieldSet({type, id}));
+        QCOMPARE(left & FieldSet(), FieldSet());
+        QCOMPARE(FieldSet() & left, FieldSet());
+        QCOMPARE(left - right, FieldSet({tag}));
+
+        QVERIFY(!FieldSet(QList<IField *>{id, id, type}).isSubsetOf(FieldSet{id, type})); // longer than the other set
+        QVERIFY(FieldSet({type, id}).isSubsetOf(FieldSet{id, type, tag}));
+        QVERIFY(!FieldSet({id, plus}).isSubsetOf(FieldSet{id, type, tag}));
+        QVERIFY(FieldSet().isSubsetOf(FieldSet()));
+    }
+
+    void fieldSetQueries()
+    {
+        const FieldSet set{id, type, tag, plus, id};
+        QCOMPARE(set.fieldsByValueType(QMetaType::QString), FieldSet({id, type, tag}));
+        QCOMPARE(set.fieldsByValueType(QMetaType::Double), FieldSet());
+        QCOMPARE(set.fieldByName(QStringLiteral("Tag")), tag);
+        QCOMPARE(set.fieldByName(QStringLiteral("tag")), nullptr);
+        QCOMPARE(set.fieldById(QStringLiteral("Order.StopLimitPlus")), plus);
+        QCOMPARE(FieldSet().fieldById(QStringLiteral("Order.Id")), nullptr);
+        QCOMPARE(Variant::fromValue(set).value<FieldSet>(), set); // travels in variants
+    }
+    void recordListFromStorage()
+    {
+        const VariantRecord first = build("I:leg1"), second = build("I:leg2");
+        Sample::OrderStorage orders;
+        orders.addOrder(OrderRecord(first));
+        orders.addOrder(OrderRecord(second));
+        ReportRecorder reports;
+        QCOMPARE(VariantRecordList(&orders), VariantRecordList({first, second}));
+        QVERIFY(VariantRecordList(nullptr).isEmpty());
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(u"variantrecordlist", u"Trade::VariantRecordList::VariantRecordList",
+                                                  u"storage != NULL")});
+    }
+
+    void recordListSaveAndLoad()
+    {
+        const VariantRecord first = build("I:leg1"), second = build("I:leg2");
+        const VariantRecordList list{first, VariantRecord(), second, VariantRecord()};
+        ReportRecorder reports;
+        const Dump saved = list.dump();
+        QCOMPARE(saved.asContainer().size(), 2); // empty records are left out
+        const VariantRecordList loaded =
+            Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(VariantRecordList());
+        QCOMPARE(loaded, VariantRecordList({first, second}));
+        QVERIFY(Variant::load(VariantRecordList{VariantRecord()}.dump(), Variant()).valueOr(list).isEmpty());
+        // Every item is taken: one that loads as no record (or as an empty one) is an empty record
+        // in its place. Saving leaves those out, so the saved form settles after one round.
+        Dump::Container foreign(saved.typeName());
+        foreign.append(Variant(3).save());
+        foreign.append(Dump(Dump::Container(QStringLiteral("Trade::VariantRecord"))));
+        foreign.append(saved.asContainer().items().first());
+        const Variant fromForeign = Variant::load(Dump(foreign), Variant());
+        QCOMPARE(fromForeign.valueOr(VariantRecordList()),
+                 VariantRecordList({VariantRecord(), VariantRecord(), first}));
+        QCOMPARE(Variant::load(fromForeign.save(), Variant()).valueOr(VariantRecordList()), VariantRecordList{first});
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void recordListConverter()
+    {
+        const VariantRecord first = build("I:leg1"), second = build("I:leg2");
+        const VariantRecordList list{first, VariantRecord(), second};
+        VariantRecordListConverter converter;
+        ReportRecorder reports;
+        const Variant some = Variant::fromValue(list);
+        const Variant other = Variant::fromValue(VariantRecordList{second});
+        QCOMPARE(converter.compare(some, other), 1);
+        QCOMPARE(converter.compare(other, some), 1); // equality, not order
+        QCOMPARE(converter.compare(some, Variant::fromValue(list)), 0);
+        QCOMPARE(converter.compare(Variant(), Variant::fromValue(VariantRecordList())), -1);
+        QCOMPARE(converter.compare(Variant(), Variant()), 0);
+        QVERIFY(some == Variant::fromValue(list));
+        QCOMPARE(converter.toVariant(some).userType(), some.userType());
+        QCOMPARE(reports.count(), 0);
+
+        const QString file = QStringLiteral("variantrecordlist");
+        QCOMPARE(converter.compare(some, Variant(1)), 1);
+        QCOMPARE(converter.compare(Variant(1), some), -1);
+        QVERIFY(!converter.fromVariant(Variant(1), Variant()).isValid());
+        QVERIFY(!converter.toVariant(Variant(1)).isValid());
+        QVERIFY(converter.toString(some).isNull());
+        const QString compare = ReportRecorder::line(file, u"Trade::VariantRecordListConverter::compare",
+                                                     u"!\"Compare with input value type is not implemented\"");
+        const QString conversion = QStringLiteral("!\"Conversion from input value type is not implemented\"");
+        QCOMPARE(reports.lines(),
+                 QStringList({compare, compare,
+                              ReportRecorder::line(file, u"Trade::VariantRecordListConverter::fromVariant", conversion),
+                              ReportRecorder::line(file, u"Trade::VariantRecordListConverter::toVariant", conversion),
+                              ReportRecorder::line(u"trade/common/export/include/iconverter",
+                                                   u"Trade::StubConverterImpl::toString", u"!\"Not Implemented.\"")}));
+    }
     void emptyRecordAndOtherTypes()
     {
         QCOMPARE(VariantRecord().dump().asContainer().size(), 0);

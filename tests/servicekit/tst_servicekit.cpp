@@ -19,9 +19,7 @@ void keepMessage(QtMsgType type, const QMessageLogContext &context, const QStrin
     static const char *const types[] = {"debug", "warning", "critical", "fatal", "info"};
     s_lines << QStringLiteral("%1 %2 %3").arg(QLatin1String(context.category), QLatin1String(types[type]), message);
     s_places << QStringLiteral("%1:%2 %3")
-                    .arg(QLatin1String(context.file))
-                    .arg(context.line)
-                    .arg(QLatin1String(context.function));
+                    .arg(QLatin1String(context.file), QString::number(context.line), QLatin1String(context.function));
 }
 
 } // namespace

@@ -79,24 +79,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("read");
         QTest::addColumn<double>("exact");
-        QTest::addRow("2.55 on tenths") << "TENTHS"
-                                        << "2.55" << 2.5 << 2.6;
-        QTest::addRow("-2.55 on tenths") << "TENTHS"
-                                         << "-2.55" << -2.5 << -2.6;
-        QTest::addRow("1.005 on cents") << "MSFT"
-                                        << "1.005" << 1.0 << 1.01;
-        QTest::addRow("2.675 on cents") << "MSFT"
-                                        << "2.675" << 2.68 << 2.68;
-        QTest::addRow("below half a tick") << "MSFT"
-                                           << "2.6749999" << 2.67 << 2.67;
-        QTest::addRow("quarter ticks") << "ESZ26"
-                                       << "5012.375" << 5012.5 << 5012.5;
-        QTest::addRow("fx, many decimals") << "EUR/USD"
-                                           << "1.087650000000000000000000001" << 1.08765 << 1.08765;
-        QTest::addRow("leading zeros") << "EUR/USD"
-                                       << "000.000015" << 0.00002 << 0.00002;
-        QTest::addRow("not plain: the host reads it") << "MSFT"
-                                                      << " 1.5e1 " << 15.0 << 15.0;
+        const auto row = [](const char *name, const char *symbol, const char *text, double read, double exact) {
+            QTest::addRow("%s", name) << QString::fromLatin1(symbol) << QString::fromLatin1(text) << read << exact;
+        };
+        row("2.55 on tenths", "TENTHS", "2.55", 2.5, 2.6);
+        row("-2.55 on tenths", "TENTHS", "-2.55", -2.5, -2.6);
+        row("1.005 on cents", "MSFT", "1.005", 1.0, 1.01);
+        row("2.675 on cents", "MSFT", "2.675", 2.68, 2.68);
+        row("below half a tick", "MSFT", "2.6749999", 2.67, 2.67);
+        row("quarter ticks", "ESZ26", "5012.375", 5012.5, 5012.5);
+        row("fx, many decimals", "EUR/USD", "1.087650000000000000000000001", 1.08765, 1.08765);
+        row("leading zeros", "EUR/USD", "000.000015", 0.00002, 0.00002);
+        row("not plain: the host reads it", "MSFT", " 1.5e1 ", 15.0, 15.0);
     }
     void halfTickTexts()
     {

@@ -47,6 +47,16 @@ Names enumerators(const QString &prefix = QString())
     return names;
 }
 
+// Names by value from `first` on, in a list where "-" stands for a value no enumerator has.
+Names listed(const char *names, int first = 0)
+{
+    Names listed;
+    for (const QString &name : QString::fromLatin1(names).split(QLatin1Char(' ')))
+        listed.insert(first++, name);
+    listed.removeIf([](auto entry) { return entry.value() == QLatin1String("-"); });
+    return listed;
+}
+
 // A row for a class that streams as "Class(name)" and is made from its enumerator.
 template <typename Class, typename Enum>
 void addEnumeration(const char *className, const Names &names = enumerators<Enum>())
@@ -111,31 +121,11 @@ void tst_DebugStream::enumerations_data()
 
     // These two have no meta-data (the compiler checks the stream's switch over them instead):
     // their names are listed here, the gaps in the numbering included.
-    addEnumeration<SymbolCategory, Symbology::KorSymbolType>("Trade::SymbolCategory",
-                                                             Names{{0, QStringLiteral("Undefined")},
-                                                                   {1, QStringLiteral("Bond")},
-                                                                   {2, QStringLiteral("Forex")},
-                                                                   {3, QStringLiteral("Future")},
-                                                                   {4, QStringLiteral("FutureContinuous")},
-                                                                   {5, QStringLiteral("FutureContinuousAdjusted")},
-                                                                   {6, QStringLiteral("FutureForward")},
-                                                                   {7, QStringLiteral("FutureOption")},
-                                                                   {9, QStringLiteral("FutureSpot")},
-                                                                   {10, QStringLiteral("Spread")},
-                                                                   {13, QStringLiteral("Index")},
-                                                                   {14, QStringLiteral("Stock")},
-                                                                   {15, QStringLiteral("StockOption")},
-                                                                   {17, QStringLiteral("UserDefinedSpread")},
-                                                                   {18, QStringLiteral("MutualFund")},
-                                                                   {19, QStringLiteral("MoneyFund")},
-                                                                   {23, QStringLiteral("Dictionary")}});
-    addEnumeration<Currency, DataApi::CurrencyType>("Trade::Currency", Names{{1, QStringLiteral("USD")},
-                                                                             {2, QStringLiteral("EUR")},
-                                                                             {3, QStringLiteral("GBP")},
-                                                                             {4, QStringLiteral("JPY")},
-                                                                             {5, QStringLiteral("CHF")},
-                                                                             {6, QStringLiteral("CAD")},
-                                                                             {7, QStringLiteral("AUD")}});
+    addEnumeration<SymbolCategory, Symbology::KorSymbolType>(
+        "Trade::SymbolCategory", listed("Undefined Bond Forex Future FutureContinuous FutureContinuousAdjusted "
+                                        "FutureForward FutureOption - FutureSpot Spread - - Index Stock StockOption - "
+                                        "UserDefinedSpread MutualFund MoneyFund - - - Dictionary"));
+    addEnumeration<Currency, DataApi::CurrencyType>("Trade::Currency", listed("USD EUR GBP JPY CHF CAD AUD", 1));
 }
 
 void tst_DebugStream::enumerations()

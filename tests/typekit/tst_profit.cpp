@@ -205,16 +205,14 @@ private Q_SLOTS:
     {
         AveragePriceConverter converter;
         const Variant context = Variant::fromValue<ISymbol *>(&market->scaled);
+        const auto made = [&](const Variant &value) {
+            return converter.fromVariant(value, context).strongValue<AveragePrice>();
+        };
         ReportRecorder reports;
-        QCOMPARE(converter.fromVariant(Variant(1.0113), context).strongValue<AveragePrice>().value(), 101.13);
-        QCOMPARE(converter.fromVariant(Variant::fromValue(AveragePrice(101.13, &market->es)), context)
-                     .strongValue<AveragePrice>()
-                     .value(),
-                 101.13);
+        QCOMPARE(made(Variant(1.0113)).value(), 101.13);
+        QCOMPARE(made(Variant::fromValue(AveragePrice(101.13, &market->es))).value(), 101.13);
         QVERIFY(!converter.fromVariant(Variant(1.0), Variant()).isValid());
-        QVERIFY(!converter.fromVariant(Variant::fromValue(AveragePrice(&market->es)), context)
-                     .strongValue<AveragePrice>()
-                     .hasValue());
+        QVERIFY(!made(Variant::fromValue(AveragePrice(&market->es))).hasValue());
 
         // Never a plain variant: saved, it loads back without value.
         const Dump saved = Variant::fromValue(AveragePrice(101.13, &market->es)).save();

@@ -128,15 +128,15 @@ private Q_SLOTS:
     {
         QuantityConverter converter;
         const Variant context = Variant::fromValue<ISymbol *>(&ten);
+        const auto made = [&](const Variant &value, const Variant &on) {
+            return converter.fromVariant(value, on).strongValue<Quantity>();
+        };
         ReportRecorder reports;
-        QCOMPARE(converter.fromVariant(Variant::fromValue(Quantity(300.0, &hundred)), context)
-                     .strongValue<Quantity>()
-                     .value(),
-                 30.0);
-        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("2")), context).strongValue<Quantity>().value(), 20.0);
-        QCOMPARE(converter.fromVariant(Variant(7), context).strongValue<Quantity>().value(), 7.0);
-        QCOMPARE(converter.fromVariant(Variant(7.5), Variant()).strongValue<Quantity>().value(), 7.5);
-        QVERIFY(!converter.fromVariant(Variant(QDate(2026, 1, 1)), context).strongValue<Quantity>().hasValue());
+        QCOMPARE(made(Variant::fromValue(Quantity(300.0, &hundred)), context).value(), 30.0);
+        QCOMPARE(made(Variant(QStringLiteral("2")), context).value(), 20.0);
+        QCOMPARE(made(Variant(7), context).value(), 7.0);
+        QCOMPARE(made(Variant(7.5), Variant()).value(), 7.5);
+        QVERIFY(!made(Variant(QDate(2026, 1, 1)), context).hasValue());
         QVERIFY(!converter.fromVariant(Variant(), context).isValid());
         QCOMPARE(Variant::fromValue(Quantity(250.0, &hundred)).toString(), QStringLiteral("2.5"));
         QCOMPARE(reports.count(), 0);

@@ -184,8 +184,6 @@ Variant Variant::load(const Dump &dump, const Variant &context)
     const QByteArray typeName = dump.typeName().toUtf8();
     if (IConverter *converter = ConverterRegistry::forTypeName(typeName))
         return converter->load(dump, context);
-    if (typeName.contains('\0'))
-        return Variant();
     const QMetaType type = QMetaType::fromName(typeName);
     if (!type.isValid() || typeName != type.name()) {
         if (!typeName.isEmpty())

@@ -3,6 +3,7 @@
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
 #include <testsupport/reportrecorder.h>
+#include <typekit/price.h>
 
 #include <QtTest/QtTest>
 
@@ -30,6 +31,17 @@ private Q_SLOTS:
         QCOMPARE(es.name(), QStringLiteral("ESZ26"));
         QCOMPARE(es.minMovement(), 25);
         QCOMPARE(reports.count(), 1);
+    }
+
+    // A field may name its value type instead of giving its id: the name is looked up on first
+    // use, so that the type may be registered after the field is made.
+    void fieldTypeByName()
+    {
+        const auto typeOf = [](const char *name) {
+            return Sample::Field(QStringLiteral("F"), QStringLiteral("F"), QByteArray(name)).valueType();
+        };
+        QCOMPARE(typeOf("Trade::Price"), qMetaTypeId<Trade::Price>());
+        QCOMPARE(typeOf("No::Such"), int(QMetaType::UnknownType));
     }
 
     // A storage owns what it holds: a record that another storage holds, given to add() or
@@ -66,7 +78,10 @@ private Q_SLOTS:
         QCOMPARE(held->storage(), &first);
         QCOMPARE(second.count(), byReset ? 1 : 0);
         QCOMPARE(second.find(QStringLiteral("a")), nullptr);
-        QCOMPARE(second.add(nullptr), nullptr); // nothing to add: silently nothing
+        QCOMPARE(second.add(nullptr), nullptr); // nothing to add or take: silently nothing
+        QCOMPARE(first.take(nullptr), nullptr);
+        QCOMPARE(second.take(held), nullptr); // not second's to give
+        QCOMPARE(first.count(), 1);
         QCOMPARE(reports.count(), 1);
     }
 };

@@ -39,8 +39,13 @@ private Q_SLOTS:
             {
                 Trade::ReportRecorder inner;
                 QCOMPARE(MarquelServiceApi(), &inner);
+                // A log line just before an assertion of the same place is that report's message;
+                // once taken, it is nobody else's.
+                MarquelServiceApi()->logMessage(0, 3, u"f", 1, u"g", nullptr, u"said");
                 MarquelServiceApi()->reportAssertion(u"f", 1, u"g", nullptr, u"c");
-                QCOMPARE(inner.count(), 1);
+                MarquelServiceApi()->reportAssertion(u"f", 2, u"g", nullptr, u"d");
+                QCOMPARE(inner.lines(), QStringList({Trade::ReportRecorder::line(u"f", u"g", u"c", u"said"),
+                                                     Trade::ReportRecorder::line(u"f", u"g", u"d", u"")}));
             }
             QCOMPARE(MarquelServiceApi(), &outer);
             QCOMPARE(outer.count(), 0);
@@ -48,6 +53,31 @@ private Q_SLOTS:
         QCOMPARE(MarquelServiceApi(), builtIn);
         QCOMPARE(setMarquelServiceApi(nullptr), builtIn); // null puts the built-in service back
         QCOMPARE(MarquelServiceApi(), builtIn);
+    }
+
+    // Severities above 2 are always written; below, a channel's level is the least severity
+    // written, and a negative level writes none. A recorder starts every channel at level 0.
+    void shouldLog_data()
+    {
+        QTest::addColumn<int>("level"); // -100: not set
+        QTest::addColumn<int>("severity");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("default level") << -100 << 0 << true;
+        QTest::newRow("below the level") << 2 << 1 << false;
+        QTest::newRow("at the level") << 2 << 2 << true;
+        QTest::newRow("off") << -1 << 2 << false;
+        QTest::newRow("off, severe") << -1 << 3 << true;
+    }
+
+    void shouldLog()
+    {
+        QFETCH(int, level);
+        QFETCH(int, severity);
+        Trade::ReportRecorder recorder;
+        if (level != -100)
+            recorder.setChannelLevel(5, qint8(level));
+        QTEST(recorder.shouldLog(5, severity), "logged");
+        QVERIFY(recorder.shouldLog(6, 0)); // other channels keep theirs
     }
 
     void cleanup()
@@ -62,12 +92,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("rules");
         QTest::addColumn<QList<int>>("shown"); // which of the lines below
-        QTest::newRow("every line") << QString() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        QTest::newRow("every line") << QString() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8};
         QTest::newRow("this program's warnings off")
             << QStringLiteral("tst_servicekit.report.warning=false") << QList<int>{2, 3, 5, 6};
-        QTest::newRow("basekit's off") << QStringLiteral("basekit.report=false") << QList<int>{0, 1, 3, 4, 5, 6, 7};
+        QTest::newRow("basekit's off") << QStringLiteral("basekit.report=false") << QList<int>{0, 1, 3, 4, 5, 6, 7, 8};
         QTest::newRow("below warnings off")
-            << QStringLiteral("*.report.debug=false\n*.report.info=false") << QList<int>{0, 1, 2, 3, 4, 7};
+            << QStringLiteral("*.report.debug=false\n*.report.info=false") << QList<int>{0, 1, 2, 3, 4, 7, 8};
         QTest::newRow("every report off") << QStringLiteral("*.report=false") << QList<int>();
     }
 
@@ -88,6 +118,8 @@ private Q_SLOTS:
         for (int severity = 4; severity >= 1; --severity)
             Shadow::LogStream(0, severity, u"servicetest", line, u"Test::log") << "severity " << severity;
         MarquelServiceApi()->reportAssertion(u"direct", line, u"Test::direct", nullptr, u"called");
+        const unsigned bareLine = __LINE__ + 1; // a report without a message writes no message line
+        TRADE_ASSERT_BARE(index < 2, u"Test::bare", u"servicetest", this);
         qInstallMessageHandler(nullptr);
 
         const QString own = QStringLiteral("tst_servicekit.report %1 %2:") + QString::number(line);
@@ -101,6 +133,7 @@ private Q_SLOTS:
             own.arg(u"info", u"LOG[0/2] servicetest") + QStringLiteral(" Test::log: severity 2"),
             own.arg(u"debug", u"LOG[0/1] servicetest") + QStringLiteral(" Test::log: severity 1"),
             own.arg(u"warning", u"ASSERT direct") + QStringLiteral(" Test::direct: called"),
+            QStringLiteral("tst_servicekit.report warning ASSERT servicetest:%1 Test::bare: index < 2").arg(bareLine),
         };
         QStringList expected;
         for (int i : std::as_const(shown))

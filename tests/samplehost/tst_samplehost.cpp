@@ -1,4 +1,5 @@
 // The sample host's own edges: what it says when it is used out of order.
+#include <samplehost/orderstorage.h>
 #include <samplehost/storage.h>
 #include <samplehost/symbol.h>
 #include <samplehost/topics.h>
@@ -25,12 +26,16 @@ private Q_SLOTS:
                          Trade::ReportRecorder::quoted(u"The standard topics are not installed: the symbol has no "
                                                        u"name and no figures. Name=\"ESZ26\""))}));
             QCOMPARE(early.name(), QString());
+            Sample::OrderStorage orders; // finds no topics either, and lets no order pass a filter
+            QCOMPARE(reports.reports().last().condition, QStringLiteral("s_instance != 0"));
+            orders.add(std::make_unique<Sample::Record>(QStringLiteral("1"), Trade::FieldSet()));
+            QCOMPARE(orders.select(Trade::StorageFilter()).size(), 0);
         }
         Sample::StandardTopics topics;
         Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
         QCOMPARE(es.name(), QStringLiteral("ESZ26"));
         QCOMPARE(es.minMovement(), 25);
-        QCOMPARE(reports.count(), 1);
+        QCOMPARE(reports.count(), 2);
     }
 
     // A field may name its value type instead of giving its id: the name is looked up on first

@@ -86,7 +86,9 @@ private Q_SLOTS:
         QCOMPARE(second.add(nullptr), nullptr); // nothing to add or take: silently nothing
         QCOMPARE(first.take(nullptr), nullptr);
         QCOMPARE(second.take(held), nullptr); // not second's to give
-        QCOMPARE(first.count(), 1);
+        const std::unique_ptr<Sample::Record> taken(first.take(held));
+        QCOMPARE(taken.get(), held);
+        QCOMPARE(first.count(), 0);
         QCOMPARE(reports.count(), 1);
     }
 };

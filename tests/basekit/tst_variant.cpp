@@ -1,6 +1,7 @@
 // Variant: what counts as a value, typed reads and their reports, and dispatch to converters.
 #include <testsupport/reportrecorder.h>
 
+#include <basekit/domain.h>
 #include <basekit/dump.h>
 #include <basekit/iconverter.h>
 #include <basekit/loadproblems.h>
@@ -144,6 +145,67 @@ private Q_SLOTS:
         }
     }
 
+    // Order: empty before any value, then the converter of the left type (else of the right),
+    // then Qt's own comparison; only the sign counts.
+    void order_data()
+    {
+        QTest::addColumn<Variant>("left");
+        QTest::addColumn<Variant>("right");
+        QTest::addColumn<int>("sign");
+        const auto gauge = [](int level) { return Variant::fromValue(Trade::Gauge{level}); };
+        QTest::addRow("both empty") << Variant() << Variant() << 0;
+        QTest::addRow("empty first") << Variant() << Variant(-5) << -1;
+        QTest::addRow("empty last") << Variant(-5) << Variant() << 1;
+        QTest::addRow("less") << Variant(1) << Variant(2) << -1;
+        QTest::addRow("greater") << Variant(2.5) << Variant(1.5) << 1;
+        QTest::addRow("same") << Variant(2) << Variant(2) << 0;
+        QTest::addRow("texts") << Variant(QStringLiteral("b")) << Variant(QStringLiteral("a")) << 1;
+        QTest::addRow("text and number") << Variant(QStringLiteral("10")) << Variant(9) << 1; // as numbers
+        QTest::addRow("number and text") << Variant(9) << Variant(QStringLiteral("10")) << -1;
+        QTest::addRow("by the converter") << gauge(3) << gauge(4) << -1;
+        QTest::addRow("by the right converter") << Variant(9) << gauge(4) << -1; // 9 is no gauge: level 0
+    }
+
+    void order()
+    {
+        QFETCH(Variant, left);
+        QFETCH(Variant, right);
+        QTEST(qBound(-1, Variant::order(left, right), 1), "sign");
+    }
+
+    // What a load problem refers to follows from its kind, and for references from the type.
+    void problemReferences()
+    {
+        using P = Trade::LoadProblem;
+        const struct
+        {
+            P::Kind kind;
+            const char16_t *type;
+            P::Reference reference;
+        } rows[] = {
+            {P::UnknownField, u"", P::FieldReference},
+            {P::UnknownType, u"Trade::ISymbol*", P::NoReference},
+            {P::MalformedText, u"Trade::IAccount*", P::NoReference},
+            {P::UnresolvedReference, u"Trade::ISymbol*", P::SymbolReference},
+            {P::SubstitutedReference, u"Trade::IAccount*", P::AccountReference},
+            {P::UnresolvedReference, u"Trade::IStopStrategyTemplate*", P::StopStrategyTemplateReference},
+            {P::SubstitutedReference, u"QObject*", P::OtherReference},
+        };
+        for (const auto &row : eachRow(rows))
+            QCOMPARE(P::referenceOf(row.kind, QStringView(row.type)), row.reference);
+    }
+
+    // A domain finds values by equality, first to last.
+    void domain()
+    {
+        const Trade::Domain domain({Variant(1), Variant(QStringLiteral("b")), Variant(1), Variant(3)});
+        QCOMPARE(domain.indexOf(Variant(1)), 0);
+        QCOMPARE(domain.indexOf(Variant(3)), 3);
+        QCOMPARE(domain.indexOf(Variant(2)), -1);
+        QVERIFY(domain.contains(Variant(1)));
+        QVERIFY(!domain.contains(Variant()));
+    }
+
     // Equality asks the converter of either side's type, once for == and once for !=.
     void equality()
     {
@@ -284,12 +346,14 @@ private Q_SLOTS:
 
         Trade::ReportRecorder reports;
         QCOMPARE(value.save().typeName(), typeText);
-        for (const Variant &loaded :
-             eachRow(std::array{Variant::load(value.save(), Variant()), Variant::fromJson(value.toJson())})) {
+        QVector<Trade::LoadProblem> problems;
+        for (const Variant &loaded : eachRow(
+                 std::array{Variant::load(value.save(), Variant()), Variant::fromJson(value.toJson(), {}, &problems)})) {
             QCOMPARE(loaded.userType(), value.userType());
             QCOMPARE(static_cast<const QVariant &>(loaded), static_cast<const QVariant &>(value));
             QCOMPARE(loaded.holdsNull(), value.holdsNull());
         }
+        QVERIFY(problems.isEmpty());
         QCOMPARE(reports.count(), 0);
     }
 

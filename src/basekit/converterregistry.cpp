@@ -69,8 +69,6 @@ QMetaType converterTypeFor(QByteArrayView typeName)
 
 IConverter *lookUp(int typeId)
 {
-    if (typeId < QMetaType::User)
-        return nullptr;
     Instances &all = instances();
     const std::lock_guard<std::mutex> lock(all.mutex);
     const unsigned index = unsigned(typeId) - unsigned(QMetaType::User);
@@ -92,7 +90,7 @@ IConverter *lookUp(int typeId)
 
 IConverter *forTypeName(QByteArrayView typeName)
 {
-    if (typeName.isEmpty() || typeName.contains('\0'))
+    if (typeName.isEmpty())
         return nullptr;
     const QMetaType type = QMetaType::fromName(typeName);
     if (type.isValid() && typeName == type.name())

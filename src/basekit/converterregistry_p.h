@@ -26,6 +26,7 @@ inline IConverter *absent()
     return reinterpret_cast<IConverter *>(std::uintptr_t(1));
 }
 
+// The slow path of forType(), for user types only: under the lock, fills the cache.
 IConverter *lookUp(int typeId);
 
 // The converter of a held type, or null. Built-in Qt types have none.

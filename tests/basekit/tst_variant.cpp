@@ -80,7 +80,11 @@ class tst_Variant : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { Trade::registerConverterType<Trade::GaugeConverter>(); }
+    void initTestCase()
+    {
+        Trade::registerConverterType<Trade::GaugeConverter>();
+        qRegisterMetaType<Trade::Gauge>("GaugeAlias"); // a name that is not the class's
+    }
 
     void hasValue_data()
     {
@@ -286,7 +290,8 @@ private Q_SLOTS:
         QTest::addRow("name with NUL") << load(Dump::Atom(QStringLiteral("QBitmap\0\0Side"), QStringLiteral(" ng")), 1)
                                        << Variant();
         QTest::addRow("converter name with NUL")
-            << load(Dump::Atom(QStringLiteral("QBitmap\0"), QString()), 1) << Variant();
+            << load(Dump::Atom(QStringLiteral("Trade::Gauge\0"), QStringLiteral("4")), 1) << Variant();
+        QTest::addRow("alias of a type with a converter") << load(atom("GaugeAlias", QStringLiteral("4")), 1) << Variant();
         QTest::addRow("null pointer") << load(atom("QObject*", QString())) << Variant::fromValue<QObject *>(nullptr);
     }
 

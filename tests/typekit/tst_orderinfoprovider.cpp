@@ -93,24 +93,6 @@ private:
     }
 };
 
-// Hears a provider's symbolChanged: the symbol's name, "-" for none.
-class SymbolJournal : public QObject
-{
-    Q_OBJECT
-
-public:
-    QByteArray heard;
-    std::function<void()> onSymbolChanged;
-
-public Q_SLOTS:
-    void slot_symbolChanged(Trade::ISymbol *symbol)
-    {
-        heard += symbol ? symbol->name().toLatin1() : QByteArray("-");
-        if (onSymbolChanged)
-            onSymbolChanged();
-    }
-};
-
 // Market data of another host that runs host code when it greets a subscriber to its disposal.
 class HookedQuotes : public QObject, public Trade::AbstractNotifier, public Trade::IMarketDataProvider
 {
@@ -202,7 +184,8 @@ struct World : Sample::Market
         Trade::OrderInfoProvider &p = *follower;
         const auto set = [](bool isSet) { return isSet ? '+' : '-'; };
         return QByteArray() + set(p.connectionProvider()->brokerConnection()) + set(!p.symbolName().isEmpty())
-               + set(p.symbol()) + set(p.account()) + set(p.info() != Trade::VariantRecord()) + set(p.exitStrategy())
+               + set(p.providesSymbol() && p.symbol()) + set(p.providesAccount())
+               + set(p.info() != Trade::VariantRecord()) + set(p.exitStrategy())
                + set(p.priceLevels() != Trade::PriceLevels()) + set(p.marketDataProvider());
     }
 };
@@ -573,8 +556,14 @@ private Q_SLOTS:
         const auto stock = [](QChar name) { return new Sample::Symbol(name, Symbology::symbolTypeStock, 1, 100); };
         QPointer<Sample::Symbol> symbols[] = {stock(u'A'), stock(u'B')};
         QPointer<Trade::SymbolAccountProvider> provider = new Trade::SymbolAccountProvider;
-        SymbolJournal journal;
+        Journal journal;
         provider->subscribe(&journal);
+        const auto names = [&journal] { // of the symbols heard, "-" for none
+            QByteArray heard;
+            for (const QByteArray &what : std::as_const(journal.heard))
+                heard += what.mid(2);
+            return heard;
+        };
 
         Trade::ReportRecorder recorder;
         std::function<void(const QString &)> run = [&](const QString &step) {
@@ -582,9 +571,9 @@ private Q_SLOTS:
             Sample::Symbol *symbol =
                 step.endsWith(QLatin1Char('-')) ? nullptr : symbols[step.back() == QLatin1Char('B')];
             if (verb == QLatin1String("on")) {
-                journal.onSymbolChanged = [&, when = step.section(QLatin1Char(' '), 1, 1).toLatin1(),
-                                           then = step.section(QLatin1Char(' '), 2)] {
-                    if (journal.heard == when)
+                journal.onHeard = [&, when = step.section(QLatin1Char(' '), 1, 1).toLatin1(),
+                                   then = step.section(QLatin1Char(' '), 2)](const QByteArray &) {
+                    if (names() == when)
                         run(then);
                 };
             } else if (verb == QLatin1String("set")) {
@@ -603,7 +592,7 @@ private Q_SLOTS:
         for (const QString &step : steps)
             run(step);
 
-        QCOMPARE(journal.heard, heard);
+        QCOMPARE(names(), heard);
         QCOMPARE(!provider            ? QByteArray("x")
                  : provider->symbol() ? provider->symbol()->name().toLatin1()
                                       : QByteArray("-"),

@@ -104,10 +104,20 @@ private Q_SLOTS:
         const VariantRecord original = build("I:A1 P:2");
         VariantRecord copy = original;
         QCOMPARE(&copy.rawValue(id), &original.rawValue(id)); // one shared array
-        VariantRecord full = build("I:1 T:2 A:3 P:4"); // unshared, its array full: changed in place
-        const Variant *const entry = &full.rawValue(type);
-        full.setValue(type, Variant(QStringLiteral("5")));
-        QCOMPARE(&full.rawValue(type), entry);
+        // An unshared array changes in place when full (four entries), and takes a new entry in place while it
+        // has room (it doubles). Inserting the field that sorts last moves no other entry.
+        QList<IField *> sorted{id, type, action, plus, tag, market->topics.order().gtdField()};
+        std::sort(sorted.begin(), sorted.end(), [](IField *l, IField *r) { return quintptr(l) < quintptr(r); });
+        VariantRecord grown;
+        for (IField *field : sorted.mid(0, 4))
+            grown.setValue(field, Variant(1));
+        const Variant *const first = &grown.rawValue(sorted.first());
+        grown.setValue(sorted.first(), Variant(2));
+        QCOMPARE(&grown.rawValue(sorted.first()), first);
+        grown.setValue(sorted.at(4), Variant(1));
+        const Variant *const before = &grown.rawValue(sorted.first());
+        grown.setValue(sorted.at(5), Variant(1));
+        QCOMPARE(&grown.rawValue(sorted.first()), before);
 
         copy.setValue(id, Variant(QStringLiteral("B2")));   // an existing entry
         copy.setValue(tag, Variant(QStringLiteral("new"))); // a new entry

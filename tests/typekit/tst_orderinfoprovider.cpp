@@ -217,6 +217,8 @@ void pushesIntoHolder(World &w)
     w.ticket->setAccount(nullptr);
     QCOMPARE(holder.account(), nullptr);
     QCOMPARE(connectionChanges.size(), 1);
+    w.follower->connectionProvider()->setBrokerConnection(nullptr); // a change of its own is pushed too
+    QCOMPARE(holder.connectionProvider()->brokerConnection(), nullptr);
     w.follower->setExternalHolder(nullptr);
     w.ticket->setAccount(&w.account);
     QCOMPARE(holder.account(), nullptr);
@@ -286,9 +288,9 @@ private Q_SLOTS:
             w.follower->setExternalProvider(nullptr);
             w.ticket->setAccount(nullptr); // no longer heard
         });
-        row("pushes into its holder", "C C S:ESZ26 A I I I M A A", "++++++++",
+        row("pushes into its holder", "C C S:ESZ26 A I I I M A C A", "-+++++++",
             pushesIntoHolder<Trade::OrderInfoProvider>);
-        row("pushes into a holder that is no Qt object", "C C S:ESZ26 A I I I M A A", "++++++++",
+        row("pushes into a holder that is no Qt object", "C C S:ESZ26 A I I I M A C A", "-+++++++",
             pushesIntoHolder<PlainHolder>);
 
         // Setters announce changes only. Prices compare on the symbol's tick grid.
@@ -403,6 +405,14 @@ private Q_SLOTS:
                       w.ticket->setSymbolName(QStringLiteral("E-mini Dow"));
                       QCOMPARE(w.follower->symbol(), nullptr);
                   });
+        following("follower's symbol changed while it announces the head's new name", "S:ESZ26 S:NQZ26 S:ESZ26",
+                  "++++++++", [](World &w) {
+                      w.journal.onHeard = [&w, done = false](const QByteArray &heard) mutable {
+                          if (heard == "S:ESZ26" && !std::exchange(done, true))
+                              w.follower->setSymbol(&w.nq);
+                      };
+                      w.ticket->setSymbolName(QStringLiteral("E-mini"));
+                  });
         following("another provider followed while the first is copied", "C S:- A I I I", "--------", [](World &w) {
             Sample::TicketContext other;
             other.setAccount(&w.account);
@@ -491,7 +501,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("heard");
         QTest::addColumn<QByteArray>("current");  // "x": the provider is gone
         QTest::addColumn<bool>("watchesA");       // the provider still has subscriptions on A
-        QTest::addColumn<QStringList>("reports"); // then the logs: severity, file, function, text
+        QTest::addColumn<QStringList>("reports"); // then the logs: channel, severity, file, function, text
 
         const auto row = [](const char *name, const char *steps, const char *heard, const char *current, bool watchesA,
                             const QStringList &reports = {}) {
@@ -499,7 +509,7 @@ private Q_SLOTS:
                                       << QByteArray(current) << watchesA << reports;
         };
         const QStringList notResolved{
-            QStringLiteral("3 symbolaccountprovider Trade::SymbolAccountProvider::setSymbol "
+            QStringLiteral("0 3 symbolaccountprovider Trade::SymbolAccountProvider::setSymbol "
                            " Symbol=A is not resolved by core. It will be reset when subscribe")};
         row("same symbol again", "set A, set A", "A", "A", true);
         row("none after a symbol", "set A, set -", "A-", "-", false);
@@ -600,7 +610,10 @@ private Q_SLOTS:
         QCOMPARE(provider && symbols[0] && symbols[0]->isSubscribed(provider.data()), watchesA);
         QStringList reported = recorder.lines();
         for (const Trade::RecordedLog &log : recorder.logs())
-            reported << QStringLiteral("%1 %2 %3 %4").arg(log.severity).arg(log.file, log.function, log.text);
+            reported << QStringLiteral("%1 %2 %3 %4 %5")
+                            .arg(log.channel)
+                            .arg(log.severity)
+                            .arg(log.file, log.function, log.text);
         QCOMPARE(reported, reports);
         delete provider;
         for (Sample::Symbol *symbol : symbols)

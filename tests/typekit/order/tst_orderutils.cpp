@@ -59,11 +59,8 @@ private Q_SLOTS:
         ReportRecorder reports;
         QCOMPARE(order.validValues().size(), 0);
         QCOMPARE(OrderUtils::id(order, topic), QString());
-        QCOMPARE(OrderUtils::gtd(order, topic), QDate());
-        QCOMPARE(OrderUtils::limit(order, topic), Price());
         QCOMPARE(int(OrderCategory::Type(OrderUtils::category(order, topic))), 0);
         QCOMPARE(OrderUtils::quantity(order, topic), Quantity());
-        QCOMPARE(OrderUtils::exitStrategyTemplate(order, topic), nullptr);
         QCOMPARE(OrderUtils::accountId(order, topic), QString());
         QVERIFY(!OrderUtils::isTrailingStop(order, topic));
         QVERIFY(!OrderRecord(order).hasStopLimitPlus() && !OrderRecord(order).hasAction()

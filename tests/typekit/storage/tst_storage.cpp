@@ -317,6 +317,12 @@ private Q_SLOTS:
         QCOMPARE(keys(orders, OrderStorageFilter().side(TradeSide::Long)), QStringLiteral("A,C"));
         QCOMPARE(keys(orders, OrderStorageFilter().working(true)), QStringLiteral("A,C"));
         QCOMPARE(keys(orders, OrderStorageFilter().canCancel(true)), QStringLiteral("A"));
+        // The storages' own record test agrees with the default one, which goes through select().
+        for (int i = 0; i < orders.count(); ++i) {
+            const OrderStorageFilter working = OrderStorageFilter().working(true);
+            QCOMPARE(orders.IStorage::passesFilter(orders.at(i), working), i != 1);
+            QCOMPARE(orders.passesFilter(orders.at(i), working), i != 1);
+        }
         QCOMPARE(keys(orders, OrderStorageFilter().symbol(&market->es).side(TradeSide::Short).working(false)),
                  QStringLiteral("B"));
         QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Long)), QStringLiteral("SIM-1:ESZ26"));

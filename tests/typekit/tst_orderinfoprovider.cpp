@@ -93,24 +93,6 @@ private:
     }
 };
 
-// Hears a provider's symbolChanged: the symbol's name, "-" for none.
-class SymbolJournal : public QObject
-{
-    Q_OBJECT
-
-public:
-    QByteArray heard;
-    std::function<void()> onSymbolChanged;
-
-public Q_SLOTS:
-    void slot_symbolChanged(Trade::ISymbol *symbol)
-    {
-        heard += symbol ? symbol->name().toLatin1() : QByteArray("-");
-        if (onSymbolChanged)
-            onSymbolChanged();
-    }
-};
-
 // Market data of another host that runs host code when it greets a subscriber to its disposal.
 class HookedQuotes : public QObject, public Trade::AbstractNotifier, public Trade::IMarketDataProvider
 {
@@ -202,7 +184,8 @@ struct World : Sample::Market
         Trade::OrderInfoProvider &p = *follower;
         const auto set = [](bool isSet) { return isSet ? '+' : '-'; };
         return QByteArray() + set(p.connectionProvider()->brokerConnection()) + set(!p.symbolName().isEmpty())
-               + set(p.symbol()) + set(p.account()) + set(p.info() != Trade::VariantRecord()) + set(p.exitStrategy())
+               + set(p.providesSymbol() && p.symbol()) + set(p.providesAccount())
+               + set(p.info() != Trade::VariantRecord()) + set(p.exitStrategy())
                + set(p.priceLevels() != Trade::PriceLevels()) + set(p.marketDataProvider());
     }
 };
@@ -234,6 +217,8 @@ void pushesIntoHolder(World &w)
     w.ticket->setAccount(nullptr);
     QCOMPARE(holder.account(), nullptr);
     QCOMPARE(connectionChanges.size(), 1);
+    w.follower->connectionProvider()->setBrokerConnection(nullptr); // a change of its own is pushed too
+    QCOMPARE(holder.connectionProvider()->brokerConnection(), nullptr);
     w.follower->setExternalHolder(nullptr);
     w.ticket->setAccount(&w.account);
     QCOMPARE(holder.account(), nullptr);
@@ -303,9 +288,9 @@ private Q_SLOTS:
             w.follower->setExternalProvider(nullptr);
             w.ticket->setAccount(nullptr); // no longer heard
         });
-        row("pushes into its holder", "C C S:ESZ26 A I I I M A A", "++++++++",
+        row("pushes into its holder", "C C S:ESZ26 A I I I M A C A", "-+++++++",
             pushesIntoHolder<Trade::OrderInfoProvider>);
-        row("pushes into a holder that is no Qt object", "C C S:ESZ26 A I I I M A A", "++++++++",
+        row("pushes into a holder that is no Qt object", "C C S:ESZ26 A I I I M A C A", "-+++++++",
             pushesIntoHolder<PlainHolder>);
 
         // Setters announce changes only. Prices compare on the symbol's tick grid.
@@ -420,6 +405,14 @@ private Q_SLOTS:
                       w.ticket->setSymbolName(QStringLiteral("E-mini Dow"));
                       QCOMPARE(w.follower->symbol(), nullptr);
                   });
+        following("follower's symbol changed while it announces the head's new name", "S:ESZ26 S:NQZ26 S:ESZ26",
+                  "++++++++", [](World &w) {
+                      w.journal.onHeard = [&w, done = false](const QByteArray &heard) mutable {
+                          if (heard == "S:ESZ26" && !std::exchange(done, true))
+                              w.follower->setSymbol(&w.nq);
+                      };
+                      w.ticket->setSymbolName(QStringLiteral("E-mini"));
+                  });
         following("another provider followed while the first is copied", "C S:- A I I I", "--------", [](World &w) {
             Sample::TicketContext other;
             other.setAccount(&w.account);
@@ -508,7 +501,7 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("heard");
         QTest::addColumn<QByteArray>("current");  // "x": the provider is gone
         QTest::addColumn<bool>("watchesA");       // the provider still has subscriptions on A
-        QTest::addColumn<QStringList>("reports"); // then the logs: severity, file, function, text
+        QTest::addColumn<QStringList>("reports"); // then the logs: channel, severity, file, function, text
 
         const auto row = [](const char *name, const char *steps, const char *heard, const char *current, bool watchesA,
                             const QStringList &reports = {}) {
@@ -516,7 +509,7 @@ private Q_SLOTS:
                                       << QByteArray(current) << watchesA << reports;
         };
         const QStringList notResolved{
-            QStringLiteral("3 symbolaccountprovider Trade::SymbolAccountProvider::setSymbol "
+            QStringLiteral("0 3 symbolaccountprovider Trade::SymbolAccountProvider::setSymbol "
                            " Symbol=A is not resolved by core. It will be reset when subscribe")};
         row("same symbol again", "set A, set A", "A", "A", true);
         row("none after a symbol", "set A, set -", "A-", "-", false);
@@ -573,8 +566,14 @@ private Q_SLOTS:
         const auto stock = [](QChar name) { return new Sample::Symbol(name, Symbology::symbolTypeStock, 1, 100); };
         QPointer<Sample::Symbol> symbols[] = {stock(u'A'), stock(u'B')};
         QPointer<Trade::SymbolAccountProvider> provider = new Trade::SymbolAccountProvider;
-        SymbolJournal journal;
+        Journal journal;
         provider->subscribe(&journal);
+        const auto names = [&journal] { // of the symbols heard, "-" for none
+            QByteArray heard;
+            for (const QByteArray &what : std::as_const(journal.heard))
+                heard += what.mid(2);
+            return heard;
+        };
 
         Trade::ReportRecorder recorder;
         std::function<void(const QString &)> run = [&](const QString &step) {
@@ -582,9 +581,9 @@ private Q_SLOTS:
             Sample::Symbol *symbol =
                 step.endsWith(QLatin1Char('-')) ? nullptr : symbols[step.back() == QLatin1Char('B')];
             if (verb == QLatin1String("on")) {
-                journal.onSymbolChanged = [&, when = step.section(QLatin1Char(' '), 1, 1).toLatin1(),
-                                           then = step.section(QLatin1Char(' '), 2)] {
-                    if (journal.heard == when)
+                journal.onHeard = [&, when = step.section(QLatin1Char(' '), 1, 1).toLatin1(),
+                                   then = step.section(QLatin1Char(' '), 2)](const QByteArray &) {
+                    if (names() == when)
                         run(then);
                 };
             } else if (verb == QLatin1String("set")) {
@@ -603,7 +602,7 @@ private Q_SLOTS:
         for (const QString &step : steps)
             run(step);
 
-        QCOMPARE(journal.heard, heard);
+        QCOMPARE(names(), heard);
         QCOMPARE(!provider            ? QByteArray("x")
                  : provider->symbol() ? provider->symbol()->name().toLatin1()
                                       : QByteArray("-"),
@@ -611,7 +610,10 @@ private Q_SLOTS:
         QCOMPARE(provider && symbols[0] && symbols[0]->isSubscribed(provider.data()), watchesA);
         QStringList reported = recorder.lines();
         for (const Trade::RecordedLog &log : recorder.logs())
-            reported << QStringLiteral("%1 %2 %3 %4").arg(log.severity).arg(log.file, log.function, log.text);
+            reported << QStringLiteral("%1 %2 %3 %4 %5")
+                            .arg(log.channel)
+                            .arg(log.severity)
+                            .arg(log.file, log.function, log.text);
         QCOMPARE(reported, reports);
         delete provider;
         for (Sample::Symbol *symbol : symbols)

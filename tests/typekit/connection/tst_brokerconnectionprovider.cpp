@@ -1,5 +1,5 @@
 // The broker connection provider: which changes it announces, and the greeting that only a new
-// subscriber receives; connection states: what each allows, their texts, and their converter.
+// subscriber receives; connection states: what each allows and their texts (their converter: tst_variantrecord).
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
@@ -91,21 +91,6 @@ private Q_SLOTS:
             QCOMPARE(&state.toString(), &ConnectionState(state.type()).toString());
             QCOMPARE(reports.lines(), *row.text ? QStringList() : QStringList(3, unexpected));
         }
-    }
-
-    void connectionStateConverter()
-    {
-        const Variant connected = Variant::fromValue(ConnectionState(ConnectionState::Connected));
-        ReportRecorder reports;
-        QCOMPARE(connected.toString(), QStringLiteral("connected"));
-        ConnectionStateConverter converter;
-        QVERIFY(!converter.toVariant(connected).isValid());
-        // A variant without a state reads as state 0, whose text reports.
-        QCOMPARE(converter.toString(Variant(3)), QString());
-        QCOMPARE(reports.count(), 1);
-        // Comparison is not supported by this converter.
-        QVERIFY(connected == Variant::fromValue(ConnectionState(ConnectionState::Disconnected)));
-        QCOMPARE(reports.reports().last().function, QStringLiteral("Trade::StubConverterImpl::compare"));
     }
 };
 

@@ -163,13 +163,11 @@ private Q_SLOTS:
     void orderCategoryReverse()
     {
         ReportRecorder reports;
-        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::LimitAtBid).reverseLimitBidAsk()),
-                 OrderCategory::LimitAtAsk);
-        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::LimitAtAsk).reverseLimitBidAsk()),
-                 OrderCategory::LimitAtBid);
+        const auto reversed = [](OrderCategory::Type type) { return OrderCategory(type).reverseLimitBidAsk().type(); };
+        QCOMPARE(reversed(OrderCategory::LimitAtBid), OrderCategory::LimitAtAsk);
+        QCOMPARE(reversed(OrderCategory::LimitAtAsk), OrderCategory::LimitAtBid);
         QCOMPARE(reports.count(), 0);
-        QCOMPARE(OrderCategory::Type(OrderCategory(OrderCategory::Limit).reverseLimitBidAsk()),
-                 OrderCategory::LimitAtBid);
+        QCOMPARE(reversed(OrderCategory::Limit), OrderCategory::LimitAtBid);
         QCOMPARE(reports.lines(),
                  QStringList{ReportRecorder::line(u"order/ordercategory", u"Trade::OrderCategory::reverseLimitBidAsk",
                                                   u"isLimitAtBidOrAsk()")});
@@ -177,13 +175,12 @@ private Q_SLOTS:
 
     void bracketCategory()
     {
-        const QList<QPair<bool, bool>> legs{{false, false}, {false, false}, {true, false}, {false, true},
-                                            {true, true},   {false, false}, {false, false}};
-        for (int value = 0; value < legs.size(); ++value) {
+        const char *const legs[] = {"", "", "S", "T", "ST", "", ""}; // stop loss, take profit
+        for (int value = 0; value < int(std::size(legs)); ++value) {
             const BracketCategory bracket{BracketCategory::Type(value)};
             QCOMPARE(bracket.isUnknown(), value == 0);
-            QCOMPARE(bracket.hasStopLoss(), legs.at(value).first);
-            QCOMPARE(bracket.hasTakeProfit(), legs.at(value).second);
+            QCOMPARE(bracket.hasStopLoss(), strchr(legs[value], 'S') != nullptr);
+            QCOMPARE(bracket.hasTakeProfit(), strchr(legs[value], 'T') != nullptr);
         }
         ReportRecorder reports;
         QCOMPARE(BracketCategory::Type(BracketCategory()), BracketCategory::Unknown);

@@ -178,22 +178,22 @@ private Q_SLOTS:
 
     void flagsAndEmptyExitStrategyTemplate()
     {
+        for (const quint32 bits : eachRow(std::array{0u, 1u, 2u, 3u})) // each flag's line in both states
+            QCOMPARE(OrderFlags(OrderFlags::Type(bits)).toString(),
+                     QStringLiteral("ShouldBeIgnoredByBasketManager: %1\nZeroQuantityIsValid: %2")
+                         .arg(bits & 1)
+                         .arg(bits >> 1));
         OrderRecord order;
         QVERIFY(!order.isFlagSet(OrderFlags::ZeroQuantityIsValid));
         order.setFlag(OrderFlags::ZeroQuantityIsValid);
+        order.setFlag(OrderFlags::ShouldBeIgnoredByBasketManager);
+        order.clearFlag(OrderFlags::ShouldBeIgnoredByBasketManager);
         QVERIFY(order.isFlagSet(OrderFlags::ZeroQuantityIsValid)
+                && !order.isFlagSet(OrderFlags::ShouldBeIgnoredByBasketManager)
                 && !order.isFlagSet(OrderFlags())); // none in common with none
         order.clearFlag(OrderFlags::ZeroQuantityIsValid);
         QVERIFY(!order.isFlagSet(OrderFlags::ZeroQuantityIsValid));
         QVERIFY(order.record().contains(market->topics.order().flagsField())); // the field stays
-
-        OrderFlags both(OrderFlags::ShouldBeIgnoredByBasketManager);
-        both.setFlag(OrderFlags::ZeroQuantityIsValid);
-        order.setValue(market->topics.order().flagsField(), Variant::fromValue(both));
-        order.clearFlag(OrderFlags::ShouldBeIgnoredByBasketManager);
-        QCOMPARE(both.toString(), QStringLiteral("ShouldBeIgnoredByBasketManager: 1\nZeroQuantityIsValid: 1"));
-        QCOMPARE(order.record().rawValue(market->topics.order().flagsField()).strongValue<OrderFlags>().toString(),
-                 QStringLiteral("ShouldBeIgnoredByBasketManager: 0\nZeroQuantityIsValid: 1"));
 
         // An exit strategy template entry without value is the empty template, not a template.
         QVERIFY(!order.hasEmptyExitStrategyTemplate());
@@ -232,6 +232,7 @@ private Q_SLOTS:
         QCOMPARE(problems.size(), 1);
         QCOMPARE(problems.first().kind, LoadProblem::UnknownField);
         QCOMPARE(problems.first().reference, LoadProblem::FieldReference);
+        QCOMPARE(problems.first().key, QStringLiteral("Order.Gone"));
         QCOMPARE(problems.first().saved.asStruct().member(QStringLiteral("field")).asAtom().value(),
                  QStringLiteral("Order.Gone"));
         QVERIFY(!loaded.hasId() && loaded.symbol() == &market->es);
@@ -315,8 +316,11 @@ private Q_SLOTS:
     {
         ReportRecorder reports;
         SpreadLegsOrderInfo info;
+        const auto found = [&info](const ISymbol *symbol) -> const OrderRecord & {
+            return info.orderInfoBySymbol(symbol);
+        };
         QVERIFY(info.isEmpty());
-        QVERIFY(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).isEmpty()); // the shared empty order
+        QVERIFY(found(&market->es).isEmpty());  // the shared empty order
         QVERIFY(info == SpreadLegsOrderInfo()); // the lookup made no storage
 
         OrderRecord &leg = info.orderInfoBySymbol(&market->es);
@@ -333,6 +337,11 @@ private Q_SLOTS:
 
         // Saved, each leg order is a record of its own (every attribute type's saved form: tst_variantrecord).
         info.orderInfoBySymbol(&market->nq).setLimitPrice(Price(18000.5, &market->nq));
+        for (ISymbol *symbol : eachRow(std::array<ISymbol *, 2>{&market->es, &market->nq})) { // either end
+            SpreadLegsOrderInfo changed = info;
+            changed.orderInfoBySymbol(symbol).setId(QStringLiteral("X"));
+            QVERIFY(changed != info);
+        }
         OrderRecord order;
         order.setSpreadLegs(info);
         const OrderRecord loaded = OrderRecord::fromJson(order.toJson());
@@ -364,20 +373,18 @@ private Q_SLOTS:
             // Without topics the shared order has none: the first lookup reports it (twice), later ones not.
             Installer::install(nullptr);
             ReportRecorder withoutTopics;
-            info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es));
+            found(&market->es);
             QCOMPARE(withoutTopics.count(), 2);
-            info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es));
-            info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->nq));
+            found(&market->es);
+            found(&market->nq);
             QCOMPARE(withoutTopics.count(), 2);
         }
         {
             Sample::StandardTopics replacement;
-            QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).topic(),
-                     replacement.orderTopic());
+            QCOMPARE(found(&market->es).topic(), replacement.orderTopic());
         }
         Installer::install(installed);
-        QCOMPARE(info.orderInfoBySymbol(static_cast<const ISymbol *>(&market->es)).topic(),
-                 market->topics.orderTopic());
+        QCOMPARE(found(&market->es).topic(), market->topics.orderTopic());
     }
 };
 

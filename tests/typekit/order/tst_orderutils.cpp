@@ -26,6 +26,23 @@ class tst_OrderUtils : public QObject
     Sample::Symbol es{QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0, 10};
     Sample::Account account{QStringLiteral("SIM-7")};
 
+    // An order with every value the reporting reads and the predicates look at.
+    VariantRecord full()
+    {
+        VariantRecord order;
+        order.setValue(topic->symbolField(), Variant::fromValue<ISymbol *>(&es));
+        order.setValue(topic->accountField(), Variant::fromValue<IAccount *>(&account));
+        order.setValue(topic->actionField(), Variant::fromValue(OrderAction(OrderAction::Buy)));
+        order.setValue(topic->stateField(), Variant::fromValue(OrderState(OrderState::Working)));
+        order.setValue(topic->expiryField(), Variant::fromValue(OrderExpiry(OrderExpiry::DayOrder)));
+        order.setValue(topic->bracketCategoryField(), Variant::fromValue(BracketCategory(BracketCategory::None)));
+        order.setValue(topic->categoryField(), Variant::fromValue(OrderCategory(OrderCategory::LimitAtAsk)));
+        order.setValue(topic->timestampField(), Variant(QDateTime::currentDateTimeUtc()));
+        order.setValue(topic->idField(), Variant(QStringLiteral("A-1")));
+        order.setValue(topic->quantityField(), Variant::fromValue(Quantity(2.0, &es)));
+        return order;
+    }
+
 private Q_SLOTS:
     void plainReadsAreSilent()
     {
@@ -42,11 +59,8 @@ private Q_SLOTS:
         ReportRecorder reports;
         QCOMPARE(order.validValues().size(), 0);
         QCOMPARE(OrderUtils::id(order, topic), QString());
-        QCOMPARE(OrderUtils::gtd(order, topic), QDate());
-        QCOMPARE(OrderUtils::limit(order, topic), Price());
         QCOMPARE(int(OrderCategory::Type(OrderUtils::category(order, topic))), 0);
         QCOMPARE(OrderUtils::quantity(order, topic), Quantity());
-        QCOMPARE(OrderUtils::exitStrategyTemplate(order, topic), nullptr);
         QCOMPARE(OrderUtils::accountId(order, topic), QString());
         QVERIFY(!OrderUtils::isTrailingStop(order, topic));
         QVERIFY(!OrderRecord(order).hasStopLimitPlus() && !OrderRecord(order).hasAction()
@@ -57,17 +71,16 @@ private Q_SLOTS:
             QCOMPARE(OrderUtils::logCategory(local, topic), LogCategory::LocalOrder);
         QCOMPARE(reports.count(), 0);
 
-        order.setValue(topic->idField(), Variant(QStringLiteral("A-1")));
-        order.setValue(topic->accountField(), Variant::fromValue<IAccount *>(&account));
-        order.setValue(topic->categoryField(), Variant::fromValue(OrderCategory(OrderCategory::LimitAtAsk)));
-        order.setValue(topic->timestampField(), Variant(QDateTime::currentDateTimeUtc()));
-        order.setValue(topic->actionField(), Variant::fromValue(OrderAction()));
-        QCOMPARE(OrderUtils::id(order, topic), QStringLiteral("A-1"));
-        QCOMPARE(OrderUtils::accountId(order, topic), QStringLiteral("SIM-7"));
-        QVERIFY(OrderUtils::isTrailingStop(order, topic)); // the category numbered 5
-        QCOMPARE(OrderUtils::logCategory(order, topic), LogCategory::BrokerOrder);
-        QVERIFY(OrderUtils::hasTimestamp(order, topic));
-        QVERIFY(!OrderUtils::hasSide(order, topic)); // an action, but not a valid one
+        // Every predicate in both states.
+        VariantRecord known = full();
+        QCOMPARE(OrderUtils::id(known, topic), QStringLiteral("A-1"));
+        QCOMPARE(OrderUtils::accountId(known, topic), QStringLiteral("SIM-7"));
+        QVERIFY(OrderUtils::isTrailingStop(known, topic)); // the category numbered 5
+        QCOMPARE(OrderUtils::logCategory(known, topic), LogCategory::BrokerOrder);
+        QVERIFY(OrderUtils::hasSymbol(known, topic) && OrderUtils::hasAccount(known, topic));
+        QVERIFY(OrderUtils::hasTimestamp(known, topic) && OrderUtils::hasSide(known, topic));
+        known.setValue(topic->actionField(), Variant::fromValue(OrderAction()));
+        QVERIFY(!OrderUtils::hasSide(known, topic)); // an action, but not a valid one
     }
 
     void reportingReads_data()
@@ -95,21 +108,32 @@ private Q_SLOTS:
         QFETCH(QString, condition);
         QFETCH(QString, message);
 
-        VariantRecord full;
-        full.setValue(topic->symbolField(), Variant::fromValue<ISymbol *>(&es));
-        full.setValue(topic->accountField(), Variant::fromValue<IAccount *>(&account));
-        full.setValue(topic->actionField(), Variant::fromValue(OrderAction(OrderAction::Buy)));
-        full.setValue(topic->stateField(), Variant::fromValue(OrderState(OrderState::Working)));
-        full.setValue(topic->expiryField(), Variant::fromValue(OrderExpiry(OrderExpiry::DayOrder)));
-        full.setValue(topic->bracketCategoryField(), Variant::fromValue(BracketCategory(BracketCategory::None)));
         ReportRecorder reports;
-        read(full);
+        read(full());
         QCOMPARE(reports.count(), 0);
         read(VariantRecord());
         const QString function = QStringLiteral("Trade::OrderUtils::") + QLatin1String(QTest::currentDataTag());
         QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"order/orderutils", function, condition,
                                                                    ReportRecorder::quoted(message))});
         QCOMPARE(reports.reports().first().object, nullptr);
+    }
+
+    // Without a topic every read reports under its own name and gives its neutral answer, even on a full order.
+    void readsWithoutTopic()
+    {
+        const VariantRecord order = full();
+        ReportRecorder reports;
+        QVERIFY(!OrderUtils::hasSymbol(order, nullptr) && !OrderUtils::hasAccount(order, nullptr));
+        QVERIFY(!OrderUtils::hasTimestamp(order, nullptr) && !OrderUtils::hasSide(order, nullptr));
+        QVERIFY(!OrderUtils::isTrailingStop(order, nullptr) && !OrderUtils::symbol(order, nullptr));
+        QVERIFY(OrderUtils::id(order, nullptr).isNull() && !OrderUtils::remainingQuantity(order, nullptr).hasValue());
+        QCOMPARE(int(TradeSide::Type(OrderUtils::side(order, nullptr))), 0);
+        QStringList expected;
+        for (const char *name : {"hasSymbol", "hasAccount", "hasTimestamp", "hasSide", "isTrailingStop", "symbol", "id",
+                                 "remainingQuantity", "side"})
+            expected << ReportRecorder::line(
+                u"order/orderutils", QStringLiteral("Trade::OrderUtils::") + QLatin1String(name), u"topic != NULL");
+        QCOMPARE(reports.lines(), expected);
     }
 
     void remainingQuantity()

@@ -6,14 +6,18 @@
 
 #include <samplehost/market.h>
 #include <samplehost/ticket.h>
+#include <typekit/connection/connectionstate.h>
 #include <typekit/order/bracketcategory.h>
 #include <typekit/order/orderrecord.h> // and the types of its attributes
+#include <typekit/position/tradeside.h>
 #include <typekit/symbol/symbolcategory.h>
 #include <typekit/variantrecordlist.h>
 
 #include <QtTest/QtTest>
 
 #include "rows.h"
+
+#include <memory>
 
 using namespace Trade;
 
@@ -63,6 +67,16 @@ private Q_SLOTS:
         QVERIFY(std::is_sorted(fields.cbegin(), fields.cend(),
                                [](IField *l, IField *r) { return quintptr(l) < quintptr(r); }));
         QCOMPARE(forward.value(type, Variant()).toInt(), 10);
+        // Equal entry by entry: another value, or another field, at any place tells two records apart.
+        const VariantRecord all = build("I:1 T:1 A:1 P:1");
+        for (IField *field : eachRow(std::array{id, type, action, plus})) {
+            VariantRecord other = all;
+            other.setValue(field, Variant(QStringLiteral("2")));
+            QVERIFY(other != all);
+            other.remove(field);
+            other.setValue(tag, Variant(QStringLiteral("1")));
+            QVERIFY(other != all);
+        }
 
         forward.remove(type);
         forward.remove(type); // a missing field is no error
@@ -90,6 +104,20 @@ private Q_SLOTS:
         const VariantRecord original = build("I:A1 P:2");
         VariantRecord copy = original;
         QCOMPARE(&copy.rawValue(id), &original.rawValue(id)); // one shared array
+        // An unshared array changes in place when full (four entries), and takes a new entry in place while it
+        // has room (it doubles). Inserting the field that sorts last moves no other entry.
+        QList<IField *> sorted{id, type, action, plus, tag, market->topics.order().gtdField()};
+        std::sort(sorted.begin(), sorted.end(), [](IField *l, IField *r) { return quintptr(l) < quintptr(r); });
+        VariantRecord grown;
+        for (IField *field : sorted.mid(0, 4))
+            grown.setValue(field, Variant(1));
+        const Variant *const first = &grown.rawValue(sorted.first());
+        grown.setValue(sorted.first(), Variant(2));
+        QCOMPARE(&grown.rawValue(sorted.first()), first);
+        grown.setValue(sorted.at(4), Variant(1));
+        const Variant *const before = &grown.rawValue(sorted.first());
+        grown.setValue(sorted.at(5), Variant(1));
+        QCOMPARE(&grown.rawValue(sorted.first()), before);
 
         copy.setValue(id, Variant(QStringLiteral("B2")));   // an existing entry
         copy.setValue(tag, Variant(QStringLiteral("new"))); // a new entry
@@ -344,7 +372,8 @@ private Q_SLOTS:
         QCOMPARE(FieldSet().fieldById(QStringLiteral("Order.Id")), nullptr);
         QCOMPARE(Variant::fromValue(set).value<FieldSet>(), set); // travels in variants
     }
-    void recordListFromStorage()
+    // Made from a storage, saved without their empty records (and so is an empty record), loaded back.
+    void recordListSaveAndLoad()
     {
         const VariantRecord first = build("I:leg1"), second = build("I:leg2");
         Sample::OrderStorage orders;
@@ -356,13 +385,11 @@ private Q_SLOTS:
         QCOMPARE(reports.lines(),
                  QStringList{ReportRecorder::line(u"variantrecordlist", u"Trade::VariantRecordList::VariantRecordList",
                                                   u"storage != NULL")});
-    }
+        reports.clear();
+        QCOMPARE(VariantRecord().dump().asContainer().size(), 0);
+        QVERIFY(Variant::load(VariantRecord().dump(), Variant()).valueOr(build("I:1")).isEmpty());
 
-    void recordListSaveAndLoad()
-    {
-        const VariantRecord first = build("I:leg1"), second = build("I:leg2");
         const VariantRecordList list{first, VariantRecord(), second, VariantRecord()};
-        ReportRecorder reports;
         const Dump saved = list.dump();
         QCOMPARE(saved.asContainer().size(), 2); // empty records are left out
         const VariantRecordList loaded =
@@ -382,52 +409,61 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
     }
 
-    void recordListConverter()
+    // Each converter given a value of its own type, an empty variant and an int: what fromVariant and toVariant
+    // make of them ("o": a value of the type, "-": none, "!": reported), the texts, and the comparisons of own/own,
+    // own/other, other/own, own/empty, empty/own, empty/empty, own/int and int/own.
+    void convertersOnOwnEmptyAndForeignValues()
     {
-        const VariantRecord first = build("I:leg1"), second = build("I:leg2");
-        const VariantRecordList list{first, VariantRecord(), second};
-        VariantRecordListConverter converter;
-        ReportRecorder reports;
-        const Variant some = Variant::fromValue(list);
-        const Variant other = Variant::fromValue(VariantRecordList{second});
-        QCOMPARE(converter.compare(some, other), 1);
-        QCOMPARE(converter.compare(other, some), 1); // equality, not order
-        QCOMPARE(converter.compare(some, Variant::fromValue(list)), 0);
-        QCOMPARE(converter.compare(Variant(), Variant::fromValue(VariantRecordList())), -1);
-        QCOMPARE(converter.compare(Variant(), Variant()), 0);
-        QVERIFY(some == Variant::fromValue(list));
-        QCOMPARE(converter.toVariant(some).userType(), some.userType());
-        QCOMPARE(reports.count(), 0);
-
-        const QString file = QStringLiteral("variantrecordlist");
-        QCOMPARE(converter.compare(some, Variant(1)), 1);
-        QCOMPARE(converter.compare(Variant(1), some), -1);
-        QVERIFY(!converter.fromVariant(Variant(1), Variant()).isValid());
-        QVERIFY(!converter.toVariant(Variant(1)).isValid());
-        QVERIFY(converter.toString(some).isNull());
-        const QString compare = ReportRecorder::line(file, u"Trade::VariantRecordListConverter::compare",
-                                                     u"!\"Compare with input value type is not implemented\"");
-        const QString conversion = QStringLiteral("!\"Conversion from input value type is not implemented\"");
-        QCOMPARE(reports.lines(),
-                 QStringList({compare, compare,
-                              ReportRecorder::line(file, u"Trade::VariantRecordListConverter::fromVariant", conversion),
-                              ReportRecorder::line(file, u"Trade::VariantRecordListConverter::toVariant", conversion),
-                              ReportRecorder::line(u"trade/common/export/include/iconverter",
-                                                   u"Trade::StubConverterImpl::toString", u"!\"Not Implemented.\"")}));
-    }
-    void emptyRecordAndOtherTypes()
-    {
-        QCOMPARE(VariantRecord().dump().asContainer().size(), 0);
-        QVERIFY(Variant::load(VariantRecord().dump(), Variant()).valueOr(build("I:1")).isEmpty());
-
-        VariantRecordConverter converter;
-        ReportRecorder reports;
-        QVERIFY(!converter.fromVariant(Variant(3), Variant()).isValid());
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"variant/variantrecord",
-                                                                   u"Trade::VariantRecordConverter::fromVariant",
-                                                                   u"false && \"Unexpected situation\"")});
-        const Variant record = Variant::fromValue(VariantRecord());
-        QCOMPARE(converter.fromVariant(record, Variant()).userType(), record.userType());
+        SpreadLegsOrderInfo legs;
+        legs.append(OrderRecord());
+        const auto list = [this](const char *items) { return Variant::fromValue(VariantRecordList{build(items)}); };
+        const struct
+        {
+            std::shared_ptr<IConverter> converter;
+            Variant own, other;
+            const char *from, *to, *texts, *compared;
+        } rows[] = {
+            {std::make_shared<SpreadLegsOrderInfoConverter>(), Variant::fromValue(legs),
+             Variant::fromValue(SpreadLegsOrderInfo()), "o - -!", "o - -", "1||", "0 1 1 1 1 0 1 1"},
+            {std::make_shared<VariantRecordConverter>(), Variant::fromValue(build("I:1")),
+             Variant::fromValue(build("I:2")), "o -! -!", "-! -! -!", "!|!|!", "0! 0! 0! 0! 0! 0! 0! 0!"},
+            {std::make_shared<VariantRecordListConverter>(), list("I:1"), list("I:2"), "o - -!", "o - -!", "!|!|!",
+             "0 1 1 1 -1 0 1! -1!"},
+            {std::make_shared<TradeSideConverter>(), Variant::fromValue(TradeSide(TradeSide::Short)),
+             Variant::fromValue(TradeSide(TradeSide::Flat)), "-! -! -!", "-! -! -!", "Short||", "0 -1 1 1 -1 0 1 -1"},
+            {std::make_shared<ConnectionStateConverter>(),
+             Variant::fromValue(ConnectionState(ConnectionState::Connected)),
+             Variant::fromValue(ConnectionState(ConnectionState::Disconnected)), "-! -! -!", "- - -", "connected|!|!",
+             "0! 0! 0! 0! 0! 0! 0! 0!"},
+        };
+        for (const auto &row : eachRow(rows)) {
+            IConverter &converter = *row.converter;
+            ReportRecorder reports;
+            int seen = 0;
+            const auto mark = [&](const QByteArray &result) {
+                const bool reported = reports.count() > std::exchange(seen, reports.count());
+                return reported ? result + '!' : result;
+            };
+            const auto kind = [&](const Variant &made) {
+                return mark(made.userType() == row.own.userType() ? "o" : made.isValid() ? "?" : "-");
+            };
+            const Variant own = row.own, empty, foreign(3);
+            QByteArrayList from, to, texts, compared;
+            for (const Variant &value : {own, empty, foreign}) {
+                from << kind(converter.fromVariant(value, Variant()));
+                to << kind(converter.toVariant(value));
+                texts << mark(converter.toString(value).toUtf8());
+            }
+            const std::pair<Variant, Variant> pairs[] = {{own, own},     {own, row.other}, {row.other, own},
+                                                         {own, empty},   {empty, own},     {empty, empty},
+                                                         {own, foreign}, {foreign, own}};
+            for (const auto &[left, right] : pairs)
+                compared << mark(QByteArray::number(converter.compare(left, right)));
+            QCOMPARE(from.join(' '), QByteArray(row.from));
+            QCOMPARE(to.join(' '), QByteArray(row.to));
+            QCOMPARE(texts.join('|'), QByteArray(row.texts));
+            QCOMPARE(compared.join(' '), QByteArray(row.compared));
+        }
     }
 };
 

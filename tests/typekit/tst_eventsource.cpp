@@ -29,32 +29,27 @@ private Q_SLOTS:
         const QString invalidSource =
             ReportRecorder::line(u"eventsource", u"Trade::EventSource::formatSource", u"false && \"Invalid value\"",
                                  namedInt("(int)m_source", 27));
-        // {source, gesture, text, reports}: either text alone when the other is empty.
-        const struct
-        {
-            int source, gesture;
-            const char *text;
-            QStringList reports;
-        } rows[] = {{3, 2, "Chart Mouse Left Click", {}},
-                    {3, 0, "Chart", {}},
-                    {0, 11, "Hot Key", {}},
-                    {0, 0, "", {}},
-                    {8, 0, "Time & Sales", {}},
-                    {26, 9, "Quote Board Label Button", {}}, // the last source
-                    {27, 1, "Button Click", {invalidSource}},
-                    {1, 12, "Trade Manager", {invalidGesture}},
-                    {1, -1, "Trade Manager", {invalidGesture}}};
-        for (const auto &row : eachRow(rows)) {
+        // Source, gesture, text, reports: either text alone when the other is empty; 26 is the last source.
+        const std::tuple<int, int, const char *, QStringList> rows[] = {{3, 2, "Chart Mouse Left Click", {}},
+                                                                        {3, 0, "Chart", {}},
+                                                                        {0, 11, "Hot Key", {}},
+                                                                        {0, 0, "", {}},
+                                                                        {8, 0, "Time & Sales", {}},
+                                                                        {26, 9, "Quote Board Label Button", {}},
+                                                                        {27, 1, "Button Click", {invalidSource}},
+                                                                        {1, 12, "Trade Manager", {invalidGesture}},
+                                                                        {1, -1, "Trade Manager", {invalidGesture}}};
+        for (const auto &[source, gesture, text, lines] : eachRow(rows)) {
             ReportRecorder reports;
-            const EventSource event{EventSource::Source(row.source), Common::InvocationType(row.gesture)};
-            QCOMPARE(event.toString(), QLatin1String(row.text));
-            QCOMPARE(reports.lines(), row.reports);
+            const EventSource event{EventSource::Source(source), Common::InvocationType(gesture)};
+            QCOMPARE(event.toString(), QLatin1String(text));
+            QCOMPARE(reports.lines(), lines);
 
             EventSource logged = event;
             logged.setLogged(true);
             QVERIFY(logged.isLogged() && !event.isLogged());
             QVERIFY(logged == event); // the logged flag does not count
-            QVERIFY(event != EventSource(EventSource::Source(row.source), Common::InvocationType(row.gesture + 1)));
+            QVERIFY(event != EventSource(EventSource::Source(source), Common::InvocationType(gesture + 1)));
         }
     }
 

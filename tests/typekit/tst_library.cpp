@@ -73,6 +73,7 @@ private Q_SLOTS:
         row("reason, free text", "Trade::EventReason", "0:a:b", "0:a:b", false);
         row("reason, no number", "Trade::EventReason", "x:text", "0:", true);
         row("reason, no colon", "Trade::EventReason", "3", "0:", true);
+        row("reason, nothing before the colon", "Trade::EventReason", ":text", "0:", true);
         row("flags, unknown bits", "Trade::OrderFlags", "7", "3", false);
         row("flags, word", "Trade::OrderFlags", "all", "0", true);
         row("symbol category", "Trade::SymbolCategory", "14", "14", false);

@@ -51,33 +51,11 @@ private Q_SLOTS:
         const auto result = OrderUtils::name(none, nullptr);                                                           \
         QCOMPARE(printed(result), printed(decltype(result){}));                                                        \
     })
-        UTIL(id);
-        UTIL(zelTag);
-        UTIL(type);
-        UTIL(timestamp);
-        UTIL(gtd);
-        UTIL(limit);
-        UTIL(stopPrice);
-        UTIL(averagePrice);
-        UTIL(category);
-        UTIL(quantity);
-        UTIL(filledQuantity);
-        UTIL(exitStrategyTemplate);
-        UTIL(symbol);
-        UTIL(account);
-        UTIL(action);
-        UTIL(state);
-        UTIL(expiry);
-        UTIL(bracketCategory);
-        UTIL(hasSymbol);
-        UTIL(hasAccount);
-        UTIL(hasTimestamp);
-        UTIL(hasSide);
-        UTIL(isTrailingStop);
-        UTIL(logCategory);
-        UTIL(accountId);
-        UTIL(remainingQuantity);
-        UTIL(side);
+        UTIL(id), UTIL(zelTag), UTIL(type), UTIL(timestamp), UTIL(gtd), UTIL(limit), UTIL(stopPrice),
+            UTIL(averagePrice), UTIL(category), UTIL(quantity), UTIL(filledQuantity), UTIL(exitStrategyTemplate),
+            UTIL(symbol), UTIL(account), UTIL(action), UTIL(state), UTIL(expiry), UTIL(bracketCategory),
+            UTIL(hasSymbol), UTIL(hasAccount), UTIL(hasTimestamp), UTIL(hasSide), UTIL(isTrailingStop),
+            UTIL(logCategory), UTIL(accountId), UTIL(remainingQuantity), UTIL(side);
 #undef UTIL
 
         IField *id = topics.order().idField();

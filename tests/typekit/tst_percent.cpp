@@ -64,20 +64,17 @@ private Q_SLOTS:
         PercentConverter converter;
         ReportRecorder reports;
         const auto percent = [](auto... value) { return Variant::fromValue(Percent(value...)); };
-        const struct
-        {
-            Variant left, right;
-            int result;
-        } orders[] = {{percent(), percent(0.0, 1.0), 0},
-                      {percent(1.0), percent(), 1},
-                      {percent(), percent(1.0), -1},
-                      {percent(10.0), percent(10.0 + 1e-15), -1}, // no tolerance
-                      {percent(10.0), percent(10.0), 0},
-                      {percent(11.0), percent(10.0), 1},
-                      {percent(std::nan("")), percent(1.0), 0},
-                      {Variant(5.0), percent(1.0), -1}}; // a double is no percent
-        for (const auto &row : eachRow(orders))
-            QCOMPARE(converter.compare(row.left, row.right), row.result);
+        // No tolerance; NaN is neither less nor greater; a double is no percent.
+        const std::tuple<Variant, Variant, int> orders[] = {{percent(), percent(0.0, 1.0), 0},
+                                                            {percent(1.0), percent(), 1},
+                                                            {percent(), percent(1.0), -1},
+                                                            {percent(10.0), percent(10.0 + 1e-15), -1},
+                                                            {percent(10.0), percent(10.0), 0},
+                                                            {percent(11.0), percent(10.0), 1},
+                                                            {percent(std::nan("")), percent(1.0), 0},
+                                                            {Variant(5.0), percent(1.0), -1}};
+        for (const auto &[left, right, order] : eachRow(orders))
+            QCOMPARE(converter.compare(left, right), order);
         QCOMPARE(reports.count(), 0);
 
         QVERIFY(!converter.fromVariant(Variant(), Variant()).isValid());
@@ -118,9 +115,12 @@ private Q_SLOTS:
         QVERIFY(ratio.valueAsPercentage().isNull()); // numerators only
         ratio.addDenominator(12);
         QCOMPARE(ratio.valueAsPercentage().value(), 25.0);
-        ratio.addDenominator(-12);
-        QVERIFY(ratio.valueAsPercentage().isNull()); // a denominator summing to 0
-        ratio.addDenominator(std::numeric_limits<double>::epsilon() * 2);
+        // A denominator summing to 0, or to no more than the double epsilon, gives none.
+        for (const double denominator : {-12.0, std::numeric_limits<double>::epsilon()}) {
+            ratio.addDenominator(denominator);
+            QVERIFY(ratio.valueAsPercentage().isNull());
+        }
+        ratio.addDenominator(std::numeric_limits<double>::epsilon());
         QVERIFY(ratio.valueAsPercentage().hasValue());
     }
 };

@@ -28,10 +28,13 @@ class tst_Price : public QObject
         Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
         Sample::Symbol spread{QStringLiteral("ESZ26-ESH27"), Symbology::symbolTypeSpread, 25, 100};
         Sample::Symbol unscaled{QStringLiteral("NOSCALE"), Symbology::symbolTypeStock, 1, 100};
+        Sample::Symbol uncategorised{QStringLiteral("NOCATEGORY"), Symbology::symbolTypeStock, 1, 100};
         World()
         {
             scaled.setPriceMultiplier(100.0);
             unscaled.record().remove(topics.symbol().userDefinedPriceScaleField()); // not valid
+            uncategorised.record().remove(topics.symbol().categoryField());
+            uncategorised.setResolved(true);
         }
     };
     std::unique_ptr<World> market;
@@ -43,27 +46,24 @@ private Q_SLOTS:
     void alignment()
     {
         ReportRecorder reports;
-        // Half a tick and more rounds away from zero.
-        const struct
-        {
-            Sample::Symbol *symbol;
-            double input, value, raw;
-            qint64 ticks;
-        } rows[] = {{&market->es, 1.13, 1.25, 1.25, 5},
-                    {&market->es, -1.13, -1.25, -1.25, -5},
-                    {&market->es, 1.125, 1.25, 1.25, 5},
-                    {&market->es, -1.125, -1.25, -1.25, -5},
-                    {&market->es, 1.12, 1.0, 1.0, 4},
-                    {&market->msft, 101.005, 101.01, 101.01, 10101},
-                    {&market->scaled, 1.25, 1.25, 0.0125, 5}, // stored divided by the multiplier
-                    {&market->es, 30000000.25, 30000000.25, 30000000.25, 120000001}};
-        for (const auto &row : eachRow(rows)) {
-            const Price price(row.input, row.symbol);
-            QCOMPARE(price.value(), row.value);
-            QCOMPARE(price.rawNonScaledValue(), row.raw);
-            QCOMPARE(price.ticks(), row.ticks);
+        // Half a tick and more rounds away from zero; a scaled price is stored divided by the multiplier.
+        Sample::Symbol *const es = &market->es;
+        const std::tuple<Sample::Symbol *, double, double, double, qint64> rows[] = {
+            {es, 1.13, 1.25, 1.25, 5},
+            {es, -1.13, -1.25, -1.25, -5},
+            {es, 1.125, 1.25, 1.25, 5},
+            {es, -1.125, -1.25, -1.25, -5},
+            {es, 1.12, 1.0, 1.0, 4},
+            {&market->msft, 101.005, 101.01, 101.01, 10101},
+            {&market->scaled, 1.25, 1.25, 0.0125, 5},
+            {es, 30000000.25, 30000000.25, 30000000.25, 120000001}};
+        for (const auto &[symbol, input, value, raw, ticks] : eachRow(rows)) {
+            const Price price(input, symbol);
+            QCOMPARE(price.value(), value);
+            QCOMPARE(price.rawNonScaledValue(), raw);
+            QCOMPARE(price.ticks(), ticks);
             QVERIFY(price.isValid());
-            QCOMPARE(Price(row.ticks, row.symbol), price);
+            QCOMPARE(Price(ticks, symbol), price);
         }
         QCOMPARE(reports.count(), 0);
     }
@@ -71,25 +71,23 @@ private Q_SLOTS:
     void comparisons()
     {
         ReportRecorder reports;
-        const struct
-        {
-            Price left, right;
-            const char16_t *holding;
-        } rows[] = {{Price(1.0), Price(2.0), u"== < <="}, // without symbols all prices are equal, yet ordered
-                    {Price(1.0), Price(1.0 + 1e-11), u"== <= >="},
-                    {Price(1.0), Price(1.0 + 1e-9), u"== < <="},
-                    // The finer tick decides; a symbol against none differs; no value is least.
-                    {Price(1.25, &market->es), Price(1.25, &market->msft), u"== <= >="},
-                    {Price(1.25, &market->es), Price(1.26, &market->msft), u"!= < <="},
-                    {Price(1.25, &market->es), Price(1.25), u"!= > >="},
-                    {Price(&market->es), Price(-5.0, &market->es), u"!= < <="},
-                    {Price(&market->es), Price(&market->msft), u"== <= >="},
-                    {Price(), Price(), u"== <= >="},
-                    {Price(30000000.0, &market->es), Price(30000000.25, &market->es), u"!= < <="},
-                    {Price(1.25, &market->scaled), Price(1.25, &market->es), u"== <= >="},
-                    {Price(std::nan(""), &market->es), Price(0.0, &market->es), u"== <= >="}}; // NaN counts as 0 ticks
-        for (const auto &row : eachRow(rows))
-            QCOMPARE(relations(row.left, row.right), row.holding);
+        // Without symbols all prices are equal, yet ordered in steps of 1e-10; with symbols the finer tick decides; a
+        // symbol against none differs; no value is least; NaN counts as 0 ticks.
+        const std::tuple<Price, Price, const char16_t *> rows[] = {
+            {Price(1.0), Price(2.0), u"== < <="},
+            {Price(1.0), Price(1.0 + 1e-11), u"== <= >="},
+            {Price(1.0), Price(1.0 + 1e-9), u"== < <="},
+            {Price(1.25, &market->es), Price(1.25, &market->msft), u"== <= >="},
+            {Price(1.25, &market->es), Price(1.26, &market->msft), u"!= < <="},
+            {Price(1.25, &market->es), Price(1.25), u"!= > >="},
+            {Price(&market->es), Price(-5.0, &market->es), u"!= < <="},
+            {Price(&market->es), Price(&market->msft), u"== <= >="},
+            {Price(), Price(), u"== <= >="},
+            {Price(30000000.0, &market->es), Price(30000000.25, &market->es), u"!= < <="},
+            {Price(1.25, &market->scaled), Price(1.25, &market->es), u"== <= >="},
+            {Price(std::nan(""), &market->es), Price(0.0, &market->es), u"== <= >="}};
+        for (const auto &[left, right, holding] : eachRow(rows))
+            QCOMPARE(relations(left, right), holding);
         QCOMPARE(reports.count(), 0);
     }
 
@@ -129,22 +127,21 @@ private Q_SLOTS:
 
     void range()
     {
-        const struct
-        {
-            Price price;
-            bool resolved, out;
-        } rows[] = {{Price(1e9), true, false},
-                    {Price(1e9 + 1), true, true},
-                    {Price(-5.0), true, false},
-                    {Price(-5.0, &market->msft), true, true},
-                    {Price(-5.0, &market->msft), false, false}, // an unresolved symbol has no floor
-                    {Price(-5.0, &market->spread), true, false},
-                    {Price(-1e9 - 1, &market->spread), true, true},
-                    {Price(1e300, &market->es), true, true},
-                    {Price(std::numeric_limits<double>::infinity(), &market->es), true, true}};
-        for (const auto &row : eachRow(rows)) {
-            market->msft.setResolved(row.resolved);
-            QCOMPARE(row.price.isOutOfRange(), row.out);
+        // Prices on a resolved symbol and whether they are out of range; an unresolved or uncategorised symbol has no floor.
+        const std::tuple<Price, bool, bool> rows[] = {
+            {Price(1e9), true, false},
+            {Price(1e9 + 1), true, true},
+            {Price(-5.0), true, false},
+            {Price(-5.0, &market->msft), true, true},
+            {Price(-5.0, &market->msft), false, false},
+            {Price(-5.0, &market->spread), true, false},
+            {Price(-5.0, &market->uncategorised), true, false},
+            {Price(-1e9 - 1, &market->spread), true, true},
+            {Price(1e300, &market->es), true, true},
+            {Price(std::numeric_limits<double>::infinity(), &market->es), true, true}};
+        for (const auto &[price, resolved, out] : eachRow(rows)) {
+            market->msft.setResolved(resolved);
+            QCOMPARE(price.isOutOfRange(), out);
         }
 
         // Nothing here may be undefined behaviour: tick counts saturate, NaN counts as 0 ticks.
@@ -214,41 +211,37 @@ private Q_SLOTS:
     {
         PriceConverter converter;
         const Variant onEs = Variant::fromValue<ISymbol *>(&market->es);
-        const struct
-        {
-            Variant value, context;
-            std::optional<double> made;
-            int reports;
-        } rows[] = {{Variant(), onEs, {}, 0},
-                    {Variant(QDate(2026, 1, 1)), onEs, {}, 0},
-                    {Variant(1.0), Variant(), {}, 0},                 // no symbol in the context
-                    {Variant::fromValue(Price(1.13)), onEs, 1.25, 0}, // a price is rebased
-                    {Variant(1.13), onEs, 1.25, 0},                   // a double is unscaled
-                    {Variant(QStringLiteral("2.6")), onEs, 2.5, 0},   // a text is a shown price
-                    {Variant(3), onEs, {}, 1}};                       // ticks are refused
-        for (const auto &row : eachRow(rows)) {
+        // Nothing without a symbol in the context; a price is rebased, a double is unscaled, a text is a shown price
+        // (one that does not read is none); a price without value stays without; ticks are refused.
+        const std::tuple<Variant, Variant, std::optional<double>, int> rows[] = {
+            {Variant(), onEs, {}, 0},
+            {Variant(QDate(2026, 1, 1)), onEs, {}, 0},
+            {Variant(1.0), Variant(), {}, 0},
+            {Variant::fromValue(Price(1.13)), onEs, 1.25, 0},
+            {Variant::fromValue(Price(&market->msft)), onEs, {}, 0},
+            {Variant(1.13), onEs, 1.25, 0},
+            {Variant(QStringLiteral("2.6")), onEs, 2.5, 0},
+            {Variant(QStringLiteral("x")), onEs, {}, 0},
+            {Variant(3), onEs, {}, 1}};
+        for (const auto &[value, context, expected, reportCount] : eachRow(rows)) {
             ReportRecorder reports;
-            const Variant made = converter.fromVariant(row.value, row.context);
-            QCOMPARE(made.isValid(), row.context.isValid() && row.value.isValid());
-            QCOMPARE(made.valueOr(Price()).hasValue(), row.made.has_value());
-            if (row.made)
-                QCOMPARE(made.strongValue<Price>().value(), *row.made);
-            QCOMPARE(reports.count(), row.reports);
+            const Variant made = converter.fromVariant(value, context);
+            QCOMPARE(made.isValid(), context.isValid() && value.isValid());
+            QCOMPARE(made.valueOr(Price()).hasValue(), expected.has_value());
+            if (expected)
+                QCOMPARE(made.strongValue<Price>().value(), *expected);
+            QCOMPARE(reports.count(), reportCount);
         }
 
         // The converter compares with the double epsilon, where prices without symbol compare at 1e-10.
-        const struct
-        {
-            Price left, right;
-            int result;
-        } orders[] = {{Price(1.0), Price(1.0 + 1e-11), -1},
-                      {Price(1.0), Price(1.0), 0},
-                      {Price(2.0), Price(1.0), 1},
-                      {Price(), Price(1.0), -1},
-                      {Price(1.0), Price(), 1},
-                      {Price(&market->es), Price(&market->msft), 0}};
-        for (const auto &row : eachRow(orders))
-            QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.result);
+        const std::tuple<Price, Price, int> orders[] = {{Price(1.0), Price(1.0 + 1e-11), -1},
+                                                        {Price(1.0), Price(1.0), 0},
+                                                        {Price(2.0), Price(1.0), 1},
+                                                        {Price(), Price(1.0), -1},
+                                                        {Price(1.0), Price(), 1},
+                                                        {Price(&market->es), Price(&market->msft), 0}};
+        for (const auto &[left, right, order] : eachRow(orders))
+            QCOMPARE(converter.compare(Variant::fromValue(left), Variant::fromValue(right)), order);
     }
 
     void saveAndLoad()

@@ -62,25 +62,31 @@ private Q_SLOTS:
 
     void comparisons()
     {
+        // Money compares in steps of 1e-10; without symbols all profits are equal, yet ordered; no value is least.
         ReportRecorder reports;
         const Profit base = Profit::fromMoney(100.0, &market->es);
-        QCOMPARE(relations(base, Profit::fromMoney(100.0 + 4e-11, &market->es)), u"== <= >=");
-        QCOMPARE(relations(base, Profit::fromMoney(100.0 + 1e-9, &market->es)), u"!= < <=");
-        QCOMPARE(relations(Profit(), Profit::fromMoney(5.0, nullptr)), u"== < <="); // without symbols all are equal
-        QCOMPARE(relations(Profit(&market->es), base), u"!= < <=");
-        QCOMPARE(relations(base, Profit(&market->es)), u"!= > >=");
-        QCOMPARE(relations(Profit(&market->es), Profit(&market->nq)), u"== <= >=");
-        QCOMPARE(relations(base, Profit::fromMoney(100.0, nullptr)), u"!= > >=");
+        const std::tuple<Profit, Profit, const char16_t *> profits[] = {
+            {base, Profit::fromMoney(100.0 + 4e-11, &market->es), u"== <= >="},
+            {base, Profit::fromMoney(100.0 + 1e-9, &market->es), u"!= < <="},
+            {Profit::fromMoney(100.0 + 1e-9, &market->es), base, u"!= > >="},
+            {Profit(), Profit::fromMoney(5.0, nullptr), u"== < <="},
+            {Profit(&market->es), base, u"!= < <="},
+            {Profit(&market->es), Profit(&market->nq), u"== <= >="},
+            {base, Profit::fromMoney(100.0, nullptr), u"!= > >="}};
+        for (const auto &[left, right, holding] : eachRow(profits))
+            QCOMPARE(relations(left, right), holding);
 
-        const AveragePrice average(101.13, &market->es);
-        const AveragePrice none(&market->es);
-        QCOMPARE(relations(average, AveragePrice(101.13 + 5e-11, &market->es)), u"== <= >=");
-        QCOMPARE(relations(average, AveragePrice(101.13 + 1e-9, &market->es)), u"!= < <=");
-        QCOMPARE(relations(none, AveragePrice(&market->es)), u"== <= >=");
-        QCOMPARE(relations(AveragePrice(0.0, &market->es), AveragePrice(1e-10, &market->es)),
-                 u"== <= >="); // the tolerance itself
-        QCOMPARE(relations(none, average), u"!= < <=");
-        QCOMPARE(relations(average, none), u"!= > >=");
+        // Average prices compare within 1e-10, the tolerance itself included.
+        const AveragePrice average(101.13, &market->es), none(&market->es);
+        const std::tuple<AveragePrice, AveragePrice, const char16_t *> averages[] = {
+            {average, AveragePrice(101.13 + 5e-11, &market->es), u"== <= >="},
+            {average, AveragePrice(101.13 + 1e-9, &market->es), u"!= < <="},
+            {none, AveragePrice(&market->es), u"== <= >="},
+            {AveragePrice(0.0, &market->es), AveragePrice(1e-10, &market->es), u"== <= >="},
+            {none, average, u"!= < <="},
+            {average, none, u"!= > >="}};
+        for (const auto &[left, right, holding] : eachRow(averages))
+            QCOMPARE(relations(left, right), holding);
         QCOMPARE(reports.count(), 0);
     }
 
@@ -122,17 +128,16 @@ private Q_SLOTS:
         QCOMPARE(rebased.symbol(), &market->nq);
         QCOMPARE(int(DataApi::CurrencyType(rebased.currency())), 0); // the money, not the currency
         QCOMPARE(made(Variant(QStringLiteral("7.25"))).money(), 7.25);
-        QVERIFY(!made(Variant(QStringLiteral("seven"))).hasValue());
+        QCOMPARE(made(Variant(-2.5)).money(), -2.5);
+        for (const Variant &none :
+             eachRow(std::array{Variant(QStringLiteral("seven")), Variant::fromValue(Profit(&market->es)), Variant(3)}))
+            QVERIFY(!made(none).hasValue());
         const Profit zero = Profit::fromMoney(0.0, &market->es);
-        const struct
-        {
-            Profit left, right;
-            int order;
-        } orders[] = {{zero, Profit::fromMoney(1e-17, &market->es), 0},
-                      {zero, Profit::fromMoney(1e-15, &market->es), -1},
-                      {euros, Profit(), 1}};
-        for (const auto &row : eachRow(orders))
-            QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.order);
+        const std::tuple<Profit, Profit, int> orders[] = {{zero, Profit::fromMoney(1e-17, &market->es), 0},
+                                                          {zero, Profit::fromMoney(1e-15, &market->es), -1},
+                                                          {euros, Profit(), 1}};
+        for (const auto &[left, right, order] : eachRow(orders))
+            QCOMPARE(converter.compare(Variant::fromValue(left), Variant::fromValue(right)), order);
 
         // Loaded back in memory as through JSON, silently; one without value stays without.
         ReportRecorder reports;

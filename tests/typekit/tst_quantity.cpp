@@ -69,31 +69,44 @@ private Q_SLOTS:
         // tolerance (lot size 1 without a symbol, so the same numbers). No value is least; two without value are equal.
         QuantityConverter converter;
         const Quantity zero(0.0, nullptr), some(5.0, &hundred);
-        const struct
-        {
-            Quantity left, right;
-            const char16_t *holding;
-            int order;
-        } rows[] = {{zero, Quantity(1e-17, nullptr), u"==", 0},
-                    {zero, Quantity(1e-15, nullptr), u"!= <", -1},
-                    {Quantity(5.0, nullptr), Quantity(3.0, nullptr), u"!=", 1},
-                    {Quantity(5.0, &hundred), Quantity(3.0, &ten), u"!=", -1},
-                    {Quantity(0.0, &hundred), Quantity(1e-15, &ten), u"!= <", 0},
-                    {Quantity(&ten), some, u"!= <", -1},
-                    {some, Quantity(&ten), u"!=", 1},
-                    {Quantity(), Quantity(&ten), u"==", 0}};
-        for (const auto &row : eachRow(rows)) {
-            QCOMPARE(relations(row.left, row.right), row.holding);
-            QCOMPARE(converter.compare(Variant::fromValue(row.left), Variant::fromValue(row.right)), row.order);
+        constexpr double epsilon = std::numeric_limits<double>::epsilon();
+        const std::tuple<Quantity, Quantity, const char16_t *, int> rows[] = {
+            {zero, Quantity(1e-17, nullptr), u"==", 0},
+            {zero, Quantity(epsilon, nullptr), u"==", 0},
+            {Quantity(epsilon, nullptr), zero, u"==", 0},
+            {zero, Quantity(1e-15, nullptr), u"!= <", -1},
+            {Quantity(5.0, nullptr), Quantity(3.0, nullptr), u"!=", 1},
+            {Quantity(5.0, &hundred), Quantity(3.0, &ten), u"!=", -1},
+            {Quantity(0.0, &hundred), Quantity(1e-15, &ten), u"!= <", 0},
+            {Quantity(&ten), some, u"!= <", -1},
+            {some, Quantity(&ten), u"!=", 1},
+            {Quantity(), Quantity(&ten), u"==", 0}};
+        for (const auto &[left, right, holding, order] : eachRow(rows)) {
+            QCOMPARE(relations(left, right), holding);
+            QCOMPARE(converter.compare(Variant::fromValue(left), Variant::fromValue(right)), order);
         }
 
-        QVERIFY(Quantity(0.0, nullptr).isZero() && !Quantity(0.0, nullptr).isPositive()
-                && !Quantity(0.0, nullptr).isNegative());
-        const Quantity withinEpsilon(std::numeric_limits<double>::epsilon(), nullptr); // still zero
-        QVERIFY(withinEpsilon.isZero() && !withinEpsilon.isNonZero() && !withinEpsilon.isPositive());
-        QVERIFY(Quantity(-1e-15, nullptr).isNonZero() && Quantity(-1e-15, nullptr).isNegative());
-        QVERIFY(Quantity(2147483647.0, nullptr).isOutOfLimits());
-        QVERIFY(!Quantity(2147483646.0, nullptr).isOutOfLimits());
+        // Signs and wholeness with the same tolerance, which is itself still zero; the limit is the int range.
+        const std::tuple<double, const char *> signs[] = {{0.0, "zero whole"},
+                                                          {epsilon, "zero whole"},
+                                                          {-epsilon, "zero whole"},
+                                                          {1e-15, "nonzero positive"},
+                                                          {-1e-15, "nonzero negative"},
+                                                          {1.0 + epsilon, "nonzero positive whole"},
+                                                          {2147483646.0, "nonzero positive whole"},
+                                                          {2147483647.0, "nonzero positive whole out"}};
+        for (const auto &[value, expected] : eachRow(signs)) {
+            const Quantity q(value, nullptr);
+            const std::pair<bool, const char *> all[] = {{q.isZero(), "zero"},         {q.isNonZero(), "nonzero"},
+                                                         {q.isPositive(), "positive"}, {q.isNegative(), "negative"},
+                                                         {q.isWholeValue(), "whole"},  {q.isOutOfLimits(), "out"}};
+            QStringList holding;
+            for (const auto &[holds, name] : all) {
+                if (holds)
+                    holding << QLatin1String(name);
+            }
+            QCOMPARE(holding.join(u' '), QLatin1String(expected));
+        }
     }
 
     void arithmeticReports()
@@ -164,6 +177,14 @@ private Q_SLOTS:
         const Dump none = Variant::fromValue(Quantity(&hundred)).save();
         QCOMPARE(none.asStruct().member(QStringLiteral("symbolAlias")).asAtom().value(), QStringLiteral("MSFT"));
         QVERIFY(!Variant::load(none, Variant()).strongValue<Quantity>().hasValue());
+        // Without a symbol found for the alias (or with no alias) the lots are units; a saved lot size below 1 is 1.
+        for (const char *alias : eachRow(std::array{"MSFT", "", "NONE"})) {
+            Dump::Struct edited = entries;
+            edited.insert(QStringLiteral("symbolAlias"), Variant(QString::fromLatin1(alias)).save());
+            edited.insert(QStringLiteral("lotSize"), Variant(0).save());
+            const Quantity loaded = Variant::load(Dump(edited), Variant()).strongValue<Quantity>();
+            QCOMPARE(loaded.value(), *alias == 'M' ? 30000.0 : 300.0);
+        }
         // A saved number that is not finite, or a lot count too large for the symbol's lots, is none.
         for (const char *number : eachRow(std::array{"nan", "inf", "1e308"})) {
             Dump::Struct edited = entries;

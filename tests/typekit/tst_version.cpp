@@ -14,25 +14,23 @@ class tst_Version : public QObject
 private Q_SLOTS:
     void parseAndPrint()
     {
+        // Empty parts are dropped; parts that are no 16-bit number read 0; four parts at most.
         const char *const invalid = "65535.65535.65535.65535";
-        const struct
-        {
-            const char *text, *dotted;
-            bool valid;
-        } rows[] = {{"12.0.3598.1040", "12.0.3598.1040", true},
-                    {"7", "7.0.0.0", true},
-                    {"1..2", "1.2.0.0", true}, // empty parts are dropped
-                    {"1.x", "1.0.0.0", true},
-                    {"70000.1", "0.1.0.0", true}, // parts that are no 16-bit number read 0
-                    {"1.2.3.4.5", invalid, false},
-                    {"", invalid, false},
-                    {invalid, invalid, false},
-                    {"65535.65535.65535", "65535.65535.65535.0", true}};
-        for (const auto &row : eachRow(rows)) {
-            const Version version{QLatin1String(row.text)};
-            QCOMPARE(version.isValid(), row.valid);
-            QCOMPARE(version.toString(QStringLiteral(".")), QLatin1String(row.dotted));
-            if (row.valid)
+        const std::tuple<const char *, const char *, bool> rows[] = {
+            {"12.0.3598.1040", "12.0.3598.1040", true},
+            {"7", "7.0.0.0", true},
+            {"1..2", "1.2.0.0", true},
+            {"1.x", "1.0.0.0", true},
+            {"70000.1", "0.1.0.0", true},
+            {"1.2.3.4.5", invalid, false},
+            {"", invalid, false},
+            {invalid, invalid, false},
+            {"65535.65535.65535", "65535.65535.65535.0", true}};
+        for (const auto &[text, dotted, valid] : eachRow(rows)) {
+            const Version version{QLatin1String(text)};
+            QCOMPARE(version.isValid(), valid);
+            QCOMPARE(version.toString(QStringLiteral(".")), QLatin1String(dotted));
+            if (valid)
                 QCOMPARE(Version(version.toString(QStringLiteral("."))), version);
         }
         QCOMPARE(Version(1, 2, 3, 4).toString(QStringLiteral(", ")), QStringLiteral("1, 2, 3, 4"));
@@ -42,25 +40,22 @@ private Q_SLOTS:
 
     void compare()
     {
-        const struct
-        {
-            Version left, right;
-            int result;
-        } rows[] = {{Version(), Version(), 0},            // both invalid
-                    {Version(), Version(0, 0, 0, 0), -1}, // invalid before any valid one
-                    {Version(0, 0, 0, 1), Version(), 1},
-                    {Version(1, 2, 3, 4), Version(QStringLiteral("1.2.3.4")), 0},
-                    {Version(2, 0, 0, 0), Version(1, 65535, 65535, 65535), 1}, // the major part decides
-                    {Version(1, 1, 9, 9), Version(1, 2, 0, 0), -1},
-                    {Version(1, 2, 3, 4), Version(1, 2, 3, 5), -1}};
-        for (const auto &row : eachRow(rows)) {
-            QCOMPARE(row.left.compare(row.right), row.result);
-            QCOMPARE(row.right.compare(row.left), -row.result);
-            QCOMPARE(row.left == row.right, row.result == 0);
-            QCOMPARE(row.left != row.right, row.result != 0);
-            QCOMPARE(row.left < row.right, row.result < 0);
-            QCOMPARE(row.left > row.right, row.result > 0);
-            QCOMPARE(row.left >= row.right, row.result >= 0);
+        // Two invalid versions are equal, an invalid one comes before any valid one; the higher part decides.
+        const std::tuple<Version, Version, int> rows[] = {{Version(), Version(), 0},
+                                                          {Version(), Version(0, 0, 0, 0), -1},
+                                                          {Version(0, 0, 0, 1), Version(), 1},
+                                                          {Version(1, 2, 3, 4), Version(QStringLiteral("1.2.3.4")), 0},
+                                                          {Version(2, 0, 0, 0), Version(1, 65535, 65535, 65535), 1},
+                                                          {Version(1, 1, 9, 9), Version(1, 2, 0, 0), -1},
+                                                          {Version(1, 2, 3, 4), Version(1, 2, 3, 5), -1}};
+        for (const auto &[left, right, result] : eachRow(rows)) {
+            QCOMPARE(left.compare(right), result);
+            QCOMPARE(right.compare(left), -result);
+            QCOMPARE(left == right, result == 0);
+            QCOMPARE(left != right, result != 0);
+            QCOMPARE(left < right, result < 0);
+            QCOMPARE(left > right, result > 0);
+            QCOMPARE(left >= right, result >= 0);
         }
     }
 

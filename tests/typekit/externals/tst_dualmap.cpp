@@ -37,11 +37,12 @@ private Q_SLOTS:
         const ShadeMap map = shades();
         Trade::ReportRecorder reports;
         // Texts match exactly: case and spaces count.
-        const struct { int enumerator; const char *text, *textFound; int enumeratorFound; } rows[] = {
-            {1, "Light", "Light", 1}, {2, "Dark", "Dark", 2}, {3, "dark", "", 0}, {0, "Dark ", "", 0}, {4, "", "", 0}};
-        for (const auto &row : eachRow(rows)) {
-            QCOMPARE(map.findKey2(Shade::Type(row.enumerator), QString()), QLatin1String(row.textFound));
-            QCOMPARE(int(map.findKey1(QLatin1String(row.text), Shade::Type(0))), row.enumeratorFound);
+        // Enumerator and the text found for it; text and the enumerator found for it.
+        const std::tuple<int, const char *, const char *, int> rows[] = {
+            {1, "Light", "Light", 1}, {2, "Dark", "Dark", 2}, {3, "", "dark", 0}, {0, "", "Dark ", 0}, {4, "", "", 0}};
+        for (const auto &[enumerator, textFound, text, enumeratorFound] : eachRow(rows)) {
+            QCOMPARE(map.findKey2(Shade::Type(enumerator), QString()), QLatin1String(textFound));
+            QCOMPARE(int(map.findKey1(QLatin1String(text), Shade::Type(0))), enumeratorFound);
         }
         QCOMPARE(map.findKey2(Shade::Type(99), QStringLiteral("fallback")), QStringLiteral("fallback"));
         QCOMPARE(reports.count(), 0);
@@ -50,15 +51,16 @@ private Q_SLOTS:
     void duplicatesKeepTheFirstPair()
     {
         // The text taken, the enumerator taken, both taken.
-        const struct { int enumerator; const char *text; } rows[] = {{3, "Dark"}, {1, "Pale"}, {2, "Dark"}};
-        for (const auto &row : eachRow(rows)) {
+        const std::pair<int, const char *> rows[] = {{3, "Dark"}, {1, "Pale"}, {2, "Dark"}};
+        for (const auto &[enumerator, text] : eachRow(rows)) {
             ShadeMap map = shades();
             const ShadeMap copy = map;
             Trade::ReportRecorder reports;
-            map.insert(Shade::Type(row.enumerator), QLatin1String(row.text)).insert(Shade::Deep, QStringLiteral("Deep"));
-            QCOMPARE(reports.lines(), QStringList{Trade::ReportRecorder::line(file, prefix + QStringLiteral("insert"),
-                                                                       u"!\"both key1 and key2 must be unique\"")});
-            QCOMPARE(map.size(), 3);  // the chain went on after the duplicate
+            map.insert(Shade::Type(enumerator), QLatin1String(text)).insert(Shade::Deep, QStringLiteral("Deep"));
+            QCOMPARE(reports.lines(),
+                     QStringList{Trade::ReportRecorder::line(file, prefix + QStringLiteral("insert"),
+                                                             u"!\"both key1 and key2 must be unique\"")});
+            QCOMPARE(map.size(), 3); // the chain went on after the duplicate
             QCOMPARE(map.findKey2(Shade::Light, QString()), QStringLiteral("Light"));
             QCOMPARE(map.findKey1(QStringLiteral("Dark"), Shade::Type(0)), Shade::Dark);
             QCOMPARE(map.findKey1(QStringLiteral("Pale"), Shade::Type(0)), Shade::Type(0));
@@ -74,16 +76,16 @@ private Q_SLOTS:
         Trade::ReportRecorder reports;
         const ShadeMap::Nullable<QString> null;
         QCOMPARE(null.value(), QString());
-        QCOMPARE(reports.lines(), QStringList{Trade::ReportRecorder::line(file, prefix + QStringLiteral("Nullable<class QString>::value"),
-                                                                   u"!m_isNull")});
+        QCOMPARE(reports.lines(), QStringList{Trade::ReportRecorder::line(
+                                      file, prefix + QStringLiteral("Nullable<class QString>::value"), u"!m_isNull")});
 
         reports.clear();
         const ShadeMap::key1bind<QString, Shade::Type> byText;
         const ShadeMap::entry nullEntry;
         const ShadeMap::entry entry(Shade::Dark, QStringLiteral("Dark"));
-        QVERIFY(byText(nullEntry, entry));   // a null key sorts first ...
+        QVERIFY(byText(nullEntry, entry)); // a null key sorts first ...
         QVERIFY(!byText(entry, nullEntry));
-        QVERIFY(!byText(nullEntry, nullEntry));  // ... and two nulls are equal
+        QVERIFY(!byText(nullEntry, nullEntry)); // ... and two nulls are equal
         QCOMPARE(reports.count(), 3);
         QCOMPARE(reports.reports().first().condition, QStringLiteral("!\"both key1 and key2 must be not NULL\""));
     }

@@ -24,33 +24,34 @@ private Q_SLOTS:
     void cumulative()
     {
         Sample::Formatter formatter;
-        // Each order is a pair of amounts; the cell shows the first total less the second, then the first total.
-        const struct
-        {
-            QList<QPair<double, double>> orders;
-            const char *text;
-        } rows[] = {{{}, "0s"},
-                    {{{1000, 0}, {500, 0}}, "1.5Ks"}, // "s" unless exactly one order
-                    {{{1500, 0}}, "1.5K"},
-                    {{{100000, 0}}, "100K"},
-                    {{{999, 0}}, "999"},
-                    {{{-2000, 0}}, "-2000"},
-                    {{{2000000, 0}}, "2M"},
-                    {{{2500000, 0}}, "2.5M"},
-                    {{{10000000, 0}}, "10M"},
-                    {{{2000500, 0}}, "2000.5K"},
-                    {{{1050, 0}}, "1050"}, // shortened for a multiple of 100 only
-                    {{{3000, 1000}}, "2K (3K)"},
-                    {{{2.5, 0}}, "2.5"},
-                    {{{2.5, 1}}, "1.5 (2.5)"},
-                    {{{3, 0.5}}, "2.5 (3)"},
-                    {{{3e9, 0}}, "3000000000"},                                // beyond the int range
-                    {{{2147483647, -2147483647}}, "4294967294 (2147483647)"}}; // the difference leaves the int range
-        for (const auto &row : eachRow(rows)) {
+        // Each order is a pair of amounts; the cell shows the first total less the second, then the first total, with
+        // an "s" unless there is exactly one order. Whole numbers from 1000 on that are multiples of 100 are shortened;
+        // a total within the double epsilon of a whole number is whole; beyond the int range nothing is shortened.
+        const std::pair<QList<QPair<double, double>>, const char *> rows[] = {
+            {{}, "0s"},
+            {{{1000, 0}, {500, 0}}, "1.5Ks"},
+            {{{1000, 0}}, "1K"},
+            {{{1500, 0}}, "1.5K"},
+            {{{100000, 0}}, "100K"},
+            {{{999, 0}}, "999"},
+            {{{-2000, 0}}, "-2000"},
+            {{{1000000, 0}}, "1M"},
+            {{{2500000, 0}}, "2.5M"},
+            {{{10000000, 0}}, "10M"},
+            {{{2000500, 0}}, "2000.5K"},
+            {{{1050, 0}}, "1050"},
+            {{{3000, 1000}}, "2K (3K)"},
+            {{{1 + std::numeric_limits<double>::epsilon(), 0}}, "1"},
+            {{{2.5, 0}}, "2.5"},
+            {{{2.5, 1}}, "1.5 (2.5)"},
+            {{{3, 0.5}}, "2.5 (3)"},
+            {{{3e9, 0}}, "3000000000"},
+            {{{2147483647, -2147483647}}, "4294967294 (2147483647)"}};
+        for (const auto &[orders, text] : eachRow(rows)) {
             CumulativeOrderQuantityFormatter cell;
-            for (const auto &[first, second] : row.orders)
+            for (const auto &[first, second] : orders)
                 cell.addOrder(first, second);
-            QCOMPARE(cell.format(), QLatin1String(row.text));
+            QCOMPARE(cell.format(), QLatin1String(text));
         }
     }
 

@@ -6,6 +6,9 @@
 
 #include <QtTest/QtTest>
 
+#include "relations.h"
+#include "rows.h"
+
 #include <cmath>
 
 using namespace Trade;
@@ -22,22 +25,29 @@ private Q_SLOTS:
 
     void comparisonsLookupsAndReports()
     {
+        // Multipliers within the double epsilon, an absolute tolerance, are equal; legs order by symbol first.
         ReportRecorder reports;
-        QVERIFY(SpreadLeg(&market->es, 0.5) == SpreadLeg(&market->es, 0.5 + 1e-16));
-        QVERIFY(SpreadLeg(&market->es, 1.0) != SpreadLeg(&market->es, 1.0 + 1e-15));
-        QVERIFY(SpreadLeg(&market->es, 3.0) != SpreadLeg(&market->es, std::nextafter(3.0, 4.0))); // absolute tolerance
+        constexpr double epsilon = std::numeric_limits<double>::epsilon();
+        const auto leg = [this](double multiplier) { return SpreadLeg(&market->es, multiplier); };
+        const std::tuple<SpreadLeg, SpreadLeg, const char *> rows[] = {
+            {leg(0.5), leg(0.5 + 1e-16), "=="},
+            {leg(1.0), leg(1.0 + epsilon), "=="},
+            {leg(1.0 + epsilon), leg(1.0), "=="},
+            {leg(1.0), leg(1.0 + 1e-15), "!= <"},
+            {leg(3.0), leg(std::nextafter(3.0, 4.0)), "!= <"},
+            {leg(2.0), leg(1.0), "!="}};
+        for (const auto &[left, right, holding] : eachRow(rows))
+            QCOMPARE(relations(left, right), QLatin1String(holding));
         QVERIFY(SpreadLeg(&market->es, 2.0) != SpreadLeg(&market->nq, 2.0));
-        QVERIFY(!SpreadLeg(&market->es, -2.0).isPositive());
-        QVERIFY(SpreadLeg(&market->es, 1.0) < SpreadLeg(&market->es, 2.0));
-        QVERIFY(!(SpreadLeg(&market->es, 2.0) < SpreadLeg(&market->es, 2.0)));
         QCOMPARE(SpreadLeg(&market->es, 1.0) < SpreadLeg(&market->nq, -5.0),
                  quintptr(&market->es) < quintptr(&market->nq));
+        QVERIFY(!leg(-2.0).isPositive() && leg(2 * epsilon).isPositive());
         const SpreadLegs legs{SpreadLeg(&market->nq, -1.0), SpreadLeg(&market->es, 2.0)};
         QCOMPARE(legs.legBySymbol(&market->es).multiplier(), 2.0);
         QVERIFY(!legs.legBySymbol(nullptr).isValid());
         QCOMPARE(legs.legBySymbol(nullptr).multiplier(), 0.0);
 
-        const SpreadLeg tiny(&market->es, 1e-17);
+        const SpreadLeg tiny(&market->es, epsilon); // still zero: reported, and not positive
         QVERIFY(!tiny.isPositive());
         const SpreadLeg none(nullptr, 1.0);
         const SpreadLeg copied(none);

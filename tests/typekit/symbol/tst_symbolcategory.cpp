@@ -19,41 +19,38 @@ class tst_SymbolCategory : public QObject
 private Q_SLOTS:
     void table()
     {
-        const struct
-        {
-            int number;
-            const char *name, *plural;
-            bool valid, canRoll, tradeable;
-        } rows[] = {{0, "Undefined", "", false, false, false},
-                    {8, "", "", false, false, false},
-                    {23, "", "", false, false, false},
-                    {-1, "", "", false, false, false},
-                    {3, "Future", "Futures", true, true, true},
-                    {4, "Future Continuous", "Future Continuous'", true, true, false},
-                    {5, "Future Continuous", "Future Continuous'", true, true, false},
-                    {6, "Future Forward", "Future Forwards", true, true, false}, // the last that rolls in a row
-                    {7, "Future Option", "Future Options", true, false, true},
-                    {9, "Future Spot", "Future Spot", true, true, false},
-                    {13, "Index", "Indexes", true, false, false},
-                    {14, "Stock", "Stocks", true, false, true},
-                    {19, "Money Fund", "Money Funds", true, false, true},
-                    {17, "User-Defined Spread", "User-Defined Spreads", true, false, true}};
+        // Number, name, plural, valid, can roll, tradeable; 6 is the last of the futures that roll in a row.
+        const std::tuple<int, const char *, const char *, bool, bool, bool> rows[] = {
+            {0, "Undefined", "", false, false, false},
+            {8, "", "", false, false, false},
+            {23, "", "", false, false, false},
+            {-1, "", "", false, false, false},
+            {3, "Future", "Futures", true, true, true},
+            {4, "Future Continuous", "Future Continuous'", true, true, false},
+            {5, "Future Continuous", "Future Continuous'", true, true, false},
+            {6, "Future Forward", "Future Forwards", true, true, false},
+            {7, "Future Option", "Future Options", true, false, true},
+            {9, "Future Spot", "Future Spot", true, true, false},
+            {13, "Index", "Indexes", true, false, false},
+            {14, "Stock", "Stocks", true, false, true},
+            {19, "Money Fund", "Money Funds", true, false, true},
+            {17, "User-Defined Spread", "User-Defined Spreads", true, false, true}};
         const QString file = QStringLiteral("symbol/symbolcategory");
         const QStringList unexpected{
             Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::name", u"false && \"unexpected category\""),
             Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::pluralName",
                                         u"false && \"unexpected category\"")};
-        for (const auto &row : eachRow(rows)) {
-            const SymbolCategory value = category(row.number);
-            QCOMPARE(value.isValid(), row.valid);
-            QCOMPARE(value.canRoll(), row.canRoll);
-            QCOMPARE(value.isTradeble(), row.tradeable);
-            QCOMPARE(SymbolCategory::domain().contains(Trade::Variant::fromValue(value)), row.valid);
+        for (const auto &[number, name, plural, valid, canRoll, tradeable] : eachRow(rows)) {
+            const SymbolCategory value = category(number);
+            QCOMPARE(value.isValid(), valid);
+            QCOMPARE(value.canRoll(), canRoll);
+            QCOMPARE(value.isTradeble(), tradeable);
+            QCOMPARE(SymbolCategory::domain().contains(Trade::Variant::fromValue(value)), valid);
 
             Trade::ReportRecorder reports;
-            QCOMPARE(value.name(), QLatin1String(row.name));
-            QCOMPARE(value.pluralName(), QLatin1String(row.plural));
-            QCOMPARE(reports.lines(), row.valid ? QStringList() : unexpected);
+            QCOMPARE(value.name(), QLatin1String(name));
+            QCOMPARE(value.pluralName(), QLatin1String(plural));
+            QCOMPARE(reports.lines(), valid ? QStringList() : unexpected);
         }
     }
 
@@ -101,16 +98,12 @@ private Q_SLOTS:
         };
 
         Trade::ReportRecorder reports;
-        const struct
-        {
-            const char *name;
-            int number;
-        } rows[] = {{"MSFT", 14},   {"ESZ26", 3},  {"@ES", 3}, // a continuous future is a future
-                    {"12345", 0},   {"=TECH", 14}, {"=FRONT", 3},
-                    {"=TECH2", 14}, {"=NONE", 0},  {"=A", 0}, // a loop of dictionary names ends
-                    {"=C0", 14},    {"=D", 0}};
-        for (const auto &row : eachRow(rows))
-            QCOMPARE(found(row.name), row.number);
+        // A continuous future is a future; a loop of dictionary names ends.
+        const std::pair<const char *, int> rows[] = {{"MSFT", 14},  {"ESZ26", 3},  {"@ES", 3},     {"12345", 0},
+                                                     {"=TECH", 14}, {"=FRONT", 3}, {"=TECH2", 14}, {"=NONE", 0},
+                                                     {"=A", 0},     {"=C0", 14},   {"=D", 0}};
+        for (const auto &[name, number] : eachRow(rows))
+            QCOMPARE(found(name), number);
         QVERIFY(SymbolCategory::fromSymbolName(QStringLiteral("@ES")).canRoll());
         QCOMPARE(reports.count(), 0);
 

@@ -63,6 +63,7 @@ private Q_SLOTS:
 
         ReportRecorder reports;
         ExitStrategyLevel empty;
+        empty.setProfit(0); // the least profit target
         empty.setProfit(-5);
         QCOMPARE(empty.quantity(), 0);
         QCOMPARE(empty.stop(), 0);

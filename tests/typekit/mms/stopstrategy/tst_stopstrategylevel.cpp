@@ -95,6 +95,9 @@ private Q_SLOTS:
         QCOMPARE(levels.count(), count);
         levels.removeAt(count - 1);
         QVERIFY(levels.isValid());
+        levels.removeAt(0);
+        QCOMPARE(levels.count(), count - 2);
+        QVERIFY(levels[0] == at5);
     }
 
     // Levels that differ in any one member are unequal, and collections of them compare by the

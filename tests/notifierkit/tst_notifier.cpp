@@ -104,7 +104,8 @@ public Q_SLOTS:
 };
 
 // Methods of the convention meant for Publisher's signals that do not follow it, beside one
-// that does, one meant for another publisher and the attach slot of its own signal.
+// that does, one meant for another publisher and the attach slot of its own signal (whose name
+// is one letter short of one of Publisher's).
 class Misspelt : public QObject
 {
     Q_OBJECT
@@ -123,10 +124,10 @@ public Q_SLOTS:
     void slot_quoteChanged(int) {} // another publisher's
 
 Q_SIGNALS:
-    void ready();
+    void valueChange();
 
 private Q_SLOTS:
-    void attached_ready(const Link *) {}
+    void attached_valueChange(const Link *) {}
 };
 
 struct Orphan : AbstractNotifier

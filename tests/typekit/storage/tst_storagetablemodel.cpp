@@ -134,19 +134,6 @@ QString mismatch(const StorageTableModel &model, const Sample::Storage &storage)
 
 Q_DECLARE_METATYPE(Edit)
 
-// Runs an action when a signal reaches fire().
-class Relay : public QObject
-{
-    Q_OBJECT
-public:
-    explicit Relay(std::function<void()> action) : m_action(std::move(action)) {}
-public Q_SLOTS:
-    void fire() { m_action(); }
-
-private:
-    std::function<void()> m_action;
-};
-
 class tst_StorageTableModel : public QObject
 {
     Q_OBJECT
@@ -426,13 +413,12 @@ private Q_SLOTS:
         StorageTableModel model(&m.orders, m.columns());
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         bool once = true;
-        Relay relay([&] {
+        QObject::connect(&model, &QAbstractItemModel::rowsInserted, &model, [&] {
             if (!std::exchange(once, false))
                 return;
             m.orders.updateOrder(m.order(QStringLiteral("A-1"), "4000"));
             m.orders.clear();
         });
-        QObject::connect(&model, SIGNAL(rowsInserted(QModelIndex, int, int)), &relay, SLOT(fire()));
         m.add("A-2");
         QCOMPARE(model.rowCount(), 0);
         QCOMPARE(m.orders.count(), 0);
@@ -488,8 +474,6 @@ void tst_StorageTableModel::churnWith(quint32 seed)
     int nextId = 0;
     int depth = 0;
     std::function<void(bool)> meddle;
-    Relay after([&] { meddle(true); }); // signals that end a change: the model may go
-    Relay aboutTo([&] { meddle(false); });
     const auto bounded = [&](int n) { return int(random.bounded(n)); };
 
     const auto makeModel = [&] {
@@ -503,13 +487,16 @@ void tst_StorageTableModel::churnWith(quint32 seed)
         sorted->sort(bounded(5));
         sortedTester = std::make_unique<QAbstractItemModelTester>(
             sorted.get(), QAbstractItemModelTester::FailureReportingMode::Fatal);
-        for (const char *signal :
-             {SIGNAL(rowsInserted(QModelIndex, int, int)), SIGNAL(rowsRemoved(QModelIndex, int, int)),
-              SIGNAL(dataChanged(QModelIndex, QModelIndex, QList<int>)), SIGNAL(modelReset())})
-            QObject::connect(model, signal, &after, SLOT(fire()));
-        for (const char *signal : {SIGNAL(rowsAboutToBeInserted(QModelIndex, int, int)),
-                                   SIGNAL(rowsAboutToBeRemoved(QModelIndex, int, int)), SIGNAL(modelAboutToBeReset())})
-            QObject::connect(model, signal, &aboutTo, SLOT(fire()));
+        // After the signals that end a change the model may go; not before.
+        const auto after = [&] { meddle(true); };
+        const auto aboutTo = [&] { meddle(false); };
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, model, after);
+        QObject::connect(model, &QAbstractItemModel::rowsRemoved, model, after);
+        QObject::connect(model, &QAbstractItemModel::dataChanged, model, after);
+        QObject::connect(model, &QAbstractItemModel::modelReset, model, after);
+        QObject::connect(model, &QAbstractItemModel::rowsAboutToBeInserted, model, aboutTo);
+        QObject::connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, model, aboutTo);
+        QObject::connect(model, &QAbstractItemModel::modelAboutToBeReset, model, aboutTo);
     };
     const auto makeStorage = [&] {
         orders = std::make_unique<Sample::OrderStorage>();

@@ -5,6 +5,7 @@
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLayout>
 
 namespace {
 
@@ -28,6 +29,12 @@ QStringList itemTexts(const QComboBox *combo)
         texts << combo->itemText(i);
     return texts;
 }
+
+// Reads an item's value as the control does when the user activates it.
+struct Probe : Trade::DomainBasedControl
+{
+    using Trade::DomainBasedControl::itemValue;
+};
 
 // Subscribed through the notifier: hears valueChanged by its full signature.
 class View : public QObject
@@ -124,13 +131,15 @@ private Q_SLOTS:
     // only a different value is announced, a new domain never is.
     void valueAndDomain()
     {
-        Trade::DomainBasedControl control;
+        Probe control;
+        QCOMPARE(control.layout()->contentsMargins(), QMargins()); // as wide as a plain combo box
         QComboBox *combo = control.comboControl();
         View view;
         control.subscribe(&view);
 
         control.setDomain(textDomain("A B C"));
         QCOMPARE(itemTexts(combo), words("A B C"));
+        QVERIFY(!control.itemValue(-1).isValid() && !control.itemValue(3).isValid());
         QCOMPARE(combo->currentIndex(), -1); // no value yet
 
         control.setValue(Trade::Variant(QStringLiteral("B")));

@@ -439,6 +439,9 @@ private Q_SLOTS:
         model.setStorage(&m.orders);
         QCOMPARE(model.storage(), &m.orders);
         QCOMPARE(ids(model), texts("B-1"));
+        StorageTableModel late(nullptr, m.columns()); // made before its storage
+        late.setStorage(&m.orders);
+        QCOMPARE(ids(late), texts("B-1"));
     }
 
     // A seeded random churn under Qt's model tester (fatal mode), with a sorting proxy on top:

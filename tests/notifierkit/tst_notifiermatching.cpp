@@ -142,6 +142,7 @@ private Q_SLOTS:
             {"f(Market::Quote*,Market::Feed*)", "g(Quote*)", true},
             {"f(Market::Quote*)", "g(Quote*)", true},
             {"f(Quote*)", "g(Market::Quote*)", true},
+            {"f(M::Quote*)", "g(Quote*)", true},           // a one-letter namespace
             {"f(Market::Quote*)", "g(Quote*,int)", false}, // the slot wants more
             {"f(Market::Quote*,Market::Feed*)", "g(Market::Feed*,Market::Quote*)", false},
             {"f(Market::Quote*)", "g(Market::Quote*)", false},

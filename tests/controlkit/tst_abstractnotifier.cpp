@@ -47,6 +47,10 @@ private Q_SLOTS:
 
         publisher.unsubscribe(&observer);
         QVERIFY(links().isEmpty());
+        // A notifier that is no QObject is dumped quietly under its base's name.
+        struct Plain : Trade::AbstractNotifier
+        {};
+        QCOMPARE(Plain().dump().asStruct().typeName(), QStringLiteral("Trade::AbstractNotifier"));
     }
 };
 

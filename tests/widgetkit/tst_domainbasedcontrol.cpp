@@ -5,6 +5,7 @@
 #include <QtWidgets/QAbstractItemView>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLayout>
 
 namespace {
 
@@ -28,6 +29,12 @@ QStringList itemTexts(const QComboBox *combo)
         texts << combo->itemText(i);
     return texts;
 }
+
+// Reads an item's value as the control does when the user activates it.
+struct Probe : Trade::DomainBasedControl
+{
+    using Trade::DomainBasedControl::itemValue;
+};
 
 // Subscribed through the notifier: hears valueChanged by its full signature.
 class View : public QObject
@@ -59,8 +66,9 @@ private Q_SLOTS:
         }
     }
 
-    // The user moves from B: a key or the wheel chooses C, which becomes the value and is announced
-    // once, with the domain's value; a click opens the list. A read-only control takes no gesture.
+    // The user moves from B: a key up chooses the first item, the wheel the last; the choice
+    // becomes the value and is announced once, with the domain's value; a click opens the list.
+    // A read-only control takes no gesture.
     void userChoice()
     {
         QFETCH(bool, readOnly);
@@ -80,31 +88,58 @@ private Q_SLOTS:
         QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                           false);
         if (gesture == "key")
-            QTest::keyClick(combo, Qt::Key_Down);
+            QTest::keyClick(combo, Qt::Key_Up);
         else if (gesture == "wheel")
             QApplication::sendEvent(combo, &wheel);
         else
             QTest::mouseClick(combo, Qt::LeftButton);
 
-        const bool chosen = !readOnly && gesture != "click";
-        QCOMPARE(view.heard, chosen ? words("C") : QStringList());
-        QCOMPARE(control.value().toString(), QString::fromLatin1(chosen ? "C" : "B"));
+        const QString chosen = QString::fromLatin1(readOnly || gesture == "click" ? "" : gesture == "key" ? "A" : "C");
+        QCOMPARE(view.heard, words(qPrintable(chosen)));
+        QCOMPARE(control.value().toString(), chosen.isEmpty() ? QStringLiteral("B") : chosen);
         QCOMPARE(combo->currentText(), control.value().toString());
         QCOMPARE(combo->view()->isVisible(), !readOnly && gesture == "click");
         combo->hidePopup();
+    }
+
+    // Read-only, the combo box takes no press, wheel or key but Tab and Backtab, which move the focus on.
+    void readOnlyFilter()
+    {
+        Trade::DomainBasedControl control;
+        QObject &filter = control; // the override is protected; Qt calls it through QObject
+        QComboBox *combo = control.comboControl();
+        const QPointF at(5, 5);
+        QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QWheelEvent wheel(at, at, {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
+        QEvent other(QEvent::ToolTip);
+        const std::pair<QEvent *, bool> rows[] = {{&press, true}, {&doubleClick, true}, {&wheel, true}, {&down, true},
+                                                  {&tab, false},  {&backtab, false},    {&other, false}};
+        for (const bool readOnly : {false, true}) {
+            control.setReadOnly(readOnly);
+            for (const auto &[event, eaten] : rows) {
+                QCOMPARE(filter.eventFilter(combo, event), readOnly && eaten);
+                QVERIFY(!filter.eventFilter(&control, event));
+            }
+        }
     }
 
     // The program sets the value and the domain: the value's item is current when the domain has it;
     // only a different value is announced, a new domain never is.
     void valueAndDomain()
     {
-        Trade::DomainBasedControl control;
+        Probe control;
+        QCOMPARE(control.layout()->contentsMargins(), QMargins()); // as wide as a plain combo box
         QComboBox *combo = control.comboControl();
         View view;
         control.subscribe(&view);
 
         control.setDomain(textDomain("A B C"));
         QCOMPARE(itemTexts(combo), words("A B C"));
+        QVERIFY(!control.itemValue(-1).isValid() && !control.itemValue(3).isValid());
         QCOMPARE(combo->currentIndex(), -1); // no value yet
 
         control.setValue(Trade::Variant(QStringLiteral("B")));

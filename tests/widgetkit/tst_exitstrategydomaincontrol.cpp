@@ -100,8 +100,8 @@ private Q_SLOTS:
         row("the control before its provider", "sample, active B, domain, dispose control, active A", "", "");
         // The provider or the control gone inside a call the control makes: nothing is reached
         // afterwards (the sanitizer run), nothing is reported, and the control has no provider.
-        row("provider deleted while it greets the control", "domain, naming A, doom naming on attach, naming", "A|B|C",
-            "");
+        row("provider deleted while it greets the control", "domain, naming A, doom naming on attach, naming, update",
+            "A|B|C", "");
         row("control deleted while its provider lets it go", "naming, domain, doom control on detach, sample", "", "");
         row("provider deleted while it answers", "naming A C, naming, doom naming on ask, domain", "A|B|C", "");
         row("provider replaced while it answers", "naming A C, naming, doom sample on ask, domain", "A|B|C", "sample");
@@ -128,16 +128,11 @@ private Q_SLOTS:
         QPointer<Sample::ActiveExitStrategyProvider> sample = new Sample::ActiveExitStrategyProvider;
         QPointer<NamingProvider> naming = new NamingProvider;
         auto control = std::make_unique<Trade::ExitStrategyDomainControl>(nullptr);
+        const Trade::Domain abc({value(&a), value(&b), value(&c)}), blank({Trade::Variant(), value(&foreign)});
         const QHash<QString, std::function<void()>> actions{
-            {QStringLiteral("domain"),
-             [&] {
-                 control->setDomain(Trade::Domain({value(&a), value(&b), value(&c)}));
-             }},
+            {QStringLiteral("domain"), [&] { control->setDomain(abc); }},
             {QStringLiteral("domain -"), [&] { control->setDomain(Trade::Domain()); }},
-            {QStringLiteral("domain blank"),
-             [&] {
-                 control->setDomain(Trade::Domain({Trade::Variant(), value(&foreign)}));
-             }},
+            {QStringLiteral("domain blank"), [&] { control->setDomain(blank); }},
             {QStringLiteral("sample"), [&] { control->setActiveExitStrategyProvider(sample); }},
             {QStringLiteral("naming"), [&] { control->setActiveExitStrategyProvider(naming); }},
             {QStringLiteral("null"), [&] { control->setActiveExitStrategyProvider(nullptr); }},

@@ -183,7 +183,7 @@ QString Symbol::formatPrice(double price) const
 
 Common::Nullable<double> Symbol::parsePrice(const QString &text) const
 {
-    bool isNumber = false;
+    bool isNumber; // set by toDouble()
     const double price = QLocale::c().toDouble(text.trimmed(), &isNumber);
     return isNumber && std::isfinite(price) ? Common::Nullable<double>(price) : Common::Nullable<double>();
 }

@@ -4,6 +4,7 @@
 #include <typekit/numeric_p.h>
 #include <typekit/symbol/symbolcategory.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -187,7 +188,7 @@ void Price::setRawNonScaledValue(double value)
     }
     const double tick = tickSize();
     const double alternate = m_symbol->alternateTickSize();
-    m_value = alignToTickSize(value, tick > alternate ? alternate : tick);
+    m_value = alignToTickSize(value, std::min(tick, alternate));
 }
 
 void Price::setSymbol(ISymbol *symbol)
@@ -219,9 +220,7 @@ double Price::calculateEpsilon(const Price &price)
 
 double Price::calculateEpsilon(const Price &first, const Price &second)
 {
-    const double a = calculateEpsilon(first);
-    const double b = calculateEpsilon(second);
-    return b <= a ? b : a;
+    return std::min(calculateEpsilon(first), calculateEpsilon(second));
 }
 
 bool Price::arePricesEqual(double first, double second, double epsilon)
@@ -242,9 +241,7 @@ bool Price::operator<(const Price &other) const
 {
     if (!m_hasValue || !other.m_hasValue)
         return !m_hasValue && other.m_hasValue;
-    const double a = calculateEpsilon(*this);
-    const double b = calculateEpsilon(other);
-    const double epsilon = b <= a ? b : a;
+    const double epsilon = calculateEpsilon(*this, other);
     const double mine = value();
     const double theirs = other.value();
     return !arePricesEqual(mine, theirs, epsilon) && mine < theirs;

@@ -3,6 +3,7 @@
 #include <typekit/formatting/formatter.h>
 #include <typekit/numeric_p.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -135,9 +136,7 @@ double Profit::calculateEpsilon(const Profit &profit)
 
 double Profit::calculateEpsilon(const Profit &first, const Profit &second)
 {
-    const double a = calculateEpsilon(first);
-    const double b = calculateEpsilon(second);
-    return b <= a ? b : a;
+    return std::min(calculateEpsilon(first), calculateEpsilon(second));
 }
 
 bool Profit::areProfitsEqual(double first, double second, double epsilon)
@@ -179,7 +178,7 @@ Variant ProfitConverter::fromVariant(const Variant &value, const Variant &contex
     } else if (value.is(QMetaType::Double)) {
         profit.setMoney(value.strongValue<double>());
     } else if (value.is(QMetaType::QString)) {
-        bool isNumber = false;
+        bool isNumber; // set by toDouble()
         const double money = value.heldOr(QString()).toDouble(&isNumber);
         if (isNumber)
             profit.setMoney(money);

@@ -37,13 +37,13 @@ QString Version::toString(const QString &separator) const
     // Filled one argument at a time, not by one multi-argument arg(): a place marker inside the
     // separator ("%1") takes part in the fills after it, and the texts made so are the version's.
     return QStringLiteral("%1%2%3%4%5%6%7")
-        .arg(uint(m_major), 0, 10)
+        .arg(uint(m_major))
         .arg(separator)
-        .arg(uint(m_minor), 0, 10)
+        .arg(uint(m_minor))
         .arg(separator)
-        .arg(uint(m_build), 0, 10)
+        .arg(uint(m_build))
         .arg(separator)
-        .arg(uint(m_revision), 0, 10);
+        .arg(uint(m_revision));
 }
 
 quint64 Version::packedVersion() const

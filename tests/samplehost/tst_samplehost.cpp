@@ -35,6 +35,9 @@ private Q_SLOTS:
         Sample::Symbol es(QStringLiteral("ESZ26"), Symbology::symbolTypeFuture, 25, 100, 50.0);
         QCOMPARE(es.name(), QStringLiteral("ESZ26"));
         QCOMPARE(es.minMovement(), 25);
+        QCOMPARE(es.alternateTickSize(), 0.25); // without a second movement, the first one's
+        es.setMinMovement2(5);
+        QCOMPARE(es.alternateTickSize(), 0.05);
         QCOMPARE(reports.count(), 2);
     }
 

@@ -1,6 +1,7 @@
 // The limits of the values' arithmetic that the README lists, with its figures, and the exact
 // companions beside the described operations.
 #include <samplehost/market.h>
+#include <typekit/averageprice.h>
 #include <typekit/price.h>
 #include <typekit/profit.h>
 #include <typekit/quantity.h>
@@ -25,6 +26,21 @@ class tst_Arithmetic : public QObject
 private Q_SLOTS:
     void init() { market = std::make_unique<World>(); }
     void cleanup() { market.reset(); }
+
+    // clear() leaves each value as a default-made one: no value, no symbol.
+    void cleared()
+    {
+        Price price(5.0, &market->es);
+        Quantity quantity(3.0, &market->es);
+        Profit profit = Profit::fromMoney(2.0, &market->es);
+        AveragePrice average(5.0, &market->es);
+        price.clear();
+        quantity.clear();
+        profit.clear();
+        average.clear();
+        QVERIFY(!price.hasValue() && !quantity.hasValue() && !profit.hasValue() && !average.hasValue());
+        QVERIFY(!price.symbol() && !quantity.symbol() && !profit.symbol() && !average.symbol());
+    }
 
     // Money and prices without a symbol compare in 1e-10 steps counted in a 64-bit integer: above
     // 922,337,203.69 every amount counts as the largest count.

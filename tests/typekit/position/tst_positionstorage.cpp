@@ -5,6 +5,7 @@
 #include <samplehost/market.h>
 #include <typekit/position/ipositionstorage.h>
 #include <typekit/position/tradeside.h>
+#include <typekit/order/orderrecord.h>
 
 #include <QtTest/QtTest>
 
@@ -180,6 +181,41 @@ private Q_SLOTS:
         QCOMPARE(TradeSide(true), TradeSide::Long);
         QCOMPARE(TradeSide(false), TradeSide::Short);
         QCOMPARE(reports.count(), 0);
+    }
+
+    // The sample host's close and reverse orders: the other side at market, for the day, for the
+    // whole holding (a fraction of a lot too); a flat or locked position has empty ones.
+    void closeAndReverseOrders()
+    {
+        using A = OrderAction;
+        const struct
+        {
+            double lots;
+            bool locked;
+            OrderAction::Type close, reverse;
+        } rows[] = {{2, false, A::Sell, A::SellShort},
+                    {0.5, false, A::Sell, A::SellShort},
+                    {-3, false, A::BuyToCover, A::Buy},
+                    {0, false, {}, {}},
+                    {2, true, {}, {}}};
+        for (const auto &row : eachRow(rows)) {
+            Sample::Position position(&market->es, &market->account);
+            position.setQuantity(Quantity::fromLots(row.lots, &market->es));
+            position.setLocked(row.locked);
+            QCOMPARE(position.canReverse(), row.close != A::Type());
+            for (const auto &[order, type] : {std::pair(position.closeOrder(), row.close),
+                                              std::pair(position.reverseOrder(), row.reverse)}) {
+                QCOMPARE(order.hasAction(), type != A::Type());
+                if (!order.hasAction())
+                    continue;
+                QCOMPARE(order.action().type(), type);
+                QCOMPARE(order.quantity(), Quantity::fromLots(std::fabs(row.lots), &market->es));
+                QCOMPARE(order.category().type(), OrderCategory::Market);
+                QCOMPARE(order.expiry().type(), OrderExpiry::DayOrder);
+                QCOMPARE(order.symbol(), static_cast<ISymbol *>(&market->es));
+                QCOMPARE(order.account(), static_cast<IAccount *>(&market->account));
+            }
+        }
     }
 };
 

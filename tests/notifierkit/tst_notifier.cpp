@@ -758,6 +758,14 @@ private Q_SLOTS:
             QVERIFY(link != other);
             QVERIFY((link < other) != (other < link));
         }
+        // Without any one part a link is invalid; a delegate without its observer names no method.
+        QVERIFY(link.isValid() && link.delegate.metaMethod().isValid());
+        for (const Link &partial : eachRow(std::array{Link{{nullptr, link.delegate.slot}, link.signal},
+                                                      Link{{&first, QByteArray()}, link.signal},
+                                                      Link{link.delegate, {QByteArray(), link.signal.signature}},
+                                                      Link{link.delegate, {link.signal.name, QByteArray()}}}))
+            QVERIFY(!partial.isValid());
+        QVERIFY(!(Link::Delegate{nullptr, link.delegate.slot}).metaMethod().isValid());
     }
 };
 

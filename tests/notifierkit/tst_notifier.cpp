@@ -122,6 +122,8 @@ public Q_SLOTS:
     void attached_counted(int) {}  // an attach slot takes the link
     void slot_valueChanged(int) {} // follows
     void slot_quoteChanged(int) {} // another publisher's
+    void slot_vblueChangedXY(int) {} // three letters off: another publisher's too
+    void slot_vblueChang(int) {}    // three letters off
 
 Q_SIGNALS:
     void valueChange();
@@ -371,7 +373,7 @@ private Q_SLOTS:
         publisher.subscribe(&second);
         QStringList logged;
         for (const Trade::RecordedLog &log : recorder.logs()) {
-            QCOMPARE(log.severity, 3);
+            QVERIFY(log.channel == 0 && log.severity == 3);
             logged << log.text;
         }
         const auto misfit = [](const char *method, const char *more = "") {
@@ -442,6 +444,8 @@ private Q_SLOTS:
         publisher->subscribe(&bare);
         QVERIFY(!publisher->isSubscribed(&bare));
         QCOMPARE(recorder.logs().size(), 2);
+        for (const Trade::RecordedLog &log : recorder.logs())
+            QVERIFY(log.channel == 0 && log.severity == 3);
         QCOMPARE(recorder.logs().first().text,
                  QStringLiteral("\"No signals/slots were connected during subscribe() call. "
                                 "Event source: 'Publisher', observer: 'Bare'.\""));

@@ -462,6 +462,10 @@ private Q_SLOTS:
                  QStringList(2, line("::subscribe", "QObject::connect(sender, signal.decoratedSignature(), "
                                                     "observer, slot.decoratedSignature(), connectionType)")));
         QVERIFY(!publisher->isSubscribed(&unrecorded));
+        QVERIFY(!publisher->isSubscribed(&unrecorded, "valueChanged"));
+        QVERIFY(!publisher->isSubscribed("valueChanged", &unrecorded, "1slot_valueChanged(int)"));
+        AbstractNotifier::subscribe(publisher, &bare, Qt::AutoConnection); // nothing fits: said by the static call too
+        QCOMPARE(recorder.logs().size(), 3);
         recorder.clear();
 
         delete publisher;

@@ -39,7 +39,7 @@ Instances &instances()
 
 // Made while basekit loads, so that it outlives the libraries that load after basekit and
 // release their converters when they unload.
-const bool s_instancesMadeAtLoad = (instances(), true);
+[[maybe_unused]] const Instances &s_instancesMadeAtLoad = instances();
 
 // Called with the mutex held.
 IConverter *instanceOf(Instances &all, const QMetaType &converterType)

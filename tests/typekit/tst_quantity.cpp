@@ -85,6 +85,9 @@ private Q_SLOTS:
             QCOMPARE(relations(left, right), holding);
             QCOMPARE(converter.compare(Variant::fromValue(left), Variant::fromValue(right)), order);
         }
+        // Compatible: on the same symbol, or both on none.
+        QVERIFY(some.isCompatible(Quantity(1.0, &hundred)) && !some.isCompatible(Quantity(1.0, &ten))
+                && !some.isCompatible(zero) && zero.isCompatible(Quantity()));
 
         // Signs and wholeness with the same tolerance, which is itself still zero; the limit is the int range.
         const std::tuple<double, const char *> signs[] = {{0.0, "zero whole"},

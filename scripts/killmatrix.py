@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Which tests catch which planted faults: a kill matrix of the test suite.
 
-  python3 scripts/killmatrix.py run    [--under src/notifierkit ...] [--n N] [--seed S] [--all] [--work DIR]
+  python3 scripts/killmatrix.py run    [--under src/notifierkit src/typekit/price.cpp ...] [--n N] [--seed S] [--all] [--work DIR]
   python3 scripts/killmatrix.py report [--work DIR]
 
 `run` copies the tree to WORK/src, builds its Qt Test programs once (Debug, -O0), then plants one
@@ -28,17 +28,20 @@ REPO = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 def sites(root, unders):
     out = []
-    for under in unders:
+    paths = []
+    for under in unders:  # folders, or single files
+        if os.path.isfile(os.path.join(root, under)):
+            paths.append(os.path.join(root, under))
         for top, _, files in sorted(os.walk(os.path.join(root, under))):
-            for name in sorted(f for f in files if f.endswith(".cpp")):
-                path = os.path.join(top, name)
-                for i, line in enumerate(open(path, encoding="utf-8", errors="replace")):
-                    s = line.strip()
-                    if not s or s.startswith(("//", "#", "*", "/*")) or "TRADE_ASSERT" in s or "Q_ASSERT" in s:
-                        continue
-                    code = re.sub(r'"(\\.|[^"\\])*"', '""', line.split("//")[0])
-                    for k, (pattern, _) in enumerate(SWAPS):
-                        out.extend((os.path.relpath(path, root), i, k, m.start()) for m in re.finditer(pattern, code))
+            paths.extend(os.path.join(top, f) for f in sorted(files) if f.endswith(".cpp"))
+    for path in paths:
+        for i, line in enumerate(open(path, encoding="utf-8", errors="replace")):
+            s = line.strip()
+            if not s or s.startswith(("//", "#", "*", "/*")) or "TRADE_ASSERT" in s or "Q_ASSERT" in s:
+                continue
+            code = re.sub(r'"(\\.|[^"\\])*"', '""', line.split("//")[0])
+            for k, (pattern, _) in enumerate(SWAPS):
+                out.extend((os.path.relpath(path, root), i, k, m.start()) for m in re.finditer(pattern, code))
     return out
 
 
@@ -53,7 +56,7 @@ def run(a):
     if sh(f"cmake -S {src} -B {build} -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O0 "
           "-DTYPEKIT_BUILD_TESTS=ON -DTYPEKIT_BUILD_EXAMPLES=OFF -DCMAKE_LINK_DEPENDS_NO_SHARED=ON").returncode:
         sys.exit("configure fails")
-    tests = sorted(set(re.findall(r"^(tst_\w+):", sh(f"ninja -C {build} -t targets all").stdout, re.M)))
+    tests = sorted(set(re.findall(r"^(tst_[a-z0-9]+):", sh(f"ninja -C {build} -t targets all").stdout, re.M)))
     if sh(f"ninja -C {build} {' '.join(tests)}").returncode:
         sys.exit("build fails")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", TYPEKIT_STRESS_SECONDS="3",

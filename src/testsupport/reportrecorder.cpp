@@ -55,6 +55,19 @@ QString ReportRecorder::line(QStringView file, QStringView function, QStringView
     return QStringLiteral("%1 | %2 | %3 | %4").arg(file, function, condition, message);
 }
 
+QStringList ReportRecorder::logLines() const
+{
+    QStringList result;
+    for (const RecordedLog &log : logs())
+        result << logLine(log.channel, log.severity, log.file, log.function, log.text);
+    return result;
+}
+
+QString ReportRecorder::logLine(int channel, int severity, QStringView file, QStringView function, QStringView text)
+{
+    return QStringLiteral("%1 %2 | %3 | %4 | %5").arg(channel).arg(severity).arg(file, function, text);
+}
+
 void ReportRecorder::setChannelLevel(int channel, qint8 level)
 {
     const QMutexLocker lock(&m_mutex);

@@ -73,6 +73,10 @@ public:
     /// The line of a report as lines() writes it; the message defaults to that of a plain
     /// assertion.
     static QString line(QStringView file, QStringView function, QStringView condition, QStringView message = u"\"\" ");
+    /// One line per log text: "channel severity | file | function | text".
+    QStringList logLines() const;
+    /// The line of a log text as logLines() writes it.
+    static QString logLine(int channel, int severity, QStringView file, QStringView function, QStringView text);
     /// The message text of a report that streamed `text`.
     static QString quoted(QStringView text) { return u'"' + text.toString() + QStringLiteral("\" "); }
 

@@ -400,6 +400,21 @@ private Q_SLOTS:
             QCOMPARE(inner.problems().first().reference, Trade::LoadProblem::NoReference);
         }
         QVERIFY(outer.isEmpty());
+        // A problem is the same only in all of kind, type, key and substitute.
+        Trade::LoadProblem first;
+        first.kind = Trade::LoadProblem::UnresolvedReference;
+        first.typeName = first.key = first.substitute = QStringLiteral("A");
+        QVERIFY(Trade::LoadProblems::add(first) && !Trade::LoadProblems::add(first));
+        for (QString Trade::LoadProblem::*part : eachRow(std::array{&Trade::LoadProblem::typeName,
+                                                                    &Trade::LoadProblem::key,
+                                                                    &Trade::LoadProblem::substitute})) {
+            Trade::LoadProblem other = first;
+            other.*part = QStringLiteral("B");
+            QVERIFY(Trade::LoadProblems::add(other));
+        }
+        first.kind = Trade::LoadProblem::SubstitutedReference;
+        QVERIFY(Trade::LoadProblems::add(first));
+        QCOMPARE(outer.problems().size(), 5);
         QCOMPARE(reports.count(), 0);
     }
 

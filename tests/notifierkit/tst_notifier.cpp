@@ -115,15 +115,15 @@ public:
     Q_INVOKABLE void slot_counted(int) {} // not a slot
 
 public Q_SLOTS:
-    void slot_valuechanged(int) {} // the case
-    void slot_valeuChanged(int) {} // two letters swapped
-    void slot_valueChang(int) {}   // two letters short
-    void slot_disposed(int) {}     // the parameter type
-    void attached_counted(int) {}  // an attach slot takes the link
-    void slot_valueChanged(int) {} // follows
-    void slot_quoteChanged(int) {} // another publisher's
+    void slot_valuechanged(int) {}   // the case
+    void slot_valeuChanged(int) {}   // two letters swapped
+    void slot_valueChang(int) {}     // two letters short
+    void slot_disposed(int) {}       // the parameter type
+    void attached_counted(int) {}    // an attach slot takes the link
+    void slot_valueChanged(int) {}   // follows
+    void slot_quoteChanged(int) {}   // another publisher's
     void slot_vblueChangedXY(int) {} // three letters off: another publisher's too
-    void slot_vblueChang(int) {}    // three letters off
+    void slot_vblueChang(int) {}     // three letters off
 
 Q_SIGNALS:
     void valueChange();
@@ -184,6 +184,13 @@ QString line(const char *function, const QByteArray &condition, QStringView mess
     const QString qualified = QStringLiteral("Common::AbstractNotifier") + QLatin1String(function);
     return Trade::ReportRecorder::line(u"notifier/commonabstractnotifier", qualified, QString::fromLatin1(condition),
                                        message);
+}
+
+// A log text of subscribe(): channel 0, a warning.
+QString subscribeLog(const QString &text)
+{
+    return Trade::ReportRecorder::logLine(0, 3, u"notifier/commonabstractnotifier",
+                                          u"Common::AbstractNotifier::subscribe", text);
 }
 
 // A report of a refusal: the condition is false && "reason".
@@ -371,14 +378,10 @@ private Q_SLOTS:
         Misspelt first, second;
         publisher.subscribe(&first);
         publisher.subscribe(&second);
-        QStringList logged;
-        for (const Trade::RecordedLog &log : recorder.logs()) {
-            QVERIFY(log.channel == 0 && log.severity == 3);
-            logged << log.text;
-        }
+        QStringList logged = recorder.logLines();
         const auto misfit = [](const char *method, const char *more = "") {
-            return QStringLiteral("\"Misspelt::%1 follows no signal of Publisher%2.\"")
-                .arg(QLatin1String(method), QLatin1String(more));
+            return subscribeLog(QStringLiteral("\"Misspelt::%1 follows no signal of Publisher%2.\"")
+                                    .arg(QLatin1String(method), QLatin1String(more)));
         };
         QStringList expected{misfit("slot_counted(int)", ": it is not a slot"),
                              misfit("slot_valuechanged(int)"),
@@ -443,14 +446,13 @@ private Q_SLOTS:
             QCOMPARE(publisher->linkCountByName(signal), 1);
         publisher->subscribe(&bare);
         QVERIFY(!publisher->isSubscribed(&bare));
-        QCOMPARE(recorder.logs().size(), 2);
-        for (const Trade::RecordedLog &log : recorder.logs())
-            QVERIFY(log.channel == 0 && log.severity == 3);
-        QCOMPARE(recorder.logs().first().text,
-                 QStringLiteral("\"No signals/slots were connected during subscribe() call. "
-                                "Event source: 'Publisher', observer: 'Bare'.\""));
-        QCOMPARE(recorder.logs().last().text,
-                 QStringLiteral("\"Bare::slot_valueChanged(double) follows no signal of Publisher.\""));
+        const QString nothingConnected =
+            subscribeLog(QStringLiteral("\"No signals/slots were connected during subscribe() call. Event source: "
+                                        "'Publisher', observer: 'Bare'.\""));
+        QCOMPARE(recorder.logLines(),
+                 QStringList(
+                     {nothingConnected, subscribeLog(QStringLiteral(
+                                            "\"Bare::slot_valueChanged(double) follows no signal of Publisher.\""))}));
 
         AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection);
         AbstractNotifier::unsubscribe(publisher, "valueChanged", &unrecorded);
@@ -465,7 +467,8 @@ private Q_SLOTS:
         QVERIFY(!publisher->isSubscribed(&unrecorded, "valueChanged"));
         QVERIFY(!publisher->isSubscribed("valueChanged", &unrecorded, "1slot_valueChanged(int)"));
         AbstractNotifier::subscribe(publisher, &bare, Qt::AutoConnection); // nothing fits: said by the static call too
-        QCOMPARE(recorder.logs().size(), 3);
+        QCOMPARE(recorder.logLines().size(), 3);
+        QCOMPARE(recorder.logLines().last(), nothingConnected);
         recorder.clear();
 
         delete publisher;

@@ -509,8 +509,8 @@ private Q_SLOTS:
                                       << QByteArray(current) << watchesA << reports;
         };
         const QStringList notResolved{
-            QStringLiteral("0 3 symbolaccountprovider Trade::SymbolAccountProvider::setSymbol "
-                           " Symbol=A is not resolved by core. It will be reset when subscribe")};
+            Trade::ReportRecorder::logLine(0, 3, u"symbolaccountprovider", u"Trade::SymbolAccountProvider::setSymbol",
+                                           u" Symbol=A is not resolved by core. It will be reset when subscribe")};
         row("same symbol again", "set A, set A", "A", "A", true);
         row("none after a symbol", "set A, set -", "A-", "-", false);
         row("another symbol", "set A, set B", "AB", "B", false);
@@ -608,13 +608,7 @@ private Q_SLOTS:
                                       : QByteArray("-"),
                  current);
         QCOMPARE(provider && symbols[0] && symbols[0]->isSubscribed(provider.data()), watchesA);
-        QStringList reported = recorder.lines();
-        for (const Trade::RecordedLog &log : recorder.logs())
-            reported << QStringLiteral("%1 %2 %3 %4 %5")
-                            .arg(log.channel)
-                            .arg(log.severity)
-                            .arg(log.file, log.function, log.text);
-        QCOMPARE(reported, reports);
+        QCOMPARE(recorder.lines() + recorder.logLines(), reports);
         delete provider;
         for (Sample::Symbol *symbol : symbols)
             delete symbol;

@@ -95,8 +95,9 @@ private Q_SLOTS:
         row("after disposal, plain texts", "sample, active B, domain, dispose sample, update", "A|B|C", "");
         row("disposal of another object", "sample, active B, domain, hook naming, dispose naming, active C",
             "A|B|C (Active)", "sample",
-            {QStringLiteral("4 exitstrategydomaincontrol Trade::ExitStrategyDomainControl::slot_disposed "
-                            "unknown disposed object")});
+            {Trade::ReportRecorder::logLine(0, 4, u"exitstrategydomaincontrol",
+                                            u"Trade::ExitStrategyDomainControl::slot_disposed",
+                                            u"unknown disposed object")});
         row("the control before its provider", "sample, active B, domain, dispose control, active A", "", "");
         // The provider or the control gone inside a call the control makes: nothing is reached
         // afterwards (the sanitizer run), nothing is reported, and the control has no provider.
@@ -164,10 +165,7 @@ private Q_SLOTS:
         for (int i = 0; control && i < control->comboControl()->count(); ++i)
             items << control->comboControl()->itemText(i);
         QCOMPARE(items.join(QLatin1Char('|')), texts);
-        QStringList reported = recorder.lines();
-        for (const Trade::RecordedLog &log : recorder.logs())
-            reported << QStringLiteral("%1 %2 %3 %4").arg(log.severity).arg(log.file, log.function, log.text);
-        QCOMPARE(reported, reports);
+        QCOMPARE(recorder.lines() + recorder.logLines(), reports);
         // Once the control is gone, any link left on a provider would be a subscription it forgot.
         const auto watching = [&control](Trade::AbstractNotifier *provider) {
             return provider && (control ? provider->isSubscribed(control.get()) : !provider->links().isEmpty());

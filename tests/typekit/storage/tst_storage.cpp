@@ -317,6 +317,7 @@ private Q_SLOTS:
         QCOMPARE(keys(orders, OrderStorageFilter().side(TradeSide::Long)), QStringLiteral("A,C"));
         QCOMPARE(keys(orders, OrderStorageFilter().working(true)), QStringLiteral("A,C"));
         QCOMPARE(keys(orders, OrderStorageFilter().canCancel(true)), QStringLiteral("A"));
+        QCOMPARE(keys(orders, StorageFilter().symbol(&market->es)), QStringLiteral("A,B")); // not an order filter
         // The storages' own record test agrees with the default one, which goes through select().
         for (int i = 0; i < orders.count(); ++i) {
             const OrderStorageFilter working = OrderStorageFilter().working(true);

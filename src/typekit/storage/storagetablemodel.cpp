@@ -89,6 +89,27 @@ QByteArray roleName(const IField *field)
     return name;
 }
 
+// The storage the model follows. One that is a Qt object is watched by a QPointer as well, so
+// that its end is seen even before its destroyed() reaches the model.
+class FollowedStorage
+{
+public:
+    explicit FollowedStorage(IStorage *storage = nullptr)
+        : m_storage(storage), m_object(dynamic_cast<QObject *>(storage)), m_isObject(!m_object.isNull())
+    {
+    }
+    bool alive() const { return m_storage && (!m_isObject || m_object); }
+    bool isObject() const { return m_isObject; }
+    QObject *object() const { return m_object; }
+    IStorage *get() const { return m_storage; }
+    IStorage *operator->() const { return m_storage; }
+
+private:
+    IStorage *m_storage;
+    QPointer<QObject> m_object;
+    bool m_isObject;
+};
+
 } // namespace
 
 struct StorageTableRow
@@ -113,26 +134,25 @@ public:
 
     explicit StorageTableModelPrivate(StorageTableModel *model) : q(model) {}
 
-    bool storageAlive() const { return storage && (!storageIsObject || storageObject); }
-
-    // Operations. Each returns false when the model went meanwhile (nothing may be touched then).
-    bool drain();
+    // Operations. Each may end with the model gone: a caller that goes on checks its own QPointer
+    // to the model first.
+    void drain();
     // `deferred`: the item waited in `pending`, so a record it names may have gone meanwhile.
-    bool apply(const Pending &pending, bool deferred);
-    bool reset(bool rebuild);
-    bool build();
-    bool added(IRecord *record, bool deferred);
-    bool removed(IRecord *record);
-    bool updated(IRecord *record, bool deferred);
-    bool insertRow(IRecord *record);
-    bool removeRow(StorageTableRow *row);
-    bool reconfigure();
+    void apply(const Pending &pending, bool deferred);
+    void reset(bool rebuild);
+    void build();
+    void added(IRecord *record, bool deferred);
+    void removed(IRecord *record);
+    void updated(IRecord *record, bool deferred);
+    void insertRow(IRecord *record);
+    void removeRow(StorageTableRow *row);
+    void reconfigure();
     // Whether the record passes the filter, as the storage says (a call to the host), and what
     // that call left: the model gone, or the record no longer to be read.
     enum class Verdict { ModelGone, RecordGone, Passes, Fails };
     Verdict judge(IRecord *record);
 
-    void attach(IStorage *newStorage);
+    void attach(const FollowedStorage &newStorage);
     void detach();
     void clearRows();
     void appendRow(IRecord *record, const VariantRecord &values);
@@ -142,9 +162,7 @@ public:
     bool endsLater(IRecord *record) const;
 
     StorageTableModel *const q;
-    IStorage *storage = nullptr;
-    QPointer<QObject> storageObject;
-    bool storageIsObject = false;
+    FollowedStorage storage;
     QMetaObject::Connection storageDestroyed;
     FieldSet columns;
     bool columnsGiven = false;
@@ -180,9 +198,7 @@ public:
     struct Requested
     {
         bool storageSet = false;
-        IStorage *storage = nullptr;
-        QPointer<QObject> storageObject;
-        bool storageIsObject = false;
+        FollowedStorage storage;
         bool columnsSet = false;
         FieldSet columns;
         bool filterSet = false;
@@ -260,21 +276,21 @@ bool StorageTableModelPrivate::endsLater(IRecord *record) const
 
 // --- Taking in the storage's announcements
 
-bool StorageTableModelPrivate::drain()
+void StorageTableModelPrivate::drain()
 {
     const QPointer<StorageTableModel> self(q);
     busy = true;
     while (!pending.empty()) {
         const Pending next = pending.front();
         pending.pop_front();
-        if (!apply(next, true) || !self)
-            return false;
+        apply(next, true);
+        if (!self)
+            return;
     }
     busy = false;
-    return true;
 }
 
-bool StorageTableModelPrivate::apply(const Pending &next, bool deferred)
+void StorageTableModelPrivate::apply(const Pending &next, bool deferred)
 {
     switch (next.kind) {
     case StorageGone:
@@ -296,33 +312,32 @@ bool StorageTableModelPrivate::apply(const Pending &next, bool deferred)
     case IStorage::Updated:
         return updated(next.record, deferred);
     }
-    return true;
 }
 
-bool StorageTableModelPrivate::reset(bool rebuild)
+void StorageTableModelPrivate::reset(bool rebuild)
 {
     const QPointer<StorageTableModel> self(q);
     q->beginResetModel();
     if (!self)
-        return false;
+        return;
     clearRows();
     if (rebuild) {
         doomed.clear();
-        if (!build())
-            return false;
-    } else if (storageAlive()) {
+        build();
+        if (!self)
+            return;
+    } else if (storage.alive()) {
         for (IRecord *record : storage->records())
             doomed.insert(record);
     }
     q->endResetModel();
-    return bool(self);
 }
 
-bool StorageTableModelPrivate::build()
+void StorageTableModelPrivate::build()
 {
     clearRows();
-    if (!storageAlive())
-        return true;
+    if (!storage.alive())
+        return;
     const QPointer<StorageTableModel> self(q);
     const Enumerable<IRecord *> &records = storage->records();
     rowOfRecord.reserve(records.size());
@@ -330,10 +345,8 @@ bool StorageTableModelPrivate::build()
     reserveRows(size_t(records.size()));
     if (filter) {
         const Container<IRecord *> passed = storage->select(*filter);
-        if (!self)
-            return false;
-        if (!storageAlive())
-            return true;
+        if (!self || !storage.alive())
+            return;
         std::unordered_set<IRecord *> passing;
         passing.reserve(size_t(passed.size()));
         for (IRecord *record : passed)
@@ -354,7 +367,6 @@ bool StorageTableModelPrivate::build()
     }
     if (!columnsGiven && columns.isEmpty() && !rows.empty())
         columns = rows.front()->record->topicFields(); // read while the storage holds it
-    return true;
 }
 
 StorageTableModelPrivate::Verdict StorageTableModelPrivate::judge(IRecord *record)
@@ -365,34 +377,32 @@ StorageTableModelPrivate::Verdict StorageTableModelPrivate::judge(IRecord *recor
     const bool passed = storage->passesFilter(record, *filter);
     if (!self)
         return Verdict::ModelGone;
-    if (!storageAlive() || endsLater(record))
+    if (!storage.alive() || endsLater(record))
         return Verdict::RecordGone;
     return passed ? Verdict::Passes : Verdict::Fails;
 }
 
-bool StorageTableModelPrivate::added(IRecord *record, bool deferred)
+void StorageTableModelPrivate::added(IRecord *record, bool deferred)
 {
     doomed.erase(record);
-    if (!record || !storageAlive() || rowOfRecord.contains(record) || outside.count(record))
-        return true;
+    if (!record || !storage.alive() || rowOfRecord.contains(record) || outside.count(record))
+        return;
     // An observer that heard the announcement first may have taken the record out again.
-    if ((deferred && endsLater(record)) || !storageHolds(storage, record))
-        return true;
+    if ((deferred && endsLater(record)) || !storageHolds(storage.get(), record))
+        return;
     switch (judge(record)) {
     case Verdict::ModelGone:
-        return false;
     case Verdict::RecordGone:
-        return true;
+        return;
     case Verdict::Fails:
         outside.insert(record);
-        return true;
+        return;
     case Verdict::Passes:
-        break;
+        return insertRow(record);
     }
-    return insertRow(record);
 }
 
-bool StorageTableModelPrivate::insertRow(IRecord *record)
+void StorageTableModelPrivate::insertRow(IRecord *record)
 {
     const QPointer<StorageTableModel> self(q);
     // Read before any signal: the record may go while the model's observers run.
@@ -402,67 +412,62 @@ bool StorageTableModelPrivate::insertRow(IRecord *record)
         if (!fields.isEmpty()) {
             q->beginInsertColumns(QModelIndex(), 0, int(fields.size()) - 1);
             if (!self)
-                return false;
+                return;
             columns = fields;
             q->endInsertColumns();
             if (!self)
-                return false;
+                return;
         }
     }
     const int number = int(rows.size());
     q->beginInsertRows(QModelIndex(), number, number);
     if (!self)
-        return false;
+        return;
     appendRow(record, values);
     q->endInsertRows();
-    return bool(self);
 }
 
-bool StorageTableModelPrivate::removed(IRecord *record)
+void StorageTableModelPrivate::removed(IRecord *record)
 {
     outside.erase(record);
     doomed.erase(record);
-    StorageTableRow *const row = find(record);
-    return !row || removeRow(row);
+    if (StorageTableRow *const row = find(record))
+        removeRow(row);
 }
 
-bool StorageTableModelPrivate::removeRow(StorageTableRow *row)
+void StorageTableModelPrivate::removeRow(StorageTableRow *row)
 {
     const QPointer<StorageTableModel> self(q);
     const int number = numberOf(row);
     IRecord *const record = row->record;
     q->beginRemoveRows(QModelIndex(), number, number);
     if (!self)
-        return false;
+        return;
     rows.erase(rows.begin() + number);
     numbered = std::min(numbered, size_t(number));
     rowOfRecord.remove(record);
     row->values = VariantRecord();
     freeRows.push_back(row);
     q->endRemoveRows();
-    return bool(self);
 }
 
-bool StorageTableModelPrivate::updated(IRecord *record, bool deferred)
+void StorageTableModelPrivate::updated(IRecord *record, bool deferred)
 {
-    if (!record || !storageAlive() || (deferred && endsLater(record)))
-        return true;
+    if (!record || !storage.alive() || (deferred && endsLater(record)))
+        return;
     if (!find(record)) {
         // Unknown records went already (or were never the storage's); only one the filter turned
         // away is asked again.
-        if (!outside.count(record))
-            return true;
-        const Verdict verdict = judge(record);
-        if (verdict != Verdict::Passes)
-            return verdict != Verdict::ModelGone;
-        outside.erase(record);
-        return insertRow(record);
+        if (outside.count(record) && judge(record) == Verdict::Passes) {
+            outside.erase(record);
+            insertRow(record);
+        }
+        return;
     }
     switch (judge(record)) {
     case Verdict::ModelGone:
-        return false;
     case Verdict::RecordGone:
-        return true;
+        return;
     case Verdict::Fails:
         outside.insert(record);
         return removeRow(find(record));
@@ -485,24 +490,21 @@ bool StorageTableModelPrivate::updated(IRecord *record, bool deferred)
         if (!changed && first >= 0) {
             Q_EMIT q->dataChanged(q->index(number, first), q->index(number, column - 1));
             if (!self)
-                return false;
+                return;
             first = -1;
         }
     }
-    return true;
 }
 
 // --- The model's settings
 
-void StorageTableModelPrivate::attach(IStorage *newStorage)
+void StorageTableModelPrivate::attach(const FollowedStorage &newStorage)
 {
     storage = newStorage;
-    storageObject = dynamic_cast<QObject *>(newStorage);
-    storageIsObject = !storageObject.isNull();
-    if (!storage)
+    if (!storage.get())
         return;
-    if (storageObject) {
-        storageDestroyed = QObject::connect(storageObject, &QObject::destroyed, q, [this] {
+    if (storage.isObject()) {
+        storageDestroyed = QObject::connect(storage.object(), &QObject::destroyed, q, [this] {
             // Its records may have gone with it: its announcements that wait are dropped, and the
             // model empties.
             pending.erase(
@@ -513,28 +515,25 @@ void StorageTableModelPrivate::attach(IStorage *newStorage)
                 drain();
         });
     }
-    Common::subscribe(storage, TRADE_SIGNAL(Trade::IStorage, storageChanged), q,
+    Common::subscribe(storage.get(), TRADE_SIGNAL(Trade::IStorage, storageChanged), q,
                       TRADE_SLOT(StorageTableModel, slot_storageChanged));
 }
 
 void StorageTableModelPrivate::detach()
 {
     QObject::disconnect(storageDestroyed);
-    IStorage *const old = std::exchange(storage, nullptr);
-    const bool wasObject = storageIsObject;
-    const QPointer<QObject> oldObject = std::exchange(storageObject, nullptr);
-    storageIsObject = false;
-    if (old && (!wasObject || oldObject))
-        Common::unsubscribe(old, TRADE_SIGNAL(Trade::IStorage, storageChanged), q,
+    const FollowedStorage old = std::exchange(storage, FollowedStorage());
+    if (old.alive())
+        Common::unsubscribe(old.get(), TRADE_SIGNAL(Trade::IStorage, storageChanged), q,
                             TRADE_SLOT(StorageTableModel, slot_storageChanged));
 }
 
-bool StorageTableModelPrivate::reconfigure()
+void StorageTableModelPrivate::reconfigure()
 {
     const QPointer<StorageTableModel> self(q);
     q->beginResetModel();
     if (!self)
-        return false;
+        return;
     Requested settings = std::exchange(requested, Requested());
     if (settings.columnsSet) {
         columns = settings.columns;
@@ -548,11 +547,10 @@ bool StorageTableModelPrivate::reconfigure()
         doomed.clear();
         detach();
         if (!self)
-            return false;
-        const bool alive = !settings.storageIsObject || settings.storageObject;
-        attach(alive ? settings.storage : nullptr);
+            return;
+        attach(settings.storage.alive() ? settings.storage : FollowedStorage());
         if (!self)
-            return false;
+            return;
     }
     // What the storage announced while the model subscribed (its greeting among it) is in what
     // the model now reads; the end of a storage it no longer follows is no news. A record
@@ -569,12 +567,12 @@ bool StorageTableModelPrivate::reconfigure()
                                      return p.kind == Announcement || (storageSet && p.kind == StorageGone);
                                  }),
                   pending.end());
-    if (!build())
-        return false;
+    build();
+    if (!self)
+        return;
     if (!columnsGiven && rows.empty())
         columns.clear();
     q->endResetModel();
-    return bool(self);
 }
 
 // --- StorageTableModel
@@ -588,7 +586,7 @@ StorageTableModel::StorageTableModel(IStorage *storage, const FieldSet &columns,
         return;
     // No view is attached yet: the model is filled without signals.
     d->busy = true;
-    d->attach(storage);
+    d->attach(FollowedStorage(storage));
     d->pending.clear();
     d->build();
     d->busy = false;
@@ -603,16 +601,14 @@ StorageTableModel::~StorageTableModel()
 
 IStorage *StorageTableModel::storage() const
 {
-    return d->storageAlive() ? d->storage : nullptr;
+    return d->storage.alive() ? d->storage.get() : nullptr;
 }
 
 void StorageTableModel::setStorage(IStorage *storage)
 {
     StorageTableModelPrivate::Requested &requested = d->requested;
     requested.storageSet = true;
-    requested.storage = storage;
-    requested.storageObject = dynamic_cast<QObject *>(storage);
-    requested.storageIsObject = !requested.storageObject.isNull();
+    requested.storage = FollowedStorage(storage);
     d->pending.push_back({StorageTableModelPrivate::Reconfigure, IStorage::Reset, nullptr});
     if (!d->busy)
         d->drain();
@@ -729,7 +725,7 @@ QHash<int, QByteArray> StorageTableModel::roleNames() const
 void StorageTableModel::slot_storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record,
                                             Trade::IStorage *storage)
 {
-    if (d->dying || storage != d->storage)
+    if (d->dying || storage != d->storage.get())
         return;
     if (d->busy) {
         d->pending.push_back({StorageTableModelPrivate::Announcement, event, record});
@@ -738,7 +734,8 @@ void StorageTableModel::slot_storageChanged(Trade::IStorage::ChangeEvent event, 
     // Taken in at once: the record is the one the storage announces now.
     const QPointer<StorageTableModel> self(this);
     d->busy = true;
-    if (!d->apply({StorageTableModelPrivate::Announcement, event, record}, false) || !self)
+    d->apply({StorageTableModelPrivate::Announcement, event, record}, false);
+    if (!self)
         return;
     d->busy = false;
     if (!d->pending.empty())

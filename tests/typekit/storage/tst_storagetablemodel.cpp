@@ -377,7 +377,7 @@ private Q_SLOTS:
     }
 
     // Indexes that views keep after the model changed, and indexes of another model, read
-    // nothing; announcements without a record change nothing.
+    // nothing; announcements without a record, or naming another storage, change nothing.
     void staleIndexesAndEmptyAnnouncements()
     {
         World &m = *market;
@@ -401,8 +401,12 @@ private Q_SLOTS:
         QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
         for (IStorage::ChangeEvent event : {IStorage::Added, IStorage::Updated, IStorage::Removed})
             Q_EMIT m.orders.storageChanged(event, nullptr, &m.orders);
+        // News naming another storage (relayed from a part, say) is not this storage's.
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        Q_EMIT m.orders.storageChanged(IStorage::Removed, model.record(0), &m.positions);
+        Q_EMIT m.orders.storageChanged(IStorage::Reset, nullptr, &m.positions);
         QCOMPARE(ids(model), texts("A-1"));
-        QCOMPARE(changes.size() + inserted.size(), 0);
+        QCOMPARE(changes.size() + inserted.size() + resets.size(), 0);
     }
 
     // A change announced while the model's observers run waits its turn; when a clearing waits

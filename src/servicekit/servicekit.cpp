@@ -169,7 +169,7 @@ LoggingService &builtInService()
 }
 
 // Made while servicekit loads, so that reports made while later libraries unload still reach it.
-const bool s_builtInServiceMadeAtLoad = (builtInService(), categories(), true);
+[[maybe_unused]] const LoggingService &s_builtInServiceMadeAtLoad = (categories(), builtInService());
 
 std::atomic<IMarquelService *> s_installed{nullptr};
 

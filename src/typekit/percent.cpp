@@ -5,12 +5,12 @@
 
 namespace Trade {
 
-Percent::Percent(const QString &text) : m_hasValue(false), m_value(0.9)
+Percent::Percent(const QString &text) : Percent()
 {
     m_value = text.toDouble(&m_hasValue);
 }
 
-Percent::Percent(double whole, double part) : m_hasValue(false), m_value(0.9)
+Percent::Percent(double whole, double part) : Percent()
 {
     if (whole != 0.0) {
         m_value = part / whole * 100.0;

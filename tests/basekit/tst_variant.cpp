@@ -278,6 +278,9 @@ private Q_SLOTS:
         QTest::addRow("struct of a type without converter") << load(Dump::Struct(QStringLiteral("int"))) << Variant();
         QTest::addRow("bytes that are no Base64") << load(atom("QByteArray", QStringLiteral("*"))) << Variant();
         QTest::addRow("character out of range") << load(atom("uchar", QStringLiteral("256"))) << Variant();
+        QTest::addRow("signed character below its range")
+            << load(atom("signed char", QStringLiteral("-129"))) << Variant();
+        QTest::addRow("character that is no number") << load(atom("char", QStringLiteral("x"))) << Variant();
         QTest::addRow("two characters") << load(atom("QChar", QStringLiteral("ab"))) << Variant();
         QTest::addRow("text list holding a struct")
             << load(Dump::Container(QStringLiteral("QStringList")).append(Dump::Struct(QStringLiteral("QString"))))

@@ -83,6 +83,13 @@ private Q_SLOTS:
                 Trade::ReportRecorder::quoted(u"The record is held by another storage, and stays there. Key=\"a\""))}));
         QCOMPARE(first.count(), 1);
         QCOMPARE(first.at(0), held);
+        // Its records' view reads its first and last record, and nothing beyond its ends.
+        const Trade::Enumerable<Trade::IRecord *> &records = first.records();
+        QVERIFY(records.value(0) == held && !records.value(-1) && !records.value(1));
+        const QString outside = Trade::ReportRecorder::line(u"samplehost/storage", u"Sample::Storage::View::value",
+                                                            u"inRange");
+        QCOMPARE(reports.lines().mid(1), QStringList(2, outside));
+        reports.clear();
         QCOMPARE(held->storage(), &first);
         QCOMPARE(second.count(), byReset ? 1 : 0);
         QCOMPARE(second.find(QStringLiteral("a")), nullptr);
@@ -92,7 +99,7 @@ private Q_SLOTS:
         const std::unique_ptr<Sample::Record> taken(first.take(held));
         QCOMPARE(taken.get(), held);
         QCOMPARE(first.count(), 0);
-        QCOMPARE(reports.count(), 1);
+        QCOMPARE(reports.count(), 0);
     }
 };
 

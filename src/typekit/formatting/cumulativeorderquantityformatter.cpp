@@ -6,26 +6,21 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace Trade {
 
 namespace {
 
-// Rounds half away from zero to an int. A sum beyond the int range (or NaN) has no rounded value
-// and so never counts as whole.
-bool roundToInt(double value, int *rounded)
+// A sum as an int when it is a whole number: within the double's epsilon of one (rounded half
+// away from zero) in the int range. None beyond the int range, or for NaN.
+std::optional<int> wholeNumber(double value)
 {
-    const double shifted = value >= 0.0 ? value + 0.5 : value - 0.5;
-    if (!(shifted > double(std::numeric_limits<int>::min()) - 1.0
-          && shifted < double(std::numeric_limits<int>::max()) + 1.0))
-        return false;
-    *rounded = int(shifted);
-    return true;
-}
-
-bool isWhole(double value, int *rounded)
-{
-    return roundToInt(value, rounded) && std::fabs(value - *rounded) <= std::numeric_limits<double>::epsilon();
+    const double rounded = std::round(value);
+    if (!(rounded >= double(std::numeric_limits<int>::min()) && rounded <= double(std::numeric_limits<int>::max()))
+        || std::fabs(value - rounded) > std::numeric_limits<double>::epsilon())
+        return std::nullopt;
+    return int(rounded);
 }
 
 QString withoutTrailingZeros(QString number)
@@ -58,11 +53,10 @@ QString CumulativeOrderQuantityFormatter::format() const
         total += order.first;
         second += order.second;
     }
-    int roundedTotal = 0;
-    int roundedSecond = 0;
-    QString text = isWhole(total, &roundedTotal) && isWhole(second, &roundedSecond)
-                       ? formatWholeNumbers(roundedTotal, roundedSecond)
-                       : formatFractionalNumbers(total, second);
+    const std::optional<int> wholeTotal = wholeNumber(total);
+    const std::optional<int> wholeSecond = wholeNumber(second);
+    QString text = wholeTotal && wholeSecond ? formatWholeNumbers(*wholeTotal, *wholeSecond)
+                                             : formatFractionalNumbers(total, second);
     if (m_orders.size() != 1)
         text += QLatin1Char('s');
     return text;

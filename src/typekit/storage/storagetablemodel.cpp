@@ -192,7 +192,6 @@ public:
 
     std::deque<Pending> pending;
     bool busy = false;
-    bool dying = false;
 
     // Changes asked for while busy, made when their turn comes.
     struct Requested
@@ -594,7 +593,8 @@ StorageTableModel::StorageTableModel(IStorage *storage, const FieldSet &columns,
 
 StorageTableModel::~StorageTableModel()
 {
-    d->dying = true;
+    // What the host asks of the model while it lets the model go waits, and is dropped with it;
+    // the storage's news is no longer the model's once it has let the storage go.
     d->busy = true;
     d->detach();
 }
@@ -725,7 +725,7 @@ QHash<int, QByteArray> StorageTableModel::roleNames() const
 void StorageTableModel::slot_storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record,
                                             Trade::IStorage *storage)
 {
-    if (d->dying || storage != d->storage.get())
+    if (storage != d->storage.get())
         return;
     if (d->busy) {
         d->pending.push_back({StorageTableModelPrivate::Announcement, event, record});

@@ -68,6 +68,21 @@ struct World : Sample::Market
     }
 };
 
+// An order storage that runs host code when a follower leaves it.
+class HookedOrders : public Sample::OrderStorage
+{
+public:
+    std::function<void()> onLeft;
+
+protected:
+    void onUnsubscribed(const Link *link) override
+    {
+        Sample::OrderStorage::onUnsubscribed(link);
+        if (const auto left = std::exchange(onLeft, nullptr))
+            left();
+    }
+};
+
 using Runs = QVector<QPair<int, int>>;
 
 // The (first, last) columns of each dataChanged, in order.
@@ -407,6 +422,26 @@ private Q_SLOTS:
         Q_EMIT m.orders.storageChanged(IStorage::Reset, nullptr, &m.positions);
         QCOMPARE(ids(model), texts("A-1"));
         QCOMPARE(changes.size() + inserted.size() + resets.size(), 0);
+    }
+
+    // What the host asks of a model while the model lets its storage go, in its destructor, is
+    // not done: the model announces nothing more.
+    void changedWhileItGoes()
+    {
+        World &m = *market;
+        HookedOrders orders;
+        orders.addOrder(m.order(QStringLiteral("A-1")));
+        auto *model = new StorageTableModel(&orders, m.columns());
+        QSignalSpy resets(model, &QAbstractItemModel::modelAboutToBeReset);
+        orders.onLeft = [&] {
+            model->setColumns(FieldSet{m.topic.idField()});
+            model->setFilter(OrderStorageFilter().working(false));
+            model->setStorage(&m.orders);
+        };
+        delete model;
+        QVERIFY(!orders.onLeft); // it ran
+        QCOMPARE(resets.size(), 0);
+        QVERIFY(m.orders.links().isEmpty()); // nor follows another storage
     }
 
     // A change announced while the model's observers run waits its turn; when a clearing waits

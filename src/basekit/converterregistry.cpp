@@ -27,7 +27,8 @@ struct Instances
 
     std::mutex mutex;
     QHash<int, IConverter *> byConverterType; // the one instance of each converter meta-type
-    QHash<int, IConverter *> largeTypeIds;    // held type id -> converter, beyond the table
+    QHash<int, IConverter *> largeTypeIds;    // held type id -> converter found, beyond the table (a
+                                              // type without one is looked up again each time)
     QHash<QByteArray, IConverter *> byTypeName;
 };
 
@@ -76,14 +77,14 @@ IConverter *lookUp(int typeId)
     if (inTable) {
         if (IConverter *cached = s_table[index].load(std::memory_order_acquire))
             return cached == absent() ? nullptr : cached;
-    } else if (all.largeTypeIds.contains(typeId)) {
-        return all.largeTypeIds.value(typeId);
+    } else if (IConverter *cached = all.largeTypeIds.value(typeId)) {
+        return cached;
     }
     const QMetaType type(typeId);
     IConverter *converter = type.isValid() ? instanceOf(all, converterTypeFor(type.name())) : nullptr;
     if (inTable)
         s_table[index].store(converter ? converter : absent(), std::memory_order_release);
-    else
+    else if (converter)
         all.largeTypeIds.insert(typeId, converter);
     return converter;
 }
@@ -119,7 +120,6 @@ void forgetMissingConverters()
         IConverter *expected = absent();
         slot.compare_exchange_strong(expected, nullptr, std::memory_order_acq_rel);
     }
-    all.largeTypeIds.removeIf([](const auto &entry) { return entry.value() == nullptr; });
 }
 
 void releaseConverters()

@@ -41,6 +41,26 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 2);
     }
 
+    // A symbol writes its prices with as many decimals as its tick has, eight at the most.
+    void priceDecimals_data()
+    {
+        QTest::addColumn<int>("minMovement");
+        QTest::addColumn<int>("priceScale");
+        QTest::addColumn<QString>("text");
+        QTest::addRow("whole ticks") << 1 << 1 << QStringLiteral("12");
+        QTest::addRow("eight decimals") << 1 << 100000000 << QStringLiteral("12.00000001");
+        QTest::addRow("nine decimals") << 3 << 1000000000 << QStringLiteral("12.00000001");
+    }
+    void priceDecimals()
+    {
+        QFETCH(int, minMovement);
+        QFETCH(int, priceScale);
+        QFETCH(QString, text);
+        const Sample::StandardTopics topics;
+        const Sample::Symbol symbol(QStringLiteral("FINE"), Symbology::symbolTypeForex, minMovement, priceScale);
+        QCOMPARE(symbol.formatPrice(12.000000011), text);
+    }
+
     // A field may name its value type instead of giving its id: the name is looked up on first
     // use, so that the type may be registered after the field is made.
     void fieldTypeByName()

@@ -28,8 +28,9 @@ bool PositionStorage::accepts(const Record *record, const Trade::StorageFilter &
     if (filter.hasAccounts() && !filter.accounts().contains(position->account()))
         return false;
     if (filter.hasSide()) {
+        // A flat position, or one without a quantity, is on neither side.
         const Trade::Quantity quantity = position->quantity();
-        if (!quantity.hasValue() || !quantity.isNonZero() || (quantity.value() > 0) != filter.side().isLong())
+        if (!quantity.hasValue() || !(filter.side().isLong() ? quantity.isPositive() : quantity.isNegative()))
             return false;
     }
     const auto *positionFilter = dynamic_cast<const Trade::PositionStorageFilter *>(&filter);

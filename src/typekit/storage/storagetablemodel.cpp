@@ -168,15 +168,10 @@ public:
     bool columnsGiven = false;
     std::unique_ptr<StorageFilter> filter;
 
-    // The rows lie in blocks that never move (the first one as large as the storage when the
-    // model is built), and a removed row's place is taken again; the index finds a record's row.
-    struct Block
-    {
-        std::unique_ptr<StorageTableRow[]> rows;
-        size_t size;
-    };
-    std::vector<Block> blocks;
-    size_t usedInLastBlock = 0;
+    // The rows lie in blocks that never move: each is reserved once (the first as large as the
+    // storage when the model is built) and never filled beyond that. A removed row's place is
+    // taken again; the index finds a record's row.
+    std::vector<std::vector<StorageTableRow>> blocks;
     std::vector<StorageTableRow *> freeRows;
     StorageTableRow *newRow();
     void reserveRows(size_t count);
@@ -212,7 +207,6 @@ void StorageTableModelPrivate::clearRows()
     rows.clear();
     rowOfRecord.clear();
     blocks.clear();
-    usedInLastBlock = 0;
     freeRows.clear();
     outside.clear();
     numbered = 0;
@@ -233,10 +227,8 @@ void StorageTableModelPrivate::appendRow(IRecord *record, const VariantRecord &v
 
 void StorageTableModelPrivate::reserveRows(size_t count)
 {
-    if (blocks.empty() && count > 0) {
-        blocks.push_back({std::make_unique<StorageTableRow[]>(count), count});
-        usedInLastBlock = 0;
-    }
+    if (blocks.empty())
+        blocks.emplace_back().reserve(count);
 }
 
 StorageTableRow *StorageTableModelPrivate::newRow()
@@ -246,12 +238,11 @@ StorageTableRow *StorageTableModelPrivate::newRow()
         freeRows.pop_back();
         return row;
     }
-    if (blocks.empty() || usedInLastBlock == blocks.back().size) {
+    if (blocks.empty() || blocks.back().size() == blocks.back().capacity()) {
         constexpr size_t blockSize = 1024;
-        blocks.push_back({std::make_unique<StorageTableRow[]>(blockSize), blockSize});
-        usedInLastBlock = 0;
+        blocks.emplace_back().reserve(blockSize);
     }
-    return &blocks.back().rows[usedInLastBlock++];
+    return &blocks.back().emplace_back();
 }
 
 int StorageTableModelPrivate::numberOf(StorageTableRow *row)

@@ -242,6 +242,7 @@ private Q_SLOTS:
         } rows[] = {
             {[](Walk &w) { w.remove("c"); }, "a,b"},
             {[](Walk &w) { w.remove("a"); }, "b,c"},
+            {[](Walk &w) { w.remove("a"), w.remove("b"); }, "c"}, // c moves up to the first place
             {[](Walk &w) { w.storage->add(record("d")); }, "a,b,c,d"},
             {[](Walk &w) { w.storage->clear(); }, ""},
             // The holder's end takes the observer off a, and off b's signals subscribed so far; b goes
@@ -304,7 +305,9 @@ private Q_SLOTS:
         };
         positions.reset(Sample::records(position(&market->es, &market->account, 2),
                                         position(&market->es, &market->second, -1),
-                                        position(&market->msft, &market->account, 0)));
+                                        position(&market->msft, &market->account, 0),
+                                        std::make_unique<Sample::Position>(&market->nq, &market->second)));
+        ReportRecorder reports; // a position without a quantity is on neither side, and says nothing
 
         const auto keys = [](const Sample::Storage &storage, const StorageFilter &filter) {
             QStringList selected;
@@ -328,11 +331,16 @@ private Q_SLOTS:
                  QStringLiteral("B"));
         QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Long)), QStringLiteral("SIM-1:ESZ26"));
         QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Short)), QStringLiteral("SIM-2:ESZ26"));
-        QCOMPARE(keys(positions, PositionStorageFilter().canClose(false)), QStringLiteral("SIM-1:MSFT"));
+        QCOMPARE(keys(positions, PositionStorageFilter().canClose(false)), QStringLiteral("SIM-1:MSFT,SIM-2:NQZ26"));
         QCOMPARE(keys(positions, PositionStorageFilter().account(&market->account).canClose(true)),
                  QStringLiteral("SIM-1:ESZ26"));
         QCOMPARE(keys(positions, PositionStorageFilter().symbol(&market->es)),
                  QStringLiteral("SIM-1:ESZ26,SIM-2:ESZ26"));
+        Sample::Storage plain; // a storage of no kind selects every record
+        plain.reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("a"), FieldSet()),
+                                    std::make_unique<Sample::Record>(QStringLiteral("b"), FieldSet())));
+        QCOMPARE(keys(plain, OrderStorageFilter().working(true)), QStringLiteral("a,b"));
+        QCOMPARE(reports.count(), 0);
     }
 
     // Unset properties report when read and give their defaults; null values report when set and are kept.

@@ -166,13 +166,14 @@ bool Symbol::isResolved() const
 
 int Symbol::decimals() const
 {
-    const double tick = double(minMovement()) / double(priceScale());
+    // The decimals of the tick minMovement / priceScale, counted in integers: the fewest (eight at
+    // the most) that make the tick a whole number.
+    const qint64 scale = priceScale();
+    if (!scale)
+        return 0;
     int decimals = 0;
-    double scaled = tick;
-    while (decimals < 8 && std::fabs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, std::fabs(scaled))) {
-        scaled *= 10.0;
+    for (qint64 shifted = minMovement(); decimals < 8 && shifted % scale != 0; shifted *= 10)
         ++decimals;
-    }
     return decimals;
 }
 

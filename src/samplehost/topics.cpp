@@ -102,8 +102,10 @@ Field::Field(const QString &id, const QString &name, const QByteArray &valueType
 
 int Field::valueType() const
 {
+    if (m_valueTypeName.isEmpty()) // given by its id
+        return m_valueType.load(std::memory_order_relaxed);
     int type = m_valueType.load(std::memory_order_relaxed);
-    if (type == 0 && !m_valueTypeName.isEmpty()) {
+    if (type == 0) {
         type = QMetaType::fromName(m_valueTypeName).id();
         m_valueType.store(type, std::memory_order_relaxed);
     }

@@ -506,6 +506,7 @@ private Q_SLOTS:
         row("empty link", [](World &w) { w.publisher.unsubscribe(AbstractNotifier::Link()); }, {notSubscribed});
         row("empty link, subscribed", [](World &w) { w.publisher.subscribe(AbstractNotifier::Link()); }, {failed});
         row("null observer has nothing", [](World &w) { w.publisher.unsubscribe(nullptr); }, {});
+        row("null observer fits nothing", [](World &w) { w.publisher.subscribe(static_cast<QObject *>(nullptr)); }, {});
         row("missing slot is no subscription",
             [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); }, {});
         row("isSubscribed, unknown signal", [](World &w) { w.publisher.isSubscribed(&w.observer, "absent"); },

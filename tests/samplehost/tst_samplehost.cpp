@@ -36,8 +36,8 @@ private Q_SLOTS:
         QCOMPARE(es.name(), QStringLiteral("ESZ26"));
         QCOMPARE(es.minMovement(), 25);
         QCOMPARE(es.alternateTickSize(), 0.25); // without a second movement, the first one's
-        es.setMinMovement2(5);
-        QCOMPARE(es.alternateTickSize(), 0.05);
+        es.setMinMovement2(1);
+        QCOMPARE(es.alternateTickSize(), 0.01);
         QCOMPARE(reports.count(), 2);
     }
 
@@ -48,8 +48,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("priceScale");
         QTest::addColumn<QString>("text");
         QTest::addRow("whole ticks") << 1 << 1 << QStringLiteral("12");
+        QTest::addRow("no price scale") << 1 << 0 << QStringLiteral("12");
+        QTest::addRow("quarters") << 25 << 100 << QStringLiteral("12.00");
         QTest::addRow("eight decimals") << 1 << 100000000 << QStringLiteral("12.00000001");
         QTest::addRow("nine decimals") << 3 << 1000000000 << QStringLiteral("12.00000001");
+        QTest::addRow("a billionth") << 1 << 1000000000 << QStringLiteral("12.00000001");
     }
     void priceDecimals()
     {
@@ -106,8 +109,8 @@ private Q_SLOTS:
         // Its records' view reads its first and last record, and nothing beyond its ends.
         const Trade::Enumerable<Trade::IRecord *> &records = first.records();
         QVERIFY(records.value(0) == held && !records.value(-1) && !records.value(1));
-        const QString outside = Trade::ReportRecorder::line(u"samplehost/storage", u"Sample::Storage::View::value",
-                                                            u"inRange");
+        const QString outside =
+            Trade::ReportRecorder::line(u"samplehost/storage", u"Sample::Storage::View::value", u"inRange");
         QCOMPARE(reports.lines().mid(1), QStringList(2, outside));
         reports.clear();
         QCOMPARE(held->storage(), &first);

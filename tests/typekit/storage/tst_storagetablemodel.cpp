@@ -356,7 +356,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("column");
         QTest::addColumn<QStringList>("ascending");
-        QTest::addRow("prices by ticks, none first") << 2 << texts("A-4, A-3, A-1, A-2");
+        QTest::addRow("prices by ticks, a text first") << 2 << texts("A-4, A-3, A-1, A-2");
         QTest::addRow("quantities") << 3 << texts("A-2, A-3, A-1, A-4");
         QTest::addRow("enumerations by their order") << 1 << texts("A-2, A-4, A-1, A-3");
         QTest::addRow("texts") << 0 << texts("A-1, A-2, A-3, A-4");
@@ -373,7 +373,10 @@ private Q_SLOTS:
             order.setAction(action);
             if (text)
                 order.setStateText(QString::fromLatin1(text));
-            m.orders.addOrder(order);
+            VariantRecord values = order.record();
+            if (!price) // a text where a price belongs: the price's order takes it for none
+                values.setValue(m.topic.limitPriceField(), Variant(QStringLiteral("n/a")));
+            m.orders.addOrder(OrderRecord(values));
         };
         add("A-3", "99.5", 9, OrderAction::SellShort, "b");
         add("A-1", "100.25", 10, OrderAction::Sell, "c");

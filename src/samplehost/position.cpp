@@ -6,6 +6,8 @@
 #include <typekit/order/ordercategory.h>
 #include <typekit/order/orderexpiry.h>
 
+#include <cmath>
+
 namespace Sample {
 
 namespace {
@@ -63,16 +65,16 @@ Trade::OrderRecord Position::marketOrder(bool closing) const
     // A flat position has nothing to close or reverse: its orders are empty.
     if (!canClose())
         return Trade::OrderRecord();
-    const double held = quantity().value();
+    const Trade::Quantity held = quantity();
     Trade::OrderRecord order;
     order.setSymbol(m_symbol);
     order.setAccount(m_account);
     // Closing a long position sells it, reversing it sells short; a short one is bought back,
     // respectively bought.
-    order.setAction(Trade::OrderAction(held < 0, !closing));
+    order.setAction(Trade::OrderAction(held.isNegative(), !closing));
     order.setCategory(Trade::OrderCategory::Market);
     order.setExpiry(Trade::OrderExpiry::DayOrder);
-    order.setQuantity(Trade::Quantity(held < 0 ? -held : held, m_symbol));
+    order.setQuantity(Trade::Quantity(std::fabs(held.value()), m_symbol));
     return order;
 }
 

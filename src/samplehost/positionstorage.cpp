@@ -11,8 +11,8 @@ PositionStorage::PositionStorage(QObject *parent) : Storage(parent)
 Trade::Container<Trade::IPosition *> PositionStorage::positions() const
 {
     Trade::Container<Trade::IPosition *> held;
-    for (int i = 0; i < count(); ++i) {
-        if (auto *position = dynamic_cast<Position *>(at(i)))
+    for (Trade::IRecord *record : records()) {
+        if (auto *position = dynamic_cast<Position *>(record))
             held.append(position);
     }
     return held;

@@ -26,6 +26,9 @@ private Q_SLOTS:
                          Trade::ReportRecorder::quoted(u"The standard topics are not installed: the symbol has no "
                                                        u"name and no figures. Name=\"ESZ26\""))}));
             QCOMPARE(early.name(), QString());
+            // Its figures are those of a whole tick and lot, and it is not resolved.
+            QVERIFY(early.minMovement() == 1 && early.priceScale() == 1 && early.lotSize() == 1);
+            QVERIFY(early.bigPointValue() == 1.0 && early.priceMultiplier() == 1.0 && !early.isResolved());
             Sample::OrderStorage orders; // finds no topics either, and lets no order pass a filter
             QCOMPARE(reports.reports().last().condition, QStringLiteral("s_instance != 0"));
             orders.add(std::make_unique<Sample::Record>(QStringLiteral("1"), Trade::FieldSet()));
@@ -92,6 +95,7 @@ private Q_SLOTS:
         Sample::Record *held = first.add(std::make_unique<Sample::Record>(QStringLiteral("a"), Trade::FieldSet()));
         QVERIFY(held);
         Trade::ReportRecorder reports;
+        QSignalSpy announced(&second, &Sample::Storage::storageChanged);
         if (byReset) {
             second.reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("b"), Trade::FieldSet()),
                                          std::unique_ptr<Sample::Record>(held)));
@@ -116,7 +120,15 @@ private Q_SLOTS:
         QCOMPARE(held->storage(), &first);
         QCOMPARE(second.count(), byReset ? 1 : 0);
         QCOMPARE(second.find(QStringLiteral("a")), nullptr);
-        QCOMPARE(second.add(nullptr), nullptr); // nothing to add or take: silently nothing
+        QCOMPARE(announced.size(), byReset ? 1 : 0); // the reset, no record added
+        QCOMPARE(second.add(nullptr), nullptr);      // nothing to add, take or change: silently nothing
+        Sample::Field field(QStringLiteral("F"), QStringLiteral("F"), QMetaType::Int);
+        Trade::VariantRecord changes;
+        changes.setValue(&field, Trade::Variant(1));
+        second.update(held, changes); // not second's to change
+        second.update(nullptr, changes);
+        QVERIFY(held->variantRecord().isEmpty());
+        QCOMPARE(announced.size(), byReset ? 1 : 0);
         QCOMPARE(first.take(nullptr), nullptr);
         QCOMPARE(second.take(held), nullptr); // not second's to give
         const std::unique_ptr<Sample::Record> taken(first.take(held));

@@ -197,7 +197,7 @@ private Q_SLOTS:
         storage->reset(Sample::records(record("a")));
         QObject host;
         QObject::connect(storage->at(0), &Sample::Record::disposed, &host, [&storage] { delete storage; });
-        storage->reset(Sample::records(record("b"), record("c")));
+        storage->reset(Sample::records(record("b"), std::unique_ptr<Sample::Record>(), record("c"))); // a null one too
         QVERIFY(!storage);
     }
 
@@ -306,8 +306,13 @@ private Q_SLOTS:
         positions.reset(Sample::records(position(&market->es, &market->account, 2),
                                         position(&market->es, &market->second, -1),
                                         position(&market->msft, &market->account, 0),
-                                        std::make_unique<Sample::Position>(&market->nq, &market->second)));
+                                        std::make_unique<Sample::Position>(&market->nq, &market->second),
+                                        std::make_unique<Sample::Record>(QStringLiteral("no position"), FieldSet())));
         ReportRecorder reports; // a position without a quantity is on neither side, and says nothing
+        QStringList held;       // a record that is no position is in no selection, nor among the positions
+        for (IPosition *one : positions.positions())
+            held << one->record()->key();
+        QCOMPARE(held.join(u','), QStringLiteral("SIM-1:ESZ26,SIM-2:ESZ26,SIM-1:MSFT,SIM-2:NQZ26"));
 
         const auto keys = [](const Sample::Storage &storage, const StorageFilter &filter) {
             QStringList selected;

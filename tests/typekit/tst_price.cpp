@@ -81,6 +81,7 @@ private Q_SLOTS:
             {Price(1.25, &market->es), Price(1.26, &market->msft), u"!= < <="},
             {Price(1.25, &market->es), Price(1.25), u"!= > >="},
             {Price(&market->es), Price(-5.0, &market->es), u"!= < <="},
+            {Price(-5.0, &market->es), Price(&market->es), u"!= > >="},
             {Price(&market->es), Price(&market->msft), u"== <= >="},
             {Price(), Price(), u"== <= >="},
             {Price(30000000.0, &market->es), Price(30000000.25, &market->es), u"!= < <="},

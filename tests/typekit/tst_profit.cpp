@@ -71,6 +71,8 @@ private Q_SLOTS:
             {Profit::fromMoney(100.0 + 1e-9, &market->es), base, u"!= > >="},
             {Profit(), Profit::fromMoney(5.0, nullptr), u"== < <="},
             {Profit(&market->es), base, u"!= < <="},
+            {Profit(&market->es), Profit::fromMoney(-5.0, &market->es), u"!= < <="},
+            {Profit::fromMoney(-5.0, &market->es), Profit(&market->es), u"!= > >="},
             {Profit(&market->es), Profit(&market->nq), u"== <= >="},
             {base, Profit::fromMoney(100.0, nullptr), u"!= > >="}};
         for (const auto &[left, right, holding] : eachRow(profits))
@@ -84,6 +86,8 @@ private Q_SLOTS:
             {none, AveragePrice(&market->es), u"== <= >="},
             {AveragePrice(0.0, &market->es), AveragePrice(1e-10, &market->es), u"== <= >="},
             {none, average, u"!= < <="},
+            {none, AveragePrice(-5.0, &market->es), u"!= < <="},
+            {AveragePrice(-5.0, &market->es), none, u"!= > >="},
             {average, none, u"!= > >="}};
         for (const auto &[left, right, holding] : eachRow(averages))
             QCOMPARE(relations(left, right), holding);

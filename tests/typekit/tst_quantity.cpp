@@ -79,6 +79,8 @@ private Q_SLOTS:
             {Quantity(5.0, &hundred), Quantity(3.0, &ten), u"!=", -1},
             {Quantity(0.0, &hundred), Quantity(1e-15, &ten), u"!= <", 0},
             {Quantity(&ten), some, u"!= <", -1},
+            {Quantity(&ten), Quantity(-5.0, &ten), u"!= <", -1},
+            {Quantity(-5.0, &ten), Quantity(&ten), u"!=", 1},
             {some, Quantity(&ten), u"!=", 1},
             {Quantity(), Quantity(&ten), u"==", 0}};
         for (const auto &[left, right, holding, order] : eachRow(rows)) {

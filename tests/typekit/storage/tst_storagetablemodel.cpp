@@ -427,6 +427,25 @@ private Q_SLOTS:
         QCOMPARE(changes.size() + inserted.size() + resets.size(), 0);
     }
 
+    // The storage deleted in a signal of its model, after a change was asked of the model there:
+    // the model empties, and makes the change.
+    void storageGoneWhileBusy()
+    {
+        World &m = *market;
+        auto orders = std::make_unique<Sample::OrderStorage>();
+        orders->addOrder(m.order(QStringLiteral("A-1")));
+        StorageTableModel model(orders.get(), m.columns());
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QObject::connect(&model, &QAbstractItemModel::rowsInserted, &model, [&] {
+            model.setColumns(FieldSet{m.topic.idField()});
+            orders.reset();
+        });
+        orders->addOrder(m.order(QStringLiteral("A-2")));
+        QVERIFY(!orders && !model.storage());
+        QCOMPARE(model.rowCount(), 0);
+        QVERIFY(model.columns() == FieldSet{m.topic.idField()});
+    }
+
     // What the host asks of a model while the model lets its storage go, in its destructor, is
     // not done: the model announces nothing more.
     void changedWhileItGoes()

@@ -41,10 +41,11 @@ Price::Price(const QString &text, ISymbol *symbol) : Price()
 Price Price::fromDecimalText(const QString &text, ISymbol *symbol)
 {
 #if defined(TRADE_HAVE_EXACT_DECIMALS)
-    const int minMovement = symbol ? symbol->minMovement() : 0;
-    const int priceScale = symbol ? symbol->priceScale() : 0;
-    if (minMovement > 0 && priceScale > 0) {
-        if (const auto decimal = detail::readDecimal(text)) {
+    // The exact path needs a symbol with a tick: positive figures.
+    if (const auto decimal = symbol ? detail::readDecimal(text) : std::nullopt) {
+        const int minMovement = symbol->minMovement();
+        const int priceScale = symbol->priceScale();
+        if (minMovement > 0 && priceScale > 0) {
             // ticks = value / (minMovement / priceScale), all in integers.
             const detail::Wide tickDenominator = detail::Wide(minMovement) * detail::powerOfTen(decimal->scale);
             return Price(detail::roundedQuotient(decimal->digits * priceScale, tickDenominator), symbol);

@@ -21,6 +21,7 @@ class tst_Arithmetic : public QObject
         Sample::Symbol fx{QStringLiteral("EUR/USD"), Symbology::symbolTypeForex, 1, 100000, 1.0, 100000};
         Sample::Symbol lots{QStringLiteral("LOTS"), Symbology::symbolTypeStock, 1, 100, 1.0, 100};
         Sample::Symbol fives{QStringLiteral("FIVES"), Symbology::symbolTypeFuture, 5, 1};
+        Sample::Symbol noTick{QStringLiteral("NOTICK"), Symbology::symbolTypeFuture, 0, 100};
     };
     std::unique_ptr<World> market;
 
@@ -102,6 +103,7 @@ private Q_SLOTS:
         row("2.55 on tenths", "TENTHS", "2.55", 2.5, 2.6);
         row("-2.55 on tenths", "TENTHS", "-2.55", -2.5, -2.6);
         row("more digits than a double on fives", "FIVES", "12.49999999999999999999", 15.0, 10.0);
+        row("no tick: the host reads it", "NOTICK", "2.55", 2.55, 2.55);
         row("1.005 on cents", "MSFT", "1.005", 1.0, 1.01);
         row("2.675 on cents", "MSFT", "2.675", 2.68, 2.68);
         row("below half a tick", "MSFT", "2.6749999", 2.67, 2.67);

@@ -428,22 +428,34 @@ private Q_SLOTS:
     }
 
     // The storage deleted in a signal of its model, after a change was asked of the model there:
-    // the model empties, and makes the change.
+    // the model makes the change, and shows what its storage (if any) holds.
+    void storageGoneWhileBusy_data()
+    {
+        QTest::addColumn<bool>("toAnother");
+        QTest::addRow("new columns") << false;
+        QTest::addRow("another storage") << true;
+    }
     void storageGoneWhileBusy()
     {
+        QFETCH(bool, toAnother);
         World &m = *market;
+        m.add("B-1");
         auto orders = std::make_unique<Sample::OrderStorage>();
         orders->addOrder(m.order(QStringLiteral("A-1")));
         StorageTableModel model(orders.get(), m.columns());
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QObject::connect(&model, &QAbstractItemModel::rowsInserted, &model, [&] {
-            model.setColumns(FieldSet{m.topic.idField()});
+            if (toAnother)
+                model.setStorage(&m.orders);
+            else
+                model.setColumns(FieldSet{m.topic.idField()});
             orders.reset();
         });
         orders->addOrder(m.order(QStringLiteral("A-2")));
-        QVERIFY(!orders && !model.storage());
-        QCOMPARE(model.rowCount(), 0);
-        QVERIFY(model.columns() == FieldSet{m.topic.idField()});
+        QVERIFY(!orders);
+        QCOMPARE(model.storage(), toAnother ? static_cast<IStorage *>(&m.orders) : nullptr);
+        QCOMPARE(ids(model), toAnother ? texts("B-1") : QStringList());
+        QVERIFY(model.columns() == (toAnother ? m.columns() : FieldSet{m.topic.idField()}));
     }
 
     // What the host asks of a model while the model lets its storage go, in its destructor, is

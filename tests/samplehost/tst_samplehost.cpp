@@ -6,6 +6,9 @@
 #include <testsupport/reportrecorder.h>
 #include <typekit/price.h>
 
+#include <basekit/dump.h>
+#include <basekit/variant.h>
+
 #include <QtTest/QtTest>
 
 class tst_SampleHost : public QObject
@@ -65,6 +68,18 @@ private Q_SLOTS:
         const Sample::StandardTopics topics;
         const Sample::Symbol symbol(QStringLiteral("FINE"), Symbology::symbolTypeForex, minMovement, priceScale);
         QCOMPARE(symbol.formatPrice(12.000000011), text);
+    }
+
+    // A load outside any collector of load problems still logs the symbol it could not find.
+    void unknownSymbolWithoutCollector()
+    {
+        const Sample::StandardTopics topics;
+        Trade::ReportRecorder reports;
+        const Trade::Dump saved(Trade::Dump::Atom(QStringLiteral("Trade::ISymbol*"), QStringLiteral("NOPE")));
+        QCOMPARE(Trade::Variant::load(saved, Trade::Variant()).valueOr<Trade::ISymbol *>(nullptr), nullptr);
+        QCOMPARE(reports.logLines(), QStringList(Trade::ReportRecorder::logLine(
+                                         0, 4, u"samplehost/keyedconverter", u"Sample::KeyedPointerConverter::load",
+                                         u"no Trade::ISymbol* \"NOPE\" is known here")));
     }
 
     // A field may name its value type instead of giving its id: the name is looked up on first

@@ -57,15 +57,12 @@ class tst_Converters : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        // The value type is registered here, as a library registers its types when it loads:
-        // Qt's own registry is not what the threads below race for.
+        // Registered as a library registers its types when it loads: Qt's registry is not what threads race for.
         qRegisterMetaType<Trade::Colour>();
         Trade::registerConverterType<Trade::ColourConverter>();
     }
 
-    // Threads released at once race for the first lookups of a converter, by held type and by name;
-    // all must reach the one instance. (Run under ThreadSanitizer as well.) First: the converter
-    // must not have been looked up yet.
+    // Threads race for the first lookups of a converter, by type and name (so first); all reach the one instance.
     void firstUsesFromManyThreads()
     {
         constexpr int threadCount = 8;
@@ -138,8 +135,7 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
     }
 
-    // fromVariant ('f') takes the enumeration or its index as an int, toVariant ('t') gives the
-    // index (-1 for no value), toString ('s') the enumeration's own text.
+    // fromVariant ('f') takes an enumeration or index, toVariant ('t') gives the index, toString ('s') the text.
     void enumerationConversions_data()
     {
         QTest::addColumn<char>("operation");

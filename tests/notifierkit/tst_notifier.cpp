@@ -12,11 +12,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 using Common::AbstractNotifier;
 
-// Tells what it heard in `heard`: "attached"/"detached" from its valueChanged attach and detach
-// slots, "+name"/"-name" from the hooks. Its attach and detach slots of counted have wrong shapes.
+// `heard`: "attached"/"detached" from the valueChanged attach/detach slots, "+name"/"-name" from the hooks.
 class Publisher : public QObject, public AbstractNotifier, public virtual Trade::IDisposable
 {
     Q_OBJECT
@@ -103,9 +103,7 @@ public Q_SLOTS:
     void onGone(Trade::IDisposable *) {}
 };
 
-// Methods of the convention meant for Publisher's signals that do not follow it, beside one
-// that does, one meant for another publisher and the attach slot of its own signal (whose name
-// is one letter short of one of Publisher's).
+// Misfits of the convention for Publisher's signals, beside a fit, another publisher's and its own attach slot.
 class Misspelt : public QObject
 {
     Q_OBJECT
@@ -135,8 +133,7 @@ private Q_SLOTS:
 struct Orphan : AbstractNotifier
 {}; // a notifier that is no QObject
 
-// Where Qt's lookup of a method by text picks one of several: a signal with a defaulted
-// parameter (two methods, one emitted), slots declared again in a derived class (found there).
+// Qt's lookup by text picks one of several: a defaulted parameter (two methods), slots declared again.
 class Announcer : public QObject, public AbstractNotifier
 {
     Q_OBJECT
@@ -186,17 +183,20 @@ QString line(const char *function, const QByteArray &condition, QStringView mess
                                        message);
 }
 
-// A log text of subscribe(): channel 0, a warning.
 QString subscribeLog(const QString &text)
 {
     return Trade::ReportRecorder::logLine(0, 3, u"notifier/commonabstractnotifier",
                                           u"Common::AbstractNotifier::subscribe", text);
 }
 
-// A report of a refusal: the condition is false && "reason".
-QString refused(const char *function, const char *reason)
+QString refused(const char *function, const QByteArray &reason)
 {
-    return line(function, "false && \"" + QByteArray(reason) + '"');
+    return line(function, "false && \"" + reason + '"');
+}
+
+QString noSignal(const char *function)
+{
+    return refused(function, "Appropriate signal could not be found");
 }
 
 // The report of a call that Qt would not make.
@@ -221,16 +221,27 @@ class tst_Notifier : public QObject
 {
     Q_OBJECT
 
+    std::optional<Trade::ReportRecorder> recorder; // each test's; cleanup() wants no report left in it
+    // The reports so far, which are then off the recorder.
+    QStringList taken()
+    {
+        const QStringList lines = recorder->lines();
+        recorder->clear();
+        return lines;
+    }
+
 private Q_SLOTS:
+    void init() { recorder.emplace(); }
+    void cleanup() { QCOMPARE(recorder->count(), 0); }
+
     // A subscription by the signal's name, then calls of its link.
     void subscribeByNameAndCall()
     {
         World world;
         world.observer.watched = &world.publisher;
-        Trade::ReportRecorder recorder;
         world.publisher.subscribe(&world.observer, "valueChanged");
         world.publisher.subscribe(&world.observer, "2valueChanged(int, const QString&)"); // the same link
-        QCOMPARE(world.observer.calls, QByteArrayList({"value 7", "subscribed"})); // greeted once, by the attach slot
+        QCOMPARE(world.observer.calls, QByteArrayList({"value 7", "subscribed"})); // greeted once, by attach slot
         QCOMPARE(world.publisher.heard, QByteArrayList({"attached", "+valueChanged"}));
         QVERIFY(world.publisher.isSubscribed(&world.observer, "valueChanged"));
         QCOMPARE(world.publisher.linkCount("valueChanged"), 1);
@@ -242,199 +253,35 @@ private Q_SLOTS:
         QCOMPARE(link.delegate.slot, QByteArray("1slot_valueChanged(int)"));
         QCOMPARE(link.signal.signature, QByteArray("2valueChanged(int,QString)"));
         world.publisher.subscribe(link);
-        QCOMPARE(recorder.lines(), QStringList{refused("::subscribe", "Such signal/slot pair is already subscribed")});
+        QCOMPARE(taken(), QStringList{refused("::subscribe", "Such signal/slot pair is already subscribed")});
 
-        recorder.clear();
         world.observer.calls.clear();
         world.publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
-        QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed"}));
         world.publisher.call(link, Q_ARG(int, 10)); // a link need not be recorded
-        QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 10", "unsubscribed"}));
-        QCOMPARE(recorder.count(), 0);
+        QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed", "value 10", "unsubscribed"}));
     }
 
-    // The arguments of calls as code for Qt 6.4 and for Qt 6.5 and later writes them: Q_ARG (a
-    // QGenericArgument before 6.5, a QMetaMethodArgument from 6.5 on, with the type as spelt),
-    // plain values, and both mixed. A value of a type other than the parameter's is refused with
-    // the call's report on every Qt, as Qt 6.5 refuses it.
-    void callArguments_data()
+    // subscribe(observer) names misfits once per observer and publisher class, and links all conventional slots:
+    // by the notifier recorded and greeted by the attach slot, by the static calls neither. The publisher dies first.
+    void subscribeAll()
     {
-        QTest::addColumn<Operation>("operation");
-        QTest::addColumn<QByteArrayList>("calls");
-        QTest::addColumn<QString>("report");
-        const auto row = [](const char *name, const QByteArrayList &calls, const QString &report, Operation op) {
-            QTest::addRow("%s", name) << op << calls << report;
-        };
-        // "take" on the observer: a link that need not be recorded, and the method's name.
-        static const auto link = [](World &w) {
-            return AbstractNotifier::Link{{&w.observer, "1take(int,QString,Trade::IDisposable*)"},
-                                          {"valueChanged", "2valueChanged(int,QString)"}};
-        };
-        static const auto object = [](World &w) { return static_cast<Trade::IDisposable *>(&w.publisher); };
-        static const auto null = static_cast<Trade::IDisposable *>(nullptr);
-        static const QString five = QStringLiteral("five");
-        const QByteArrayList taken{"5 five object"};
-        const QString none;
-        row("call, Q_ARG", taken, none, [](World &w) {
-            w.publisher.call(link(w), Q_ARG(int, 5), Q_ARG(QString, five), Q_ARG(Trade::IDisposable *, object(w)));
-        });
-        row("call, values", taken, none, [](World &w) { w.publisher.call(link(w), 5, five, object(w)); });
-        row("call, mixed", taken, none,
-            [](World &w) { w.publisher.call(link(w), 5, Q_ARG(QString, five), object(w)); });
-        row("call, null pointer value", {"5 five null"}, none,
-            [](World &w) { w.publisher.call(link(w), 5, five, null); });
-        // The link was not recorded: reported, and called all the same.
-        const QString notSubscribed = refused("::unsubscribe", "Such signal/slot pair is not subscribed");
-        row("unsubscribeAndCall, values", taken, notSubscribed,
-            [](World &w) { w.publisher.unsubscribeAndCall(link(w), 5, five, object(w)); });
-        row("unsubscribeAndCall, Q_ARG", taken, notSubscribed, [](World &w) {
-            w.publisher.unsubscribeAndCall(link(w), Q_ARG(int, 5), Q_ARG(QString, five),
-                                           Q_ARG(Trade::IDisposable *, object(w)));
-        });
-        row("callQueued, values", taken, none,
-            [](World &w) { AbstractNotifier::callQueued(&w.observer, "take", 5, five, object(w)); });
-        row("callQueued, Q_ARG", taken, none, [](World &w) {
-            AbstractNotifier::callQueued(&w.observer, "take", Q_ARG(int, 5), Q_ARG(QString, five),
-                                         Q_ARG(Trade::IDisposable *, object(w)));
-        });
-        row("callQueued on the publisher, value", {"set 5"}, none, [](World &w) {
-            w.publisher.callQueued("setValue", 5);
-            QCOMPARE(w.publisher.value, 7); // not yet
-            QTRY_COMPARE(w.publisher.value, 5);
-            w.observer.calls << "set " + QByteArray::number(w.publisher.value);
-        });
-        row("call, more arguments than parameters", {"value 5"}, none, [](World &w) {
-            const AbstractNotifier::Link valueLink{{&w.observer, "1slot_valueChanged(int)"}, link(w).signal};
-            w.publisher.call(valueLink, 5, five, null);
-        });
-        row("call, fewer arguments than parameters", {}, callRefused(),
-            [](World &w) { w.publisher.call(link(w), 5, five); });
-        row("call, a derived pointer for an interface", {}, callRefused(),
-            [](World &w) { w.publisher.call(link(w), 5, five, &w.publisher); });
-        row("call, a double for an int", {}, callRefused(),
-            [](World &w) { w.publisher.call(link(w), 5.0, five, null); });
-    }
-    void callArguments()
-    {
-        QFETCH(Operation, operation);
-        QFETCH(QByteArrayList, calls);
-        QFETCH(QString, report);
-        World world;
-        Trade::ReportRecorder recorder;
-        operation(world);
-        QTRY_COMPARE(world.observer.calls, calls);
-        QCOMPARE(recorder.lines(), report.isEmpty() ? QStringList() : QStringList{report});
-    }
-
-    // A publisher whose detach slot calls the observer it lets go, as it is being destroyed: the
-    // observer is not called (its own part is gone), and no QPointer is made to it (the sanitizer run).
-    void detachSlotOfADyingObserver()
-    {
-        World world;
-        auto *observer = new Observer;
-        world.publisher.subscribe(observer, "valueChanged");
-        int calls = 0;
-        world.publisher.onDetached = [&](const AbstractNotifier::Link *link) {
-            world.publisher.unsubscribeAndCall(*link, 1);
-            world.publisher.call(*link, 2);
-            ++calls;
-        };
-        Trade::ReportRecorder recorder;
-        delete observer;
-        QCOMPARE(calls, 1);
-        QCOMPARE(recorder.lines(),
-                 QStringList({refused("::unsubscribe", "Such signal/slot pair is not subscribed"), callRefused()}));
-        world.publisher.onDetached = nullptr;
-    }
-
-    // Observers live in the thread that subscribes them: one of another thread is refused, with no
-    // link and no child made for it there (the ThreadSanitizer run). The other thread need not
-    // run: the refusal goes by the observer's thread.
-    void observerOfAnotherThread()
-    {
-        World world;
-        QThread thread;
-        auto observer = std::make_unique<Observer>();
-        observer->moveToThread(&thread);
-        Trade::ReportRecorder recorder;
-        world.publisher.subscribe(observer.get(), "valueChanged");
-        world.publisher.subscribe(observer.get()); // valueChanged, disposed, destroyed
-        QCOMPARE(recorder.lines(),
-                 QStringList(4, refused("::subscribe",
-                                        "The observer lives in another thread than the one that subscribes it")));
-        QVERIFY(!world.publisher.isSubscribed(static_cast<const QObject *>(observer.get())));
-        QCOMPARE(helpers(observer.get()), 0);
-        Q_EMIT world.publisher.valueChanged(1, QString());
-        QCoreApplication::processEvents();
-        QCOMPARE(observer->calls, QByteArrayList());
-    }
-
-    // subscribe(observer) names the methods meant for the publisher's signals that do not
-    // follow the convention, once per observer class and publisher class.
-    void misfitMethods()
-    {
-        Trade::ReportRecorder recorder;
-        Publisher publisher;
+        Publisher misfitted;
         Misspelt first, second;
-        publisher.subscribe(&first);
-        publisher.subscribe(&second);
-        QStringList logged = recorder.logLines();
-        const auto misfit = [](const char *method, const char *more = "") {
-            return subscribeLog(QStringLiteral("\"Misspelt::%1 follows no signal of Publisher%2.\"")
-                                    .arg(QLatin1String(method), QLatin1String(more)));
-        };
-        QStringList expected{misfit("slot_counted(int)", ": it is not a slot"),
-                             misfit("slot_valuechanged(int)"),
-                             misfit("slot_valeuChanged(int)"),
-                             misfit("slot_valueChang(int)"),
-                             misfit("slot_disposed(int)"),
-                             misfit("attached_counted(int)")};
+        misfitted.subscribe(&first);
+        misfitted.subscribe(&second);
+        QStringList logged = recorder->logLines(), expected;
+        for (const char *method : {"slot_counted(int)", "slot_valuechanged(int)", "slot_valeuChanged(int)",
+                                   "slot_valueChang(int)", "slot_disposed(int)", "attached_counted(int)"}) {
+            const QLatin1String more(expected.isEmpty() ? ": it is not a slot" : "");
+            expected << subscribeLog(
+                QStringLiteral("\"Misspelt::%1 follows no signal of Publisher%2.\"").arg(QLatin1String(method), more));
+        }
         logged.sort();
         expected.sort();
         QCOMPARE(logged, expected);
-        QVERIFY(publisher.isSubscribed(&first, "valueChanged") && publisher.isSubscribed(&second, "valueChanged"));
-        QCOMPARE(recorder.count(), 0);
-    }
+        QVERIFY(misfitted.isSubscribed(&first, "valueChanged") && misfitted.isSubscribed(&second, "valueChanged"));
+        recorder->clear();
 
-    // The checked forms make, find and drop ordinary links; the signal may be named through an
-    // interface the publisher implements. What the meta-objects lack is reported as by text.
-    void checkedSubscription()
-    {
-        Trade::ReportRecorder recorder;
-        World w;
-        const auto valueChanged = TRADE_SIGNAL(Publisher, valueChanged);
-        const auto valueSlot = TRADE_SLOT(Observer, slot_valueChanged);
-        Common::subscribe(&w.publisher, valueChanged, &w.observer, valueSlot);
-        Common::subscribe(&w.publisher, valueChanged, &w.observer, valueSlot); // nothing new, nothing reported
-        QVERIFY(w.publisher.isSubscribed(&w.observer, "valueChanged"));
-        QVERIFY(Common::isSubscribed(&w.publisher, valueChanged, &w.observer, valueSlot));
-        Q_EMIT w.publisher.valueChanged(3, QString());
-        QCOMPARE(w.observer.calls, QByteArrayList({"value 7", "value 3"})); // greeted by the attach slot
-        Common::unsubscribe(&w.publisher, valueChanged, &w.observer, valueSlot);
-        QVERIFY(!w.publisher.isSubscribed(&w.observer));
-        QCOMPARE(w.publisher.heard, QByteArrayList({"attached", "+valueChanged", "detached", "-valueChanged"}));
-
-        Common::subscribe(&w.publisher, TRADE_SIGNAL(Trade::IDisposable, disposed), &w.observer,
-                          TRADE_SLOT(Observer, onGone));
-        QVERIFY(w.publisher.isSubscribed("disposed", &w.observer, "onGone"));
-        QCOMPARE(recorder.count(), 0);
-
-        Common::subscribe(&w.publisher, TRADE_SIGNAL(Publisher, counted), &w.observer, TRADE_SLOT(Observer, plain));
-        Common::subscribe(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot);
-        QVERIFY(!Common::isSubscribed(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot));
-        QCOMPARE(recorder.lines(),
-                 QStringList({refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot"),
-                              Trade::ReportRecorder::line(u"notifier/checkedsubscription", u"Common::subscribe",
-                                                          u"publisher != 0"),
-                              Trade::ReportRecorder::line(u"notifier/checkedsubscription", u"Common::isSubscribed",
-                                                          u"publisher != 0")}));
-    }
-
-    // All conventional slots, by the notifier (recorded, greeted by the attach slot) and by the static
-    // calls (neither); the publisher dies before its observers.
-    void subscribeAll()
-    {
-        Trade::ReportRecorder recorder;
         auto *publisher = new Publisher;
         auto *observer = new Observer;
         Observer unrecorded;
@@ -446,30 +293,27 @@ private Q_SLOTS:
             QCOMPARE(publisher->linkCountByName(signal), 1);
         publisher->subscribe(&bare);
         QVERIFY(!publisher->isSubscribed(&bare));
-        const QString nothingConnected =
-            subscribeLog(QStringLiteral("\"No signals/slots were connected during subscribe() call. Event source: "
-                                        "'Publisher', observer: 'Bare'.\""));
-        QCOMPARE(recorder.logLines(),
-                 QStringList(
-                     {nothingConnected, subscribeLog(QStringLiteral(
-                                            "\"Bare::slot_valueChanged(double) follows no signal of Publisher.\""))}));
+        const QString nothingConnected = subscribeLog(QStringLiteral("\"No signals/slots were connected during "
+                                                                     "subscribe() call. Event source: 'Publisher', "
+                                                                     "observer: 'Bare'.\""));
+        const QString bareMisfit =
+            subscribeLog(QStringLiteral("\"Bare::slot_valueChanged(double) follows no signal of Publisher.\""));
+        QCOMPARE(recorder->logLines(), QStringList({nothingConnected, bareMisfit}));
 
         AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection);
         AbstractNotifier::unsubscribe(publisher, "valueChanged", &unrecorded);
         AbstractNotifier::subscribe(publisher, "disposed", &unrecorded, "onGone", Qt::DirectConnection);
         Q_EMIT publisher->valueChanged(1, QString());
-        QCOMPARE(recorder.count(), 0);
+        QCOMPARE(recorder->count(), 0);
         AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection); // two of three are there
-        QCOMPARE(recorder.lines(),
+        QCOMPARE(recorder->lines(),
                  QStringList(2, line("::subscribe", "QObject::connect(sender, signal.decoratedSignature(), "
                                                     "observer, slot.decoratedSignature(), connectionType)")));
-        QVERIFY(!publisher->isSubscribed(&unrecorded));
-        QVERIFY(!publisher->isSubscribed(&unrecorded, "valueChanged"));
-        QVERIFY(!publisher->isSubscribed("valueChanged", &unrecorded, "1slot_valueChanged(int)"));
+        QVERIFY(!publisher->isSubscribed(&unrecorded) && !publisher->isSubscribed(&unrecorded, "valueChanged")
+                && !publisher->isSubscribed("valueChanged", &unrecorded, "1slot_valueChanged(int)"));
         AbstractNotifier::subscribe(publisher, &bare, Qt::AutoConnection); // nothing fits: said by the static call too
-        QCOMPARE(recorder.logLines().size(), 3);
-        QCOMPARE(recorder.logLines().last(), nothingConnected);
-        recorder.clear();
+        QCOMPARE(recorder->logLines(), QStringList({nothingConnected, bareMisfit, nothingConnected}));
+        recorder->clear();
 
         delete publisher;
         QCOMPARE(observer->calls, QByteArrayList({"value 7", "value 1", "disposed", "destroyed"}));
@@ -477,101 +321,182 @@ private Q_SLOTS:
         QCOMPARE(helpers(observer), 1); // left inert
         QCOMPARE(helpers(&unrecorded), 0);
         delete observer;
-        QCOMPARE(recorder.count(), 0);
     }
 
-    void reports_data()
+    // The checked forms, the signal also named through an interface; what meta-objects lack is reported as by text.
+    void checkedSubscription()
+    {
+        World w;
+        const auto valueChanged = TRADE_SIGNAL(Publisher, valueChanged);
+        const auto valueSlot = TRADE_SLOT(Observer, slot_valueChanged);
+        Common::subscribe(&w.publisher, valueChanged, &w.observer, valueSlot);
+        Common::subscribe(&w.publisher, valueChanged, &w.observer, valueSlot); // nothing new, nothing reported
+        QVERIFY(Common::isSubscribed(&w.publisher, valueChanged, &w.observer, valueSlot));
+        QCOMPARE(w.publisher.linkCount("valueChanged"), 1);
+        Common::subscribe(&w.publisher, TRADE_SIGNAL(Trade::IDisposable, disposed), &w.observer,
+                          TRADE_SLOT(Observer, onGone));
+        QVERIFY(w.publisher.isSubscribed("disposed", &w.observer, "onGone"));
+        QCOMPARE(recorder->count(), 0);
+
+        Common::subscribe(&w.publisher, TRADE_SIGNAL(Publisher, counted), &w.observer, TRADE_SLOT(Observer, plain));
+        Common::subscribe(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot);
+        QVERIFY(!Common::isSubscribed(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot));
+        const auto checked = [](const char16_t *function) {
+            return Trade::ReportRecorder::line(u"notifier/checkedsubscription", function, u"publisher != 0");
+        };
+        QCOMPARE(taken(), QStringList({refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot"),
+                                       checked(u"Common::subscribe"), checked(u"Common::isSubscribed")}));
+    }
+
+    // Operations on a fresh world: the observer's calls, the reports; no link or helper is left. Calls take Q_ARG,
+    // values or both (Qt 6.4, 6.5 forms); a value of another type is refused on every Qt, as Qt 6.5 does.
+    void operations_data()
     {
         QTest::addColumn<Operation>("operation");
+        QTest::addColumn<QByteArrayList>("calls");
         QTest::addColumn<QStringList>("reports");
-
-        const QString noSignal = refused("::subscribe", "Appropriate signal could not be found");
+        const auto call = [](const char *name, QByteArrayList calls, QStringList reports, Operation op) {
+            QTest::addRow("%s", name) << op << calls << reports;
+        };
+        const auto row = [&call](const char *name, QStringList reports, Operation op) { call(name, {}, reports, op); };
         const QString noSlot = refused("::subscribe", "Appropriate slot could not be found");
         const QString failed = refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot");
         const QString notSubscribed = refused("::unsubscribe", "Such signal/slot pair is not subscribed");
-        const QByteArray arguments = "val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)";
-        const auto row = [](const char *name, Operation op, QStringList reports) {
-            QTest::addRow("%s", name) << op << reports;
+        // "take" on the observer, by a link that was never recorded.
+        static const auto link = [](World &w) {
+            return AbstractNotifier::Link{{&w.observer, "1take(int,QString,Trade::IDisposable*)"},
+                                          {"valueChanged", "2valueChanged(int,QString)"}};
         };
-        row("unknown signal", [](World &w) { w.publisher.subscribe(&w.observer, "absent"); }, {noSignal});
-        row("decorated unknown signal", [](World &w) { w.publisher.subscribe("2absent(int)", &w.observer, "onGone"); },
-            {failed});
-        row("wrong parameter type", [](World &w) { w.publisher.subscribe(&w.bare, "valueChanged"); }, {noSlot});
-        row("unknown slot", [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "absent"); }, {noSlot});
-        row("unfitting slot", [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "onGone"); }, {failed});
-        row("null observer", [](World &w) { w.publisher.subscribe(nullptr, "valueChanged"); }, {noSlot});
-        row("null observer, decorated", [](World &w) { w.publisher.subscribe("valueChanged", nullptr, "1onGone()"); },
-            {noSlot});
-        row("not subscribed", [](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); }, {notSubscribed});
-        row("empty link", [](World &w) { w.publisher.unsubscribe(AbstractNotifier::Link()); }, {notSubscribed});
-        row("empty link, subscribed", [](World &w) { w.publisher.subscribe(AbstractNotifier::Link()); }, {failed});
-        row("null observer has nothing", [](World &w) { w.publisher.unsubscribe(nullptr); }, {});
-        row("null observer fits nothing", [](World &w) { w.publisher.subscribe(static_cast<QObject *>(nullptr)); }, {});
-        row("missing slot is no subscription",
-            [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); }, {});
-        row("isSubscribed, unknown signal", [](World &w) { w.publisher.isSubscribed(&w.observer, "absent"); },
-            {refused("::isSubscribed", "Appropriate signal could not be found")});
-        row("linkCount, unknown signal", [](World &w) { QCOMPARE(w.publisher.linkCount("absent"), 0); },
-            {refused("::linkCount", "Appropriate signal could not be found")});
-        row("forward to a target without the signal", [](World &w) { w.publisher.forward(&w.observer, "disposed"); },
-            {refused("::forward", "Failed to subscribe/unsubscribe signal/slot")});
-        row("forward to an unknown signal",
-            [](World &w) { w.publisher.forward("valueChanged", &w.observer, "absent"); },
-            {refused("::forward", "Appropriate signal could not be found")});
+        static const auto object = [](World &w) { return static_cast<Trade::IDisposable *>(&w.publisher); };
+        static const auto null = static_cast<Trade::IDisposable *>(nullptr);
+        static const QString five = QStringLiteral("five");
+        const QByteArrayList taken{"5 five object"};
+        call("call, Q_ARG", taken, {}, [](World &w) {
+            w.publisher.call(link(w), Q_ARG(int, 5), Q_ARG(QString, five), Q_ARG(Trade::IDisposable *, object(w)));
+        });
+        call("call, values", taken, {}, [](World &w) { w.publisher.call(link(w), 5, five, object(w)); });
+        call("call, mixed", taken, {}, [](World &w) { w.publisher.call(link(w), 5, Q_ARG(QString, five), object(w)); });
+        call("call, null pointer", {"5 five null"}, {}, [](World &w) { w.publisher.call(link(w), 5, five, null); });
+        // Not recorded: reported, and called all the same.
+        call("unsubscribeAndCall", taken, {notSubscribed},
+             [](World &w) { w.publisher.unsubscribeAndCall(link(w), 5, five, object(w)); });
+        call("callQueued", taken, {},
+             [](World &w) { AbstractNotifier::callQueued(&w.observer, "take", 5, five, object(w)); });
+        call("callQueued on the publisher", {"set 5"}, {}, [](World &w) {
+            w.publisher.callQueued("setValue", 5);
+            QCOMPARE(w.publisher.value, 7); // not yet
+            QTRY_COMPARE(w.publisher.value, 5);
+            w.observer.calls << "set " + QByteArray::number(w.publisher.value);
+        });
+        call("more arguments than parameters", {"value 5"}, {}, [](World &w) {
+            w.publisher.call({{&w.observer, "1slot_valueChanged(int)"}, link(w).signal}, 5, five, null);
+        });
+        row("fewer arguments than parameters", {callRefused()}, [](World &w) { w.publisher.call(link(w), 5, five); });
+        row("a derived pointer for an interface", {callRefused()},
+            [](World &w) { w.publisher.call(link(w), 5, five, &w.publisher); });
+        row("a double for an int", {callRefused()}, [](World &w) { w.publisher.call(link(w), 5.0, five, null); });
+        row("call of a missing method", {callRefused()}, [](World &w) {
+            w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
+        });
+        row("queued call of a missing method",
+            {line("::callQueued", "QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, "
+                                  "val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)")},
+            [](World &w) { w.publisher.callQueued("absent"); });
+
+        row("unknown signal", {noSignal("::subscribe")},
+            [](World &w) { w.publisher.subscribe(&w.observer, "absent"); });
+        row("decorated unknown signal", {failed},
+            [](World &w) { w.publisher.subscribe("2absent(int)", &w.observer, "onGone"); });
+        row("wrong parameter type", {noSlot}, [](World &w) { w.publisher.subscribe(&w.bare, "valueChanged"); });
+        row("unknown slot", {noSlot}, [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "absent"); });
+        row("unfitting slot", {failed}, [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "onGone"); });
+        row("null observer", {noSlot}, [](World &w) { w.publisher.subscribe(nullptr, "valueChanged"); });
+        row("null observer, slot", {noSlot},
+            [](World &w) { w.publisher.subscribe("valueChanged", nullptr, "1onGone()"); });
+        row("not subscribed", {notSubscribed}, [](World &w) { w.publisher.unsubscribe(&w.observer, "valueChanged"); });
+        row("empty link", {notSubscribed}, [](World &w) { w.publisher.unsubscribe(AbstractNotifier::Link()); });
+        row("empty link, subscribed", {failed}, [](World &w) { w.publisher.subscribe(AbstractNotifier::Link()); });
+        row("null observer has nothing", {}, [](World &w) { w.publisher.unsubscribe(nullptr); });
+        row("null observer fits nothing", {}, [](World &w) { w.publisher.subscribe(static_cast<QObject *>(nullptr)); });
+        row("missing slot, no link", {}, [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); });
+        row("isSubscribed, unknown signal", {noSignal("::isSubscribed")},
+            [](World &w) { w.publisher.isSubscribed(&w.observer, "absent"); });
+        row("linkCount, unknown signal", {noSignal("::linkCount")},
+            [](World &w) { QCOMPARE(w.publisher.linkCount("absent"), 0); });
+        row("forward to a target without the signal",
+            {refused("::forward", "Failed to subscribe/unsubscribe signal/slot")},
+            [](World &w) { w.publisher.forward(&w.observer, "disposed"); });
+        row("forward to an unknown signal", {noSignal("::forward")},
+            [](World &w) { w.publisher.forward("valueChanged", &w.observer, "absent"); });
         row("link without a slot",
+            {noSlot, line("::linkBySignalAndObserverOrSubscribe", "link->isValid()",
+                          Trade::ReportRecorder::quoted(u"The observer must have an appropriate slot"))},
             [](World &w) {
                 QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &w.bare)->isValid());
                 QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", nullptr)->isValid());
-            },
-            {noSlot, line("::linkBySignalAndObserverOrSubscribe", "link->isValid()",
-                          Trade::ReportRecorder::quoted(u"The observer must have an appropriate slot"))});
-        row("call of a missing method",
-            [](World &w) {
-                w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
-            },
-            {callRefused()});
-        row("queued call of a missing method", [](World &w) { w.publisher.callQueued("absent"); },
-            {line("::callQueued", "QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, " + arguments)});
+            });
         row("interface casts",
+            {Trade::ReportRecorder::line(
+                 u"iobject", u"Common::IObject::as", u"result != NULL",
+                 Trade::ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
+             line("::qobject", "result != NULL",
+                  Trade::ReportRecorder::quoted(u"object must be inherited from QObject"))},
             [](World &w) {
                 Common::IObject *object = &w.publisher;
                 QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&w.publisher));
                 QCOMPARE(object->as<Common::IObject>(), object);
                 QCOMPARE(static_cast<Trade::IDisposable *>(&w.publisher)->as<Common::IObject>(), object);
-                QVERIFY(!object->as(typeid(int)));
-                QVERIFY(!object->as<Trade::INotifier>());
+                QVERIFY(!object->as(typeid(int)) && !object->as<Trade::INotifier>());
                 QVERIFY(!Orphan().qobject());
-            },
-            {Trade::ReportRecorder::line(
-                 u"iobject", u"Common::IObject::as", u"result != NULL",
-                 Trade::ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
-             line("::qobject", "result != NULL",
-                  Trade::ReportRecorder::quoted(u"object must be inherited from QObject"))});
+            });
         const QString helper = QStringLiteral("Common::ObserverDestroyHelper::ObserverDestroyHelper");
         row("helper without observer or notifier",
-            [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); },
             {Trade::ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != observer"),
-             Trade::ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != notifier")});
+             Trade::ReportRecorder::line(u"notifier/observerdestroyhelper", helper, u"NULL != notifier")},
+            [](World &) { delete new Common::ObserverDestroyHelper(nullptr, nullptr); });
+        const char *const matches = "slot name matches the signal, while the argument ";
         row("attach and detach slots of wrong shapes",
+            {refused("Private::callAttachDetachSlots", QByteArray(matches) + "type is incorrect"),
+             refused("Private::callAttachDetachSlots", QByteArray(matches) + "count does not")},
             [](World &w) {
                 w.publisher.subscribe("counted", &w.observer, "slot_valueChanged");
                 w.publisher.unsubscribe(&w.observer);
-            },
-            {refused("Private::callAttachDetachSlots",
-                     "slot name matches the signal, while the argument type is incorrect"),
-             refused("Private::callAttachDetachSlots",
-                     "slot name matches the signal, while the argument count does not")});
+            });
+        // Observers live in the subscribing thread: no link and no child is made there (the ThreadSanitizer run).
+        row("observer of another thread",
+            QStringList(4,
+                        refused("::subscribe", "The observer lives in another thread than the one that subscribes it")),
+            [](World &w) {
+                QThread thread;
+                Observer observer;
+                observer.moveToThread(&thread);
+                w.publisher.subscribe(&observer, "valueChanged");
+                w.publisher.subscribe(&observer); // valueChanged, disposed, destroyed
+                QVERIFY(!w.publisher.isSubscribed(&observer));
+                QCOMPARE(helpers(&observer), 0);
+            });
+        // A detach slot calls the observer being destroyed: not called, and no QPointer made to it (sanitizers).
+        row("detach slot calls a dying observer", {notSubscribed, callRefused()}, [](World &w) {
+            w.publisher.onDetached = [&w](const AbstractNotifier::Link *link) {
+                w.publisher.unsubscribeAndCall(*link, 1);
+                w.publisher.call(*link, 2);
+            };
+            auto *observer = new Observer;
+            w.publisher.subscribe(observer, "valueChanged");
+            delete observer;
+            w.publisher.onDetached = nullptr;
+        });
     }
 
-    void reports()
+    void operations()
     {
         QFETCH(Operation, operation);
+        QFETCH(QByteArrayList, calls);
         QFETCH(QStringList, reports);
-
         World world;
-        Trade::ReportRecorder recorder;
         operation(world);
-        QCOMPARE(recorder.lines(), reports);
+        QTRY_COMPARE(world.observer.calls, calls);
+        QCOMPARE(taken(), reports);
         QVERIFY(!world.publisher.isSubscribed(&world.observer) && !world.publisher.isSubscribed(&world.bare)
                 && !world.publisher.isSubscribed(nullptr));
         QCOMPARE(helpers(&world.observer) + helpers(&world.bare), 0);
@@ -604,22 +529,18 @@ private Q_SLOTS:
         world.publisher.subscribe(&world.observer, "valueChanged");
         world.publisher.subscribe("disposed", &world.bare, "onGone");
         world.publisher.heard.clear();
-        Trade::ReportRecorder recorder;
         operation(world);
         // The link of valueChanged goes through its detach slot; disposed has none.
-        const QByteArrayList heard =
-            observerLeft ? QByteArrayList{"detached", "-valueChanged"} : QByteArrayList{"-disposed"};
-        QCOMPARE(world.publisher.heard, heard);
+        QCOMPARE(world.publisher.heard,
+                 observerLeft ? QByteArrayList({"detached", "-valueChanged"}) : QByteArrayList{"-disposed"});
         QObject *left = observerLeft ? static_cast<QObject *>(&world.observer) : &world.bare;
         QObject *stayed = observerLeft ? static_cast<QObject *>(&world.bare) : &world.observer;
         QVERIFY(!world.publisher.isSubscribed(left) && world.publisher.isSubscribed(stayed));
         QCOMPARE(helpers(left), 0); // gone with the last link
-        QCOMPARE(recorder.count(), 0);
     }
 
     void destroyed()
     {
-        Trade::ReportRecorder recorder;
         {
             Publisher first, second;
             auto *observer = new Observer;
@@ -634,8 +555,7 @@ private Q_SLOTS:
             QCOMPARE(second.heard, QByteArrayList({"detached", "-valueChanged"}));
             QVERIFY(!first.isSubscribed(observer) && !second.isSubscribed(observer));
         }
-        // Deaths inside the notifier's own calls: at the entry it hears, the publisher deletes the
-        // observer or itself. The notifier goes no further and keeps no link to the dead.
+        // At the entry it hears, the publisher deletes the observer or itself: the notifier stops, no link kept.
         const auto dies = [](const char *entry, bool publisherDies,
                              const std::function<void(Publisher *, Observer *)> &scene) {
             QPointer<Publisher> publisher = new Publisher;
@@ -658,8 +578,7 @@ private Q_SLOTS:
             publisher->subscribe(observer);
             delete observer;
         });
-        // linkBySignalAndObserverOrSubscribe() whose attach slot kills either: no link, and nothing to
-        // report, since the slot existed.
+        // An attach slot of linkBySignalAndObserverOrSubscribe() kills either: no link, nothing reported.
         for (const bool publisherDies : eachRow(std::array{false, true})) {
             dies("attached", publisherDies, [](Publisher *publisher, Observer *observer) {
                 QVERIFY(!publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer)->isValid());
@@ -668,13 +587,11 @@ private Q_SLOTS:
         // unsubscribeAndCall() whose detach slot or hook kills the observer: nothing is called.
         for (const char *entry : eachRow(std::array{"detached", "-valueChanged"})) {
             dies(entry, false, [](Publisher *publisher, Observer *observer) {
-                const AbstractNotifier::Link *link =
-                    publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer);
-                publisher->unsubscribeAndCall(*link, Q_ARG(int, 9));
+                publisher->unsubscribeAndCall(*publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer),
+                                              Q_ARG(int, 9));
                 QCOMPARE(publisher->linkCountByName("valueChanged"), 0);
             });
         }
-        QCOMPARE(recorder.count(), 0);
     }
 
     void forwarding()
@@ -682,7 +599,6 @@ private Q_SLOTS:
         Publisher source, target;
         QSignalSpy same(&target, &Publisher::valueChanged);
         QSignalSpy renamed(&target, &Publisher::counted);
-        Trade::ReportRecorder recorder;
         source.forward(&target, "valueChanged");
         source.forward("valueChanged", &target, "counted");
         source.forward(&target, "valueChanged");   // already there
@@ -694,12 +610,9 @@ private Q_SLOTS:
         source.unsubscribe(&target);
         Q_EMIT source.valueChanged(6, QString());
         QCOMPARE(same.size() + renamed.size(), 4);
-        QCOMPARE(recorder.count(), 0);
     }
 
-    // The links connect what Qt connects when given the texts: the derived class's slot, the
-    // emitted form of a signal with a defaulted parameter; parameters that do not fit are refused
-    // (Qt's warning, the notifier's report). Unsubscribing by the same texts ends the calls.
+    // Links connect what Qt connects given the texts; misfits are refused (Qt's warning, a report).
     void connectsAsQtByText_data()
     {
         QTest::addColumn<Subscription>("subscription");
@@ -715,8 +628,6 @@ private Q_SLOTS:
         };
         add("by convention, slot declared again", {"derived 3"}, 0,
             [](Announcer &a, Listener &l, bool on) { on ? a.subscribe(&l) : a.unsubscribe(&l); });
-        add("by signal name, slot declared again", {"derived 3"}, 0,
-            [](Announcer &a, Listener &l, bool on) { on ? a.subscribe(&l, "changed") : a.unsubscribe(&l, "changed"); });
         add("by texts, slot declared again", {"derived"}, 0, texts("2changed(int)", "1onChanged()"));
         add("by plain names", {"number 3"}, 0, texts("changed", "onNumber"));
         add("defaulted parameter left out", {"derived"}, 0, texts("2changed()", "1onChanged()"));
@@ -734,13 +645,12 @@ private Q_SLOTS:
         QFETCH(Subscription, subscription);
         QFETCH(QByteArrayList, calls);
         QFETCH(int, reports);
-        Trade::ReportRecorder recorder;
         Announcer announcer;
         Listener listener;
         if (reports)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^QObject::connect: Incompatible")));
         subscription(announcer, listener, true);
-        QCOMPARE(recorder.count(), reports);
+        QCOMPARE(taken().size(), reports);
         QCOMPARE(announcer.isSubscribed(&listener), reports == 0);
         Q_EMIT announcer.changed(3);
         Q_EMIT announcer.named(QStringLiteral("x"));
@@ -751,11 +661,9 @@ private Q_SLOTS:
         QVERIFY(!announcer.isSubscribed(&listener));
         Q_EMIT announcer.changed(4);
         QCOMPARE(listener.calls, calls);
-        QCOMPARE(recorder.count(), 0);
     }
 
-    // The observer, the slot and both signal texts each tell links apart, for equality and for
-    // the order the notifier keeps its links in.
+    // The observer, the slot and both signal texts each tell links apart, for equality and for order.
     void linkIdentity()
     {
         using Link = AbstractNotifier::Link;

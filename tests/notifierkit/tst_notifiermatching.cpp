@@ -42,16 +42,12 @@ class tst_NotifierMatching : public QObject
 private Q_SLOTS:
     void parse()
     {
-        const QString noName =
-            Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse", u"endOfName > 0");
-        const QString noList = Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse",
-                                                           u"endOfParameterList >= startOfParameterList");
-        const struct
-        {
-            QByteArray signature, name;
-            QList<QByteArray> parameters;
-            QStringList reports;
-        } rows[] = {
+        const auto parseLine = [](const char16_t *condition) {
+            return Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::parse", condition);
+        };
+        const QString noName = parseLine(u"endOfName > 0");
+        const QString noList = parseLine(u"endOfParameterList >= startOfParameterList");
+        const std::tuple<QByteArray, QByteArray, QList<QByteArray>, QStringList> rows[] = {
             {"quoteChanged(Market::Quote*,Market::Feed*)", "quoteChanged", {"Market::Quote*", "Market::Feed*"}, {}},
             {"reset()", "reset", {}, {}},
             {"f(int, double)", "f", {"int", " double"}, {}}, // untrimmed
@@ -60,12 +56,12 @@ private Q_SLOTS:
             {"f(int", "f", {}, {noList}},
             {"", "", {}, {noName, noList}}, // the description of a lookup that found nothing, asked all the same
         };
-        for (const auto &row : eachRow(rows)) {
+        for (const auto &[signature, name, parameters, reports] : eachRow(rows)) {
             Trade::ReportRecorder recorder;
-            const MethodInfo method(row.signature);
-            QCOMPARE(method.name(), row.name);
-            QCOMPARE(method.parameters(), row.parameters);
-            QCOMPARE(recorder.lines(), row.reports); // parsed once
+            const MethodInfo method(signature);
+            QCOMPARE(method.name(), name);
+            QCOMPARE(method.parameters(), parameters);
+            QCOMPARE(recorder.lines(), reports); // parsed once
         }
     }
 
@@ -79,8 +75,7 @@ private Q_SLOTS:
         QCOMPARE(recorder.count(), 1);
         QCOMPARE(copy.parameters(), QList<QByteArray>{"int"});
         QCOMPARE(recorder.count(), 2); // the copy parsed on its own
-        const SlotInfo parsedCopy(original);
-        QCOMPARE(parsedCopy.name(), QByteArray());
+        QCOMPARE(SlotInfo(original).name(), QByteArray());
         QCOMPARE(recorder.count(), 2); // a copy of a parsed description keeps the parse
 
         original = SlotInfo("1g()");
@@ -119,7 +114,6 @@ private Q_SLOTS:
         QCOMPARE(info.findSlot("slot_reset").methodIndex(), Matcher::staticMetaObject.indexOfSlot("slot_reset()"));
         QCOMPARE(info.findSlot("absent").methodIndex(), -1);
         // Assignment is meant only for an empty description; onto another one it copies anyway.
-        recorder.clear();
         MetaObjectInfo assigned;
         assigned = MetaObjectInfo(&QObject::staticMetaObject);
         assigned = info;
@@ -134,11 +128,8 @@ private Q_SLOTS:
     // Only a type that differs from the signal's by its namespace alone is a near miss.
     void namespaceCompatibility()
     {
-        const struct
-        {
-            QByteArray signal, slot;
-            bool nearMiss;
-        } rows[] = {
+        const std::tuple<QByteArray, QByteArray, bool> rows[] = {
+            // signal, slot, a near miss
             {"f(Market::Quote*,Market::Feed*)", "g(Quote*)", true},
             {"f(Market::Quote*)", "g(Quote*)", true},
             {"f(Quote*)", "g(Market::Quote*)", true},
@@ -151,10 +142,10 @@ private Q_SLOTS:
         const QString nearMiss = Trade::ReportRecorder::line(
             u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::checkNamespaceCompatibility",
             u"false && \"Signal/slot signatures seem to be compatible, with the only difference in namespaces.\"");
-        for (const auto &row : eachRow(rows)) {
+        for (const auto &[signal, slot, isNearMiss] : eachRow(rows)) {
             Trade::ReportRecorder recorder;
-            MetaObjectInfo().checkNamespaceCompatibility(SignalInfo(row.signal), SlotInfo(row.slot));
-            QCOMPARE(recorder.lines(), row.nearMiss ? QStringList{nearMiss} : QStringList());
+            MetaObjectInfo().checkNamespaceCompatibility(SignalInfo(signal), SlotInfo(slot));
+            QCOMPARE(recorder.lines(), isNearMiss ? QStringList{nearMiss} : QStringList());
         }
     }
 
@@ -170,10 +161,9 @@ private Q_SLOTS:
         section.leave();
     }
 
+    // Threads race for the first lookups of the same descriptions; all see the one shared description, filled alike.
     void sharedFromManyThreads()
     {
-        // Threads released at once race for the first lookups of the same descriptions; all must see
-        // the one shared description, filled alike. (Run under ThreadSanitizer as well.)
         const QMetaObject *classes[] = {&tst_NotifierMatching::staticMetaObject, &QTimer::staticMetaObject,
                                         &QThread::staticMetaObject, &QEventLoop::staticMetaObject};
         constexpr int threadCount = 8;

@@ -1,5 +1,4 @@
-// The service object: installing it and putting the previous one back, and the built-in
-// service's lines in Qt's logging, under the category of the library that made them.
+// The service object: installing and restoring it, and the built-in service's lines in Qt's logging.
 #include <basekit/iconverter.h>
 #include <basekit/logstream.h>
 #include <basekit/nonfatalstreamlogwrapper.h>
@@ -7,6 +6,8 @@
 #include <testsupport/reportrecorder.h>
 
 #include <QtTest/QtTest>
+
+#include "rows.h"
 
 namespace {
 
@@ -39,8 +40,7 @@ private Q_SLOTS:
             {
                 Trade::ReportRecorder inner;
                 QCOMPARE(MarquelServiceApi(), &inner);
-                // A log line just before an assertion of the same place is that report's message;
-                // once taken, it is nobody else's.
+                // A log line just before an assertion of the same place is that report's message, and no other's.
                 MarquelServiceApi()->logMessage(0, 3, u"f", 1, u"g", nullptr, u"said");
                 MarquelServiceApi()->reportAssertion(u"f", 1, u"g", nullptr, u"c");
                 MarquelServiceApi()->reportAssertion(u"f", 2, u"g", nullptr, u"d");
@@ -55,29 +55,19 @@ private Q_SLOTS:
         QCOMPARE(MarquelServiceApi(), builtIn);
     }
 
-    // Severities above 2 are always written; below, a channel's level is the least severity
-    // written, and a negative level writes none. A recorder starts every channel at level 0.
-    void shouldLog_data()
-    {
-        QTest::addColumn<int>("level"); // -100: not set
-        QTest::addColumn<int>("severity");
-        QTest::addColumn<bool>("logged");
-        QTest::newRow("default level") << -100 << 0 << true;
-        QTest::newRow("below the level") << 2 << 1 << false;
-        QTest::newRow("at the level") << 2 << 2 << true;
-        QTest::newRow("off") << -1 << 2 << false;
-        QTest::newRow("off, severe") << -1 << 3 << true;
-    }
-
+    // Severities above 2 are always written; below, a channel's level is the least severity written, and a
+    // negative level writes none. A recorder starts every channel at level 0; other channels keep theirs.
     void shouldLog()
     {
-        QFETCH(int, level);
-        QFETCH(int, severity);
-        Trade::ReportRecorder recorder;
-        if (level != -100)
-            recorder.setChannelLevel(5, qint8(level));
-        QTEST(recorder.shouldLog(5, severity), "logged");
-        QVERIFY(recorder.shouldLog(6, 0)); // other channels keep theirs
+        const std::tuple<int, int, bool> rows[] = {
+            {-100 /* not set */, 0, true}, {2, 1, false}, {2, 2, true}, {-1, 2, false}, {-1, 3, true}};
+        for (const auto &[level, severity, logged] : eachRow(rows)) {
+            Trade::ReportRecorder recorder;
+            if (level != -100)
+                recorder.setChannelLevel(5, qint8(level));
+            QCOMPARE(recorder.shouldLog(5, severity), logged);
+            QVERIFY(recorder.shouldLog(6, 0));
+        }
     }
 
     void cleanup()
@@ -101,9 +91,8 @@ private Q_SLOTS:
         QTest::newRow("every report off") << QStringLiteral("*.report=false") << QList<int>();
     }
 
-    // The built-in service's lines go through Qt's message handler, so that QT_LOGGING_RULES and
-    // a handler a host installs decide what is shown and where; the texts stay the service's,
-    // each under the category of the library whose code made it, the types by severity.
+    // Lines go through Qt's message handler (QT_LOGGING_RULES and a host's handler decide), each under the
+    // category of the library whose code made it, the message types by severity.
     void throughQtLogging()
     {
         QFETCH(QString, rules);

@@ -14,22 +14,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<KorSymbolType>("type");
+        constexpr auto U = symbolTypeUndefined, S = symbolTypeStock, F = symbolTypeFuture;
         const std::pair<const char *, KorSymbolType> rows[] = {
-            {"", symbolTypeUndefined},
-            {"MSFT", symbolTypeStock}, {"A", symbolTypeStock}, {"ZZ", symbolTypeStock}, {"1BC", symbolTypeUndefined}, {"ABCDE", symbolTypeStock}, {"ABCDEF", symbolTypeUndefined},
-            {"BRK.B", symbolTypeStock}, {"BRK.BB", symbolTypeStock}, {"BRK.BBB", symbolTypeUndefined},
-            {"BRK.", symbolTypeUndefined}, {".B", symbolTypeUndefined}, {"BRK.1", symbolTypeUndefined},
-            {"ESZ26", symbolTypeFuture}, {"EZ90", symbolTypeFuture}, {"Z26", symbolTypeUndefined},
-            {"ESXZ26", symbolTypeFuture}, {"ESXYZ26", symbolTypeUndefined}, {"ESA26", symbolTypeUndefined},
-            {"ESZA6", symbolTypeUndefined}, {"ESZ2A", symbolTypeUndefined}, {"E1Z26", symbolTypeUndefined},
-            {"@ES", symbolTypeFutureContinuous}, {"@", symbolTypeUndefined}, {"@E1", symbolTypeUndefined},
-            {"EUR/USD", symbolTypeForex}, {"EUR/US1", symbolTypeUndefined}, {"1UR/USD", symbolTypeUndefined},
-            {"ABCDEFG", symbolTypeUndefined}, {"EURO/USD", symbolTypeUndefined},
-            {"$SPX.X", symbolTypeIndex}, {"$", symbolTypeUndefined}, {"=TECH", symbolTypeDictionary}, {"=", symbolTypeUndefined},
-            {"ESZ26-ESH27", symbolTypeSpread}, {"MSFT-AAPL", symbolTypeSpread}, {"MSFT-ESH27", symbolTypeUndefined},
-            {"ESZ26-", symbolTypeUndefined},
-            {"AAPL 261218C200", symbolTypeStockOption}, {"ESZ26 C4000", symbolTypeFutureOption},
-            {"AAPL ", symbolTypeUndefined}, {"12 C4000", symbolTypeUndefined}, {"12345", symbolTypeUndefined},
+            {"", U}, {"MSFT", S}, {"A", S}, {"ZZ", S}, {"1BC", U}, {"ABCDE", S}, {"ABCDEF", U}, {"ABCDEFG", U},
+            {"BRK.B", S}, {"BRK.BB", S}, {"BRK.BBB", U}, {"BRK.", U}, {".B", U}, {"BRK.1", U}, {"12345", U},
+            {"ESZ26", F}, {"EZ90", F}, {"Z26", U}, {"ESXZ26", F}, {"ESXYZ26", U}, {"ESA26", U}, {"ESZA6", U},
+            {"ESZ2A", U}, {"E1Z26", U}, {"@ES", symbolTypeFutureContinuous}, {"@", U}, {"@E1", U},
+            {"EUR/USD", symbolTypeForex}, {"EUR/US1", U}, {"1UR/USD", U}, {"EURO/USD", U},
+            {"$SPX.X", symbolTypeIndex}, {"$", U}, {"=TECH", symbolTypeDictionary}, {"=", U},
+            {"ESZ26-ESH27", symbolTypeSpread}, {"MSFT-AAPL", symbolTypeSpread}, {"MSFT-ESH27", U}, {"ESZ26-", U},
+            {"AAPL 261218C200", symbolTypeStockOption}, {"ESZ26 C4000", symbolTypeFutureOption}, {"AAPL ", U},
+            {"12 C4000", U},
         };
         for (const auto &[name, type] : rows)
             QTest::addRow("%s", *name ? name : "empty") << QByteArray(name) << type;
@@ -48,7 +43,7 @@ private Q_SLOTS:
         KorSymbol::registerName("MSFT", symbolTypeMutualFund); // an explicit name beats its syntax
         QCOMPARE(KorSymbol::typeOf("912828YV6"), symbolTypeBond);
         QCOMPARE(KorSymbol::typeOf("MSFT"), symbolTypeMutualFund);
-        KorSymbol::registerName("MSFT", symbolTypeMoneyFund);
+        KorSymbol::registerName("MSFT", symbolTypeMoneyFund); // registered again
         QCOMPARE(KorSymbol::typeOf("MSFT"), symbolTypeMoneyFund);
         KorSymbol::unregisterName("MSFT");
         KorSymbol::unregisterName("912828YV6");

@@ -1,5 +1,4 @@
-// The limits of the values' arithmetic that the README lists, with its figures, and the exact
-// companions beside the described operations.
+// The limits of the values' arithmetic the README lists, with its figures, and the exact companions beside them.
 #include <samplehost/market.h>
 #include <typekit/averageprice.h>
 #include <typekit/price.h>
@@ -32,37 +31,15 @@ private Q_SLOTS:
     // clear() leaves each value as a default-made one: no value, no symbol.
     void cleared()
     {
-        Price price(5.0, &market->es);
-        Quantity quantity(3.0, &market->es);
-        Profit profit = Profit::fromMoney(2.0, &market->es);
-        AveragePrice average(5.0, &market->es);
-        price.clear();
-        quantity.clear();
-        profit.clear();
-        average.clear();
-        QVERIFY(!price.hasValue() && !quantity.hasValue() && !profit.hasValue() && !average.hasValue());
-        QVERIFY(!price.symbol() && !quantity.symbol() && !profit.symbol() && !average.symbol());
-    }
-
-    // Money and prices without a symbol compare in 1e-10 steps counted in a 64-bit integer: above
-    // 922,337,203.69 every amount counts as the largest count.
-    void money()
-    {
-        const auto profit = [this](double money) {
-            Profit made(&market->es);
-            made.setMoney(money);
-            return made;
+        const auto cleared = [](auto value) {
+            value.clear();
+            return !value.hasValue() && !value.symbol();
         };
-        QVERIFY(profit(922337203.0) < profit(922337203.68));
-        QVERIFY(profit(950e6) == profit(990e6));
-        QVERIFY(!(profit(950e6) < profit(990e6)));
-        QVERIFY(profit(-950e6) == profit(-990e6));
-        QVERIFY(Price(900e6) < Price(910e6));
-        QVERIFY(!(Price(950e6) < Price(990e6)));
+        QVERIFY(cleared(Price(5.0, &market->es)) && cleared(Quantity(3.0, &market->es)));
+        QVERIFY(cleared(Profit::fromMoney(2.0, &market->es)) && cleared(AveragePrice(5.0, &market->es)));
     }
 
-    // Lot counts in texts are read as doubles and multiplied by the lot size; quantities compare
-    // with an absolute tolerance of the double epsilon.
+    // Lot counts in texts are doubles times the lot size; quantities compare within the double epsilon.
     void fractionalLots()
     {
         const Quantity read(QStringLiteral("0.29"), &market->lots);
@@ -89,8 +66,7 @@ private Q_SLOTS:
         QVERIFY(!Quantity::fromDecimalText(QString(), &market->lots).hasValue());
     }
 
-    // Price texts are read as a double first and divided by the (inexact) tick size; the exact
-    // companion rounds the decimal text half away from zero.
+    // Price texts are doubles divided by the (inexact) tick; the exact companion rounds the decimal half away from 0.
     void halfTickTexts_data()
     {
         QTest::addColumn<QString>("symbolName"); // the rows are made before the market
@@ -127,19 +103,23 @@ private Q_SLOTS:
     }
 
     // A price's value is its tick size times its tick count.
-    void ticksTimesCount()
+    void gridsAndSteps()
     {
         QCOMPARE(Price(0.07, &market->msft).ticks(), qint64(7));
         QCOMPARE(Price(0.07, &market->msft).value(), 7 * (1.0 / 100.0));
         QVERIFY(Price(1e9, &market->fx).isOutOfRange());
         QCOMPARE(Price(1e9, &market->fx).value(), 1000000000.0000001);
         QVERIFY(!Price(1e9, &market->msft).isOutOfRange());
-    }
+        // Money and symbol-less prices compare in 1e-10 steps counted in 64 bits: all above 922,337,203.69 are equal.
+        const auto profit = [this](double money) { return Profit::fromMoney(money, &market->es); };
+        QVERIFY(profit(922337203.0) < profit(922337203.68));
+        QVERIFY(profit(950e6) == profit(990e6));
+        QVERIFY(!(profit(950e6) < profit(990e6)));
+        QVERIFY(profit(-950e6) == profit(-990e6));
+        QVERIFY(Price(900e6) < Price(910e6));
+        QVERIFY(!(Price(950e6) < Price(990e6)));
 
-    // Prices on different symbols compare at the finer of the two ticks: 100.25 on quarter ticks
-    // and 100.3 on tenths are both 1003 tenths.
-    void differentSymbols()
-    {
+        // Different symbols compare at the finer tick: 100.25 on quarters and 100.3 on tenths are both 1003 tenths.
         QVERIFY(Price(100.25, &market->es) == Price(100.3, &market->tenths));
         QVERIFY(Price(100.25, &market->es) != Price(100.2, &market->tenths));
         QVERIFY(Price(100.25, &market->es).ticks() != Price(100.3, &market->tenths).ticks());

@@ -63,14 +63,11 @@ class tst_Container : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void misuseReports()
+    void misuseReportsAndWalking()
     {
         misuse<IRecord *>(QStringLiteral("class Trade::IRecord *"));
         misuse<IPosition *>(QStringLiteral("class Trade::IPosition *"));
-    }
 
-    void walking()
-    {
         Container<IRecord *> records;
         const Enumerable<IRecord *> view(&records);
         QVERIFY(view.empty());

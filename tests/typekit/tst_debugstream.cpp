@@ -26,15 +26,14 @@
 
 using namespace Trade;
 
-// The streamed text of the enumerator numbered by the argument, and the enumerators by value.
+// The streamed text of the enumerator numbered by the argument; the enumerators by value.
 using Printer = QString (*)(int);
 using Names = QMap<int, QString>;
 Q_DECLARE_METATYPE(Printer)
 
 namespace {
 
-// The enumerators as the class's meta-data lists them, each less the prefix the enumeration writes
-// before every name: a class's enumerator added later is in its row at once.
+// The enumerators from the class's meta-data (so one added later is in its row), less the prefix the stream drops.
 template <typename Enum>
 Names enumerators(const QString &prefix = QString())
 {
@@ -71,145 +70,132 @@ class tst_DebugStream : public QObject
 {
     Q_OBJECT
 
-    // A new market for each test, with a symbol whose prices are stored divided by 100.
-    struct World : Sample::Market
-    {
-        Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
-        World() { scaled.setPriceMultiplier(100.0); }
-    };
-    std::unique_ptr<World> market;
-
 private Q_SLOTS:
-    void init() { market = std::make_unique<World>(); }
-    void cleanup() { market.reset(); }
-    void enumerations_data();
-    void enumerations();
-    void streamed();
+
+    // Each enumerator streams by its name; values from the first to one past the last without one, as their numbers.
+    void enumerations_data()
+    {
+        QTest::addColumn<Printer>("print");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<Names>("names");
+
+        addEnumeration<OrderAction, OrderAction::Type>("Trade::OrderAction");
+        addEnumeration<OrderCategory, OrderCategory::Type>("Trade::OrderCategory");
+        addEnumeration<OrderExpiry, OrderExpiry::Type>("Trade::OrderExpiry");
+        addEnumeration<BracketCategory, BracketCategory::Type>("Trade::BracketCategory");
+        addEnumeration<OrderState, OrderState::Type>("Trade::OrderState");
+        addEnumeration<TradeSide, TradeSide::Type>("Trade::TradeSide");
+        addEnumeration<ConnectionState, ConnectionState::Type>("Trade::ConnectionState");
+        addEnumeration<LogCategory, LogCategory::Type>("Trade::LogCategory");
+        addEnumeration<Pyramid, Pyramid::Type>("Trade::Pyramid");
+        addEnumeration<EventSource, EventSource::Source>("Trade::EventSource");
+        addEnumeration<EventReason, EventReason::Type>("Trade::EventReason");
+        addEnumeration<Common::InvocationType, Common::InvocationType::Code>("Common::InvocationType");
+
+        // Without a reason (0) a state streams alone, as OrderState() in streamed() shows.
+        Names reasons = enumerators<OrderState::Reason>(QStringLiteral("reason"));
+        reasons.remove(OrderState::reasonUnknown);
+        QTest::addRow("Trade::OrderState::Reason")
+            << Printer([](int v) { return printed(OrderState(OrderState::Completed, OrderState::Reason(v))); })
+            << QStringLiteral("Trade::OrderState(Completed, %1)") << reasons;
+        QTest::addRow("Trade::StopStrategyLevel::Type")
+            << Printer([](int v) { return printed(StopStrategyLevel(0, 0, 0, StopStrategyLevel::Type(v))); })
+            << QStringLiteral("Trade::StopStrategyLevel(%1, frequency: 0, trigger: 0, stop: 0)")
+            << enumerators<StopStrategyLevel::Type>(QStringLiteral("type"));
+
+        // No meta-data for these two (the compiler checks the stream's switch): their names, gaps included.
+        addEnumeration<SymbolCategory, Symbology::KorSymbolType>(
+            "Trade::SymbolCategory",
+            listed("Undefined Bond Forex Future FutureContinuous FutureContinuousAdjusted "
+                   "FutureForward FutureOption - FutureSpot Spread - - Index Stock StockOption - "
+                   "UserDefinedSpread MutualFund MoneyFund - - - Dictionary"));
+        addEnumeration<Currency, DataApi::CurrencyType>("Trade::Currency", listed("USD EUR GBP JPY CHF CAD AUD", 1));
+    }
+
+    void enumerations()
+    {
+        QFETCH(Printer, print);
+        QFETCH(QString, format);
+        QFETCH(Names, names);
+        QVERIFY(!names.isEmpty());
+
+        ReportRecorder reports;
+        for (int value = names.firstKey(); value <= names.lastKey() + 1; ++value)
+            QCOMPARE(print(value), format.arg(names.value(value, QString::number(value))));
+        QCOMPARE(reports.count(), 0);
+    }
+
+    void streamed()
+    {
+        Sample::Market market;
+        Sample::Symbol scaled{QStringLiteral("SCALED"), Symbology::symbolTypeFuture, 25, 100};
+        scaled.setPriceMultiplier(100.0);
+        ReportRecorder reports;
+        const AveragePrice unbound(5012.3125, nullptr); // reports the missing symbol; streaming it does not
+        reports.clear();
+
+        // Values that would report when shown stream as numbers; a reason, gesture or flag follows the value.
+        QCOMPARE(printed(OrderAction()), u"Trade::OrderAction(0)");
+        QCOMPARE(printed(OrderState()), u"Trade::OrderState(0)");
+        EventSource logged(EventSource::QuoteBoard, Common::InvocationType(Common::InvocationType::HotKey));
+        logged.setLogged(true);
+        QCOMPARE(printed(logged), u"Trade::EventSource(QuoteBoard, HotKey, logged)");
+        QCOMPARE(printed(EventReason(QStringLiteral("weekly"))), u"Trade::EventReason(\"weekly\")");
+
+        // Numbers in their shortest exact form; symbols by name.
+        QCOMPARE(printed(Price(5012.25, &market.es)), u"Trade::Price(5012.25 on ESZ26)");
+        QCOMPARE(printed(Price(0.1)), u"Trade::Price(0.1)");
+        QCOMPARE(printed(Price(&market.es)), u"Trade::Price(no value on ESZ26)");
+        QCOMPARE(printed(Quantity(300.0, &market.es)), u"Trade::Quantity(300 on ESZ26)");
+        QCOMPARE(printed(Quantity()), u"Trade::Quantity(no value)");
+        Profit profit = Profit::fromMoney(-125.5, &market.es);
+        profit.setCurrency(DataApi::currencyEUR);
+        QCOMPARE(printed(profit), u"Trade::Profit(-125.5 EUR on ESZ26)");
+        QCOMPARE(printed(Profit()), u"Trade::Profit(no value)");
+        QCOMPARE(printed(AveragePrice(0.050125, &scaled)), u"Trade::AveragePrice(5.0125 on SCALED)");
+        QCOMPARE(printed(unbound), u"Trade::AveragePrice(5012.3125)");
+        QCOMPARE(printed(Percent(12.5)), u"Trade::Percent(12.5%)");
+        QCOMPARE(printed(Percent()), u"Trade::Percent(no value)");
+        Rational rational;
+        rational.addDenominator(4.0);
+        QCOMPARE(printed(rational), u"Trade::Rational(no value / 4)");
+        QCOMPARE(printed(Common::Nullable<double>(2.5)), u"Common::Nullable(2.5)");
+        QCOMPARE(printed(Version(12, 0, 3598, 1040)), u"Trade::Version(12.0.3598.1040)");
+        QCOMPARE(printed(Version()), u"Trade::Version(invalid)");
+
+        // Composites stream each of their members.
+        QCOMPARE(printed(PriceLevels{Price(5012.25, &market.es), Price(), true}),
+                 u"Trade::PriceLevels(Trade::Price(5012.25 on ESZ26), Trade::Price(no value), flag)");
+        QCOMPARE(printed(ExitStrategyLevels{ExitStrategyLevel(0, 8, 0, nullptr)}),
+                 u"Trade::ExitStrategyLevels(Trade::ExitStrategyLevel(quantity: 0, profit: 8, stop: 0))");
+        StopStrategyLevels stops;
+        stops << StopStrategyLevel(0, 2, 0, StopStrategyLevel::typeTrailing)
+              << StopStrategyLevel(1, 0, 3, StopStrategyLevel::typeStop);
+        QCOMPARE(printed(stops),
+                 u"Trade::StopStrategyLevels(Trade::StopStrategyLevel(Trailing, frequency: 0, trigger: 2, stop: 0), "
+                 u"Trade::StopStrategyLevel(Stop, frequency: 1, trigger: 0, stop: 3))");
+
+        // Records by field identifier, each value by its own operator; an entry without value as an empty variant.
+        OrderRecord order;
+        order.setSymbol(&market.es);
+        order.setAccount(&market.account);
+        order.setAction(OrderAction::Buy);
+        order.setLimitPrice(Price(5012.25, &market.es));
+        order.setId(QStringLiteral("A-1"));
+        order.setEmptyExitStrategyTemplate();
+        QCOMPARE(printed(order),
+                 u"Trade::OrderRecord(Order.Account: Trade::IAccount(SIM-1), Order.Action: Trade::OrderAction(Buy), "
+                 u"Order.ExitStrategyTemplate: QVariant(Invalid), Order.Id: \"A-1\", "
+                 u"Order.LimitPrice: Trade::Price(5012.25 on ESZ26), Order.Symbol: Trade::ISymbol(ESZ26))");
+        QCOMPARE(printed(static_cast<const ISymbol *>(nullptr)), u"Trade::ISymbol(0x0)");
+
+        // In a spaced stream, as qDebug() writes, the value is one item among others.
+        QString spaced;
+        QDebug(&spaced) << 1 << OrderAction(OrderAction::Sell) << 2;
+        QCOMPARE(spaced, u"1 Trade::OrderAction(Sell) 2 ");
+        QCOMPARE(reports.count(), 0);
+    }
 };
-
-// One row per table of names. Each enumerator streams by its name; the values between the first
-// and one past the last that no enumerator has stream as their numbers.
-void tst_DebugStream::enumerations_data()
-{
-    QTest::addColumn<Printer>("print");
-    QTest::addColumn<QString>("format");
-    QTest::addColumn<Names>("names");
-
-    addEnumeration<OrderAction, OrderAction::Type>("Trade::OrderAction");
-    addEnumeration<OrderCategory, OrderCategory::Type>("Trade::OrderCategory");
-    addEnumeration<OrderExpiry, OrderExpiry::Type>("Trade::OrderExpiry");
-    addEnumeration<BracketCategory, BracketCategory::Type>("Trade::BracketCategory");
-    addEnumeration<OrderState, OrderState::Type>("Trade::OrderState");
-    addEnumeration<TradeSide, TradeSide::Type>("Trade::TradeSide");
-    addEnumeration<ConnectionState, ConnectionState::Type>("Trade::ConnectionState");
-    addEnumeration<LogCategory, LogCategory::Type>("Trade::LogCategory");
-    addEnumeration<Pyramid, Pyramid::Type>("Trade::Pyramid");
-    addEnumeration<EventSource, EventSource::Source>("Trade::EventSource");
-    addEnumeration<EventReason, EventReason::Type>("Trade::EventReason");
-    addEnumeration<Common::InvocationType, Common::InvocationType::Code>("Common::InvocationType");
-
-    // Without a reason (0) a state streams alone, as OrderState() in streamed() shows.
-    Names reasons = enumerators<OrderState::Reason>(QStringLiteral("reason"));
-    reasons.remove(OrderState::reasonUnknown);
-    QTest::addRow("Trade::OrderState::Reason")
-        << Printer([](int v) { return printed(OrderState(OrderState::Completed, OrderState::Reason(v))); })
-        << QStringLiteral("Trade::OrderState(Completed, %1)") << reasons;
-    QTest::addRow("Trade::StopStrategyLevel::Type")
-        << Printer([](int v) { return printed(StopStrategyLevel(0, 0, 0, StopStrategyLevel::Type(v))); })
-        << QStringLiteral("Trade::StopStrategyLevel(%1, frequency: 0, trigger: 0, stop: 0)")
-        << enumerators<StopStrategyLevel::Type>(QStringLiteral("type"));
-
-    // These two have no meta-data (the compiler checks the stream's switch over them instead):
-    // their names are listed here, the gaps in the numbering included.
-    addEnumeration<SymbolCategory, Symbology::KorSymbolType>(
-        "Trade::SymbolCategory", listed("Undefined Bond Forex Future FutureContinuous FutureContinuousAdjusted "
-                                        "FutureForward FutureOption - FutureSpot Spread - - Index Stock StockOption - "
-                                        "UserDefinedSpread MutualFund MoneyFund - - - Dictionary"));
-    addEnumeration<Currency, DataApi::CurrencyType>("Trade::Currency", listed("USD EUR GBP JPY CHF CAD AUD", 1));
-}
-
-void tst_DebugStream::enumerations()
-{
-    QFETCH(Printer, print);
-    QFETCH(QString, format);
-    QFETCH(Names, names);
-    QVERIFY(!names.isEmpty());
-
-    ReportRecorder reports;
-    for (int value = names.firstKey(); value <= names.lastKey() + 1; ++value)
-        QCOMPARE(print(value), format.arg(names.value(value, QString::number(value))));
-    QCOMPARE(reports.count(), 0);
-}
-
-void tst_DebugStream::streamed()
-{
-    ReportRecorder reports;
-    const AveragePrice unbound(5012.3125, nullptr); // reports the missing symbol; streaming it does not
-    reports.clear();
-
-    // Values that would report when converted or shown stream as their numbers; a state's reason
-    // and an event source's gesture and flag follow the value.
-    QCOMPARE(printed(OrderAction()), u"Trade::OrderAction(0)");
-    QCOMPARE(printed(OrderState()), u"Trade::OrderState(0)");
-    EventSource logged(EventSource::QuoteBoard, Common::InvocationType(Common::InvocationType::HotKey));
-    logged.setLogged(true);
-    QCOMPARE(printed(logged), u"Trade::EventSource(QuoteBoard, HotKey, logged)");
-    QCOMPARE(printed(EventReason(QStringLiteral("weekly"))), u"Trade::EventReason(\"weekly\")");
-
-    // Numbers in their shortest exact form; symbols by name.
-    QCOMPARE(printed(Price(5012.25, &market->es)), u"Trade::Price(5012.25 on ESZ26)");
-    QCOMPARE(printed(Price(0.1)), u"Trade::Price(0.1)");
-    QCOMPARE(printed(Price(&market->es)), u"Trade::Price(no value on ESZ26)");
-    QCOMPARE(printed(Quantity(300.0, &market->es)), u"Trade::Quantity(300 on ESZ26)");
-    QCOMPARE(printed(Quantity()), u"Trade::Quantity(no value)");
-    Profit profit = Profit::fromMoney(-125.5, &market->es);
-    profit.setCurrency(DataApi::currencyEUR);
-    QCOMPARE(printed(profit), u"Trade::Profit(-125.5 EUR on ESZ26)");
-    QCOMPARE(printed(Profit()), u"Trade::Profit(no value)");
-    QCOMPARE(printed(AveragePrice(0.050125, &market->scaled)), u"Trade::AveragePrice(5.0125 on SCALED)");
-    QCOMPARE(printed(unbound), u"Trade::AveragePrice(5012.3125)");
-    QCOMPARE(printed(Percent(12.5)), u"Trade::Percent(12.5%)");
-    QCOMPARE(printed(Percent()), u"Trade::Percent(no value)");
-    Rational rational;
-    rational.addDenominator(4.0);
-    QCOMPARE(printed(rational), u"Trade::Rational(no value / 4)");
-    QCOMPARE(printed(Common::Nullable<double>(2.5)), u"Common::Nullable(2.5)");
-    QCOMPARE(printed(Version(12, 0, 3598, 1040)), u"Trade::Version(12.0.3598.1040)");
-    QCOMPARE(printed(Version()), u"Trade::Version(invalid)");
-
-    // Composites stream their parts.
-    QCOMPARE(printed(PriceLevels{Price(5012.25, &market->es), Price(), true}),
-             u"Trade::PriceLevels(Trade::Price(5012.25 on ESZ26), Trade::Price(no value), flag)");
-    QCOMPARE(printed(ExitStrategyLevels{ExitStrategyLevel(0, 8, 0, nullptr)}),
-             u"Trade::ExitStrategyLevels(Trade::ExitStrategyLevel(quantity: 0, profit: 8, stop: 0))");
-    StopStrategyLevels stops;
-    stops << StopStrategyLevel(0, 2, 0, StopStrategyLevel::typeTrailing)
-          << StopStrategyLevel(1, 0, 3, StopStrategyLevel::typeStop);
-    QCOMPARE(printed(stops),
-             u"Trade::StopStrategyLevels(Trade::StopStrategyLevel(Trailing, frequency: 0, trigger: 2, stop: 0), "
-             u"Trade::StopStrategyLevel(Stop, frequency: 1, trigger: 0, stop: 3))");
-
-    // Records by field identifier, each value by its own operator; an entry without value as Qt
-    // shows an empty variant.
-    OrderRecord order;
-    order.setSymbol(&market->es);
-    order.setAccount(&market->account);
-    order.setAction(OrderAction::Buy);
-    order.setLimitPrice(Price(5012.25, &market->es));
-    order.setId(QStringLiteral("A-1"));
-    order.setEmptyExitStrategyTemplate();
-    QCOMPARE(printed(order),
-             u"Trade::OrderRecord(Order.Account: Trade::IAccount(SIM-1), Order.Action: Trade::OrderAction(Buy), "
-             u"Order.ExitStrategyTemplate: QVariant(Invalid), Order.Id: \"A-1\", "
-             u"Order.LimitPrice: Trade::Price(5012.25 on ESZ26), Order.Symbol: Trade::ISymbol(ESZ26))");
-    QCOMPARE(printed(static_cast<const ISymbol *>(nullptr)), u"Trade::ISymbol(0x0)");
-
-    // In a spaced stream, as qDebug() writes, the value is one item among others.
-    QString spaced;
-    QDebug(&spaced) << 1 << OrderAction(OrderAction::Sell) << 2;
-    QCOMPARE(spaced, u"1 Trade::OrderAction(Sell) 2 ");
-    QCOMPARE(reports.count(), 0);
-}
 
 QTEST_GUILESS_MAIN(tst_DebugStream)
 #include "tst_debugstream.moc"

@@ -22,7 +22,7 @@ class tst_EventSource : public QObject
     }
 
 private Q_SLOTS:
-    void eventSources()
+    void sourcesAndReasons()
     {
         const QString invalidGesture = ReportRecorder::line(u"invocationtype", u"Common::InvocationType::toString",
                                                             u"false", ReportRecorder::quoted(u"Invalid value"));
@@ -30,16 +30,12 @@ private Q_SLOTS:
             ReportRecorder::line(u"eventsource", u"Trade::EventSource::formatSource", u"false && \"Invalid value\"",
                                  namedInt("(int)m_source", 27));
         // Source, gesture, text, reports: either text alone when the other is empty; 26 is the last source.
-        const std::tuple<int, int, const char *, QStringList> rows[] = {{3, 2, "Chart Mouse Left Click", {}},
-                                                                        {3, 0, "Chart", {}},
-                                                                        {0, 11, "Hot Key", {}},
-                                                                        {0, 0, "", {}},
-                                                                        {8, 0, "Time & Sales", {}},
-                                                                        {26, 9, "Quote Board Label Button", {}},
-                                                                        {27, 1, "Button Click", {invalidSource}},
-                                                                        {1, 12, "Trade Manager", {invalidGesture}},
-                                                                        {1, -1, "Trade Manager", {invalidGesture}}};
-        for (const auto &[source, gesture, text, lines] : eachRow(rows)) {
+        using Row = std::tuple<int, int, const char *, QStringList>;
+        for (const auto &[source, gesture, text, lines] : eachRow(std::array{
+                 Row(3, 2, "Chart Mouse Left Click", {}), Row(3, 0, "Chart", {}), Row(0, 11, "Hot Key", {}),
+                 Row(0, 0, "", {}), Row(8, 0, "Time & Sales", {}), Row(26, 9, "Quote Board Label Button", {}),
+                 Row(27, 1, "Button Click", {invalidSource}), Row(1, 12, "Trade Manager", {invalidGesture}),
+                 Row(1, -1, "Trade Manager", {invalidGesture})})) {
             ReportRecorder reports;
             const EventSource event{EventSource::Source(source), Common::InvocationType(gesture)};
             QCOMPARE(event.toString(), QLatin1String(text));
@@ -51,13 +47,9 @@ private Q_SLOTS:
             QVERIFY(logged == event); // the logged flag does not count
             QVERIFY(event != EventSource(EventSource::Source(source), Common::InvocationType(gesture + 1)));
         }
-    }
 
-    void eventReasons()
-    {
         ReportRecorder reports;
-        const EventReason typed(EventReason::CloseAndCancelShorts);
-        const EventReason freeText(QStringLiteral("rebalancing"));
+        const EventReason typed(EventReason::CloseAndCancelShorts), freeText(QStringLiteral("rebalancing"));
         QCOMPARE(typed.toString(), QStringLiteral("Close And Cancel Shorts"));
         QCOMPARE(EventReason(EventReason::CloseAndCancelAll).toString(), QStringLiteral("Close and Cancel All"));
         QCOMPARE(freeText.toString(), QStringLiteral("rebalancing"));

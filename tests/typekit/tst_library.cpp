@@ -1,7 +1,4 @@
-// What loading the library sets up, and in which order: the converter meta-types and the text
-// conversions that Variant finds by name, the types of the storages' change signal, and the
-// version resource. Value types register lazily, when first asked for. What it loads: the core
-// libraries and Qt Core, never Qt's GUI modules.
+// What loading the library sets up, in which order (value types register lazily), and what it loads.
 #include <basekit/loadproblems.h>
 #include <typekit/connection/connectionstate.h>
 #include <typekit/position/tradeside.h>
@@ -10,30 +7,30 @@
 #include <QtCore/QFile>
 #include <QtTest/QtTest>
 
+#include "rows.h"
+
 class tst_Library : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Custom meta-types take ids in the order they are registered, so the ids tell the order of
-    // the load-time steps. It runs first, before this test asks for any type itself.
+    // Meta-type ids follow the order of registration at load; this runs before the test asks for any type itself.
     void loadOrder()
     {
-        const QByteArrayList order{
-            "Trade::ConnectionStateConverter", "Trade::LogCategoryConverter", "Trade::ExitStrategyLevelConverter",
-            "Trade::ExitStrategyLevelsConverter", "Trade::PyramidConverter", "Trade::StopStrategyLevelConverter",
-            "Trade::StopStrategyLevelsConverter",
-            // Text conversions of the enumerations without a converter, then of the values saved as numbers.
-            "Trade::BracketCategory", "Trade::OrderAction", "Trade::OrderCategory", "Trade::OrderExpiry",
-            "Trade::SymbolCategory", "Trade::EventSource", "Trade::EventReason", "Trade::OrderState",
-            "Trade::OrderFlags", "Trade::OrderStorageFilter", "Trade::PositionStorageFilter", "Trade::StorageFilter",
-            "Trade::IStorage::ChangeEvent", "Trade::IRecord*", "Trade::IStorage*", "Trade::VariantRecordConverter",
-            "Trade::AveragePriceConverter", "Trade::FieldSet", "Trade::PercentConverter", "Trade::PriceConverter",
-            "Trade::ProfitConverter", "Trade::QuantityConverter", "Trade::TradeSideConverter",
-            "Trade::VariantRecordListConverter", "Trade::SpreadLegsOrderInfoConverter"};
+        // Converters, then text conversions of enumerations without one, then of values saved as numbers; in Trade.
+        const QByteArrayList order =
+            QByteArray(
+                "ConnectionStateConverter LogCategoryConverter ExitStrategyLevelConverter ExitStrategyLevelsConverter "
+                "PyramidConverter StopStrategyLevelConverter StopStrategyLevelsConverter BracketCategory OrderAction "
+                "OrderCategory OrderExpiry SymbolCategory EventSource EventReason OrderState OrderFlags "
+                "OrderStorageFilter PositionStorageFilter StorageFilter IStorage::ChangeEvent IRecord* IStorage* "
+                "VariantRecordConverter AveragePriceConverter FieldSet PercentConverter PriceConverter "
+                "ProfitConverter QuantityConverter TradeSideConverter VariantRecordListConverter "
+                "SpreadLegsOrderInfoConverter")
+                .split(' ');
         int previous = QMetaType::User - 1;
         for (const QByteArray &name : order) {
-            const QMetaType type = QMetaType::fromName(name);
+            const QMetaType type = QMetaType::fromName("Trade::" + name);
             QVERIFY2(type.isValid(), name.constData());
             QVERIFY2(type.id() > previous, name.constData());
             previous = type.id();
@@ -49,50 +46,29 @@ private Q_SLOTS:
         QCOMPARE(QMetaType::fromName("Trade::SymbolCategory").id(), ids[2]);
     }
 
-    // Values saved as numbers: what a saved text loads as; one that does not read gives the value
-    // without one, and the load hears why.
-    void savedNumbers_data()
-    {
-        QTest::addColumn<QByteArray>("type");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("loaded");
-        QTest::addColumn<bool>("malformed");
-        const auto row = [](const char *name, const char *type, const char *text, const char *loaded, bool malformed) {
-            QTest::addRow("%s", name) << QByteArray(type) << QString::fromLatin1(text) << QString::fromLatin1(loaded)
-                                      << malformed;
-        };
-        row("state", "Trade::OrderState", "5,2", "5,2", false);
-        row("state, reason not completed", "Trade::OrderState", "4,2", "0,0", false);
-        row("state, word", "Trade::OrderState", "4,x", "0,0", true);
-        row("state, no reason", "Trade::OrderState", "4", "4,0", false);
-        row("state, reason 0", "Trade::OrderState", "2,0", "2,0", false);
-        row("state, completed without reason", "Trade::OrderState", "5", "5,0", false);
-        row("state, three numbers", "Trade::OrderState", "5,3,1", "0,0", true);
-        row("source", "Trade::EventSource", "2,3", "2,3", false);
-        row("source, empty", "Trade::EventSource", "", "0,0", true);
-        row("reason, free text", "Trade::EventReason", "0:a:b", "0:a:b", false);
-        row("reason, no number", "Trade::EventReason", "x:text", "0:", true);
-        row("reason, no colon", "Trade::EventReason", "3", "0:", true);
-        row("reason, nothing before the colon", "Trade::EventReason", ":text", "0:", true);
-        row("flags, unknown bits", "Trade::OrderFlags", "7", "3", false);
-        row("flags, word", "Trade::OrderFlags", "all", "0", true);
-        row("symbol category", "Trade::SymbolCategory", "14", "14", false);
-    }
-
+    // Values saved as numbers: a text that does not read gives the value without one, and the load hears why.
     void savedNumbers()
     {
-        QFETCH(QByteArray, type);
-        QFETCH(QString, text);
-        QFETCH(QString, loaded);
-        QFETCH(bool, malformed);
-        Trade::LoadProblems problems;
-        QVariant value(text);
-        QVERIFY(value.convert(QMetaType::fromName(type)));
-        QCOMPARE(value.toString(), loaded);
-        QCOMPARE(problems.problems().size(), malformed ? 1 : 0);
-        if (malformed) {
-            QCOMPARE(problems.problems().constFirst().kind, Trade::LoadProblem::MalformedText);
-            QCOMPARE(problems.problems().constFirst().typeName, QString::fromLatin1(type));
+        // Type, text, loaded, malformed; an order state keeps a reason only when completed (5).
+        const std::tuple<const char *, const char *, const char *, bool> rows[] = {
+            {"Trade::OrderState", "5,2", "5,2", false},   {"Trade::OrderState", "4,2", "0,0", false},
+            {"Trade::OrderState", "4,x", "0,0", true},    {"Trade::OrderState", "4", "4,0", false},
+            {"Trade::OrderState", "2,0", "2,0", false},   {"Trade::OrderState", "5", "5,0", false},
+            {"Trade::OrderState", "5,3,1", "0,0", true},  {"Trade::EventSource", "2,3", "2,3", false},
+            {"Trade::EventSource", "", "0,0", true},      {"Trade::EventReason", "0:a:b", "0:a:b", false},
+            {"Trade::EventReason", "x:text", "0:", true}, {"Trade::EventReason", "3", "0:", true},
+            {"Trade::EventReason", ":text", "0:", true},  {"Trade::OrderFlags", "7", "3", false},
+            {"Trade::OrderFlags", "all", "0", true},      {"Trade::SymbolCategory", "14", "14", false}};
+        for (const auto &[type, text, loaded, malformed] : eachRow(rows)) {
+            Trade::LoadProblems problems;
+            QVariant value(QString::fromLatin1(text));
+            QVERIFY(value.convert(QMetaType::fromName(type)));
+            QCOMPARE(value.toString(), QLatin1String(loaded));
+            QCOMPARE(problems.problems().size(), malformed ? 1 : 0);
+            if (malformed) {
+                QCOMPARE(problems.problems().constFirst().kind, Trade::LoadProblem::MalformedText);
+                QCOMPARE(problems.problems().constFirst().typeName, QLatin1String(type));
+            }
         }
     }
 
@@ -106,27 +82,17 @@ private Q_SLOTS:
             QVERIFY2(script.contains(text), text);
     }
 
-    // This test links the core libraries, the sample host and the test support, as a plug-in's
-    // test does: the core is in the process's memory map, and Qt's GUI modules are not.
-    void loadedLibraries_data()
-    {
-        QTest::addColumn<QString>("library");
-        QTest::addColumn<bool>("loaded");
-        for (const char *library : {"servicekit", "basekit", "notifierkit", "controlkit", "typekit", "Qt6Core"})
-            QTest::addRow("%s", library) << QString::fromLatin1(library) << true;
-        for (const char *library : {"Qt6Gui", "Qt6Widgets", "widgetkit"})
-            QTest::addRow("%s", library) << QString::fromLatin1(library) << false;
-    }
-
+    // Linked as a plug-in's test is: the core libraries are in the process's memory map, Qt's GUI modules are not.
     void loadedLibraries()
     {
-        QFETCH(QString, library);
-        QFETCH(bool, loaded);
         QFile maps(QStringLiteral("/proc/self/maps"));
         if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
             QSKIP("no /proc/self/maps on this system");
-        const QByteArray name = "/lib" + library.toLatin1() + ".so";
-        QCOMPARE(maps.readAll().contains(name), loaded);
+        const QByteArray mapped = maps.readAll();
+        for (const char *library : {"servicekit", "basekit", "notifierkit", "controlkit", "typekit", "Qt6Core"})
+            QVERIFY2(mapped.contains("/lib" + QByteArray(library) + ".so"), library);
+        for (const char *library : {"Qt6Gui", "Qt6Widgets", "widgetkit"})
+            QVERIFY2(!mapped.contains("/lib" + QByteArray(library) + ".so"), library);
     }
 };
 

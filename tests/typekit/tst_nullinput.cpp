@@ -1,8 +1,5 @@
-// Null pointers handed to the public operations that take a topic, field, symbol, record, position
-// or provider, where the class's own test does not already: never a crash; a report and the neutral result where an
-// object is required, none where null has a meaning (no symbol, no selection, a key that matches
-// nothing). Prices, spread legs, storage filters, record lists, subscription holders and
-// position inputs are checked with null in their own tests.
+// Null pointers handed to public operations (those not checked in their class's own test): never a crash; a report
+// and the neutral result where an object is required, none where null means none (no symbol, selection or match).
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/topics.h>
@@ -69,31 +66,16 @@ private Q_SLOTS:
             [none] { (void)none.convert(nullptr, Variant()); });
         row("raw value of a null field", "VariantRecord::rawValue: it != m_data.end()",
             [none] { (void)none.rawValue(nullptr); });
-        row("queries of a null field", "", [id] {
-            VariantRecord record;
-            record.setValue(id, Variant(QStringLiteral("A-1")));
-            QVERIFY(!record.contains(nullptr) && !record.hasValue(nullptr) && !record.stored(nullptr));
-            QCOMPARE(record.value(nullptr, Variant(2)), Variant(2));
-            QCOMPARE(record.heldOr(nullptr, 3), 3);
-        });
         row("null field added to a field set", "FieldSet::operator +=: field != NULL", [] {
             FieldSet set;
             set += nullptr;
             QVERIFY(set.isEmpty());
         });
-        row("null field moved to the front", "", [] { FieldSet().moveToBegin(nullptr); });
 
         row("average price on a null symbol", "AveragePrice::setSymbol: symbol != 0",
             [] { QVERIFY(!AveragePrice(nullptr).hasValue()); });
-        row("quantity and profit without symbol", "", [] {
-            QCOMPARE(Quantity(2.0, nullptr).lotQuantity(), 2.0);
-            QVERIFY(!Profit(nullptr).hasValue());
-        });
-        row("valid figures of a null symbol", "", [] { QVERIFY(!ISymbol::hasValidFigures(nullptr)); });
         row("leg order made for a null symbol", "SpreadLegsOrderInfo::orderInfoBySymbol: symbol != NULL",
             [] { SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<ISymbol *>(nullptr)); });
-        row("leg order looked up by a null symbol", "",
-            [] { (void)SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<const ISymbol *>(nullptr)); });
 
         row("inputs found for a null position",
             "ListOfClosePositionOperationInputs::findOrderInputsByPosition: it != end()", [] {
@@ -101,9 +83,18 @@ private Q_SLOTS:
                 ListOfClosePositionOperationInputs().removeByPosition(nullptr);
             });
 
-        // Providers take null as "none": a cleared symbol, account, connection or strategy, no
-        // source to copy from, no provider to follow, no holder to feed.
-        row("providers given null", "", [] {
+        // Where null means none: field queries, no symbol, no leg; providers take it as a cleared symbol, account,
+        // connection or strategy, no source to copy from, no provider to follow, no holder to feed.
+        row("null as none", "", [id] {
+            VariantRecord record;
+            record.setValue(id, Variant(QStringLiteral("A-1")));
+            QVERIFY(!record.contains(nullptr) && !record.hasValue(nullptr) && !record.stored(nullptr));
+            QCOMPARE(record.value(nullptr, Variant(2)), Variant(2));
+            QCOMPARE(record.heldOr(nullptr, 3), 3);
+            FieldSet().moveToBegin(nullptr);
+            QCOMPARE(Quantity(2.0, nullptr).lotQuantity(), 2.0);
+            QVERIFY(!Profit(nullptr).hasValue() && !ISymbol::hasValidFigures(nullptr));
+            (void)SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<const ISymbol *>(nullptr));
             OrderInfoProvider provider;
             provider.setSymbol(nullptr);
             provider.setAccount(nullptr);

@@ -22,7 +22,7 @@ class tst_Percent : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void valuesAndEquality()
+    void values()
     {
         QVERIFY(NullableDouble(std::numeric_limits<double>::quiet_NaN()).hasValue()); // only all ones is null
         QVERIFY(NullableDouble(NullableDouble::nullValue()).isNull());
@@ -43,71 +43,7 @@ private Q_SLOTS:
         // Against a number, a percent without value is never equal, whatever it stores.
         QVERIFY(Percent(5.0) == 5.0 && !(Percent(5.0) != 5.0) && Percent(5.0) != 6.0);
         QVERIFY(Percent() != 0.0 && Percent() != 0.9 && !(Percent() == 0.9));
-    }
 
-    void text()
-    {
-        ReportRecorder reports;
-        QCOMPARE(QString(Percent(12.5)), QString()); // no formatter installed
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(
-                                      u"formatting/formatter", u"Trade::IFormatter::instance", u"s_instance != 0")});
-        reports.clear();
-        Sample::Formatter formatter;
-        QCOMPARE(QString(Percent(12.5)), QStringLiteral("12.50"));
-        QCOMPARE(Variant::fromValue(Percent(-3.0)).toString(), QStringLiteral("-3.00"));
-        QCOMPARE(QString(Percent()), QString());
-        QCOMPARE(reports.count(), 0);
-    }
-
-    void converter()
-    {
-        PercentConverter converter;
-        ReportRecorder reports;
-        const auto percent = [](auto... value) { return Variant::fromValue(Percent(value...)); };
-        // No tolerance; NaN is neither less nor greater; a double is no percent.
-        const std::tuple<Variant, Variant, int> orders[] = {{percent(), percent(0.0, 1.0), 0},
-                                                            {percent(1.0), percent(), 1},
-                                                            {percent(), percent(1.0), -1},
-                                                            {percent(10.0), percent(10.0 + 1e-15), -1},
-                                                            {percent(10.0), percent(10.0), 0},
-                                                            {percent(11.0), percent(10.0), 1},
-                                                            {percent(std::nan("")), percent(1.0), 0},
-                                                            {Variant(5.0), percent(1.0), -1}};
-        for (const auto &[left, right, order] : eachRow(orders))
-            QCOMPARE(converter.compare(left, right), order);
-        QCOMPARE(reports.count(), 0);
-
-        QVERIFY(!converter.fromVariant(Variant(), Variant()).isValid());
-        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("2.5")), Variant()).valueOr(Percent()), Percent(2.5));
-        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("x")), Variant()).valueOr(Percent(1.0)),
-                 Percent(QStringLiteral("x")));
-        QCOMPARE(converter.fromVariant(Variant(4.0), Variant()).valueOr(Percent()), Percent(4.0));
-        QCOMPARE(converter.fromVariant(Variant(4), Variant()).valueOr(Percent(1.0)), Percent()); // an int is not taken
-        QCOMPARE(Variant::fromValue(Percent(4.0)).convert(QMetaType::Double, Variant()), Variant(4.0));
-    }
-
-    void saveAndLoad()
-    {
-        ReportRecorder reports;
-        for (const Percent &percent : eachRow(std::array{Percent(12.345), Percent(-0.1), Percent()})) {
-            const Dump saved = Variant::fromValue(percent).save();
-            QCOMPARE(saved.asStruct().typeName(), QStringLiteral("Trade::Percent"));
-            for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
-                const Variant loaded = Variant::load(form, Variant());
-                QCOMPARE(loaded.strongValue<Percent>().hasValue(), percent.hasValue());
-                QCOMPARE(double(loaded.strongValue<Percent>()), double(percent));
-            }
-        }
-        QCOMPARE(reports.count(), 0);
-
-        // A saved number that is not finite is no number.
-        Dump::Struct infinite(QStringLiteral("Trade::Percent"));
-        infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("-inf"))));
-        QVERIFY(!Variant::load(Dump(infinite), Variant()).strongValue<Percent>().hasValue());
-    }
-
-    void rational()
-    {
         Rational ratio;
         QVERIFY(ratio.valueAsPercentage().isNull());
         ratio.addNumerator(1);
@@ -122,6 +58,56 @@ private Q_SLOTS:
         }
         ratio.addDenominator(std::numeric_limits<double>::epsilon());
         QVERIFY(ratio.valueAsPercentage().hasValue());
+    }
+
+    void textsConverterAndSaving()
+    {
+        ReportRecorder reports;
+        QCOMPARE(QString(Percent(12.5)), QString()); // no formatter installed
+        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(
+                                      u"formatting/formatter", u"Trade::IFormatter::instance", u"s_instance != 0")});
+        reports.clear();
+        Sample::Formatter formatter;
+        QCOMPARE(QString(Percent(12.5)), QStringLiteral("12.50"));
+        QCOMPARE(Variant::fromValue(Percent(-3.0)).toString(), QStringLiteral("-3.00"));
+        QCOMPARE(QString(Percent()), QString());
+
+        PercentConverter converter;
+        const auto percent = [](auto... value) { return Variant::fromValue(Percent(value...)); };
+        // No tolerance; NaN is neither less nor greater; a double is no percent.
+        const std::tuple<Variant, Variant, int> orders[] = {{percent(), percent(0.0, 1.0), 0},
+                                                            {percent(1.0), percent(), 1},
+                                                            {percent(), percent(1.0), -1},
+                                                            {percent(10.0), percent(10.0 + 1e-15), -1},
+                                                            {percent(10.0), percent(10.0), 0},
+                                                            {percent(11.0), percent(10.0), 1},
+                                                            {percent(std::nan("")), percent(1.0), 0},
+                                                            {Variant(5.0), percent(1.0), -1}};
+        for (const auto &[left, right, order] : eachRow(orders))
+            QCOMPARE(converter.compare(left, right), order);
+        QVERIFY(!converter.fromVariant(Variant(), Variant()).isValid());
+        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("2.5")), Variant()).valueOr(Percent()), Percent(2.5));
+        QCOMPARE(converter.fromVariant(Variant(QStringLiteral("x")), Variant()).valueOr(Percent(1.0)),
+                 Percent(QStringLiteral("x")));
+        QCOMPARE(converter.fromVariant(Variant(4.0), Variant()).valueOr(Percent()), Percent(4.0));
+        QCOMPARE(converter.fromVariant(Variant(4), Variant()).valueOr(Percent(1.0)), Percent()); // an int is not taken
+        QCOMPARE(Variant::fromValue(Percent(4.0)).convert(QMetaType::Double, Variant()), Variant(4.0));
+
+        for (const Percent &value : eachRow(std::array{Percent(12.345), Percent(-0.1), Percent()})) {
+            const Dump saved = Variant::fromValue(value).save();
+            QCOMPARE(saved.asStruct().typeName(), QStringLiteral("Trade::Percent"));
+            for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
+                const Variant loaded = Variant::load(form, Variant());
+                QCOMPARE(loaded.strongValue<Percent>().hasValue(), value.hasValue());
+                QCOMPARE(double(loaded.strongValue<Percent>()), double(value));
+            }
+        }
+        QCOMPARE(reports.count(), 0);
+
+        // A saved number that is not finite is no number.
+        Dump::Struct infinite(QStringLiteral("Trade::Percent"));
+        infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("-inf"))));
+        QVERIFY(!Variant::load(Dump(infinite), Variant()).strongValue<Percent>().hasValue());
     }
 };
 

@@ -1,6 +1,4 @@
-// The meta-objects of the context providers, the exit strategy control and the storage
-// subscription holder: the host and the notifier find their methods by these exact texts, in this
-// order, and casts by these class names.
+// The host and the notifier find these classes' methods by these exact texts, in this order, and cast by these names.
 #include <typekit/connection/brokerconnectionprovider.h>
 #include <widgetkit/exitstrategydomaincontrol.h>
 #include <typekit/orderinfoprovider.h>
@@ -10,25 +8,6 @@
 
 #include "rows.h"
 
-namespace {
-
-// The class and its base, then one line per method of the class itself: kind, access, signature,
-// parameter names.
-QByteArrayList methodTable(const QMetaObject &metaObject)
-{
-    QByteArrayList lines{QByteArray(metaObject.className()) + " : " + metaObject.superClass()->className()};
-    for (int index = metaObject.methodOffset(); index < metaObject.methodCount(); ++index) {
-        const QMetaMethod method = metaObject.method(index);
-        static const char *const kinds[] = {"method", "signal", "slot", "constructor"}; // by QMetaMethod::MethodType
-        static const char *const accesses[] = {"private", "protected", "public"};       // by QMetaMethod::Access
-        lines << QByteArray(kinds[method.methodType()]) + ' ' + accesses[method.access()] + ' '
-                     + method.methodSignature() + ' ' + method.parameterNames().join(',');
-    }
-    return lines;
-}
-
-} // namespace
-
 class tst_ProviderMetaObjects : public QObject
 {
     Q_OBJECT
@@ -37,18 +16,16 @@ private Q_SLOTS:
     void methods_data()
     {
         QTest::addColumn<const QMetaObject *>("metaObject");
-        QTest::addColumn<QByteArrayList>("table");
+        QTest::addColumn<QByteArrayList>("table"); // the class and its base, then kind, access, signature, names
 
         // Signals are protected: connected by their texts, announced through the notifier.
         QTest::addRow("broker connection")
             << &Trade::BrokerConnectionProvider::staticMetaObject
-            << QByteArrayList{
-                   "Trade::BrokerConnectionProvider : QObject",
-                   "signal protected connectionChanged(Trade::IBrokerConnection*,Trade::IBrokerConnectionProvider*) "
-                   "previous,",
-                   "signal protected disposed(Trade::IDisposable*) object",
-                   "slot private attached_connectionChanged(const Link*) link",
-               };
+            << QByteArrayList{"Trade::BrokerConnectionProvider : QObject",
+                              "signal protected connectionChanged(Trade::IBrokerConnection*,"
+                              "Trade::IBrokerConnectionProvider*) previous,",
+                              "signal protected disposed(Trade::IDisposable*) object",
+                              "slot private attached_connectionChanged(const Link*) link"};
         QTest::addRow("symbol and account")
             << &Trade::SymbolAccountProvider::staticMetaObject
             << QByteArrayList{
@@ -61,8 +38,7 @@ private Q_SLOTS:
                    "slot private onSymbolDisposed(Trade::IDisposable*) ",
                    "slot private slot_symbolChanged(Trade::ISymbol*,Trade::ISymbolAccountProvider*) symbol,",
                    "slot private slot_symbolResolveChanged(Trade::ISymbol*) symbol",
-                   "slot private slot_accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,",
-               };
+                   "slot private slot_accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,"};
         QTest::addRow("order info")
             << &Trade::OrderInfoProvider::staticMetaObject
             << QByteArrayList{
@@ -82,34 +58,37 @@ private Q_SLOTS:
                    ",provider",
                    "slot private slot_accountChanged(Trade::IAccount*,Trade::ISymbolAccountProvider*) account,provider",
                    "slot private slot_orderInfoChanged(Trade::IOrderInfoProvider*) provider",
-                   "slot private slot_marketDataChanged(Trade::IOrderInfoProvider*) provider",
-               };
-        QTest::addRow("exit strategy control") << &Trade::ExitStrategyDomainControl::staticMetaObject
-                                               << QByteArrayList{
-                                                      "Trade::ExitStrategyDomainControl : Trade::DomainBasedControl",
-                                                      "slot private slot_activeExitStrategyChanged() ",
-                                                      "slot private slot_disposed(Trade::IDisposable*) object",
-                                                  };
+                   "slot private slot_marketDataChanged(Trade::IOrderInfoProvider*) provider"};
+        QTest::addRow("exit strategy control")
+            << &Trade::ExitStrategyDomainControl::staticMetaObject
+            << QByteArrayList{"Trade::ExitStrategyDomainControl : Trade::DomainBasedControl",
+                              "slot private slot_activeExitStrategyChanged() ",
+                              "slot private slot_disposed(Trade::IDisposable*) object"};
         QTest::addRow("symbol tracker") << &Trade::SymbolTracker::staticMetaObject
                                         << QByteArrayList{"Trade::SymbolTracker : QObject"};
-        QTest::addRow("storage holder")
-            << &Trade::StorageRecordsSubscriptionHolder::staticMetaObject
-            << QByteArrayList{
-                   "Trade::StorageRecordsSubscriptionHolder : QObject",
-                   "slot private slot_storageChanged(Trade::IStorage::ChangeEvent,Trade::IRecord*,Trade::IStorage*) "
-                   "event,record,storage",
-               };
+        QTest::addRow("storage holder") << &Trade::StorageRecordsSubscriptionHolder::staticMetaObject
+                                        << QByteArrayList{"Trade::StorageRecordsSubscriptionHolder : QObject",
+                                                          "slot private slot_storageChanged(Trade::IStorage::"
+                                                          "ChangeEvent,Trade::IRecord*,Trade::IStorage*) "
+                                                          "event,record,storage"};
     }
 
     void methods()
     {
         QFETCH(const QMetaObject *, metaObject);
         QFETCH(QByteArrayList, table);
-        QCOMPARE(methodTable(*metaObject), table);
+        static const char *const kinds[] = {"method", "signal", "slot", "constructor"}; // by QMetaMethod::MethodType
+        static const char *const accesses[] = {"private", "protected", "public"};       // by QMetaMethod::Access
+        QByteArrayList lines{QByteArray(metaObject->className()) + " : " + metaObject->superClass()->className()};
+        for (int index = metaObject->methodOffset(); index < metaObject->methodCount(); ++index) {
+            const QMetaMethod method = metaObject->method(index);
+            lines << QByteArray(kinds[method.methodType()]) + ' ' + accesses[method.access()] + ' '
+                         + method.methodSignature() + ' ' + method.parameterNames().join(',');
+        }
+        QCOMPARE(lines, table);
     }
 
-    // Each name the host casts by answers the base of that name; the order info provider and the exit
-    // strategy control answer their own two names, then those of their bases.
+    // Each name the host casts by answers the base of that name; a name the class lacks answers null.
     void castNames()
     {
         Trade::BrokerConnectionProvider connection;
@@ -117,12 +96,7 @@ private Q_SLOTS:
         Trade::OrderInfoProvider orderInfo;
         Trade::ExitStrategyDomainControl control(nullptr);
         const auto at = [](auto *subobject) { return static_cast<void *>(subobject); };
-        const struct
-        {
-            QObject *object;
-            const char *name;
-            void *answer;
-        } casts[] = {
+        const std::tuple<QObject *, const char *, void *> casts[] = {
             {&connection, "Trade::BrokerConnectionProvider", at(&connection)},
             {&connection, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&connection))},
             {&connection, "IBrokerConnectionProvider",
@@ -138,10 +112,9 @@ private Q_SLOTS:
             {&control, "Trade::ExitStrategyDomainControl", at(&control)},
             {&control, "IExitStrategyDomainControl", at(static_cast<Trade::IExitStrategyDomainControl *>(&control))},
             {&control, "Trade::DomainBasedControl", at(static_cast<Trade::DomainBasedControl *>(&control))},
-            {&control, "IDomainBasedControl", at(static_cast<Trade::IDomainBasedControl *>(&control))},
-        };
-        for (const auto &cast : eachRow(casts))
-            QCOMPARE(cast.object->qt_metacast(cast.name), cast.answer);
+            {&control, "IDomainBasedControl", at(static_cast<Trade::IDomainBasedControl *>(&control))}};
+        for (const auto &[object, name, answer] : eachRow(casts))
+            QCOMPARE(object->qt_metacast(name), answer);
     }
 };
 

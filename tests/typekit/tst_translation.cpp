@@ -16,19 +16,14 @@ class tst_Translation : public QObject
 {
     Q_OBJECT
 
-    QTranslator translator;
-
 private Q_SLOTS:
-    void initTestCase()
+    void texts()
     {
         // Texts are made once and kept: this runs before anything in this program asks for one.
+        QTranslator translator;
         QVERIFY(translator.load(QLocale(QLocale::German), QStringLiteral("typekit"), QStringLiteral("_"),
                                 QStringLiteral(TYPEKIT_TRANSLATIONS_DIR)));
         QVERIFY(QCoreApplication::installTranslator(&translator));
-    }
-
-    void texts()
-    {
         const OrderAction sellShort(OrderAction::SellShort);
         const OrderState filled(OrderState::Completed, OrderState::reasonFilled);
         QCOMPARE(sellShort.toString(), u"Leerverkauf");

@@ -12,43 +12,30 @@ class tst_Version : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void parseAndPrint()
+    void parsePrintAndCompare()
     {
-        // Empty parts are dropped; parts that are no 16-bit number read 0; four parts at most.
-        const char *const invalid = "65535.65535.65535.65535";
-        const std::tuple<const char *, const char *, bool> rows[] = {
-            {"12.0.3598.1040", "12.0.3598.1040", true},
-            {"7", "7.0.0.0", true},
-            {"1..2", "1.2.0.0", true},
-            {"1.x", "1.0.0.0", true},
-            {"70000.1", "0.1.0.0", true},
-            {"1.2.3.4.5", invalid, false},
-            {"", invalid, false},
-            {invalid, invalid, false},
-            {"65535.65535.65535", "65535.65535.65535.0", true}};
-        for (const auto &[text, dotted, valid] : eachRow(rows)) {
-            const Version version{QLatin1String(text)};
-            QCOMPARE(version.isValid(), valid);
-            QCOMPARE(version.toString(QStringLiteral(".")), QLatin1String(dotted));
-            if (valid)
+        // Text and how it prints: empty fields are dropped, fields past 16 bits or not numbers read 0; four at most.
+        const QString invalid = QStringLiteral("65535.65535.65535.65535");
+        for (const char *row : eachRow(std::array{
+                 "12.0.3598.1040|12.0.3598.1040", "7|7.0.0.0", "1..2|1.2.0.0", "1.x|1.0.0.0", "70000.1|0.1.0.0",
+                 "1.2.3.4.5|", "|", "65535.65535.65535.65535|", "65535.65535.65535|65535.65535.65535.0"})) {
+            const QStringList texts = QString::fromLatin1(row).split(u'|');
+            const Version version(texts[0]);
+            QCOMPARE(version.isValid(), !texts[1].isEmpty());
+            QCOMPARE(version.toString(QStringLiteral(".")), texts[1].isEmpty() ? invalid : texts[1]);
+            if (version.isValid())
                 QCOMPARE(Version(version.toString(QStringLiteral("."))), version);
         }
         QCOMPARE(Version(1, 2, 3, 4).toString(QStringLiteral(", ")), QStringLiteral("1, 2, 3, 4"));
         QCOMPARE(Version(1, 2, 3, 4).toString(QString()), QStringLiteral("1234"));
         QCOMPARE(Version().toString(QStringLiteral("-")), QStringLiteral("65535-65535-65535-65535"));
-    }
 
-    void compare()
-    {
-        // Two invalid versions are equal, an invalid one comes before any valid one; the higher part decides.
-        const std::tuple<Version, Version, int> rows[] = {{Version(), Version(), 0},
-                                                          {Version(), Version(0, 0, 0, 0), -1},
-                                                          {Version(0, 0, 0, 1), Version(), 1},
-                                                          {Version(1, 2, 3, 4), Version(QStringLiteral("1.2.3.4")), 0},
-                                                          {Version(2, 0, 0, 0), Version(1, 65535, 65535, 65535), 1},
-                                                          {Version(1, 1, 9, 9), Version(1, 2, 0, 0), -1},
-                                                          {Version(1, 2, 3, 4), Version(1, 2, 3, 5), -1}};
-        for (const auto &[left, right, result] : eachRow(rows)) {
+        // Left, right (empty: invalid), result: invalid ones are equal and first; the first differing field decides.
+        for (const char *row : eachRow(std::array{"||0", "|0.0.0.0|-1", "0.0.0.1||1", "1.2.3.4|1.2.3.4|0",
+                                                  "2|1.65535.65535.65535|1", "1.1.9.9|1.2|-1", "1.2.3.4|1.2.3.5|-1"})) {
+            const QStringList texts = QString::fromLatin1(row).split(u'|');
+            const Version left(texts[0]), right(texts[1]);
+            const int result = texts[2].toInt();
             QCOMPARE(left.compare(right), result);
             QCOMPARE(right.compare(left), -result);
             QCOMPARE(left == right, result == 0);

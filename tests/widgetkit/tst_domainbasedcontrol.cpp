@@ -59,21 +59,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QByteArray>("gesture");
-
         for (const char *gesture : {"key", "wheel", "click"}) {
             QTest::addRow("%s", gesture) << false << QByteArray(gesture);
             QTest::addRow("read-only, %s", gesture) << true << QByteArray(gesture);
         }
     }
 
-    // The user moves from B: a key up chooses the first item, the wheel the last; the choice
-    // becomes the value and is announced once, with the domain's value; a click opens the list.
-    // A read-only control takes no gesture.
+    // From B, a key up chooses A, the wheel C: announced once; a click opens the list; read-only takes no gesture.
     void userChoice()
     {
         QFETCH(bool, readOnly);
         QFETCH(QByteArray, gesture);
-
         Trade::DomainBasedControl control;
         control.setDomain(textDomain("A B C"));
         control.setValue(Trade::Variant(QStringLiteral("B")));
@@ -94,9 +90,9 @@ private Q_SLOTS:
         else
             QTest::mouseClick(combo, Qt::LeftButton);
 
-        const QString chosen = QString::fromLatin1(readOnly || gesture == "click" ? "" : gesture == "key" ? "A" : "C");
-        QCOMPARE(view.heard, words(qPrintable(chosen)));
-        QCOMPARE(control.value().toString(), chosen.isEmpty() ? QStringLiteral("B") : chosen);
+        const char *chosen = readOnly || gesture == "click" ? "" : gesture == "key" ? "A" : "C";
+        QCOMPARE(view.heard, words(chosen));
+        QCOMPARE(control.value().toString(), QLatin1String(*chosen ? chosen : "B"));
         QCOMPARE(combo->currentText(), control.value().toString());
         QCOMPARE(combo->view()->isVisible(), !readOnly && gesture == "click");
         combo->hidePopup();
@@ -107,7 +103,6 @@ private Q_SLOTS:
     {
         Trade::DomainBasedControl control;
         QObject &filter = control; // the override is protected; Qt calls it through QObject
-        QComboBox *combo = control.comboControl();
         const QPointF at(5, 5);
         QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -121,14 +116,13 @@ private Q_SLOTS:
         for (const bool readOnly : {false, true}) {
             control.setReadOnly(readOnly);
             for (const auto &[event, eaten] : rows) {
-                QCOMPARE(filter.eventFilter(combo, event), readOnly && eaten);
+                QCOMPARE(filter.eventFilter(control.comboControl(), event), readOnly && eaten);
                 QVERIFY(!filter.eventFilter(&control, event));
             }
         }
     }
 
-    // The program sets the value and the domain: the value's item is current when the domain has it;
-    // only a different value is announced, a new domain never is.
+    // The value's item is current when the domain has it; only a different value is announced, a new domain never.
     void valueAndDomain()
     {
         Probe control;
@@ -141,7 +135,6 @@ private Q_SLOTS:
         QCOMPARE(itemTexts(combo), words("A B C"));
         QVERIFY(!control.itemValue(-1).isValid() && !control.itemValue(3).isValid());
         QCOMPARE(combo->currentIndex(), -1); // no value yet
-
         control.setValue(Trade::Variant(QStringLiteral("B")));
         control.setValue(Trade::Variant(QStringLiteral("B")));
         QCOMPARE(combo->currentIndex(), 1);

@@ -1,5 +1,4 @@
-// The broker connection provider: which changes it announces, and the greeting that only a new
-// subscriber receives; connection states: what each allows and their texts (their converter: tst_variantrecord).
+// The broker connection provider's announcements and greetings; what each connection state allows, and its text.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
@@ -38,8 +37,7 @@ class tst_BrokerConnectionProvider : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A change, and every copy, is announced with the previous connection; the same connection set
-    // again is not. A new subscriber alone is greeted, with the current connection.
+    // A change or copy announces the previous connection, a repeated set nothing; only a new subscriber is greeted.
     void announcements()
     {
         Trade::ReportRecorder recorder;
@@ -64,32 +62,26 @@ private Q_SLOTS:
 
     void connectionStates()
     {
-        const struct
-        {
-            int type;
-            const char *text;
-            bool isReady, canConnect, canDisconnect;
-        } rows[] = {{0, "", false, false, false},
-                    {1, "disconnected", false, true, false},
-                    {2, "connecting", false, false, true},
-                    {3, "connected", true, false, true},
-                    {4, "disconnecting", false, false, false},
-                    {5, "", false, false, false},
-                    {-1, "", false, false, false}};
         const QString unexpected =
             ReportRecorder::line(u"connection/connectionstate", u"Trade::ConnectionState::toString",
                                  u"false && \"unexpected connection state\"");
-        for (const auto &row : eachRow(rows)) {
-            const ConnectionState state{ConnectionState::Type(row.type)};
-            QCOMPARE(state.isReady(), row.isReady);
-            QCOMPARE(state.canConnect(), row.canConnect);
-            QCOMPARE(state.canDisconnect(), row.canDisconnect);
+        // Type, text, is ready, can connect, can disconnect.
+        using Row = std::tuple<int, const char *, bool, bool, bool>;
+        for (const auto &[type, text, isReady, canConnect, canDisconnect] :
+             eachRow(std::array{Row(0, "", false, false, false), Row(1, "disconnected", false, true, false),
+                                Row(2, "connecting", false, false, true), Row(3, "connected", true, false, true),
+                                Row(4, "disconnecting", false, false, false), Row(5, "", false, false, false),
+                                Row(-1, "", false, false, false)})) {
+            const ConnectionState state{ConnectionState::Type(type)};
+            QCOMPARE(state.isReady(), isReady);
+            QCOMPARE(state.canConnect(), canConnect);
+            QCOMPARE(state.canDisconnect(), canDisconnect);
 
             // Each text is made once and kept; a value outside the states reports, each time.
             ReportRecorder reports;
-            QCOMPARE(state.toString(), QLatin1String(row.text));
+            QCOMPARE(state.toString(), QLatin1String(text));
             QCOMPARE(&state.toString(), &ConnectionState(state.type()).toString());
-            QCOMPARE(reports.lines(), *row.text ? QStringList() : QStringList(3, unexpected));
+            QCOMPARE(reports.lines(), *text ? QStringList() : QStringList(3, unexpected));
         }
     }
 };

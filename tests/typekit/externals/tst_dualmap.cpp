@@ -32,12 +32,11 @@ class tst_DualMap : public QObject
     }
 
 private Q_SLOTS:
-    void lookups()
+    void lookupsAndDuplicates()
     {
         const ShadeMap map = shades();
         Trade::ReportRecorder reports;
-        // Texts match exactly: case and spaces count.
-        // Enumerator and the text found for it; text and the enumerator found for it.
+        // Enumerator and the text found for it; text and the enumerator found for it: case and spaces count.
         const std::tuple<int, const char *, const char *, int> rows[] = {
             {1, "Light", "Light", 1}, {2, "Dark", "Dark", 2}, {3, "", "dark", 0}, {0, "", "Dark ", 0}, {4, "", "", 0}};
         for (const auto &[enumerator, textFound, text, enumeratorFound] : eachRow(rows)) {
@@ -46,27 +45,23 @@ private Q_SLOTS:
         }
         QCOMPARE(map.findKey2(Shade::Type(99), QStringLiteral("fallback")), QStringLiteral("fallback"));
         QCOMPARE(reports.count(), 0);
-    }
 
-    void duplicatesKeepTheFirstPair()
-    {
-        // The text taken, the enumerator taken, both taken.
-        const std::pair<int, const char *> rows[] = {{3, "Dark"}, {1, "Pale"}, {2, "Dark"}};
-        for (const auto &[enumerator, text] : eachRow(rows)) {
-            ShadeMap map = shades();
-            const ShadeMap copy = map;
-            Trade::ReportRecorder reports;
-            map.insert(Shade::Type(enumerator), QLatin1String(text)).insert(Shade::Deep, QStringLiteral("Deep"));
+        // A duplicate keeps the first pair: the text taken, the enumerator taken, both taken.
+        const std::pair<int, const char *> duplicates[] = {{3, "Dark"}, {1, "Pale"}, {2, "Dark"}};
+        for (const auto &[enumerator, text] : eachRow(duplicates)) {
+            ShadeMap grown = shades();
+            const ShadeMap copy = grown;
+            reports.clear();
+            grown.insert(Shade::Type(enumerator), QLatin1String(text)).insert(Shade::Deep, QStringLiteral("Deep"));
             QCOMPARE(reports.lines(),
                      QStringList{Trade::ReportRecorder::line(file, prefix + QStringLiteral("insert"),
                                                              u"!\"both key1 and key2 must be unique\"")});
-            QCOMPARE(map.size(), 3); // the chain went on after the duplicate
-            QCOMPARE(map.findKey2(Shade::Light, QString()), QStringLiteral("Light"));
-            QCOMPARE(map.findKey1(QStringLiteral("Dark"), Shade::Type(0)), Shade::Dark);
-            QCOMPARE(map.findKey1(QStringLiteral("Pale"), Shade::Type(0)), Shade::Type(0));
-            QCOMPARE(map.findKey1(QStringLiteral("Deep"), Shade::Type(0)), Shade::Deep);
-            // A copy taken before is its own map.
-            QCOMPARE(copy.size(), 2);
+            QCOMPARE(grown.size(), 3); // the chain went on after the duplicate
+            QCOMPARE(grown.findKey2(Shade::Light, QString()), QStringLiteral("Light"));
+            QCOMPARE(grown.findKey1(QStringLiteral("Dark"), Shade::Type(0)), Shade::Dark);
+            QCOMPARE(grown.findKey1(QStringLiteral("Pale"), Shade::Type(0)), Shade::Type(0));
+            QCOMPARE(grown.findKey1(QStringLiteral("Deep"), Shade::Type(0)), Shade::Deep);
+            QCOMPARE(copy.size(), 2); // a copy taken before is its own map
             QCOMPARE(copy.findKey1(QStringLiteral("Deep"), Shade::Type(0)), Shade::Type(0));
         }
     }

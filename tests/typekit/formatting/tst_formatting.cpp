@@ -14,7 +14,15 @@
 
 #include "rows.h"
 
-using Trade::CumulativeOrderQuantityFormatter;
+using namespace Trade;
+
+// A symbol's figures and the values a ticket shows on it.
+struct Ticket
+{
+    int minMovement, priceScale, lotSize;
+    double multiplier, price, units, money, percent;
+};
+Q_DECLARE_METATYPE(Ticket)
 
 class tst_Formatting : public QObject
 {
@@ -24,9 +32,8 @@ private Q_SLOTS:
     void cumulative()
     {
         Sample::Formatter formatter;
-        // Each order is a pair of amounts; the cell shows the first total less the second, then the first total, with
-        // an "s" unless there is exactly one order. Whole numbers from 1000 on that are multiples of 100 are shortened;
-        // a total within the double epsilon of a whole number is whole; beyond the int range nothing is shortened.
+        // The cell shows the first total less the second, then the first, "s" unless one order; whole numbers (within
+        // the double epsilon, in the int range) from 1000 on that are multiples of 100 are shortened.
         const std::pair<QList<QPair<double, double>>, const char *> rows[] = {
             {{}, "0s"},
             {{{1000, 0}, {500, 0}}, "1.5Ks"},
@@ -37,7 +44,6 @@ private Q_SLOTS:
             {{{-2000, 0}}, "-2000"},
             {{{1000000, 0}}, "1M"},
             {{{2500000, 0}}, "2.5M"},
-            {{{10000000, 0}}, "10M"},
             {{{2000500, 0}}, "2000.5K"},
             {{{1050, 0}}, "1050"},
             {{{3000, 1000}}, "2K (3K)"},
@@ -57,7 +63,7 @@ private Q_SLOTS:
 
     void formatters()
     {
-        Trade::ReportRecorder reports;
+        ReportRecorder reports;
         CumulativeOrderQuantityFormatter cell;
         cell.addOrder(2.5, 1.0);
         QCOMPARE(cell.format(), QStringLiteral(" ()"));
@@ -67,61 +73,45 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 2);
 
         Sample::Formatter formatter;
-        QCOMPARE(formatter.formatMoney(1, Trade::Currency()), QStringLiteral("1.00"));
+        QCOMPARE(formatter.formatMoney(1, Currency()), QStringLiteral("1.00"));
         // Formatters stack and may leave in any order.
         auto *inner = new Sample::Formatter;
         Sample::Formatter innermost;
-        QCOMPARE(Trade::IFormatter::instance(), &innermost);
+        QCOMPARE(IFormatter::instance(), &innermost);
         delete inner;
-        QCOMPARE(Trade::IFormatter::instance(), &innermost);
+        QCOMPARE(IFormatter::instance(), &innermost);
     }
 
-    // What a ticket shows reads back as the same value when typed back: each value's text,
-    // converted to its type with the symbol as context (the library's own parsing).
+    // What a ticket shows reads back as the same value when typed back, with the symbol as context.
     void readsBack_data()
     {
-        QTest::addColumn<int>("minMovement");
-        QTest::addColumn<int>("priceScale");
-        QTest::addColumn<int>("lotSize");
-        QTest::addColumn<double>("multiplier");
-        QTest::addColumn<double>("price");
-        QTest::addColumn<double>("units");
-        QTest::addColumn<double>("money");
-        QTest::addColumn<double>("percent");
-        QTest::addRow("future, 1500 lots") << 25 << 100 << 1 << 1.0 << 5012.25 << 1500.0 << -1234.5 << 12.5;
-        QTest::addRow("stock in lots of 100") << 1 << 100 << 100 << 1.0 << 1234.56 << 150000.0 << 1234567.89 << -3.0;
-        QTest::addRow("odd lot") << 1 << 100 << 100 << 1.0 << 0.05 << 25.0 << 0.0 << 0.0;
-        QTest::addRow("forex, a hundredth of a lot")
-            << 1 << 100000 << 100000 << 1.0 << 1.08765 << 1000.0 << 0.01 << 0.25;
-        QTest::addRow("yen pair, 2500 lots") << 1 << 1000 << 1000 << 1.0 << 151.234 << 2500000.0 << -99.99 << 100.0;
-        QTest::addRow("bond in 64ths") << 1 << 64 << 1 << 1.0 << 112.515625 << 7.0 << 123456789.12 << -0.01;
-        QTest::addRow("a million short") << 25 << 100 << 1 << 1.0 << 21000.75 << -1e6 << 42.0 << 1e4;
-        QTest::addRow("price multiplier") << 1 << 100 << 100 << 100.0 << 12.34 << 300.0 << 5.5 << 50.0;
+        QTest::addColumn<Ticket>("ticket");
+        QTest::addRow("future, 1500 lots") << Ticket{25, 100, 1, 1.0, 5012.25, 1500.0, -1234.5, 12.5};
+        QTest::addRow("stock in lots of 100") << Ticket{1, 100, 100, 1.0, 1234.56, 150000.0, 1234567.89, -3.0};
+        QTest::addRow("odd lot") << Ticket{1, 100, 100, 1.0, 0.05, 25.0, 0.0, 0.0};
+        QTest::addRow("forex, a hundredth of a lot") << Ticket{1, 100000, 100000, 1.0, 1.08765, 1000.0, 0.01, 0.25};
+        QTest::addRow("yen pair, 2500 lots") << Ticket{1, 1000, 1000, 1.0, 151.234, 2500000.0, -99.99, 100.0};
+        QTest::addRow("bond in 64ths") << Ticket{1, 64, 1, 1.0, 112.515625, 7.0, 123456789.12, -0.01};
+        QTest::addRow("a million short") << Ticket{25, 100, 1, 1.0, 21000.75, -1e6, 42.0, 1e4};
+        QTest::addRow("price multiplier") << Ticket{1, 100, 100, 100.0, 12.34, 300.0, 5.5, 50.0};
     }
     void readsBack()
     {
-        QFETCH(int, minMovement);
-        QFETCH(int, priceScale);
-        QFETCH(int, lotSize);
-        QFETCH(double, multiplier);
+        QFETCH(Ticket, ticket);
         Sample::StandardTopics topics;
         Sample::Formatter formatter;
-        Sample::Symbol symbol(QStringLiteral("X"), Symbology::symbolTypeStock, minMovement, priceScale, 1.0, lotSize);
-        symbol.setPriceMultiplier(multiplier);
-        const Trade::Variant context = Trade::Variant::fromValue<Trade::ISymbol *>(&symbol);
-        Trade::Profit profit(&symbol);
-        QFETCH(double, money);
-        profit.setMoney(money);
-        QFETCH(double, price);
-        QFETCH(double, units);
-        QFETCH(double, percent);
-        const Trade::Variant values[] = {Trade::Variant::fromValue(Trade::Price(price, &symbol)),
-                                         Trade::Variant::fromValue(Trade::Quantity(units, &symbol)),
-                                         Trade::Variant::fromValue(profit),
-                                         Trade::Variant::fromValue(Trade::Percent(percent))};
-        for (const Trade::Variant &value : values) {
+        Sample::Symbol symbol(QStringLiteral("X"), Symbology::symbolTypeStock, ticket.minMovement, ticket.priceScale,
+                              1.0, ticket.lotSize);
+        symbol.setPriceMultiplier(ticket.multiplier);
+        const Variant context = Variant::fromValue<ISymbol *>(&symbol);
+        Profit profit(&symbol);
+        profit.setMoney(ticket.money);
+        const Variant values[] = {Variant::fromValue(Price(ticket.price, &symbol)),
+                                  Variant::fromValue(Quantity(ticket.units, &symbol)), Variant::fromValue(profit),
+                                  Variant::fromValue(Percent(ticket.percent))};
+        for (const Variant &value : values) {
             const QString text = value.toString();
-            const Trade::Variant typedBack = Trade::Variant(text).convert(value.typeId(), context);
+            const Variant typedBack = Variant(text).convert(value.typeId(), context);
             QVERIFY2(typedBack == value,
                      qPrintable(QStringLiteral("%1 \"%2\" reads back as \"%3\"")
                                     .arg(QString::fromLatin1(value.typeName()), text, typedBack.toString())));

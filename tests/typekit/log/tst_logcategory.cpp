@@ -14,7 +14,7 @@ class tst_LogCategory : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void texts()
+    void textsAndConverter()
     {
         const char *const texts[] = {
             "", "Balance", "Broker Order", "Broker Message", "Connection", "Execution", "Local Order", "Position", ""};
@@ -27,10 +27,7 @@ private Q_SLOTS:
             QCOMPARE(category.toSaveableString(), QLatin1String(texts[value]));
             QCOMPARE(reports.lines(), *texts[value] ? QStringList() : QStringList({unknown, unknown}));
         }
-    }
 
-    void converter()
-    {
         ReportRecorder reports;
         const Variant execution = Variant::fromValue(LogCategory(LogCategory::Execution));
         QCOMPARE(execution.toString(), QStringLiteral("Execution"));

@@ -1,5 +1,4 @@
-// Inputs of the close-position and reverse-position operations: lazy fills, the lists' finds,
-// removals and positions, and the reports of missing positions and entries.
+// Inputs of the close-position and reverse-position operations: lazy fills, lists, finds, removals and reports.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/topics.h>
@@ -11,39 +10,29 @@ using namespace Trade;
 
 namespace {
 
-// A position whose answers the test sets, counting what the inputs ask of it.
-class FakePosition : public IPosition
+// A position whose answers the test sets, counting the orders the inputs ask of it.
+struct FakePosition : IPosition
 {
-public:
-    explicit FakePosition(const QString &id, bool closable = true) : closable(closable), reversible(closable)
+    explicit FakePosition(const char *id, bool closable = true) : closable(closable), reversible(closable)
     {
-        close.setId(id + QStringLiteral("-close"));
-        reverse.setId(id + QStringLiteral("-reverse"));
+        close.setId(QString::fromLatin1(id) + QStringLiteral("-close"));
+        reverse.setId(QString::fromLatin1(id) + QStringLiteral("-reverse"));
     }
-
     IRecord *record() const override { return nullptr; }
     IPositionTopic *topic() const override { return nullptr; }
     ISymbol *symbol() const override { return nullptr; }
     Price price() const override { return Price(); }
     bool canClose() const override { return closable; }
     bool canReverse() const override { return reversible; }
-    OrderRecord closeOrder() const override { return asked(close); }
-    OrderRecord reverseOrder() const override { return asked(reverse); }
-    OrderRecord asked(const OrderRecord &order) const
-    {
-        ++ordersAsked;
-        return order;
-    }
+    OrderRecord closeOrder() const override { return ++ordersAsked, close; }
+    OrderRecord reverseOrder() const override { return ++ordersAsked, reverse; }
 
     bool closable, reversible;
     OrderRecord close, reverse;
     mutable int ordersAsked = 0;
 };
 
-QString idOf(const OrderRecord &order)
-{
-    return order.idOptional(QString());
-}
+const auto idOf = [](const OrderRecord &order) { return order.idOptional(QString()); };
 
 const QString unit = QStringLiteral("operations/closepositionoperationinputs");
 
@@ -56,115 +45,80 @@ class tst_PositionOperationInputs : public QObject
     Sample::StandardTopics topics;
 
 private Q_SLOTS:
-    void lazyFills()
+    void singleInputs()
     {
-        FakePosition position(QStringLiteral("P"), false);
+        ReportRecorder reports;
+        FakePosition position("P", false), other("P"), explicitly("mine");
         const ReversePositionOperationInputs inputs(&position);
-        QVERIFY(inputs.closeInputs().isEmpty() && inputs.reverseInputs().isEmpty());
-        QCOMPARE(position.ordersAsked, 0);
-
+        QVERIFY(inputs.closeInputs().isEmpty() && inputs.reverseInputs().isEmpty() && position.ordersAsked == 0);
         position.closable = true; // the next read fills the close inputs, and only those
-        QCOMPARE(idOf(inputs.closeInputs()), QStringLiteral("P-close"));
-        QVERIFY(inputs.reverseInputs().isEmpty());
+        QVERIFY(idOf(inputs.closeInputs()) == QLatin1String("P-close") && inputs.reverseInputs().isEmpty());
         position.reversible = true;
         QCOMPARE(idOf(inputs.reverseInputs()), QStringLiteral("P-reverse"));
-
         position.close.setId(QStringLiteral("changed")); // kept, not refreshed
         position.closable = false;
         QCOMPARE(idOf(inputs.closeInputs()), QStringLiteral("P-close"));
         QCOMPARE(position.ordersAsked, 2);
+
+        // Inputs given explicitly never ask the position.
+        const OrderRecord &mine = explicitly.close;
+        const ClosePositionOperationInputs close(&other, mine);
+        QCOMPARE(idOf(close.closeInputs()), QStringLiteral("mine-close"));
+        const ReversePositionOperationInputs both(&other, mine, explicitly.reverse);
+        QVERIFY(idOf(both.closeInputs()) == QLatin1String("mine-close")
+                && idOf(both.reverseInputs()) == QLatin1String("mine-reverse"));
+        QVERIFY(close == ClosePositionOperationInputs(&other, mine) && other.ordersAsked == 0);
+        QVERIFY(close != ClosePositionOperationInputs(&other)); // which fills from the position
+        QVERIFY(close != ClosePositionOperationInputs(&position, mine));
+
+        const ReversePositionOperationInputs none; // reported once per read, and nothing before
+        QVERIFY(!none.position() && none.closeInputs().isEmpty() && none.reverseInputs().isEmpty());
+        QCOMPARE(reports.lines(),
+                 QStringList(3, ReportRecorder::line(unit, u"Trade::ClosePositionOperationInputs::position",
+                                                     u"m_position != 0")));
     }
 
-    void explicitInputsNeverAsk()
+    void lists()
     {
-        FakePosition position(QStringLiteral("P")), other(QStringLiteral("P"));
-        OrderRecord mine;
-        mine.setId(QStringLiteral("mine"));
-        const ClosePositionOperationInputs close(&position, mine);
-        QCOMPARE(idOf(close.closeInputs()), QStringLiteral("mine"));
-        QCOMPARE(idOf(ReversePositionOperationInputs(&position, mine, mine).reverseInputs()), QStringLiteral("mine"));
-        QCOMPARE(position.ordersAsked, 0);
-
-        QVERIFY(close == ClosePositionOperationInputs(&position, mine));
-        QVERIFY(close != ClosePositionOperationInputs(&position)); // which fills from the position
-        QVERIFY(close != ClosePositionOperationInputs(&other, mine));
-    }
-
-    void missingPosition()
-    {
-        ReportRecorder reports;
-        const ReversePositionOperationInputs inputs;
-        QCOMPARE(inputs.position(), nullptr);
-        QVERIFY(inputs.closeInputs().isEmpty() && inputs.reverseInputs().isEmpty());
-        const QString line =
-            ReportRecorder::line(unit, u"Trade::ClosePositionOperationInputs::position", u"m_position != 0");
-        QCOMPARE(reports.lines(), QStringList({line, line, line}));
-    }
-
-    void listsOfInputs()
-    {
-        FakePosition first(QStringLiteral("1")), second(QStringLiteral("2"), false), third(QStringLiteral("3"));
+        FakePosition first("1"), second("2", false), third("3"), absent("0");
         Container<IPosition *> positions;
         for (IPosition *position : {&first, &second, &third})
             positions.append(position);
-
         ReportRecorder reports;
         const ListOfClosePositionOperationInputs close(positions);
-        QCOMPARE(close.size(), 3);
-        QCOMPARE(close.at(1).position(), &second);
+        QVERIFY(close.size() == 3 && close.at(1).position() == &second);
         const Container<IPosition *> closable = close.positions();
         QCOMPARE(QList<IPosition *>(closable.begin(), closable.end()), QList<IPosition *>({&first, &third}));
-
         const ListOfReversePositionOperationInputs reverse(positions);
         QCOMPARE(reverse.positions().size(), 2);
         second.closable = true;
-        QCOMPARE(reverse.positions().size(), 3);
-        QCOMPARE(close.positions().size(), 3); // asked anew each time
+        QVERIFY(reverse.positions().size() == 3 && close.positions().size() == 3); // asked anew each time
         QCOMPARE(first.ordersAsked + second.ordersAsked + third.ordersAsked, 0);
 
         // The close inputs of each reverse entry, copied as they are: what was filled before, and nothing more.
         reverse.at(0).closeInputs();
         const ListOfClosePositionOperationInputs copied = reverse.closePositionInputsList();
-        QCOMPARE(copied.size(), 3);
-        QCOMPARE(copied.at(1).position(), &second);
+        QVERIFY(copied.size() == 3 && copied.at(1).position() == &second);
         QCOMPARE(idOf(copied.at(0).closeInputs()), QStringLiteral("1-close"));
         QCOMPARE(first.ordersAsked + second.ordersAsked + third.ordersAsked, 1);
 
-        const ListOfClosePositionOperationInputs fromList(
-            QList<ClosePositionOperationInputs>{close.at(2), close.at(0)});
-        QCOMPARE(fromList.at(0).position(), &third);
-        QCOMPARE(reports.count(), 0);
-    }
-
-    void findsAndRemovals()
-    {
-        FakePosition first(QStringLiteral("1")), second(QStringLiteral("2")), absent(QStringLiteral("0"));
-        OrderRecord explicitClose;
-        explicitClose.setId(QStringLiteral("explicit"));
+        // Finds and removals, in a list made of entries in their order (first twice).
         ListOfClosePositionOperationInputs list(QList<ClosePositionOperationInputs>{
-            ClosePositionOperationInputs(&first), ClosePositionOperationInputs(&second),
-            ClosePositionOperationInputs(&first, explicitClose)});
-
-        ReportRecorder reports;
+            close.at(0), close.at(1), ClosePositionOperationInputs(&first, third.reverse)});
         const ListOfClosePositionOperationInputs shared = list;
-        const ListOfClosePositionOperationInputs &constList = list;
-        QCOMPARE(constList.findOperationInputsByPosition(&second) - constList.cbegin(), 1);
-        QCOMPARE(constList.findOperationInputsByPosition(&absent), constList.cend());
-        QCOMPARE(constList.constData(), shared.constData()); // the const find leaves the list shared
+        QCOMPARE(std::as_const(list).findOperationInputsByPosition(&second) - list.cbegin(), 1);
+        QCOMPARE(std::as_const(list).findOperationInputsByPosition(&absent), list.cend());
+        QCOMPARE(list.constData(), shared.constData()); // the const find leaves the list shared
         QCOMPARE(list.findOperationInputsByPosition(&second) - list.begin(), 1);
-
         QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("1-close"));
         QVERIFY(list.findOrderInputsByPosition(&absent).isEmpty());
-        const QString notFound = ReportRecorder::line(
-            unit, u"Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition", u"it != end()");
-        QCOMPARE(reports.lines(), QStringList{notFound});
-
+        QCOMPARE(reports.lines(),
+                 QStringList{ReportRecorder::line(
+                     unit, u"Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition", u"it != end()")});
         list.removeByPosition(&absent);
-        QCOMPARE(list.size(), 3);
         list.removeByPosition(&first); // the first of its two entries
-        QCOMPARE(list.size(), 2);
-        QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("explicit"));
-        QCOMPARE(shared.size(), 3);
+        QVERIFY(list.size() == 2 && shared.size() == 3);
+        QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("3-reverse"));
     }
 };
 

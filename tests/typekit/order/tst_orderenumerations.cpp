@@ -1,6 +1,4 @@
-// Order action, category, expiry, bracket category and state: texts, persistent texts and
-// predicates, and the state's reason invariant. Saved records keep a state as its numbers,
-// "state,reason" (tst_library reads them back).
+// Order enumerations: texts, persistent texts, predicates; saved records keep a state as "state,reason" numbers.
 #include <testsupport/reportrecorder.h>
 
 #include <typekit/order/bracketcategory.h>
@@ -21,29 +19,19 @@ using namespace Trade;
 
 namespace {
 
-// What a value shows and saves, the reports that showing it made, and what `text` reads back as
-// when read over the value 2 (so that a text that reads as nothing gives 0).
-struct Observed
-{
-    QString display;
-    QString persistent;
-    QStringList reports;
-    int readBack;
-};
-
+// What a value shows, saves and reports, and what `text` reads back as over the value 2 (nothing gives 0).
 template <typename T>
-Observed observe(int value, const QString &text)
+QStringList observe(int value, const QString &text)
 {
     ReportRecorder reports;
     const T enumeration{typename T::Type(value)};
-    Observed observed{enumeration.toString(), enumeration.toSaveableString(), reports.lines(), 0};
+    QStringList observed{enumeration.toString(), enumeration.toSaveableString(), reports.lines().join(u'|')};
     T read{typename T::Type(2)};
     read.fromSaveableString(text);
-    observed.readBack = int(read.type());
-    return observed;
+    return observed << QString::number(int(read.type()));
 }
 
-Observed observe(const QString &kind, int value, const QString &text)
+QStringList observe(const QString &kind, int value, const QString &text)
 {
     return kind == u"action"     ? observe<OrderAction>(value, text)
            : kind == u"category" ? observe<OrderCategory>(value, text)
@@ -70,10 +58,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("display");
         QTest::addColumn<QString>("persistent");
-        QTest::addColumn<QStringList>("reports");
+        QTest::addColumn<QString>("reports");
 
-        // One row per value, from 0 to one beyond the last: the display texts, the persistent texts
-        // where they differ, and what reading the display text of a value without one reports.
+        // One row per value, from 0 to one beyond the last; persistent texts where they differ from the display.
         using Texts = QList<const char *>;
         const auto add = [](const char *kind, const Texts &display, const Texts &persistent, const QString &report) {
             for (int value = 0; value < display.size(); ++value) {
@@ -81,7 +68,7 @@ private Q_SLOTS:
                 QTest::addRow("%s %d", kind, value)
                     << QString::fromLatin1(kind) << value << text
                     << (persistent.isEmpty() ? text : QString::fromLatin1(persistent.at(value)))
-                    << (text.isEmpty() && !report.isEmpty() ? QStringList{report} : QStringList());
+                    << (text.isEmpty() ? report : QString());
             }
         };
         add("action", {"", "Buy", "Sell", "Sell Short", "Buy To Cover", ""}, {},
@@ -106,26 +93,16 @@ private Q_SLOTS:
         QFETCH(int, value);
         QFETCH(QString, display);
         QFETCH(QString, persistent);
-        QFETCH(QStringList, reports);
-
-        const Observed observed = observe(kind, value, persistent);
-        QCOMPARE(observed.display, display);
-        QCOMPARE(observed.persistent, persistent);
-        QCOMPARE(observed.reports, reports);
-        QCOMPARE(observed.readBack, persistent.isEmpty() ? 0 : value);
+        QFETCH(QString, reports);
+        QCOMPARE(observe(kind, value, persistent),
+                 QStringList({display, persistent, reports, QString::number(persistent.isEmpty() ? 0 : value)}));
+        // Only the exact persistent text reads back: no other spelling (extended hours keeps its old one) or spacing.
+        for (const char *text : {"ExtendedHours", "Extended Hours", "buy", "Sell "})
+            QVERIFY2(observe(kind, 1, QString::fromLatin1(text)).last() == u"0", text);
     }
 
-    // Only the exact persistent text reads back: not another spelling (the saved text of extended
-    // hours keeps its old one), case or spacing, nor the display text.
-    void otherTextsReadAsNothing()
-    {
-        const char *const texts[][2] = {
-            {"expiry", "ExtendedHours"}, {"expiry", "Extended Hours"}, {"action", "buy"}, {"action", "Sell "}};
-        for (const auto &[kind, text] : texts)
-            QVERIFY2(observe(QString::fromLatin1(kind), 1, QString::fromLatin1(text)).readBack == 0, text);
-    }
-
-    void orderAction()
+    // Sides, reversals, bracket legs and state reasons; a value that has none reports each use and answers false.
+    void predicates()
     {
         using Row = std::tuple<OrderAction::Type, bool, bool, bool, OrderAction::Type>;
         const Row rows[] = {{OrderAction::Buy, true, false, true, OrderAction::SellShort},
@@ -143,38 +120,9 @@ private Q_SLOTS:
         }
         QCOMPARE(OrderAction(true).type(), OrderAction::Buy);
         QCOMPARE(OrderAction(false).type(), OrderAction::Sell);
-        QCOMPARE(reports.count(), 0);
-
-        // An action without a value reports each use and answers false; reversing it asks isOpen, then isBuy.
-        const OrderAction none;
-        QVERIFY(!none.isValid());
-        QVERIFY(!none.isBuy() && !none.isSell() && !none.isOpen());
-        QCOMPARE(none.reverseSide().toSaveableString(), QStringLiteral("Buy To Cover"));
-        QCOMPARE(int(OrderAction::Type(none)), 0);
-        QStringList expected;
-        for (const char *function :
-             {"isBuy", "isSell", "isOpen", "isOpen", "isBuy", "operator enum Trade::OrderAction::Type"})
-            expected << ReportRecorder::line(u"order/orderaction",
-                                             QStringLiteral("Trade::OrderAction::%1").arg(QLatin1String(function)),
-                                             u"isValid()");
-        QCOMPARE(reports.lines(), expected);
-    }
-
-    void orderCategoryReverse()
-    {
-        ReportRecorder reports;
         const auto reversed = [](OrderCategory::Type type) { return OrderCategory(type).reverseLimitBidAsk().type(); };
         QCOMPARE(reversed(OrderCategory::LimitAtBid), OrderCategory::LimitAtAsk);
         QCOMPARE(reversed(OrderCategory::LimitAtAsk), OrderCategory::LimitAtBid);
-        QCOMPARE(reports.count(), 0);
-        QCOMPARE(reversed(OrderCategory::Limit), OrderCategory::LimitAtBid);
-        QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(u"order/ordercategory", u"Trade::OrderCategory::reverseLimitBidAsk",
-                                                  u"isLimitAtBidOrAsk()")});
-    }
-
-    void bracketCategory()
-    {
         const char *const legs[] = {"", "", "S", "T", "ST", "", ""}; // stop loss, take profit
         for (int value = 0; value < int(std::size(legs)); ++value) {
             const BracketCategory bracket{BracketCategory::Type(value)};
@@ -182,12 +130,33 @@ private Q_SLOTS:
             QCOMPARE(bracket.hasStopLoss(), strchr(legs[value], 'S') != nullptr);
             QCOMPARE(bracket.hasTakeProfit(), strchr(legs[value], 'T') != nullptr);
         }
-        ReportRecorder reports;
+
+        // Reversing an action without value asks isOpen, then isBuy.
+        const OrderAction none;
+        QVERIFY(!none.isValid() && !none.isBuy() && !none.isSell() && !none.isOpen());
+        QCOMPARE(none.reverseSide().toSaveableString(), QStringLiteral("Buy To Cover"));
+        QCOMPARE(int(OrderAction::Type(none)), 0);
+        QCOMPARE(reversed(OrderCategory::Limit), OrderCategory::LimitAtBid);
         QCOMPARE(BracketCategory::Type(BracketCategory()), BracketCategory::Unknown);
-        QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(u"order/bracketcategory",
-                                                  u"Trade::BracketCategory::operator enum Trade::BracketCategory::Type",
-                                                  u"Unknown != m_type")});
+        // A reason outside a completed state is reported, and kept: it makes the state differ from the plain one.
+        QVERIFY(OrderState(OrderState::Working, OrderState::reasonFilled) != OrderState(OrderState::Working));
+        QVERIFY(OrderState(OrderState::Completed, OrderState::reasonFilled)
+                == OrderState(OrderState::Completed, OrderState::reasonFilled));
+        QStringList expected;
+        for (const char *function :
+             {"isBuy", "isSell", "isOpen", "isOpen", "isBuy", "operator enum Trade::OrderAction::Type"})
+            expected << ReportRecorder::line(u"order/orderaction",
+                                             QStringLiteral("Trade::OrderAction::%1").arg(QLatin1String(function)),
+                                             u"isValid()");
+        expected << ReportRecorder::line(u"order/ordercategory", u"Trade::OrderCategory::reverseLimitBidAsk",
+                                         u"isLimitAtBidOrAsk()")
+                 << ReportRecorder::line(u"order/bracketcategory",
+                                         u"Trade::BracketCategory::operator enum Trade::BracketCategory::Type",
+                                         u"Unknown != m_type")
+                 << ReportRecorder::line(u"order/orderstate", u"Trade::OrderState::OrderState",
+                                         u"reason == reasonUnknown || isCompleted() && \"Reason might be set only "
+                                         u"when overall state is 'completed'.\"");
+        QCOMPARE(reports.lines(), expected);
     }
 
     void states_data()
@@ -195,25 +164,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("reason");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("active");
-        QTest::addColumn<bool>("filled");
+        QTest::addColumn<char>("flag"); // 'a'ctive, 'f'illed or neither
         QTest::addColumn<QString>("reportCondition");
 
         const QString state = QStringLiteral("false && \"unexpected order state\"");
         const QString completeReason = QStringLiteral("false && \"unexpected complete reason\"");
-        QTest::addRow("none") << 0 << 0 << "" << false << false << state;
-        QTest::addRow("queued") << 1 << 0 << "Queued" << true << false << "";
-        QTest::addRow("working") << 2 << 0 << "Working" << true << false << "";
-        QTest::addRow("updating") << 3 << 0 << "Updating" << true << false << "";
-        QTest::addRow("canceling") << 4 << 0 << "Canceling" << true << false << "";
-        QTest::addRow("placing") << 6 << 0 << "Placing" << true << false << "";
-        QTest::addRow("virtual shows queued") << 7 << 0 << "Queued" << true << false << "";
-        QTest::addRow("beyond") << 8 << 0 << "" << false << false << state;
-        QTest::addRow("completed, unknown reason") << 5 << 0 << "" << false << false << completeReason;
-        QTest::addRow("rejected") << 5 << 1 << "Rejected" << false << false << "";
-        QTest::addRow("canceled") << 5 << 2 << "Canceled" << false << false << "";
-        QTest::addRow("filled") << 5 << 3 << "Filled" << false << true << "";
-        QTest::addRow("completed, reason beyond") << 5 << 4 << "" << false << false << completeReason;
+        QTest::addRow("none") << 0 << 0 << "" << '-' << state;
+        QTest::addRow("queued") << 1 << 0 << "Queued" << 'a' << "";
+        QTest::addRow("working") << 2 << 0 << "Working" << 'a' << "";
+        QTest::addRow("updating") << 3 << 0 << "Updating" << 'a' << "";
+        QTest::addRow("canceling") << 4 << 0 << "Canceling" << 'a' << "";
+        QTest::addRow("placing") << 6 << 0 << "Placing" << 'a' << "";
+        QTest::addRow("virtual shows queued") << 7 << 0 << "Queued" << 'a' << "";
+        QTest::addRow("beyond") << 8 << 0 << "" << '-' << state;
+        QTest::addRow("completed, unknown reason") << 5 << 0 << "" << '-' << completeReason;
+        QTest::addRow("rejected") << 5 << 1 << "Rejected" << '-' << "";
+        QTest::addRow("canceled") << 5 << 2 << "Canceled" << '-' << "";
+        QTest::addRow("filled") << 5 << 3 << "Filled" << 'f' << "";
+        QTest::addRow("completed, reason beyond") << 5 << 4 << "" << '-' << completeReason;
     }
 
     void states()
@@ -221,13 +189,12 @@ private Q_SLOTS:
         QFETCH(int, type);
         QFETCH(int, reason);
         QFETCH(QString, text);
-        QFETCH(bool, active);
-        QFETCH(bool, filled);
+        QFETCH(char, flag);
         QFETCH(QString, reportCondition);
 
         const OrderState orderState{OrderState::Type(type), OrderState::Reason(reason)};
-        QCOMPARE(orderState.isActive(), active);
-        QCOMPARE(orderState.isFilled(), filled);
+        QCOMPARE(orderState.isActive(), flag == 'a');
+        QCOMPARE(orderState.isFilled(), flag == 'f');
         // One predicate per state, in the order of their values.
         const bool is[] = {orderState.isQueued(),    orderState.isWorking(),   orderState.isUpdating(),
                            orderState.isCanceling(), orderState.isCompleted(), orderState.isPlacing(),
@@ -254,27 +221,13 @@ private Q_SLOTS:
         QCOMPARE(read.reason(), OrderState::Reason(reason));
     }
 
-    void reasonOutsideCompletedIsReported()
-    {
-        ReportRecorder reports;
-        const OrderState odd(OrderState::Working, OrderState::reasonFilled);
-        QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(u"order/orderstate", u"Trade::OrderState::OrderState",
-                                                  u"reason == reasonUnknown || isCompleted() && \"Reason might be set "
-                                                  u"only when overall state is 'completed'.\"")});
-        // Kept as given: the reason makes it differ from the plain state.
-        QVERIFY(odd != OrderState(OrderState::Working));
-        QVERIFY(OrderState(OrderState::Completed, OrderState::reasonFilled)
-                == OrderState(OrderState::Completed, OrderState::reasonFilled));
-        QCOMPARE(reports.count(), 1);
-    }
     // Threads released at once race for the first uses of the cached texts; each must see the same texts.
     void displayTextsFromManyThreads()
     {
         std::atomic<bool> go{false};
         QVector<QStringList> seen(8);
         std::vector<std::thread> threads;
-        for (QStringList &list : seen) {
+        for (QStringList &list : seen)
             threads.emplace_back([&go, &list] {
                 while (!go.load())
                     std::this_thread::yield();
@@ -283,7 +236,6 @@ private Q_SLOTS:
                                 + OrderAction(OrderAction::Type(1 + i % 4)).toString()
                                 + BracketCategory(BracketCategory::Type(1 + i % 6)).toString();
             });
-        }
         go = true;
         for (std::thread &thread : threads)
             thread.join();

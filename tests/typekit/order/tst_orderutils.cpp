@@ -10,12 +10,7 @@
 
 #include "rows.h"
 
-#include <functional>
-
 using namespace Trade;
-
-using Read = std::function<void(const VariantRecord &)>;
-Q_DECLARE_METATYPE(Read)
 
 class tst_OrderUtils : public QObject
 {
@@ -43,131 +38,92 @@ class tst_OrderUtils : public QObject
         return order;
     }
 
-private Q_SLOTS:
-    void plainReadsAreSilent()
+    static QString line(const char *function, const char *condition, const char *message = nullptr)
     {
-        // Values of another type than their field's are no values, even where Qt could convert them.
-        VariantRecord order;
+        return ReportRecorder::line(
+            u"order/orderutils", QStringLiteral("Trade::OrderUtils::") + QLatin1String(function),
+            QString::fromLatin1(condition),
+            message ? ReportRecorder::quoted(QString::fromLatin1(message)) : QStringLiteral("\"\" "));
+    }
+
+private Q_SLOTS:
+    // Mistyped values are no values, even where Qt could convert them; the reporting reads report once each on an
+    // empty order; without a topic every read reports under its own name and gives its neutral answer.
+    void reads()
+    {
+        VariantRecord order, emptyId, known = full();
         order.setValue(topic->categoryField(), Variant(QStringLiteral("Limit")));
         order.setValue(topic->idField(), Variant(0));
         order.setValue(topic->stopLimitPlusField(), Variant(QStringLiteral("12")));
         order.setValue(topic->actionField(), Variant(QStringLiteral("nonsense")));
         order.setValue(topic->quantityField(), Variant(3.0));
         order.setValue(topic->timestampField(), Variant(QStringLiteral("not a date")));
-        VariantRecord emptyId;
         emptyId.setValue(topic->idField(), Variant());
         ReportRecorder reports;
-        QCOMPARE(order.validValues().size(), 0);
-        QCOMPARE(OrderUtils::id(order, topic), QString());
-        QCOMPARE(int(OrderCategory::Type(OrderUtils::category(order, topic))), 0);
-        QCOMPARE(OrderUtils::quantity(order, topic), Quantity());
-        QCOMPARE(OrderUtils::accountId(order, topic), QString());
-        QVERIFY(!OrderUtils::isTrailingStop(order, topic));
-        QVERIFY(!OrderRecord(order).hasStopLimitPlus() && !OrderRecord(order).hasAction()
-                && !OrderRecord(order).hasQuantity());
-        QVERIFY(!OrderUtils::hasSymbol(order, topic) && !OrderUtils::hasAccount(order, topic));
-        QVERIFY(!OrderUtils::hasTimestamp(order, topic) && !OrderUtils::hasSide(order, topic));
+        QVERIFY(order.validValues().isEmpty() && OrderUtils::id(order, topic).isEmpty());
+        QVERIFY(int(OrderCategory::Type(OrderUtils::category(order, topic))) == 0 && !OrderRecord(order).hasAction());
+        QVERIFY(OrderUtils::quantity(order, topic) == Quantity() && OrderUtils::accountId(order, topic).isEmpty());
+        QVERIFY(!OrderRecord(order).hasStopLimitPlus() && !OrderRecord(order).hasQuantity());
         for (const VariantRecord &local : eachRow(std::array{VariantRecord(), emptyId, order}))
             QCOMPARE(OrderUtils::logCategory(local, topic), LogCategory::LocalOrder);
-        QCOMPARE(reports.count(), 0);
-
-        // Every predicate in both states.
-        VariantRecord known = full();
-        QCOMPARE(OrderUtils::id(known, topic), QStringLiteral("A-1"));
+        QVERIFY(OrderUtils::logCategory(known, topic) == LogCategory::BrokerOrder
+                && OrderUtils::id(known, topic) == QLatin1String("A-1"));
         QCOMPARE(OrderUtils::accountId(known, topic), QStringLiteral("SIM-7"));
-        QVERIFY(OrderUtils::isTrailingStop(known, topic)); // the category numbered 5
-        QCOMPARE(OrderUtils::logCategory(known, topic), LogCategory::BrokerOrder);
-        QVERIFY(OrderUtils::hasSymbol(known, topic) && OrderUtils::hasAccount(known, topic));
-        QVERIFY(OrderUtils::hasTimestamp(known, topic) && OrderUtils::hasSide(known, topic));
+        for (const VariantRecord &record : {known, VariantRecord()}) {
+            (void)OrderUtils::symbol(record, topic);
+            (void)OrderUtils::account(record, topic);
+            (void)OrderUtils::action(record, topic);
+            (void)OrderUtils::state(record, topic);
+            (void)OrderUtils::expiry(record, topic);
+            (void)OrderUtils::bracketCategory(record, topic);
+        }
+        // Every predicate in both states (a trailing stop: the category numbered 5), and none without a topic.
+        for (const auto has : {OrderUtils::hasSymbol, OrderUtils::hasAccount, OrderUtils::hasTimestamp,
+                               OrderUtils::hasSide, OrderUtils::isTrailingStop})
+            QVERIFY(!has(order, topic) && has(known, topic) && !has(known, nullptr));
+        QVERIFY(!OrderUtils::symbol(known, nullptr) && OrderUtils::id(known, nullptr).isNull());
+        QVERIFY(!OrderUtils::remainingQuantity(known, nullptr).hasValue()
+                && int(TradeSide::Type(OrderUtils::side(known, nullptr))) == 0);
+
+        QStringList expected;
+        expected << line("symbol", "result != NULL", "invalid order symbol")
+                 << line("account", "result != NULL", "invalid order account")
+                 << line("action", "result != OrderAction::Unknown", "invalid order action")
+                 << line("state", "result != OrderState::Unknown", "invalid order state")
+                 << line("expiry", "result != OrderExpiry::Unknown", "invalid order expiry")
+                 << line("bracketCategory", "result != BracketCategory::Unknown", "invalid bracket type");
+        for (const char *name : {"hasSymbol", "hasAccount", "hasTimestamp", "hasSide", "isTrailingStop", "symbol", "id",
+                                 "remainingQuantity", "side"})
+            expected << line(name, "topic != NULL");
+        QCOMPARE(reports.lines(), expected);
+        for (const RecordedReport &report : reports.reports())
+            QCOMPARE(report.object, nullptr);
+
         known.setValue(topic->actionField(), Variant::fromValue(OrderAction()));
         QVERIFY(!OrderUtils::hasSide(known, topic)); // an action, but not a valid one
     }
 
-    void reportingReads_data()
-    {
-        QTest::addColumn<Read>("read");
-        QTest::addColumn<QString>("condition");
-        QTest::addColumn<QString>("message");
-
-        const IOrderTopic *t = topic;
-#define READ(name, condition, message)                                                                                 \
-    QTest::newRow(#name) << Read([t](const VariantRecord &r) { (void)OrderUtils::name(r, t); })                        \
-                         << QStringLiteral(condition) << QStringLiteral(message)
-        READ(symbol, "result != NULL", "invalid order symbol");
-        READ(account, "result != NULL", "invalid order account");
-        READ(action, "result != OrderAction::Unknown", "invalid order action");
-        READ(state, "result != OrderState::Unknown", "invalid order state");
-        READ(expiry, "result != OrderExpiry::Unknown", "invalid order expiry");
-        READ(bracketCategory, "result != BracketCategory::Unknown", "invalid bracket type");
-#undef READ
-    }
-
-    void reportingReads()
-    {
-        QFETCH(Read, read);
-        QFETCH(QString, condition);
-        QFETCH(QString, message);
-
-        ReportRecorder reports;
-        read(full());
-        QCOMPARE(reports.count(), 0);
-        read(VariantRecord());
-        const QString function = QStringLiteral("Trade::OrderUtils::") + QLatin1String(QTest::currentDataTag());
-        QCOMPARE(reports.lines(), QStringList{ReportRecorder::line(u"order/orderutils", function, condition,
-                                                                   ReportRecorder::quoted(message))});
-        QCOMPARE(reports.reports().first().object, nullptr);
-    }
-
-    // Without a topic every read reports under its own name and gives its neutral answer, even on a full order.
-    void readsWithoutTopic()
-    {
-        const VariantRecord order = full();
-        ReportRecorder reports;
-        QVERIFY(!OrderUtils::hasSymbol(order, nullptr) && !OrderUtils::hasAccount(order, nullptr));
-        QVERIFY(!OrderUtils::hasTimestamp(order, nullptr) && !OrderUtils::hasSide(order, nullptr));
-        QVERIFY(!OrderUtils::isTrailingStop(order, nullptr) && !OrderUtils::symbol(order, nullptr));
-        QVERIFY(OrderUtils::id(order, nullptr).isNull() && !OrderUtils::remainingQuantity(order, nullptr).hasValue());
-        QCOMPARE(int(TradeSide::Type(OrderUtils::side(order, nullptr))), 0);
-        QStringList expected;
-        for (const char *name : {"hasSymbol", "hasAccount", "hasTimestamp", "hasSide", "isTrailingStop", "symbol", "id",
-                                 "remainingQuantity", "side"})
-            expected << ReportRecorder::line(
-                u"order/orderutils", QStringLiteral("Trade::OrderUtils::") + QLatin1String(name), u"topic != NULL");
-        QCOMPARE(reports.lines(), expected);
-    }
-
-    void remainingQuantity()
+    void derivedValues()
     {
         // The ordered and the filled quantity, and the remaining one; -1 for none.
-        const struct
-        {
-            double ordered, filled, remaining;
-        } rows[] = {{10, -1, 10}, {10, 4, 6}, {10, 10, 0}, {-1, 4, -1}};
+        const double rows[][3] = {{10, -1, 10}, {10, 4, 6}, {10, 10, 0}, {-1, 4, -1}};
         ReportRecorder reports;
         for (const auto &row : eachRow(rows)) {
             VariantRecord order;
-            if (row.ordered >= 0)
-                order.setValue(topic->quantityField(), Variant::fromValue(Quantity(row.ordered, &es)));
-            if (row.filled >= 0)
-                order.setValue(topic->filledField(), Variant::fromValue(Quantity(row.filled, &es)));
+            if (row[0] >= 0)
+                order.setValue(topic->quantityField(), Variant::fromValue(Quantity(row[0], &es)));
+            if (row[1] >= 0)
+                order.setValue(topic->filledField(), Variant::fromValue(Quantity(row[1], &es)));
             const Quantity left = OrderUtils::remainingQuantity(order, topic);
-            QCOMPARE(left.hasValue() ? left.value() : -1.0, row.remaining);
+            QCOMPARE(left.hasValue() ? left.value() : -1.0, row[2]);
         }
-        QCOMPARE(reports.count(), 0);
-    }
-
-    void side()
-    {
-        const QList<QPair<OrderAction::Type, TradeSide::Type>> rows{{OrderAction::Buy, TradeSide::Long},
-                                                                    {OrderAction::BuyToCover, TradeSide::Long},
-                                                                    {OrderAction::Sell, TradeSide::Short},
-                                                                    {OrderAction::SellShort, TradeSide::Short}};
-        ReportRecorder reports;
-        for (const auto &[action, expected] : eachRow(rows)) {
-            VariantRecord order;
-            order.setValue(topic->actionField(), Variant::fromValue(OrderAction(action)));
-            QCOMPARE(TradeSide::Type(OrderUtils::side(order, topic)), expected);
+        VariantRecord order;
+        QList<TradeSide::Type> sides;
+        for (const auto a : {OrderAction::Buy, OrderAction::BuyToCover, OrderAction::Sell, OrderAction::SellShort}) {
+            order.setValue(topic->actionField(), Variant::fromValue(OrderAction(a)));
+            sides << TradeSide::Type(OrderUtils::side(order, topic));
         }
+        QCOMPARE(sides, QList<TradeSide::Type>({TradeSide::Long, TradeSide::Long, TradeSide::Short, TradeSide::Short}));
         QCOMPARE(reports.count(), 0);
 
         // Without an action: short, and reported by side, then by action and isBuy.

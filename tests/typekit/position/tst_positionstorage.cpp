@@ -1,5 +1,4 @@
-// Position statistics and basket selection over a set of positions; trade sides (their converter:
-// tst_variantrecord).
+// Position statistics and basket selection; trade sides (their converter: tst_variantrecord); close orders.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/market.h>
@@ -64,13 +63,12 @@ class tst_PositionStorage : public QObject
     {
         Container<IPosition *> result;
         for (const Figures &figure : figures) {
-            if (figure.null) {
-                result.append(nullptr);
+            auto *position = figure.null ? nullptr : new Sample::Position(&market->es, &market->account);
+            result.append(position);
+            if (!position)
                 continue;
-            }
             ISymbol *symbol = figure.onSymbol ? &market->es : nullptr;
-            auto made = std::make_unique<Sample::Position>(&market->es, &market->account);
-            Sample::Position *position = made.get();
+            market->positions.add(std::unique_ptr<Sample::Position>(position));
             if (figure.lots)
                 position->setQuantity(Quantity::fromLots(*figure.lots, &market->es));
             if (figure.openProfit || figure.invested) {
@@ -82,8 +80,6 @@ class tst_PositionStorage : public QObject
                 position->setPullBack(*figure.pullBack);
             if (figure.price)
                 position->setPrice(symbol ? Price(*figure.price, symbol) : Price(*figure.price));
-            market->positions.add(std::move(made));
-            result.append(position);
         }
         return result;
     }
@@ -160,60 +156,44 @@ private Q_SLOTS:
     void tradeSides()
     {
         ReportRecorder reports;
-        // A value outside the three sides is none of them and shows nothing, silently.
-        const struct
-        {
-            int type;
-            bool isLong, isShort, isFlat;
-            const char *text;
-        } rows[] = {{0, false, false, false, ""},
-                    {1, true, false, false, "Long"},
-                    {2, false, true, false, "Short"},
-                    {3, false, false, true, "Flat"},
-                    {4, false, false, false, ""}};
-        for (const auto &row : eachRow(rows)) {
-            const TradeSide value{TradeSide::Type(row.type)};
-            QCOMPARE(value.isLong(), row.isLong);
-            QCOMPARE(value.isShort(), row.isShort);
-            QCOMPARE(value.isFlat(), row.isFlat);
-            QCOMPARE(value.toString(), QLatin1String(row.text));
+        // A value outside the three sides is none of them and shows nothing, silently. Flags: long, short, flat.
+        const std::tuple<int, const char *, const char *> rows[] = {
+            {0, "000", ""}, {1, "100", "Long"}, {2, "010", "Short"}, {3, "001", "Flat"}, {4, "000", ""}};
+        for (const auto &[type, flags, text] : eachRow(rows)) {
+            const TradeSide value{TradeSide::Type(type)};
+            const bool is[] = {value.isLong(), value.isShort(), value.isFlat()};
+            QCOMPARE(QString::asprintf("%d%d%d", is[0], is[1], is[2]), QLatin1String(flags));
+            QCOMPARE(value.toString(), QLatin1String(text));
         }
-        QCOMPARE(TradeSide(true), TradeSide::Long);
-        QCOMPARE(TradeSide(false), TradeSide::Short);
+        QVERIFY(TradeSide(true) == TradeSide::Long && TradeSide(false) == TradeSide::Short);
         QCOMPARE(reports.count(), 0);
     }
 
-    // The sample host's close and reverse orders: the other side at market, for the day, for the
-    // whole holding (a fraction of a lot too); a flat or locked position has empty ones.
+    // Close and reverse: the other side at market, for the day, the whole holding; none when flat or locked.
     void closeAndReverseOrders()
     {
         using A = OrderAction;
-        const struct
-        {
-            double lots;
-            bool locked;
-            OrderAction::Type close, reverse;
-        } rows[] = {{2, false, A::Sell, A::SellShort},
-                    {0.5, false, A::Sell, A::SellShort},
-                    {-3, false, A::BuyToCover, A::Buy},
-                    {0, false, {}, {}},
-                    {2, true, {}, {}}};
-        for (const auto &row : eachRow(rows)) {
+        // lots, locked, close, reverse
+        const std::tuple<double, bool, A::Type, A::Type> rows[] = {{2, false, A::Sell, A::SellShort},
+                                                                   {0.5, false, A::Sell, A::SellShort},
+                                                                   {-3, false, A::BuyToCover, A::Buy},
+                                                                   {0, false, {}, {}},
+                                                                   {2, true, {}, {}}};
+        for (const auto &[lots, locked, close, reverse] : eachRow(rows)) {
             Sample::Position position(&market->es, &market->account);
-            position.setQuantity(Quantity::fromLots(row.lots, &market->es));
-            position.setLocked(row.locked);
-            QCOMPARE(position.canReverse(), row.close != A::Type());
-            for (const auto &[order, type] : {std::pair(position.closeOrder(), row.close),
-                                              std::pair(position.reverseOrder(), row.reverse)}) {
+            position.setQuantity(Quantity::fromLots(lots, &market->es));
+            position.setLocked(locked);
+            QCOMPARE(position.canReverse(), close != A::Type());
+            for (const auto &[order, type] :
+                 {std::pair(position.closeOrder(), close), std::pair(position.reverseOrder(), reverse)}) {
                 QCOMPARE(order.hasAction(), type != A::Type());
                 if (!order.hasAction())
                     continue;
                 QCOMPARE(order.action().type(), type);
-                QCOMPARE(order.quantity(), Quantity::fromLots(std::fabs(row.lots), &market->es));
-                QCOMPARE(order.category().type(), OrderCategory::Market);
-                QCOMPARE(order.expiry().type(), OrderExpiry::DayOrder);
-                QCOMPARE(order.symbol(), static_cast<ISymbol *>(&market->es));
-                QCOMPARE(order.account(), static_cast<IAccount *>(&market->account));
+                QCOMPARE(order.quantity(), Quantity::fromLots(std::fabs(lots), &market->es));
+                QVERIFY(order.category().type() == OrderCategory::Market
+                        && order.expiry().type() == OrderExpiry::DayOrder);
+                QVERIFY(order.symbol() == &market->es && order.account() == &market->account);
             }
         }
     }

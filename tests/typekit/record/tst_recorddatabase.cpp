@@ -17,8 +17,6 @@ public:
     using RecordDataBase::fromRecord;
     using RecordDataBase::setTopic;
     int initCalls = 0;
-
-private:
     void init() override { ++initCalls; }
 };
 
@@ -41,10 +39,10 @@ class tst_RecordDataBase : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void topicIsSetOnce()
+    // Reading the topic unset, or setting it again, reports (and is done); copies keep it without a second init.
+    void topicAndCopies()
     {
-        Sample::OrderTopic first;
-        Sample::OrderTopic second;
+        Sample::OrderTopic first, second;
         OrderData data;
         ReportRecorder reports;
         QVERIFY(!data.topic());
@@ -55,7 +53,18 @@ private Q_SLOTS:
         data.setTopic(&first);
         QCOMPARE(data.topic(), &first);
         QCOMPARE(reports.count(), 0);
-        data.setTopic(&second); // reported, and done all the same
+
+        data.setValue(first.idField(), Variant(QStringLiteral("A1")));
+        OrderData copy = data;
+        QCOMPARE(copy.topic(), &first);
+        QCOMPARE(copy.initCalls, 1); // copying does not init again
+        copy.setValue(first.idField(), Variant(QStringLiteral("B2")));
+        QVERIFY(data.record() != copy.record());
+        QVERIFY(VariantRecord(&copy) == copy.record());
+        copy.fromRecord(&data);
+        QVERIFY(copy.record() == &data);
+
+        data.setTopic(&second);
         data.setTopic(nullptr);
         QCOMPARE(data.initCalls, 3);
         const QString twice = ReportRecorder::line(recordFile, function + QStringLiteral("setTopic"),
@@ -64,30 +73,14 @@ private Q_SLOTS:
         QVERIFY(reports.logs().isEmpty()); // these reports carry no message
     }
 
-    void copiesAndRecordData()
-    {
-        Sample::OrderTopic topic;
-        OrderData data;
-        data.setTopic(&topic);
-        data.setValue(topic.idField(), Variant(QStringLiteral("A1")));
-        OrderData copy = data;
-        QCOMPARE(copy.topic(), &topic);
-        QCOMPARE(copy.initCalls, 1); // copying does not init again
-        copy.setValue(topic.idField(), Variant(QStringLiteral("B2")));
-        QVERIFY(data.record() != copy.record());
-        QVERIFY(VariantRecord(&copy) == copy.record());
-        copy.fromRecord(&data);
-        QVERIFY(copy.record() == &data);
-    }
-
-    void standardTopicsInstallation()
+    // Installing reports unless exactly one side is set; a saved record loads only while topics are installed.
+    void standardTopics()
     {
         ReportRecorder reports;
         QVERIFY(!IStandardTopics::instance());
-        RawTopics raw;
+        RawTopics raw, other;
         RawTopics::install(nullptr); // none over none
         RawTopics::install(&raw);
-        RawTopics other;
         RawTopics::install(&other); // one over another: reported, and installed
         QCOMPARE(IStandardTopics::instance(), &other);
         RawTopics::install(nullptr);
@@ -97,25 +90,18 @@ private Q_SLOTS:
             ReportRecorder::line(topicsFile, u"Trade::IStandardTopics::instance", u"s_instance != 0");
         QCOMPARE(reports.lines(), QStringList({instance, setInstance, setInstance}));
         QVERIFY(IStandardTopics::allFields().isEmpty()); // reported once more
+        reports.clear();
 
-        Sample::StandardTopics topics;
-        QCOMPARE(IStandardTopics::allFields().size(), 24 + 18);
-    }
-
-    void savedRecordNeedsInstalledTopics()
-    {
         auto topics = std::make_unique<Sample::StandardTopics>();
+        QCOMPARE(IStandardTopics::allFields().size(), 24 + 18);
         VariantRecord record;
         record.setValue(topics->symbol().lotSizeField(), Variant(100));
         const Dump saved = record.dump();
         topics.reset();
-
-        ReportRecorder reports;
         QVERIFY(Variant::load(saved, Variant()).valueOr(record).isEmpty());
-        QCOMPARE(reports.count(), 1);
-        QCOMPARE(reports.reports().first().function, QStringLiteral("Trade::IStandardTopics::instance"));
+        QCOMPARE(reports.lines(), QStringList({instance}));
 
-        Sample::StandardTopics again; // a new host run: the field is found again by its identifier
+        Sample::StandardTopics again;
         const VariantRecord loaded = Variant::load(saved, Variant()).valueOr(VariantRecord());
         QCOMPARE(loaded.rawValue(again.symbol().lotSizeField()), Variant(100));
     }

@@ -1,7 +1,4 @@
-// Storages: the subscription holder across every change event, its lifetime against the storage
-// and the observer, storages that change under it, the sample storages' filters and the symbol
-// storage's error texts; storage filters: chained building, the reports of unset properties, and
-// the derived filters.
+// Storages: the subscription holder, the sample storages' selections, storage filters and error texts.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/market.h>
@@ -35,20 +32,6 @@ public Q_SLOTS:
     void slot_disposed(Trade::IDisposable *) { ++disposals; }
 };
 
-// Host code that hears a storage's changes; it runs a piece of code on each Added.
-class StorageChanges : public QObject
-{
-    Q_OBJECT
-public:
-    std::function<void(Trade::IRecord *)> onAdded;
-public Q_SLOTS:
-    void slot_storageChanged(Trade::IStorage::ChangeEvent event, Trade::IRecord *record)
-    {
-        if (event == IStorage::Added && onAdded)
-            onAdded(record);
-    }
-};
-
 // A record that runs a piece of host code when an observer subscribes to it.
 class HookedRecord : public Sample::Record
 {
@@ -78,8 +61,7 @@ QString subscribed(const Sample::Storage &storage, QObject *observer)
     return keys.join(QLatin1Char(','));
 }
 
-// A holder between a storage and an observer; host code may delete any of the three while the
-// holder walks the records.
+// A holder between a storage and an observer; host code may delete any of the three while the holder walks.
 struct Walk
 {
     std::unique_ptr<Sample::Storage> storage = std::make_unique<Sample::Storage>();
@@ -132,77 +114,64 @@ private Q_SLOTS:
         QCOMPARE(storage.count(), 1);
         QCOMPARE(subscribed(storage, &observer), QString());
         QCOMPARE(reports.count(), 0);
+
+        // A record added and taken out again, or deleted, by host code that heard of it before a holder.
+        bool deleting = false;
+        Sample::Record *taken = nullptr;
+        QObject::connect(&storage, &Sample::Storage::storageChanged, &storage, [&](auto event, IRecord *added) {
+            if (event == IStorage::Added && deleting)
+                storage.remove(dynamic_cast<Sample::Record *>(added));
+            else if (event == IStorage::Added)
+                taken = storage.take(dynamic_cast<Sample::Record *>(added));
+        });
+        holder = std::make_unique<StorageRecordsSubscriptionHolder>(&storage, &observer);
+        storage.add(record("g"));
+        QVERIFY(taken && !taken->isSubscribed(&observer));
+        delete taken;
+        deleting = true;
+        storage.add(record("h"));
+        QCOMPARE(subscribed(storage, &observer), QStringLiteral("f"));
+
+        Sample::Storage queued;
+        queued.setConnectionType(Qt::QueuedConnection);
+        queued.add(record("a"));
+        StorageRecordsSubscriptionHolder later(&queued, &observer);
+        queued.add(record("b"));
+        QCOMPARE(subscribed(queued, &observer), QString());
+        QTRY_COMPARE(subscribed(queued, &observer), QStringLiteral("a,b"));
     }
 
     // Each event sent by hand, the observer subscribed to a alone before: whom it is subscribed to after.
     void holderReactions()
     {
-        const struct
-        {
-            int event;
-            const char *record, *after;
-        } rows[] = {
-            {1, "", "a,b"}, {2, "b", "a,b"},
-            {3, "a", ""},   {4, "b", "a"}, // reset, added, removed, updated
-            {5, "", ""},    {6, "b", "a"},
-            {0, "b", "a"},  {2, "", "a"}, // about to clear, unknown twice, added without record
-        };
-        for (const auto &row : eachRow(rows)) {
+        // Reset, added, removed, updated; about to clear, unknown twice, added without record.
+        const std::tuple<int, const char *, const char *> rows[] = {{1, "", "a,b"}, {2, "b", "a,b"}, {3, "a", ""},
+                                                                    {4, "b", "a"},  {5, "", ""},     {6, "b", "a"},
+                                                                    {0, "b", "a"},  {2, "", "a"}};
+        for (const auto &[event, key, after] : eachRow(rows)) {
             Walk w;
             w.storage->reset(Sample::records(record("a"), record("b")));
             w.storage->find(QStringLiteral("b"))->unsubscribe(w.observer.get());
-
             ReportRecorder reports;
             QVERIFY(QMetaObject::invokeMethod(w.holder, "slot_storageChanged",
-                                              Q_ARG(Trade::IStorage::ChangeEvent, IStorage::ChangeEvent(row.event)),
-                                              Q_ARG(Trade::IRecord *, w.storage->find(QString::fromLatin1(row.record))),
+                                              Q_ARG(Trade::IStorage::ChangeEvent, IStorage::ChangeEvent(event)),
+                                              Q_ARG(Trade::IRecord *, w.storage->find(QString::fromLatin1(key))),
                                               Q_ARG(Trade::IStorage *, w.storage.get())));
-            QCOMPARE(subscribed(*w.storage, w.observer.get()), QString::fromLatin1(row.after));
+            QCOMPARE(subscribed(*w.storage, w.observer.get()), QString::fromLatin1(after));
             QCOMPARE(reports.count(), 0);
         }
     }
 
-    // A record added and taken out again, or deleted, by host code that heard the announcement
-    // before the holder: the observer is on exactly the storage's records.
-    void holderAfterAnAddedRecordWent()
-    {
-        for (const bool deleted : eachRow(std::array{false, true})) {
-            Sample::Storage storage;
-            storage.reset(Sample::records(record("a")));
-            StorageChanges host;
-            storage.subscribe(&host);
-            Observer observer;
-            StorageRecordsSubscriptionHolder holder(&storage, &observer);
-            Sample::Record *taken = nullptr;
-            host.onAdded = [&](Trade::IRecord *added) {
-                auto *const sample = dynamic_cast<Sample::Record *>(added);
-                if (deleted)
-                    storage.remove(sample);
-                else
-                    taken = storage.take(sample);
-            };
-            storage.add(record("b"));
-            QCOMPARE(subscribed(storage, &observer), QStringLiteral("a"));
-            if (taken)
-                QVERIFY(!taken->isSubscribed(&observer));
-            delete taken;
-        }
-    }
-
-    // The disposal of a record that a reset deletes, heard by code that deletes the storage: the
-    // reset stops there, and the records it was given go too (the sanitizer run).
-    void storageDeletedWhileItResets()
-    {
-        QPointer<Sample::Storage> storage = new Sample::Storage;
-        storage->reset(Sample::records(record("a")));
-        QObject host;
-        QObject::connect(storage->at(0), &Sample::Record::disposed, &host, [&storage] { delete storage; });
-        storage->reset(Sample::records(record("b"), std::unique_ptr<Sample::Record>(), record("c"))); // a null one too
-        QVERIFY(!storage);
-    }
-
+    // A storage deleted while it resets, on the disposal of an old record; the holder with a storage or observer gone.
     void lifetimes()
     {
+        QPointer<Sample::Storage> deleted = new Sample::Storage;
+        deleted->reset(Sample::records(record("a")));
+        QObject host;
+        QObject::connect(deleted->at(0), &Sample::Record::disposed, &host, [&deleted] { delete deleted; });
+        deleted->reset(Sample::records(record("b"), std::unique_ptr<Sample::Record>(), record("c"))); // a null one too
+        QVERIFY(!deleted);
+
         ReportRecorder reports;
         {
             Walk w;
@@ -231,35 +200,29 @@ private Q_SLOTS:
                  QStringList({line(u"storage != NULL"), line(u"subscriber != NULL")})); // and none above
     }
 
-    // Host code that runs while the holder, walking a reset, subscribes the observer to b; then whom
-    // the observer is subscribed to ("-": the storage or the observer is gone).
+    // Host code run while the holder, walking a reset, subscribes the observer to b ("-": storage or observer gone).
     void storageChangesDuringTheWalk()
     {
-        const struct
-        {
-            Change change;
-            const char *after;
-        } rows[] = {
+        const std::pair<Change, const char *> rows[] = {
             {[](Walk &w) { w.remove("c"); }, "a,b"},
             {[](Walk &w) { w.remove("a"); }, "b,c"},
             {[](Walk &w) { w.remove("a"), w.remove("b"); }, "c"}, // c moves up to the first place
             {[](Walk &w) { w.storage->add(record("d")); }, "a,b,c,d"},
             {[](Walk &w) { w.storage->clear(); }, ""},
-            // The holder's end takes the observer off a, and off b's signals subscribed so far; b goes
-            // on to subscribe it to its remaining signal, as it was asked before the holder went.
+            // The holder's end unsubscribes a and b so far; b then subscribes its remaining signal, asked before.
             {[](Walk &w) { delete w.holder; }, "b"},
             {[](Walk &w) { w.storage.reset(); }, "-"},
             {[](Walk &w) { w.observer.reset(); }, "-"},
         };
-        for (const auto &row : eachRow(rows)) {
+        for (const auto &[change, after] : eachRow(rows)) {
             Walk w;
             auto hooked = std::make_unique<HookedRecord>(QStringLiteral("b"));
-            hooked->onAttached = [&] { row.change(w); };
+            hooked->onAttached = [&, &change = change] { change(w); };
             ReportRecorder reports;
             w.storage->reset(
                 Sample::records(record("a"), std::move(hooked), record("c"))); // may end the storage while it runs
             if (w.storage && w.observer)
-                QCOMPARE(subscribed(*w.storage, w.observer.get()), QString::fromLatin1(row.after));
+                QCOMPARE(subscribed(*w.storage, w.observer.get()), QString::fromLatin1(after));
             if (w.holder && w.storage && w.observer) {
                 delete w.holder;
                 QCOMPARE(subscribed(*w.storage, w.observer.get()), QString());
@@ -268,49 +231,34 @@ private Q_SLOTS:
         }
     }
 
-    void queuedChanges()
-    {
-        Sample::Storage storage;
-        storage.setConnectionType(Qt::QueuedConnection);
-        storage.add(record("a"));
-        Observer observer;
-        StorageRecordsSubscriptionHolder holder(&storage, &observer);
-        storage.add(record("b"));
-        QCOMPARE(subscribed(storage, &observer), QString());
-        QTRY_COMPARE(subscribed(storage, &observer), QStringLiteral("a,b"));
-    }
-
     // The sample storages select by the common filter and by their own flags.
     void sampleStoragesSelect()
     {
-        Sample::OrderStorage &orders = market->orders;
-        const auto addOrder = [&orders](const char *id, Sample::Symbol *symbol, Sample::Account *owner,
-                                        OrderAction::Type action, OrderState::Type state) {
+        Sample::Market &m = *market;
+        const auto addOrder = [&m](const char *id, Sample::Symbol *symbol, Sample::Account *owner,
+                                   OrderAction::Type action, OrderState::Type state) {
             OrderRecord order;
             order.setId(QString::fromLatin1(id));
             order.setSymbol(symbol);
             order.setAccount(owner);
             order.setAction(action);
             order.setState(OrderState(state));
-            orders.addOrder(order);
+            m.orders.addOrder(order);
         };
-        addOrder("A", &market->es, &market->account, OrderAction::Buy, OrderState::Working);
-        addOrder("B", &market->es, &market->account, OrderAction::SellShort, OrderState::Completed);
-        addOrder("C", &market->msft, &market->second, OrderAction::BuyToCover, OrderState::Canceling);
-        Sample::PositionStorage &positions = market->positions;
+        addOrder("A", &m.es, &m.account, OrderAction::Buy, OrderState::Working);
+        addOrder("B", &m.es, &m.account, OrderAction::SellShort, OrderState::Completed);
+        addOrder("C", &m.msft, &m.second, OrderAction::BuyToCover, OrderState::Canceling);
         const auto position = [](Sample::Symbol *symbol, Sample::Account *owner, double lots) {
             auto made = std::make_unique<Sample::Position>(symbol, owner);
             made->setQuantity(Quantity::fromLots(lots, symbol));
             return made;
         };
-        positions.reset(Sample::records(position(&market->es, &market->account, 2),
-                                        position(&market->es, &market->second, -1),
-                                        position(&market->msft, &market->account, 0),
-                                        std::make_unique<Sample::Position>(&market->nq, &market->second),
-                                        std::make_unique<Sample::Record>(QStringLiteral("no position"), FieldSet())));
+        m.positions.reset(Sample::records(position(&m.es, &m.account, 2), position(&m.es, &m.second, -1),
+                                          position(&m.msft, &m.account, 0),
+                                          std::make_unique<Sample::Position>(&m.nq, &m.second), record("no position")));
         ReportRecorder reports; // a position without a quantity is on neither side, and says nothing
         QStringList held;       // a record that is no position is in no selection, nor among the positions
-        for (IPosition *one : positions.positions())
+        for (IPosition *one : m.positions.positions())
             held << one->record()->key();
         QCOMPARE(held.join(u','), QStringLiteral("SIM-1:ESZ26,SIM-2:ESZ26,SIM-1:MSFT,SIM-2:NQZ26"));
 
@@ -320,77 +268,67 @@ private Q_SLOTS:
                 selected << record->key();
             return selected.join(QLatin1Char(','));
         };
-        QCOMPARE(keys(orders, OrderStorageFilter().symbol(&market->es)), QStringLiteral("A,B"));
-        QCOMPARE(keys(orders, OrderStorageFilter().account(&market->second)), QStringLiteral("C"));
-        QCOMPARE(keys(orders, OrderStorageFilter().side(TradeSide::Long)), QStringLiteral("A,C"));
-        QCOMPARE(keys(orders, OrderStorageFilter().working(true)), QStringLiteral("A,C"));
-        QCOMPARE(keys(orders, OrderStorageFilter().canCancel(true)), QStringLiteral("A"));
-        QCOMPARE(keys(orders, StorageFilter().symbol(&market->es)), QStringLiteral("A,B")); // not an order filter
+        QCOMPARE(keys(m.orders, OrderStorageFilter().symbol(&m.es)), QStringLiteral("A,B"));
+        QCOMPARE(keys(m.orders, OrderStorageFilter().account(&m.second)), QStringLiteral("C"));
+        QCOMPARE(keys(m.orders, OrderStorageFilter().side(TradeSide::Long)), QStringLiteral("A,C"));
+        QCOMPARE(keys(m.orders, OrderStorageFilter().working(true)), QStringLiteral("A,C"));
+        QCOMPARE(keys(m.orders, OrderStorageFilter().canCancel(true)), QStringLiteral("A"));
+        QCOMPARE(keys(m.orders, StorageFilter().symbol(&m.es)), QStringLiteral("A,B")); // not an order filter
+        QCOMPARE(keys(m.orders, OrderStorageFilter().symbol(&m.es).side(TradeSide::Short).working(false)), u"B");
         // The storages' own record test agrees with the default one, which goes through select().
-        for (int i = 0; i < orders.count(); ++i) {
-            const OrderStorageFilter working = OrderStorageFilter().working(true);
-            QCOMPARE(orders.IStorage::passesFilter(orders.at(i), working), i != 1);
-            QCOMPARE(orders.passesFilter(orders.at(i), working), i != 1);
-        }
-        QCOMPARE(keys(orders, OrderStorageFilter().symbol(&market->es).side(TradeSide::Short).working(false)),
-                 QStringLiteral("B"));
-        QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Long)), QStringLiteral("SIM-1:ESZ26"));
-        QCOMPARE(keys(positions, PositionStorageFilter().side(TradeSide::Short)), QStringLiteral("SIM-2:ESZ26"));
-        QCOMPARE(keys(positions, PositionStorageFilter().canClose(false)), QStringLiteral("SIM-1:MSFT,SIM-2:NQZ26"));
-        QCOMPARE(keys(positions, PositionStorageFilter().account(&market->account).canClose(true)),
-                 QStringLiteral("SIM-1:ESZ26"));
-        QCOMPARE(keys(positions, PositionStorageFilter().symbol(&market->es)),
-                 QStringLiteral("SIM-1:ESZ26,SIM-2:ESZ26"));
+        const OrderStorageFilter working = OrderStorageFilter().working(true);
+        for (int i = 0; i < m.orders.count(); ++i)
+            QVERIFY(m.orders.IStorage::passesFilter(m.orders.at(i), working) == (i != 1)
+                    && m.orders.passesFilter(m.orders.at(i), working) == (i != 1));
+        QCOMPARE(keys(m.positions, PositionStorageFilter().side(TradeSide::Long)), u"SIM-1:ESZ26");
+        QCOMPARE(keys(m.positions, PositionStorageFilter().side(TradeSide::Short)), u"SIM-2:ESZ26");
+        QCOMPARE(keys(m.positions, PositionStorageFilter().canClose(false)), u"SIM-1:MSFT,SIM-2:NQZ26");
+        QCOMPARE(keys(m.positions, PositionStorageFilter().account(&m.account).canClose(true)), u"SIM-1:ESZ26");
+        QCOMPARE(keys(m.positions, PositionStorageFilter().symbol(&m.es)), u"SIM-1:ESZ26,SIM-2:ESZ26");
         Sample::Storage plain; // a storage of no kind selects every record
-        plain.reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("a"), FieldSet()),
-                                    std::make_unique<Sample::Record>(QStringLiteral("b"), FieldSet())));
-        QCOMPARE(keys(plain, OrderStorageFilter().working(true)), QStringLiteral("a,b"));
+        plain.reset(Sample::records(record("a"), record("b")));
+        QCOMPARE(keys(plain, OrderStorageFilter().working(true)), u"a,b");
         QCOMPARE(reports.count(), 0);
     }
 
-    // Unset properties report when read and give their defaults; null values report when set and are kept.
-    // Chains keep the filter's class; the derived filters start from a common filter.
+    // Unset properties report when read; null values report when set, and are kept. Derived filters; affiliations.
     void filters()
     {
-        const auto line = [](const char *file, const char *function, const char *condition) {
-            return ReportRecorder::line(QString::fromLatin1(file), QString::fromLatin1(function),
-                                        QString::fromLatin1(condition));
+        const auto line = [](QStringView file, QStringView function, QStringView condition) {
+            return ReportRecorder::line(file, function, condition);
         };
-        const char *const common = "storage/storagefilter", *const order = "order/orderstoragefilter";
+        const char16_t *const common = u"storage/storagefilter", *const order = u"order/orderstoragefilter";
         ReportRecorder reports;
         const StorageFilter unset;
         QVERIFY(!unset.hasSymbol() && !unset.hasAccounts() && !unset.hasSide() && !unset.hasAffiliationInformation());
-        QCOMPARE(unset.symbol(), nullptr);
-        QVERIFY(unset.accounts().isEmpty());
-        QCOMPARE(int(TradeSide::Type(unset.side())), 0);
-        QVERIFY(!unset.affiliationInformation().useAnyAffiliation());
+        QVERIFY(!unset.symbol() && unset.accounts().isEmpty() && int(TradeSide::Type(unset.side())) == 0
+                && !unset.affiliationInformation().useAnyAffiliation());
         QVERIFY(!PositionStorageFilter().canClose() && !OrderStorageFilter().working()
                 && !OrderStorageFilter().canCancel());
         StorageFilter nulls;
         nulls.symbol(nullptr).account(nullptr).side(TradeSide());
         QVERIFY(nulls.hasAccounts()); // stored all the same
-        QCOMPARE(reports.lines(),
-                 QStringList(
-                     {line(common, "Trade::StorageFilter::symbol", "hasSymbol()"),
-                      line(common, "Trade::StorageFilter::accounts", "hasAccounts()"),
-                      line(common, "Trade::StorageFilter::side", "hasSide()"),
-                      line(common, "Trade::StorageFilter::affiliationInformation", "hasAffiliationInformation()"),
-                      line("position/positionstoragefilter", "Trade::PositionStorageFilter::canClose", "hasCanClose()"),
-                      line(order, "Trade::OrderStorageFilter::working", "hasWorking()"),
-                      line(order, "Trade::OrderStorageFilter::canCancel", "hasCanCancel()"),
-                      line(common, "Trade::StorageFilter::setSymbol", "value != 0"),
-                      line(common, "Trade::StorageFilter::addAccount", "value != 0"),
-                      line(common, "Trade::StorageFilter::setSide", "value != TradeSide::Unknown")}));
+        QCOMPARE(
+            reports.lines(),
+            QStringList(
+                {line(common, u"Trade::StorageFilter::symbol", u"hasSymbol()"),
+                 line(common, u"Trade::StorageFilter::accounts", u"hasAccounts()"),
+                 line(common, u"Trade::StorageFilter::side", u"hasSide()"),
+                 line(common, u"Trade::StorageFilter::affiliationInformation", u"hasAffiliationInformation()"),
+                 line(u"position/positionstoragefilter", u"Trade::PositionStorageFilter::canClose", u"hasCanClose()"),
+                 line(order, u"Trade::OrderStorageFilter::working", u"hasWorking()"),
+                 line(order, u"Trade::OrderStorageFilter::canCancel", u"hasCanCancel()"),
+                 line(common, u"Trade::StorageFilter::setSymbol", u"value != 0"),
+                 line(common, u"Trade::StorageFilter::addAccount", u"value != 0"),
+                 line(common, u"Trade::StorageFilter::setSide", u"value != TradeSide::Unknown")}));
         reports.clear();
 
         StorageFilter filter;
-        filter.type(StorageFilter::Type(2))
-            .symbol(&market->es)
-            .account(&market->account)
-            .account(&market->account)
-            .side(TradeSide(TradeSide::Short));
-        filter.accounts({&market->account});
-        QCOMPARE(filter.accounts(), QVector<IAccount *>(3, &market->account)); // repeats kept
+        Sample::Account *const account = &market->account;
+        filter.type(StorageFilter::Type(2)).symbol(&market->es).account(account);
+        filter.account(account).side(TradeSide(TradeSide::Short));
+        filter.accounts({account});
+        QCOMPARE(filter.accounts(), QVector<IAccount *>(3, account)); // repeats kept
         QVERIFY(filter.side().isShort());
         AffiliationInformationFilter any;
         any.setUseAnyAffiliation(true); // valid without document or page
@@ -408,27 +346,20 @@ private Q_SLOTS:
         QVERIFY(positions.canClose());
         QCOMPARE(Variant::fromValue(positions).userType(), PositionStorageFilter::metaTypeId);
         QCOMPARE(reports.count(), 0);
-    }
 
-    // How an affiliation reads in logs, and whether it alone makes an affiliation filter valid.
-    void filterAffiliations()
-    {
-        const struct
-        {
-            const char *document, *page, *text;
-            bool valid;
-        } rows[] = {
+        // How an affiliation reads in logs, and whether it alone makes an affiliation filter valid.
+        const std::tuple<const char *, const char *, const char *, bool> rows[] = {
             {"", "", "affiliation <empty>", false},
             {"Desk", "", "affiliation [document='Desk', page='']", true},
             {"", "Futures", "affiliation [document='', page='Futures']", true},
             {"Desk", "Futures", "affiliation [document='Desk', page='Futures']", true},
         };
         ReportRecorder logs;
-        for (const auto &row : eachRow(rows)) {
-            const AffiliationInformation affiliation{QString::fromLatin1(row.document), QString::fromLatin1(row.page)};
+        for (const auto &[document, page, text, valid] : eachRow(rows)) {
+            const AffiliationInformation affiliation{QString::fromLatin1(document), QString::fromLatin1(page)};
             Shadow::LogStream(5, 3, u"test", 1, u"Test::log") << "affiliation " << affiliation;
-            QCOMPARE(logs.logs().last().text, QString::fromLatin1(row.text));
-            QCOMPARE(AffiliationInformationFilter(affiliation).isValid(), row.valid);
+            QCOMPARE(logs.logs().last().text, QString::fromLatin1(text));
+            QCOMPARE(AffiliationInformationFilter(affiliation).isValid(), valid);
         }
         QCOMPARE(logs.logs().size(), 4);
         QCOMPARE(logs.logs().first().channel, 5);
@@ -437,6 +368,7 @@ private Q_SLOTS:
         Shadow::LogStream(5, 2, u"test", 1, u"Test::log") << "dropped";
         QCOMPARE(logs.logs().size(), 4);
     }
+
     void tradeLogRecordInterfaces()
     {
         Sample::Connection broker(QStringLiteral("Sim"));
@@ -449,10 +381,9 @@ private Q_SLOTS:
 
         ReportRecorder reports;
         IRecord *record = &logged;
-        QCOMPARE(record->key(), QStringLiteral("X-77"));
-        QCOMPARE(record->as<ILogRecord>()->message(), fill.message);
-        QCOMPARE(record->as<IConnectionRecord>()->connection(), &broker);
-        QCOMPARE(record->as<ITradeRecord>()->tradeId(), fill.tradeId);
+        QVERIFY(record->key() == u"X-77" && record->as<ILogRecord>()->message() == fill.message);
+        QVERIFY(record->as<IConnectionRecord>()->connection() == &broker);
+        QVERIFY(record->as<ITradeRecord>()->tradeId() == fill.tradeId);
         QVERIFY(record->as<ITradeLogRecord>()->orderState().isFilled());
         QCOMPARE(reports.count(), 0);
     }
@@ -460,29 +391,23 @@ private Q_SLOTS:
     // Numbers the format does not know read "none"; "storageErrror" is spelt as the host's log tools match it.
     void errorInfoTexts()
     {
-        const struct
-        {
-            int symbolError, storageError;
-            const char *texts;
-            bool ok, noDuplicates;
-        } rows[] = {
+        // symbol error, storage error, texts, ok, no duplicates
+        const std::tuple<int, int, const char *, bool, bool> rows[] = {
             {0, 0, "none, storageErrror: none", true, true},
             {1, 3, "emptyBrokerName, storageErrror: none", false, true},
             {2, 2, "emptySymbolName, storageErrror: duplicateDisplayName", false, false},
-            {3, 0, "badSymbolCategory, storageErrror: none", false, true},
-            {4, 0, "badPriceScaleOrMinmovement, storageErrror: none", false, true},
-            {5, 0, "badPointValue, storageErrror: none", false, true},
             {6, 1, "badLotSize, storageErrror: duplicateName", false, false},
             {7, 0, "badPriceMultiplier, storageErrror: none", false, true},
             {8, 0, "none, storageErrror: none", false, true},
             {0, 1, "none, storageErrror: duplicateName", false, false},
         };
-        for (const auto &row : eachRow(rows)) {
-            const SymbolStorageErrorInfo info{SymbolStorageErrorInfo::SymbolError(row.symbolError),
-                                              SymbolStorageErrorInfo::StorageError(row.storageError)};
+        for (const auto &[symbolError, storageError, texts, ok, noDuplicates] : eachRow(rows)) {
+            const SymbolStorageErrorInfo info{SymbolStorageErrorInfo::SymbolError(symbolError),
+                                              SymbolStorageErrorInfo::StorageError(storageError)};
             QCOMPARE(info.format(),
-                     QStringLiteral("SymbolStorageErrorInfo: symbolError: %1.").arg(QLatin1String(row.texts)));
-            QVERIFY2(info.isOk() == row.ok && info.noDuplicateErrors() == row.noDuplicates, row.texts);
+                     QStringLiteral("SymbolStorageErrorInfo: symbolError: %1.").arg(QLatin1String(texts)));
+            QCOMPARE(info.isOk(), ok);
+            QCOMPARE(info.noDuplicateErrors(), noDuplicates);
         }
     }
 };

@@ -17,18 +17,14 @@ class tst_SpreadLeg : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Sample::Market> market;
-
 private Q_SLOTS:
-    void init() { market = std::make_unique<Sample::Market>(); }
-    void cleanup() { market.reset(); }
-
     void comparisonsLookupsAndReports()
     {
         // Multipliers within the double epsilon, an absolute tolerance, are equal; legs order by symbol first.
+        const auto market = std::make_unique<Sample::Market>();
         ReportRecorder reports;
         constexpr double epsilon = std::numeric_limits<double>::epsilon();
-        const auto leg = [this](double multiplier) { return SpreadLeg(&market->es, multiplier); };
+        const auto leg = [&market](double multiplier) { return SpreadLeg(&market->es, multiplier); };
         const std::tuple<SpreadLeg, SpreadLeg, const char *> rows[] = {
             {leg(0.5), leg(0.5 + 1e-16), "=="},
             {leg(1.0), leg(1.0 + epsilon), "=="},
@@ -49,13 +45,12 @@ private Q_SLOTS:
 
         const SpreadLeg tiny(&market->es, epsilon); // still zero: reported, and not positive
         QVERIFY(!tiny.isPositive());
-        const SpreadLeg none(nullptr, 1.0);
-        const SpreadLeg copied(none);
-        const QString file = QStringLiteral("symbol/spreadleg");
-        const QString function = QStringLiteral("Trade::SpreadLeg::SpreadLeg");
-        QCOMPARE(reports.lines(), QStringList({ReportRecorder::line(file, function, u"!Common::zero(multiplier)", u""),
-                                               ReportRecorder::line(file, function, u"symbol != NULL", u""),
-                                               ReportRecorder::line(file, function, u"m_symbol != NULL", u"")}));
+        const SpreadLeg none(nullptr, 1.0), copied(none);
+        const auto line = [](QStringView condition) {
+            return ReportRecorder::line(u"symbol/spreadleg", u"Trade::SpreadLeg::SpreadLeg", condition, u"");
+        };
+        QCOMPARE(reports.lines(),
+                 QStringList({line(u"!Common::zero(multiplier)"), line(u"symbol != NULL"), line(u"m_symbol != NULL")}));
     }
 };
 

@@ -20,33 +20,29 @@ private Q_SLOTS:
     void table()
     {
         // Number, name, plural, valid, can roll, tradeable; 6 is the last of the futures that roll in a row.
-        const std::tuple<int, const char *, const char *, bool, bool, bool> rows[] = {
-            {0, "Undefined", "", false, false, false},
-            {8, "", "", false, false, false},
-            {23, "", "", false, false, false},
-            {-1, "", "", false, false, false},
-            {3, "Future", "Futures", true, true, true},
-            {4, "Future Continuous", "Future Continuous'", true, true, false},
-            {5, "Future Continuous", "Future Continuous'", true, true, false},
-            {6, "Future Forward", "Future Forwards", true, true, false},
-            {7, "Future Option", "Future Options", true, false, true},
-            {9, "Future Spot", "Future Spot", true, true, false},
-            {13, "Index", "Indexes", true, false, false},
-            {14, "Stock", "Stocks", true, false, true},
-            {19, "Money Fund", "Money Funds", true, false, true},
-            {17, "User-Defined Spread", "User-Defined Spreads", true, false, true}};
+        using Row = std::tuple<int, const char *, const char *, bool, bool, bool>;
         const QString file = QStringLiteral("symbol/symbolcategory");
         const QStringList unexpected{
             Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::name", u"false && \"unexpected category\""),
             Trade::ReportRecorder::line(file, u"Trade::SymbolCategory::pluralName",
                                         u"false && \"unexpected category\"")};
-        for (const auto &[number, name, plural, valid, canRoll, tradeable] : eachRow(rows)) {
+        for (const auto &[number, name, plural, valid, canRoll, tradeable] : eachRow(std::array{
+                 Row(0, "Undefined", "", false, false, false), Row(8, "", "", false, false, false),
+                 Row(23, "", "", false, false, false), Row(-1, "", "", false, false, false),
+                 Row(3, "Future", "Futures", true, true, true),
+                 Row(4, "Future Continuous", "Future Continuous'", true, true, false),
+                 Row(5, "Future Continuous", "Future Continuous'", true, true, false),
+                 Row(6, "Future Forward", "Future Forwards", true, true, false),
+                 Row(7, "Future Option", "Future Options", true, false, true),
+                 Row(9, "Future Spot", "Future Spot", true, true, false),
+                 Row(13, "Index", "Indexes", true, false, false), Row(14, "Stock", "Stocks", true, false, true),
+                 Row(19, "Money Fund", "Money Funds", true, false, true),
+                 Row(17, "User-Defined Spread", "User-Defined Spreads", true, false, true)})) {
             const SymbolCategory value = category(number);
             QCOMPARE(value.isValid(), valid);
             QCOMPARE(value.canRoll(), canRoll);
             QCOMPARE(value.isTradeble(), tradeable);
             QCOMPARE(SymbolCategory::domain().contains(Trade::Variant::fromValue(value)), valid);
-
             Trade::ReportRecorder reports;
             QCOMPARE(value.name(), QLatin1String(name));
             QCOMPARE(value.pluralName(), QLatin1String(plural));
@@ -82,17 +78,14 @@ private Q_SLOTS:
     void fromSymbolName()
     {
         Sample::Host host;
-        host.dictionary().define("=TECH", "MSFT");
-        host.dictionary().define("=TECH2", "=TECH");
-        host.dictionary().define("=FRONT", "@ES");
-        host.dictionary().define("=A", "=B");
-        host.dictionary().define("=B", "=A");
+        const QByteArrayList links = QByteArray("=TECH MSFT =TECH2 =TECH =FRONT @ES =A =B =B =A =D =C0").split(' ');
+        for (int i = 0; i < links.size(); i += 2) // name, then what it stands for
+            host.dictionary().define(links[i], links[i + 1]);
         // A chain as long as the bound still resolves (=C0); one hop more does not (=D).
         const int hops = SymbolCategory::maxDictionaryHops;
         for (int i = 0; i < hops; ++i)
             host.dictionary().define("=C" + QByteArray::number(i),
                                      i + 1 < hops ? "=C" + QByteArray::number(i + 1) : "MSFT");
-        host.dictionary().define("=D", "=C0");
         const auto found = [](const char *name) {
             return int(SymbolCategory::fromSymbolName(QString::fromLatin1(name)));
         };

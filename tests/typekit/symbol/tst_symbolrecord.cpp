@@ -37,7 +37,7 @@ class tst_SymbolRecord : public QObject
     Sample::StandardTopics topics;
 
 private Q_SLOTS:
-    void attributes()
+    void attributesAndCategory()
     {
         // Each attribute keeps its own value: a write to one never shows in another.
         ReportRecorder reports;
@@ -66,12 +66,9 @@ private Q_SLOTS:
         QCOMPARE(record.name(), QStringLiteral("ESZ26"));
         copy.setAliases(QStringList()); // an empty list is still a stored value
         QCOMPARE(copy.aliasesOptional({QStringLiteral("default")}), QStringList());
-    }
 
-    void dictionaryCategory()
-    {
+        // A dictionary-visible symbol's category, and the report when its record has none.
         Sample::Symbol stock(QStringLiteral("MSFT"), Symbology::symbolTypeStock, 1, 100);
-        ReportRecorder reports;
         QCOMPARE(int(stock.category()), 14);
         QCOMPARE(reports.count(), 0);
 

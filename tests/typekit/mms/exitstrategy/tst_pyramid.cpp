@@ -20,7 +20,7 @@ class tst_Pyramid : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void texts()
+    void textsAndConverter()
     {
         // Display and persistent texts by value, from 0 to one beyond the last.
         const char *const texts[][2] = {{"", ""},
@@ -47,10 +47,7 @@ private Q_SLOTS:
             QCOMPARE(int(Variant::load(saved, Variant()).strongValue<Pyramid>()), persistent.isEmpty() ? 1 : value);
             QCOMPARE(reports.count(), 0);
         }
-    }
 
-    void converter()
-    {
         PyramidConverter converter;
         const Variant quantity = Variant::fromValue(Pyramid(Pyramid::AdjustQuantityOnly));
         ReportRecorder reports;

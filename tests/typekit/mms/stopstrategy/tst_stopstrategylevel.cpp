@@ -29,70 +29,47 @@ class tst_StopStrategyLevel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void validity_data()
-    {
-        QTest::addColumn<int>("frequency");
-        QTest::addColumn<int>("stop");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<QStringList>("reports");
-
-        const QString frequency = ReportRecorder::line(stopFile, u"Trade::StopStrategyLevel::frequency",
-                                                       u"0 < m_frequency || m_type != typeTrailing");
-        const QString stop =
-            ReportRecorder::line(stopFile, u"Trade::StopStrategyLevel::stop", u"0 < m_stop || m_type == typeBreakEven");
-        QTest::addRow("break even") << 0 << 0 << 1 << true << QStringList();
-        QTest::addRow("trailing without frequency") << 0 << 10 << 0 << false << QStringList{frequency};
-        QTest::addRow("trailing") << 2 << 10 << 0 << true << QStringList();
-        QTest::addRow("trailing without stop") << 2 << 0 << 0 << false << QStringList{stop};
-        QTest::addRow("stop") << 0 << 10 << 2 << true << QStringList();
-        QTest::addRow("stop without stop") << 0 << 0 << 2 << false << QStringList{stop};
-        QTest::addRow("unexpected type") << 1 << 1 << 7 << false
-                                         << QStringList{ReportRecorder::line(
-                                                stopFile, u"Trade::StopStrategyLevel::isValid",
-                                                u"false && \"unexpected stop strategy level type\"")};
-    }
-
     void validity()
     {
-        QFETCH(int, frequency);
-        QFETCH(int, stop);
-        QFETCH(int, type);
-        QFETCH(bool, valid);
-        QFETCH(QStringList, reports);
-
-        ReportRecorder recorder;
-        const Level level(frequency, 5, stop, Level::Type(type));
-        QCOMPARE(level.isValid(), valid);
-        level.frequency();
-        level.stop();
-        QCOMPARE(recorder.lines(), reports);
-        QCOMPARE(level.frequencyEnabled(), type == 0);
-        QCOMPARE(level.stopEnabled(), type != 1);
+        const auto report = [](const char *function, const char16_t *condition) {
+            return QStringList{ReportRecorder::line(
+                stopFile, QStringLiteral("Trade::StopStrategyLevel::") + QLatin1String(function), condition)};
+        };
+        const QStringList noFrequency = report("frequency", u"0 < m_frequency || m_type != typeTrailing"),
+                          noStop = report("stop", u"0 < m_stop || m_type == typeBreakEven"),
+                          badType = report("isValid", u"false && \"unexpected stop strategy level type\"");
+        // Frequency, stop, type (trailing, break even, stop, then none), valid, reports.
+        const std::tuple<int, int, int, bool, QStringList> rows[] = {
+            {0, 0, 1, true, {}},  {0, 10, 0, false, noFrequency}, {2, 10, 0, true, {}},     {2, 0, 0, false, noStop},
+            {0, 10, 2, true, {}}, {0, 0, 2, false, noStop},       {1, 1, 7, false, badType}};
+        for (const auto &[frequency, stop, type, valid, reports] : eachRow(rows)) {
+            ReportRecorder recorder;
+            const Level level(frequency, 5, stop, Level::Type(type));
+            QCOMPARE(level.isValid(), valid);
+            level.frequency();
+            level.stop();
+            QCOMPARE(recorder.lines(), reports);
+            QCOMPARE(level.frequencyEnabled(), type == 0);
+            QCOMPARE(level.stopEnabled(), type != 1);
+        }
     }
 
     void collections()
     {
-        const Level at5(1, 5, 1, Level::typeTrailing);
-        const Level alsoAt5(0, 5, 3, Level::typeStop);
-        const Level invalidAt5(0, 5, 0, Level::typeStop);
-        const Level atDefault(1, 0, 1, Level::typeTrailing);
+        const Level at5(1, 5, 1, Level::typeTrailing), alsoAt5(0, 5, 3, Level::typeStop),
+            invalidAt5(0, 5, 0, Level::typeStop), atDefault(1, 0, 1, Level::typeTrailing);
 
         StopStrategyLevels levels;
         QVERIFY(levels.isDefault() && levels.isValid());
-        levels << invalidAt5;
-        QVERIFY(levels.isDefault());
-        levels << at5 << atDefault << atDefault;
-        QVERIFY(!levels.isDefault() && levels.isValid()); // default triggers may repeat
-        levels << invalidAt5;
-        QVERIFY(levels.isValid()); // invalid levels do not count
-        levels << alsoAt5;
-        QVERIFY(!levels.isValid());
+        QVERIFY((levels << invalidAt5).isDefault());
+        QVERIFY(!(levels << at5 << atDefault << atDefault).isDefault() && levels.isValid()); // defaults may repeat
+        QVERIFY((levels << invalidAt5).isValid()); // invalid ones do not count
+        QVERIFY(!(levels << alsoAt5).isValid());
 
         const int count = levels.count();
         levels.removeAt(-1);
         levels.removeAt(count);
-        QCOMPARE(levels.count(), count);
+        QCOMPARE(levels.count(), count); // out of range: nothing removed
         levels.removeAt(count - 1);
         QVERIFY(levels.isValid());
         levels.removeAt(0);
@@ -100,8 +77,7 @@ private Q_SLOTS:
         QVERIFY(levels[0] == at5);
     }
 
-    // Levels that differ in any one member are unequal, and collections of them compare by the
-    // level whose member is smaller.
+    // Levels that differ in any one member are unequal; collections compare by the level whose member is smaller.
     void comparison()
     {
         StopStrategyLevelsConverter converter;
@@ -116,10 +92,8 @@ private Q_SLOTS:
             QCOMPARE(converter.compare(held(greater), held(level)), 1);
         }
 
-        // No ordering: with a smaller stop on one side and a smaller frequency on the other, each
-        // is less than the other, so their collections compare as -1 both ways.
-        const Level a(5, 0, 1, Level::typeTrailing);
-        const Level b(1, 0, 5, Level::typeTrailing);
+        // No ordering: a smaller stop on one side and a smaller frequency on the other compare -1 both ways.
+        const Level a(5, 0, 1, Level::typeTrailing), b(1, 0, 5, Level::typeTrailing);
         QCOMPARE(converter.compare(held(a), held(b)), -1);
         QCOMPARE(converter.compare(held(b), held(a)), -1);
         // The shorter collection comes first.

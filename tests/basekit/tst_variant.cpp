@@ -15,13 +15,12 @@
 
 namespace Trade {
 
-// A value type whose converter counts the comparisons it is asked for.
 struct Gauge
 {
     int level = 0;
 };
 
-// Gauges rebase on an int context, which raises their level.
+// Counts the comparisons it is asked for; rebases on an int context, which raises the level.
 struct GaugeConverter : StubConverterImpl, IRebasingConverter
 {
     static inline int compares = 0;
@@ -49,14 +48,12 @@ struct GaugeConverter : StubConverterImpl, IRebasingConverter
     }
 };
 
-// A type without a converter.
-struct Plain
+struct Plain // without a converter
 {
     int x = 0;
     bool operator==(const Plain &other) const { return x == other.x; }
 };
 
-// A type whose converter is registered after the type is in use.
 struct Late
 {};
 struct LateConverter : StubConverterImpl
@@ -100,11 +97,8 @@ private Q_SLOTS:
         QTest::addRow("null date") << Variant(QDate()) << int(QMetaType::QDate) << false;
         QTest::addRow("null time") << Variant(QTime()) << int(QMetaType::QTime) << false;
         QTest::addRow("null date time") << Variant(QDateTime()) << int(QMetaType::QDateTime) << false;
-        QTest::addRow("date") << Variant(QDate(2026, 12, 6)) << int(QMetaType::QDate) << true;
         QTest::addRow("null pointer") << Variant::fromValue<QObject *>(nullptr) << int(QMetaType::QObjectStar) << false;
-        QTest::addRow("pointer") << Variant::fromValue<QObject *>(this) << int(QMetaType::QObjectStar) << true;
         QTest::addRow("int read as double") << Variant(3) << int(QMetaType::Double) << false;
-        QTest::addRow("text read as gauge") << Variant(QStringLiteral("3")) << gaugeId << false;
         QTest::addRow("gauge") << Variant::fromValue(Trade::Gauge{2}) << gaugeId << true;
     }
 
@@ -122,13 +116,7 @@ private Q_SLOTS:
     {
         Trade::ReportRecorder reports;
         const Variant text(QStringLiteral("text"));
-        const QString &held = text.strongValue<QString>();
-        QCOMPARE(held, QStringLiteral("text"));
-        QCOMPARE(static_cast<const void *>(&held), text.constData()); // no copy
-        QCOMPARE(Variant(QString()).valueOr(QStringLiteral("fallback")), QStringLiteral("fallback"));
-        QCOMPARE(Variant(QStringLiteral("x")).valueOr(QStringLiteral("fallback")), QStringLiteral("x"));
-        QCOMPARE(Variant(QStringLiteral("3")).valueOr(5), 5); // no conversion
-        QCOMPARE(Variant::fromValue(Trade::Gauge{3}).valueOr(Trade::Gauge{9}).level, 3);
+        QCOMPARE(static_cast<const void *>(&text.strongValue<QString>()), text.constData()); // no copy
         QCOMPARE(reports.count(), 0);
         const QString line =
             Trade::ReportRecorder::line(u"trade/common/export/include/variant", u"Trade::Variant::strongValue",
@@ -139,7 +127,6 @@ private Q_SLOTS:
             const Trade::Gauge &first = variant.strongValue<Trade::Gauge>();
             QCOMPARE(&first, &variant.strongValue<Trade::Gauge>());
             QCOMPARE(first.level, 0);
-            QCOMPARE(variant.valueOr(Trade::Gauge{8}).level, 8); // silent
             QCOMPARE(reports.lines(), QStringList({line, line}));
             QCOMPARE(reports.reports().first().object, static_cast<const void *>(&variant));
         }
@@ -156,13 +143,10 @@ private Q_SLOTS:
         QTest::addRow("both empty") << Variant() << Variant() << 0 << 0;
         QTest::addRow("empty first") << Variant() << Variant(-5) << -1 << 0;
         QTest::addRow("empty last") << Variant(-5) << Variant() << 1 << 0;
-        QTest::addRow("empty and gauge") << Variant() << gauge(3) << -1 << 0;
         QTest::addRow("less") << Variant(1) << Variant(2) << -1 << 0;
-        QTest::addRow("greater") << Variant(2.5) << Variant(1.5) << 1 << 0;
         QTest::addRow("same") << Variant(2) << Variant(2) << 0 << 0;
         QTest::addRow("texts") << Variant(QStringLiteral("b")) << Variant(QStringLiteral("a")) << 1 << 0;
         QTest::addRow("text and number") << Variant(QStringLiteral("10")) << Variant(9) << 1 << 0; // as numbers
-        QTest::addRow("number and text") << Variant(9) << Variant(QStringLiteral("10")) << -1 << 0;
         QTest::addRow("same gauges") << gauge(3) << gauge(3) << 0 << 2;
         QTest::addRow("by the converter") << gauge(3) << gauge(4) << -1 << 2;
         QTest::addRow("by the right converter") << Variant(9) << gauge(4) << -1 << 2; // 9 is no gauge: level 0
@@ -182,34 +166,6 @@ private Q_SLOTS:
         QCOMPARE(qBound(-1, Variant::order(left, right), 1), sign);
     }
 
-    // What a load problem refers to follows from its kind, and for references from the type.
-    void problemReferences()
-    {
-        using P = Trade::LoadProblem;
-        const std::tuple<P::Kind, const char16_t *, P::Reference> rows[] = {
-            {P::UnknownField, u"", P::FieldReference},
-            {P::UnknownType, u"Trade::ISymbol*", P::NoReference},
-            {P::MalformedText, u"Trade::IAccount*", P::NoReference},
-            {P::UnresolvedReference, u"Trade::ISymbol*", P::SymbolReference},
-            {P::SubstitutedReference, u"Trade::IAccount*", P::AccountReference},
-            {P::UnresolvedReference, u"Trade::IStopStrategyTemplate*", P::StopStrategyTemplateReference},
-            {P::SubstitutedReference, u"QObject*", P::OtherReference},
-        };
-        for (const auto &[kind, type, reference] : eachRow(rows))
-            QCOMPARE(P::referenceOf(kind, QStringView(type)), reference);
-    }
-
-    // A domain finds values by equality, first to last.
-    void domain()
-    {
-        const Trade::Domain domain({Variant(1), Variant(QStringLiteral("b")), Variant(1), Variant(3)});
-        QCOMPARE(domain.indexOf(Variant(1)), 0);
-        QCOMPARE(domain.indexOf(Variant(3)), 3);
-        QCOMPARE(domain.indexOf(Variant(2)), -1);
-        QVERIFY(domain.contains(Variant(1)) && !domain.contains(Variant()));
-    }
-
-    // Conversions, and loads of dumps that are unknown or broken: the value made, without a report.
     void convertAndLoad_data()
     {
         QTest::addColumn<Make>("make");
@@ -248,7 +204,6 @@ private Q_SLOTS:
         row("unknown type", load(atom("No::Such", "1"), 1));
         row("not a number", load(atom("int", "x")));
         row("empty number", load(atom("int", "")), Variant(0));
-        row("struct of a type without converter", load(Dump::Struct(QStringLiteral("int"))));
         row("bytes that are no Base64", load(atom("QByteArray", "*")));
         row("character out of range", load(atom("uchar", "256")));
         row("signed character below its range", load(atom("signed char", "-129")));
@@ -285,31 +240,17 @@ private Q_SLOTS:
             QTest::addRow("%s", name) << value << QString::fromLatin1(type);
         };
         const QDate day(2026, 12, 6);
-        row("int", Variant(-12), "int");
-        row("unsigned", Variant(4294967295u), "uint");
         row("64-bit", Variant(Q_INT64_C(-9007199254740993)), "qlonglong");
-        row("unsigned 64-bit", Variant(Q_UINT64_C(18446744073709551615)), "qulonglong");
-        row("short", Variant::fromValue<qint16>(-300), "short");
-        row("unsigned short", Variant::fromValue<quint16>(65535), "ushort");
         row("signed char", Variant::fromValue<qint8>(-128), "signed char");
         row("unsigned char", Variant::fromValue<quint8>(255), "uchar");
         row("char", Variant::fromValue<char>('c'), "char");
-        row("double", Variant(0.1 + 0.2), "double");
-        row("float", Variant::fromValue(0.1f), "float");
-        row("bool", Variant(false), "bool");
         row("character", Variant(QChar(u'\u00e9')), "QChar");
-        row("text", Variant(QStringLiteral("a \"quoted\" text")), "QString");
         row("null text", Variant(QString()), "QString");
         row("empty text", Variant(QStringLiteral("")), "QString");
         row("text list", Variant(QStringList{QStringLiteral("ES"), QString(), QStringLiteral("@ES")}), "QStringList");
-        row("empty text list", Variant(QStringList()), "QStringList");
         row("bytes", Variant(QByteArray("\0\xff\x80 ok", 6)), "QByteArray");
-        row("date", Variant(day), "QDate");
         row("null date", Variant(QDate()), "QDate");
-        row("time", Variant(QTime(23, 59, 59, 999)), "QTime");
-        row("date time in UTC", Variant(QDateTime(day, QTime(1, 2, 3, 4), QTimeZone::utc()).toUTC()), "QDateTime");
         row("date time at an offset", Variant(QDateTime(day, QTime(1, 2, 3), QTimeZone(-5 * 3600))), "QDateTime");
-        row("local date time", Variant(QDateTime(day, QTime(1, 2, 3))), "QDateTime");
         row("empty", Variant(), nullptr);
     }
 
@@ -331,18 +272,16 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
     }
 
-    void jsonTextAndFiles()
+    void loadProblemsAndFiles()
     {
+        using P = Trade::LoadProblem;
         Trade::ReportRecorder reports;
-        // Problems are appended, each with its kind; what could not be loaded is an empty variant.
-        QVector<Trade::LoadProblem> problems;
+        QVector<P> problems;
         QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"int\""), Variant(), &problems).isValid());
         QVERIFY(!Variant::fromJson(QStringLiteral("{\"type\": \"No::Such\", \"value\": \"1\"}"), Variant(), &problems)
                      .isValid());
-        QCOMPARE(problems.size(), 2);
-        QCOMPARE(problems.at(0).kind, Trade::LoadProblem::MalformedText);
-        QCOMPARE(problems.at(1).kind, Trade::LoadProblem::UnknownType);
-        QCOMPARE(problems.at(1).key, QStringLiteral("No::Such"));
+        QVERIFY(problems.size() == 2 && problems.at(0).kind == P::MalformedText && problems.at(1).kind == P::UnknownType
+                && problems.at(1).key == u"No::Such");
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("value.json"));
@@ -353,8 +292,7 @@ private Q_SLOTS:
         QVERIFY(!Variant(7).saveJsonFile(dir.filePath(QStringLiteral("no/such/dir/value.json")), &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!Variant::loadJsonFile(dir.filePath(QStringLiteral("missing.json")), Variant(), &problems).isValid());
-        QCOMPARE(problems.size(), 3);
-        QCOMPARE(problems.last().kind, Trade::LoadProblem::UnreadableFile);
+        QVERIFY(problems.size() == 3 && problems.last().kind == P::UnreadableFile);
 
         // Collectors nest: a problem reaches the innermost one only, once, with the saved form and no reference.
         const Dump unknown(Dump::Atom(QStringLiteral("No::Such"), QString()));
@@ -364,36 +302,42 @@ private Q_SLOTS:
             Variant::load(unknown, Variant());
             Variant::load(unknown, Variant());
             QCOMPARE(inner.problems().size(), 1);
-            QCOMPARE(inner.problems().first().saved, unknown);
-            QCOMPARE(inner.problems().first().reference, Trade::LoadProblem::NoReference);
+            QVERIFY(inner.problems().first().saved == unknown && inner.problems().first().reference == P::NoReference);
         }
         QVERIFY(outer.isEmpty());
         // A problem is the same only in all of kind, type, key and substitute.
-        Trade::LoadProblem first;
-        first.kind = Trade::LoadProblem::UnresolvedReference;
+        P first;
+        first.kind = P::UnresolvedReference;
         first.typeName = first.key = first.substitute = QStringLiteral("A");
         QVERIFY(Trade::LoadProblems::add(first) && !Trade::LoadProblems::add(first));
-        for (QString Trade::LoadProblem::*part : eachRow(std::array{
-                 &Trade::LoadProblem::typeName, &Trade::LoadProblem::key, &Trade::LoadProblem::substitute})) {
-            Trade::LoadProblem other = first;
+        for (QString P::*part : eachRow(std::array{&P::typeName, &P::key, &P::substitute})) {
+            P other = first;
             other.*part = QStringLiteral("B");
             QVERIFY(Trade::LoadProblems::add(other));
         }
-        first.kind = Trade::LoadProblem::SubstitutedReference;
+        first.kind = P::SubstitutedReference;
         QVERIFY(Trade::LoadProblems::add(first));
         QCOMPARE(outer.problems().size(), 5);
         QCOMPARE(reports.count(), 0);
+
+        // What a problem refers to follows from its kind, and for references from the type.
+        const std::tuple<P::Kind, const char16_t *, P::Reference> rows[] = {
+            {P::UnknownField, u"", P::FieldReference},
+            {P::UnknownType, u"Trade::ISymbol*", P::NoReference},
+            {P::SubstitutedReference, u"Trade::ISymbol*", P::SymbolReference},
+            {P::UnresolvedReference, u"QObject*", P::OtherReference},
+        };
+        for (const auto &[kind, type, reference] : eachRow(rows))
+            QCOMPARE(P::referenceOf(kind, QStringView(type)), reference);
     }
 
     // The held type's converter shows, saves and loads; released converters are made again, by name and type.
     void dispatchToConverter()
     {
         const Variant gauge = Variant::fromValue(Trade::Gauge{4});
-        QCOMPARE(gauge.toString(), QStringLiteral("level 4"));
         const Dump saved = gauge.save();
-        QCOMPARE(saved.asAtom().value(), QStringLiteral("4"));
-        QCOMPARE(Variant::load(saved, Variant(10)).valueOr(Trade::Gauge()).level,
-                 14); // the context reaches the converter
+        QVERIFY(Trade::Domain({gauge}).contains(Variant::fromValue(Trade::Gauge{4}))); // through the converter
+        QCOMPARE(Variant::load(saved, Variant(10)).valueOr(Trade::Gauge()).level, 14); // with the context
 
         Trade::releaseConverters();
         QCOMPARE(Variant::load(saved, Variant()).valueOr(Trade::Gauge()).level, 4);

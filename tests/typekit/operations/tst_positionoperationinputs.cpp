@@ -10,7 +10,6 @@ using namespace Trade;
 
 namespace {
 
-// A position whose answers the test sets, counting the orders the inputs ask of it.
 struct FakePosition : IPosition
 {
     explicit FakePosition(const char *id, bool closable = true) : closable(closable), reversible(closable)
@@ -33,8 +32,6 @@ struct FakePosition : IPosition
 };
 
 const auto idOf = [](const OrderRecord &order) { return order.idOptional(QString()); };
-
-const QString unit = QStringLiteral("operations/closepositionoperationinputs");
 
 } // namespace
 
@@ -69,13 +66,12 @@ private Q_SLOTS:
                 && idOf(both.reverseInputs()) == QLatin1String("mine-reverse"));
         QVERIFY(close == ClosePositionOperationInputs(&other, mine) && other.ordersAsked == 0);
         QVERIFY(close != ClosePositionOperationInputs(&other)); // which fills from the position
-        QVERIFY(close != ClosePositionOperationInputs(&position, mine));
 
         const ReversePositionOperationInputs none; // reported once per read, and nothing before
         QVERIFY(!none.position() && none.closeInputs().isEmpty() && none.reverseInputs().isEmpty());
-        QCOMPARE(reports.lines(),
-                 QStringList(3, ReportRecorder::line(unit, u"Trade::ClosePositionOperationInputs::position",
-                                                     u"m_position != 0")));
+        QCOMPARE(reports.lines(), QStringList(3, ReportRecorder::line(u"operations/closepositionoperationinputs",
+                                                                      u"Trade::ClosePositionOperationInputs::position",
+                                                                      u"m_position != 0")));
     }
 
     void lists()
@@ -102,7 +98,7 @@ private Q_SLOTS:
         QCOMPARE(idOf(copied.at(0).closeInputs()), QStringLiteral("1-close"));
         QCOMPARE(first.ordersAsked + second.ordersAsked + third.ordersAsked, 1);
 
-        // Finds and removals, in a list made of entries in their order (first twice).
+        // A list with two entries for the first position.
         ListOfClosePositionOperationInputs list(QList<ClosePositionOperationInputs>{
             close.at(0), close.at(1), ClosePositionOperationInputs(&first, third.reverse)});
         const ListOfClosePositionOperationInputs shared = list;
@@ -112,9 +108,7 @@ private Q_SLOTS:
         QCOMPARE(list.findOperationInputsByPosition(&second) - list.begin(), 1);
         QCOMPARE(idOf(list.findOrderInputsByPosition(&first)), QStringLiteral("1-close"));
         QVERIFY(list.findOrderInputsByPosition(&absent).isEmpty());
-        QCOMPARE(reports.lines(),
-                 QStringList{ReportRecorder::line(
-                     unit, u"Trade::ListOfClosePositionOperationInputs::findOrderInputsByPosition", u"it != end()")});
+        QCOMPARE(reports.count(), 1); // its line: tst_nullinput
         list.removeByPosition(&absent);
         list.removeByPosition(&first); // the first of its two entries
         QVERIFY(list.size() == 2 && shared.size() == 3);

@@ -1,4 +1,3 @@
-// The live table over a storage: roles, headers, the changes it follows, sorting, re-entrancy, a random churn.
 #include <testsupport/reportrecorder.h>
 
 #include <basekit/iconverter.h>
@@ -45,15 +44,11 @@ struct World : Sample::Market
                       OrderState::Type state = OrderState::Working, OrderAction::Type action = OrderAction::Buy)
     {
         OrderRecord order;
-        order.setId(id);
-        order.setSymbol(&es);
-        order.setAccount(&account);
-        order.setAction(action);
+        order.setId(id), order.setSymbol(&es), order.setAccount(&account), order.setAction(action);
         order.setCategory(OrderCategory::Limit);
         if (price) // null: no limit price
             order.setLimitPrice(Price(QString::fromLatin1(price), &es));
-        order.setQuantity(Quantity::fromLots(lots, &es));
-        order.setState(OrderState(state));
+        order.setQuantity(Quantity::fromLots(lots, &es)), order.setState(OrderState(state));
         return order;
     }
     void add(const char *id, const char *price = "5012.25", int lots = 3, OrderState::Type state = OrderState::Working)
@@ -75,7 +70,6 @@ private Q_SLOTS:
     void attached_storageChanged(const Link *) {}
 };
 
-// An order storage that runs host code when a follower leaves it.
 class HookedOrders : public Sample::OrderStorage
 {
 public:
@@ -97,7 +91,6 @@ QStringList texts(const char *list) // "A-1, A-2"
     return QString::fromLatin1(list).split(QLatin1String(", "), Qt::SkipEmptyParts);
 }
 
-// The ids the rows show, in the model's order.
 QStringList ids(const QAbstractItemModel &model)
 {
     QStringList result;
@@ -106,8 +99,8 @@ QStringList ids(const QAbstractItemModel &model)
     return result;
 }
 
-// Empty when the rows are exactly the storage's records that pass the filter, found by row, with current values.
-QString mismatch(const StorageTableModel &model, const Sample::Storage &storage)
+// Whether the rows are exactly the storage's records that pass the filter, found by row, with current values.
+bool matches(const StorageTableModel &model, const Sample::Storage &storage)
 {
     QStringList expected, shown;
     QSet<IRecord *> held;
@@ -118,22 +111,18 @@ QString mismatch(const StorageTableModel &model, const Sample::Storage &storage)
     }
     for (int row = 0; row < model.rowCount(); ++row) {
         IRecord *record = model.record(row);
-        if (!held.contains(record))
-            return QStringLiteral("row %1 shows a record the storage no longer has").arg(row);
-        if (model.rowOf(record) != row)
-            return QStringLiteral("row %1 is found at %2").arg(row).arg(model.rowOf(record));
+        if (!held.contains(record) || model.rowOf(record) != row)
+            return false;
         shown << record->key();
         for (int column = 0; column < model.columnCount(); ++column) {
             const Variant *value = record->variantRecord().stored(model.columns().at(column));
             if (!(Variant(model.index(row, column).data(StorageTableModel::ValueRole)) == (value ? *value : Variant())))
-                return QStringLiteral("row %1 column %2 is stale").arg(row).arg(column);
+                return false;
         }
     }
     expected.sort();
     shown.sort();
-    return shown == expected
-               ? QString()
-               : QStringLiteral("shows %1, the storage has %2").arg(shown.join(u','), expected.join(u','));
+    return shown == expected;
 }
 
 } // namespace
@@ -161,10 +150,6 @@ private Q_SLOTS:
             QTest::newRow(name) << column << role << expected;
         };
         const int field = StorageTableModel::FieldRole;
-        row("display of a price", 2, Qt::DisplayRole, QStringLiteral("5012.25"));
-        row("display of a quantity", 4, Qt::DisplayRole, QStringLiteral("3"));
-        row("display of an enumeration", 1, Qt::DisplayRole, QStringLiteral("Buy"));
-        row("field role by name", 4, field + 2, QStringLiteral("5012.25"));
         row("first field role", 1, field, QStringLiteral("A-1"));
         row("past the field roles", 1, field + 7, QVariant());
         row("no entry", 3, Qt::DisplayRole, QVariant());
@@ -214,7 +199,6 @@ private Q_SLOTS:
             headers << model.headerData(column, Qt::Horizontal).toString();
         QCOMPARE(headers, texts("Order Id, Action, Limit Price, Quantity, State, Odd"));
         QCOMPARE(model.headerData(6, Qt::Horizontal), QVariant(7)); // past the columns: Qt's numbering
-        QCOMPARE(model.headerData(0, Qt::Vertical), QVariant(1));
         using R = StorageTableModel;
         QStringList names;
         for (const int role : {int(R::FieldRole), R::FieldRole + 5, int(R::RecordRole), int(R::ValueRole), 0})
@@ -226,7 +210,6 @@ private Q_SLOTS:
         m.add("A-2");
         Tester tester(&model, checked);
         const QModelIndex lastRow = model.index(1, 0), stateColumn = model.index(0, 4);
-        QVERIFY(lastRow.data().isValid() && stateColumn.data().isValid());
         QVERIFY(!model.data(empty.index(0, 0)).isValid());
         m.remove("A-2");
         QVERIFY(!model.data(lastRow, StorageTableModel::RecordRole).isValid());
@@ -239,7 +222,6 @@ private Q_SLOTS:
         QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
         for (IStorage::ChangeEvent event : {IStorage::Added, IStorage::Updated, IStorage::Removed})
             Q_EMIT m.orders.storageChanged(event, nullptr, &m.orders);
-        // News naming another storage (relayed from a part, say) is not this storage's.
         Q_EMIT m.orders.storageChanged(IStorage::Removed, model.record(0), &m.positions);
         Q_EMIT m.orders.storageChanged(IStorage::Reset, nullptr, &m.positions);
         QCOMPARE(ids(model), texts("A-1"));
@@ -285,29 +267,16 @@ private Q_SLOTS:
             QVERIFY(arguments.at(0).toModelIndex().row() == 1 && arguments.at(1).toModelIndex().row() == 1);
         }
         QCOMPARE(actual, expected);
-        QCOMPARE(mismatch(model, m.orders), QString());
     }
 
-    // Records come and go; clearings, resets and new filters reset the model; records move as they pass the filter.
+    // Clearings, resets and new filters reset the model; records move as they pass the filter, to the end.
     void rowsFollowTheStorage()
     {
         World &m = *market;
         StorageTableModel model(&m.orders, m.columns());
         Tester tester(&model, checked);
-        QSignalSpy inserted(&model, &QAbstractItemModel::rowsInserted);
-        QSignalSpy removed(&model, &QAbstractItemModel::rowsRemoved);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        for (const char *id : {"A-1", "A-2", "A-3", "A-4"})
-            m.add(id);
-        QCOMPARE(ids(model), texts("A-1, A-2, A-3, A-4"));
-        QCOMPARE(inserted.size(), 4);
-        m.remove("A-2");
-        QCOMPARE(removed.last().at(1).toInt(), 1);
-        QCOMPARE(mismatch(model, m.orders), QString());
-        m.remove("A-4"); // numbered rows stay; the rest are renumbered
-        delete m.orders.take(m.orders.find(QStringLiteral("A-1")));
-        QCOMPARE(ids(model), texts("A-3"));
-        QCOMPARE(mismatch(model, m.orders), QString());
+        m.add("A-0");
         m.orders.reset(Sample::records(std::make_unique<Sample::Record>(QStringLiteral("B-1"), m.topic.fields(),
                                                                         m.order(QStringLiteral("B-1")).record())));
         QCOMPARE(ids(model), texts("B-1"));
@@ -321,28 +290,16 @@ private Q_SLOTS:
         reset.clear();
         model.setFilter(OrderStorageFilter().working(true));
         QCOMPARE(reset.size(), 1);
-        QVERIFY(dynamic_cast<const OrderStorageFilter *>(model.filter()));
         QCOMPARE(ids(model), texts("A-1, A-3"));
 
-        const auto setState = [&](const char *id, OrderState::Type state) {
-            OrderRecord order = m.orders.order(QString::fromLatin1(id));
-            order.setState(OrderState(state));
-            m.orders.updateOrder(order);
-            QCOMPARE(mismatch(model, m.orders), QString());
-        };
-        setState("A-1", OrderState::Completed);
-        setState("A-2", OrderState::Working);
-        QCOMPARE(ids(model), texts("A-3, A-2")); // back in, at the end
-        m.add("A-4", "5000", 1, OrderState::Completed);
+        m.orders.updateOrder(m.order(QStringLiteral("A-1"), "5012.25", 3, OrderState::Completed));
+        m.orders.updateOrder(m.order(QStringLiteral("A-2"), "5000", 1, OrderState::Working));
         m.add("A-5");
-        m.remove("A-4"); // turned away, then gone: nothing to do
-        m.add("A-6", "5000", 1, OrderState::Completed);
-        setState("A-6", OrderState::Working);
-        QCOMPARE(ids(model), texts("A-3, A-2, A-5, A-6"));
+        QCOMPARE(ids(model), texts("A-3, A-2, A-5")); // back in, at the end
 
         model.clearFilter();
         QVERIFY(reset.size() == 2 && !model.hasFilter());
-        QCOMPARE(ids(model), texts("A-1, A-2, A-3, A-5, A-6"));
+        QCOMPARE(ids(model), texts("A-1, A-2, A-3, A-5"));
     }
 
     // The sorting proxy orders values as their converters do, empty cells first (Qt's own orders texts).
@@ -351,9 +308,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("column");
         QTest::addColumn<QStringList>("ascending");
         QTest::addRow("prices by ticks, a text first") << 2 << texts("A-4, A-3, A-1, A-2");
-        QTest::addRow("quantities") << 3 << texts("A-2, A-3, A-1, A-4");
-        QTest::addRow("enumerations by their order") << 1 << texts("A-2, A-4, A-1, A-3");
-        QTest::addRow("texts") << 0 << texts("A-1, A-2, A-3, A-4");
         QTest::addRow("texts, none first") << 5 << texts("A-4, A-2, A-3, A-1");
     }
 
@@ -382,18 +336,15 @@ private Q_SLOTS:
         QCOMPARE(ids(sorted), ascending);
         sorted.sort(column, Qt::DescendingOrder);
         std::reverse(ascending.begin(), ascending.end());
-        if (column != 1) // equal actions keep their order in both directions
-            QCOMPARE(ids(sorted), ascending);
+        QCOMPARE(ids(sorted), ascending);
     }
 
-    // An observer of rowsInserted changes the model or the storage, which then goes (or goes outside a signal):
-    // the model makes the change. A change announced inside waits; behind a clearing its record is not read again.
+    // The model makes what an observer of rowsInserted asks; behind a clearing a pending record is not read again.
     void insideItsSignals_data()
     {
         QTest::addColumn<int>("asked");
         QTest::addColumn<QString>("shown");
         QTest::addRow("nothing, deleted outside a signal") << 0 << QString();
-        QTest::addRow("new columns, then deleted") << 1 << QString();
         QTest::addRow("another storage, then deleted") << 2 << QStringLiteral("B-1");
         QTest::addRow("an update, then a clearing") << 3 << QString();
     }
@@ -414,10 +365,8 @@ private Q_SLOTS:
                 return;
             if (asked == 3)
                 orders->updateOrder(m.order(QStringLiteral("A-1"), "4000"));
-            else if (asked == 2)
-                model.setStorage(&other);
             else
-                model.setColumns(FieldSet{m.topic.idField()});
+                model.setStorage(&other);
             asked == 3 ? orders->clear() : orders.reset();
         });
         if (asked)
@@ -426,15 +375,9 @@ private Q_SLOTS:
             orders.reset();
         QCOMPARE(model.storage(), asked == 3 ? orders.get() : asked == 2 ? static_cast<IStorage *>(&other) : nullptr);
         QCOMPARE(ids(model).join(u','), shown);
-        QVERIFY(model.columns() == (asked == 1 ? FieldSet{m.topic.idField()} : m.columns()));
-        QVERIFY(!orders || orders->count() == 0);
         m.add("C-1");
         model.setStorage(&m.orders);
-        QCOMPARE(model.storage(), &m.orders);
         QCOMPARE(ids(model), texts("C-1"));
-        StorageTableModel late(nullptr, m.columns()); // made before its storage
-        late.setStorage(&m.orders);
-        QCOMPARE(ids(late), texts("C-1"));
     }
 
     // What the host asks of a model while the model lets its storage go, in its destructor, is not done.
@@ -456,16 +399,15 @@ private Q_SLOTS:
         QVERIFY(m.orders.links().isEmpty()); // nor follows another storage
     }
 
-    // Random changes of storage and model, also inside the model's signals (which may delete it), under Qt's model
-    // tester with a sorting proxy. TYPEKIT_STRESS_SEED runs one seed (TYPEKIT_STRESS_TRACE: step by step).
+    // Random changes, also inside the model's signals (which may delete it). TYPEKIT_STRESS_SEED runs one seed.
     void churn()
     {
         const int seconds = qEnvironmentVariableIntValue("TYPEKIT_STRESS_SECONDS");
         const QDeadlineTimer deadline(std::chrono::seconds(seconds > 0 ? seconds : 2));
         const quint32 only = quint32(qEnvironmentVariableIntValue("TYPEKIT_STRESS_SEED"));
-        for (quint32 seed = only ? only : 1; seed < 6 || (!only && !deadline.hasExpired()); ++seed) {
+        for (quint32 seed = only ? only : 1; only ? seed == only : seed < 6 || !deadline.hasExpired(); ++seed) {
             churnWith(seed);
-            if (QTest::currentTestFailed() || only)
+            if (QTest::currentTestFailed())
                 return;
         }
     }
@@ -478,7 +420,6 @@ void tst_StorageTableModel::churnWith(quint32 seed)
 {
     QRandomGenerator random(seed);
     World &m = *market;
-    const bool trace = qEnvironmentVariableIsSet("TYPEKIT_STRESS_TRACE");
     std::unique_ptr<Sample::OrderStorage> orders;
     QPointer<StorageTableModel> model;
     std::unique_ptr<StorageTableSortModel> sorted;
@@ -497,14 +438,13 @@ void tst_StorageTableModel::churnWith(quint32 seed)
         sorted->sort(bounded(5));
         sortedTester = std::make_unique<Tester>(sorted.get(), Tester::FailureReportingMode::Fatal);
         // After the signals that end a change the model may go; not before.
+        const auto hook = [&](auto signal, bool mayDelete) {
+            QObject::connect(model, signal, model, [&meddle, mayDelete] { meddle(mayDelete); });
+        };
         using M = QAbstractItemModel;
-        QObject::connect(model, &M::rowsInserted, model, [&] { meddle(true); });
-        QObject::connect(model, &M::rowsRemoved, model, [&] { meddle(true); });
-        QObject::connect(model, &M::dataChanged, model, [&] { meddle(true); });
-        QObject::connect(model, &M::modelReset, model, [&] { meddle(true); });
-        QObject::connect(model, &M::rowsAboutToBeInserted, model, [&] { meddle(false); });
-        QObject::connect(model, &M::rowsAboutToBeRemoved, model, [&] { meddle(false); });
-        QObject::connect(model, &M::modelAboutToBeReset, model, [&] { meddle(false); });
+        hook(&M::rowsInserted, true), hook(&M::rowsRemoved, true), hook(&M::dataChanged, true);
+        hook(&M::modelReset, true), hook(&M::rowsAboutToBeInserted, false), hook(&M::rowsAboutToBeRemoved, false);
+        hook(&M::modelAboutToBeReset, false);
     };
     const auto makeStorage = [&] {
         orders = std::make_unique<Sample::OrderStorage>();
@@ -514,12 +454,9 @@ void tst_StorageTableModel::churnWith(quint32 seed)
     const auto price = [&] { return bounded(2) ? "5012.25" : "4999"; };
     const auto state = [&] { return bounded(3) ? OrderState::Working : OrderState::Completed; };
 
-    // One random change of the storage or the model; `inside` a signal of the model, which `mayDelete` it.
     const auto step = [&](bool inside, bool mayDelete) {
         const int choice = bounded(inside ? 8 : 11);
         Sample::Record *record = orders->count() ? orders->at(bounded(orders->count())) : nullptr;
-        if (trace)
-            qDebug("%*sstep %d%s", depth * 2, "", choice, inside ? (mayDelete ? " (inside, after)" : " (inside)") : "");
         if (choice < 2) {
             orders->addOrder(m.order(QStringLiteral("R-%1").arg(nextId++), price(), bounded(4) + 1, state()));
         } else if (choice < 4 && record) {
@@ -578,8 +515,7 @@ void tst_StorageTableModel::churnWith(quint32 seed)
             else
                 makeModel();
         }
-        const QString why = mismatch(*model, *orders);
-        QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("seed %1 step %2: %3").arg(seed).arg(i).arg(why)));
+        QVERIFY2(matches(*model, *orders), qPrintable(QString::number(seed)));
     }
     delete model.data();
 }

@@ -1,5 +1,4 @@
-// Variant records: entries, copy-on-write, set algebra, equality, saved forms; field sets; record lists
-// (made from a storage, saved without their empty records); the converters' answers for other types.
+// Variant records: entries, copy-on-write, set algebra, saved forms; field sets; record lists; converters.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/market.h>
@@ -23,13 +22,11 @@ class tst_VariantRecord : public QObject
 {
     Q_OBJECT
 
-    // A new market for each test, and the fields of its order topic that the records use.
     std::unique_ptr<Sample::Market> market;
     IField *id = nullptr, *type = nullptr, *action = nullptr, *plus = nullptr, *tag = nullptr;
     Sample::ExitStrategyTemplate twoTargets{QStringLiteral("Two targets")};
 
-    // A record of "field:value" items, with fields I (id), T (type), A (action), P (plus) and Z (tag);
-    // a value "-" is an empty variant.
+    // "field:value" items: I (id), T (type), A (action), P (plus), Z (tag); "-" is an empty variant.
     VariantRecord build(const char *items) const
     {
         const QHash<QChar, IField *> fields{{u'I', id}, {u'T', type}, {u'A', action}, {u'P', plus}, {u'Z', tag}};
@@ -93,12 +90,6 @@ private Q_SLOTS:
         data.setValue(tag, Variant(3));
         QVERIFY(record != &data && record != static_cast<const IRecordData *>(nullptr));
         QVERIFY(VariantRecord() == static_cast<const IRecordData *>(nullptr)); // a null record has no entries
-
-        ReportRecorder reports;
-        const Variant &missing = forward.rawValue(type);
-        QVERIFY(!missing.isValid());
-        QCOMPARE(&missing, &VariantRecord().rawValue(id)); // one empty variant that stays valid
-        QCOMPARE(reports.count(), 2);                      // the report's line: see tst_orderrecord
     }
 
     void copyOnWrite()
@@ -106,8 +97,7 @@ private Q_SLOTS:
         const VariantRecord original = build("I:A1 P:2");
         VariantRecord copy = original;
         QCOMPARE(&copy.rawValue(id), &original.rawValue(id)); // one shared array
-        // An unshared array changes in place when full (four entries), and takes a new entry in place while it
-        // has room (it doubles). Inserting the field that sorts last moves no other entry.
+        // In place: a change in a full array (four entries), a new entry that sorts last while there is room.
         QList<IField *> sorted{id, type, action, plus, tag, market->topics.order().gtdField()};
         std::sort(sorted.begin(), sorted.end(), byAddress);
         VariantRecord grown;
@@ -179,23 +169,17 @@ private Q_SLOTS:
                  QStringLiteral("Sell Short"));
         QVERIFY(!record.convert(nullptr, Variant()).isValid());
 
-        // Prices and quantities are rebased on the context's symbol.
-        OrderRecord order;
+        OrderRecord order; // the context's symbol goes to each converter (their rebasing: tst_price, tst_quantity)
         order.setLimitPrice(Price(5012.25, &market->es));
-        order.setQuantity(Quantity(3.0, &market->es));
-        order.setId(QStringLiteral("A1"));
         ReportRecorder reports;
         const OrderRecord same(order.record().convert(Variant()));
-        QVERIFY(same.limitPrice().symbol() == &market->es && same == order);
         const OrderRecord rebased(order.record().convert(Variant::fromValue(static_cast<ISymbol *>(&market->msft))));
-        QVERIFY(rebased.limitPrice().symbol() == &market->msft && rebased.quantity().symbol() == &market->msft);
-        QVERIFY(rebased.limitPrice().value() == 5012.25 && rebased.id() == QLatin1String("A1"));
+        QVERIFY(same == order && same.limitPrice().symbol() == &market->es);
+        QVERIFY(rebased.limitPrice().symbol() == &market->msft && rebased.limitPrice().value() == 5012.25);
         QCOMPARE(reports.count(), 0);
     }
 
-    // Every field of the installed topics keeps a value of its type through a save and a load, in memory
-    // and through JSON, beside a text without value and an empty variant; the loaded record saves as it
-    // was read. A field whose type has no sample value fails, so that a type added to the topics is added here.
+    // A field whose type has no sample value fails, so that a type added to the topics is added here.
     void everyFieldRoundTrips_data()
     {
         QTest::addColumn<QString>("fieldId"); // the rows are made before the market: topics of their own
@@ -211,7 +195,6 @@ private Q_SLOTS:
         QVERIFY(field);
         SpreadLegsOrderInfo legs;
         legs.orderInfoBySymbol(&market->es).setQuantity(Quantity(2.0, &market->es));
-        // A value that is not the type's default, for each value type of the sample topics' fields.
         const auto of = [](const auto &value) { return Variant::fromValue(value); };
         QList<Variant> values;
         values << of(static_cast<ISymbol *>(&market->es)) << of(static_cast<IAccount *>(&market->account))
@@ -232,7 +215,7 @@ private Q_SLOTS:
         const auto found =
             std::find_if(values.cbegin(), values.cend(), [&](const Variant &v) { return v.userType() == typeId; });
         const Variant value = found == values.cend() ? Variant() : *found;
-        QVERIFY2(value.hasValue(typeId), QMetaType(typeId).name());
+        QVERIFY(value.hasValue(typeId));
         IField *blank = field == tag ? type : tag, *empty = field == plus ? action : plus;
         VariantRecord record;
         record.setValue(field, value);
@@ -241,10 +224,6 @@ private Q_SLOTS:
 
         ReportRecorder reports;
         const Dump saved = record.dump();
-        QVERIFY(saved.asContainer().typeName() == QLatin1String("Trade::VariantRecord")
-                && saved.asContainer().size() == 3);
-        QCOMPARE(saved.asContainer().items().first().asStruct().member(QStringLiteral("field")).asAtom().value(),
-                 record.fields().first()->id());
         for (const Dump &form : eachRow(std::array{saved, Dump::fromJson(saved.toJsonIndented())})) {
             const VariantRecord loaded = Variant::load(form, Variant()).valueOr(VariantRecord());
             QCOMPARE(loaded.rawValue(field).userType(), value.userType());
@@ -261,11 +240,7 @@ private Q_SLOTS:
         set << id << type << id;
         set += type;
         QCOMPARE(set, FieldSet({id, type}));
-        QCOMPARE(set + tag, FieldSet({id, type, tag}));
-        QCOMPARE(set - id, FieldSet({type}));
-        QCOMPARE(set - tag, set);
         set.moveToBegin(type);
-        QCOMPARE(set, FieldSet({type, id}));
         set.moveToBegin(tag); // not a member: not added
         QCOMPARE(set, FieldSet({type, id}));
         FieldSet repeated(QList<IField *>{id, type, id}); // taken as it is, repeats and all
@@ -275,8 +250,7 @@ private Q_SLOTS:
         QCOMPARE(repeated, FieldSet({type}));
 
         const FieldSet left{tag, id, type}, right{plus, type, id};
-        for (const FieldSet &united : eachRow(std::array{left | right, left + right, FieldSet(left) << right}))
-            QCOMPARE(united, FieldSet({tag, id, type, plus}));
+        QCOMPARE(left | right, FieldSet({tag, id, type, plus}));
         QCOMPARE(left & right, FieldSet({id, type})); // in the left's order
         QCOMPARE(right & left, FieldSet({type, id}));
         QVERIFY((left & FieldSet()) == FieldSet() && (FieldSet() & left) == FieldSet());
@@ -291,23 +265,17 @@ private Q_SLOTS:
         QVERIFY(queried.fieldByName(QStringLiteral("Tag")) == tag && !queried.fieldByName(QStringLiteral("tag")));
         QVERIFY(queried.fieldById(QStringLiteral("Order.StopLimitPlus")) == plus
                 && !FieldSet().fieldById(QStringLiteral("Order.Id")));
-        QCOMPARE(Variant::fromValue(queried).value<FieldSet>(), queried); // travels in variants
     }
 
-    // Loads leave out what they cannot read; record lists are made from a storage, saved without their empty
-    // records (and so is an empty record), and loaded back.
     void loadsAndRecordLists()
     {
         const auto entry = [](const Dump &field, const Dump &value) {
             return Dump(
                 Dump::Struct(QString()).insert(QStringLiteral("field"), field).insert(QStringLiteral("value"), value));
         };
-        const auto field = [](const char *t, const char *i) {
-            return Dump(Dump::Atom(QLatin1String(t), QLatin1String(i)));
-        };
+        auto field = [](const char *t, const char *i) { return Dump(Dump::Atom(QLatin1String(t), QLatin1String(i))); };
         const Dump value(Dump::Atom(QStringLiteral("int"), QStringLiteral("5")));
-        // An unknown field id, a field without a converter, a field of another type, an item that is
-        // no struct and one without members are left out; the readable item after them is kept.
+        // Unreadable items are left out; the readable one after them is kept.
         Dump::Container unreadable(QStringLiteral("Trade::VariantRecord"));
         unreadable.append(entry(field("Trade::IField*", "Order.Nope"), value))
             .append(entry(field("QObject*", ""), value))
@@ -329,7 +297,6 @@ private Q_SLOTS:
                  QStringList{ReportRecorder::line(u"variantrecordlist", u"Trade::VariantRecordList::VariantRecordList",
                                                   u"storage != NULL")});
         reports.clear();
-        QCOMPARE(VariantRecord().dump().asContainer().size(), 0);
         QVERIFY(Variant::load(VariantRecord().dump(), Variant()).valueOr(build("I:1")).isEmpty());
 
         const VariantRecordList list{first, VariantRecord(), second, VariantRecord()};
@@ -338,8 +305,7 @@ private Q_SLOTS:
         QCOMPARE(Variant::load(Dump::fromJson(saved.toJsonIndented()), Variant()).valueOr(VariantRecordList()),
                  VariantRecordList({first, second}));
         QVERIFY(Variant::load(VariantRecordList{VariantRecord()}.dump(), Variant()).valueOr(list).isEmpty());
-        // Every item is taken: one that loads as no record (or as an empty one) is an empty record
-        // in its place. Saving leaves those out, so the saved form settles after one round.
+        // Items that load as no record or an empty one are empty records: the saved form settles after one round.
         Dump::Container foreign(saved.typeName());
         foreign.append(Variant(3).save());
         foreign.append(Dump(Dump::Container(QStringLiteral("Trade::VariantRecord"))));
@@ -351,8 +317,7 @@ private Q_SLOTS:
         QCOMPARE(reports.count(), 0);
     }
 
-    // Each converter given a value of its own type, an empty variant and an int: what fromVariant and toVariant
-    // make of them ("o": a value of the type, "-": none, "!": reported), the texts, and the comparisons of own/own,
+    // From own, empty, int values ("o": own type, "-": none, "!": reported) | to | texts | compared: own/own,
     // own/other, other/own, own/empty, empty/own, empty/empty, own/int and int/own.
     void convertersOnOwnEmptyAndForeignValues()
     {

@@ -1,4 +1,3 @@
-// Stop strategy levels: validity, collections, comparison, saving and loading.
 #include <testsupport/reportrecorder.h>
 
 #include <typekit/mms/stopstrategy/stopstrategylevel.h>
@@ -82,7 +81,6 @@ private Q_SLOTS:
     {
         StopStrategyLevelsConverter converter;
         const Level level(2, 5, 10, Level::typeTrailing);
-        QVERIFY(level == Level(2, 5, 10, Level::typeTrailing));
         QCOMPARE(converter.compare(held(level), held(level)), 0);
         for (const Level &greater :
              eachRow(std::array{Level(3, 5, 10, Level::typeTrailing), Level(2, 6, 10, Level::typeTrailing),
@@ -92,11 +90,10 @@ private Q_SLOTS:
             QCOMPARE(converter.compare(held(greater), held(level)), 1);
         }
 
-        // No ordering: a smaller stop on one side and a smaller frequency on the other compare -1 both ways.
+        // No ordering: a smaller stop one side, a smaller frequency the other, is -1 both ways; shorter comes first.
         const Level a(5, 0, 1, Level::typeTrailing), b(1, 0, 5, Level::typeTrailing);
         QCOMPARE(converter.compare(held(a), held(b)), -1);
         QCOMPARE(converter.compare(held(b), held(a)), -1);
-        // The shorter collection comes first.
         QCOMPARE(converter.compare(held(a), held(b, a)), -1);
         QCOMPARE(converter.compare(held(b, a), held(a)), 1);
 
@@ -117,12 +114,11 @@ private Q_SLOTS:
             Variant::load(Dump::fromJson(Variant::fromValue(levels).save().toJsonIndented()), Variant());
         QCOMPARE(loaded.valueOr(StopStrategyLevels()).all(), QList<Level>({levels[0], levels[2], levels[3]}));
 
-        // A saved level without "type" is a trailing one.
+        // Saved without "type", a level is a trailing one; with an unknown type it loads as nothing, silently.
         Dump::Struct saved(QStringLiteral("Trade::StopStrategyLevel"));
         saved.insert(QStringLiteral("frequency"), Variant(3).save());
         saved.insert(QStringLiteral("stop"), Variant(4).save());
         QCOMPARE(Variant::load(Dump(saved), Variant()).strongValue<Level>().type(), Level::typeTrailing);
-        // One of an unknown type loads as nothing, silently.
         saved.insert(QStringLiteral("type"), Variant(7).save());
         ReportRecorder reports;
         QVERIFY(!Variant::load(Dump(saved), Variant()).isValid());

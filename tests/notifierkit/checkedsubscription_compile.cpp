@@ -1,5 +1,4 @@
-// Built by the tests checked_subscription_fits (as it is: it must compile) and
-// checked_subscription_refuses (with one of the CHECKED_* misfits defined: it must not).
+// Built by the test checked_fits (it must compile) and checked_other_type, _no_qobject, _other_class (they must not).
 #include <notifierkit/checkedsubscription.h>
 
 #include <QtCore/QString>

@@ -381,6 +381,22 @@ private Q_SLOTS:
     }
 
     // What the host asks of a model while the model lets its storage go, in its destructor, is not done.
+    // An observer that hears an addition before the model takes the record out again: the model never shows it.
+    void recordTakenBeforeTheModelHearsOfIt()
+    {
+        World &m = *market;
+        std::unique_ptr<Sample::Record> taken;
+        QObject first; // connected before the model subscribes, so called first
+        connect(&m.orders, &Sample::Storage::storageChanged, &first, [&](IStorage::ChangeEvent event, IRecord *record) {
+            if (event == IStorage::Added && !taken)
+                taken.reset(m.orders.take(m.orders.find(record->key())));
+        });
+        StorageTableModel model(&m.orders, m.columns());
+        m.add("A-1");
+        m.add("A-2");
+        QVERIFY(taken && ids(model) == texts("A-2"));
+    }
+
     void changedWhileItGoes()
     {
         World &m = *market;

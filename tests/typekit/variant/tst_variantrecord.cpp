@@ -1,4 +1,3 @@
-// Variant records: entries, copy-on-write, set algebra, saved forms; field sets; record lists; converters.
 #include <testsupport/reportrecorder.h>
 
 #include <samplehost/market.h>

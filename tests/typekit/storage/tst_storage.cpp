@@ -317,7 +317,7 @@ private Q_SLOTS:
     {
         Sample::TradeLogEntry fill;
         fill.orderId = QStringLiteral("A-1");
-        fill.loggedAt = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC);
+        fill.loggedAt = QDateTime::fromString(QStringLiteral("2026-01-02T03:04:05.006Z"), Qt::ISODateWithMs);
         QCOMPARE(Sample::TradeLogRecord(fill).key(), u"A-1@2026-01-02T03:04:05.006Z");
         fill.tradeId = QStringLiteral("X-77");
         Sample::TradeLogRecord logged(fill);

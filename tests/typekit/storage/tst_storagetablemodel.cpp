@@ -273,7 +273,8 @@ private Q_SLOTS:
     void rowsFollowTheStorage()
     {
         World &m = *market;
-        StorageTableModel model(&m.orders, m.columns());
+        StorageTableModel model(nullptr, m.columns()); // given its storage later, as a view's model often is
+        model.setStorage(&m.orders);
         Tester tester(&model, checked);
         QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
         m.add("A-0");
